@@ -1,0 +1,215 @@
+#include "model/control.h"
+
+#include "model/form.h"
+#include "model/picture.h"
+#include "model/value.h"
+
+namespace corvane {
+
+Control::Control(Form& form, std::string name, ControlKind kind, int index, ControlInit init)
+    : form_(form),
+      name_(std::move(name)),
+      kind_(kind),
+      index_(index),
+      text_(std::move(init.text)),
+      caption_(std::move(init.caption)),
+      toolTip_(std::move(init.toolTip)),
+      geometry_(init.geometry),
+      container_(std::move(init.container)),
+      group_(std::move(init.group)),
+      menuParent_(std::move(init.menuParent)),
+      items_(std::move(init.items)),
+      listIndex_(init.listIndex),
+      value_(init.value),
+      interval_(init.interval),
+      visible_(init.visible),
+      enabled_(init.enabled),
+      listOnly_(init.listOnly),
+      locked_(init.locked),
+      hasBackColor_(init.hasBackColor),
+      backColor_(init.backColor),
+      foreColor_(init.foreColor) {
+  if (listIndex_ >= static_cast<int>(items_.size())) listIndex_ = -1;
+  if (listIndex_ >= 0) text_ = items_[listIndex_];
+  if (kind_ == ControlKind::PictureBox) picture_ = std::make_unique<Picture>();
+}
+
+Control::~Control() = default;
+
+std::string Control::address() const {
+  return index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")";
+}
+
+bool Control::storeText(std::string text) {
+  if (text == text_) return false;
+  text_ = std::move(text);
+  notify(Property::Text);
+  return true;
+}
+
+bool Control::setText(std::string text) {
+  bool isList = kind_ == ControlKind::ComboBox || kind_ == ControlKind::ListBox;
+  if (isList && (listOnly_ || kind_ == ControlKind::ListBox)) {
+    int index = findItem(text);
+    if (index < 0) return false;
+    return setListIndex(index);
+  }
+  if (!storeText(std::move(text))) return false;
+  if (isList) {
+    int index = findItem(text_);
+    if (index != listIndex_) {
+      listIndex_ = index;
+      notify(Property::ListIndex);
+    }
+  }
+  form_.react(EventKind::Change, *this);
+  return true;
+}
+
+double Control::num() const { return Val(displayText()); }
+
+double Control::strict() const { return strictNumber(displayText()); }
+
+std::string Control::displayText() const {
+  switch (kind_) {
+    case ControlKind::Label:
+    case ControlKind::Frame:
+    case ControlKind::CommandButton:
+    case ControlKind::MenuItem:
+      return caption_;
+    case ControlKind::CheckBox:
+    case ControlKind::OptionButton:
+      return std::to_string(value_);
+    default:
+      return text_;
+  }
+}
+
+void Control::setCaption(std::string caption) {
+  if (caption == caption_) return;
+  caption_ = std::move(caption);
+  notify(Property::Caption);
+}
+
+void Control::setVisible(bool visible) {
+  if (visible == visible_) return;
+  visible_ = visible;
+  notify(Property::Visible);
+}
+
+void Control::setEnabled(bool enabled) {
+  if (enabled == enabled_) return;
+  enabled_ = enabled;
+  notify(Property::Enabled);
+}
+
+void Control::setLocked(bool locked) {
+  if (locked == locked_) return;
+  locked_ = locked;
+  notify(Property::Locked);
+}
+
+void Control::setToolTip(std::string tip) {
+  if (tip == toolTip_) return;
+  toolTip_ = std::move(tip);
+  notify(Property::ToolTip);
+}
+
+void Control::setBackColor(Rgb color) {
+  if (hasBackColor_ && color == backColor_) return;
+  hasBackColor_ = true;
+  backColor_ = color;
+  notify(Property::BackColor);
+}
+
+void Control::setForeColor(Rgb color) {
+  if (color == foreColor_) return;
+  foreColor_ = color;
+  notify(Property::ForeColor);
+}
+
+void Control::setGeometry(Geometry geometry) {
+  geometry_ = geometry;
+  notify(Property::Geometry);
+}
+
+bool Control::setValue(int value) {
+  if (value == value_) return false;
+  value_ = value;
+  notify(Property::Value);
+  if (kind_ == ControlKind::OptionButton && value_ == 1) form_.optionSelected(*this);
+  // A check box or option button that changes state reports a click.
+  if (kind_ != ControlKind::OptionButton || value_ == 1) form_.react(EventKind::Click, *this);
+  return true;
+}
+
+void Control::setItems(std::vector<std::string> items) {
+  items_ = std::move(items);
+  listIndex_ = -1;
+  notify(Property::Items);
+}
+
+void Control::addItem(std::string item) {
+  items_.push_back(std::move(item));
+  notify(Property::Items);
+}
+
+void Control::clearItems() {
+  if (items_.empty() && listIndex_ < 0) return;
+  items_.clear();
+  listIndex_ = -1;
+  if (listOnly_) storeText("");
+  notify(Property::Items);
+}
+
+int Control::findItem(std::string_view text) const {
+  for (size_t i = 0; i < items_.size(); ++i)
+    if (items_[i] == text) return static_cast<int>(i);
+  return -1;
+}
+
+bool Control::setListIndex(int index) {
+  if (index < -1 || index >= static_cast<int>(items_.size())) return false;
+  if (index == listIndex_) return false;
+  listIndex_ = index;
+  notify(Property::ListIndex);
+  storeText(index >= 0 ? items_[index] : std::string());
+  form_.react(EventKind::Choose, *this);
+  return true;
+}
+
+void Control::setInterval(int ms) {
+  if (ms == interval_) return;
+  interval_ = ms;
+  notify(Property::Interval);
+}
+
+Picture& Control::picture() {
+  if (!picture_) picture_ = std::make_unique<Picture>();
+  return *picture_;
+}
+
+ControlInit Control::snapshot() const {
+  ControlInit init;
+  init.text = text_;
+  init.caption = caption_;
+  init.toolTip = toolTip_;
+  init.geometry = geometry_;
+  init.container = container_;
+  init.items = items_;
+  init.listIndex = listIndex_;
+  init.value = value_;
+  init.interval = interval_;
+  init.visible = visible_;
+  init.enabled = enabled_;
+  init.listOnly = listOnly_;
+  init.locked = locked_;
+  init.hasBackColor = hasBackColor_;
+  init.backColor = backColor_;
+  init.foreColor = foreColor_;
+  init.group = group_;
+  init.menuParent = menuParent_;
+  return init;
+}
+
+}  // namespace corvane

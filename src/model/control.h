@@ -1,0 +1,194 @@
+// One named control of a form (or one element of a control array). Its text
+// is the design value; the other properties are what a view needs to show it.
+// Setters store and notify only on a real change; a changed text runs the
+// form's change reaction synchronously, inside the write.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/color.h"
+#include "model/signal.h"
+
+namespace corvane {
+
+class Form;
+class Picture;
+
+enum class ControlKind {
+  TextBox,
+  Label,
+  ComboBox,
+  ListBox,
+  CheckBox,
+  OptionButton,
+  CommandButton,
+  Frame,
+  PictureBox,
+  MenuItem,
+  Timer,
+  StatusPanel,
+  Slider,
+};
+
+// Position and size in the form's layout units (twips unless a form says
+// otherwise); views use them as a layout hint.
+struct Geometry {
+  int left = 0, top = 0, width = 0, height = 0;
+};
+
+enum class Property {
+  Text,
+  Caption,
+  Visible,
+  Enabled,
+  Value,
+  Items,
+  ListIndex,
+  BackColor,
+  ForeColor,
+  ToolTip,
+  Geometry,
+  Interval,
+  Locked,
+};
+
+// Design-time settings of a control.
+struct ControlInit {
+  std::string text;
+  std::string caption;
+  std::string toolTip;
+  Geometry geometry;
+  std::string container;  // the frame it sits in, "" for the form itself
+  std::vector<std::string> items;
+  int listIndex = -1;
+  int value = 0;
+  int interval = 0;       // Timer: milliseconds
+  bool visible = true;
+  bool enabled = true;
+  bool listOnly = true;   // ComboBox: text must be one of the items
+  bool locked = false;    // TextBox: shown but not editable by the user
+  bool hasBackColor = false;
+  Rgb backColor = colors::kWindow;
+  Rgb foreColor = colors::kBlack;
+  std::string group;      // OptionButton: options of one group exclude each other
+  std::string menuParent; // MenuItem: the item whose submenu holds it
+};
+
+class Control {
+ public:
+  Control(Form& form, std::string name, ControlKind kind, int index, ControlInit init);
+  ~Control();
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  Form& form() const { return form_; }
+  const std::string& name() const { return name_; }
+  int index() const { return index_; }   // -1 for a control outside an array
+  bool inArray() const { return index_ >= 0; }
+  std::string address() const;            // "txtudc(2)" or "TXTUIN1"
+  ControlKind kind() const { return kind_; }
+
+  // --- the design value
+  const std::string& text() const { return text_; }
+  // Replaces the text; when it differs, notifies and runs the change reaction.
+  // On a list-only combo box the text selects the item of that text (see
+  // setListIndex) and an unknown text changes nothing and returns false.
+  bool setText(std::string text);
+  double num() const;     // leading-number read
+  double strict() const;  // strict read: RecalcAbort unless the text is a number
+
+  // What the script driver's print shows: a label's caption, a check box's 0/1,
+  // a list's selected item, otherwise the text.
+  std::string displayText() const;
+
+  // --- appearance
+  const std::string& caption() const { return caption_; }
+  void setCaption(std::string caption);
+  bool visible() const { return visible_; }
+  void setVisible(bool visible);
+  bool enabled() const { return enabled_; }
+  void setEnabled(bool enabled);
+  bool locked() const { return locked_; }
+  void setLocked(bool locked);
+  const std::string& toolTip() const { return toolTip_; }
+  void setToolTip(std::string tip);
+  Rgb backColor() const { return backColor_; }
+  void setBackColor(Rgb color);
+  Rgb foreColor() const { return foreColor_; }
+  void setForeColor(Rgb color);
+  const Geometry& geometry() const { return geometry_; }
+  void setGeometry(Geometry geometry);
+  const std::string& container() const { return container_; }
+  const std::string& group() const { return group_; }
+  const std::string& menuParent() const { return menuParent_; }
+  bool listOnly() const { return listOnly_; }
+
+  // --- check box / option button: 0 or 1 (a check box may be 2, greyed).
+  // A change runs the click reaction, as a user click would.
+  int value() const { return value_; }
+  bool setValue(int value);
+
+  // --- lists (combo box, list box)
+  const std::vector<std::string>& items() const { return items_; }
+  void setItems(std::vector<std::string> items);  // clears the selection
+  void addItem(std::string item);
+  void clearItems();
+  int listIndex() const { return listIndex_; }
+  // Selects an item (-1 for none); on a change the text follows the item and
+  // the choose reaction runs. An index outside the list changes nothing.
+  bool setListIndex(int index);
+  int findItem(std::string_view text) const;
+
+  // --- timers
+  int interval() const { return interval_; }
+  void setInterval(int ms);
+
+  // --- picture boxes
+  Picture& picture();
+  const Picture* pictureIfAny() const { return picture_.get(); }
+
+  // --- typing state: gaining focus selects the whole text, so the next key
+  // replaces it.
+  bool wholeTextSelected() const { return wholeTextSelected_; }
+  void setWholeTextSelected(bool selected) { wholeTextSelected_ = selected; }
+
+  // A copy of this control's design settings, for new rows of an array.
+  ControlInit snapshot() const;
+
+  Signal<Property> changed;
+
+ private:
+  friend class Form;
+  void notify(Property property) { changed.emit(property); }
+  bool storeText(std::string text);
+
+  Form& form_;
+  std::string name_;
+  ControlKind kind_;
+  int index_;
+  std::string text_;
+  std::string caption_;
+  std::string toolTip_;
+  Geometry geometry_;
+  std::string container_;
+  std::string group_;
+  std::string menuParent_;
+  std::vector<std::string> items_;
+  int listIndex_ = -1;
+  int value_ = 0;
+  int interval_ = 0;
+  bool visible_ = true;
+  bool enabled_ = true;
+  bool listOnly_ = true;
+  bool locked_ = false;
+  bool hasBackColor_ = false;
+  bool wholeTextSelected_ = false;
+  Rgb backColor_;
+  Rgb foreColor_;
+  std::unique_ptr<Picture> picture_;
+};
+
+}  // namespace corvane

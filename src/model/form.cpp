@@ -1,0 +1,248 @@
+#include "model/form.h"
+
+#include "model/utf8.h"
+#include "model/value.h"
+#include "model/workspace.h"
+
+namespace corvane {
+
+// ---------------------------------------------------------------- arrays
+
+ControlArray::ControlArray(Form& form, std::string name, ControlKind kind)
+    : form_(form), name_(std::move(name)), kind_(kind) {}
+
+Control* ControlArray::at(int index) const {
+  auto it = elements_.find(index);
+  return it == elements_.end() ? nullptr : it->second.get();
+}
+
+Control& ControlArray::element(int index) const {
+  Control* control = at(index);
+  if (!control) throw RecalcAbort("control array element does not exist");
+  return *control;
+}
+
+std::vector<int> ControlArray::indices() const {
+  std::vector<int> out;
+  for (const auto& entry : elements_) out.push_back(entry.first);
+  return out;
+}
+
+Control& ControlArray::load(int index, ControlInit init) {
+  if (Control* existing = at(index)) return *existing;
+  auto control = std::make_unique<Control>(form_, name_, kind_, index, std::move(init));
+  Control& ref = *control;
+  elements_.emplace(index, std::move(control));
+  form_.rowAdded(name_, ref);
+  return ref;
+}
+
+void ControlArray::unload(int index) {
+  auto it = elements_.find(index);
+  if (it == elements_.end()) return;
+  form_.rowRemoved(name_, index, it->second.get());
+  elements_.erase(it);
+}
+
+// ---------------------------------------------------------------- form
+
+Form::Form(Workspace& workspace, std::string name, std::string caption)
+    : workspace_(workspace), name_(std::move(name)), caption_(std::move(caption)) {}
+
+Form::~Form() = default;
+
+Host& Form::host() const { return workspace_.host(); }
+SharedValues& Form::shared() const { return workspace_.shared(); }
+
+void Form::setCaption(std::string caption) {
+  if (caption == caption_) return;
+  caption_ = std::move(caption);
+  events.emit({FormEventKind::Caption});
+}
+
+void Form::show() {
+  if (visible_) return;
+  visible_ = true;
+  events.emit({FormEventKind::Shown});
+}
+
+void Form::hide() {
+  if (!visible_) return;
+  visible_ = false;
+  events.emit({FormEventKind::Hidden});
+}
+
+Control& Form::addControl(std::string name, ControlKind kind, ControlInit init) {
+  auto control = std::make_unique<Control>(*this, name, kind, -1, std::move(init));
+  Control& ref = *control;
+  order_.push_back(name);
+  singles_.emplace(std::move(name), std::move(control));
+  return ref;
+}
+
+ControlArray& Form::addArray(std::string name, ControlKind kind, ControlInit init) {
+  auto array = std::make_unique<ControlArray>(*this, name, kind);
+  ControlArray& ref = *array;
+  order_.push_back(name);
+  arrays_.emplace(std::move(name), std::move(array));
+  ref.load(0, std::move(init));
+  return ref;
+}
+
+Control* Form::find(std::string_view name, int index) const {
+  if (index < 0) {
+    auto it = singles_.find(name);
+    return it == singles_.end() ? nullptr : it->second.get();
+  }
+  ControlArray* array = findArray(name);
+  return array ? array->at(index) : nullptr;
+}
+
+Control& Form::control(std::string_view name, int index) const {
+  Control* control = find(name, index);
+  if (!control) throw RecalcAbort("no such control");
+  return *control;
+}
+
+ControlArray* Form::findArray(std::string_view name) const {
+  auto it = arrays_.find(name);
+  return it == arrays_.end() ? nullptr : it->second.get();
+}
+
+ControlArray& Form::array(std::string_view name) const {
+  ControlArray* array = findArray(name);
+  if (!array) throw RecalcAbort("no such control array");
+  return *array;
+}
+
+std::vector<std::string> Form::names() const { return order_; }
+
+std::vector<Control*> Form::allControls() const {
+  std::vector<Control*> out;
+  for (const std::string& name : order_) {
+    if (Control* single = find(name)) {
+      out.push_back(single);
+      continue;
+    }
+    ControlArray& rows = array(name);
+    for (int index : rows.indices()) out.push_back(rows.at(index));
+  }
+  return out;
+}
+
+void Form::on(EventKind kind, std::string name, Reaction reaction) {
+  reactions_[{kind, std::move(name)}] = std::move(reaction);
+}
+
+void Form::on(EventKind kind, std::initializer_list<const char*> names, const Reaction& reaction) {
+  for (const char* name : names) on(kind, name, reaction);
+}
+
+bool Form::hasReaction(EventKind kind, std::string_view name) const {
+  return reactions_.find(std::make_pair(kind, std::string(name))) != reactions_.end();
+}
+
+void Form::react(EventKind kind, Control& source, const EventArgs& args) {
+  auto it = reactions_.find(std::make_pair(kind, source.name()));
+  if (it == reactions_.end()) return;
+  workspace_.enterReaction();
+  struct Leave {
+    Workspace& ws;
+    ~Leave() { ws.leaveReaction(); }
+  } leave{workspace_};
+  Reaction reaction = it->second;  // a reaction may replace the table entry
+  reaction(source, args);
+}
+
+void Form::userSetText(Control& control, std::string text) {
+  workspace_.runEvent([&] { control.setText(std::move(text)); });
+}
+
+void Form::userType(Control& control, std::string_view characters) {
+  workspace_.runEvent([&] {
+    if (focused_ != &control) setFocus(control);
+  });
+  for (const std::string& ch : utf8::characters(characters)) {
+    workspace_.runEvent([&] {
+      EventArgs args;
+      args.keyChar = ch;
+      react(EventKind::KeyPress, control, args);
+      std::string text = control.wholeTextSelected() ? ch : control.text() + ch;
+      control.setWholeTextSelected(false);
+      control.setText(std::move(text));
+    });
+  }
+}
+
+void Form::userKey(Control& control, int keyCode) {
+  workspace_.runEvent([&] {
+    EventArgs args;
+    args.keyCode = keyCode;
+    react(EventKind::KeyDown, control, args);
+    if (keyCode == 13) react(EventKind::Enter, control, args);
+  });
+}
+
+void Form::userClick(Control& control) {
+  workspace_.runEvent([&] {
+    switch (control.kind()) {
+      case ControlKind::CheckBox:
+        control.setValue(control.value() == 1 ? 0 : 1);
+        break;
+      case ControlKind::OptionButton:
+        if (!control.setValue(1)) react(EventKind::Click, control);
+        break;
+      default:
+        react(EventKind::Click, control);
+    }
+  });
+}
+
+void Form::userDblClick(Control& control) {
+  workspace_.runEvent([&] { react(EventKind::DblClick, control); });
+}
+
+void Form::userChoose(Control& control, int index) {
+  workspace_.runEvent([&] {
+    // choosing the item already shown still reports the choice
+    if (!control.setListIndex(index) && index == control.listIndex())
+      react(EventKind::Choose, control);
+  });
+}
+
+void Form::userFocus(Control& control) {
+  workspace_.runEvent([&] { setFocus(control); });
+}
+
+void Form::tick(Control& timer) {
+  workspace_.runEvent([&] { react(EventKind::Tick, timer); });
+}
+
+void Form::setFocus(Control& control) {
+  focused_ = &control;
+  control.setWholeTextSelected(true);
+  events.emit({FormEventKind::Focus, &control});
+  react(EventKind::GotFocus, control);
+}
+
+void Form::rowAdded(const std::string& array, Control& control) {
+  events.emit({FormEventKind::RowAdded, &control, array, control.index()});
+}
+
+void Form::rowRemoved(const std::string& array, int index, Control* control) {
+  if (focused_ == control) focused_ = nullptr;
+  events.emit({FormEventKind::RowRemoved, control, array, index});
+}
+
+void Form::optionSelected(Control& option) {
+  for (Control* other : allControls()) {
+    if (other == &option || other->kind() != ControlKind::OptionButton) continue;
+    if (other->group() != option.group() || other->container() != option.container()) continue;
+    if (other->value() != 0) {
+      other->value_ = 0;  // the exclusion itself raises no click
+      other->notify(Property::Value);
+    }
+  }
+}
+
+}  // namespace corvane

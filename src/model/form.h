@@ -1,0 +1,154 @@
+// A stage form: named controls and control arrays holding the design values,
+// and a table of reactions (change, Enter, key, click, choose, focus, timer
+// tick) keyed by control name. Views and the script driver call the user
+// entry points (userSetText, userType, userKey, userClick, ...), which are the
+// event boundary: a RecalcAbort thrown by a reaction stops there.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "model/control.h"
+#include "model/signal.h"
+
+namespace corvane {
+
+class Workspace;
+class Host;
+class SharedValues;
+
+enum class EventKind { Change, Enter, KeyDown, KeyPress, Click, DblClick, Choose, GotFocus, Tick };
+
+struct EventArgs {
+  int keyCode = 0;      // KeyDown: the key code (13 for Enter)
+  std::string keyChar;  // KeyPress: the character typed (UTF-8)
+};
+
+using Reaction = std::function<void(Control&, const EventArgs&)>;
+
+// Rows of one control array, created and removed at run time.
+class ControlArray {
+ public:
+  ControlArray(Form& form, std::string name, ControlKind kind);
+  const std::string& name() const { return name_; }
+  ControlKind kind() const { return kind_; }
+  Control* at(int index) const;  // nullptr when the element does not exist
+  // The element, or RecalcAbort when it does not exist (a recalculation that
+  // reaches past the rows stops there).
+  Control& element(int index) const;
+  std::vector<int> indices() const;
+  size_t count() const { return elements_.size(); }
+  bool has(int index) const { return at(index) != nullptr; }
+  // Creates element `index` with the given settings (an existing element is
+  // returned unchanged).
+  Control& load(int index, ControlInit init);
+  void unload(int index);
+
+ private:
+  Form& form_;
+  std::string name_;
+  ControlKind kind_;
+  std::map<int, std::unique_ptr<Control>> elements_;
+};
+
+enum class FormEventKind { RowAdded, RowRemoved, Shown, Hidden, Focus, Caption };
+struct FormEvent {
+  FormEventKind kind;
+  Control* control = nullptr;  // RowAdded, Focus: the control
+  std::string array = {};      // RowAdded, RowRemoved
+  int index = -1;
+};
+
+class Form {
+ public:
+  Form(Workspace& workspace, std::string name, std::string caption);
+  virtual ~Form();
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  const std::string& name() const { return name_; }
+  Workspace& workspace() const { return workspace_; }
+  Host& host() const;
+  SharedValues& shared() const;
+
+  const std::string& caption() const { return caption_; }
+  void setCaption(std::string caption);
+  bool visible() const { return visible_; }
+  void show();
+  void hide();
+  // Layout size hint in the form's units.
+  Geometry size() const { return size_; }
+
+  // --- lookup
+  // A single control (index -1) or an array element; nullptr when absent.
+  Control* find(std::string_view name, int index = -1) const;
+  // The same, RecalcAbort when absent.
+  Control& control(std::string_view name, int index = -1) const;
+  ControlArray* findArray(std::string_view name) const;
+  ControlArray& array(std::string_view name) const;
+  bool isArray(std::string_view name) const { return findArray(name) != nullptr; }
+  // Names of controls and arrays in design order.
+  std::vector<std::string> names() const;
+  // Every control, arrays row by row, in design order.
+  std::vector<Control*> allControls() const;
+
+  // --- events (no catch: reactions run inside the write that caused them)
+  void react(EventKind kind, Control& source, const EventArgs& args = {});
+  bool hasReaction(EventKind kind, std::string_view name) const;
+
+  // --- user entry points: the event boundary
+  void userSetText(Control& control, std::string text);
+  void userType(Control& control, std::string_view characters);
+  void userKey(Control& control, int keyCode);
+  void userEnter(Control& control) { userKey(control, 13); }
+  void userClick(Control& control);
+  void userDblClick(Control& control);
+  void userChoose(Control& control, int index);
+  void userFocus(Control& control);
+  void tick(Control& timer);
+
+  // --- focus
+  Control* focused() const { return focused_; }
+  // Moves the focus (the whole text becomes selected) and runs the got-focus
+  // reaction of the control that receives it.
+  void setFocus(Control& control);
+
+  Signal<const FormEvent&> events;
+
+  // Called by the workspace right after construction, under the event boundary.
+  virtual void load() {}
+
+ protected:
+  Control& addControl(std::string name, ControlKind kind, ControlInit init = {});
+  // Creates the array with its element 0.
+  ControlArray& addArray(std::string name, ControlKind kind, ControlInit init = {});
+  void on(EventKind kind, std::string name, Reaction reaction);
+  // The same reaction for several controls.
+  void on(EventKind kind, std::initializer_list<const char*> names, const Reaction& reaction);
+  void setSize(int width, int height) { size_ = {0, 0, width, height}; }
+
+ private:
+  friend class ControlArray;
+  friend class Control;
+  void rowAdded(const std::string& array, Control& control);
+  void rowRemoved(const std::string& array, int index, Control* control);
+  void optionSelected(Control& option);
+
+  Workspace& workspace_;
+  std::string name_;
+  std::string caption_;
+  bool visible_ = false;
+  Geometry size_;
+  Control* focused_ = nullptr;
+  std::vector<std::string> order_;
+  std::map<std::string, std::unique_ptr<Control>, std::less<>> singles_;
+  std::map<std::string, std::unique_ptr<ControlArray>, std::less<>> arrays_;
+  std::map<std::pair<EventKind, std::string>, Reaction, std::less<>> reactions_;
+};
+
+}  // namespace corvane

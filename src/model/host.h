@@ -1,0 +1,55 @@
+// Everything that leaves the model goes through the host: message boxes,
+// questions, the input box, file choosers, the printer dialog, the clock, the
+// program's end and the platform services of the main window. The desktop
+// program implements it with Qt, the script driver and the tests with queued
+// answers.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace corvane {
+
+class PrintSurface;
+
+enum class MessageIcon { Information, Warning };
+
+struct CalendarDate {
+  int year = 2000, month = 1, day = 1;
+};
+struct ClockTime {
+  int hour = 0, minute = 0, second = 0;
+};
+
+// "yyyy/M/d", the short date of the Chinese desktop the program is made for.
+std::string shortDateText(const CalendarDate& date);
+// "HH:MM:SS".
+std::string timeText(const ClockTime& time);
+
+class Host {
+ public:
+  virtual ~Host() = default;
+
+  virtual void showMessage(const std::string& text, MessageIcon icon,
+                           const std::string& title) = 0;
+  virtual bool askYesNo(const std::string& text, const std::string& title) = 0;
+  // Empty optional when the user cancels.
+  virtual std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
+                                              const std::string& defaultText) = 0;
+  // `filter` is in the design's notation: "CVN(*.CVN)|*.CVN|(*.*)|*.*".
+  virtual std::optional<std::string> chooseOpenFile(const std::string& filter) = 0;
+  virtual std::optional<std::string> chooseSaveFile(const std::string& filter) = 0;
+  // The printer dialog; nullptr when the user cancels or no printer can be had.
+  virtual std::unique_ptr<PrintSurface> choosePrinter() = 0;
+
+  virtual CalendarDate today() = 0;
+  virtual ClockTime now() = 0;
+
+  // Ends the program at once (the main window's "关闭").
+  virtual void quit() = 0;
+  // Starts the system's information tool; false when there is none.
+  virtual bool launchSystemInformation() = 0;
+};
+
+}  // namespace corvane

@@ -1,0 +1,89 @@
+#include "model/print_surface.h"
+
+#include <cmath>
+
+#include "model/utf8.h"
+
+namespace corvane {
+
+namespace {
+constexpr double kMillimetresPerPoint = 25.4 / 72.0;
+constexpr double kA4WidthMm = 210.0;
+}  // namespace
+
+void PrintSurface::scale(double x1, double y1, double x2, double y2) {
+  scaleLeft_ = x1;
+  scaleTop_ = y1;
+  scaleRight_ = x2;
+  scaleBottom_ = y2;
+  x_ = x1;
+  y_ = y1;
+  onScale(x1, y1, x2, y2);
+}
+
+void PrintSurface::setFontName(const std::string& name) {
+  font_.name = name;
+  onFont(font_);
+}
+
+void PrintSurface::setFontSize(double points) {
+  font_.size = points;
+  onFont(font_);
+}
+
+double PrintSurface::pointsToPageUnits(double points) const {
+  double unitsPerMm = std::fabs(scaleRight_ - scaleLeft_) / kA4WidthMm;
+  return points * kMillimetresPerPoint * unitsPerMm;
+}
+
+double PrintSurface::lineHeight() const { return pointsToPageUnits(font_.size); }
+
+double PrintSurface::textWidth(const std::string& text) const {
+  double em = pointsToPageUnits(font_.size);
+  double width = 0;
+  for (char32_t c : utf8::decode(text)) width += utf8::isFullWidth(c) ? em : em / 2;
+  return width;
+}
+
+void PrintSurface::print(const std::vector<PrintItem>& items, bool lineFeed) {
+  if (ended_) return;
+  onPrintCall(x_, y_, items);
+  for (const PrintItem& item : items) {
+    if (item.kind == PrintItem::Kind::Gap) {
+      x_ += item.count * pointsToPageUnits(font_.size) / 2;
+      continue;
+    }
+    if (!item.text.empty()) drawText(x_, y_, item.text);
+    x_ += textWidth(item.text);
+  }
+  if (lineFeed) {
+    x_ = scaleLeft_;
+    y_ += lineHeight();
+  }
+}
+
+void PrintSurface::line(double x1, double y1, double x2, double y2, Rgb color) {
+  if (ended_) return;
+  drawLine(x1, y1, x2, y2, color);
+  x_ = x2;  // the pen stays at the line's end, as the page's last point
+  y_ = y2;
+}
+
+void PrintSurface::paintPicture(const Picture& picture, const std::string& name, double x,
+                                double y, double width, double height) {
+  if (ended_) return;
+  drawPicture(picture, name, x, y, width, height);
+}
+
+void PrintSurface::printForm(const Form& form) {
+  if (ended_) return;
+  drawFormImage(form);
+}
+
+void PrintSurface::endDoc() {
+  if (ended_) return;
+  ended_ = true;
+  finish();
+}
+
+}  // namespace corvane

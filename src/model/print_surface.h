@@ -1,0 +1,91 @@
+// The print surface every report prints through: a page in millimetres of an
+// A4 sheet (after Scale (0, 0)-(210, 290)), a current position that is the
+// top-left corner of the next text, Print with items and separator gaps ending
+// in a line feed, lines, pictures, form images, and EndDoc. Backends (the
+// system printer, a PDF file, a recording for tests) only draw; the position
+// rules live here so that every backend lays a page out alike.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "model/color.h"
+
+namespace corvane {
+
+class Form;
+class Picture;
+
+struct PrintItem {
+  enum class Kind { Text, Gap };
+  Kind kind = Kind::Text;
+  std::string text;
+  int count = 0;  // Gap: width in average character widths of the current font
+
+  PrintItem(std::string t) : text(std::move(t)) {}  // NOLINT: items read like Print's list
+  PrintItem(const char* t) : text(t) {}             // NOLINT
+  static PrintItem gap(int count) {
+    PrintItem item("");
+    item.kind = Kind::Gap;
+    item.count = count;
+    return item;
+  }
+};
+
+struct PrintFont {
+  std::string name = "宋体";
+  double size = 9;  // points
+};
+
+class PrintSurface {
+ public:
+  virtual ~PrintSurface() = default;
+
+  void scale(double x1, double y1, double x2, double y2);
+  void setFontName(const std::string& name);
+  void setFontSize(double points);
+  const PrintFont& font() const { return font_; }
+  double currentX() const { return x_; }
+  double currentY() const { return y_; }
+  void setCurrentX(double x) { x_ = x; }
+  void setCurrentY(double y) { y_ = y; }
+
+  // Prints the items left to right from the current position; with
+  // `lineFeed` the position then goes to the start of the next line.
+  void print(const std::vector<PrintItem>& items, bool lineFeed = true);
+  void line(double x1, double y1, double x2, double y2, Rgb color = colors::kBlack);
+  void paintPicture(const Picture& picture, const std::string& name, double x, double y,
+                    double width, double height);
+  void printForm(const Form& form);
+  // Releases the page; a surface takes no more output afterwards.
+  void endDoc();
+  bool ended() const { return ended_; }
+
+  // Height of one text line in page units (one em of the current font).
+  double lineHeight() const;
+
+ protected:
+  // Backend hooks. Coordinates are page units of the current scale.
+  virtual void onScale(double x1, double y1, double x2, double y2) = 0;
+  virtual void onFont(const PrintFont& font) = 0;
+  virtual void onPrintCall(double x, double y, const std::vector<PrintItem>& items) = 0;
+  virtual void drawText(double x, double y, const std::string& text) = 0;
+  virtual void drawLine(double x1, double y1, double x2, double y2, Rgb color) = 0;
+  virtual void drawPicture(const Picture& picture, const std::string& name, double x, double y,
+                           double width, double height) = 0;
+  virtual void drawFormImage(const Form& form) = 0;
+  virtual void finish() = 0;
+  // Width of a text in page units; the default is the typographic estimate
+  // (full-width characters one em, others half an em).
+  virtual double textWidth(const std::string& text) const;
+  double pointsToPageUnits(double points) const;
+
+ private:
+  PrintFont font_;
+  double x_ = 0;
+  double y_ = 0;
+  double scaleLeft_ = 0, scaleTop_ = 0, scaleRight_ = 210, scaleBottom_ = 290;
+  bool ended_ = false;
+};
+
+}  // namespace corvane

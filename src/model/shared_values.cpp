@@ -1,0 +1,90 @@
+#include "model/shared_values.h"
+
+#include "model/control.h"
+#include "model/form.h"
+#include "model/value.h"
+#include "model/workspace.h"
+
+namespace corvane {
+
+void SharedValue::setNumber(double value) {
+  kind_ = Kind::Number;
+  number_ = value;
+}
+
+void SharedValue::setText(std::string text) {
+  kind_ = Kind::Text;
+  text_ = std::move(text);
+}
+
+void SharedValue::setReference(FieldRef ref) {
+  kind_ = Kind::Reference;
+  ref_ = std::move(ref);
+}
+
+Control* SharedValue::target(const Workspace& workspace) const {
+  if (kind_ != Kind::Reference) return nullptr;
+  Form* form = workspace.existing(ref_.form);
+  return form ? form->find(ref_.field, ref_.row) : nullptr;
+}
+
+double SharedValue::num(const Workspace& workspace) const {
+  switch (kind_) {
+    case Kind::Empty: return 0;
+    case Kind::Number: return number_;
+    case Kind::Text: return Val(text_);
+    case Kind::Reference: {
+      Control* control = target(workspace);
+      return control ? control->num() : 0;
+    }
+  }
+  return 0;
+}
+
+std::string SharedValue::text(const Workspace& workspace) const {
+  switch (kind_) {
+    case Kind::Empty: return "";
+    case Kind::Number: return generalFormat(number_);
+    case Kind::Text: return text_;
+    case Kind::Reference: {
+      Control* control = target(workspace);
+      return control ? control->displayText() : "";
+    }
+  }
+  return "";
+}
+
+bool SharedValue::write(Workspace& workspace, const std::string& text) {
+  if (kind_ != Kind::Reference) {
+    setText(text);
+    return true;
+  }
+  Control* control = target(workspace);
+  if (!control) return false;
+  control->setText(text);
+  return true;
+}
+
+SharedValue* SharedValues::find(const std::string& name) {
+  struct Entry {
+    const char* name;
+    SharedValue SharedValues::*member;
+  };
+  static constexpr Entry kEntries[] = {
+      {"gFluxRef", &SharedValues::gFluxRef},
+      {"gGroupVoltageRef", &SharedValues::gGroupVoltageRef},
+      {"gGroupCurrentRef", &SharedValues::gGroupCurrentRef},
+      {"gRectVoltFactor", &SharedValues::gRectVoltFactor},
+      {"gRectCurrFactor", &SharedValues::gRectCurrFactor},
+      {"gDiodeDrop", &SharedValues::gDiodeDrop},
+      {"gWireLayerFactor", &SharedValues::gWireLayerFactor},
+      {"gBobbinCk1Ref", &SharedValues::gBobbinCk1Ref},
+      {"gBobbinCk2Ref", &SharedValues::gBobbinCk2Ref},
+      {"gBobbinChRef", &SharedValues::gBobbinChRef},
+  };
+  for (const Entry& entry : kEntries)
+    if (name == entry.name) return &(this->*entry.member);
+  return nullptr;
+}
+
+}  // namespace corvane

@@ -1,0 +1,223 @@
+#include "model/value.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace corvane {
+
+namespace {
+
+constexpr int kSignificantDigits = 15;
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Length of the decimal-number prefix of `s` starting at `pos` (0 if none).
+size_t numberPrefixLength(std::string_view s, size_t pos) {
+  size_t i = pos;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+  size_t mantissaDigits = 0;
+  while (i < s.size() && isDigit(s[i])) ++i, ++mantissaDigits;
+  if (i < s.size() && s[i] == '.') {
+    ++i;
+    while (i < s.size() && isDigit(s[i])) ++i, ++mantissaDigits;
+  }
+  if (mantissaDigits == 0) return 0;
+  if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+    size_t j = i + 1;
+    if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
+    size_t expStart = j;
+    while (j < s.size() && isDigit(s[j])) ++j;
+    if (j > expStart) i = j;  // "1e" keeps only the mantissa
+  }
+  return i - pos;
+}
+
+// Converts a validated number text; out of range or non-finite reads 0.
+double convert(std::string_view number) {
+  bool negative = false;
+  if (!number.empty() && (number.front() == '+' || number.front() == '-')) {
+    negative = number.front() == '-';
+    number.remove_prefix(1);
+  }
+  double value = 0;
+  auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
+  (void)ptr;
+  if (ec == std::errc::result_out_of_range) {
+    // Tiny magnitudes underflow to zero; huge ones are not a usable design value.
+    return 0.0;
+  }
+  if (ec != std::errc() || !std::isfinite(value)) return 0.0;
+  value = negative ? -value : value;
+  return value + 0.0;  // -0 reads as 0
+}
+
+// The value as 15 significant decimal digits: value = 0.d1d2..d15 x 10^(point),
+// i.e. `point` digits stand before the decimal point.
+struct Decimal {
+  bool negative = false;
+  std::string digits;  // exactly kSignificantDigits digits, or "" for zero
+  int point = 0;
+};
+
+Decimal toDecimal(double value) {
+  Decimal d;
+  if (value == 0) return d;
+  d.negative = value < 0;
+  std::array<char, 64> buf{};
+  std::snprintf(buf.data(), buf.size(), "%.*e", kSignificantDigits - 1, std::fabs(value));
+  std::string_view text(buf.data());
+  d.digits.reserve(kSignificantDigits);
+  d.digits.push_back(text[0]);
+  size_t e = text.find('e');
+  for (size_t i = 2; i < e; ++i) d.digits.push_back(text[i]);
+  d.point = std::atoi(text.data() + e + 1) + 1;
+  return d;
+}
+
+enum class Tie { AwayFromZero, ToEven };
+
+// Keeps `keep` leading digits (keep may be <= 0), rounding the rest away. The
+// result digits may grow by one on a carry (then `point` grows too).
+Decimal roundDigits(Decimal d, int keep, Tie tie) {
+  if (d.digits.empty() || keep >= static_cast<int>(d.digits.size())) return d;
+  if (keep < 0) return Decimal{};  // below half of the last kept place
+  bool up = false;
+  {
+    char next = d.digits[keep];
+    bool restZero = d.digits.find_first_not_of('0', keep + 1) == std::string::npos;
+    if (next > '5' || (next == '5' && !restZero)) up = true;
+    else if (next == '5') {
+      if (tie == Tie::AwayFromZero) up = true;
+      else up = keep > 0 && ((d.digits[keep - 1] - '0') % 2 == 1);
+    }
+    d.digits.resize(keep);
+  }
+  if (up) {
+    int i = static_cast<int>(d.digits.size()) - 1;
+    while (i >= 0 && d.digits[i] == '9') d.digits[i--] = '0';
+    if (i >= 0) {
+      ++d.digits[i];
+    } else {
+      d.digits.insert(d.digits.begin(), '1');  // 0.96 -> 1.0: one more integer digit
+      ++d.point;
+    }
+  }
+  if (d.digits.find_first_not_of('0') == std::string::npos) d = Decimal{};
+  return d;
+}
+
+// Digit at position `pos` counted from the first significant digit ('0' off the end).
+char digitAt(const Decimal& d, int pos) {
+  if (pos < 0 || pos >= static_cast<int>(d.digits.size())) return '0';
+  return d.digits[pos];
+}
+
+std::string plainText(const Decimal& d, int decimals) {
+  std::string out;
+  if (d.negative && !d.digits.empty()) out.push_back('-');
+  if (d.point <= 0) {
+    out.push_back('0');
+  } else {
+    for (int i = 0; i < d.point; ++i) out.push_back(digitAt(d, i));
+  }
+  if (decimals > 0) {
+    out.push_back('.');
+    for (int i = 0; i < decimals; ++i) out.push_back(digitAt(d, d.point + i));
+  }
+  return out;
+}
+
+double decimalToDouble(const Decimal& d) {
+  if (d.digits.empty()) return 0.0;
+  std::string text = d.digits + "e" + std::to_string(d.point - static_cast<int>(d.digits.size()));
+  double magnitude = std::strtod(text.c_str(), nullptr);
+  return d.negative ? -magnitude : magnitude;
+}
+
+void requireFinite(double value) {
+  if (!std::isfinite(value)) throw RecalcAbort("overflow");
+}
+
+}  // namespace
+
+double Val(std::string_view text) {
+  size_t pos = 0;
+  while (pos < text.size() && isBlank(text[pos])) ++pos;
+  size_t length = numberPrefixLength(text, pos);
+  if (length == 0) return 0.0;
+  return convert(text.substr(pos, length));
+}
+
+bool isWholeNumber(std::string_view text) {
+  size_t pos = 0;
+  while (pos < text.size() && isBlank(text[pos])) ++pos;
+  size_t length = numberPrefixLength(text, pos);
+  if (length == 0) return false;
+  size_t end = pos + length;
+  while (end < text.size() && isBlank(text[end])) ++end;
+  return end == text.size();
+}
+
+double strictNumber(std::string_view text) {
+  if (!isWholeNumber(text)) throw RecalcAbort("not a number");
+  return Val(text);
+}
+
+std::string formatFixed(double value, int decimals) {
+  requireFinite(value);
+  if (decimals < 0) decimals = 0;
+  Decimal d = toDecimal(value);
+  return plainText(roundDigits(d, d.point + decimals, Tie::AwayFromZero), decimals);
+}
+
+std::string formatPattern(double value, std::string_view pattern) {
+  size_t dot = pattern.find('.');
+  int decimals = dot == std::string_view::npos ? 0 : static_cast<int>(pattern.size() - dot - 1);
+  return formatFixed(value, decimals);
+}
+
+std::string generalFormat(double value) {
+  requireFinite(value);
+  Decimal d = toDecimal(value);
+  if (d.digits.empty()) return "0";
+  size_t last = d.digits.find_last_not_of('0');
+  d.digits.resize(last + 1);
+  int count = static_cast<int>(d.digits.size());
+  std::string out = d.negative ? "-" : "";
+  int exponent = d.point - 1;
+  if (exponent >= 15 || exponent < -4) {
+    out += d.digits.substr(0, 1);
+    if (count > 1) out += "." + d.digits.substr(1);
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
+    return out + buf;
+  }
+  int decimals = count > d.point ? count - d.point : 0;
+  return out + plainText(d, decimals).substr(d.negative ? 1 : 0);
+}
+
+double roundHalfEven(double value) {
+  requireFinite(value);
+  Decimal d = toDecimal(value);
+  return decimalToDouble(roundDigits(d, d.point, Tie::ToEven)) + 0.0;
+}
+
+double roundHalfAway(double value, int decimals) {
+  return Val(formatFixed(value, decimals));
+}
+
+double checkedDivide(double numerator, double denominator) {
+  if (denominator == 0) throw RecalcAbort("division by zero");
+  return checkedFinite(numerator / denominator);
+}
+
+double checkedFinite(double value) {
+  requireFinite(value);
+  return value;
+}
+
+}  // namespace corvane
