@@ -80,12 +80,13 @@ Control& Form::addControl(std::string name, ControlKind kind, ControlInit init) 
   return ref;
 }
 
-ControlArray& Form::addArray(std::string name, ControlKind kind, ControlInit init) {
+ControlArray& Form::addArray(std::string name, ControlKind kind, ControlInit init,
+                             int firstIndex) {
   auto array = std::make_unique<ControlArray>(*this, name, kind);
   ControlArray& ref = *array;
   order_.push_back(name);
   arrays_.emplace(std::move(name), std::move(array));
-  ref.load(0, std::move(init));
+  ref.load(firstIndex, std::move(init));
   return ref;
 }
 

@@ -125,8 +125,10 @@ class Form {
 
  protected:
   Control& addControl(std::string name, ControlKind kind, ControlInit init = {});
-  // Creates the array with its element 0.
-  ControlArray& addArray(std::string name, ControlKind kind, ControlInit init = {});
+  // Creates the array with its first element (index 0, or 1 for the 1-based
+  // arrays such as status-bar panels).
+  ControlArray& addArray(std::string name, ControlKind kind, ControlInit init = {},
+                         int firstIndex = 0);
   void on(EventKind kind, std::string name, Reaction reaction);
   // The same reaction for several controls.
   void on(EventKind kind, std::initializer_list<const char*> names, const Reaction& reaction);

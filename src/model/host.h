@@ -50,6 +50,8 @@ class Host {
   virtual void quit() = 0;
   // Starts the system's information tool; false when there is none.
   virtual bool launchSystemInformation() = 0;
+  // True when another copy of the program already runs for this user.
+  virtual bool anotherInstanceRunning() { return false; }
 };
 
 }  // namespace corvane

@@ -1,0 +1,1 @@
+// replaced by the main window and cover forms
