@@ -57,12 +57,12 @@ enum class Property {
 
 // Design-time settings of a control.
 struct ControlInit {
-  std::string text;
-  std::string caption;
-  std::string toolTip;
-  Geometry geometry;
-  std::string container;  // the frame it sits in, "" for the form itself
-  std::vector<std::string> items;
+  std::string text = {};
+  std::string caption = {};
+  std::string toolTip = {};
+  Geometry geometry = {};
+  std::string container = {};  // the frame it sits in, "" for the form itself
+  std::vector<std::string> items = {};
   int listIndex = -1;
   int value = 0;
   int interval = 0;       // Timer: milliseconds
@@ -73,8 +73,8 @@ struct ControlInit {
   bool hasBackColor = false;
   Rgb backColor = colors::kWindow;
   Rgb foreColor = colors::kBlack;
-  std::string group;      // OptionButton: options of one group exclude each other
-  std::string menuParent; // MenuItem: the item whose submenu holds it
+  std::string group = {};      // OptionButton: options of one group exclude each other
+  std::string menuParent = {}; // MenuItem: the item whose submenu holds it
 };
 
 class Control {

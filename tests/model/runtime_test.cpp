@@ -1,0 +1,262 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "model/control.h"
+#include "model/form.h"
+#include "model/picture.h"
+#include "model/value.h"
+#include "model/workspace.h"
+#include "support/fake_host.h"
+
+namespace corvane {
+namespace {
+
+// A form whose reactions log what ran, in order, and cascade like a stage
+// form: Input feeds Double and Half, Double feeds Sum, Half feeds Sum.
+class CascadeForm : public Form {
+ public:
+  explicit CascadeForm(Workspace& ws) : Form(ws, "frmCascade", "cascade") {
+    addControl("Input", ControlKind::TextBox);
+    addControl("Double", ControlKind::TextBox);
+    addControl("Half", ControlKind::TextBox);
+    addControl("Sum", ControlKind::TextBox);
+    addControl("Divisor", ControlKind::TextBox, {.text = "1"});
+    addControl("Quotient", ControlKind::TextBox);
+    addControl("After", ControlKind::TextBox);
+    addControl("PingA", ControlKind::TextBox);
+    addControl("PingB", ControlKind::TextBox);
+    addControl("Kind", ControlKind::ComboBox, {.items = {"无", "硅管"}, .listIndex = 0});
+    addControl("Flag", ControlKind::CheckBox, {.caption = "S"});
+    addControl("OptA", ControlKind::OptionButton, {.value = 1});
+    addControl("OptB", ControlKind::OptionButton);
+    addArray("Row", ControlKind::TextBox, {.text = "r0"});
+    addControl("Close", ControlKind::CommandButton, {.caption = "上一步"});
+
+    on(EventKind::Change, "Input", [this](Control& c, const EventArgs&) {
+      log.push_back("Input");
+      control("Double").setText(generalFormat(c.num() * 2));
+      control("Half").setText(generalFormat(c.num() / 2));
+    });
+    on(EventKind::Change, "Double", [this](Control&, const EventArgs&) {
+      log.push_back("Double");
+      sum();
+    });
+    on(EventKind::Change, "Half", [this](Control&, const EventArgs&) {
+      log.push_back("Half");
+      sum();
+    });
+    on(EventKind::Change, "Sum", [this](Control&, const EventArgs&) { log.push_back("Sum"); });
+    // writes Quotient, divides, then writes After: an error in between keeps
+    // Quotient's old write and never reaches After
+    on(EventKind::Change, "Divisor", [this](Control& c, const EventArgs&) {
+      control("Quotient").setText("pending");
+      double q = checkedDivide(10, c.num());
+      control("Quotient").setText(generalFormat(q));
+      control("After").setText("done");
+    });
+    // two fields that keep rewriting each other: only the depth guard stops them
+    on(EventKind::Change, "PingA", [this](Control& c, const EventArgs&) {
+      control("PingB").setText(generalFormat(c.num() + 1));
+    });
+    on(EventKind::Change, "PingB", [this](Control& c, const EventArgs&) {
+      control("PingA").setText(generalFormat(c.num() + 1));
+    });
+    on(EventKind::Choose, "Kind", [this](Control& c, const EventArgs&) {
+      log.push_back("Kind=" + c.text());
+    });
+    on(EventKind::Click, "Flag", [this](Control& c, const EventArgs&) {
+      c.setCaption(c.value() ? "P" : "S");
+    });
+    on(EventKind::Click, {"OptA", "OptB"}, [this](Control& c, const EventArgs&) {
+      log.push_back("click " + c.name());
+    });
+    on(EventKind::KeyPress, "Input", [this](Control& c, const EventArgs& e) {
+      log.push_back("key " + e.keyChar + " before " + c.text());
+    });
+    on(EventKind::Enter, "Input", [this](Control&, const EventArgs&) {
+      setFocus(control("Divisor"));
+    });
+    on(EventKind::Click, "Close", [this](Control&, const EventArgs&) {
+      workspace().close(name());
+      log.push_back("after close");  // the instance must still be alive here
+    });
+  }
+
+  void load() override {
+    ++loads;
+    control("Input").setText("0");
+  }
+
+  void sum() { control("Sum").setText(generalFormat(control("Double").num() + control("Half").num())); }
+
+  std::vector<std::string> log;
+  int loads = 0;
+};
+
+class RuntimeTest : public ::testing::Test {
+ protected:
+  RuntimeTest() {
+    ws.registerForm("frmCascade", [](Workspace& w) { return std::make_unique<CascadeForm>(w); });
+  }
+  CascadeForm& form() { return ws.form<CascadeForm>("frmCascade"); }
+  Control& field(const char* name, int row = -1) { return form().control(name, row); }
+
+  testing::FakeHost host;
+  Workspace ws{host};
+};
+
+TEST_F(RuntimeTest, FormIsCreatedOnFirstUseWithDefaultsAndLoadsOnce) {
+  EXPECT_EQ(ws.existing("frmCascade"), nullptr);
+  EXPECT_EQ(ws.field("frmCascade", "Divisor").text(), "1");
+  EXPECT_EQ(form().loads, 1);
+  EXPECT_EQ(field("Sum").text(), "0");  // the load step cascaded
+  form();
+  EXPECT_EQ(form().loads, 1);
+  EXPECT_THROW(ws.form("frmNobody"), std::out_of_range);
+}
+
+TEST_F(RuntimeTest, ChangeReactionRunsOnlyOnARealChange) {
+  form().log.clear();
+  EXPECT_FALSE(field("Input").setText("0"));
+  EXPECT_TRUE(form().log.empty());
+  EXPECT_TRUE(field("Input").setText("4"));
+  EXPECT_EQ(form().log.front(), "Input");
+}
+
+TEST_F(RuntimeTest, CascadeRunsInWriteOrderAndTheLastWriteWins) {
+  form().log.clear();
+  form().userSetText(field("Input"), "4");
+  // Double's reaction sums with the old Half (0) first; Half's reaction then
+  // rewrites Sum with both new values.
+  std::vector<std::string> expected{"Input", "Double", "Sum", "Half", "Sum"};
+  EXPECT_EQ(form().log, expected);
+  EXPECT_EQ(field("Sum").text(), "10");
+}
+
+TEST_F(RuntimeTest, ArithmeticErrorStopsTheRecalculationAndKeepsEarlierWrites) {
+  form().userSetText(field("Divisor"), "4");
+  EXPECT_EQ(field("Quotient").text(), "2.5");
+  field("After").setText("");
+  form().userSetText(field("Divisor"), "0");  // must not throw
+  EXPECT_EQ(field("Divisor").text(), "0");
+  EXPECT_EQ(field("Quotient").text(), "pending");
+  EXPECT_EQ(field("After").text(), "");
+  EXPECT_TRUE(host.messages.empty());
+  // the next event runs normally
+  form().userSetText(field("Divisor"), "5");
+  EXPECT_EQ(field("Quotient").text(), "2");
+}
+
+TEST_F(RuntimeTest, EndlessCascadeIsCutByTheDepthGuard) {
+  form().userSetText(field("PingA"), "1");
+  double a = field("PingA").num();
+  double b = field("PingB").num();
+  EXPECT_GT(a + b, 100);  // it ran for a while, then stopped without a crash
+  form().userSetText(field("Input"), "2");
+  EXPECT_EQ(field("Sum").text(), "5");
+}
+
+TEST_F(RuntimeTest, ArrayRowsAreCreatedAndRemovedAtRunTime) {
+  std::vector<std::string> seen;
+  form().events.connect([&](const FormEvent& e) {
+    if (e.kind == FormEventKind::RowAdded) seen.push_back("+" + std::to_string(e.index));
+    if (e.kind == FormEventKind::RowRemoved) seen.push_back("-" + std::to_string(e.index));
+  });
+  ControlArray& rows = form().array("Row");
+  ControlInit copy = rows.element(0).snapshot();
+  copy.geometry.top += 283;
+  rows.load(1, copy);
+  rows.load(2, copy);
+  EXPECT_EQ(rows.count(), 3u);
+  EXPECT_EQ(field("Row", 2).text(), "r0");
+  EXPECT_EQ(field("Row", 2).address(), "Row(2)");
+  rows.unload(2);
+  EXPECT_EQ(form().find("Row", 2), nullptr);
+  EXPECT_THROW(rows.element(2), RecalcAbort);
+  EXPECT_EQ(seen, (std::vector<std::string>{"+1", "+2", "-2"}));
+}
+
+TEST_F(RuntimeTest, ListOnlyComboSelectsByTextAndReportsTheChoice) {
+  form().log.clear();
+  EXPECT_FALSE(field("Kind").setText("锗管"));  // not an item
+  EXPECT_EQ(field("Kind").text(), "无");
+  EXPECT_TRUE(field("Kind").setText("硅管"));
+  EXPECT_EQ(field("Kind").listIndex(), 1);
+  form().userChoose(field("Kind"), 1);  // the same item chosen again still reports
+  EXPECT_EQ(form().log, (std::vector<std::string>{"Kind=硅管", "Kind=硅管"}));
+}
+
+TEST_F(RuntimeTest, CheckBoxAndOptionButtonsClick) {
+  form().userClick(field("Flag"));
+  EXPECT_EQ(field("Flag").value(), 1);
+  EXPECT_EQ(field("Flag").caption(), "P");
+  field("Flag").setValue(0);  // a programmatic change reacts as a click too
+  EXPECT_EQ(field("Flag").caption(), "S");
+  form().log.clear();
+  form().userClick(field("OptB"));
+  EXPECT_EQ(field("OptA").value(), 0);
+  EXPECT_EQ(field("OptB").value(), 1);
+  EXPECT_EQ(form().log, (std::vector<std::string>{"click OptB"}));
+}
+
+TEST_F(RuntimeTest, TypingReplacesTheSelectedTextKeyByKey) {
+  form().log.clear();
+  form().userType(field("Input"), "1晶");
+  EXPECT_EQ(field("Input").text(), "1晶");
+  EXPECT_EQ(form().focused(), &field("Input"));
+  // the first key replaces the whole text selected on focus, the key-press
+  // reaction sees the text before the key
+  EXPECT_EQ(form().log[0], "key 1 before 0");
+  EXPECT_NE(std::find(form().log.begin(), form().log.end(), "key 晶 before 1"), form().log.end());
+}
+
+TEST_F(RuntimeTest, EnterMovesTheFocusAlongTheChain) {
+  form().userEnter(field("Input"));
+  EXPECT_EQ(form().focused(), &field("Divisor"));
+  EXPECT_TRUE(field("Divisor").wholeTextSelected());
+}
+
+TEST_F(RuntimeTest, FormClosedFromItsOwnReactionIsRecreatedFresh) {
+  form().userSetText(field("Input"), "8");
+  form().userClick(field("Close"));  // destroys itself only after the event
+  EXPECT_EQ(ws.existing("frmCascade"), nullptr);
+  EXPECT_EQ(field("Input").text(), "0");
+  EXPECT_EQ(form().loads, 1);
+}
+
+TEST_F(RuntimeTest, SharedReferencesReadTheFieldLive) {
+  SharedValue& ref = ws.shared().gGroupVoltageRef;
+  EXPECT_EQ(ref.num(ws), 0);  // nothing set yet
+  ref.setReference({"frmCascade", "Row", 0});
+  EXPECT_EQ(ref.num(ws), 0);  // the form does not exist yet: references never create it
+  form().control("Row", 0).setText("12.2V");
+  EXPECT_EQ(ref.num(ws), 12.2);
+  EXPECT_TRUE(ref.write(ws, "13"));
+  EXPECT_EQ(field("Row", 0).text(), "13");
+  ws.close("frmCascade");
+  EXPECT_EQ(ref.num(ws), 0);
+  EXPECT_EQ(ws.shared().find("gDiodeDrop"), &ws.shared().gDiodeDrop);
+  EXPECT_EQ(ws.shared().find("gNothing"), nullptr);
+}
+
+TEST(PictureTest, RecordsDrawingsAndKnowsWhenItIsEmpty) {
+  Picture picture;
+  picture.setScale(0, 0, 70, 150);
+  EXPECT_FALSE(picture.hasDrawing());
+  picture.circle(21, 3, 2, colors::kBlue, ArcAngles{1.57, 4.71});
+  picture.text(33, 5, "W1", colors::kBlue);
+  EXPECT_TRUE(picture.hasDrawing());
+  std::vector<std::string> expected{"scale 0 0 70 150", "arc 21 3 2 1.57 4.71 0,0,255",
+                                    "text 33 5 \"W1\" 0,0,255"};
+  EXPECT_EQ(picture.listing(), expected);
+  Picture copy;
+  picture.replay(copy);
+  EXPECT_EQ(copy.listing(), expected);
+  picture.clear();
+  EXPECT_FALSE(picture.hasDrawing());
+}
+
+}  // namespace
+}  // namespace corvane
