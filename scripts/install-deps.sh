@@ -1,0 +1,17 @@
+#!/bin/sh
+# Installs the Debian 12 packages the build, the tests, the screenshots and the
+# PDF checks need. Skips apt entirely when everything is already there.
+set -eu
+PACKAGES="cmake make g++ pkg-config qt6-base-dev libgtest-dev libbenchmark-dev \
+xvfb xauth fonts-wqy-zenhei imagemagick poppler-utils"
+missing=""
+for p in $PACKAGES; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+[ -z "$missing" ] && exit 0
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+echo "installing:$missing"
+$SUDO apt-get update
+# shellcheck disable=SC2086
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends $missing
