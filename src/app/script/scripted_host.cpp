@@ -1,0 +1,99 @@
+#include "app/script/scripted_host.h"
+
+#include <ctime>
+
+#include "model/print_surface.h"
+#include "reports/recording_printer.h"
+
+namespace corvane {
+
+ScriptedHost::ScriptedHost() {
+  std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  today_ = {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+  now_ = {local.tm_hour, local.tm_min, local.tm_sec};
+}
+
+size_t ScriptedHost::unusedAnswers() const {
+  return questions_.size() + inputs_.size() + files_.size() + printers_.size();
+}
+
+const ScriptedHost::Message* ScriptedHost::nextUncheckedMessage() const {
+  return checkedMessages_ < messages_.size() ? &messages_[checkedMessages_] : nullptr;
+}
+
+std::vector<std::string> ScriptedHost::takeErrors() {
+  std::vector<std::string> taken;
+  taken.swap(errors_);
+  return taken;
+}
+
+void ScriptedHost::showMessage(const std::string& text, MessageIcon icon,
+                               const std::string& title) {
+  messages_.push_back({icon, text, title});
+}
+
+bool ScriptedHost::askYesNo(const std::string& text, const std::string&) {
+  bool yes = false;
+  if (!questions_.empty()) {
+    yes = questions_.front();
+    questions_.pop_front();
+  }
+  note("question \"" + text + "\" -> " + (yes ? "yes" : "no"));
+  return yes;
+}
+
+std::optional<std::string> ScriptedHost::inputBox(const std::string& prompt, const std::string&,
+                                                  const std::string&) {
+  std::optional<std::string> answer;
+  if (!inputs_.empty()) {
+    answer = inputs_.front();
+    inputs_.pop_front();
+  }
+  note("input \"" + prompt + "\" -> " + (answer ? "\"" + *answer + "\"" : "cancel"));
+  return answer;
+}
+
+std::optional<std::string> ScriptedHost::nextFile(const char* chooser, const std::string& filter) {
+  std::optional<std::string> answer;
+  if (!files_.empty()) {
+    answer = files_.front();
+    files_.pop_front();
+  }
+  note(std::string(chooser) + " \"" + filter + "\" -> " + (answer ? *answer : "cancel"));
+  return answer;
+}
+
+std::optional<std::string> ScriptedHost::chooseOpenFile(const std::string& filter) {
+  return nextFile("open", filter);
+}
+
+std::optional<std::string> ScriptedHost::chooseSaveFile(const std::string& filter) {
+  return nextFile("save", filter);
+}
+
+std::unique_ptr<PrintSurface> ScriptedHost::choosePrinter() {
+  PrinterAnswer answer;
+  if (!printers_.empty()) {
+    answer = printers_.front();
+    printers_.pop_front();
+  }
+  switch (answer.kind) {
+    case PrinterAnswer::Kind::Record:
+      note("printer -> record " + answer.path);
+      return std::make_unique<RecordingPrinter>(
+          answer.path, [this](const std::string& message) { errors_.push_back(message); });
+    case PrinterAnswer::Kind::Pdf:
+      note("printer -> pdf " + answer.path);
+      if (pdfFactory_) return pdfFactory_(answer.path);
+      errors_.push_back("no PDF printer in this program");
+      return nullptr;
+    case PrinterAnswer::Kind::Cancel:
+      break;
+  }
+  note("printer -> cancel");
+  return nullptr;
+}
+
+}  // namespace corvane
