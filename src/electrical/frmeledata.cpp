@@ -1,0 +1,314 @@
+#include "electrical/frmeledata.h"
+
+#include <algorithm>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "electrical/design_file.h"
+#include "electrical/electrical_tables.h"
+#include "electrical/printout.h"
+#include "model/host.h"
+#include "model/picture.h"
+#include "model/shared_values.h"
+#include "model/value.h"
+#include "model/workspace.h"
+
+namespace corvane {
+
+namespace {
+constexpr const char* kCaption = "Peak Corvane专家系统 - 基本参数设置与设计";
+constexpr const char* kContinueQuestion = "您要继续添加输出参数吗？";
+constexpr const char* kRemovePrompt = "您将移除绕组";
+constexpr const char* kCoreForm = "Frmcore";
+constexpr const char* kStructureForm = "Frmjiegou";
+
+template <class Table>
+std::vector<std::string> namesOf(const Table& table) {
+  std::vector<std::string> names;
+  for (const auto& row : table) names.emplace_back(row.name);
+  return names;
+}
+}  // namespace
+
+Frmeledata::Frmeledata(Workspace& workspace) : Form(workspace, kName, kCaption) {
+  addControls();
+  addReactions();
+  addEnterChain();
+}
+
+void Frmeledata::load() {
+  // choosing the first items runs the choice reactions: row 0 is converted
+  Control& circuit = cell("CMBZL", 0);
+  circuit.setItems(namesOf(electrical::kRectifierCircuits));
+  circuit.setListIndex(0);
+  Control& diode = cell("cmbdio", 0);
+  diode.setItems(namesOf(electrical::kRectifierDiodes));
+  diode.setListIndex(0);
+
+  Control& insulation = control("Combo1");
+  std::vector<std::string> classes(electrical::kInsulationClassItems.begin(),
+                                   electrical::kInsulationClassItems.end());
+  insulation.setItems(std::move(classes));
+  insulation.setListIndex(electrical::kDefaultInsulationItem);
+}
+
+int Frmeledata::highestGroup() const {
+  double n = roundHalfEven(control("txtzb").num());
+  return static_cast<int>(std::clamp(n, 0.0, static_cast<double>(kHighestGroup)));
+}
+
+void Frmeledata::keepCurrentRowInDesign() {
+  currentRow_ = std::clamp(currentRow_, 0, highestGroup());
+}
+
+Control& Frmeledata::cell(const char* arrayName, int row) const {
+  return array(arrayName).element(row);
+}
+
+Picture& Frmeledata::schematic() const {
+  return control("PICSHC").picture();
+}
+
+// ---------------------------------------------------------------- reactions
+
+void Frmeledata::addReactions() {
+  auto convert = [this](Control&, const EventArgs&) { rectifierConversion(); };
+  on(EventKind::Change, {"TXTUIN1", "TXTUIN2"}, convert);
+  on(EventKind::Click, "Chkp", [this](Control&, const EventArgs&) { inputArrangementClicked(); });
+
+  auto insulation = [this](Control&, const EventArgs&) { applyInsulationClass(); };
+  on(EventKind::Change, "Combo1", insulation);
+  on(EventKind::Choose, "Combo1", insulation);
+  on(EventKind::Click, "Combo1", insulation);
+
+  on(EventKind::Change, "txtpo", [this](Control& power, const EventArgs&) {
+    control("TXTLUD").setText(std::to_string(electrical::defaultRegulation(power.num())));
+  });
+  on(EventKind::Change, "TXTLUD",
+     [this](Control&, const EventArgs&) { refreshAllNoLoadVoltages(); });
+  // before the keystroke edits the text: no-load voltage of row 0 from the
+  // regulation still shown
+  on(EventKind::KeyPress, "TXTLUD", [this](Control& regulation, const EventArgs&) {
+    double acVoltage = cell("txtsuac", 0).num();
+    cell("TXTUNLOAD", 0).setText(generalFormat(acVoltage * (regulation.num() + 100) * 0.01));
+  });
+
+  on(EventKind::Change, "txtudc", [this](Control& c, const EventArgs&) {
+    refreshNoLoadVoltage(c.index());
+    pointGroupReferences(c.index());
+    rectifierConversion();
+  });
+  on(EventKind::Change, "txtidc", [this](Control& c, const EventArgs&) {
+    pointGroupReferences(c.index());
+    rectifierConversion();
+  });
+  on(EventKind::Change, "txtsuac", [this](Control& c, const EventArgs&) {
+    pointGroupReferences(c.index());
+    refreshNoLoadVoltage(c.index());
+  });
+  auto point = [this](Control& c, const EventArgs&) { pointGroupReferences(c.index()); };
+  on(EventKind::Change, {"txtsiac", "txtspo", "TXTCP"}, point);
+  on(EventKind::KeyPress, {"txtudc", "txtspo"}, point);
+
+  on(EventKind::Choose, "CMBZL", [this](Control& c, const EventArgs&) {
+    currentRow_ = c.index();
+    rectifierConversion();
+  });
+  on(EventKind::Choose, "cmbdio", [this](Control& c, const EventArgs&) {
+    pointGroupReferences(c.index());
+    currentRow_ = c.index();
+    rectifierConversion();
+  });
+  on(EventKind::Click, "ChKSHC",
+     [this](Control& c, const EventArgs&) { connectionClicked(c.index()); });
+
+  on(EventKind::Click, "CMDWNDEL", [this](Control&, const EventArgs&) { deleteLastGroup(); });
+  on(EventKind::Click, "cmdcore", [this](Control&, const EventArgs&) { openCoreForm(); });
+  on(EventKind::Click, "CMDJIEDOU", [this](Control&, const EventArgs&) { openStructureForm(); });
+  on(EventKind::Click, "OPEN", [this](Control&, const EventArgs&) { openDesign(*this); });
+  on(EventKind::Click, "SAVE", [this](Control&, const EventArgs&) { saveDesign(*this); });
+  on(EventKind::Click, "OVER", [this](Control&, const EventArgs&) { hide(); });
+  on(EventKind::Click, "PRINT", [this](Control&, const EventArgs&) { printParameterTable(*this); });
+}
+
+void Frmeledata::addEnterChain() {
+  on(EventKind::Enter, "txtudc", [this](Control& c, const EventArgs&) {
+    int i = c.index();
+    refreshNoLoadVoltage(i);
+    pointGroupReferences(i);
+    currentRow_ = i;
+    rectifierConversion();
+    setFocus(cell("txtidc", i));
+  });
+  on(EventKind::Enter, "txtidc", [this](Control& c, const EventArgs&) {
+    int i = c.index();
+    pointGroupReferences(i);
+    setFocus(cell("CMBZL", i));
+    currentRow_ = i;
+    rectifierConversion();
+  });
+  on(EventKind::Enter, "CMBZL", [this](Control& c, const EventArgs&) {
+    setFocus(cell("cmbdio", c.index()));
+    rectifierConversion();
+  });
+  on(EventKind::Enter, "cmbdio", [this](Control& c, const EventArgs&) {
+    setFocus(cell("txtsuac", c.index()));
+    rectifierConversion();
+  });
+  on(EventKind::Enter, "txtsuac", [this](Control& c, const EventArgs&) {
+    int i = c.index();
+    refreshNoLoadVoltage(i);
+    pointGroupReferences(i);
+    currentRow_ = i;
+    rectifierConversion();
+    setFocus(cell("txtsiac", i));
+  });
+  on(EventKind::Enter, "txtsiac", [this](Control& c, const EventArgs&) {
+    int i = c.index();
+    pointGroupReferences(i);
+    currentRow_ = i;
+    setFocus(cell("txtspo", i));
+    rectifierConversion();
+    redrawSecondarySchematic();
+  });
+  on(EventKind::Enter, "txtspo",
+     [this](Control& c, const EventArgs&) { continueAfterPower(c.index()); });
+}
+
+void Frmeledata::pointGroupReferences(int row) {
+  shared().gGroupVoltageRef.setReference({kName, "txtsuac", row});
+  shared().gGroupCurrentRef.setReference({kName, "txtsiac", row});
+}
+
+void Frmeledata::applyInsulationClass() {
+  Control& limit = control("Text13");
+  if (const auto* insulation = electrical::findInsulationClass(control("Combo1").text()))
+    limit.setText(std::to_string(insulation->limit) + "℃");
+  // allowed rise: the class limit less a 10 K hot-spot margin and the ambient
+  double rise = limit.num() - 10 - control("TXTTEMP20").num();
+  control("TXTTEMPD").setText(generalFormat(rise));
+}
+
+void Frmeledata::inputArrangementClicked() {
+  Control& arrangement = control("Chkp");
+  Control& secondInput = control("TXTUIN2");
+  if (arrangement.value() == 1) {
+    arrangement.setCaption("双组输入");
+    secondInput.setVisible(true);
+  } else {
+    arrangement.setCaption("单组输入");
+    secondInput.setText("");
+    secondInput.setVisible(false);
+  }
+  redrawPrimarySchematic();
+  rectifierConversion();
+}
+
+void Frmeledata::connectionClicked(int row) {
+  currentRow_ = row;
+  Control& connection = cell("ChKSHC", row);
+  connection.setCaption(connection.value() == 1 ? "P" : "S");
+  redrawSecondarySchematic();
+}
+
+// Enter in txtspo: offer another group, then go on to the next row.
+void Frmeledata::continueAfterPower(int row) {
+  pointGroupReferences(row);
+  // nine groups at most, whichever row the conversion last worked on
+  if (currentRow_ < kHighestGroup && highestGroup() < kHighestGroup &&
+      host().askYesNo(kContinueQuestion, caption()))
+    appendGroup();
+  int n = highestGroup();
+  if (n > 0 && n > row) {
+    setFocus(cell("txtudc", row + 1));
+    currentRow_ = row;
+    rectifierConversion();
+  }
+}
+
+// ---------------------------------------------------------------- rows
+
+void Frmeledata::addRowBelow(int row) {
+  for (const char* name : kRowArrays) {
+    ControlArray& rows = array(name);
+    const Control& above = rows.element(row - 1);
+    ControlInit init;
+    init.geometry = above.geometry();
+    init.geometry.top += kRowPitch;
+    init.container = above.container();
+    init.toolTip = above.toolTip();
+    init.visible = true;
+    if (above.kind() == ControlKind::ComboBox) {
+      init.items = above.items();
+      init.listIndex = above.listIndex();
+      init.text = above.text();
+    } else if (above.kind() == ControlKind::CheckBox) {
+      init.caption = "S";
+    } else if (std::string_view(name) == "TXTWN") {
+      init.text = "W" + std::to_string(row + 1);
+    }
+    rows.load(row, std::move(init));
+  }
+}
+
+void Frmeledata::removeExtraRows() {
+  Control& counter = control("txtzb");
+  for (int n = highestGroup(); n > 0; --n) counter.setText(generalFormat(n - 1));
+  for (const char* name : kRowArrays) {
+    ControlArray& rows = array(name);
+    for (int index : rows.indices())
+      if (index > 0) rows.unload(index);
+  }
+}
+
+void Frmeledata::appendGroup() {
+  int n = highestGroup() + 1;
+  if (n > kHighestGroup) return;
+  control("txtzb").setText(generalFormat(n));
+  if (!array("txtudc").has(n)) addRowBelow(n);
+  control("CMDWNDEL").setEnabled(true);
+}
+
+void Frmeledata::deleteLastGroup() {
+  int n = highestGroup();
+  std::optional<std::string> answer;
+  if (n > 0) {
+    // the 1-based number of the group that goes
+    answer = host().inputBox(kRemovePrompt, caption(), generalFormat(n + 1));
+    if (!answer) return;  // cancelled: the group stays
+  }
+  schematic().clear();
+  control("txtpo").setText("");
+  control("TXTIIN").setText("");
+  currentRow_ = std::max(0, currentRow_ - 1);
+  if (n == 0) return;
+
+  control("txtzb").setText(generalFormat(n - 1));
+  for (const char* name : kRowArrays) array(name).unload(n);
+  keepCurrentRowInDesign();
+  if (n - 1 == 0) control("CMDWNDEL").setEnabled(false);
+  recomputeTotals();
+}
+
+// ---------------------------------------------------------------- navigation
+
+void Frmeledata::openCoreForm() {
+  // the core is sized for the output power raised by the allowed regulation
+  double raised = control("txtpo").num() * (1 + 0.01 * control("TXTLUD").num());
+  workspace().field(kCoreForm, "txtpo").setText(generalFormat(raised));
+  workspace().form(kCoreForm).show();
+  hide();
+}
+
+void Frmeledata::openStructureForm() {
+  if (!workspace().knowsForm(kStructureForm)) return;
+  // one winding row per primary plus one per output group; Txtzb is the highest row index
+  int primaries = control("Chkp").value() == 1 ? 2 : 1;
+  Form& structure = workspace().form(kStructureForm);
+  structure.control("Txtzb").setText(generalFormat(control("txtzb").num() + primaries));
+  structure.show();
+  hide();
+}
+
+}  // namespace corvane

@@ -1,0 +1,118 @@
+#include "electrical/printout.h"
+
+#include <exception>
+#include <memory>
+
+#include "electrical/frmeledata.h"
+#include "model/host.h"
+#include "model/picture.h"
+#include "model/value.h"
+
+namespace corvane {
+
+namespace {
+constexpr const char* kFont = "黑体";
+constexpr double kTitleSize = 14;
+constexpr double kBodySize = 12;
+constexpr int kSeparator = 3;
+// the schematic's place on the page (mm)
+constexpr double kPictureLeft = 90, kPictureTop = 40, kPictureWidth = 50, kPictureHeight = 100;
+
+void emptyLine(PrintSurface& page) {
+  page.print({});
+}
+
+// a rule across the page at the current print line
+void rule(PrintSurface& page) {
+  double y = page.currentY();
+  page.line(5, y, 205, y, colors::kBlack);
+}
+
+void printAt(PrintSurface& page, double x, const std::vector<PrintItem>& items) {
+  page.setCurrentX(x);
+  page.print(items);
+}
+
+std::vector<PrintItem> separated(const std::vector<std::string>& texts) {
+  std::vector<PrintItem> items;
+  for (size_t i = 0; i < texts.size(); ++i) {
+    if (i > 0) items.push_back(PrintItem::gap(kSeparator));
+    items.emplace_back(texts[i]);
+  }
+  return items;
+}
+}  // namespace
+
+std::vector<PrintItem> groupLineItems(const Frmeledata& form, int row) {
+  auto text = [&](const char* name) { return form.cell(name, row).text(); };
+  return separated({
+      text("TXTWN"),
+      "电压:" + text("txtudc") + "V @ " + text("txtidc") + "A",
+      text("CMBZL"),
+      "功率：" + text("txtspo") + "W",
+      "电解电容：" + text("TXTCP"),
+      "空载电压：" + text("TXTUNLOAD") + "V",
+  });
+}
+
+void printParameterTableOn(const Frmeledata& form, PrintSurface& page) {
+  page.scale(0, 0, 210, 290);
+  page.setFontName(kFont);
+  page.setFontSize(kTitleSize);
+  page.setCurrentX(80);
+  page.setCurrentY(15);
+  page.print({"变压器设计规格书"});
+
+  page.setFontSize(kBodySize);
+  page.setCurrentX(90);
+  page.setCurrentY(20);
+  emptyLine(page);
+  emptyLine(page);
+  page.setCurrentX(90);
+  page.setCurrentY(25);
+  page.print({"电气示意图"});
+  const Picture& schematic = form.schematic();
+  if (schematic.hasDrawing())
+    page.paintPicture(schematic, "PICSHC", kPictureLeft, kPictureTop, kPictureWidth,
+                      kPictureHeight);
+  emptyLine(page);
+  rule(page);
+
+  page.setCurrentX(90);
+  page.setCurrentY(140);
+  page.print({"变压器设计要求"});
+  emptyLine(page);
+  rule(page);
+  printAt(page, 50,
+          separated({"交流输入电压:", form.control("TXTUIN1").text() + "V",
+                     form.control("TXTUIN2").text() + "V"}));
+  printAt(page, 50, separated({"频率", "50/60Hz"}));
+  emptyLine(page);
+  rule(page);
+
+  for (int i = 0; i <= form.highestGroup(); ++i) {
+    emptyLine(page);
+    printAt(page, 10, groupLineItems(form, i));
+  }
+  rule(page);
+  emptyLine(page);
+  // the power field carries its unit; print the number once with one "W"
+  printAt(page, 70, {"变压器输出总功率：", generalFormat(form.control("txtpo").num()) + "W"});
+  emptyLine(page);
+  rule(page);
+  emptyLine(page);
+  printAt(page, 80, {shortDateText(form.host().today())});
+  page.endDoc();
+}
+
+void printParameterTable(const Frmeledata& form) {
+  std::unique_ptr<PrintSurface> page = form.host().choosePrinter();
+  if (!page) return;
+  try {
+    printParameterTableOn(form, *page);
+  } catch (const std::exception&) {
+    // a printer error ends the job; the unfinished page is discarded with the surface
+  }
+}
+
+}  // namespace corvane

@@ -1,0 +1,83 @@
+#include "electrical/printout.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "electrical_fixture.h"
+#include "model/picture.h"
+
+namespace corvane::testing {
+namespace {
+
+class PrintoutTest : public ElectricalTest {
+ protected:
+  void printTable() { click("PRINT"); }
+  bool printedLine(const std::string& line) const {
+    return std::find(host.printed.begin(), host.printed.end(), line) != host.printed.end();
+  }
+  size_t countStarting(const std::string& prefix) const {
+    return std::count_if(host.printed.begin(), host.printed.end(),
+                         [&](const std::string& l) { return l.rfind(prefix, 0) == 0; });
+  }
+};
+
+TEST_F(PrintoutTest, TypicalDesignPrintsTheExampleGroupLine) {
+  typeGroup(0, "12", "2", "全桥电容", "硅管");
+  printTable();
+  ASSERT_TRUE(host.printerAsked);
+  ASSERT_FALSE(host.printed.empty());
+  EXPECT_EQ(host.printed.front(), "scale 0 0 210 290");
+  EXPECT_TRUE(printedLine("font 黑体 14"));
+  EXPECT_TRUE(printedLine("print 80 15 \"变压器设计规格书\""));
+  EXPECT_TRUE(printedLine("print 90 25 \"电气示意图\""));
+  EXPECT_TRUE(printedLine("print 90 140 \"变压器设计要求\""));
+  EXPECT_EQ(countStarting("print 10 "), 1u);
+  auto group = std::find_if(host.printed.begin(), host.printed.end(),
+                            [](const std::string& l) { return l.rfind("print 10 ", 0) == 0; });
+  std::string items = group->substr(group->find('"'));
+  EXPECT_EQ(items,
+            "\"W1\" gap 3 \"电压:12V @ 2A\" gap 3 \"全桥电容\" gap 3 \"功率：40.3W\" gap 3 "
+            "\"电解电容：5307uF-13269uF\" gap 3 \"空载电压：14.878V\"");
+  EXPECT_EQ(host.printed.back(), "enddoc");
+  // the schematic was drawn by the Enter in the AC current
+  EXPECT_TRUE(printedLine("picture PICSHC 90 40 50 100"));
+  EXPECT_EQ(countStarting("line 5 "), 5u);
+}
+
+TEST_F(PrintoutTest, InputLinePowerAndDateFollowTheFields) {
+  typeGroupAndContinue(0, "12", "2", "全桥电容", "硅管", true);
+  typeGroupAndContinue(1, "10", "1", "半波电阻", "无", true);
+  typeGroup(2, "5", "1", "无", "无");
+  click("Chkp");
+  click("Chkp");  // back to one primary: the second voltage is empty
+  printTable();
+  EXPECT_EQ(countStarting("print 10 "), 3u);
+  auto find = [&](const std::string& needle) {
+    return std::any_of(host.printed.begin(), host.printed.end(),
+                       [&](const std::string& l) { return l.find(needle) != std::string::npos; });
+  };
+  EXPECT_TRUE(find("\"交流输入电压:\" gap 3 \"220V\" gap 3 \"V\""));
+  EXPECT_TRUE(find("\"频率\" gap 3 \"50/60Hz\""));
+  EXPECT_TRUE(find("\"变压器输出总功率：\" \"80.8W\""));
+  EXPECT_TRUE(find("\"2024/3/9\""));
+}
+
+TEST_F(PrintoutTest, EmptySchematicPrintsNoPicture) {
+  set("txtudc", 0, "12");
+  ASSERT_FALSE(form().schematic().hasDrawing());
+  printTable();
+  EXPECT_EQ(countStarting("picture"), 0u);
+  EXPECT_EQ(host.printed.back(), "enddoc");
+}
+
+TEST_F(PrintoutTest, CancelledPrinterDialogEndsSilently) {
+  host.printerAvailable = false;
+  printTable();
+  EXPECT_TRUE(host.printerAsked);
+  EXPECT_TRUE(host.printed.empty());
+  EXPECT_TRUE(host.messages.empty());
+}
+
+}  // namespace
+}  // namespace corvane::testing
