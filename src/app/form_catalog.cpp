@@ -1,12 +1,25 @@
 #include "app/form_catalog.h"
 
+#include "app/forms/about_form.h"
+#include "app/forms/cover_form.h"
+#include "app/forms/main_window_form.h"
+#include "core/frmcore.h"
+#include "electrical/frmeledata.h"
 #include "model/workspace.h"
 
 namespace corvane {
 
 void registerAllForms(Workspace& workspace) {
-  (void)workspace;
-  // each subsystem adds its forms here
+  workspace.registerForm(MainWindowForm::kName,
+                         [](Workspace& ws) { return std::make_unique<MainWindowForm>(ws); });
+  workspace.registerForm(CoverForm::kName,
+                         [](Workspace& ws) { return std::make_unique<CoverForm>(ws); });
+  workspace.registerForm(AboutForm::kName,
+                         [](Workspace& ws) { return std::make_unique<AboutForm>(ws); });
+  workspace.registerForm(Frmeledata::kName,
+                         [](Workspace& ws) { return std::make_unique<Frmeledata>(ws); });
+  workspace.registerForm(Frmcore::kName,
+                         [](Workspace& ws) { return std::make_unique<Frmcore>(ws); });
 }
 
 }  // namespace corvane

@@ -22,6 +22,8 @@ Control::Control(Form& form, std::string name, ControlKind kind, int index, Cont
       listIndex_(init.listIndex),
       value_(init.value),
       interval_(init.interval),
+      fontSize_(init.fontSize),
+      fontBold_(init.fontBold),
       visible_(init.visible),
       enabled_(init.enabled),
       listOnly_(init.listOnly),
@@ -209,6 +211,8 @@ ControlInit Control::snapshot() const {
   init.foreColor = foreColor_;
   init.group = group_;
   init.menuParent = menuParent_;
+  init.fontSize = fontSize_;
+  init.fontBold = fontBold_;
   return init;
 }
 

@@ -75,6 +75,8 @@ struct ControlInit {
   Rgb foreColor = colors::kBlack;
   std::string group = {};      // OptionButton: options of one group exclude each other
   std::string menuParent = {}; // MenuItem: the item whose submenu holds it
+  double fontSize = 0;    // points; 0 keeps the form's default font
+  bool fontBold = false;
 };
 
 class Control {
@@ -116,6 +118,8 @@ class Control {
   const std::string& toolTip() const { return toolTip_; }
   void setToolTip(std::string tip);
   Rgb backColor() const { return backColor_; }
+  // False while the control keeps the platform's default background.
+  bool hasBackColor() const { return hasBackColor_; }
   void setBackColor(Rgb color);
   Rgb foreColor() const { return foreColor_; }
   void setForeColor(Rgb color);
@@ -125,6 +129,8 @@ class Control {
   const std::string& group() const { return group_; }
   const std::string& menuParent() const { return menuParent_; }
   bool listOnly() const { return listOnly_; }
+  double fontSize() const { return fontSize_; }
+  bool fontBold() const { return fontBold_; }
 
   // --- check box / option button: 0 or 1 (a check box may be 2, greyed).
   // A change runs the click reaction, as a user click would.
@@ -180,6 +186,8 @@ class Control {
   int listIndex_ = -1;
   int value_ = 0;
   int interval_ = 0;
+  double fontSize_ = 0;
+  bool fontBold_ = false;
   bool visible_ = true;
   bool enabled_ = true;
   bool listOnly_ = true;

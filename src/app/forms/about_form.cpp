@@ -1,0 +1,52 @@
+#include "app/forms/about_form.h"
+
+#include "app/forms/product.h"
+#include "model/host.h"
+
+namespace corvane {
+
+namespace {
+
+constexpr const char* kNoSystemInformation = "此时系统信息不可用";
+
+// Controls of the about box: name, kind, caption, left, top, width, height
+// (twips), font size (points, 0 for the form's).
+struct AboutRow {
+  const char* name;
+  ControlKind kind;
+  const char* caption;
+  int left, top, width, height;
+  double fontSize;
+};
+constexpr AboutRow kControls[] = {
+    {"lblTitle", ControlKind::Label, product::kTitle, 360, 200, 4800, 420, 14},
+    {"lblVersion", ControlKind::Label, product::kVersionLine, 360, 700, 4800, 300, 0},
+    {"lblDescription", ControlKind::Label, "EI型工频电源变压器设计助手", 360, 1020, 4800, 300, 0},
+    {"cmdOK", ControlKind::CommandButton, "确定", 4080, 1560, 1260, 375, 0},
+    {"cmdSysInfo", ControlKind::CommandButton, "系统信息(&S)...", 4080, 2040, 1260, 375, 0},
+};
+
+}  // namespace
+
+AboutForm::AboutForm(Workspace& workspace)
+    : Form(workspace, kName, std::string("关于 ") + product::kTitle) {
+  setSize(5700, 2700);
+  for (const AboutRow& row : kControls) {
+    ControlInit init;
+    init.caption = row.caption;
+    init.geometry = {row.left, row.top, row.width, row.height};
+    init.fontSize = row.fontSize;
+    init.fontBold = row.fontSize > 0;
+    addControl(row.name, row.kind, init);
+  }
+  on(EventKind::Click, "cmdOK", [this](Control&, const EventArgs&) { hide(); });
+  on(EventKind::Click, "cmdSysInfo",
+     [this](Control&, const EventArgs&) { startSystemInformation(host()); });
+}
+
+void startSystemInformation(Host& host) {
+  if (!host.launchSystemInformation())
+    host.showMessage(kNoSystemInformation, MessageIcon::Information, product::kTitle);
+}
+
+}  // namespace corvane

@@ -1,1 +1,0 @@
-// replaced by the main window and cover forms

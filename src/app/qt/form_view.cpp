@@ -1,0 +1,102 @@
+#include "app/qt/form_view.h"
+
+#include <QCloseEvent>
+#include <QHash>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+#include "app/qt/qt_convert.h"
+#include "model/form.h"
+#include "model/workspace.h"
+
+namespace corvane {
+
+namespace {
+QHash<const Form*, FormView*>& liveViews() {
+  static QHash<const Form*, FormView*> views;
+  return views;
+}
+}  // namespace
+
+FormView::FormView(Form& form, QWidget* parent) : QWidget(parent), key_(&form) {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  if (FormBinding::hasControlOfKind(form, ControlKind::MenuItem)) {
+    menuBar_ = new QMenuBar(this);
+    menuBar_->setNativeMenuBar(false);
+    layout->setMenuBar(menuBar_);
+  }
+  scroll_ = new QScrollArea(this);
+  scroll_->setFrameShape(QFrame::NoFrame);
+  canvas_ = new QWidget;
+  canvas_->setObjectName(toQString(form.name()));
+  scroll_->setWidget(canvas_);
+  layout->addWidget(scroll_);
+  if (FormBinding::hasControlOfKind(form, ControlKind::StatusPanel)) {
+    statusBar_ = new QStatusBar(this);
+    layout->addWidget(statusBar_);
+  }
+  binding_ = std::make_unique<FormBinding>(form, BindingTargets{canvas_, menuBar_, statusBar_});
+  binding_->onFormEvent = [this](const FormEvent& event) { formEvent(event); };
+  canvas_->resize(binding_->contentSize());
+  setWindowTitle(toQString(form.caption()));
+  liveViews().insert(key_, this);
+}
+
+FormView::~FormView() {
+  liveViews().remove(key_);
+  binding_.reset();  // before the widgets it points at go
+}
+
+FormView* FormView::find(const Form& form) {
+  return liveViews().value(&form, nullptr);
+}
+
+QSize FormView::preferredSize() const {
+  QSize size = canvas_->size();
+  if (menuBar_) size.rheight() += menuBar_->sizeHint().height();
+  if (statusBar_) size.rheight() += statusBar_->sizeHint().height();
+  return size;
+}
+
+void FormView::detach() {
+  liveViews().remove(key_);
+  binding_->detach();
+}
+
+void FormView::formEvent(const FormEvent& event) {
+  Form* form = binding_->form();
+  if (!form) return;
+  switch (event.kind) {
+    case FormEventKind::Caption:
+      setWindowTitle(toQString(form->caption()));
+      break;
+    case FormEventKind::Shown:
+    case FormEventKind::Hidden: {
+      bool visible = event.kind == FormEventKind::Shown;
+      if (onVisibility)
+        onVisibility(visible);
+      else
+        setVisible(visible);
+      break;
+    }
+    case FormEventKind::RowAdded:
+      // a new row may reach past the client area
+      canvas_->resize(canvas_->size().expandedTo(binding_->contentSize()));
+      break;
+    default:
+      break;
+  }
+}
+
+// Closing a form's window hides the form: its design values stay, as they
+// do when the form moves on to the next stage.
+void FormView::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  if (Form* form = binding_->form()) form->workspace().runEvent([form] { form->hide(); });
+}
+
+}  // namespace corvane

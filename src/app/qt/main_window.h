@@ -1,0 +1,51 @@
+// The main window: the main form's menu, status bar and timers around a
+// multiple-document area that holds the other forms' windows.
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+#include "app/qt/form_binding.h"
+
+class QMdiArea;
+class QMdiSubWindow;
+
+namespace corvane {
+
+class Form;
+class FormView;
+
+class MainWindow : public QMainWindow {
+ public:
+  explicit MainWindow(Form& form, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  Form* form() const { return binding_->form(); }
+  FormBinding& binding() { return *binding_; }
+  QMdiArea* mdiArea() const { return mdi_; }
+  void detach();
+
+  // Puts a form's view into the document area; the view's visibility then
+  // shows and hides its child window.
+  QMdiSubWindow* addChild(FormView* view);
+
+  // Closing the main window ends the program.
+  std::function<void()> onClose;
+  // The first time the window is shown (start-up measurement).
+  std::function<void()> onFirstShow;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void formEvent(const struct FormEvent& event);
+
+  QMdiArea* mdi_;
+  std::unique_ptr<FormBinding> binding_;
+  bool shownOnce_ = false;
+};
+
+}  // namespace corvane

@@ -1,0 +1,151 @@
+#include "app/qt/qt_host.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QDir>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLockFile>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QStringList>
+#include <QTime>
+
+#include "app/forms/product.h"
+#include "app/qt/qt_convert.h"
+#include "app/qt/qt_print_surface.h"
+#include "model/print_surface.h"
+
+namespace corvane {
+
+namespace {
+
+// System-information tools of the desktops, the first one installed is used.
+constexpr const char* kSystemInformationTools[] = {
+    "hardinfo2", "hardinfo", "kinfocenter", "gnome-system-monitor", "xfce4-taskmanager",
+};
+
+QString titleOrProduct(const std::string& title) {
+  return toQString(title.empty() ? std::string(product::kTitle) : title);
+}
+
+QString defaultLockPath() {
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+  if (folder.isEmpty()) folder = QDir::tempPath();
+  return QDir(folder).filePath(QStringLiteral("corvane.lock"));
+}
+
+}  // namespace
+
+QtHost::QtHost(QString lockFile) : lockPath_(lockFile.isEmpty() ? defaultLockPath() : lockFile) {}
+
+QtHost::~QtHost() = default;
+
+QWidget* QtHost::dialogParent() const {
+  return QApplication::activeWindow();
+}
+
+void QtHost::showMessage(const std::string& text, MessageIcon icon, const std::string& title) {
+  QMessageBox box(icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::Information,
+                  titleOrProduct(title), toQString(text), QMessageBox::Ok, dialogParent());
+  box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+  box.exec();
+}
+
+bool QtHost::askYesNo(const std::string& text, const std::string& title) {
+  QMessageBox box(QMessageBox::Question, titleOrProduct(title), toQString(text),
+                  QMessageBox::Yes | QMessageBox::No, dialogParent());
+  box.button(QMessageBox::Yes)->setText(QStringLiteral("是(&Y)"));
+  box.button(QMessageBox::No)->setText(QStringLiteral("否(&N)"));
+  return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<std::string> QtHost::inputBox(const std::string& prompt, const std::string& title,
+                                            const std::string& defaultText) {
+  QInputDialog dialog(dialogParent());
+  dialog.setWindowTitle(titleOrProduct(title));
+  dialog.setLabelText(toQString(prompt));
+  dialog.setTextValue(toQString(defaultText));
+  dialog.setOkButtonText(QStringLiteral("确定"));
+  dialog.setCancelButtonText(QStringLiteral("取消"));
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return toStd(dialog.textValue());
+}
+
+QString QtHost::qtFilter(const std::string& filter) {
+  QStringList parts = toQString(filter).split(QLatin1Char('|'));
+  QStringList entries;
+  for (int i = 0; i + 1 < parts.size(); i += 2) {
+    QString patterns = parts[i + 1];
+    patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+    patterns.replace(QStringLiteral("*.*"), QStringLiteral("*"));
+    entries << parts[i] + QStringLiteral(" (") + patterns + QLatin1Char(')');
+  }
+  return entries.join(QStringLiteral(";;"));
+}
+
+std::optional<std::string> QtHost::chooseOpenFile(const std::string& filter) {
+  QString path =
+      QFileDialog::getOpenFileName(dialogParent(), QString(), QString(), qtFilter(filter));
+  if (path.isEmpty()) return std::nullopt;
+  return toStd(path);
+}
+
+std::optional<std::string> QtHost::chooseSaveFile(const std::string& filter) {
+  QString path =
+      QFileDialog::getSaveFileName(dialogParent(), QString(), QString(), qtFilter(filter));
+  if (path.isEmpty()) return std::nullopt;
+  return toStd(path);
+}
+
+std::unique_ptr<PrintSurface> QtHost::choosePrinter() {
+  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  printer->setPageSize(QPageSize(QPageSize::A4));
+  printer->setPageOrientation(QPageLayout::Portrait);
+  QPrintDialog dialog(printer.get(), dialogParent());
+  dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+  if (dialog.exec() != QDialog::Accepted) return nullptr;
+  // "print to file" goes through our own PDF writer, which leaves no half
+  // written file behind when the report stops
+  if (printer->outputFormat() == QPrinter::PdfFormat && !printer->outputFileName().isEmpty())
+    return makePdfSurface(toStd(printer->outputFileName()));
+  return makePrinterSurface(std::move(printer));
+}
+
+CalendarDate QtHost::today() {
+  QDate date = QDate::currentDate();
+  return {date.year(), date.month(), date.day()};
+}
+
+ClockTime QtHost::now() {
+  QTime time = QTime::currentTime();
+  return {time.hour(), time.minute(), time.second()};
+}
+
+void QtHost::quit() {
+  quitRequested_ = true;
+  QCoreApplication::exit(0);
+}
+
+bool QtHost::launchSystemInformation() {
+  for (const char* tool : kSystemInformationTools) {
+    QString program = QStandardPaths::findExecutable(QString::fromUtf8(tool));
+    if (!program.isEmpty() && QProcess::startDetached(program, {})) return true;
+  }
+  return false;
+}
+
+bool QtHost::anotherInstanceRunning() {
+  if (lockChecked_) return otherCopyRuns_;
+  lockChecked_ = true;
+  lock_ = std::make_unique<QLockFile>(lockPath_);
+  lock_->setStaleLockTime(0);  // only a lock whose process is gone is stale
+  otherCopyRuns_ = !lock_->tryLock(0) && lock_->error() == QLockFile::LockFailedError;
+  return otherCopyRuns_;
+}
+
+}  // namespace corvane

@@ -1,0 +1,57 @@
+// The desktop program's host: Qt message boxes and dialogs, the system
+// clock, the printer dialog, the program's end, the system-information tool
+// and the per-user lock that tells a second copy that the program runs.
+#pragma once
+
+#include <QString>
+#include <memory>
+
+#include "model/host.h"
+
+class QLockFile;
+class QWidget;
+
+namespace corvane {
+
+class QtHost : public Host {
+ public:
+  // `lockFile`: the lock a running copy holds; empty for "corvane.lock" in
+  // the user's runtime folder.
+  explicit QtHost(QString lockFile = {});
+  ~QtHost() override;
+
+  void showMessage(const std::string& text, MessageIcon icon, const std::string& title) override;
+  bool askYesNo(const std::string& text, const std::string& title) override;
+  std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
+                                      const std::string& defaultText) override;
+  std::optional<std::string> chooseOpenFile(const std::string& filter) override;
+  std::optional<std::string> chooseSaveFile(const std::string& filter) override;
+  // The system's print dialog on an A4 page; its "print to file" choice
+  // writes the report as a PDF file.
+  std::unique_ptr<PrintSurface> choosePrinter() override;
+
+  CalendarDate today() override;
+  ClockTime now() override;
+
+  void quit() override;
+  bool launchSystemInformation() override;
+  // Takes the lock on the first call; true when another copy holds it. A
+  // lock left by a copy that crashed is taken over.
+  bool anotherInstanceRunning() override;
+
+  bool quitRequested() const { return quitRequested_; }
+
+  // "CVN(*.CVN)|*.CVN|(*.*)|*.*" in Qt's notation: "CVN(*.CVN) (*.CVN);;(*.*) (*)".
+  static QString qtFilter(const std::string& filter);
+
+ private:
+  QWidget* dialogParent() const;
+
+  QString lockPath_;
+  std::unique_ptr<QLockFile> lock_;
+  bool lockChecked_ = false;
+  bool otherCopyRuns_ = false;
+  bool quitRequested_ = false;
+};
+
+}  // namespace corvane

@@ -1,0 +1,58 @@
+// Report pages painted with QPainter: a PDF file or the system printer. The
+// page scale maps onto the page's printable area, which for A4 is set to
+// 210 × 290 mm so that the reports' (0, 0)-(210, 290) scale is millimetres.
+#pragma once
+
+#include <QFont>
+#include <QPainter>
+#include <QRectF>
+#include <memory>
+#include <string>
+
+#include "model/print_surface.h"
+
+class QPrinter;
+
+namespace corvane {
+
+class QtPageSurface : public PrintSurface {
+ protected:
+  // Starts the page; `printable` is its printable area in device pixels
+  // (the painter's origin is its top-left corner).
+  bool begin(QPaintDevice& device, QSizeF printable, double dotsPerInch);
+  // Ends the painter without releasing the page (a report that stopped).
+  void endPainting();
+  // Hands the finished page on (commits the file, sends the job).
+  virtual void release() = 0;
+
+  void onScale(double x1, double y1, double x2, double y2) override;
+  void onFont(const PrintFont& font) override;
+  void onPrintCall(double, double, const std::vector<PrintItem>&) override {}
+  void drawText(double x, double y, const std::string& text) override;
+  void drawLine(double x1, double y1, double x2, double y2, Rgb color) override;
+  void drawPicture(const Picture& picture, const std::string& name, double x, double y,
+                   double width, double height) override;
+  void drawFormImage(const Form& form) override;
+  void finish() override;
+  double textWidth(const std::string& text) const override;
+
+  QPainter painter_;
+
+ private:
+  QPointF toDevice(double x, double y) const;
+  double millimetres(double mm) const { return mm * dotsPerInch_ / 25.4; }
+
+  QSizeF printable_;
+  double dotsPerInch_ = 1200;
+  double left_ = 0, top_ = 0;
+  double unitX_ = 1, unitY_ = 1;  // device pixels per page unit
+  QFont font_;
+};
+
+// A PDF file at `path`, written beside it under a temporary name and put in
+// place by EndDoc; nullptr when the file cannot be created.
+std::unique_ptr<PrintSurface> makePdfSurface(const std::string& path);
+// The printer the user chose in the print dialog.
+std::unique_ptr<PrintSurface> makePrinterSurface(std::unique_ptr<QPrinter> printer);
+
+}  // namespace corvane

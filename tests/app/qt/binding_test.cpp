@@ -1,0 +1,275 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QTest>
+#include <QTimer>
+
+#include "app/qt/form_view.h"
+#include "model/picture.h"
+#include "model/print_surface.h"
+#include "model/workspace.h"
+#include "qt_test_support.h"
+
+namespace corvane {
+namespace {
+
+Geometry at(int left, int top, int width = 1200, int height = 270) {
+  return {left, top, width, height};
+}
+
+// A small form with an entry chain txtA -> txtB -> txtC, a list, a check box,
+// a frame holding a field, a control array, a picture, a timer and a menu.
+class ChainForm : public Form {
+ public:
+  explicit ChainForm(Workspace& ws) : Form(ws, "frmChain", "链") {
+    addControl("txtA", ControlKind::TextBox, {.geometry = at(120, 120)});
+    addControl("txtB", ControlKind::TextBox, {.geometry = at(120, 480)});
+    addControl("txtC", ControlKind::TextBox, {.geometry = at(120, 840)});
+    addControl("cmbList", ControlKind::ComboBox,
+               {.geometry = at(1500, 120), .items = {"无", "硅管"}, .listIndex = 0});
+    addControl("chkP", ControlKind::CheckBox, {.caption = "S", .geometry = at(1500, 480)});
+    // the frame comes after the field it holds
+    addControl("txtIn", ControlKind::TextBox,
+               {.geometry = at(150, 300, 900), .container = "Frame1"});
+    addControl("Frame1", ControlKind::Frame,
+               {.caption = "输入参数", .geometry = at(3000, 120, 2400, 900)});
+    addArray("txtRow", ControlKind::TextBox, {.geometry = at(120, 1440)});
+    addControl("picBox", ControlKind::PictureBox, {.geometry = at(3000, 1200, 1500, 1500)});
+    addControl("tmrPulse", ControlKind::Timer, {.interval = 250});
+    addControl("mnuFile", ControlKind::MenuItem, {.caption = "文件"});
+    addControl("mnuOpen", ControlKind::MenuItem, {.caption = "打开", .menuParent = "mnuFile"});
+    addControl("mnuHelp", ControlKind::MenuItem, {.caption = "帮助"});
+
+    on(EventKind::Change, "txtA", [this](Control& c, const EventArgs&) {
+      ++changesOfA;
+      control("txtB").setText(c.text() + "!");
+    });
+    on(EventKind::Enter, "txtA", [this](Control&, const EventArgs&) { setFocus(control("txtB")); });
+    on(EventKind::Enter, "txtB", [this](Control&, const EventArgs&) { setFocus(control("txtC")); });
+    on(EventKind::GotFocus, "txtB", [this](Control&, const EventArgs&) { ++focusesOfB; });
+    on(EventKind::Choose, "cmbList", [this](Control&, const EventArgs&) { ++choices; });
+    on(EventKind::Click, "chkP",
+       [](Control& c, const EventArgs&) { c.setCaption(c.value() == 1 ? "P" : "S"); });
+    on(EventKind::Click, "mnuHelp", [this](Control&, const EventArgs&) { ++helps; });
+    on(EventKind::KeyPress, "txtC", [this](Control& c, const EventArgs& args) {
+      keysSeen.push_back(c.text() + "+" + args.keyChar);
+    });
+    on(EventKind::KeyDown, "txtC",
+       [this](Control&, const EventArgs& args) { keyCodes.push_back(args.keyCode); });
+  }
+  std::vector<std::string> keysSeen;
+  std::vector<int> keyCodes;
+  int changesOfA = 0;
+  int focusesOfB = 0;
+  int choices = 0;
+  int helps = 0;
+};
+
+class NullHost : public Host {
+ public:
+  void showMessage(const std::string&, MessageIcon, const std::string&) override {}
+  bool askYesNo(const std::string&, const std::string&) override { return false; }
+  std::optional<std::string> inputBox(const std::string&, const std::string&,
+                                      const std::string&) override {
+    return std::nullopt;
+  }
+  std::optional<std::string> chooseOpenFile(const std::string&) override { return std::nullopt; }
+  std::optional<std::string> chooseSaveFile(const std::string&) override { return std::nullopt; }
+  std::unique_ptr<PrintSurface> choosePrinter() override { return nullptr; }
+  CalendarDate today() override { return {}; }
+  ClockTime now() override { return {}; }
+  void quit() override {}
+  bool launchSystemInformation() override { return false; }
+};
+
+class BindingTest : public ::testing::Test {
+ protected:
+  BindingTest() {
+    testing::qtApp();
+    ws.registerForm("frmChain", [](Workspace& w) { return std::make_unique<ChainForm>(w); });
+    form = &ws.form<ChainForm>("frmChain");
+    view = std::make_unique<FormView>(*form);
+  }
+  template <class W>
+  W* widget(const char* name) {
+    return view->canvas()->findChild<W*>(QString::fromUtf8(name));
+  }
+  void showAndActivate() {
+    view->show();
+    view->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+  }
+
+  NullHost host;
+  Workspace ws{host};
+  ChainForm* form = nullptr;
+  std::unique_ptr<FormView> view;
+};
+
+TEST_F(BindingTest, ModelWriteShowsInTheWidgetWithoutEcho) {
+  form->userSetText(form->control("txtA"), "12");
+  EXPECT_EQ(widget<QLineEdit>("txtA")->text(), "12");
+  EXPECT_EQ(widget<QLineEdit>("txtB")->text(), "12!");
+  EXPECT_EQ(form->changesOfA, 1);  // the widget update did not come back as an edit
+}
+
+TEST_F(BindingTest, TypingSetsTheFieldAndRunsItsChangeReaction) {
+  QTest::keyClicks(widget<QLineEdit>("txtA"), "35");
+  EXPECT_EQ(form->control("txtA").text(), "35");
+  EXPECT_EQ(form->control("txtB").text(), "35!");
+  EXPECT_EQ(form->changesOfA, 2);  // one change per key
+}
+
+TEST_F(BindingTest, EnterMovesTheFocusAlongTheChainAndSelectsTheText) {
+  showAndActivate();
+  form->userSetText(form->control("txtA"), "7");
+  auto* a = widget<QLineEdit>("txtA");
+  a->setFocus();
+  QTest::keyClick(a, Qt::Key_Return);
+  EXPECT_EQ(form->focused(), &form->control("txtB"));
+  auto* b = widget<QLineEdit>("txtB");
+  EXPECT_TRUE(b->hasFocus());
+  EXPECT_EQ(b->selectedText(), "7!");
+  EXPECT_EQ(form->focusesOfB, 1);  // the focus the model moved is not reported back
+  QTest::keyClick(b, Qt::Key_Enter);
+  EXPECT_TRUE(widget<QLineEdit>("txtC")->hasFocus());
+  EXPECT_EQ(form->focused(), &form->control("txtC"));
+}
+
+TEST_F(BindingTest, KeyReactionsSeeTheFieldBeforeTheKeyChangesIt) {
+  form->userSetText(form->control("txtC"), "4");
+  auto* c = widget<QLineEdit>("txtC");
+  c->end(false);
+  QTest::keyClick(c, Qt::Key_5);
+  QTest::keyClick(c, Qt::Key_Backspace);
+  QTest::keyClick(c, Qt::Key_Delete);
+  EXPECT_EQ(form->keysSeen, (std::vector<std::string>{"4+5", "45+\b"}));
+  EXPECT_EQ(form->keyCodes, (std::vector<int>{53, 8, 46}));
+  EXPECT_EQ(form->control("txtC").text(), "4");
+}
+
+TEST_F(BindingTest, ClickingIntoAFieldGivesItTheFocusWithItsTextSelected) {
+  showAndActivate();
+  form->userSetText(form->control("txtB"), "abc");
+  auto* b = widget<QLineEdit>("txtB");
+  QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(5, 5));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(form->focused(), &form->control("txtB"));
+  EXPECT_EQ(form->focusesOfB, 1);
+  EXPECT_EQ(b->selectedText(), "abc");
+}
+
+TEST_F(BindingTest, ListsAndCheckBoxesDispatchToTheForm) {
+  showAndActivate();
+  auto* list = widget<QComboBox>("cmbList");
+  EXPECT_EQ(list->count(), 2);
+  EXPECT_EQ(list->currentIndex(), 0);
+  Q_EMIT list->activated(1);  // what a user's choice raises
+  EXPECT_EQ(form->control("cmbList").text(), "硅管");
+  EXPECT_EQ(form->choices, 1);
+  ws.runEvent([&] { form->control("cmbList").setListIndex(0); });
+  EXPECT_EQ(list->currentIndex(), 0);
+  EXPECT_EQ(form->choices, 2);  // the model's own choice, not an echo
+
+  auto* check = widget<QCheckBox>("chkP");
+  QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(6, check->height() / 2));  // on the box
+  EXPECT_EQ(form->control("chkP").value(), 1);
+  EXPECT_TRUE(check->isChecked());
+  EXPECT_EQ(check->text(), "P");
+}
+
+TEST_F(BindingTest, AppearanceFollowsTheModel) {
+  Control& a = form->control("txtA");
+  auto* edit = widget<QLineEdit>("txtA");
+  a.setVisible(false);
+  EXPECT_TRUE(edit->isHidden());
+  a.setVisible(true);
+  EXPECT_FALSE(edit->isHidden());
+  a.setEnabled(false);
+  EXPECT_FALSE(edit->isEnabled());
+  a.setToolTip("请输入交流输入电压");
+  EXPECT_EQ(edit->toolTip(), "请输入交流输入电压");
+  a.setBackColor(colors::kRed);
+  EXPECT_EQ(edit->palette().color(QPalette::Active, QPalette::Base), QColor(255, 0, 0));
+  a.setLocked(true);
+  EXPECT_TRUE(edit->isReadOnly());
+}
+
+TEST_F(BindingTest, ControlsSitWhereTheModelPutsThem) {
+  EXPECT_EQ(widget<QLineEdit>("txtA")->geometry(), QRect(8, 8, 80, 18));
+  auto* inner = widget<QLineEdit>("txtIn");
+  ASSERT_NE(inner, nullptr);
+  EXPECT_EQ(inner->parentWidget(), widget<QGroupBox>("Frame1"));
+  EXPECT_EQ(inner->geometry().topLeft(), QPoint(10, 20));  // inside the frame
+  EXPECT_EQ(widget<QGroupBox>("Frame1")->title(), "输入参数");
+}
+
+TEST_F(BindingTest, RowsComeAndGoWithTheModel) {
+  ControlArray& rows = form->array("txtRow");
+  ControlInit below = rows.element(0).snapshot();
+  below.geometry.top += 285;
+  below.text = "W2";
+  rows.load(1, below);
+  auto* row = widget<QLineEdit>("txtRow(1)");
+  ASSERT_NE(row, nullptr);
+  EXPECT_EQ(row->text(), "W2");
+  EXPECT_EQ(row->geometry().top(), (1440 + 285) / 15);
+  QTest::keyClicks(row, "9");
+  EXPECT_EQ(rows.element(1).text(), "W29");
+
+  rows.unload(1);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(widget<QLineEdit>("txtRow(1)"), nullptr);
+  EXPECT_NE(widget<QLineEdit>("txtRow(0)"), nullptr);
+}
+
+TEST_F(BindingTest, TimersFollowTheirControl) {
+  QTimer* timer = view->binding().timer(form->control("tmrPulse"));
+  ASSERT_NE(timer, nullptr);
+  EXPECT_TRUE(timer->isActive());
+  EXPECT_EQ(timer->interval(), 250);
+  form->control("tmrPulse").setInterval(40);
+  EXPECT_EQ(timer->interval(), 40);
+  form->control("tmrPulse").setEnabled(false);
+  EXPECT_FALSE(timer->isActive());
+}
+
+TEST_F(BindingTest, MenuItemsBecomeMenusAndCommands) {
+  QList<QAction*> top = view->menuBar()->actions();
+  ASSERT_EQ(top.size(), 2);
+  EXPECT_EQ(top[0]->text(), "文件");
+  ASSERT_NE(top[0]->menu(), nullptr);
+  EXPECT_EQ(top[0]->menu()->actions().at(0)->text(), "打开");
+  EXPECT_EQ(top[1]->text(), "帮助");
+  EXPECT_EQ(top[1]->menu(), nullptr);  // no children: a command on the bar itself
+  top[1]->trigger();
+  EXPECT_EQ(form->helps, 1);
+  form->control("mnuHelp").setEnabled(false);
+  EXPECT_FALSE(top[1]->isEnabled());
+}
+
+TEST_F(BindingTest, PictureBoxShowsItsDisplayList) {
+  Picture& picture = form->control("picBox").picture();
+  picture.setScale(0, 0, 10, 10);
+  picture.filledBox(0, 0, 5, 5, colors::kRed);
+  QImage image = view->binding().widget(form->control("picBox"))->grab().toImage();
+  EXPECT_EQ(image.pixelColor(20, 20), QColor(255, 0, 0));
+  EXPECT_EQ(image.pixelColor(80, 80), QColor(255, 255, 255));
+}
+
+TEST_F(BindingTest, DetachedViewNoLongerReachesTheForm) {
+  auto* a = widget<QLineEdit>("txtA");
+  view->detach();
+  QTest::keyClicks(a, "5");
+  EXPECT_EQ(form->control("txtA").text(), "");
+  form->control("txtA").setText("8");
+  EXPECT_EQ(a->text(), "5");
+}
+
+}  // namespace
+}  // namespace corvane

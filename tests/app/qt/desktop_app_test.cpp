@@ -1,0 +1,255 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLockFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSysInfo>
+#include <QTest>
+#include <QTimer>
+#include <cstdlib>
+
+#include "app/qt/desktop_app.h"
+#include "app/qt/form_view.h"
+#include "app/qt/main_window.h"
+#include "model/form.h"
+#include "qt_test_support.h"
+
+namespace corvane {
+namespace {
+
+class DesktopAppTest : public ::testing::Test {
+ protected:
+  DesktopAppTest() { testing::qtApp(); }
+  QString lockPath() const { return dir.filePath("corvane.lock"); }
+  static QList<QMdiSubWindow*> visibleChildren(DesktopApp& app) {
+    QList<QMdiSubWindow*> shown;
+    for (QMdiSubWindow* child : app.mainWindow()->mdiArea()->subWindowList())
+      if (child->isVisible()) shown << child;
+    return shown;
+  }
+  static void flushDeletes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  static QAction* menuAction(QMenuBar* bar, const char* name) {
+    return bar->findChild<QAction*>(QString::fromUtf8(name));
+  }
+  // Saves a picture of a window for a person to look at, when asked to.
+  static void saveShot(QWidget* window, const char* name) {
+    if (const char* folder = std::getenv("CORVANE_SHOT_DIR"))
+      window->grab().save(QString::fromUtf8(folder) + "/" + name + ".png");
+  }
+
+  QTemporaryDir dir;
+};
+
+TEST_F(DesktopAppTest, MainWindowComesUpWithItsSixPanels) {
+  testing::RecordingQtHost host(lockPath());
+  DesktopApp app(host);
+  app.start(false);
+  MainWindow* main = app.mainWindow();
+  ASSERT_NE(main, nullptr);
+  EXPECT_TRUE(main->isVisible());
+  EXPECT_TRUE(main->windowTitle().startsWith("Peak Corvane专家系统"));
+  const char* texts[] = {
+      "欢迎使用Peak Corvane专家系统V1.0.0.73", nullptr, nullptr, "您已操作：", "", "秒"};
+  for (int i = 1; i <= 6; ++i) {
+    auto* panel = main->findChild<QLabel*>(QString("St1(%1)").arg(i));
+    ASSERT_NE(panel, nullptr) << i;
+    EXPECT_TRUE(panel->isVisible()) << i;
+    if (texts[i - 1]) {
+      EXPECT_EQ(panel->text(), QString::fromUtf8(texts[i - 1])) << i;
+    }
+  }
+  EXPECT_EQ(main->findChild<QLabel*>("St1(3)")->text(),
+            QString::fromStdString(shortDateText(host.today())));
+  saveShot(main, "main-window");
+}
+
+TEST_F(DesktopAppTest, CounterShowsThreeAfterThreeTicks) {
+  testing::RecordingQtHost host(lockPath());
+  DesktopApp app(host);
+  app.start(false);
+  Form& form = *app.mainWindow()->form();
+  QTimer* timer = app.mainWindow()->binding().timer(form.control("Tim1"));
+  ASSERT_NE(timer, nullptr);
+  EXPECT_TRUE(timer->isActive());
+  EXPECT_EQ(timer->interval(), 1000);
+  for (int i = 0; i < 3; ++i) form.tick(form.control("Tim1"));
+  EXPECT_EQ(app.mainWindow()->findChild<QLabel*>("St1(5)")->text(), "3");
+}
+
+TEST_F(DesktopAppTest, MenuHoldsTheItemsWithTheirCaptions) {
+  testing::RecordingQtHost host(lockPath());
+  DesktopApp app(host);
+  app.start(false);
+  QMenuBar* bar = app.mainWindow()->menuBar();
+  QStringList top;
+  for (QAction* action : bar->actions()) top << action->text();
+  EXPECT_EQ(top, (QStringList{"文件", "工具", "系统信息", "帮助"}));
+  QMenu* file = bar->actions().at(0)->menu();
+  ASSERT_NE(file, nullptr);
+  QStringList items;
+  for (QAction* action : file->actions()) items << action->text();
+  EXPECT_EQ(items, (QStringList{"新建", "打开", "保存", "打印", "关闭"}));
+  EXPECT_EQ(menuAction(bar, "OVER")->text(), "关闭");
+}
+
+TEST_F(DesktopAppTest, SecondCopyIsRefusedWithoutAMainWindow) {
+  testing::RecordingQtHost first(lockPath());
+  DesktopApp running(first);
+  running.start(false);
+  ASSERT_TRUE(running.mainWindow()->isVisible());
+
+  testing::RecordingQtHost second(lockPath());
+  DesktopApp refused(second);
+  refused.start(false);
+  EXPECT_EQ(second.messages, std::vector<std::string>{"本专家系统软件已经在运行！"});
+  EXPECT_TRUE(second.quitRequested());
+  ASSERT_NE(refused.mainWindow(), nullptr);
+  EXPECT_FALSE(refused.mainWindow()->isVisible());
+  EXPECT_TRUE(first.messages.empty());
+}
+
+TEST_F(DesktopAppTest, LockLeftByACrashedCopyIsTakenOver) {
+  QFile stale(lockPath());
+  ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+  // a process number no process has, on this machine
+  stale.write("999999999\ncorvane\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+  stale.close();
+  testing::RecordingQtHost host(lockPath());
+  EXPECT_FALSE(host.anotherInstanceRunning());
+  testing::RecordingQtHost next(lockPath());
+  EXPECT_TRUE(next.anotherInstanceRunning());
+}
+
+TEST_F(DesktopAppTest, CoverClickOpensTheMainWindowOnce) {
+  testing::RecordingQtHost host(lockPath());
+  DesktopApp app(host);
+  app.start(true);
+  FormView* cover = app.cover();
+  ASSERT_NE(cover, nullptr);
+  EXPECT_TRUE(cover->isVisible());
+  EXPECT_FALSE(cover->mask().isEmpty());
+  EXPECT_EQ(app.mainWindow(), nullptr);
+  saveShot(cover, "cover");
+  Form& coverForm = *cover->form();
+  QPointer<QTimer> closeTimer = cover->binding().timer(coverForm.control("Timer1"));
+  ASSERT_TRUE(closeTimer && closeTimer->isActive());
+
+  QWidget* credit = cover->canvas()->findChild<QWidget*>("Label3(1)");
+  QTest::mouseClick(credit, Qt::LeftButton);
+  EXPECT_FALSE(closeTimer && closeTimer->isActive());
+  MainWindow* main = app.mainWindow();
+  ASSERT_NE(main, nullptr);
+  EXPECT_TRUE(main->isVisible());
+  flushDeletes();
+  EXPECT_EQ(app.cover(), nullptr);
+  EXPECT_TRUE(closeTimer.isNull());
+  EXPECT_EQ(app.mainWindow(), main);
+}
+
+TEST_F(DesktopAppTest, NewOpensTheElectricalFormAsAChildWindow) {
+  testing::RecordingQtHost host(lockPath());
+  DesktopApp app(host);
+  app.start(false);
+  app.mainWindow()->resize(1120, 820);
+  menuAction(app.mainWindow()->menuBar(), "NEW")->trigger();
+  FormView* view = app.view("Frmeledata");
+  ASSERT_NE(view, nullptr);
+  auto* child = qobject_cast<QMdiSubWindow*>(view->parentWidget());
+  ASSERT_NE(child, nullptr);
+  EXPECT_TRUE(child->isVisible());
+  EXPECT_EQ(visibleChildren(app).size(), 1);
+
+  // every control of the form has its widget, each inside its frame
+  Form& form = *view->form();
+  for (Control* control : form.allControls()) {
+    if (control->kind() == ControlKind::Timer) continue;
+    bool shown = view->binding().widget(*control) || view->binding().action(*control);
+    EXPECT_TRUE(shown) << control->address();
+    QWidget* widget = view->binding().widget(*control);
+    if (widget && !control->container().empty()) {
+      EXPECT_EQ(widget->parentWidget()->objectName(), QString::fromStdString(control->container()));
+    }
+  }
+  auto* voltage = view->canvas()->findChild<QLineEdit*>("TXTUIN1");
+  ASSERT_NE(voltage, nullptr);
+  EXPECT_EQ(voltage->text(), "220");
+  EXPECT_EQ(voltage->toolTip(), "请输入交流输入电压");
+
+  // the form's own reactions reach the widgets: two primaries and back
+  auto* arrangement = view->canvas()->findChild<QCheckBox*>("Chkp");
+  auto* second = view->canvas()->findChild<QLineEdit*>("TXTUIN2");
+  QPoint box(6, arrangement->height() / 2);
+  QTest::mouseClick(arrangement, Qt::LeftButton, {}, box);
+  EXPECT_EQ(arrangement->text(), "双组输入");
+  EXPECT_TRUE(arrangement->isChecked());
+  QTest::mouseClick(arrangement, Qt::LeftButton, {}, box);
+  EXPECT_EQ(arrangement->text(), "单组输入");
+  EXPECT_TRUE(second->isHidden());
+  QTest::keyClicks(view->canvas()->findChild<QLineEdit*>("txtudc(0)"), "12");
+  QTest::keyClick(view->canvas()->findChild<QLineEdit*>("txtsiac(0)"), Qt::Key_Return);
+  saveShot(app.mainWindow(), "main-with-electrical");
+}
+
+TEST_F(DesktopAppTest, ClosedFormTakesItsWindowAlong) {
+  testing::RecordingQtHost host(lockPath());
+  DesktopApp app(host);
+  app.start(false);
+  menuAction(app.mainWindow()->menuBar(), "HELP")->trigger();
+  FormView* about = app.view("frmAbout");
+  ASSERT_NE(about, nullptr);
+  QPointer<QWidget> window = about->parentWidget();
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_NE(about->canvas()->findChild<QWidget*>("cmdSysInfo"), nullptr);
+  saveShot(app.mainWindow(), "about");
+  about->form()->setCaption("关于本程序");
+  EXPECT_EQ(window->windowTitle(), "关于本程序");
+  app.workspace().close("frmAbout");
+  flushDeletes();
+  EXPECT_TRUE(window.isNull());
+  EXPECT_EQ(app.view("frmAbout"), nullptr);
+  EXPECT_TRUE(visibleChildren(app).isEmpty());
+}
+
+TEST_F(DesktopAppTest, ClosingAChildWindowOnlyHidesItsForm) {
+  testing::RecordingQtHost host(lockPath());
+  DesktopApp app(host);
+  app.start(false);
+  menuAction(app.mainWindow()->menuBar(), "HELP")->trigger();
+  FormView* about = app.view("frmAbout");
+  about->parentWidget()->close();
+  flushDeletes();
+  ASSERT_EQ(app.view("frmAbout"), about);
+  EXPECT_FALSE(about->parentWidget()->isVisible());
+  EXPECT_FALSE(about->form()->visible());
+  menuAction(app.mainWindow()->menuBar(), "HELP")->trigger();
+  EXPECT_TRUE(about->parentWidget()->isVisible());
+}
+
+TEST_F(DesktopAppTest, PressOnTheEmptyAreaCascadesTheWindows) {
+  testing::RecordingQtHost host(lockPath());
+  DesktopApp app(host);
+  app.start(false);
+  app.mainWindow()->resize(1100, 850);
+  menuAction(app.mainWindow()->menuBar(), "HELP")->trigger();
+  menuAction(app.mainWindow()->menuBar(), "NEW")->trigger();
+  QMdiArea* area = app.mainWindow()->mdiArea();
+  for (QMdiSubWindow* child : visibleChildren(app)) child->move(300, 300);
+  QTest::mousePress(area->viewport(), Qt::LeftButton, {},
+                    QPoint(2, area->viewport()->height() - 2));
+  QList<QMdiSubWindow*> children = visibleChildren(app);
+  ASSERT_EQ(children.size(), 2);
+  EXPECT_NE(children[0]->pos(), children[1]->pos());
+  EXPECT_EQ(std::min(children[0]->pos().x(), children[1]->pos().x()), 0);
+}
+
+}  // namespace
+}  // namespace corvane
