@@ -10,26 +10,10 @@
 #include "model/print_surface.h"
 #include "model/value.h"
 #include "model/workspace.h"
+#include "support/fake_host.h"
 
 namespace corvane {
 namespace {
-
-class SilentHost : public Host {
- public:
-  void showMessage(const std::string&, MessageIcon, const std::string&) override {}
-  bool askYesNo(const std::string&, const std::string&) override { return false; }
-  std::optional<std::string> inputBox(const std::string&, const std::string&,
-                                      const std::string&) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> chooseOpenFile(const std::string&) override { return std::nullopt; }
-  std::optional<std::string> chooseSaveFile(const std::string&) override { return std::nullopt; }
-  std::unique_ptr<PrintSurface> choosePrinter() override { return nullptr; }
-  CalendarDate today() override { return {}; }
-  ClockTime now() override { return {}; }
-  void quit() override {}
-  bool launchSystemInformation() override { return false; }
-};
 
 void BM_ValFieldText(benchmark::State& state) {
   const std::string texts[] = {"35.5W", "130℃", "", "  12", "2653uF-6634uF", "1.25e-3"};
@@ -77,7 +61,7 @@ class ChainForm : public Form {
 
 void BM_TenThousandWriteCascade(benchmark::State& state) {
   static constexpr int kLength = 10000;
-  SilentHost host;
+  testing::FakeHost host;
   Workspace ws(host);
   ws.registerForm("frmChain", [](Workspace& w) { return std::make_unique<ChainForm>(w, kLength); });
   Form& form = ws.form("frmChain");

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "model/control_init.h"
 #include "model/workspace.h"
 
 namespace corvane {
@@ -10,22 +11,6 @@ namespace {
 constexpr const char* kCaption = "Peak Corvane专家系统 - 铁芯设计与选型";
 constexpr const char* kElectricalForm = "Frmeledata";
 constexpr int kTextHeight = 270;
-
-ControlInit field(std::string text, Geometry geometry, std::string container) {
-  ControlInit init;
-  init.text = std::move(text);
-  init.geometry = geometry;
-  init.container = std::move(container);
-  return init;
-}
-
-ControlInit captioned(std::string caption, Geometry geometry, std::string container = {}) {
-  ControlInit init;
-  init.caption = std::move(caption);
-  init.geometry = geometry;
-  init.container = std::move(container);
-  return init;
-}
 
 struct MaterialColumn {
   const char* caption;
@@ -71,7 +56,7 @@ void Frmcore::addMaterialFrame() {
   for (size_t i = 0; i < kMaterialColumns.size(); ++i) {
     const MaterialColumn& column = kMaterialColumns[i];
     ControlInit label = captioned(column.caption, {column.left, 840, 1095, 255}, "Frm1");
-    ControlInit value = field(column.text, {column.left, 1200, 1095, kTextHeight}, "Frm1");
+    ControlInit value = textField(column.text, {column.left, 1200, 1095, kTextHeight}, {}, "Frm1");
     if (i == 0) {
       addArray("Label2", ControlKind::Label, label);
       addArray("txtcoremt", ControlKind::TextBox, value);
@@ -88,17 +73,19 @@ void Frmcore::addPowerFrame() {
     addControl(column.label, ControlKind::Label,
                captioned(column.caption, {column.left, 240, 1095, 255}, "Frame1"));
     addControl(column.field, ControlKind::TextBox,
-               field(column.text, {column.left, 600, 975, kTextHeight}, "Frame1"));
+               textField(column.text, {column.left, 600, 975, kTextHeight}, {}, "Frame1"));
   }
 }
 
 void Frmcore::addProportionFrame() {
   addControl("Frame3", ControlKind::Frame, captioned("自定义铁芯尺寸比", {3600, 3960, 2655, 1455}));
   addControl("Label8", ControlKind::Label, captioned("迭厚/舌宽", {120, 240, 1095, 255}, "Frame3"));
-  addControl("TXTBA", ControlKind::TextBox, field("1", {120, 540, 975, kTextHeight}, "Frame3"));
+  addControl("TXTBA", ControlKind::TextBox,
+             textField("1", {120, 540, 975, kTextHeight}, {}, "Frame3"));
   addControl("Label9", ControlKind::Label,
              captioned("窗高/窗宽", {1320, 240, 1095, 255}, "Frame3"));
-  addControl("TXTHC", ControlKind::TextBox, field("3", {1320, 540, 975, kTextHeight}, "Frame3"));
+  addControl("TXTHC", ControlKind::TextBox,
+             textField("3", {1320, 540, 975, kTextHeight}, {}, "Frame3"));
 }
 
 void Frmcore::addParameterTool() {
@@ -106,9 +93,11 @@ void Frmcore::addParameterTool() {
   frame.visible = false;  // the menu "高级" shows it
   addControl("Fmr", ControlKind::Frame, frame);
   addControl("Label10", ControlKind::Label, captioned("允许温升", {120, 240, 855, 255}, "Fmr"));
-  addControl("TXTTEMP", ControlKind::TextBox, field("55", {960, 240, 855, kTextHeight}, "Fmr"));
+  addControl("TXTTEMP", ControlKind::TextBox,
+             textField("55", {960, 240, 855, kTextHeight}, {}, "Fmr"));
   addControl("Label11", ControlKind::Label, captioned("电压调整率", {120, 1440, 855, 255}, "Fmr"));
-  addControl("TxtDU", ControlKind::TextBox, field("", {960, 1440, 855, kTextHeight}, "Fmr"));
+  addControl("TxtDU", ControlKind::TextBox,
+             textField("", {960, 1440, 855, kTextHeight}, {}, "Fmr"));
 }
 
 // The allowed rise, the regulation and the output power come from the

@@ -1,6 +1,7 @@
 // Design-time controls of the electrical specification form: their names,
 // kinds, texts, tips and positions in twips.
 #include "electrical/frmeledata.h"
+#include "model/control_init.h"
 
 namespace corvane {
 
@@ -11,31 +12,6 @@ constexpr int kHeadingTop = 1200;
 constexpr int kRowTop = 1440;
 constexpr int kTextHeight = 270;
 constexpr int kListHeight = 300;
-
-ControlInit textBox(std::string text, Geometry geometry, std::string tip = {},
-                    std::string container = {}) {
-  ControlInit init;
-  init.text = std::move(text);
-  init.geometry = geometry;
-  init.toolTip = std::move(tip);
-  init.container = std::move(container);
-  return init;
-}
-
-ControlInit captioned(std::string caption, Geometry geometry, std::string container = {}) {
-  ControlInit init;
-  init.caption = std::move(caption);
-  init.geometry = geometry;
-  init.container = std::move(container);
-  return init;
-}
-
-ControlInit menuItem(std::string caption, std::string parent = {}) {
-  ControlInit init;
-  init.caption = std::move(caption);
-  init.menuParent = std::move(parent);
-  return init;
-}
 
 struct ColumnHeading {
   const char* name;
@@ -70,20 +46,20 @@ void Frmeledata::addOutputTable() {
   auto row0 = [](int left, int width, int height = kTextHeight) {
     return Geometry{left, kRowTop, width, height};
   };
-  addArray("TXTWN", ControlKind::TextBox, textBox("W1", row0(120, 735)));
-  addArray("txtudc", ControlKind::TextBox, textBox("", row0(840, 735)));
-  addArray("txtidc", ControlKind::TextBox, textBox("", row0(1560, 975)));
+  addArray("TXTWN", ControlKind::TextBox, textField("W1", row0(120, 735)));
+  addArray("txtudc", ControlKind::TextBox, textField("", row0(840, 735)));
+  addArray("txtidc", ControlKind::TextBox, textField("", row0(1560, 975)));
 
-  ControlInit circuit = textBox("无", row0(2520, 1215, kListHeight), "请选择适当的整流电路形式");
+  ControlInit circuit = textField("无", row0(2520, 1215, kListHeight), "请选择适当的整流电路形式");
   addArray("CMBZL", ControlKind::ComboBox, circuit);
-  ControlInit diode = textBox("无", row0(3720, 1095, kListHeight), "请选择适当的整流二极管");
+  ControlInit diode = textField("无", row0(3720, 1095, kListHeight), "请选择适当的整流二极管");
   addArray("cmbdio", ControlKind::ComboBox, diode);
 
-  addArray("txtsuac", ControlKind::TextBox, textBox("", row0(4800, 1095)));
-  addArray("txtsiac", ControlKind::TextBox, textBox("", row0(5880, 1095)));
-  addArray("txtspo", ControlKind::TextBox, textBox("", row0(6960, 855)));
-  addArray("TXTCP", ControlKind::TextBox, textBox("", row0(7800, 1575)));
-  addArray("TXTUNLOAD", ControlKind::TextBox, textBox("", row0(9360, 975)));
+  addArray("txtsuac", ControlKind::TextBox, textField("", row0(4800, 1095)));
+  addArray("txtsiac", ControlKind::TextBox, textField("", row0(5880, 1095)));
+  addArray("txtspo", ControlKind::TextBox, textField("", row0(6960, 855)));
+  addArray("TXTCP", ControlKind::TextBox, textField("", row0(7800, 1575)));
+  addArray("TXTUNLOAD", ControlKind::TextBox, textField("", row0(9360, 975)));
   addArray("ChKSHC", ControlKind::CheckBox, captioned("S", row0(10440, 495)));
 }
 
@@ -94,35 +70,36 @@ void Frmeledata::addInputBlock() {
              captioned("单组输入", {120, 240, 1215, 255}, kInputFrame));
   addControl("Label11", ControlKind::Label, captioned("电压", {1380, 570, 420, 255}, kInputFrame));
   addControl("TXTUIN1", ControlKind::TextBox,
-             textBox("220", {1800, 540, 735, kTextHeight}, "请输入交流输入电压", kInputFrame));
+             textField("220", {1800, 540, 735, kTextHeight}, "请输入交流输入电压", kInputFrame));
   addControl("TXTUIN2", ControlKind::TextBox,
-             textBox("0", {1800, 900, 735, kTextHeight}, "交流输入电压", kInputFrame));
+             textField("0", {1800, 900, 735, kTextHeight}, "交流输入电压", kInputFrame));
   addControl("Label12", ControlKind::Label,
              captioned("输入电流", {2640, 270, 900, 255}, kInputFrame));
   addControl("TXTIIN", ControlKind::TextBox,
-             textBox("", {2640, 540, 855, kTextHeight}, {}, kInputFrame));
+             textField("", {2640, 540, 855, kTextHeight}, {}, kInputFrame));
   addControl("Label13", ControlKind::Label,
              captioned("环境温度℃  允许温升℃", {3600, 270, 1920, 255}, kInputFrame));
   addControl(
       "TXTTEMP20", ControlKind::TextBox,
-      textBox("25", {3600, 540, 735, kTextHeight}, "请设定变压器使用时的环境温度", kInputFrame));
+      textField("25", {3600, 540, 735, kTextHeight}, "请设定变压器使用时的环境温度", kInputFrame));
   addControl(
       "TXTTEMPD", ControlKind::TextBox,
-      textBox("45", {4560, 540, 735, kTextHeight}, "请设定此变压器的允许工作温升", kInputFrame));
+      textField("45", {4560, 540, 735, kTextHeight}, "请设定此变压器的允许工作温升", kInputFrame));
   addControl("Label14", ControlKind::Label,
              captioned("允许电压调整率%", {5580, 270, 1560, 255}, kInputFrame));
-  addControl("TXTLUD", ControlKind::TextBox,
-             textBox("15", {5580, 540, 735, kTextHeight}, "请设定变压器的电压调整率", kInputFrame));
+  addControl(
+      "TXTLUD", ControlKind::TextBox,
+      textField("15", {5580, 540, 735, kTextHeight}, "请设定变压器的电压调整率", kInputFrame));
   addControl("Combo1", ControlKind::ComboBox,
-             textBox("Class B", {2640, 900, 1215, kListHeight}, {}, kInputFrame));
+             textField("Class B", {2640, 900, 1215, kListHeight}, {}, kInputFrame));
   addControl("Text13", ControlKind::TextBox,
-             textBox("", {3960, 915, 735, kTextHeight}, {}, kInputFrame));
+             textField("", {3960, 915, 735, kTextHeight}, {}, kInputFrame));
 }
 
 void Frmeledata::addCommandsAndMenu() {
   addControl("Label15", ControlKind::Label, captioned("输出总功率", {8400, 6630, 1215, 255}));
-  addControl("txtpo", ControlKind::TextBox, textBox("100", {9720, 6600, 1215, kTextHeight}));
-  ControlInit counter = textBox("", {8400, 7440, 495, kTextHeight});
+  addControl("txtpo", ControlKind::TextBox, textField("100", {9720, 6600, 1215, kTextHeight}));
+  ControlInit counter = textField("", {8400, 7440, 495, kTextHeight});
   counter.visible = false;  // bookkeeping of the rows, not an entry field
   addControl("txtzb", ControlKind::TextBox, counter);
 

@@ -68,9 +68,13 @@ bool Control::setText(std::string text) {
   return true;
 }
 
-double Control::num() const { return Val(displayText()); }
+double Control::num() const {
+  return Val(displayText());
+}
 
-double Control::strict() const { return strictNumber(displayText()); }
+double Control::strict() const {
+  return strictNumber(displayText());
+}
 
 std::string Control::displayText() const {
   switch (kind_) {

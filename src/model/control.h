@@ -65,17 +65,17 @@ struct ControlInit {
   std::vector<std::string> items = {};
   int listIndex = -1;
   int value = 0;
-  int interval = 0;       // Timer: milliseconds
+  int interval = 0;  // Timer: milliseconds
   bool visible = true;
   bool enabled = true;
-  bool listOnly = true;   // ComboBox: text must be one of the items
-  bool locked = false;    // TextBox: shown but not editable by the user
+  bool listOnly = true;  // ComboBox: text must be one of the items
+  bool locked = false;   // TextBox: shown but not editable by the user
   bool hasBackColor = false;
   Rgb backColor = colors::kWindow;
   Rgb foreColor = colors::kBlack;
-  std::string group = {};      // OptionButton: options of one group exclude each other
-  std::string menuParent = {}; // MenuItem: the item whose submenu holds it
-  double fontSize = 0;    // points; 0 keeps the form's default font
+  std::string group = {};       // OptionButton: options of one group exclude each other
+  std::string menuParent = {};  // MenuItem: the item whose submenu holds it
+  double fontSize = 0;          // points; 0 keeps the form's default font
   bool fontBold = false;
 };
 
@@ -88,9 +88,9 @@ class Control {
 
   Form& form() const { return form_; }
   const std::string& name() const { return name_; }
-  int index() const { return index_; }   // -1 for a control outside an array
+  int index() const { return index_; }  // -1 for a control outside an array
   bool inArray() const { return index_ >= 0; }
-  std::string address() const;            // "txtudc(2)" or "TXTUIN1"
+  std::string address() const;  // "txtudc(2)" or "TXTUIN1"
   ControlKind kind() const { return kind_; }
 
   // --- the design value

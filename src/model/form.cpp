@@ -51,8 +51,12 @@ Form::Form(Workspace& workspace, std::string name, std::string caption)
 
 Form::~Form() = default;
 
-Host& Form::host() const { return workspace_.host(); }
-SharedValues& Form::shared() const { return workspace_.shared(); }
+Host& Form::host() const {
+  return workspace_.host();
+}
+SharedValues& Form::shared() const {
+  return workspace_.shared();
+}
 
 void Form::setCaption(std::string caption) {
   if (caption == caption_) return;
@@ -80,8 +84,7 @@ Control& Form::addControl(std::string name, ControlKind kind, ControlInit init) 
   return ref;
 }
 
-ControlArray& Form::addArray(std::string name, ControlKind kind, ControlInit init,
-                             int firstIndex) {
+ControlArray& Form::addArray(std::string name, ControlKind kind, ControlInit init, int firstIndex) {
   auto array = std::make_unique<ControlArray>(*this, name, kind);
   ControlArray& ref = *array;
   order_.push_back(name);
@@ -116,7 +119,9 @@ ControlArray& Form::array(std::string_view name) const {
   return *array;
 }
 
-std::vector<std::string> Form::names() const { return order_; }
+std::vector<std::string> Form::names() const {
+  return order_;
+}
 
 std::vector<Control*> Form::allControls() const {
   std::vector<Control*> out;

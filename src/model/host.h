@@ -31,8 +31,7 @@ class Host {
  public:
   virtual ~Host() = default;
 
-  virtual void showMessage(const std::string& text, MessageIcon icon,
-                           const std::string& title) = 0;
+  virtual void showMessage(const std::string& text, MessageIcon icon, const std::string& title) = 0;
   virtual bool askYesNo(const std::string& text, const std::string& title) = 0;
   // Empty optional when the user cancels.
   virtual std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,

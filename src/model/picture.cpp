@@ -57,16 +57,30 @@ bool Picture::hasDrawing() const {
 void Picture::replay(Drawing& target) const {
   for (const DrawOp& op : ops_) {
     switch (op.kind) {
-      case DrawOp::Kind::Scale: target.setScale(op.x1, op.y1, op.x2, op.y2); break;
-      case DrawOp::Kind::Line: target.line(op.x1, op.y1, op.x2, op.y2, op.color); break;
-      case DrawOp::Kind::Circle: target.circle(op.x1, op.y1, op.x2, op.color); break;
+      case DrawOp::Kind::Scale:
+        target.setScale(op.x1, op.y1, op.x2, op.y2);
+        break;
+      case DrawOp::Kind::Line:
+        target.line(op.x1, op.y1, op.x2, op.y2, op.color);
+        break;
+      case DrawOp::Kind::Circle:
+        target.circle(op.x1, op.y1, op.x2, op.color);
+        break;
       case DrawOp::Kind::Arc:
         target.circle(op.x1, op.y1, op.x2, op.color, ArcAngles{op.start, op.end});
         break;
-      case DrawOp::Kind::FilledBox: target.filledBox(op.x1, op.y1, op.x2, op.y2, op.color); break;
-      case DrawOp::Kind::Text: target.text(op.x1, op.y1, op.text, op.color); break;
-      case DrawOp::Kind::ForeColor: target.setForeColor(op.color); break;
-      case DrawOp::Kind::BackColor: target.setBackColor(op.color); break;
+      case DrawOp::Kind::FilledBox:
+        target.filledBox(op.x1, op.y1, op.x2, op.y2, op.color);
+        break;
+      case DrawOp::Kind::Text:
+        target.text(op.x1, op.y1, op.text, op.color);
+        break;
+      case DrawOp::Kind::ForeColor:
+        target.setForeColor(op.color);
+        break;
+      case DrawOp::Kind::BackColor:
+        target.setBackColor(op.color);
+        break;
     }
   }
 }
@@ -88,19 +102,23 @@ std::vector<std::string> Picture::listing() const {
                         op.color.text());
         break;
       case DrawOp::Kind::Arc:
-        lines.push_back("arc " + g(op.x1) + " " + g(op.y1) + " " + g(op.x2) + " " +
-                        g(op.start) + " " + g(op.end) + " " + op.color.text());
+        lines.push_back("arc " + g(op.x1) + " " + g(op.y1) + " " + g(op.x2) + " " + g(op.start) +
+                        " " + g(op.end) + " " + op.color.text());
         break;
       case DrawOp::Kind::FilledBox:
-        lines.push_back("box " + g(op.x1) + " " + g(op.y1) + " " + g(op.x2) + " " + g(op.y2) +
-                        " " + op.color.text());
+        lines.push_back("box " + g(op.x1) + " " + g(op.y1) + " " + g(op.x2) + " " + g(op.y2) + " " +
+                        op.color.text());
         break;
       case DrawOp::Kind::Text:
         lines.push_back("text " + g(op.x1) + " " + g(op.y1) + " \"" + op.text + "\" " +
                         op.color.text());
         break;
-      case DrawOp::Kind::ForeColor: lines.push_back("forecolor " + op.color.text()); break;
-      case DrawOp::Kind::BackColor: lines.push_back("backcolor " + op.color.text()); break;
+      case DrawOp::Kind::ForeColor:
+        lines.push_back("forecolor " + op.color.text());
+        break;
+      case DrawOp::Kind::BackColor:
+        lines.push_back("backcolor " + op.color.text());
+        break;
     }
   }
   return lines;

@@ -36,7 +36,9 @@ double PrintSurface::pointsToPageUnits(double points) const {
   return points * kMillimetresPerPoint * unitsPerMm;
 }
 
-double PrintSurface::lineHeight() const { return pointsToPageUnits(font_.size); }
+double PrintSurface::lineHeight() const {
+  return pointsToPageUnits(font_.size);
+}
 
 double PrintSurface::textWidth(const std::string& text) const {
   double em = pointsToPageUnits(font_.size);
@@ -69,8 +71,8 @@ void PrintSurface::line(double x1, double y1, double x2, double y2, Rgb color) {
   y_ = y2;
 }
 
-void PrintSurface::paintPicture(const Picture& picture, const std::string& name, double x,
-                                double y, double width, double height) {
+void PrintSurface::paintPicture(const Picture& picture, const std::string& name, double x, double y,
+                                double width, double height) {
   if (ended_) return;
   drawPicture(picture, name, x, y, width, height);
 }

@@ -30,9 +30,12 @@ Control* SharedValue::target(const Workspace& workspace) const {
 
 double SharedValue::num(const Workspace& workspace) const {
   switch (kind_) {
-    case Kind::Empty: return 0;
-    case Kind::Number: return number_;
-    case Kind::Text: return Val(text_);
+    case Kind::Empty:
+      return 0;
+    case Kind::Number:
+      return number_;
+    case Kind::Text:
+      return Val(text_);
     case Kind::Reference: {
       Control* control = target(workspace);
       return control ? control->num() : 0;
@@ -43,9 +46,12 @@ double SharedValue::num(const Workspace& workspace) const {
 
 std::string SharedValue::text(const Workspace& workspace) const {
   switch (kind_) {
-    case Kind::Empty: return "";
-    case Kind::Number: return generalFormat(number_);
-    case Kind::Text: return text_;
+    case Kind::Empty:
+      return "";
+    case Kind::Number:
+      return generalFormat(number_);
+    case Kind::Text:
+      return text_;
     case Kind::Reference: {
       Control* control = target(workspace);
       return control ? control->displayText() : "";

@@ -12,8 +12,12 @@ namespace {
 
 constexpr int kSignificantDigits = 15;
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Length of the decimal-number prefix of `s` starting at `pos` (0 if none).
 size_t numberPrefixLength(std::string_view s, size_t pos) {
@@ -89,10 +93,13 @@ Decimal roundDigits(Decimal d, int keep, Tie tie) {
   {
     char next = d.digits[keep];
     bool restZero = d.digits.find_first_not_of('0', keep + 1) == std::string::npos;
-    if (next > '5' || (next == '5' && !restZero)) up = true;
+    if (next > '5' || (next == '5' && !restZero))
+      up = true;
     else if (next == '5') {
-      if (tie == Tie::AwayFromZero) up = true;
-      else up = keep > 0 && ((d.digits[keep - 1] - '0') % 2 == 1);
+      if (tie == Tie::AwayFromZero)
+        up = true;
+      else
+        up = keep > 0 && ((d.digits[keep - 1] - '0') % 2 == 1);
     }
     d.digits.resize(keep);
   }

@@ -23,7 +23,9 @@ bool Workspace::knowsForm(std::string_view name) const {
   return factories_.find(name) != factories_.end();
 }
 
-std::vector<std::string> Workspace::formNames() const { return order_; }
+std::vector<std::string> Workspace::formNames() const {
+  return order_;
+}
 
 Form* Workspace::existing(std::string_view name) const {
   auto it = forms_.find(name);
@@ -33,8 +35,7 @@ Form* Workspace::existing(std::string_view name) const {
 Form& Workspace::form(std::string_view name) {
   if (Form* form = existing(name)) return *form;
   auto factory = factories_.find(name);
-  if (factory == factories_.end())
-    throw std::out_of_range("unknown form " + std::string(name));
+  if (factory == factories_.end()) throw std::out_of_range("unknown form " + std::string(name));
   std::unique_ptr<Form> created = factory->second(*this);
   Form& ref = *created;
   forms_.emplace(std::string(name), std::move(created));

@@ -63,21 +63,17 @@ class CascadeForm : public Form {
     on(EventKind::Change, "PingB", [this](Control& c, const EventArgs&) {
       control("PingA").setText(generalFormat(c.num() + 1));
     });
-    on(EventKind::Choose, "Kind", [this](Control& c, const EventArgs&) {
-      log.push_back("Kind=" + c.text());
-    });
-    on(EventKind::Click, "Flag", [this](Control& c, const EventArgs&) {
-      c.setCaption(c.value() ? "P" : "S");
-    });
-    on(EventKind::Click, {"OptA", "OptB"}, [this](Control& c, const EventArgs&) {
-      log.push_back("click " + c.name());
-    });
+    on(EventKind::Choose, "Kind",
+       [this](Control& c, const EventArgs&) { log.push_back("Kind=" + c.text()); });
+    on(EventKind::Click, "Flag",
+       [this](Control& c, const EventArgs&) { c.setCaption(c.value() ? "P" : "S"); });
+    on(EventKind::Click, {"OptA", "OptB"},
+       [this](Control& c, const EventArgs&) { log.push_back("click " + c.name()); });
     on(EventKind::KeyPress, "Input", [this](Control& c, const EventArgs& e) {
       log.push_back("key " + e.keyChar + " before " + c.text());
     });
-    on(EventKind::Enter, "Input", [this](Control&, const EventArgs&) {
-      setFocus(control("Divisor"));
-    });
+    on(EventKind::Enter, "Input",
+       [this](Control&, const EventArgs&) { setFocus(control("Divisor")); });
     on(EventKind::Click, "Close", [this](Control&, const EventArgs&) {
       workspace().close(name());
       log.push_back("after close");  // the instance must still be alive here
@@ -89,7 +85,9 @@ class CascadeForm : public Form {
     control("Input").setText("0");
   }
 
-  void sum() { control("Sum").setText(generalFormat(control("Double").num() + control("Half").num())); }
+  void sum() {
+    control("Sum").setText(generalFormat(control("Double").num() + control("Half").num()));
+  }
 
   std::vector<std::string> log;
   int loads = 0;

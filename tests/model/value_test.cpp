@@ -60,7 +60,10 @@ TEST(LeadingNumberRead, NegativeZeroReadsAsPlainZero) {
 }
 
 TEST(LeadingNumberRead, EmbeddedNulEndsTheNumber) {
-  std::string text("12\0" "34", 5);
+  std::string text(
+      "12\0"
+      "34",
+      5);
   EXPECT_EQ(Val(text), 12);
 }
 

@@ -1,5 +1,6 @@
-// A host for unit tests: records what the model shows and answers dialogs
-// from queues.
+// The host of the model tests: queued answers for the dialogs (an empty queue
+// answers No or cancel), a log of what the model showed and asked, a fixed
+// clock, and counters for the program's end and the information tool.
 #pragma once
 
 #include <deque>
@@ -14,69 +15,81 @@
 
 namespace corvane::testing {
 
+struct ShownMessage {
+  std::string text;
+  MessageIcon icon;
+};
+
 class FakeHost : public Host {
  public:
-  struct Message {
-    std::string text;
-    MessageIcon icon;
-  };
+  // answers, consumed in order
+  std::deque<bool> questions;
+  std::deque<std::optional<std::string>> inputs;
+  std::deque<std::optional<std::string>> files;
+  // what the printer dialog hands out; none means the dialog was cancelled
+  std::function<std::unique_ptr<PrintSurface>()> printerFactory;
+  bool printerAvailable = true;
+  bool hasSystemInformation = false;
+  bool otherCopyRuns = false;
+  CalendarDate date{2024, 3, 9};
+  ClockTime time{10, 0, 0};
+
+  // what happened
+  std::vector<ShownMessage> messages;
+  std::vector<std::string> questionsAsked;
+  std::vector<std::string> inputDefaults;
+  std::vector<std::string> filtersSeen;
+  bool printerAsked = false;
+  int quits = 0;
+  int launches = 0;
+
+  std::vector<std::string> messageTexts() const {
+    std::vector<std::string> texts;
+    for (const ShownMessage& m : messages) texts.push_back(m.text);
+    return texts;
+  }
 
   void showMessage(const std::string& text, MessageIcon icon, const std::string&) override {
     messages.push_back({text, icon});
   }
   bool askYesNo(const std::string& text, const std::string&) override {
-    questions.push_back(text);
-    if (answers.empty()) return false;
-    bool yes = answers.front();
-    answers.pop_front();
-    return yes;
+    questionsAsked.push_back(text);
+    return take(questions, false);
   }
-  std::optional<std::string> inputBox(const std::string& prompt, const std::string&,
+  std::optional<std::string> inputBox(const std::string&, const std::string&,
                                       const std::string& defaultText) override {
-    prompts.push_back(prompt + "|" + defaultText);
-    if (inputs.empty()) return std::nullopt;
-    auto answer = inputs.front();
-    inputs.pop_front();
-    return answer;
+    inputDefaults.push_back(defaultText);
+    return take(inputs, std::optional<std::string>());
   }
   std::optional<std::string> chooseOpenFile(const std::string& filter) override {
-    filters.push_back(filter);
-    return nextFile();
+    filtersSeen.push_back(filter);
+    return take(files, std::optional<std::string>());
   }
   std::optional<std::string> chooseSaveFile(const std::string& filter) override {
-    filters.push_back(filter);
-    return nextFile();
+    filtersSeen.push_back(filter);
+    return take(files, std::optional<std::string>());
   }
   std::unique_ptr<PrintSurface> choosePrinter() override {
-    if (!printerFactory) return nullptr;
+    printerAsked = true;
+    if (!printerAvailable || !printerFactory) return nullptr;
     return printerFactory();
   }
   CalendarDate today() override { return date; }
   ClockTime now() override { return time; }
-  void quit() override { quitCalled = true; }
-  bool launchSystemInformation() override { return systemInformationAvailable; }
-  bool anotherInstanceRunning() override { return otherInstance; }
-
-  std::vector<Message> messages;
-  std::vector<std::string> questions;
-  std::vector<std::string> prompts;
-  std::vector<std::string> filters;
-  std::deque<bool> answers;
-  std::deque<std::optional<std::string>> inputs;
-  std::deque<std::optional<std::string>> files;
-  std::function<std::unique_ptr<PrintSurface>()> printerFactory;
-  CalendarDate date{2026, 12, 8};
-  ClockTime time{9, 30, 0};
-  bool quitCalled = false;
-  bool systemInformationAvailable = false;
-  bool otherInstance = false;
+  void quit() override { ++quits; }
+  bool launchSystemInformation() override {
+    ++launches;
+    return hasSystemInformation;
+  }
+  bool anotherInstanceRunning() override { return otherCopyRuns; }
 
  private:
-  std::optional<std::string> nextFile() {
-    if (files.empty()) return std::nullopt;
-    auto answer = files.front();
-    files.pop_front();
-    return answer;
+  template <class T>
+  static T take(std::deque<T>& queue, T otherwise) {
+    if (queue.empty()) return otherwise;
+    T value = std::move(queue.front());
+    queue.pop_front();
+    return value;
   }
 };
 

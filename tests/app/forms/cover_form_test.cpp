@@ -2,9 +2,9 @@
 
 #include "app/forms/cover_form.h"
 #include "app/forms/main_window_form.h"
-#include "fake_host.h"
 #include "model/picture.h"
 #include "model/workspace.h"
+#include "support/fake_host.h"
 
 namespace corvane {
 namespace {

@@ -2,8 +2,8 @@
 
 #include "app/forms/about_form.h"
 #include "app/forms/main_window_form.h"
-#include "fake_host.h"
 #include "model/workspace.h"
+#include "support/fake_host.h"
 
 namespace corvane {
 namespace {
@@ -35,7 +35,7 @@ TEST_F(MainWindowFormTest, LoadFillsTheSixPanelsAndLeavesTheCounterEmpty) {
   EXPECT_EQ(main().array("St1").indices(), (std::vector<int>{1, 2, 3, 4, 5, 6}));
   EXPECT_EQ(panel(1).text(), "欢迎使用Peak Corvane专家系统V1.0.0.73");
   EXPECT_FALSE(panel(2).text().empty());
-  EXPECT_EQ(panel(3).text(), "2024/3/5");
+  EXPECT_EQ(panel(3).text(), "2024/3/9");  // the fake host's date
   EXPECT_EQ(panel(4).text(), "您已操作：");
   EXPECT_EQ(panel(5).text(), "");
   EXPECT_EQ(panel(6).text(), "秒");
@@ -77,7 +77,7 @@ TEST_F(MainWindowFormTest, MenuItemsCarryTheirCaptionsAndSubmenu) {
 TEST_F(MainWindowFormTest, SecondCopySaysSoEndsAndNeverShowsTheWindow) {
   host.otherCopyRuns = true;
   showMainWindow(ws);
-  EXPECT_EQ(host.messages, std::vector<std::string>{"本专家系统软件已经在运行！"});
+  EXPECT_EQ(host.messageTexts(), std::vector<std::string>{"本专家系统软件已经在运行！"});
   EXPECT_EQ(host.quits, 1);
   EXPECT_TRUE(main().refused());
   EXPECT_FALSE(main().visible());
@@ -129,7 +129,7 @@ TEST_F(MainWindowFormTest, HelpShowsTheAboutBoxAndOkHidesIt) {
 TEST_F(MainWindowFormTest, SystemInformationSaysWhenNoToolIsInstalled) {
   main().userClick(main().control("sys"));
   EXPECT_EQ(host.launches, 1);
-  EXPECT_EQ(host.messages, std::vector<std::string>{"此时系统信息不可用"});
+  EXPECT_EQ(host.messageTexts(), std::vector<std::string>{"此时系统信息不可用"});
 
   host.hasSystemInformation = true;
   Form& about = ws.form(AboutForm::kName);

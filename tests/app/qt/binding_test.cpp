@@ -14,6 +14,7 @@
 #include "model/print_surface.h"
 #include "model/workspace.h"
 #include "qt_test_support.h"
+#include "support/fake_host.h"
 
 namespace corvane {
 namespace {
@@ -70,23 +71,6 @@ class ChainForm : public Form {
   int helps = 0;
 };
 
-class NullHost : public Host {
- public:
-  void showMessage(const std::string&, MessageIcon, const std::string&) override {}
-  bool askYesNo(const std::string&, const std::string&) override { return false; }
-  std::optional<std::string> inputBox(const std::string&, const std::string&,
-                                      const std::string&) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> chooseOpenFile(const std::string&) override { return std::nullopt; }
-  std::optional<std::string> chooseSaveFile(const std::string&) override { return std::nullopt; }
-  std::unique_ptr<PrintSurface> choosePrinter() override { return nullptr; }
-  CalendarDate today() override { return {}; }
-  ClockTime now() override { return {}; }
-  void quit() override {}
-  bool launchSystemInformation() override { return false; }
-};
-
 class BindingTest : public ::testing::Test {
  protected:
   BindingTest() {
@@ -105,7 +89,7 @@ class BindingTest : public ::testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
   }
 
-  NullHost host;
+  testing::FakeHost host;
   Workspace ws{host};
   ChainForm* form = nullptr;
   std::unique_ptr<FormView> view;

@@ -14,6 +14,7 @@
 #include "model/picture.h"
 #include "model/workspace.h"
 #include "qt_test_support.h"
+#include "support/fake_host.h"
 
 namespace corvane {
 namespace {
@@ -160,27 +161,10 @@ class CoreLikeForm : public Form {
   }
 };
 
-class QuietHost : public Host {
- public:
-  void showMessage(const std::string&, MessageIcon, const std::string&) override {}
-  bool askYesNo(const std::string&, const std::string&) override { return false; }
-  std::optional<std::string> inputBox(const std::string&, const std::string&,
-                                      const std::string&) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> chooseOpenFile(const std::string&) override { return std::nullopt; }
-  std::optional<std::string> chooseSaveFile(const std::string&) override { return std::nullopt; }
-  std::unique_ptr<PrintSurface> choosePrinter() override { return nullptr; }
-  CalendarDate today() override { return {}; }
-  ClockTime now() override { return {}; }
-  void quit() override {}
-  bool launchSystemInformation() override { return false; }
-};
-
 // A form without a window (a scripted run) still prints its image, with its
 // captions and field texts as text.
 TEST_F(PrintSurfaceTest, FormImagePrintsAFormThatHasNoWindow) {
-  QuietHost host;
+  testing::FakeHost host;
   Workspace ws(host);
   ws.registerForm("frmImage", [](Workspace& w) { return std::make_unique<CoreLikeForm>(w); });
   QString pdf = path("form.pdf");

@@ -1,0 +1,40 @@
+// Short builders for the design-time settings forms declare their controls
+// with, so a form's layout reads as a list of fields.
+#pragma once
+
+#include <string>
+#include <utility>
+
+#include "model/control.h"
+
+namespace corvane {
+
+// An entry field with its design-time text, place, tool tip and frame.
+inline ControlInit textField(std::string text, Geometry geometry, std::string tip = {},
+                             std::string container = {}) {
+  ControlInit init;
+  init.text = std::move(text);
+  init.geometry = geometry;
+  init.toolTip = std::move(tip);
+  init.container = std::move(container);
+  return init;
+}
+
+// A label, frame, button or check box: what it shows is its caption.
+inline ControlInit captioned(std::string caption, Geometry geometry, std::string container = {}) {
+  ControlInit init;
+  init.caption = std::move(caption);
+  init.geometry = geometry;
+  init.container = std::move(container);
+  return init;
+}
+
+// A menu item; `parent` names the item whose submenu holds it.
+inline ControlInit menuItem(std::string caption, std::string parent = {}) {
+  ControlInit init;
+  init.caption = std::move(caption);
+  init.menuParent = std::move(parent);
+  return init;
+}
+
+}  // namespace corvane
