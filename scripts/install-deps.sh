@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages the build, the tests, the screenshots and the
 # PDF checks need. Skips apt entirely when everything is already there.
 set -eu
-PACKAGES="cmake make g++ pkg-config qt6-base-dev libgtest-dev libbenchmark-dev \
+PACKAGES="cmake make g++ pkg-config clang-format qt6-base-dev libgtest-dev libbenchmark-dev \
 xvfb xauth fonts-wqy-zenhei imagemagick poppler-utils"
 missing=""
 for p in $PACKAGES; do
