@@ -22,6 +22,8 @@ Control::Control(Form& form, std::string name, ControlKind kind, int index, Cont
       listIndex_(init.listIndex),
       value_(init.value),
       interval_(init.interval),
+      minimum_(init.minimum),
+      maximum_(init.maximum),
       fontSize_(init.fontSize),
       fontBold_(init.fontBold),
       visible_(init.visible),
@@ -206,6 +208,8 @@ ControlInit Control::snapshot() const {
   init.listIndex = listIndex_;
   init.value = value_;
   init.interval = interval_;
+  init.minimum = minimum_;
+  init.maximum = maximum_;
   init.visible = visible_;
   init.enabled = enabled_;
   init.listOnly = listOnly_;

@@ -66,6 +66,8 @@ struct ControlInit {
   int listIndex = -1;
   int value = 0;
   int interval = 0;  // Timer: milliseconds
+  int minimum = 0;   // Slider: range of the position its text holds
+  int maximum = 100;
   bool visible = true;
   bool enabled = true;
   bool listOnly = true;  // ComboBox: text must be one of the items
@@ -150,6 +152,8 @@ class Control {
 
   // --- timers
   int interval() const { return interval_; }
+  int minimum() const { return minimum_; }
+  int maximum() const { return maximum_; }
   void setInterval(int ms);
 
   // --- picture boxes
@@ -186,6 +190,8 @@ class Control {
   int listIndex_ = -1;
   int value_ = 0;
   int interval_ = 0;
+  int minimum_ = 0;
+  int maximum_ = 100;
   double fontSize_ = 0;
   bool fontBold_ = false;
   bool visible_ = true;

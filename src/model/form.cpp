@@ -65,12 +65,15 @@ void Form::setCaption(std::string caption) {
 }
 
 void Form::show() {
-  if (visible_) return;
-  visible_ = true;
-  events.emit({FormEventKind::Shown});
+  if (!visible_) {
+    visible_ = true;
+    events.emit({FormEventKind::Shown});
+  }
+  workspace_.activate(*this);
 }
 
 void Form::hide() {
+  workspace_.deactivate(*this);
   if (!visible_) return;
   visible_ = false;
   events.emit({FormEventKind::Hidden});

@@ -79,6 +79,7 @@ class Form {
   const std::string& caption() const { return caption_; }
   void setCaption(std::string caption);
   bool visible() const { return visible_; }
+  // Shows the form and makes it the active window.
   void show();
   void hide();
   // Layout size hint in the form's units.
@@ -122,6 +123,9 @@ class Form {
 
   // Called by the workspace right after construction, under the event boundary.
   virtual void load() {}
+  // Called when the form becomes the active window (shown, or picked by the
+  // user among the open windows), under the event boundary.
+  virtual void activated() {}
 
  protected:
   Control& addControl(std::string name, ControlKind kind, ControlInit init = {});

@@ -10,6 +10,7 @@ Workspace::Workspace(Host& host) : host_(host) {}
 
 Workspace::~Workspace() {
   // forms may read each other while they go; drop them in reverse creation order
+  active_ = nullptr;
   forms_.clear();
   disposed_.clear();
 }
@@ -55,10 +56,21 @@ void Workspace::close(std::string_view name) {
   if (it == forms_.end()) return;
   std::string key = it->first;
   it->second->hide();
+  deactivate(*it->second);
   disposed_.push_back(std::move(it->second));
   forms_.erase(it);
   formClosed.emit(key);
   if (eventDepth_ == 0) disposed_.clear();
+}
+
+void Workspace::activate(Form& form) {
+  if (active_ == &form) return;
+  active_ = &form;
+  runEvent([&] { form.activated(); });
+}
+
+void Workspace::deactivate(const Form& form) {
+  if (active_ == &form) active_ = nullptr;
 }
 
 void Workspace::runEvent(const std::function<void()>& action) {

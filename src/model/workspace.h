@@ -51,6 +51,12 @@ class Workspace {
   // from inside one of its own reactions is destroyed when the event ends.
   void close(std::string_view name);
 
+  // The active window: the form shown or picked last. Activating a form that
+  // is not yet active runs its activation step as an event of its own.
+  Form* activeForm() const { return active_; }
+  void activate(Form& form);
+  void deactivate(const Form& form);
+
   // Runs `action` as one event: a RecalcAbort inside it stops the action and
   // is swallowed. Nested boundaries are allowed; forms closed during the
   // event are destroyed when the outermost one ends.
@@ -72,6 +78,7 @@ class Workspace {
   std::vector<std::string> order_;
   std::map<std::string, std::unique_ptr<Form>, std::less<>> forms_;
   std::vector<std::unique_ptr<Form>> disposed_;
+  Form* active_ = nullptr;
   int eventDepth_ = 0;
   int reactionDepth_ = 0;
 };

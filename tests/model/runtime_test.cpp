@@ -239,6 +239,37 @@ TEST_F(RuntimeTest, SharedReferencesReadTheFieldLive) {
   EXPECT_EQ(ws.shared().find("gNothing"), nullptr);
 }
 
+// A form that counts how often it became the active window.
+class ActivationForm : public Form {
+ public:
+  ActivationForm(Workspace& ws, std::string name) : Form(ws, std::move(name), "activation") {}
+  void activated() override { ++activations; }
+  int activations = 0;
+};
+
+TEST(ActivationTest, ShowingActivatesOnceUntilAnotherFormTakesOver) {
+  testing::FakeHost host;
+  Workspace ws(host);
+  for (const char* name : {"frmA", "frmB"})
+    ws.registerForm(name,
+                    [name](Workspace& w) { return std::make_unique<ActivationForm>(w, name); });
+  auto& a = ws.form<ActivationForm>("frmA");
+  auto& b = ws.form<ActivationForm>("frmB");
+  EXPECT_EQ(a.activations, 0);  // creating a form does not activate it
+  a.show();
+  a.show();  // already the active window
+  EXPECT_EQ(a.activations, 1);
+  b.show();
+  a.show();  // visible, but brought back to the front
+  EXPECT_EQ(a.activations, 2);
+  EXPECT_EQ(ws.activeForm(), &a);
+  a.hide();
+  EXPECT_EQ(ws.activeForm(), nullptr);
+  ws.close("frmB");
+  a.show();
+  EXPECT_EQ(a.activations, 3);
+}
+
 TEST(PictureTest, RecordsDrawingsAndKnowsWhenItIsEmpty) {
   Picture picture;
   picture.setScale(0, 0, 70, 150);

@@ -1,5 +1,7 @@
 #include "app/qt/form_binding.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -52,9 +54,6 @@ int keyCode(int qtKey) {
     if (row.qtKey == qtKey) return row.code;
   return 0;
 }
-
-// A slider has no range of its own in the model; its text is the position.
-constexpr int kSliderMaximum = 100;
 
 QLineEdit* lineEditOf(QObject* object) {
   if (auto* edit = qobject_cast<QLineEdit*>(object)) return edit;
@@ -221,7 +220,7 @@ QWidget* FormBinding::createWidget(Control& control) {
       return new PictureWidget(control.picture(), canvas);
     case ControlKind::Slider: {
       auto* slider = new QSlider(Qt::Horizontal, canvas);
-      slider->setRange(0, kSliderMaximum);
+      slider->setRange(control.minimum(), control.maximum());
       connect(slider, &QSlider::valueChanged, this,
               [userText](int value) { userText(QString::number(value)); });
       return slider;
@@ -455,9 +454,10 @@ void FormBinding::applyText(Bound& bound) {
       combo->setEditText(text);
     }
   } else if (auto* slider = qobject_cast<QSlider*>(widget)) {
-    int position = static_cast<int>(Val(control.text()));
-    if (position > slider->maximum()) slider->setMaximum(position);
-    slider->setValue(position);
+    // the text may hold any number; the handle stops at the ends of the range
+    double position =
+        std::clamp(Val(control.text()), double(control.minimum()), double(control.maximum()));
+    slider->setValue(static_cast<int>(position));
   } else if (control.kind() == ControlKind::StatusPanel) {
     setLabelText(widget, text);
   }

@@ -12,6 +12,7 @@
 #include "app/qt/form_view.h"
 #include "app/qt/qt_convert.h"
 #include "model/form.h"
+#include "model/workspace.h"
 
 namespace corvane {
 
@@ -22,6 +23,13 @@ MainWindow::MainWindow(Form& form, QWidget* parent) : QMainWindow(parent) {
   mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   mdi_->viewport()->installEventFilter(this);
+  // a window the user brings to the front becomes the model's active form
+  connect(mdi_, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* child) {
+    auto* view = child ? dynamic_cast<FormView*>(child->widget()) : nullptr;
+    if (!view || !view->form()) return;
+    Form* form = view->form();
+    form->workspace().runEvent([form] { form->workspace().activate(*form); });
+  });
   setCentralWidget(mdi_);
   binding_ = std::make_unique<FormBinding>(form, BindingTargets{nullptr, menuBar(), statusBar()});
   binding_->onFormEvent = [this](const FormEvent& event) { formEvent(event); };
