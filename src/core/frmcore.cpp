@@ -1,8 +1,15 @@
 #include "core/frmcore.h"
 
 #include <array>
+#include <string>
+#include <vector>
 
-#include "model/control_init.h"
+#include "core/material_grades.h"
+#include "core/rated_power_tables.h"
+#include "model/form_image_print.h"
+#include "model/host.h"
+#include "model/shared_values.h"
+#include "model/value.h"
 #include "model/workspace.h"
 
 namespace corvane {
@@ -10,103 +17,219 @@ namespace corvane {
 namespace {
 constexpr const char* kCaption = "Peak Corvane专家系统 - 铁芯设计与选型";
 constexpr const char* kElectricalForm = "Frmeledata";
-constexpr int kTextHeight = 270;
+constexpr const char* kBobbinForm = "Frmbobbin";
 
-struct MaterialColumn {
-  const char* caption;
-  const char* text;  // design-time text of the material field below it
-  int left;
+struct GradeButton {
+  const char* button;
+  const core::RatedPowerTable* table;
 };
-// caption, design-time value, left (twips inside the material frame)
-constexpr std::array<MaterialColumn, 5> kMaterialColumns{{
-    {"厚度mm", "0.5", 120},
-    {"比重g/cm3", "7.65", 1200},
-    {"铁损P1.5/50", "3.6", 2280},
-    {"磁通密度(T)", "1.6", 3480},
-    {"描述", "H12-0.5A", 4680},
-}};
-
-struct EntryColumn {
-  const char* label;
-  const char* caption;
-  const char* field;
-  const char* text;
-  int left;
-};
-// label name, caption, field, design-time text, left (twips inside the power frame)
-constexpr std::array<EntryColumn, 5> kPowerColumns{{
-    {"Label3", "功率Po(W)", "txtpo", "100", 120},
-    {"Label4", "频率F(Hz)", "TxtF", "50", 1200},
-    {"Label5", "工作磁密Bm(T)", "TxtBm", "3", 2280},
-    {"Label6", "电流密度J(A/mm)", "TxtJ", "5", 3480},
-    {"Label7", "PRI       Sec", "txtjsec", "5", 4800},
+// the buttons picking a standard transformer from a grade's rated-power table
+constexpr std::array<GradeButton, 3> kGradeButtons{{
+    {"Command4", &core::kDw540Table},
+    {"Command5", &core::kDw360Table},
+    {"Command6", &core::kH800Table},
 }};
 }  // namespace
 
 Frmcore::Frmcore(Workspace& workspace) : Form(workspace, kName, kCaption) {
-  setSize(13800, 7800);
-  addMaterialFrame();
-  addPowerFrame();
-  addProportionFrame();
-  addParameterTool();
+  addControls();
+  addReactions();
+  addEnterChain();
 }
 
-void Frmcore::addMaterialFrame() {
-  addControl("Frm1", ControlKind::Frame, captioned("选择矽钢片材质", {360, 960, 5895, 1695}));
-  for (size_t i = 0; i < kMaterialColumns.size(); ++i) {
-    const MaterialColumn& column = kMaterialColumns[i];
-    ControlInit label = captioned(column.caption, {column.left, 840, 1095, 255}, "Frm1");
-    ControlInit value = textField(column.text, {column.left, 1200, 1095, kTextHeight}, {}, "Frm1");
-    if (i == 0) {
-      addArray("Label2", ControlKind::Label, label);
-      addArray("txtcoremt", ControlKind::TextBox, value);
-    } else {
-      array("Label2").load(static_cast<int>(i), label);
-      array("txtcoremt").load(static_cast<int>(i), value);
-    }
-  }
-}
-
-void Frmcore::addPowerFrame() {
-  addControl("Frame1", ControlKind::Frame, captioned("功率铁芯规格设计", {360, 2760, 5895, 1095}));
-  for (const EntryColumn& column : kPowerColumns) {
-    addControl(column.label, ControlKind::Label,
-               captioned(column.caption, {column.left, 240, 1095, 255}, "Frame1"));
-    addControl(column.field, ControlKind::TextBox,
-               textField(column.text, {column.left, 600, 975, kTextHeight}, {}, "Frame1"));
-  }
-}
-
-void Frmcore::addProportionFrame() {
-  addControl("Frame3", ControlKind::Frame, captioned("自定义铁芯尺寸比", {3600, 3960, 2655, 1455}));
-  addControl("Label8", ControlKind::Label, captioned("迭厚/舌宽", {120, 240, 1095, 255}, "Frame3"));
-  addControl("TXTBA", ControlKind::TextBox,
-             textField("1", {120, 540, 975, kTextHeight}, {}, "Frame3"));
-  addControl("Label9", ControlKind::Label,
-             captioned("窗高/窗宽", {1320, 240, 1095, 255}, "Frame3"));
-  addControl("TXTHC", ControlKind::TextBox,
-             textField("3", {1320, 540, 975, kTextHeight}, {}, "Frame3"));
-}
-
-void Frmcore::addParameterTool() {
-  ControlInit frame = captioned("电磁参量确定工具", {11640, 4440, 1935, 2295});
-  frame.visible = false;  // the menu "高级" shows it
-  addControl("Fmr", ControlKind::Frame, frame);
-  addControl("Label10", ControlKind::Label, captioned("允许温升", {120, 240, 855, 255}, "Fmr"));
-  addControl("TXTTEMP", ControlKind::TextBox,
-             textField("55", {960, 240, 855, kTextHeight}, {}, "Fmr"));
-  addControl("Label11", ControlKind::Label, captioned("电压调整率", {120, 1440, 855, 255}, "Fmr"));
-  addControl("TxtDU", ControlKind::TextBox,
-             textField("", {960, 1440, 855, kTextHeight}, {}, "Fmr"));
-}
-
-// The allowed rise, the regulation and the output power come from the
-// electrical form; reading them brings that form into being if needed.
+// The rise, the regulation and the power come from the electrical form;
+// reading them brings that form into being if needed.
 void Frmcore::load() {
-  Workspace& ws = workspace();
-  control("TXTTEMP").setText(ws.field(kElectricalForm, "TXTTEMPD").text());
-  control("TxtDU").setText(ws.field(kElectricalForm, "TXTLUD").text());
-  control("txtpo").setText(ws.field(kElectricalForm, "txtpo").text());
+  write("TXTTEMP", electricalText("TXTTEMPD"));
+  write("TxtDU", electricalText("TXTLUD"));
+  pointFluxReference();
+  write("txtpo", electricalText("txtpo"));
+  rewriteMaterialTexts();
+  COREDATA();
+  std::vector<std::string> nippon, jis, kawasaki;
+  for (const core::MaterialGrade& grade : core::materialGrades()) {
+    nippon.emplace_back(grade.nippon);
+    jis.emplace_back(grade.jis);
+    kawasaki.emplace_back(grade.kawasaki);
+  }
+  // the lists keep their makers' names shown until a grade is picked
+  control("Cmbnew").setItems(std::move(nippon));
+  control("cmbjis").setItems(std::move(jis));
+  control("cmbcq").setItems(std::move(kawasaki));
+}
+
+// The electrical form may have changed while this one was hidden (and it
+// may have created this form before its own load had set the rise).
+void Frmcore::activated() {
+  write("TXTTEMP", electricalText("TXTTEMPD"));
+  write("TxtDU", electricalText("TXTLUD"));
+  // shown again, the core no longer stands for a rated-power table's transformer
+  write("Text3", "");
+}
+
+double Frmcore::num(const char* name) const {
+  return control(name).num();
+}
+
+std::string Frmcore::electricalText(const char* name) const {
+  if (!workspace().knowsForm(kElectricalForm)) return {};
+  return workspace().field(kElectricalForm, name).text();
+}
+
+double Frmcore::electrical(const char* name) const {
+  return Val(electricalText(name));
+}
+
+void Frmcore::write(const char* name, std::string text) {
+  control(name).setText(std::move(text));
+}
+
+Control& Frmcore::material(int index) const {
+  return control("txtcoremt", index);
+}
+
+// ---------------------------------------------------------------- change table
+
+void Frmcore::addReactions() {
+  addMaterialReactions();
+  addSizingReactions();
+  addToolReactions();
+}
+
+void Frmcore::addMaterialReactions() {
+  on(EventKind::Choose, {"Cmbnew", "cmbjis", "cmbcq"},
+     [this](Control& list, const EventArgs&) { gradePicked(list); });
+  on(EventKind::Change, "TXTINDEX", [this](Control&, const EventArgs&) { materialIndexChanged(); });
+  on(EventKind::Change, "txtcoremt", [this](Control&, const EventArgs&) { proposeFluxDensity(); });
+  on(EventKind::Click, "OPTB", [this](Control& black, const EventArgs&) {
+    if (black.value() == 1) finishChosen("A");
+  });
+  on(EventKind::Click, "OPTW", [this](Control& white, const EventArgs&) {
+    if (white.value() == 1) finishChosen("N");
+  });
+}
+
+void Frmcore::addSizingReactions() {
+  on(EventKind::Change, "txtpo", [this](Control&, const EventArgs&) { enableGradeButtons(); });
+  on(EventKind::Change, "TxtF", [this](Control&, const EventArgs&) {
+    primaryTurns();
+    pointFluxReference();
+    CDATA();
+    fluxColourCheck();
+    ap();
+  });
+  on(EventKind::Change, "TxtBm", [this](Control&, const EventArgs&) {
+    primaryTurns();
+    pointFluxReference();
+    CDATA();
+    fluxColourCheck();
+  });
+  on(EventKind::Change, "TxtJ", [this](Control& density, const EventArgs&) {
+    write("txtjsec", density.text());  // the secondaries follow the primary
+    ap();
+    va();
+  });
+  on(EventKind::Change, {"TXTBA", "TXTHC"}, [this](Control&, const EventArgs&) {
+    CORESIZE();
+    va();
+  });
+  on(EventKind::Change, "txtsw", [this](Control&, const EventArgs&) {
+    if (!keepDimensions_) CORESIZE();
+    refreshSectionFigure();
+  });
+  on(EventKind::Change, "TXTSC", [this](Control&, const EventArgs&) { refreshSectionFigure(); });
+  on(EventKind::Change, "TxtTurnPri",
+     [this](Control&, const EventArgs&) { windowCurrentDensity(); });
+  on(EventKind::Change, "txtautocore", [this](Control& requested, const EventArgs&) {
+    write("TXTL", requested.text());
+    biaozhuncore();
+    va();
+    CDATA();
+  });
+  on(EventKind::Change, "TXTL", [this](Control&, const EventArgs&) {
+    rebuildCoreName();
+    va();
+    Fc();
+    Fm();
+  });
+  on(EventKind::Change, "TxtB", [this](Control&, const EventArgs&) { rebuildCoreName(); });
+  on(EventKind::Change, {"TXTa", "txtc", "txth", "TXTw"},
+     [this](Control&, const EventArgs&) { CDATA(); });
+  on(EventKind::Change, {"txtle", "txtwe"},
+     [this](Control&, const EventArgs&) { windingEstimates(); });
+  on(EventKind::Change, "txtcname", [this](Control&, const EventArgs&) { va(); });
+  on(EventKind::Click, "OptBZ", [this](Control&, const EventArgs&) { standardLaminationChoice(); });
+  on(EventKind::Click, "OPTFB", [this](Control&, const EventArgs&) { customCoreChoice(); });
+  for (const GradeButton& grade : kGradeButtons) {
+    const core::RatedPowerTable* table = grade.table;
+    on(EventKind::Click, grade.button,
+       [this, table](Control&, const EventArgs&) { pickRatedPower(*table); });
+  }
+  on(EventKind::Click, "CMDBB", [this](Control&, const EventArgs&) { openBobbinForm(); });
+}
+
+void Frmcore::addToolReactions() {
+  on(EventKind::Change, "TxtDU", [this](Control&, const EventArgs&) { regulationRoute(); });
+  on(EventKind::Click, "GJ",
+     [this](Control&, const EventArgs&) { control("Fmr").setVisible(true); });
+  on(EventKind::Click, "Command3", [this](Control&, const EventArgs&) { applyTool(); });
+  on(EventKind::Click, "Command2",
+     [this](Control&, const EventArgs&) { control("Fmr").setVisible(false); });
+  on(EventKind::Click, "PRINT", [this](Control&, const EventArgs&) { printFormImage(*this); });
+  on(EventKind::Click, "OVER", [this](Control&, const EventArgs&) { host().quit(); });
+}
+
+void Frmcore::addEnterChain() {
+  auto focusOn = [this](const char* next) {
+    return [this, next](Control&, const EventArgs&) { setFocus(control(next)); };
+  };
+  on(EventKind::Enter, "txtpo", [this](Control&, const EventArgs&) {
+    ap();
+    setFocus(control("TxtF"));
+  });
+  on(EventKind::Enter, "TxtF", focusOn("TxtBm"));
+  on(EventKind::Enter, "TxtBm", [this](Control&, const EventArgs&) {
+    CDATA();
+    setFocus(control("TxtJ"));
+  });
+  on(EventKind::Enter, "TxtJ", focusOn("TXTBA"));
+  on(EventKind::Enter, "TXTBA", focusOn("TXTHC"));
+  on(EventKind::Enter, "TXTHC", focusOn("CMDBB"));
+  on(EventKind::Enter, "txtautocore", focusOn("TxtB"));
+  on(EventKind::Enter, "TXTL", [this](Control&, const EventArgs&) {
+    biaozhuncore();
+    rebuildCoreName();
+    va();
+    Fc();
+    Fm();  // the snap wrote the catalogue's coil surface; this is the one of the dimensions
+  });
+  on(EventKind::Enter, "TxtB", [this](Control&, const EventArgs&) { stackConfirmation(); });
+  on(EventKind::Enter, {"TXTa", "TXTw"}, [this](Control&, const EventArgs&) { CDATA(); });
+  on(EventKind::Enter, "TXTTEMP", [this](Control&, const EventArgs&) { thermalRoute(); });
+  on(EventKind::Enter, "TxtDU", [this](Control&, const EventArgs&) { regulationRoute(); });
+}
+
+// ---------------------------------------------------------------- commands
+
+void Frmcore::pointFluxReference() {
+  shared().gFluxRef.setReference({kName, "TxtBm", -1});
+}
+
+// A core figure Sc·Sw (cm⁴) for the designer's eye; nothing reads it.
+void Frmcore::refreshSectionFigure() {
+  write("TXTSCSW", formatPattern(num("TXTSC") * num("txtsw"), "0.000"));
+}
+
+void Frmcore::enableGradeButtons() {
+  double power = num("txtpo");
+  for (const GradeButton& grade : kGradeButtons)
+    control(grade.button).setEnabled(power <= grade.table->highestPower());
+}
+
+void Frmcore::openBobbinForm() {
+  if (!workspace().knowsForm(kBobbinForm)) return;
+  workspace().form(kBobbinForm).show();
+  hide();
 }
 
 }  // namespace corvane
