@@ -1,0 +1,40 @@
+// Where the program finds its shipped bobbin catalogue.
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+#include "bobbin/catalogue/bobbin_catalogue.h"
+
+#ifndef CORVANE_DATA_DIR
+#error "CORVANE_DATA_DIR names the installed data folder"
+#endif
+
+namespace corvane {
+
+namespace {
+
+constexpr const char* kCatalogueFileName = "bobbins.sqlite";
+
+// Beside the running executable (a build tree, or a copy of the program
+// moved anywhere), then the installed data folder.
+std::vector<std::filesystem::path> candidates() {
+  std::vector<std::filesystem::path> paths;
+  std::error_code failed;
+  const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", failed);
+  if (!failed) paths.push_back(exe.parent_path() / kCatalogueFileName);
+  paths.push_back(std::filesystem::path(CORVANE_DATA_DIR) / kCatalogueFileName);
+  return paths;
+}
+
+}  // namespace
+
+std::string defaultBobbinCataloguePath() {
+  const std::vector<std::filesystem::path> paths = candidates();
+  for (const std::filesystem::path& path : paths) {
+    std::error_code failed;
+    if (std::filesystem::is_regular_file(path, failed)) return path.string();
+  }
+  return paths.front().string();
+}
+
+}  // namespace corvane

@@ -1,0 +1,16 @@
+// The bobbin catalogue in a SQLite file: the shipped one or a user's own.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "bobbin/catalogue/bobbin_catalogue.h"
+
+namespace corvane {
+
+// Opens `path` read-only and prepares the search of the three bobbin tables, so
+// a SQLite file that lacks a table or a column fails here with a clear reason.
+std::unique_ptr<BobbinCatalogue> openSqliteBobbinCatalogue(const std::string& path,
+                                                           std::string& error);
+
+}  // namespace corvane

@@ -1,0 +1,72 @@
+// The Access reader, on a small Jet 4 file (tests/bobbin/catalogue/data): no
+// Access bobbin catalogue can be made here, as mdbtools only reads.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "bobbin/catalogue/bobbin_catalogue.h"
+#include "catalogue_test_files.h"
+#ifdef CORVANE_HAVE_MDBTOOLS
+#include "bobbin/catalogue/mdb_file.h"
+#endif
+
+namespace corvane {
+namespace {
+
+const std::string kUsersFile =
+    std::string(CORVANE_SOURCE_DIR) + "/tests/bobbin/catalogue/data/jet4-users.mdb";
+
+#ifdef CORVANE_HAVE_MDBTOOLS
+
+TEST(MdbFile, ReadsTheRowsOfATableAsUtf8Texts) {
+  MdbFile file(kUsersFile);
+  std::vector<std::vector<std::string>> rows;
+  // column names compare without regard to case, as Access compares them
+  file.forEachRow("users", {"UserName", "usersex", "UserId"},
+                  [&](const std::vector<std::string>& row) { rows.push_back(row); });
+  EXPECT_EQ(rows, (std::vector<std::vector<std::string>>{
+                      {"Nuintun", "Male", "1"}, {"Angela", "Female", "2"}, {"张三", "男", "3"}}));
+}
+
+TEST(MdbFile, AMissingTableOrColumnIsAnError) {
+  MdbFile file(kUsersFile);
+  EXPECT_THROW(file.requireColumns("EIB1", {"SUP"}), MdbError);
+  try {
+    file.requireColumns("Users", {"UserName", "partno"});
+    FAIL() << "no error for a missing column";
+  } catch (const MdbError& e) {
+    EXPECT_STREQ(e.what(), "table Users has no column partno");
+  }
+}
+
+TEST(AccessCatalogue, AnAccessFileWithoutTheBobbinTablesIsRefusedByContentNotName) {
+  std::string error;
+  EXPECT_EQ(openBobbinCatalogue(kUsersFile, error), nullptr);
+  EXPECT_EQ(error, "cannot open " + kUsersFile + ": no table EIB1");
+}
+
+using AccessFiles = testing::CatalogueFiles;
+
+TEST_F(AccessFiles, ATruncatedAccessFileIsRefused) {
+  const std::string path = pathOf("short.sqlite");  // the name does not decide the reader
+  std::filesystem::copy_file(kUsersFile, path);
+  std::filesystem::resize_file(path, 4096);
+  std::string error;
+  EXPECT_EQ(openBobbinCatalogue(path, error), nullptr);
+  EXPECT_EQ(error, "cannot open " + path + ": not a readable Access database");
+}
+
+#else
+
+TEST(AccessCatalogue, WithoutMdbtoolsAnAccessFileGivesAClearError) {
+  std::string error;
+  EXPECT_EQ(openBobbinCatalogue(kUsersFile, error), nullptr);
+  EXPECT_EQ(error, "cannot open " + kUsersFile + ": Access catalogues need mdbtools");
+}
+
+#endif
+
+}  // namespace
+}  // namespace corvane
