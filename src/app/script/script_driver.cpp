@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "app/script/scripted_host.h"
+#include "bobbin/frmbobbin.h"
 #include "model/form.h"
 #include "model/formula_table.h"
 #include "model/value.h"
@@ -101,6 +102,7 @@ bool actsOnForms(Verb verb) {
     case Verb::Focus:
     case Verb::Show:
     case Verb::Tick:
+    case Verb::Catalogue:
       return true;
     default:
       return false;
@@ -252,6 +254,8 @@ void ScriptDriver::execute(const Command& command) {
     case Verb::AnotherInstance:
       host_.setAnotherInstance(command.number == 1);
       return;
+    case Verb::Catalogue:
+      return useCatalogue(command);
   }
 }
 
@@ -392,6 +396,21 @@ void ScriptDriver::queueFile(const Command& command) {
     host_.queueFile(std::nullopt);
   else
     host_.queueFile(path);
+}
+
+// The bobbin form reads another catalogue file, as when the user picks it
+// through the supplier list's "其他骨架目录…".
+void ScriptDriver::useCatalogue(const Command& command) {
+  const std::string& path = command.value.text;
+  if (path.empty()) throw ScriptError("catalogue needs a path");
+  auto* bobbin = dynamic_cast<Frmbobbin*>(&formNamed(Frmbobbin::kName));
+  if (!bobbin) throw ScriptError("Frmbobbin reads no catalogue in this run");
+  if (!environment_.fileAnswers) {
+    note("line " + std::to_string(line_) + ": catalogue " + quote(path) +
+         " is not read in this run");
+    return;
+  }
+  workspace_.runEvent([&] { bobbin->openUserCatalogue(path); });
 }
 
 void ScriptDriver::queuePrinter(const Command& command) {

@@ -57,6 +57,7 @@ constexpr std::array kVerbs{
     VerbEntry{"expect-prop", Verb::ExpectProp, Shape::AddressProperty},
     VerbEntry{"expect-message", Verb::ExpectMessage, Shape::ValueOnly},
     VerbEntry{"another-instance", Verb::AnotherInstance, Shape::YesNo},
+    VerbEntry{"catalogue", Verb::Catalogue, Shape::ValueOnly},
 };
 
 constexpr std::array<std::string_view, 8> kProperties{

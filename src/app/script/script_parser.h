@@ -63,6 +63,7 @@ enum class Verb {
   ExpectProp,
   ExpectMessage,
   AnotherInstance,
+  Catalogue,
 };
 
 struct Command {

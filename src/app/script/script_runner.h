@@ -33,6 +33,9 @@
 //                          expect-prop FORM visible|caption VALUE
 //   expect-message TEXT    the oldest message box not yet checked
 //   another-instance yes|no   whether another copy of the program runs
+//   catalogue PATH         the bobbin form reads that bobbin catalogue file
+//                          (SQLite, or Access .mdb), as if chosen in its
+//                          supplier list
 // Answers are used in order, one queue per kind of dialog; a dialog with no
 // answer queued gets No (question) or cancel (input box, file chooser,
 // printer). A user action on a disabled control (or one in a disabled frame)
@@ -40,7 +43,7 @@
 // A failed check prints `FAIL line N: ...` and the run goes on; a script
 // error prints `ERROR line N: ...` and ends the run. After a command that
 // ends the program, commands acting on the forms (set, type, enter, key,
-// click, dblclick, choose, focus, show, tick) do nothing; answers, checks and
+// click, dblclick, choose, focus, show, tick, catalogue) do nothing; answers, checks and
 // prints still run, on the state the program ended in.
 #pragma once
 

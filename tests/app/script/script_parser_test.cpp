@@ -92,6 +92,9 @@ TEST(ScriptParser, ReadsTheOtherCommandShapes) {
   EXPECT_EQ(prop.value.text, "255, 0, 0");
   EXPECT_TRUE(parse("expect-prop Frmcore visible 1").address.formOnly);
   EXPECT_TRUE(parse("show Frmcore").address.formOnly);
+  Command catalogue = parse("catalogue /home/designer/my bobbins.sqlite");
+  EXPECT_EQ(catalogue.verb, Verb::Catalogue);
+  EXPECT_EQ(catalogue.value.text, "/home/designer/my bobbins.sqlite");
 }
 
 struct MalformedLine {

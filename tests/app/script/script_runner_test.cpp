@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "app/script/script_test_form.h"
+#include "bobbin/catalogue/bobbin_catalogue.h"
 #include "reports/recording_printer.h"
 
 namespace corvane {
@@ -374,6 +375,39 @@ TEST_F(ScratchDir, WithoutFileAnswersNothingIsReadOrWritten) {
                   environment);
   EXPECT_EQ(r.out, "FrmTest.TxtResult = \"(cancel)\"\nFrmTest.TxtResult = \"(cancel)\"\n");
   EXPECT_TRUE(std::filesystem::is_empty(dir_));
+}
+
+// ---------------------------------------------------------------- the bobbin catalogue
+
+TEST_F(ScratchDir, CatalogueCommandPointsTheBobbinFormAtAnotherFile) {
+  std::string own = path("own.sqlite");
+  std::filesystem::copy_file(defaultBobbinCataloguePath(), own);
+  Outcome r = run("catalogue " + own +
+                  "\nprint Frmbobbin.LblStatus\nset Frmbobbin.Text8 EI-48*30\n"
+                  "print Frmbobbin.Text6\nprint Frmbobbin.Data1Pos\n");
+  EXPECT_EQ(r.out, "Frmbobbin.LblStatus = \"骨架目录：" + own +
+                       "\"\nFrmbobbin.Text6 = \"GZ-48-30\"\nFrmbobbin.Data1Pos = \"记录 1/1\"\n");
+  EXPECT_EQ(r.status, 0);
+}
+
+TEST_F(ScratchDir, UnreadableCatalogueIsNamedInTheStatusLineAndTheRunGoesOn) {
+  std::string broken = path("broken.sqlite");
+  std::ofstream(broken) << "not a catalogue";
+  Outcome r = run("catalogue " + broken + "\nprint Frmbobbin.LblStatus\n" + "catalogue " +
+                  path("missing.sqlite") + "\nexpect Frmbobbin.TXTBSW 0.0\n");
+  EXPECT_NE(r.out.find("无法读取骨架目录："), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find(broken), std::string::npos) << r.out;
+  EXPECT_EQ(r.status, 1);  // TXTBSW is empty until a type is chosen: only the check fails
+  EXPECT_EQ(r.out.find("ERROR"), std::string::npos) << r.out;
+}
+
+TEST(ScriptRun, CatalogueNeedsAPathAndIsNotReadWithoutFileAnswers) {
+  EXPECT_EQ(run("catalogue\n").out, "ERROR line 1: catalogue needs a path\n");
+  ScriptEnvironment environment;
+  environment.fileAnswers = false;
+  Outcome r = run("catalogue /nowhere/own.sqlite\nprint Frmbobbin.LblStatus\n", environment);
+  EXPECT_EQ(r.out.find("/nowhere"), std::string::npos) << r.out;
+  EXPECT_NE(r.notes.find("is not read in this run"), std::string::npos) << r.notes;
 }
 
 // ---------------------------------------------------------------- checks and exit status

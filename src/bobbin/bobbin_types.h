@@ -1,0 +1,27 @@
+// The three bobbin types: which option selects each, how many slots it has,
+// its catalogue table and the type text the later stages show.
+#pragma once
+
+#include <array>
+
+namespace corvane::bobbin {
+
+struct BobbinType {
+  const char* option;
+  const char* caption;
+  int slots;
+  // mm of the window height taken by the flanges (and the divider of a
+  // two-slot bobbin); the rest is shared by the slots
+  double flangeAllowance;
+  const char* table;
+  const char* typeText;
+};
+
+// option, caption, slots, flange allowance (mm), catalogue table, type text
+inline constexpr std::array<BobbinType, 3> kBobbinTypes{{
+    {"OPTG", "工字", 1, 3, "EIB1", "工字型"},
+    {"OPTW", "王字", 2, 4.5, "EIB2", "王字型"},
+    {"Option1", "抽屉式", 2, 4.5, "EIB3", "抽屉型"},
+}};
+
+}  // namespace corvane::bobbin

@@ -1,0 +1,108 @@
+// The bobbin form: for the core chosen on the core form it proposes the slot
+// widths and depth and the base of the bobbin (one slot for 工字, two for 王字
+// and 抽屉式), the winding window and the power it can carry, the insulating
+// tape and paper, looks the bobbin up in a bobbin catalogue, and offers a
+// small winding tool. "变压器参数" hands the slots over to the winding stage.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "bobbin/catalogue/bobbin_catalogue.h"
+#include "bobbin/record_view.h"
+#include "model/form.h"
+
+namespace corvane {
+
+namespace bobbin {
+struct BobbinType;
+}
+
+// Where the form's catalogues come from: the opener reads a catalogue file
+// (nullptr and the reason in `error` when it cannot), the default path names
+// the shipped catalogue.
+struct CatalogueSource {
+  std::function<std::unique_ptr<BobbinCatalogue>(const std::string& path, std::string& error)> open;
+  std::string defaultPath;
+};
+
+class Frmbobbin : public Form {
+ public:
+  static constexpr const char* kName = "Frmbobbin";
+  // The supplier list: the shipped catalogue, then a file of the user's own.
+  static constexpr const char* kShippedCatalogueItem = "标准骨架";
+  static constexpr const char* kOtherCatalogueItem = "其他骨架目录…";
+  static constexpr const char* kCatalogueFilter =
+      "骨架目录 (*.sqlite;*.db;*.mdb)|*.sqlite;*.db;*.mdb|所有文件 (*.*)|*.*";
+
+  // The shipped catalogue, read through openBobbinCatalogue.
+  explicit Frmbobbin(Workspace& workspace);
+  Frmbobbin(Workspace& workspace, CatalogueSource source);
+
+  void activated() override;
+
+  // Points the form at another catalogue file and repeats the current
+  // look-up there. When the file cannot be read the status line says so and
+  // the catalogue in use (if any) stays. True when the file was opened.
+  bool openUserCatalogue(const std::string& path);
+  // The catalogue in use; nullptr before the first look-up or when none
+  // could be read.
+  const BobbinCatalogue* catalogue() const { return catalogue_.get(); }
+  const bobbin::RecordView& records() const { return records_; }
+
+ private:
+  // layout
+  void addControls();
+  void addTypeFrame();
+  void addSketch();
+  void addSearch();
+  void addRecordView();
+  void addWindingTool();
+  void addCommandsAndMenu();
+  // reactions
+  void addReactions();
+  void addToolReactions();
+
+  // --- slots and window
+  void chooseType(const bobbin::BobbinType& type);
+  const bobbin::BobbinType* selectedType() const;
+  void windowData();  // BDATA
+  void tapeData();    // TAPEDATA
+  // Power the window carries at flux density `bm` (T) and current density `j` (A/mm²).
+  void showBobbinPower(double bm, double j);
+  void coreSizeFromSearch();
+  void drawSketch(int slots);
+  void handOver();
+
+  // --- catalogue
+  void supplierChosen();
+  void lookUp(const std::string& searchText);
+  bool ensureCatalogue();
+  bool openCatalogue(const std::string& path);
+  void showRecord();
+  void selectSupplierQuietly(int index);
+  void move(bool (bobbin::RecordView::*step)());
+
+  // --- winding tool
+  void toolRecalculation();
+  void turnsEntered();
+  void bestCurrentDensity(bool guarded);
+  void turnsTester();
+  void applyTool();
+  void fillRatioFromSlider();
+
+  Control& core(const char* name) const;
+  Control& electrical(const char* name) const;
+
+  CatalogueSource source_;
+  std::unique_ptr<BobbinCatalogue> catalogue_;
+  bool defaultTried_ = false;
+  bool queryFailed_ = false;
+  bool revertingSupplier_ = false;
+  int supplierIndex_ = 0;
+  std::string table_ = "EIB1";
+  bobbin::RecordView records_;
+};
+
+}  // namespace corvane

@@ -1,0 +1,138 @@
+// The bobbin form's catalogue look-up: which catalogue file answers, the
+// query for the search text in the selected type's table, and the record
+// view that shows one of the rows found.
+#include <array>
+
+#include "bobbin/frmbobbin.h"
+#include "model/host.h"
+
+namespace corvane {
+
+namespace {
+
+struct ColumnField {
+  const char* field;
+  std::string BobbinRecord::*column;
+};
+
+// record field, catalogue column it shows
+constexpr std::array<ColumnField, 9> kColumnFields{{
+    {"Text7", &BobbinRecord::SUP},
+    {"Text5", &BobbinRecord::specification},
+    {"Text6", &BobbinRecord::partno},
+    {"Text1", &BobbinRecord::A},
+    {"Text2", &BobbinRecord::B},
+    {"TxtBbC1", &BobbinRecord::C1},
+    {"TxtBbC2", &BobbinRecord::C2},
+    {"Text4", &BobbinRecord::D},
+    {"Text3", &BobbinRecord::F},
+}};
+
+constexpr int kShippedItem = 0;
+constexpr int kOtherItem = 1;
+
+std::string inUseText(const BobbinCatalogue& catalogue) {
+  return "骨架目录：" + catalogue.path();
+}
+
+std::string failureText(const std::string& error) {
+  return "无法读取骨架目录：" + error;
+}
+
+}  // namespace
+
+// The shipped catalogue is opened at the first look-up, so it answers from
+// the start; a file that cannot be read is reported once and not retried
+// until the supplier is chosen again.
+bool Frmbobbin::ensureCatalogue() {
+  if (catalogue_) return true;
+  if (defaultTried_) return false;
+  defaultTried_ = true;
+  return openCatalogue(source_.defaultPath);
+}
+
+bool Frmbobbin::openCatalogue(const std::string& path) {
+  std::string error;
+  std::unique_ptr<BobbinCatalogue> opened = source_.open ? source_.open(path, error) : nullptr;
+  Control& status = control("LblStatus");
+  if (!opened) {
+    if (error.empty()) error = "cannot open " + path;
+    std::string text = failureText(error);
+    if (catalogue_) text += "；仍使用 " + catalogue_->path();
+    status.setCaption(text);
+    return false;
+  }
+  catalogue_ = std::move(opened);
+  queryFailed_ = false;
+  status.setCaption(inUseText(*catalogue_));
+  return true;
+}
+
+bool Frmbobbin::openUserCatalogue(const std::string& path) {
+  if (!openCatalogue(path)) return false;
+  defaultTried_ = true;  // the user's file stays in use until another choice
+  selectSupplierQuietly(kOtherItem);
+  lookUp(control("Text8").text());
+  return true;
+}
+
+// Designations that start with the search text ('*' standing for any run of
+// characters) in the selected type's table; the first one is shown.
+void Frmbobbin::lookUp(const std::string& searchText) {
+  std::vector<BobbinRecord> found;
+  if (ensureCatalogue()) {
+    std::string error;
+    found = catalogue_->find(table_, searchText, error);
+    if (!error.empty()) {
+      control("LblStatus").setCaption(failureText(error));
+      queryFailed_ = true;
+    } else if (queryFailed_) {
+      control("LblStatus").setCaption(inUseText(*catalogue_));
+      queryFailed_ = false;
+    }
+  }
+  records_.setRecords(std::move(found));
+  showRecord();
+}
+
+void Frmbobbin::showRecord() {
+  static const BobbinRecord kNothing;
+  const BobbinRecord* current = records_.current();
+  const BobbinRecord& shown = current ? *current : kNothing;
+  for (const ColumnField& column : kColumnFields)
+    control(column.field).setText(shown.*column.column);
+  control("Data1Pos").setCaption(records_.positionText());
+}
+
+void Frmbobbin::move(bool (bobbin::RecordView::*step)()) {
+  if ((records_.*step)()) showRecord();
+}
+
+void Frmbobbin::supplierChosen() {
+  if (revertingSupplier_) return;
+  if (control("Combo1").listIndex() == kOtherItem) {
+    std::optional<std::string> path = host().chooseOpenFile(kCatalogueFilter);
+    if (!path || !openUserCatalogue(*path)) selectSupplierQuietly(supplierIndex_);
+    return;
+  }
+  // the shipped catalogue, looked up for the one-slot bobbin of the core in use
+  defaultTried_ = true;
+  if (openCatalogue(source_.defaultPath) || !catalogue_)
+    supplierIndex_ = kShippedItem;
+  else
+    selectSupplierQuietly(supplierIndex_);  // the user's catalogue stays in use
+  control("OPTG").setValue(1);
+  Control& coreName = control("txtbname");
+  coreName.setText(core("txtcname").text());
+  lookUp(coreName.text());
+}
+
+// Shows which catalogue answers without running the supplier choice again.
+void Frmbobbin::selectSupplierQuietly(int index) {
+  supplierIndex_ = index;
+  revertingSupplier_ = true;
+  control("Combo1").setListIndex(index);
+  revertingSupplier_ = false;
+}
+
+}  // namespace corvane

@@ -1,0 +1,109 @@
+// In-memory bobbin catalogues for the bobbin form's tests: files by path,
+// each with its tables, searched the way a catalogue searches (designation
+// starting with the text, '*' any run of characters, everything else
+// literal). A file can be missing or answer every query with a read error.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "bobbin/catalogue/bobbin_catalogue.h"
+#include "bobbin/frmbobbin.h"
+
+namespace corvane::testing {
+
+struct FakeCatalogueFile {
+  std::map<std::string, std::vector<BobbinRecord>> tables;
+  std::string readError;  // non-empty: every query fails with it
+};
+
+struct Search {
+  std::string path, table, text;
+};
+
+class FakeCatalogues {
+ public:
+  std::map<std::string, FakeCatalogueFile> files;
+  std::vector<std::string> opened;  // every path an open was tried on
+  std::vector<Search> searches;
+
+  CatalogueSource source(std::string defaultPath) {
+    return {[this](const std::string& path, std::string& error) { return open(path, error); },
+            std::move(defaultPath)};
+  }
+
+  std::unique_ptr<BobbinCatalogue> open(const std::string& path, std::string& error) {
+    opened.push_back(path);
+    if (!files.count(path)) {
+      error = "cannot open " + path + ": no such file";
+      return nullptr;
+    }
+    return std::make_unique<Catalogue>(*this, path);
+  }
+
+  // Prefix match with '*' as the only wildcard.
+  static bool matches(const std::string& designation, const std::string& pattern) {
+    return matchFrom(designation, 0, pattern, 0);
+  }
+
+ private:
+  static bool matchFrom(const std::string& s, size_t i, const std::string& p, size_t j) {
+    if (j == p.size()) return true;  // the rest of the designation is free
+    if (p[j] == '*') {
+      for (size_t k = i; k <= s.size(); ++k)
+        if (matchFrom(s, k, p, j + 1)) return true;
+      return false;
+    }
+    return i < s.size() && s[i] == p[j] && matchFrom(s, i + 1, p, j + 1);
+  }
+
+  static std::string trimmed(const std::string& text) {
+    size_t from = text.find_first_not_of(' ');
+    if (from == std::string::npos) return "";
+    return text.substr(from, text.find_last_not_of(' ') - from + 1);
+  }
+
+  class Catalogue : public BobbinCatalogue {
+   public:
+    Catalogue(FakeCatalogues& owner, std::string path) : owner_(owner), path_(std::move(path)) {}
+    const std::string& path() const override { return path_; }
+    std::vector<BobbinRecord> find(const std::string& table, const std::string& text,
+                                   std::string& error) override {
+      owner_.searches.push_back({path_, table, text});
+      const FakeCatalogueFile& file = owner_.files.at(path_);
+      if (!file.readError.empty()) {
+        error = file.readError;
+        return {};
+      }
+      std::vector<BobbinRecord> found;
+      auto rows = file.tables.find(table);
+      if (rows == file.tables.end()) return found;
+      for (const BobbinRecord& row : rows->second)
+        if (matches(row.specification, trimmed(text))) found.push_back(row);
+      return found;
+    }
+
+   private:
+    FakeCatalogues& owner_;
+    std::string path_;
+  };
+};
+
+inline BobbinRecord bobbinRow(std::string supplier, std::string designation, std::string part,
+                              std::string slot1 = "", std::string slot2 = "") {
+  BobbinRecord row;
+  row.SUP = std::move(supplier);
+  row.specification = std::move(designation);
+  row.partno = std::move(part);
+  row.A = "23.5";
+  row.B = "19";
+  row.C1 = std::move(slot1);
+  row.C2 = std::move(slot2);
+  row.D = "6";
+  row.F = "33";
+  return row;
+}
+
+}  // namespace corvane::testing
