@@ -3,9 +3,11 @@
 #include "app/forms/about_form.h"
 #include "app/forms/cover_form.h"
 #include "app/forms/main_window_form.h"
+#include "bobbin/frmbobbin.h"
 #include "core/frmcore.h"
 #include "electrical/frmeledata.h"
 #include "model/workspace.h"
+#include "wiretools/frmwiretools.h"
 
 namespace corvane {
 
@@ -20,6 +22,10 @@ void registerAllForms(Workspace& workspace) {
                          [](Workspace& ws) { return std::make_unique<Frmeledata>(ws); });
   workspace.registerForm(Frmcore::kName,
                          [](Workspace& ws) { return std::make_unique<Frmcore>(ws); });
+  workspace.registerForm(Frmbobbin::kName,
+                         [](Workspace& ws) { return std::make_unique<Frmbobbin>(ws); });
+  workspace.registerForm(FrmWireTools::kName,
+                         [](Workspace& ws) { return std::make_unique<FrmWireTools>(ws); });
 }
 
 }  // namespace corvane

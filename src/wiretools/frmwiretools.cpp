@@ -1,0 +1,243 @@
+#include "wiretools/frmwiretools.h"
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "model/form_image_print.h"
+#include "model/formulas.h"
+#include "model/host.h"
+#include "model/value.h"
+#include "model/workspace.h"
+
+namespace corvane {
+
+namespace {
+constexpr const char* kCaption = "导线换算程序";
+constexpr const char* kAboutForm = "frmAbout";
+
+// Lengths are typed in m; the conductor equations take them in mm.
+constexpr double kMmPerM = 1000;
+// Skin depth of copper: δ = 66.1 / √f mm with f in Hz.
+constexpr double kCopperSkinDepthMmRootHz = 66.1;
+constexpr double kHzPerKhz = 1000;
+// π of the current-density equation, so current and density convert back
+// and forth exactly.
+constexpr double kDensityPi = 3.14;
+
+std::string textOf(const FormulaResult& result) {
+  return result.fieldText();
+}
+
+// A formula's value in another fixed pattern; an empty result stays empty.
+std::string refixed(const FormulaResult& result, int decimals) {
+  return result.isEmpty() ? std::string() : formatFixed(result.num(), decimals);
+}
+
+std::vector<std::string> materialNames() {
+  std::vector<std::string> names;
+  for (const wiretools::WireMaterial& row : wiretools::kWireMaterials) names.emplace_back(row.name);
+  return names;
+}
+}  // namespace
+
+FrmWireTools::FrmWireTools(Workspace& workspace) : Form(workspace, kName, kCaption) {
+  addControls();
+  addReactions();
+}
+
+void FrmWireTools::load() {
+  control("Tim1").setEnabled(true);
+  Control& materials = control("CmbWire");
+  materials.setItems(materialNames());
+  // choosing the first material runs the wire calculation
+  materials.setListIndex(0);
+}
+
+void FrmWireTools::addReactions() {
+  auto materialChosen = [this](Control&, const EventArgs&) {
+    chooseMaterial();
+    wireCalculation();
+  };
+  on(EventKind::Choose, "CmbWire", materialChosen);
+  on(EventKind::Click, "CmbWire", materialChosen);
+
+  auto wire = [this](Control&, const EventArgs&) { wireCalculation(); };
+  // a new diameter brings its section, resistance and weight with it, so the
+  // AC resistance that follows never uses the previous wire's DC resistance
+  on(EventKind::Enter, {"TxtWireLeng", "TxtWireD"}, wire);
+  on(EventKind::Enter, "TxtAwg", [this](Control& awg, const EventArgs&) {
+    control("TxtWireD").setText(textOf(formulas::AwgToDiameter(awg.num())));
+    wireCalculation();
+  });
+  on(EventKind::Change, "TxtRac", [this](Control&, const EventArgs&) { acResistanceFromRatio(); });
+  on(EventKind::Enter, "TxtF", [this](Control&, const EventArgs&) { skinDepthCalculation(); });
+
+  on(EventKind::Enter, "TxtJ", [this](Control&, const EventArgs&) {
+    currentEntry_ = CurrentEntry::Density;
+    currentFromDensity();
+  });
+  on(EventKind::Enter, "TxtI", [this](Control&, const EventArgs&) {
+    currentEntry_ = CurrentEntry::Current;
+    densityFromCurrent();
+  });
+
+  auto litz = [this](Control&, const EventArgs&) { litzCalculation(); };
+  on(EventKind::Change, "TxtLitzD", litz);
+  on(EventKind::Enter, {"TxtLitzD", "TxtLitzLeng"}, litz);
+  on(EventKind::Enter, "TxtLitzP", [this](Control&, const EventArgs&) { strandsTyped(); });
+
+  on(EventKind::Enter, "TxtFoilTh",
+     [this](Control&, const EventArgs&) { foilCalculation(FoilEntry::Thickness); });
+  on(EventKind::Enter, "TxtFoilWd",
+     [this](Control&, const EventArgs&) { foilCalculation(FoilEntry::Width); });
+  on(EventKind::Enter, "TxtFoilLeng",
+     [this](Control&, const EventArgs&) { foilCalculation(FoilEntry::Length); });
+
+  on(EventKind::Tick, "Tim1", [this](Control&, const EventArgs&) { showTime(); });
+  on(EventKind::Click, "P", [this](Control&, const EventArgs&) { printFormImage(*this); });
+  on(EventKind::Click, "OP", [this](Control&, const EventArgs&) { sayGoodbye(); });
+  on(EventKind::Click, "Ab", [this](Control&, const EventArgs&) { showAbout(); });
+}
+
+// A text outside the list keeps the material chosen before.
+void FrmWireTools::chooseMaterial() {
+  if (const wiretools::WireMaterial* row = wiretools::findWireMaterial(control("CmbWire").text()))
+    material_ = *row;
+}
+
+void FrmWireTools::wireCalculation() {
+  const double d = control("TxtWireD").num();
+  const double lengthMm = kMmPerM * control("TxtWireLeng").num();
+  control("TxtWireS").setText(textOf(formulas::CircleArea(d)));
+  // resistance of one metre: Ω/m
+  control("TxtWireOM")
+      .setText(textOf(formulas::ConductorResistance(d, 1, kMmPerM, material_.resistivity)));
+  control("TxtWireWeig")
+      .setText(textOf(formulas::ConductorMass(d, 1, lengthMm, material_.density)));
+  control("TxtWireDCR")
+      .setText(textOf(formulas::ConductorResistance(d, 1, lengthMm, material_.resistivity)));
+  control("TxtAwg").setText(textOf(formulas::DiameterToAwg(d)));
+  followCurrentEntry();
+  acResistance();
+}
+
+void FrmWireTools::skinDepthCalculation() {
+  const double khz = control("TxtF").num();
+  Control& depth = control("TxtHfT");
+  if (khz > 0)
+    depth.setText(
+        formatFixed(checkedDivide(kCopperSkinDepthMmRootHz, std::sqrt(kHzPerKhz * khz)), 3));
+  // a wire or foil up to twice the skin depth still conducts over its whole section
+  control("TxtHftMax").setText(formatFixed(2 * depth.num(), 3));
+  acResistance();
+}
+
+// The round wire's AC/DC ratio at the skin depth shown. It follows the wire
+// and the frequency, so the ratio on show always belongs to the diameter and
+// the depth on show.
+void FrmWireTools::acResistance() {
+  FormulaResult ratio =
+      formulas::SkinEffectRatio(control("TxtWireDCR"), control("TxtWireD"), control("TxtHfT"));
+  control("TxtRac").setText(refixed(ratio, 2));
+  // the ratio text may stay while the DC resistance changed (a new length)
+  acResistanceFromRatio();
+}
+
+// AC resistance from the three-decimal ratio and the DC resistance; empty
+// while either the wire or the skin depth is missing.
+void FrmWireTools::acResistanceFromRatio() {
+  Control& dcr = control("TxtWireDCR");
+  FormulaResult ratio = formulas::SkinEffectRatio(dcr, control("TxtWireD"), control("TxtHfT"));
+  control("TxtR").setText(ratio.isEmpty() ? std::string()
+                                          : formatFixed(ratio.num() * dcr.num(), 6));
+}
+
+// The current the wire carries at the density typed: A = A/mm² × mm².
+void FrmWireTools::currentFromDensity() {
+  const double d = control("TxtWireD").num();
+  const double density = control("TxtJ").num();
+  control("TxtI").setText(d > 0 ? formatFixed(density * kDensityPi * (d / 2) * (d / 2), 3)
+                                : std::string());
+}
+
+// The density a current typed gives in the wire, as the winding table
+// computes it.
+void FrmWireTools::densityFromCurrent() {
+  control("TxtJ").setText(textOf(formulas::CurrentDensity(control("TxtWireD"), control("TxtI"))));
+}
+
+void FrmWireTools::followCurrentEntry() {
+  switch (currentEntry_) {
+    case CurrentEntry::Density:
+      currentFromDensity();
+      break;
+    case CurrentEntry::Current:
+      densityFromCurrent();
+      break;
+    case CurrentEntry::None:
+      break;
+  }
+}
+
+// The strand diameter that gives the strands typed the round wire's section;
+// the litz fields follow even when the rounded diameter is the one already
+// shown (the change reaction then does not run).
+void FrmWireTools::strandsTyped() {
+  Control& strand = control("TxtLitzD");
+  const bool changed =
+      strand.setText(textOf(formulas::StrandDiameter(control("TxtWireD"), control("TxtLitzP"))));
+  if (!changed) litzCalculation();
+}
+
+void FrmWireTools::litzCalculation() {
+  const double strand = control("TxtLitzD").num();
+  const double lengthMm = kMmPerM * control("TxtLitzLeng").num();
+  Control& strands = control("TxtLitzP");
+  strands.setText(textOf(formulas::StrandCount(control("TxtWireD"), strand)));
+  // the bundle conducts as one round wire of the same total section
+  const double equivalent = std::sqrt(checkedFinite(strands.num())) * strand;
+  control("TxtLitzS").setText(textOf(formulas::CircleArea(equivalent)));
+  control("TxtLitzDCR")
+      .setText(
+          textOf(formulas::ConductorResistance(equivalent, 1, lengthMm, material_.resistivity)));
+  control("TxtLitzWeig")
+      .setText(textOf(formulas::ConductorMass(equivalent, 1, lengthMm, material_.density)));
+}
+
+void FrmWireTools::foilCalculation(FoilEntry entry) {
+  Control& section = control("TxtFoilS");
+  Control& thickness = control("TxtFoilTh");
+  Control& width = control("TxtFoilWd");
+  const double lengthMm = kMmPerM * control("TxtFoilLeng").num();
+  if (entry == FoilEntry::Width) {
+    // a foil is often 0.05 mm thin: the thickness keeps the quotient's three
+    // decimals, where one decimal would show 0.05 as 0.1
+    thickness.setText(textOf(formulas::Quotient3(section.num(), width.num())));
+  } else {
+    width.setText(refixed(formulas::Quotient3(section.num(), thickness.num()), 1));
+  }
+  if (entry == FoilEntry::Length) section.setText(formatFixed(thickness.num() * width.num(), 3));
+  const double s = section.num();
+  control("TxtFoilWeig")
+      .setText(refixed(formulas::MilliProduct3(wiretools::kCopper.density, s, lengthMm), 3));
+  control("TxtFoilDCR")
+      .setText(textOf(formulas::MilliRatio(wiretools::kCopper.resistivity, s, lengthMm)));
+}
+
+void FrmWireTools::showTime() {
+  control("Lbt").setCaption(kClockPrefix + timeText(host().now()));
+  Control& counter = control("Txt1");
+  counter.setText(generalFormat(counter.num() + 1));
+}
+
+void FrmWireTools::sayGoodbye() {
+  host().showMessage(kGoodbye, MessageIcon::Information, caption());
+  host().quit();
+}
+
+void FrmWireTools::showAbout() {
+  if (workspace().knowsForm(kAboutForm)) workspace().form(kAboutForm).show();
+}
+
+}  // namespace corvane
