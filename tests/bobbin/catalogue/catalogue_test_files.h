@@ -39,7 +39,7 @@ class CatalogueFiles : public ::testing::Test {
     return pathOf(name);
   }
 
-  // The three bobbin tables with `rows` ("'SUP', 'spec', ..." value lists) in
+  // The three bobbin tables with `rows` ("'SUP', 'EI-48*30', ..." value lists) in
   // EIB1 and nothing in the others.
   std::string writeCatalogue(const std::string& name, const std::vector<std::string>& rows) const {
     std::string sql;
