@@ -1,5 +1,6 @@
 #include "model/form.h"
 
+#include "model/programming_error.h"
 #include "model/utf8.h"
 #include "model/value.h"
 #include "model/workspace.h"
@@ -106,9 +107,13 @@ Control* Form::find(std::string_view name, int index) const {
 }
 
 Control& Form::control(std::string_view name, int index) const {
-  Control* control = find(name, index);
-  if (!control) throw RecalcAbort("no such control");
-  return *control;
+  if (Control* control = find(name, index)) return *control;
+  // a missing row of an existing array is where a recalculation runs past
+  // the table: it stops there like any arithmetic error
+  if (index >= 0 && findArray(name)) throw RecalcAbort("control array element does not exist");
+  std::string what = name_ + " has no control " + std::string(name);
+  if (index >= 0) what += "(" + std::to_string(index) + ")";
+  throw ProgrammingError(what);
 }
 
 ControlArray* Form::findArray(std::string_view name) const {
@@ -117,9 +122,8 @@ ControlArray* Form::findArray(std::string_view name) const {
 }
 
 ControlArray& Form::array(std::string_view name) const {
-  ControlArray* array = findArray(name);
-  if (!array) throw RecalcAbort("no such control array");
-  return *array;
+  if (ControlArray* array = findArray(name)) return *array;
+  throw ProgrammingError(name_ + " has no control array " + std::string(name));
 }
 
 std::vector<std::string> Form::names() const {

@@ -88,10 +88,11 @@ class Form {
   // --- lookup
   // A single control (index -1) or an array element; nullptr when absent.
   Control* find(std::string_view name, int index = -1) const;
-  // The same, RecalcAbort when absent.
+  // The same; a name the form does not have is a ProgrammingError, a missing
+  // row of an existing array a RecalcAbort (the recalculation ran past the rows).
   Control& control(std::string_view name, int index = -1) const;
   ControlArray* findArray(std::string_view name) const;
-  ControlArray& array(std::string_view name) const;
+  ControlArray& array(std::string_view name) const;  // ProgrammingError when absent
   bool isArray(std::string_view name) const { return findArray(name) != nullptr; }
   // Names of controls and arrays in design order.
   std::vector<std::string> names() const;

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "model/programming_error.h"
 #include "model/value.h"
 
 namespace corvane {
@@ -36,7 +37,7 @@ Form* Workspace::existing(std::string_view name) const {
 Form& Workspace::form(std::string_view name) {
   if (Form* form = existing(name)) return *form;
   auto factory = factories_.find(name);
-  if (factory == factories_.end()) throw std::out_of_range("unknown form " + std::string(name));
+  if (factory == factories_.end()) throw ProgrammingError("unknown form " + std::string(name));
   std::unique_ptr<Form> created = factory->second(*this);
   Form& ref = *created;
   forms_.emplace(std::string(name), std::move(created));
@@ -74,15 +75,23 @@ void Workspace::deactivate(const Form& form) {
 }
 
 void Workspace::runEvent(const std::function<void()>& action) {
+  // restored however the action ends: a programming error passes through
+  // this boundary and must not leave the nesting counts behind
+  struct Depths {
+    Workspace& ws;
+    int reactionsBefore;
+    ~Depths() {
+      ws.reactionDepth_ = reactionsBefore;
+      if (--ws.eventDepth_ == 0) ws.disposed_.clear();
+    }
+  };
   ++eventDepth_;
-  int depthBefore = reactionDepth_;
+  Depths depths{*this, reactionDepth_};
   try {
     action();
   } catch (const RecalcAbort&) {
     // the recalculation stops here; what it wrote stays
   }
-  reactionDepth_ = depthBefore;
-  if (--eventDepth_ == 0) disposed_.clear();
 }
 
 void Workspace::enterReaction() {

@@ -36,7 +36,7 @@ class Workspace {
   std::vector<std::string> formNames() const;
 
   // The form's single instance; created with its design-time defaults and its
-  // load step on first use. Throws std::out_of_range for an unknown name.
+  // load step on first use. A ProgrammingError for an unknown name.
   Form& form(std::string_view name);
   template <class T>
   T& form(std::string_view name) {
@@ -44,7 +44,7 @@ class Workspace {
   }
   // The instance if it exists, without creating it.
   Form* existing(std::string_view name) const;
-  // A field of a form (created on first use); RecalcAbort if the form has no
+  // A field of a form (created on first use); a ProgrammingError if the form has no
   // such control.
   Control& field(std::string_view form, std::string_view name, int row = -1);
   // Discards the instance; the next access creates it afresh. A form closed

@@ -6,6 +6,7 @@
 #include "model/control.h"
 #include "model/form.h"
 #include "model/picture.h"
+#include "model/programming_error.h"
 #include "model/value.h"
 #include "model/workspace.h"
 #include "support/fake_host.h"
@@ -33,6 +34,8 @@ class CascadeForm : public Form {
     addControl("OptB", ControlKind::OptionButton);
     addArray("Row", ControlKind::TextBox, {.text = "r0"});
     addControl("Close", ControlKind::CommandButton, {.caption = "上一步"});
+    addControl("Typo", ControlKind::CommandButton);
+    addControl("PastRows", ControlKind::CommandButton);
 
     on(EventKind::Change, "Input", [this](Control& c, const EventArgs&) {
       log.push_back("Input");
@@ -55,6 +58,15 @@ class CascadeForm : public Form {
       double q = checkedDivide(10, c.num());
       control("Quotient").setText(generalFormat(q));
       control("After").setText("done");
+    });
+    // a misspelt field name, and a row the array does not have
+    on(EventKind::Click, "Typo", [this](Control&, const EventArgs&) {
+      control("After").setText("before the typo");
+      control("Sume").setText("x");
+    });
+    on(EventKind::Click, "PastRows", [this](Control&, const EventArgs&) {
+      control("After").setText("before the missing row");
+      control("Row", 7).setText("x");
     });
     // two fields that keep rewriting each other: only the depth guard stops them
     on(EventKind::Change, "PingA", [this](Control& c, const EventArgs&) {
@@ -112,7 +124,7 @@ TEST_F(RuntimeTest, FormIsCreatedOnFirstUseWithDefaultsAndLoadsOnce) {
   EXPECT_EQ(field("Sum").text(), "0");  // the load step cascaded
   form();
   EXPECT_EQ(form().loads, 1);
-  EXPECT_THROW(ws.form("frmNobody"), std::out_of_range);
+  EXPECT_THROW(ws.form("frmNobody"), ProgrammingError);
 }
 
 TEST_F(RuntimeTest, ChangeReactionRunsOnlyOnARealChange) {
@@ -145,6 +157,17 @@ TEST_F(RuntimeTest, ArithmeticErrorStopsTheRecalculationAndKeepsEarlierWrites) {
   // the next event runs normally
   form().userSetText(field("Divisor"), "5");
   EXPECT_EQ(field("Quotient").text(), "2");
+}
+
+TEST_F(RuntimeTest, MisspeltFieldNameIsLoudButAMissingRowStopsSilently) {
+  EXPECT_THROW(form().userClick(field("Typo")), ProgrammingError);
+  EXPECT_EQ(field("After").text(), "before the typo");
+  EXPECT_THROW(form().array("Rows"), ProgrammingError);
+  form().userClick(field("PastRows"));  // an arithmetic stop: no throw
+  EXPECT_EQ(field("After").text(), "before the missing row");
+  // the boundary's bookkeeping survived the programming error
+  form().userSetText(field("Input"), "2");
+  EXPECT_EQ(field("Sum").text(), "5");
 }
 
 TEST_F(RuntimeTest, EndlessCascadeIsCutByTheDepthGuard) {

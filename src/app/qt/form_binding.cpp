@@ -22,16 +22,28 @@
 #include <QTimer>
 #include <algorithm>
 
+#include <iostream>
 #include "app/qt/picture_widget.h"
 #include "app/qt/qt_convert.h"
+
 #include "model/form.h"
+#include "model/host.h"
 #include "model/picture.h"
+#include "model/programming_error.h"
 #include "model/value.h"
 #include "model/workspace.h"
 
 namespace corvane {
 
 namespace {
+
+// The message a designer sees when the program meets a fault of its own; it
+// also goes to standard error for the bug report.
+void reportProgrammingError(Form& form, const ProgrammingError& error) {
+  std::cerr << "corvane: programming error: " << error.what() << "\n";
+  form.host().showMessage(std::string("程序内部错误：") + error.what(), MessageIcon::Warning,
+                          form.caption());
+}
 
 // Key codes the forms' key-down reactions see: Qt key, code.
 struct KeyCodeRow {
@@ -611,7 +623,12 @@ void FormBinding::focusControl(Control& control) {
 
 bool FormBinding::dispatch(Control* control, const std::function<void(Form&, Control&)>& action) {
   if (!form_ || !isBound(control)) return false;
-  action(*form_, *control);
+  try {
+    action(*form_, *control);
+  } catch (const ProgrammingError& error) {
+    // a fault of the program, not of the design: said aloud, never swallowed
+    reportProgrammingError(*form_, error);
+  }
   return form_ && isBound(control);
 }
 
