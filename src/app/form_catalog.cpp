@@ -7,6 +7,7 @@
 #include "core/frmcore.h"
 #include "electrical/frmeledata.h"
 #include "model/workspace.h"
+#include "winding/frmjiegou.h"
 #include "wiretools/frmwiretools.h"
 
 namespace corvane {
@@ -24,6 +25,8 @@ void registerAllForms(Workspace& workspace) {
                          [](Workspace& ws) { return std::make_unique<Frmcore>(ws); });
   workspace.registerForm(Frmbobbin::kName,
                          [](Workspace& ws) { return std::make_unique<Frmbobbin>(ws); });
+  workspace.registerForm(Frmjiegou::kName,
+                         [](Workspace& ws) { return std::make_unique<Frmjiegou>(ws); });
   workspace.registerForm(FrmWireTools::kName,
                          [](Workspace& ws) { return std::make_unique<FrmWireTools>(ws); });
 }

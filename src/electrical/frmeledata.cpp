@@ -305,8 +305,14 @@ void Frmeledata::openStructureForm() {
   if (!workspace().knowsForm(kStructureForm)) return;
   // one winding row per primary plus one per output group; Txtzb is the highest row index
   int primaries = control("Chkp").value() == 1 ? 2 : 1;
+  const double rows = control("txtzb").num() + primaries;
+  // a table built for another number of windings is built afresh from the
+  // specification as it now stands, so its rows and its row count agree
+  if (Form* open = workspace().existing(kStructureForm);
+      open && open->control("Txtzb").num() != rows)
+    workspace().close(kStructureForm);
   Form& structure = workspace().form(kStructureForm);
-  structure.control("Txtzb").setText(generalFormat(control("txtzb").num() + primaries));
+  structure.control("Txtzb").setText(generalFormat(rows));
   structure.show();
   hide();
 }

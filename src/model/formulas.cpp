@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/ascii.h"
 #include "model/shared_values.h"
 #include "model/standard_wire_diameters.h"
 #include "model/value.h"
@@ -92,15 +93,9 @@ double single(double value) {
   return static_cast<float>(value);
 }
 
-std::string upperAscii(std::string text) {
-  for (char& c : text)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return text;
-}
-
 // A wire type neither table knows keeps the allowance of the previous call.
 void takeInsulation(SharedValues& shared, std::span<const WireInsulation> table, Arg wireType) {
-  const std::string type = upperAscii(wireType.text());
+  const std::string type = ascii::upper(wireType.text());
   for (const WireInsulation& row : table) {
     if (row.type == type) {
       shared.wireInsulation = row.allowance;

@@ -2,24 +2,13 @@
 
 #include <string>
 
+#include "model/ascii.h"
+
 namespace corvane {
-
-namespace {
-
-bool equalIgnoringAsciiCase(std::string_view x, std::string_view y) {
-  if (x.size() != y.size()) return false;
-  for (size_t i = 0; i < x.size(); ++i) {
-    const auto fold = [](char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; };
-    if (fold(x[i]) != fold(y[i])) return false;
-  }
-  return true;
-}
-
-}  // namespace
 
 std::optional<size_t> bobbinTableIndex(std::string_view table) {
   for (size_t i = 0; i < kBobbinTables.size(); ++i)
-    if (equalIgnoringAsciiCase(table, kBobbinTables[i])) return i;
+    if (ascii::equalIgnoringCase(table, kBobbinTables[i])) return i;
   return std::nullopt;
 }
 

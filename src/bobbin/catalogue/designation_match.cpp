@@ -1,15 +1,13 @@
 #include "bobbin/catalogue/designation_match.h"
 
+#include "model/ascii.h"
+
 namespace corvane {
 
 namespace {
 
 constexpr char kWildcard = '*';
 constexpr char kLikeEscape = '\\';
-
-char foldAscii(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 bool isBlank(char c) {
   return c == ' ' || c == '\t';
@@ -54,7 +52,7 @@ bool designationMatches(std::string_view searchText, std::string_view designatio
     if (pattern[p] == kWildcard) {
       resumeP = ++p;
       resumeD = d;
-    } else if (foldAscii(pattern[p]) == foldAscii(designation[d])) {
+    } else if (ascii::lower(pattern[p]) == ascii::lower(designation[d])) {
       ++p;
       ++d;
     } else if (resumeP != std::string_view::npos) {

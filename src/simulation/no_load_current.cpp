@@ -1,0 +1,53 @@
+#include "simulation/no_load_current.h"
+
+#include <cmath>
+
+#include "model/value.h"
+#include "simulation/core_curves.h"
+
+namespace corvane::simulation {
+
+namespace {
+
+constexpr double kGaussPerTesla = 10000;
+constexpr double kCmPerMm = 0.1;
+constexpr double kOhmPerMilliohm = 0.001;
+
+// The flux density in the unit of the curve's bounds, compared on its
+// decimal value (1.57 T is 15700 G, not the binary product 15700.000000000002).
+double inCurveUnit(const CoreCurve& curve, double fluxDensity) {
+  if (!curve.inGauss) return fluxDensity;
+  return Val(generalFormat(fluxDensity * kGaussPerTesla));
+}
+
+std::string amperes(double current) {
+  return formatFixed(checkedFinite(current), 4);
+}
+
+}  // namespace
+
+std::string curveNoLoadCurrentText(std::string_view grade, const NoLoadInputs& in) {
+  const CoreCurve* curve = curveForGrade(grade);
+  if (!curve) return "";
+  const double b = inCurveUnit(*curve, in.fluxDensity);
+  if (b > curve->saturatedAbove) {
+    // saturated: the primary is a plain resistor across the supply
+    if (in.primaryResistance == 0) return "";
+    return amperes(in.primaryVoltage / (in.primaryResistance * kOhmPerMilliohm));
+  }
+  const CurveBand* band = bandFor(*curve, b);
+  if (!band || in.primaryTurns == 0 || in.primaryVoltage == 0) return "";
+  // peak ampere-turns of the path over the turns, and the iron-loss current
+  const double magnetising = kCmPerMm * in.pathLength * band->h / in.primaryTurns;
+  const double lossCurrent = in.ironLoss / in.primaryVoltage;
+  return amperes(std::sqrt(magnetising * magnetising + lossCurrent * lossCurrent));
+}
+
+std::string ratedNoLoadCurrentText(double noLoadVoltAmperes, double inputVoltage1,
+                                   double inputVoltage2) {
+  const double voltage = inputVoltage2 + inputVoltage1;
+  if (voltage == 0) return "";
+  return formatFixed(checkedFinite(noLoadVoltAmperes / voltage), 5);
+}
+
+}  // namespace corvane::simulation

@@ -1,0 +1,101 @@
+// The winding-structure form: one row per winding (the primary or primaries
+// first, then one per output group of the electrical specification) with its
+// wire, turns and leads and what the layout and performance calculations
+// write; the summary of losses, temperature rise, flux density, no-load
+// current and copper and tape totals; the operating runs with their safety
+// verdict; and the cross-section of the windings in the bobbin.
+//
+// Lengths in mm, resistance in mΩ, voltages in V, currents in A, weights in
+// g (the total in kg), losses in W, temperature rises in K ("℃").
+#pragma once
+
+#include <string>
+
+#include "model/form.h"
+#include "winding/slot_arrangement.h"
+
+namespace corvane {
+
+namespace winding {
+struct RowInputs;
+}
+
+class Frmjiegou : public Form {
+ public:
+  static constexpr const char* kName = "Frmjiegou";
+
+  // The Enter operations of the editable columns; each recalculates the whole table.
+  enum class Edit { Strands, Turns, NoLoadVoltage, WireDiameter };
+
+  explicit Frmjiegou(Workspace& workspace);
+  void load() override;
+
+  // N: the highest row index, as Txtzb holds it (never past the rows that exist).
+  int highestRow() const;
+  Control& cell(const char* column, int row) const;
+
+  // --- table
+  void WNADD();       // creates rows 1..N as copies of row 0
+  void TapeLength();  // total tape length from the mean turn lengths
+  void recalculate(Edit edit);
+  void SummariseTable();
+  // --- design pass and no-load current
+  void FANGZHEN();
+  void Io();
+  void determineNoLoadCurrent();  // rated-power table or the steel's curve
+  // --- operating runs
+  void LoadRun();
+  void NoLoadRun();
+  // --- drawing
+  void DrawWindingSection();
+
+ private:
+  // Inputs of a run read from the other forms once, when it starts.
+  struct Context {
+    bool twoPrimaries = false;
+    int lastGroup = 0;
+    double inputVoltage1 = 0, inputVoltage2 = 0, primaryCurrent = 0;
+    double ambient = 0, allowedRise = 0;
+    double frequency = 0, fluxDensity = 0, section = 0;
+    double primaryDensity = 0, secondaryDensity = 0;
+    double slot1 = 0, slot2 = 0, basePerimeter = 0;
+    winding::SlotArrangement arrangement = winding::SlotArrangement::NoneSelected;
+  };
+
+  // layout
+  void addControls();
+  void addHeader();
+  void addTable();
+  void addSummary();
+  void addCommandsAndPictures();
+  void addReactions();
+  void addSummaryHooks();
+
+  Context readContext() const;
+  Control& electrical(const char* name, int row = -1) const;
+  Control& core(const char* name) const;
+  Control& bobbin(const char* name) const;
+  void pointGroupReferences(int group, const char* voltageField, int voltageRow);
+  winding::RowInputs rowInputs(const winding::PlannedRow& planned, const Context& context,
+                               double buildBelow);
+  // Evaluates the planned rows in order, the way `prepare` sets each one up.
+  template <class Prepare>
+  void layOutRows(const Context& context, Prepare prepare);
+
+  void fillLists(int row);
+  void setColumnEnabled(const char* column, bool enabled);
+  void copyFromCore();
+  void showLoadFluxDensity();
+  void fluxColourCheck();
+  void copperWeightTotal();
+  void totalLossAndRise();
+  void adapterRise();
+  std::string riseText(double loss) const;
+  void TemperatureVerdict(const char* overheating, const char* safe);
+  void confirmFluxDensity();
+  void confirmCurrentDensities(const char* next);
+  void previousStep();
+  void showFormIfKnown(const char* name);
+};
+
+}  // namespace corvane

@@ -1,0 +1,54 @@
+// The structure form's cross-section: the slot widths through the shared
+// bobbin references, the bobbin type, and per row the build, layers, turns
+// per layer, strands and wire.
+#include <algorithm>
+#include <cmath>
+
+#include "bobbin/winding_section_drawing.h"
+#include "model/picture.h"
+#include "model/shared_values.h"
+#include "model/workspace.h"
+#include "winding/frmjiegou.h"
+#include "winding/jiegou_fields.h"
+
+namespace corvane {
+
+using namespace jiegou;
+
+namespace {
+constexpr const char* kBobbinForm = "Frmbobbin";
+// the drawing counts layers and turns in whole numbers; a count past this is
+// beyond any bobbin and is drawn as this many
+constexpr double kMostDrawn = 1e6;
+
+int wholeCount(double value) {
+  return static_cast<int>(std::clamp(std::trunc(value), 0.0, kMostDrawn));
+}
+}  // namespace
+
+void Frmjiegou::DrawWindingSection() {
+  Workspace& ws = workspace();
+  SharedValues& values = shared();
+  values.gBobbinCk2Ref.setReference({kBobbinForm, "txtCK2"});
+  values.gBobbinCk1Ref.setReference({kBobbinForm, "TXTCK1"});
+  SectionDrawingInputs in;
+  in.slot1 = values.gBobbinCk1Ref.num(ws);
+  in.slot2 = values.gBobbinCk2Ref.num(ws);
+  in.depth = values.gBobbinChRef.num(ws);
+  in.oneSlot = bobbin("OPTG").value() == 1;
+  in.twoSlots = bobbin("OPTW").value() == 1 || bobbin("Option1").value() == 1;
+  in.twoPrimaries = electrical("Chkp").value() == 1;
+  in.layerFactor = values.gWireLayerFactor.num(ws);
+  for (int i = 0; i <= highestRow(); ++i) {
+    SectionRow row;
+    row.build = cell(TXTHT, i).num();
+    row.layers = wholeCount(cell(TXTL, i).num());
+    row.turnsPerLayer = wholeCount(cell(TXTLN, i).num());
+    row.strands = cell(TXTQ, i).num();
+    row.diameter = cell(TXTWIRE, i).num();
+    in.rows.push_back(row);
+  }
+  drawWindingSection(control(Picture1).picture(), in);
+}
+
+}  // namespace corvane

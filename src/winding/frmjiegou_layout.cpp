@@ -1,0 +1,181 @@
+// Design-time controls of the winding-structure form: the header, the winding
+// table's row 0 with its column headers, the summary panel, the commands, the
+// menu and the two pictures. Positions in twips.
+#include <string>
+#include <vector>
+
+#include "model/control_init.h"
+#include "winding/frmjiegou.h"
+#include "winding/jiegou_fields.h"
+#include "winding/winding_columns.h"
+
+namespace corvane {
+
+using namespace jiegou;
+
+namespace {
+
+constexpr int kHeaderTop = 600;
+constexpr int kColumnHeaderTop = 1380;
+constexpr int kLabelHeight = 255;
+// the summary panel to the right of the table
+constexpr int kSummaryCaptionLeft = 15480;
+constexpr int kSummaryCaptionWidth = 1560;
+constexpr int kSummaryFieldLeft = 17100;
+constexpr int kSummaryFieldWidth = 1215;
+constexpr int kSummaryTop = 1380;
+constexpr int kSummaryPitch = 330;
+constexpr int kButtonWidth = 1335;
+constexpr int kButtonHeight = 375;
+
+// One header field: caption on the left, the field to its right.
+struct HeaderField {
+  const char* label;
+  const char* caption;
+  const char* field;
+  const char* text;
+  int labelLeft;
+  int left;
+  int width;
+};
+
+// label, caption, field, design-time text, caption left, field left, width
+constexpr HeaderField kHeaderFields[] = {
+    {"Label1", "订单ID:", TXTID, "20080701", 120, 840, 1215},
+    {"Label2", "客户ID:", TXTCUS, "111111", 2280, 3000, 1095},
+    {"Label3", "型号:", TXTNAME, "", 4320, 4920, 1455},
+    {"Label4", "产品ID:", TXTPROID, "000000000000", 6600, 7320, 1695},
+};
+
+// One summary field under its caption line, in the order of the panel.
+struct SummaryField {
+  const char* label;
+  const char* caption;
+  const char* field;
+  bool enabled;
+};
+
+// label, caption, field, accepts input
+constexpr SummaryField kSummaryFields[] = {
+    {"Label11", "铜损(W)", txtpcuz, true},    {"Label12", "铁损(W)", TXTPCZ, true},
+    {"Label13", "总损耗(W)", txtpLOST, true}, {"Label14", "铜总重KG", TxtCuWt, true},
+    {"Label15", "空载电流I0", TxtI0, true},   {"Label16", "开放式温升△℃", TXTTEMP, true},
+    {"Label17", "适配器温升△℃", Tp2, true},   {"Label18", "空载Bo", TxtBm, true},
+    {"Label19", "工作B", TxtB, true},         {"Label20", "初级电流密度", TxtJ, true},
+    {"Label21", "次级电流密度", TxtJs, true},
+};
+
+struct Button {
+  const char* name;
+  const char* caption;
+};
+
+// in the panel's order, two to a row
+constexpr Button kButtons[] = {
+    {Command1, "参数仿真"}, {Command3, "结构仿真"}, {Command5, "负载运行"},
+    {Command6, "空载运行"}, {Command4, "材料清单"}, {Command2, "上一步"},
+};
+
+std::vector<std::string> itemsOf(const auto& list) {
+  return {list.begin(), list.end()};
+}
+
+}  // namespace
+
+void Frmjiegou::addControls() {
+  setSize(19560, 9240);
+  addHeader();
+  addTable();
+  addSummary();
+  addCommandsAndPictures();
+}
+
+void Frmjiegou::addHeader() {
+  ControlInit title = captioned("结构参数与仿真报告", {5400, 60, 4800, 420});
+  title.fontSize = 14;
+  title.fontBold = true;
+  addControl("LblTitle", ControlKind::Label, title);
+  for (const HeaderField& f : kHeaderFields) {
+    addControl(
+        f.label, ControlKind::Label,
+        captioned(f.caption, {f.labelLeft, kHeaderTop + 15, f.left - f.labelLeft, kLabelHeight}));
+    addControl(f.field, ControlKind::TextBox,
+               textField(f.text, {f.left, kHeaderTop, f.width, winding::kTextHeight}));
+  }
+  addControl(Lbldate, ControlKind::Label,
+             captioned("", {9240, kHeaderTop + 15, 1455, kLabelHeight}));
+  // the highest row index: kept by the program, not shown
+  ControlInit rows = textField("", {10800, kHeaderTop, 495, winding::kTextHeight});
+  rows.visible = false;
+  addControl(Txtzb, ControlKind::TextBox, rows);
+}
+
+void Frmjiegou::addTable() {
+  using winding::CellKind;
+  const auto& columns = winding::kWindingColumns;
+  for (size_t c = 0; c < columns.size(); ++c) {
+    const winding::WindingColumn& column = columns[c];
+    if (column.headerSpan > 0) {
+      int width = 0;
+      for (int s = 0; s < column.headerSpan; ++s)
+        width = columns[c + s].left + columns[c + s].width - column.left;
+      addControl(std::string("Head") + column.name, ControlKind::Label,
+                 captioned(column.header, {column.left, kColumnHeaderTop, width, kLabelHeight}));
+    }
+  }
+  for (const winding::WindingColumn& column : columns) {
+    ControlInit init;
+    init.text = column.text;
+    init.enabled = column.enabled;
+    init.backColor = column.back;
+    init.hasBackColor = column.kind == CellKind::Text;
+    if (column.blueText) init.foreColor = colors::kBlue;
+    const int height = column.kind == CellKind::Text ? winding::kTextHeight : winding::kListHeight;
+    init.geometry = {column.left, winding::kRowZeroTop, column.width, height};
+    if (column.kind == CellKind::Display) init.listOnly = false;
+    addArray(column.name,
+             column.kind == CellKind::Text ? ControlKind::TextBox : ControlKind::ComboBox, init);
+  }
+}
+
+void Frmjiegou::addSummary() {
+  int top = kSummaryTop;
+  for (const SummaryField& f : kSummaryFields) {
+    addControl(
+        f.label, ControlKind::Label,
+        captioned(f.caption, {kSummaryCaptionLeft, top + 15, kSummaryCaptionWidth, kLabelHeight}));
+    ControlInit init =
+        textField("", {kSummaryFieldLeft, top, kSummaryFieldWidth, winding::kTextHeight});
+    init.enabled = f.enabled;
+    addControl(f.field, ControlKind::TextBox, init);
+    top += kSummaryPitch;
+  }
+  // one caption over the tape layers and the tape length beside them
+  addControl("Label22", ControlKind::Label,
+             captioned("胶带层数  总长度MM", {kSummaryCaptionLeft, top + 15, 2400, kLabelHeight}));
+  top += kSummaryPitch;
+  ControlInit layers;
+  layers.items = itemsOf(winding::kTapeLayers);
+  layers.listIndex = 2;  // "3"
+  layers.geometry = {kSummaryCaptionLeft, top, 735, winding::kListHeight};
+  addControl(CmbTapeL, ControlKind::ComboBox, layers);
+  addControl(TxtTapeLeng, ControlKind::TextBox,
+             textField("", {kSummaryCaptionLeft + 900, top, 1335, winding::kTextHeight}));
+}
+
+void Frmjiegou::addCommandsAndPictures() {
+  const int top = kSummaryTop + 13 * kSummaryPitch + 180;
+  for (size_t i = 0; i < std::size(kButtons); ++i) {
+    const int left = kSummaryCaptionLeft + static_cast<int>(i % 2) * (kButtonWidth + 120);
+    const int row = static_cast<int>(i / 2);
+    addControl(kButtons[i].name, ControlKind::CommandButton,
+               captioned(kButtons[i].caption,
+                         {left, top + row * (kButtonHeight + 90), kButtonWidth, kButtonHeight}));
+  }
+  addControl(Picture1, ControlKind::PictureBox, captioned("", {120, 5580, 5500, 3300}));
+  addControl(Img, ControlKind::PictureBox, captioned("", {5880, 5580, 5225, 3300}));
+  addControl(wiretool, ControlKind::MenuItem, menuItem("导线工具"));
+  addControl(Pr, ControlKind::MenuItem, menuItem("打印"));
+}
+
+}  // namespace corvane

@@ -1,0 +1,89 @@
+// The no-load current, the load and no-load runs and their safety verdict.
+#include "model/host.h"
+#include "model/picture.h"
+#include "model/value.h"
+#include "model/workspace.h"
+#include "simulation/no_load_current.h"
+#include "winding/frmjiegou.h"
+#include "winding/jiegou_fields.h"
+#include "winding/operating_point.h"
+
+namespace corvane {
+
+using namespace jiegou;
+
+namespace {
+constexpr const char* kDangerMessage = "严重警告！该设计方案可能引起严重的事故！！";
+// flux density (T) from which the core is taken as saturated
+constexpr double kSaturatedFlux = 2;
+}  // namespace
+
+void Frmjiegou::Io() {
+  simulation::NoLoadInputs in;
+  in.fluxDensity = core("TxtBm").num();
+  in.pathLength = core("txtle").num();
+  in.ironLoss = core("txtpc").num();
+  in.primaryVoltage = electrical("TXTUIN1").num();
+  in.primaryTurns = cell(TXTTURN, 0).num();
+  in.primaryResistance = cell(TXTDCR20, 0).num();
+  control(TxtI0).setText(simulation::curveNoLoadCurrentText(core("Cmbnew").text(), in));
+}
+
+// A core from a rated-power table brings its no-load VA; any other core's
+// no-load current follows from its steel's curve.
+void Frmjiegou::determineNoLoadCurrent() {
+  if (core("Text3").num() > 0) {
+    control(TxtI0).setText(simulation::ratedNoLoadCurrentText(
+        core("TxtVa0").num(), electrical("TXTUIN1").num(), electrical("TXTUIN2").num()));
+    return;
+  }
+  Io();
+}
+
+void Frmjiegou::LoadRun() {
+  Control& copperLoss = control(txtpcuz);
+  copperLoss.setText("");
+  for (int i = 0; i <= highestRow(); ++i)
+    copperLoss.setText(generalFormat(copperLoss.num() + cell(TXTPCU, i).num()));
+  determineNoLoadCurrent();
+  TemperatureVerdict("负载运行过热", "负载运行安全");
+}
+
+void Frmjiegou::NoLoadRun() {
+  Control& rise = control(TXTTEMP);
+  rise.setText("");
+  const bool saturated = control(TxtB).num() >= kSaturatedFlux;
+  const double u1 = electrical("TXTUIN1").num();
+  const double cold = cell(TXTDCR20, 0).num();
+  Control& copperLoss = control(txtpcuz);
+  if (cell(TXTDCRHOT, 0).num() > 0 && saturated) {
+    // the primary as a plain resistor at its cold resistance
+    copperLoss.setText(formatFixed(checkedDivide(u1 * u1, cold * 0.001), 2));
+  } else {
+    const double i0 = control(TxtI0).num();
+    copperLoss.setText(formatFixed(i0 * i0 * cold * 0.001, 2));
+  }
+  Control& loss = control(txtpLOST);
+  loss.setText(generalFormat(control(TXTPCZ).num() + copperLoss.num()) + "W");
+  if (core("TxtFc").num() != 0) rise.setText(riseText(loss.num()));
+  TemperatureVerdict("空载运行过热", "空载运行安全");
+}
+
+void Frmjiegou::TemperatureVerdict(const char* overheating, const char* safe) {
+  const double rise = control(TXTTEMP).num();
+  const double allowed = electrical("TXTTEMPD").num();
+  Control& picture = control(Picture1);
+  const winding::Verdict verdict = winding::temperatureVerdict(rise, allowed);
+  if (verdict == winding::Verdict::Dangerous) {
+    for (Control* c : {&control(TXTTEMP), &control(Tp2), &picture}) c->setBackColor(colors::kRed);
+    picture.picture().setBackColor(colors::kRed);
+    host().showMessage(kDangerMessage, MessageIcon::Warning, caption());
+    return;
+  }
+  for (Control* c : {&control(TXTTEMP), &control(Tp2), &picture}) c->setBackColor(colors::kWhite);
+  DrawWindingSection();
+  host().showMessage(verdict == winding::Verdict::Overheating ? overheating : safe,
+                     MessageIcon::Information, caption());
+}
+
+}  // namespace corvane

@@ -1,0 +1,398 @@
+// The winding-structure form on stand-in forms: its rows, lists and column
+// locks, the recalculation of the four editable columns, the closing totals,
+// the change hooks, the runs and the cross-section.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "model/value.h"
+#include "structure_fixture.h"
+#include "winding/jiegou_fields.h"
+#include "winding/winding_columns.h"
+
+namespace corvane::testing {
+namespace {
+
+using namespace jiegou;
+
+// ---------------------------------------------------------------- rows
+
+TEST_F(StructureTest, OneGroupAndOnePrimaryGiveTwoRows) {
+  EXPECT_EQ(text(Txtzb), "1");
+  EXPECT_EQ(column(TXTWN), (std::vector<std::string>{"N1", "N2"}));
+  EXPECT_FALSE(form().array(TXTWN).has(2));
+}
+
+TEST_F(StructureTest, TwoPrimariesAndThreeGroupsGiveFiveRows) {
+  electrical().control("Chkp").setValue(1);
+  setElectrical("txtzb", "2");
+  EXPECT_EQ(text(Txtzb), "4");
+  EXPECT_EQ(column(TXTWN), (std::vector<std::string>{"N1", "N2", "N3", "N4", "N5"}));
+}
+
+TEST_F(StructureTest, NewRowsAreCopiesOfRowZeroFiveMillimetresApart) {
+  setElectrical("txtzb", "2");
+  for (const winding::WindingColumn& c : winding::kWindingColumns) {
+    const Geometry top = cell(c.name, 0).geometry();
+    const Geometry fourth = cell(c.name, 3).geometry();
+    EXPECT_EQ(fourth.top - top.top, 3 * winding::kRowPitch) << c.name;  // 15 mm
+    EXPECT_EQ(fourth.left, top.left) << c.name;
+    EXPECT_EQ(fourth.width, top.width) << c.name;
+    EXPECT_EQ(cell(c.name, 3).enabled(), c.enabled) << c.name;
+  }
+  EXPECT_EQ(text(TXTQ, 3), "1");
+  EXPECT_EQ(text(CMBTYPE, 3), "2UEW");
+  EXPECT_EQ(text(CmBleadtype, 3), "UL1015");
+  EXPECT_EQ(text(CMBCLR, 3), "红/红");
+  EXPECT_EQ(cell(CMBTYPE, 3).items().size(), winding::kWireTypes.size());
+  EXPECT_FALSE(cell(TXTTURN, 3).enabled());
+  EXPECT_FALSE(cell(TXTWIRE, 3).enabled());
+  EXPECT_FALSE(cell(TXTQ, 3).enabled());
+}
+
+TEST_F(StructureTest, HeaderClicksLockAndUnlockAWholeColumn) {
+  setElectrical("txtzb", "1");
+  auto enabled = [this](const char* name) {
+    std::vector<bool> states;
+    for (int i = 0; i <= form().highestRow(); ++i) states.push_back(cell(name, i).enabled());
+    return states;
+  };
+  const std::vector<bool> all(3, true), none(3, false);
+  form().userClick(form().control("HeadTXTQ"));
+  EXPECT_EQ(enabled(TXTQ), all);
+  form().userDblClick(form().control("HeadTXTTURN"));
+  EXPECT_EQ(enabled(TXTTURN), all);
+  form().userClick(form().control("HeadTXTTURN"));
+  EXPECT_EQ(enabled(TXTTURN), none);
+  form().userClick(form().control("HeadTXTWIRE"));
+  form().userDblClick(form().control("HeadTXTWIRE"));
+  EXPECT_EQ(enabled(TXTWIRE), all);
+}
+
+TEST_F(StructureTest, TapeLengthIsTheTurnLengthsTimesTheLayers) {
+  cell(txtlt, 0).setText("100.0");
+  cell(txtlt, 1).setText("120.5");
+  Control& layers = form().control(CmbTapeL);
+  form().userChoose(layers, layers.findItem("3"));  // choosing the shown item still counts
+  EXPECT_EQ(text(TxtTapeLeng), "661.5");
+  form().userChoose(layers, layers.findItem("1"));
+  EXPECT_EQ(text(TxtTapeLeng), "220.5");
+}
+
+TEST_F(StructureTest, LoadFluxDensityFallsByHalfTheRegulation) {
+  cell(TxtDU, 1).setText("8");
+  form().userSetText(form().control(TxtBm), "1.6");
+  EXPECT_EQ(text(TxtB), "1.54");  // 1.6 × 0.96 = 1.536
+}
+
+// ---------------------------------------------------------------- recalculation
+
+// The worked primary of a 20 mm slot on an 80 mm base, recomputed from the
+// table by Enter in the wire column.
+class WorkedTable : public StructureTest {
+ protected:
+  WorkedTable() {
+    group(0, "12", "1", "13.5");
+    cell(TXTTURN, 0).setText("100");
+    cell(TXTWIRE, 0).setText("0.5");
+    cell(TXTTURN, 1).setText("8");
+    cell(TXTWIRE, 1).setText("0.6");
+  }
+};
+
+TEST_F(WorkedTable, WireEnterLaysOutEveryRow) {
+  enter(TXTWIRE, 1);
+  EXPECT_EQ(text(TXTLN, 0), "38");
+  EXPECT_EQ(text(TXTL, 0), "3");
+  EXPECT_EQ(text(TXTHT, 0), "1.7");
+  EXPECT_EQ(text(txtlt, 0), "85.3");
+  EXPECT_EQ(text(TXTCUWEIGH, 0), "14.982");
+  EXPECT_EQ(text(TXTDCR20, 0), "778.0");
+  EXPECT_EQ(text(TXTDCRHOT, 0), "931.0");
+  EXPECT_EQ(text(TXTUD, 0), "0.42");
+  EXPECT_EQ(text(TXTULOADE, 0), "219.58");
+  EXPECT_EQ(text(TXTPCU, 0), "0.189");
+  // the secondary winds over the primary in the one slot
+  const double build = Val(text(TXTHT, 1));
+  EXPECT_EQ(text(txtlt, 1), formatFixed(80 + 3.14 * (2 * 1.7 + build), 1));
+  EXPECT_EQ(text(TXTTURN, 0), "100");  // the wire enter keeps every turn count
+  EXPECT_EQ(text(txtpcuz), generalFormat(Val(text(TXTPCU, 0)) + Val(text(TXTPCU, 1))));
+}
+
+TEST_F(WorkedTable, AKeyOtherThanEnterChangesNothing) {
+  cell(TXTLN, 0).setText("kept");
+  form().userKey(cell(TXTWIRE, 0), 65);
+  form().userKey(cell(TXTQ, 0), 9);
+  form().userKey(cell(TXTTURN, 0), 27);
+  EXPECT_EQ(text(TXTLN, 0), "kept");
+}
+
+TEST_F(WorkedTable, StrandsEnterCopiesEveryNoLoadVoltage) {
+  enter(TXTQ, 1);
+  EXPECT_EQ(text(TxtUnV, 0), "220");
+  EXPECT_EQ(text(TxtUnV, 1), "13.5");
+  EXPECT_EQ(text(TXTTURN, 0), "100");
+  EXPECT_EQ(text(TXTTURN, 1), "8");
+  // regulation from the copied no-load voltage and the load voltage
+  EXPECT_EQ(text(TxtDU, 0), formatFixed((220 - 219.58) / 220 * 100, 1));
+}
+
+TEST_F(WorkedTable, TurnsEnterInducesTheSecondaryNoLoadVoltage) {
+  cell(TXTTURN, 1).setText("12");
+  cell(TXTLN, 0).setText("77");  // kept: the primary's turns per layer are not laid out anew
+  enter(TXTTURN, 1);
+  EXPECT_EQ(text(TXTLN, 0), "77");
+  EXPECT_EQ(text(TXTL, 0), "2");       // 100 / 77 = 1.3, rounded up
+  EXPECT_EQ(text(TxtUnV, 1), "4.00");  // 4 × 1.11 × 1.5 × 50 × 10 × 12 × 0.0001 = 3.996
+  EXPECT_EQ(text(TxtUnV, 0), "");      // the primary's cell is not touched
+}
+
+TEST_F(WorkedTable, NoLoadVoltageEnterGivesTheTurns) {
+  cell(TxtUnV, 1).setText("12");
+  enter(TxtUnV, 1);
+  EXPECT_EQ(text(TXTTURN, 1), "36");   // 120000 / 3330 = 36.04
+  EXPECT_EQ(text(TXTTURN, 0), "661");  // 220 V: 660.66
+  EXPECT_EQ(text(TxtUnV, 1), "12");    // the column itself is not rewritten
+}
+
+TEST_F(WorkedTable, EmptyWireInRowTwoStopsTheRunThereWithoutAMessage) {
+  setElectrical("txtzb", "1");
+  workspace.close(Frmjiegou::kName);
+  group(1, "24", "0.5", "27");
+  cell(TXTTURN, 0).setText("100");
+  cell(TXTWIRE, 0).setText("0.5");
+  cell(TXTWIRE, 1).setText("0.6");
+  cell(TXTWIRE, 2).setText("");
+  const std::string totalBefore = text(txtpcuz);
+  const std::string rowTwoWeight = text(TXTCUWEIGH, 2);
+  const std::vector<std::string> drawnBefore = form().control(Picture1).picture().listing();
+  enter(TXTWIRE, 0);
+  EXPECT_EQ(text(TXTHT, 0), "1.7");  // rows 0 and 1 keep their new values
+  EXPECT_EQ(text(txtlt, 1), formatFixed(80 + 3.14 * (2 * 1.7 + Val(text(TXTHT, 1))), 1));
+  EXPECT_EQ(text(TXTCUWEIGH, 2), rowTwoWeight);  // row 2 stopped before its copper
+  EXPECT_EQ(text(txtpcuz), totalBefore);         // no totals
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_EQ(form().control(Picture1).picture().listing().size() > 0, true);
+}
+
+TEST_F(WorkedTable, SaturatedCoreAddsThePrimaryAsAResistor) {
+  enter(TXTWIRE, 0);
+  ASSERT_EQ(text(TXTDCRHOT, 0), "931.0");
+  const double copper = Val(text(TXTPCU, 0)) + Val(text(TXTPCU, 1));
+  form().control(TxtB).setText("2.0");
+  workspace.runEvent([this] { form().SummariseTable(); });
+  EXPECT_EQ(text(txtpcuz), formatFixed(220.0 * 220 / 0.931 + copper, 2));
+  EXPECT_EQ(formatFixed(220.0 * 220 / 0.931, 2), "51987.11");
+  form().control(TxtB).setText("1.99");
+  workspace.runEvent([this] { form().SummariseTable(); });
+  EXPECT_EQ(text(txtpcuz), generalFormat(copper));
+}
+
+// ---------------------------------------------------------------- slots
+
+TEST_F(StructureTest, TwoPrimariesInOneSlotCarryTheSecondaryOnBoth) {
+  electrical().control("Chkp").setValue(1);
+  setElectrical("TXTUIN2", "110");
+  group(0, "12", "1", "13.5");
+  const double below = Val(text(TXTHT, 0)) + Val(text(TXTHT, 1));
+  EXPECT_EQ(text(txtlt, 1),
+            formatFixed(80 + 3.14 * (2 * Val(text(TXTHT, 0)) + Val(text(TXTHT, 1))), 1));
+  EXPECT_EQ(text(txtlt, 2), formatFixed(80 + 3.14 * (2 * below + Val(text(TXTHT, 2))), 1));
+  EXPECT_EQ(text(TXTTURN, 1), "330");  // 110 V: 330.33
+}
+
+TEST_F(StructureTest, TwoSlotBobbinStartsTheSecondariesOnTheBase) {
+  chooseBobbin("OPTW");
+  setBobbin("TXTCK1", "9.75");
+  setBobbin("txtCK2", "9.75");
+  electrical().control("Chkp").setValue(1);
+  setElectrical("TXTUIN2", "110");
+  setElectrical("txtzb", "1");
+  group(0, "12", "1", "13.5");
+  group(1, "24", "0.5", "27");
+  // rows 2 and 3 in slot 2: row 2 on the base, row 3 on row 2
+  EXPECT_EQ(text(txtlt, 2), formatFixed(80 + 3.14 * Val(text(TXTHT, 2)), 1));
+  EXPECT_EQ(text(txtlt, 3),
+            formatFixed(80 + 3.14 * (2 * Val(text(TXTHT, 2)) + Val(text(TXTHT, 3))), 1));
+  // a secondary's turns per layer use slot 2's width
+  const double d = Val(text(TXTWIRE, 2));
+  EXPECT_EQ(text(TXTLN, 2), generalFormat(std::trunc(9.75 / (d + 0) / (d <= 0.15 ? 1.15 : 1.05))));
+  // and with two primaries the wire enter takes the secondaries' turns from the specification
+  cell(TXTTURN, 2).setText("1");
+  enter(TXTWIRE, 2);
+  EXPECT_EQ(text(TXTTURN, 2), "41");  // 13.5 V: 40.54
+}
+
+TEST_F(StructureTest, WithoutABobbinTypeOnlyThePrimariesAreLaidOut) {
+  bobbin().control("OPTG").setValue(0);
+  cell(TXTTURN, 0).setText("100");
+  cell(TXTWIRE, 0).setText("0.5");
+  cell(txtlt, 1).setText("kept");
+  enter(TXTWIRE, 0);
+  EXPECT_EQ(text(txtlt, 0), "85.3");
+  EXPECT_EQ(text(txtlt, 1), "kept");
+}
+
+// ---------------------------------------------------------------- summary
+
+TEST_F(StructureTest, CopperWeightTotalIsRoundedAfterEveryRow) {
+  cell(TXTCUWEIGH, 1).setText("2.4");
+  cell(TXTCUWEIGH, 0).setText("15.105");
+  EXPECT_EQ(text(TxtCuWt), "0.017");
+}
+
+TEST_F(StructureTest, TotalLossGivesOpenFrameAndAdapterRise) {
+  form().control(TXTPCZ).setText("4W");
+  form().userSetText(form().control(txtpcuz), "6");
+  EXPECT_EQ(text(txtpLOST), "10W");
+  EXPECT_EQ(text(TXTTEMP), "71.5℃");
+  EXPECT_EQ(text(Tp2), "101.1℃");
+  setCore("TxtFc", "0");
+  form().userSetText(form().control(txtpcuz), "7");
+  EXPECT_EQ(text(TXTTEMP), "");
+}
+
+TEST_F(StructureTest, FluxDensityColourAgainstTheSteel) {
+  Control& bm = form().control(TxtBm);
+  form().userSetText(bm, "1.5");
+  EXPECT_EQ(bm.backColor(), (Rgb{0, 255, 0}));
+  form().userSetText(bm, "1.6");
+  EXPECT_EQ(bm.backColor(), (Rgb{255, 255, 0}));
+  form().array("TXTWN");
+  core().control("txtcoremt", 3).setText("1.9");
+  form().userSetText(bm, "1.8");
+  EXPECT_EQ(bm.backColor(), (Rgb{255, 0, 0}));
+}
+
+// Enter in the no-load flux density hands it to the core; the iron loss the
+// total adds comes from the core as it now stands.
+TEST_F(StructureTest, FluxDensityEnterTakesTheCoresIronLossAlong) {
+  Control& bm = form().control(TxtBm);
+  bm.setText("1.4");
+  setCore("txtpc", "2.61W");
+  form().userEnter(bm);
+  EXPECT_EQ(core().control("TxtBm").text(), "1.4");
+  EXPECT_EQ(text(TXTPCZ), "2.61W");
+  EXPECT_EQ(text(TXTTURN, 0), "708");  // 220 V at 1.4 T: 707.85
+}
+
+TEST_F(StructureTest, CurrentDensityEnterRedesignsTheWireAndMovesOn) {
+  form().control(TxtJ).setText("5");
+  form().userEnter(form().control(TxtJ));
+  EXPECT_EQ(core().control("TxtJ").text(), "5");
+  EXPECT_EQ(text(TXTWIRE, 0), "0.35");  // 1.13 × √(0.45 / 5) = 0.339
+  EXPECT_EQ(form().focused(), &form().control(TxtJs));
+}
+
+// ---------------------------------------------------------------- runs
+
+class RunTest : public StructureTest {
+ protected:
+  // a total loss of `watts` over cooling surfaces of 100 cm²
+  void lossOf(const char* watts) {
+    form().control(TXTPCZ).setText("0W");
+    for (int i = 0; i <= form().highestRow(); ++i) cell(TXTPCU, i).setText(i == 0 ? watts : "0");
+  }
+};
+
+TEST_F(RunTest, LoadRunGivesOneMessageOfThreeKinds) {
+  lossOf("1");  // 10.5 K
+  click(Command5);
+  lossOf("5");  // 40.1 K: at least 80 % of 45 K
+  click(Command5);
+  lossOf("10");  // 71.5 K: 10 K or more above it
+  click(Command5);
+  ASSERT_EQ(host.messages.size(), 3u);
+  EXPECT_EQ(host.messages[0].text, "负载运行安全");
+  EXPECT_EQ(host.messages[0].icon, MessageIcon::Information);
+  EXPECT_EQ(host.messages[1].text, "负载运行过热");
+  EXPECT_EQ(host.messages[1].icon, MessageIcon::Information);
+  EXPECT_EQ(host.messages[2].text, "严重警告！该设计方案可能引起严重的事故！！");
+  EXPECT_EQ(host.messages[2].icon, MessageIcon::Warning);
+  EXPECT_EQ(form().control(TXTTEMP).backColor(), colors::kRed);
+  EXPECT_EQ(form().control(Picture1).backColor(), colors::kRed);
+  lossOf("1");
+  click(Command5);
+  EXPECT_EQ(form().control(Tp2).backColor(), colors::kWhite);
+  EXPECT_TRUE(form().control(Picture1).picture().hasDrawing());
+}
+
+TEST_F(RunTest, NoLoadRunSwitchesToTheResistorWhenSaturated) {
+  form().control(TxtI0).setText("0.1");
+  cell(TXTDCR20, 0).setText("778.0");
+  cell(TXTDCRHOT, 0).setText("931.0");
+  form().control(TxtB).setText("1.99");
+  click(Command6);
+  EXPECT_EQ(text(txtpcuz), formatFixed(0.01 * 778.0 * 0.001, 2));
+  form().control(TxtB).setText("2.00");
+  click(Command6);
+  EXPECT_EQ(text(txtpcuz), formatFixed(220.0 * 220 / 0.778, 2));
+  ASSERT_EQ(host.messages.size(), 2u);
+  EXPECT_EQ(host.messages[0].text, "空载运行安全");
+  EXPECT_EQ(host.messages[1].text, "严重警告！该设计方案可能引起严重的事故！！");
+}
+
+TEST_F(RunTest, RatedTableCoreBringsItsNoLoadVoltAmperes) {
+  setCore("Text3", "800");
+  setCore("TxtVa0", "22.4");
+  click(Command1);
+  EXPECT_EQ(text(TxtI0), "0.10182");
+  setElectrical("TXTUIN1", "0");
+  click(Command1);
+  EXPECT_EQ(text(TxtI0), "");  // no input voltage to share it over
+}
+
+TEST_F(RunTest, AGradeWithoutACurveLeavesNoStaleCurrent) {
+  click(Command1);
+  EXPECT_FALSE(text(TxtI0).empty());
+  setCore("Cmbnew", "50H700");
+  click(Command1);
+  EXPECT_EQ(text(TxtI0), "");
+}
+
+// ---------------------------------------------------------------- drawing
+
+TEST_F(StructureTest, OneSlotDrawingOfAnEi48Bobbin) {
+  setBobbin("TXTCK1", "21");
+  setBobbin("TXTCh", "6");
+  click(Command3);
+  const std::vector<std::string> listing = form().control(Picture1).picture().listing();
+  ASSERT_GE(listing.size(), 4u);
+  EXPECT_EQ(listing[0], "scale 0 0 100 60");
+  EXPECT_EQ(listing[1], "line 39.5 33 60.5 33 255,0,0");
+  EXPECT_EQ(listing[2], "line 39.5 33 39.5 27 255,0,0");
+  EXPECT_EQ(listing[3], "line 60.5 33 60.5 27 255,0,0");
+}
+
+TEST_F(StructureTest, TwoSlotDrawingPutsBothPrimariesInTheFirstSlot) {
+  chooseBobbin("OPTW");
+  setBobbin("TXTCK1", "60");
+  setBobbin("txtCK2", "60");
+  electrical().control("Chkp").setValue(1);
+  setElectrical("TXTUIN2", "110");
+  setElectrical("txtzb", "1");
+  group(0, "12", "1", "13.5");
+  group(1, "24", "0.5", "27");
+  click(Command3);
+  const Picture& picture = form().control(Picture1).picture();
+  const double k = 120.0 / 90;
+  ASSERT_FALSE(picture.ops().empty());
+  EXPECT_EQ(picture.ops()[0].kind, DrawOp::Kind::Scale);
+  EXPECT_DOUBLE_EQ(picture.ops()[0].x2, 100 * k);
+  // the circles left of the divider belong to rows 0 and 1, right of it to rows 2 and 3
+  size_t left = 0, right = 0;
+  for (const DrawOp& op : picture.ops())
+    if (op.kind == DrawOp::Kind::Circle) (op.x1 < 50 * k ? left : right) += 1;
+  EXPECT_GT(left, 0u);
+  EXPECT_GT(right, 0u);
+}
+
+TEST_F(StructureTest, PreviousStepDiscardsTheTable) {
+  click(Command2);
+  EXPECT_EQ(workspace.existing(Frmjiegou::kName), nullptr);
+  EXPECT_TRUE(electrical().visible());
+}
+
+}  // namespace
+}  // namespace corvane::testing
