@@ -16,15 +16,27 @@ using namespace jiegou;
 namespace {
 
 constexpr int kHeaderTop = 600;
+// The table's columns keep their relative widths, widened by a fifth so the
+// Chinese headers of the narrow columns fit the desktop's font, and stand a
+// little in from the form's edge.
+constexpr double kColumnScale = 1.2;
+constexpr int kTableLeft = 120;
+
+Geometry columnPlace(int left, int width, int top, int height) {
+  return {kTableLeft + static_cast<int>(left * kColumnScale), top,
+          static_cast<int>(width * kColumnScale), height};
+}
 constexpr int kColumnHeaderTop = 1380;
 constexpr int kLabelHeight = 255;
-// the summary panel to the right of the table
-constexpr int kSummaryCaptionLeft = 15480;
+// the summary panel below the table, beside the pictures: two columns
+constexpr int kSummaryLeft = 11520;
+constexpr int kSummaryColumnWidth = 2880;
 constexpr int kSummaryCaptionWidth = 1560;
-constexpr int kSummaryFieldLeft = 17100;
-constexpr int kSummaryFieldWidth = 1215;
-constexpr int kSummaryTop = 1380;
+constexpr int kSummaryFieldWidth = 1155;
+constexpr int kSummaryTop = 5160;
 constexpr int kSummaryPitch = 330;
+constexpr int kSummaryRows = 7;
+constexpr int kPictureTop = 5160;
 constexpr int kButtonWidth = 1335;
 constexpr int kButtonHeight = 375;
 
@@ -83,7 +95,7 @@ std::vector<std::string> itemsOf(const auto& list) {
 }  // namespace
 
 void Frmjiegou::addControls() {
-  setSize(19560, 9240);
+  setSize(18600, 8640);
   addHeader();
   addTable();
   addSummary();
@@ -120,7 +132,8 @@ void Frmjiegou::addTable() {
       for (int s = 0; s < column.headerSpan; ++s)
         width = columns[c + s].left + columns[c + s].width - column.left;
       addControl(std::string("Head") + column.name, ControlKind::Label,
-                 captioned(column.header, {column.left, kColumnHeaderTop, width, kLabelHeight}));
+                 captioned(column.header,
+                           columnPlace(column.left, width, kColumnHeaderTop, kLabelHeight)));
     }
   }
   for (const winding::WindingColumn& column : columns) {
@@ -131,7 +144,7 @@ void Frmjiegou::addTable() {
     init.hasBackColor = column.kind == CellKind::Text;
     if (column.blueText) init.foreColor = colors::kBlue;
     const int height = column.kind == CellKind::Text ? winding::kTextHeight : winding::kListHeight;
-    init.geometry = {column.left, winding::kRowZeroTop, column.width, height};
+    init.geometry = columnPlace(column.left, column.width, winding::kRowZeroTop, height);
     if (column.kind == CellKind::Display) init.listOnly = false;
     addArray(column.name,
              column.kind == CellKind::Text ? ControlKind::TextBox : ControlKind::ComboBox, init);
@@ -139,41 +152,47 @@ void Frmjiegou::addTable() {
 }
 
 void Frmjiegou::addSummary() {
-  int top = kSummaryTop;
+  int slot = 0;
+  auto place = [&slot](int width, int height, int offset = 0) {
+    const int column = slot / kSummaryRows, row = slot % kSummaryRows;
+    return Geometry{kSummaryLeft + column * kSummaryColumnWidth + offset,
+                    kSummaryTop + row * kSummaryPitch, width, height};
+  };
   for (const SummaryField& f : kSummaryFields) {
-    addControl(
-        f.label, ControlKind::Label,
-        captioned(f.caption, {kSummaryCaptionLeft, top + 15, kSummaryCaptionWidth, kLabelHeight}));
+    Geometry caption = place(kSummaryCaptionWidth, kLabelHeight);
+    caption.top += 15;
+    addControl(f.label, ControlKind::Label, captioned(f.caption, caption));
     ControlInit init =
-        textField("", {kSummaryFieldLeft, top, kSummaryFieldWidth, winding::kTextHeight});
+        textField("", place(kSummaryFieldWidth, winding::kTextHeight, kSummaryCaptionWidth));
     init.enabled = f.enabled;
     addControl(f.field, ControlKind::TextBox, init);
-    top += kSummaryPitch;
+    ++slot;
   }
   // one caption over the tape layers and the tape length beside them
-  addControl("Label22", ControlKind::Label,
-             captioned("胶带层数  总长度MM", {kSummaryCaptionLeft, top + 15, 2400, kLabelHeight}));
-  top += kSummaryPitch;
+  Geometry caption = place(2400, kLabelHeight);
+  caption.top += 15;
+  addControl("Label22", ControlKind::Label, captioned("胶带层数  总长度MM", caption));
+  ++slot;
   ControlInit layers;
   layers.items = itemsOf(winding::kTapeLayers);
   layers.listIndex = 2;  // "3"
-  layers.geometry = {kSummaryCaptionLeft, top, 735, winding::kListHeight};
+  layers.geometry = place(735, winding::kListHeight);
   addControl(CmbTapeL, ControlKind::ComboBox, layers);
   addControl(TxtTapeLeng, ControlKind::TextBox,
-             textField("", {kSummaryCaptionLeft + 900, top, 1335, winding::kTextHeight}));
+             textField("", place(1335, winding::kTextHeight, 900)));
 }
 
 void Frmjiegou::addCommandsAndPictures() {
-  const int top = kSummaryTop + 13 * kSummaryPitch + 180;
+  const int top = kSummaryTop + kSummaryRows * kSummaryPitch + 180;
   for (size_t i = 0; i < std::size(kButtons); ++i) {
-    const int left = kSummaryCaptionLeft + static_cast<int>(i % 2) * (kButtonWidth + 120);
-    const int row = static_cast<int>(i / 2);
+    const int column = static_cast<int>(i % 3), row = static_cast<int>(i / 3);
     addControl(kButtons[i].name, ControlKind::CommandButton,
                captioned(kButtons[i].caption,
-                         {left, top + row * (kButtonHeight + 90), kButtonWidth, kButtonHeight}));
+                         {kSummaryLeft + column * (kButtonWidth + 120),
+                          top + row * (kButtonHeight + 90), kButtonWidth, kButtonHeight}));
   }
-  addControl(Picture1, ControlKind::PictureBox, captioned("", {120, 5580, 5500, 3300}));
-  addControl(Img, ControlKind::PictureBox, captioned("", {5880, 5580, 5225, 3300}));
+  addControl(Picture1, ControlKind::PictureBox, captioned("", {120, kPictureTop, 5500, 3300}));
+  addControl(Img, ControlKind::PictureBox, captioned("", {5820, kPictureTop, 5500, 3300}));
   addControl(wiretool, ControlKind::MenuItem, menuItem("导线工具"));
   addControl(Pr, ControlKind::MenuItem, menuItem("打印"));
 }
