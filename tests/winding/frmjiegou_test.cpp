@@ -285,6 +285,19 @@ TEST_F(StructureTest, CurrentDensityEnterRedesignsTheWireAndMovesOn) {
   EXPECT_EQ(form().focused(), &form().control(TxtJs));
 }
 
+// A secondary current density of 0 designs no wire: the cell stays empty and
+// the pass stops at that row, keeping the primary it has designed.
+TEST_F(StructureTest, ZeroCurrentDensityLeavesTheWireEmptyAndStopsThePass) {
+  group(0, "12", "1", "13.5");
+  setCore("txtjsec", "0");
+  cell(TXTCUWEIGH, 1).setText("old");
+  click(Command1);
+  EXPECT_EQ(text(TXTWIRE, 0), "0.50");
+  EXPECT_EQ(text(TXTWIRE, 1), "");
+  EXPECT_EQ(text(TXTCUWEIGH, 1), "old");
+  EXPECT_TRUE(host.messages.empty());
+}
+
 // ---------------------------------------------------------------- runs
 
 class RunTest : public StructureTest {
