@@ -12,8 +12,6 @@ namespace corvane {
 
 namespace {
 constexpr const char* kCaption = "Peak Corvane专家系统 - 骨架设置与选型";
-constexpr const char* kCoreForm = "Frmcore";
-constexpr const char* kElectricalForm = "Frmeledata";
 }  // namespace
 
 Frmbobbin::Frmbobbin(Workspace& workspace, CatalogueSource source)
@@ -24,11 +22,11 @@ Frmbobbin::Frmbobbin(Workspace& workspace, CatalogueSource source)
 }
 
 Control& Frmbobbin::core(const char* name) const {
-  return workspace().field(kCoreForm, name);
+  return workspace().field(forms::kCore, name);
 }
 
 Control& Frmbobbin::electrical(const char* name) const {
-  return workspace().field(kElectricalForm, name);
+  return workspace().field(forms::kElectrical, name);
 }
 
 // Each time the form comes to the front it proposes the drawer bobbin for the
@@ -210,7 +208,7 @@ void Frmbobbin::handOver() {
   values.gBobbinCk1Ref.setReference({kName, "TXTCK1"});
   values.gBobbinCk2Ref.setReference({kName, "txtCK2"});
   values.gBobbinChRef.setReference({kName, "TXTCh"});
-  Form& specification = workspace().form(kElectricalForm);
+  Form& specification = workspace().form(forms::kElectrical);
   specification.show();
   hide();
   specification.control("CMDJIEDOU").setEnabled(true);

@@ -12,6 +12,7 @@
 #include "bobbin/catalogue/bobbin_catalogue.h"
 #include "bobbin/record_view.h"
 #include "model/form.h"
+#include "model/form_names.h"
 
 namespace corvane {
 
@@ -29,7 +30,7 @@ struct CatalogueSource {
 
 class Frmbobbin : public Form {
  public:
-  static constexpr const char* kName = "Frmbobbin";
+  static constexpr const char* kName = forms::kBobbin;
   // The supplier list: the shipped catalogue, then a file of the user's own.
   static constexpr const char* kShippedCatalogueItem = "标准骨架";
   static constexpr const char* kOtherCatalogueItem = "其他骨架目录…";

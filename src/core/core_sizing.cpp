@@ -7,6 +7,7 @@
 #include <limits>
 #include <string>
 
+#include "core/core_geometry.h"
 #include "core/frmcore.h"
 #include "core/lamination_catalogue.h"
 #include "core/rated_power_tables.h"
@@ -16,115 +17,64 @@
 
 namespace corvane {
 
-namespace {
-
-struct EfficiencyBand {
-  double powerLimit;  // W
-  double efficiency;
-};
-// output power up to (W), efficiency assumed for sizing the core
-constexpr std::array<EfficiencyBand, 6> kEfficiencyBands{{
-    {10, 0.7},
-    {50, 0.8},
-    {100, 0.85},
-    {500, 0.9},
-    {1000, 0.95},
-    {std::numeric_limits<double>::infinity(), 0.97},
-}};
-
-// Grain-oriented grades reach their specific loss at 1.7 T, the others at 1.5 T.
-constexpr const char* kGrainOrientedGrades[] = {"Z10", "Z11"};
-constexpr double kGrainOrientedLossFlux = 1.7;
-constexpr double kNonOrientedLossFlux = 1.5;
-// Black (unannealed) sheet: the white-sheet loss divided by this.
-constexpr double kBlackFinishFactor = 1.24;
-// 0.96: stacking factor of the laminations; 0.35: copper fill of the window.
-constexpr double kStackingFactor = 0.96;
-constexpr double kWindowFill = 0.35;
-constexpr double kCopperDensity = 8.95;  // g/cm³
-
-double root(double value) {
-  return checkedFinite(std::sqrt(value));
-}
-
-double efficiencyFor(double power) {
-  for (const EfficiencyBand& band : kEfficiencyBands)
-    if (power <= band.powerLimit) return band.efficiency;
-  return kEfficiencyBands.back().efficiency;
-}
-
-double lossReferenceFlux(const std::string& grade) {
-  for (const char* oriented : kGrainOrientedGrades)
-    if (grade == oriented) return kGrainOrientedLossFlux;
-  return kNonOrientedLossFlux;
-}
-
-}  // namespace
-
-// Sc = 0.7 √(Po / η): the empirical section (cm²) for Po watts.
 void Frmcore::ap() {
-  double power = num("txtpo");
-  efficiency_ = efficiencyFor(power);
-  if (num("TxtF") * num("TxtBm") * num("TxtJ") == 0) return;
-  double section = 0.7 * root(power / efficiency_);
-  write("TXTSC", formatPattern(section, "0.000") + "cm^2");
+  if (auto section =
+          core::sectionForPowerText(num("txtpo"), num("TxtF"), num("TxtBm"), num("TxtJ")))
+    write("TXTSC", *section);
 }
 
-// Each dimension is read back as written (one decimal) before the next
-// follows from it, so the written set is consistent.
 void Frmcore::CORESIZE() {
-  double section = num("TXTSC") * 100;  // mm²
-  double window = num("txtsw") * 100;   // mm²
-  double stackOverTongue = num("TXTBA");
-  double heightOverWidth = num("TXTHC");
-  if (stackOverTongue > 0) {
-    write("TXTa", formatPattern(root(section / stackOverTongue), "0.0"));
-    double tongue = num("TXTa");
-    if (tongue != 0) write("TxtB", formatPattern(section / tongue, "0.0"));
-  }
-  if (heightOverWidth > 0) write("txtc", formatPattern(root(window / heightOverWidth), "0.0"));
-  double width = num("txtc");
-  if (width > 0) write("txth", formatPattern(window / width, "0.0"));
-  write("TXTL", generalFormat(2 * num("TXTa") + 2 * num("txtc")));
-  write("TXTw", generalFormat(num("txth") + num("TXTa")));
+  core::ProportionInputs in;
+  in.section = num("TXTSC");
+  in.window = num("txtsw");
+  in.stackOverTongue = num("TXTBA");
+  in.heightOverWidth = num("TXTHC");
+  in.tongue = control("TXTa").text();
+  in.windowWidth = control("txtc").text();
+  in.windowHeight = control("txth").text();
+  const core::ProportionedCore out = core::proportionedCore(in);
+  if (out.tongue) write("TXTa", *out.tongue);
+  if (out.stack) write("TxtB", *out.stack);
+  if (out.windowWidth) write("txtc", *out.windowWidth);
+  if (out.windowHeight) write("txth", *out.windowHeight);
+  write("TXTL", out.length);
+  write("TXTw", out.height);
   CDATA();
 }
 
 void Frmcore::CDATA() {
-  // the mean magnetic path round one window: h + c + L/2 + H
-  double path = num("txth") + num("txtc") + num("TXTL") / 2 + num("TXTw");
-  write("txtle", formatPattern(path, "0.0"));
-  double weight = path * num("TXTSC") * 0.1 * material(1).num();  // mm × cm² × 0.1 = cm³; g
-  write("txtwe", formatPattern(weight, "0.0") + "g");
-  double ratio = num("TxtBm") / lossReferenceFlux(control("Cmbnew").text());
-  double finish = control("OPTB").value() == 1 ? kBlackFinishFactor : 1;
-  double loss = ratio * ratio * num("txtwe") * 0.001 * material(2).num() / finish;
-  write("txtpc", formatPattern(loss, "0.00") + "W");
+  core::CoreLossInputs in;
+  in.length = num("TXTL");
+  in.height = num("TXTw");
+  in.windowWidth = num("txtc");
+  in.windowHeight = num("txth");
+  in.section = num("TXTSC");
+  in.density = material(1).num();
+  in.specificLoss = material(2).num();
+  in.fluxDensity = num("TxtBm");
+  const std::string grade = control("Cmbnew").text();
+  in.grade = grade;
+  in.blackFinish = control("OPTB").value() == 1;
+  const core::CoreLossTexts out = core::coreLosses(in);
+  write("txtle", out.path);
+  write("txtwe", out.weight);
+  write("txtpc", out.loss);
 }
 
-// P = 2.22 f Bm Sc J Sw: half the window carries the primary's ampere-turns.
 void Frmcore::va() {
-  double iron = num("TXTa") * num("TxtB") * kStackingFactor * 1e-6;  // m²
-  double copper = num("txtc") * num("txth") * kWindowFill;           // mm²
-  double power = num("TxtBm") * 2.22 * num("TxtF") * num("TxtJ") * iron * copper;
-  write("TXTVA", formatPattern(power, "0.0") + "W");
+  write("TXTVA", core::highestPowerText(num("TxtBm"), num("TxtF"), num("TxtJ"), num("TXTa"),
+                                        num("TxtB"), num("txtc"), num("txth")));
 }
 
-// Outer surface of the core less the two window openings (cm²).
 void Frmcore::Fc() {
   write("TxtFc", "");
-  double length = num("TXTL"), height = num("TXTw"), stack = num("TxtB");
-  double surface =
-      2 * length * height + 2 * stack * length + 2 * height * stack - 4 * num("txtc") * num("txth");
-  write("TxtFc", formatPattern(surface * 0.865 * 0.01, "0.00"));
+  write("TxtFc",
+        core::coreSurfaceText(num("TXTL"), num("TXTw"), num("TxtB"), num("txtc"), num("txth")));
 }
 
-// Surface of the coil filling the windows round the tongue (cm²).
 void Frmcore::Fm() {
   write("TxtFM", "");
-  double tongue = 0.1 * num("TXTa"), width = 0.1 * num("txtc"), height = 0.1 * num("txth");
-  double surface = 6.28 * width * width + (6.28 * width + 2 * tongue) * height + 4 * tongue * width;
-  write("TxtFM", formatPattern(surface, "0.00"));
+  write("TxtFM", core::coilSurfaceText(num("TXTa"), num("txtc"), num("txth")));
 }
 
 void Frmcore::biaozhuncore() {
@@ -179,14 +129,9 @@ void Frmcore::customCoreChoice() {
   primaryTurns();
   CORESIZE();
   write("Text4", turnsPerVoltText());
-  double density = num("TxtJ");
   // without a current density there is no copper area to size the window for
-  if (density > 0) {
-    // the primary's copper IIN/J (mm²) per turn, doubled for the secondaries,
-    // at a fill of 0.2, in cm²
-    double turns = num("TxtTurnPri");
-    double needed = electrical("TXTIIN") / density * turns * 2 / 0.2 * 0.01;
-    write("Text5", formatPattern(needed, "0.00"));
+  if (auto needed = core::windowNeededText(electrical("TXTIIN"), num("TxtJ"), num("TxtTurnPri"))) {
+    write("Text5", *needed);
     write("txtsw", control("Text5").text());
   }
   va();
@@ -203,17 +148,15 @@ std::string Frmcore::turnsPerVoltText() const {
   return perVolt.isEmpty() ? std::string() : formatPattern(perVolt.number(), "0.000");
 }
 
-// The primary may take 0.13 of the window: J = IIN / (Sw × 0.13 / N1).
 void Frmcore::windowCurrentDensity() {
-  double window = num("txtsw"), turns = num("TxtTurnPri");
-  if (!(window > 0 && turns > 0)) return;
-  write("TxtJs", formatPattern(electrical("TXTIIN") / (window * 100 * 0.13 / turns), "0.00"));
+  if (auto density =
+          core::windowCurrentDensityText(electrical("TXTIIN"), num("txtsw"), num("TxtTurnPri")))
+    write("TxtJs", *density);
 }
 
 void Frmcore::stackConfirmation() {
   rebuildCoreName();
-  // 0.95: stacking factor of the confirmed stack
-  write("TXTSC", generalFormat(num("TXTa") * num("TxtB") * 0.01 * 0.95));
+  write("TXTSC", core::confirmedSectionText(num("TXTa"), num("TxtB")));
   {
     // the window follows from c and h here; re-deriving c, h, a and b from it
     // would replace the stack just confirmed
@@ -222,16 +165,17 @@ void Frmcore::stackConfirmation() {
       bool& flag;
       ~Reset() { flag = false; }
     } reset{keepDimensions_};
-    write("txtsw", formatPattern(num("txtc") * num("txth") * 0.01, "0.000"));
+    write("txtsw", core::windowAreaText(num("txtc"), num("txth")));
   }
   va();
   CDATA();
 }
 
 void Frmcore::windingEstimates() {
-  write("TxtLv", generalFormat(5 * num("TXTa") + num("TxtB") + num("txtc")));
-  double copperVolume = num("txtc") * num("txth") * kWindowFill * num("TxtLv");  // mm³
-  write("TxtCu", formatPattern(copperVolume * kCopperDensity * 1e-6, "0.000"));  // kg
+  const core::WindingEstimate estimate =
+      core::windingEstimate(num("TXTa"), num("TxtB"), num("txtc"), num("txth"));
+  write("TxtLv", estimate.meanTurnLength);
+  write("TxtCu", estimate.copperWeight);
   Fc();
   Fm();
 }

@@ -16,8 +16,6 @@ namespace corvane {
 
 namespace {
 constexpr const char* kCaption = "Peak Corvane专家系统 - 铁芯设计与选型";
-constexpr const char* kElectricalForm = "Frmeledata";
-constexpr const char* kBobbinForm = "Frmbobbin";
 
 struct GradeButton {
   const char* button;
@@ -72,8 +70,8 @@ double Frmcore::num(const char* name) const {
 }
 
 std::string Frmcore::electricalText(const char* name) const {
-  if (!workspace().knowsForm(kElectricalForm)) return {};
-  return workspace().field(kElectricalForm, name).text();
+  if (!workspace().knowsForm(forms::kElectrical)) return {};
+  return workspace().field(forms::kElectrical, name).text();
 }
 
 double Frmcore::electrical(const char* name) const {
@@ -227,8 +225,8 @@ void Frmcore::enableGradeButtons() {
 }
 
 void Frmcore::openBobbinForm() {
-  if (!workspace().knowsForm(kBobbinForm)) return;
-  workspace().form(kBobbinForm).show();
+  if (!workspace().knowsForm(forms::kBobbin)) return;
+  workspace().form(forms::kBobbin).show();
   hide();
 }
 

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "model/form.h"
+#include "model/form_names.h"
 
 namespace corvane {
 
@@ -23,17 +24,14 @@ struct RatedPowerTable;
 
 class Frmcore : public Form {
  public:
-  static constexpr const char* kName = "Frmcore";
+  static constexpr const char* kName = forms::kCore;
 
   explicit Frmcore(Workspace& workspace);
   void load() override;
   void activated() override;
 
-  // Efficiency η the last `ap` took for the required power (0 before any).
-  double efficiency() const { return efficiency_; }
-
   // --- core sizing
-  // Efficiency and cross-section TXTSC from the required power.
+  // Cross-section TXTSC from the required power.
   void ap();
   // Tongue, stack, window, L and H from Sc, Sw and the two proportions.
   void CORESIZE();
@@ -105,7 +103,6 @@ class Frmcore : public Form {
   void applyTool();
   void openBobbinForm();
 
-  double efficiency_ = 0;
   // Set while the stack confirmation writes the window it computed from c
   // and h, so that write does not re-derive the dimensions just confirmed.
   bool keepDimensions_ = false;

@@ -20,8 +20,6 @@ namespace {
 constexpr const char* kCaption = "Peak Corvane专家系统 - 基本参数设置与设计";
 constexpr const char* kContinueQuestion = "您要继续添加输出参数吗？";
 constexpr const char* kRemovePrompt = "您将移除绕组";
-constexpr const char* kCoreForm = "Frmcore";
-constexpr const char* kStructureForm = "Frmjiegou";
 
 template <class Table>
 std::vector<std::string> namesOf(const Table& table) {
@@ -296,22 +294,22 @@ void Frmeledata::deleteLastGroup() {
 void Frmeledata::openCoreForm() {
   // the core is sized for the output power raised by the allowed regulation
   double raised = control("txtpo").num() * (1 + 0.01 * control("TXTLUD").num());
-  workspace().field(kCoreForm, "txtpo").setText(generalFormat(raised));
-  workspace().form(kCoreForm).show();
+  workspace().field(forms::kCore, "txtpo").setText(generalFormat(raised));
+  workspace().form(forms::kCore).show();
   hide();
 }
 
 void Frmeledata::openStructureForm() {
-  if (!workspace().knowsForm(kStructureForm)) return;
+  if (!workspace().knowsForm(forms::kStructure)) return;
   // one winding row per primary plus one per output group; Txtzb is the highest row index
   int primaries = control("Chkp").value() == 1 ? 2 : 1;
   const double rows = control("txtzb").num() + primaries;
   // a table built for another number of windings is built afresh from the
   // specification as it now stands, so its rows and its row count agree
-  if (Form* open = workspace().existing(kStructureForm);
+  if (Form* open = workspace().existing(forms::kStructure);
       open && open->control("Txtzb").num() != rows)
-    workspace().close(kStructureForm);
-  Form& structure = workspace().form(kStructureForm);
+    workspace().close(forms::kStructure);
+  Form& structure = workspace().form(forms::kStructure);
   structure.control("Txtzb").setText(generalFormat(rows));
   structure.show();
   hide();

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "model/form.h"
+#include "model/form_names.h"
 
 namespace corvane {
 
@@ -15,7 +16,7 @@ class Picture;
 
 class Frmeledata : public Form {
  public:
-  static constexpr const char* kName = "Frmeledata";
+  static constexpr const char* kName = forms::kElectrical;
   // Output groups are rows 0..8: nine at most.
   static constexpr int kHighestGroup = 8;
   // Twips between two group rows: 5 mm of the form's millimetre scale.

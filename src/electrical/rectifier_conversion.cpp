@@ -5,6 +5,7 @@
 #include "electrical/electrical_tables.h"
 #include "electrical/frmeledata.h"
 #include "electrical/schematic.h"
+#include "model/form_names.h"
 #include "model/picture.h"
 #include "model/shared_values.h"
 #include "model/value.h"
@@ -54,7 +55,7 @@ void Frmeledata::rectifierConversion() {
   cell("txtspo", r).setText(formatFixed(power, 1));
 
   // reading the frequency brings the core form into being
-  double frequency = ws.field("Frmcore", "TxtF").num();
+  double frequency = ws.field(forms::kCore, "TxtF").num();
   if (outputVoltage > 0 && outputCurrent > 0 && frequency > 0) {
     double loadResistance = outputVoltage / outputCurrent;
     double denominator = loadResistance * frequency * kTwoPi;

@@ -18,11 +18,6 @@ using namespace jiegou;
 
 namespace {
 constexpr const char* kCaption = "Peak Corvane专家系统 - 基本结构设计与性能仿真";
-constexpr const char* kElectricalForm = "Frmeledata";
-constexpr const char* kCoreForm = "Frmcore";
-constexpr const char* kBobbinForm = "Frmbobbin";
-constexpr const char* kCostForm = "FrmBomList";
-constexpr const char* kWireToolsForm = "FrmWireTools";
 
 constexpr Rgb kGreen{0, 255, 0};
 constexpr Rgb kYellow{255, 255, 0};
@@ -41,13 +36,13 @@ Frmjiegou::Frmjiegou(Workspace& workspace) : Form(workspace, kName, kCaption) {
 }
 
 Control& Frmjiegou::electrical(const char* name, int row) const {
-  return workspace().field(kElectricalForm, name, row);
+  return workspace().field(forms::kElectrical, name, row);
 }
 Control& Frmjiegou::core(const char* name) const {
-  return workspace().field(kCoreForm, name);
+  return workspace().field(forms::kCore, name);
 }
 Control& Frmjiegou::bobbin(const char* name) const {
-  return workspace().field(kBobbinForm, name);
+  return workspace().field(forms::kBobbin, name);
 }
 
 int Frmjiegou::highestRow() const {
@@ -176,10 +171,10 @@ void Frmjiegou::addReactions() {
   on(EventKind::Click, Command5, [this](Control&, const EventArgs&) { LoadRun(); });
   on(EventKind::Click, Command6, [this](Control&, const EventArgs&) { NoLoadRun(); });
   on(EventKind::Click, Command4,
-     [this](Control&, const EventArgs&) { showFormIfKnown(kCostForm); });
+     [this](Control&, const EventArgs&) { showFormIfKnown(forms::kCost); });
   on(EventKind::Click, Command2, [this](Control&, const EventArgs&) { previousStep(); });
   on(EventKind::Click, wiretool,
-     [this](Control&, const EventArgs&) { showFormIfKnown(kWireToolsForm); });
+     [this](Control&, const EventArgs&) { showFormIfKnown(forms::kWireTools); });
 }
 
 void Frmjiegou::addSummaryHooks() {
@@ -226,7 +221,7 @@ void Frmjiegou::showLoadFluxDensity() {
 }
 
 void Frmjiegou::fluxColourCheck() {
-  const double rated = workspace().field(kCoreForm, "txtcoremt", 3).num();
+  const double rated = workspace().field(forms::kCore, "txtcoremt", 3).num();
   const double bm = control(TxtBm).num();
   Rgb colour = rated > bm ? kGreen : kYellow;
   if (bm >= kFluxAlarm) colour = colors::kRed;
@@ -257,7 +252,7 @@ void Frmjiegou::showFormIfKnown(const char* name) {
 
 // Back to the specification: this form and its table are discarded.
 void Frmjiegou::previousStep() {
-  workspace().form(kElectricalForm).show();
+  workspace().form(forms::kElectrical).show();
   workspace().close(kName);
 }
 

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "model/form.h"
+#include "model/form_names.h"
 #include "winding/slot_arrangement.h"
 
 namespace corvane {
@@ -22,7 +23,7 @@ struct RowInputs;
 
 class Frmjiegou : public Form {
  public:
-  static constexpr const char* kName = "Frmjiegou";
+  static constexpr const char* kName = forms::kStructure;
 
   // The Enter operations of the editable columns; each recalculates the whole table.
   enum class Edit { Strands, Turns, NoLoadVoltage, WireDiameter };

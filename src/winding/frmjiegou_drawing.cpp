@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "bobbin/winding_section_drawing.h"
+#include "model/form_names.h"
 #include "model/picture.h"
 #include "model/shared_values.h"
 #include "model/workspace.h"
@@ -16,7 +17,6 @@ namespace corvane {
 using namespace jiegou;
 
 namespace {
-constexpr const char* kBobbinForm = "Frmbobbin";
 // the drawing counts layers and turns in whole numbers; a count past this is
 // beyond any bobbin and is drawn as this many
 constexpr double kMostDrawn = 1e6;
@@ -29,8 +29,8 @@ int wholeCount(double value) {
 void Frmjiegou::DrawWindingSection() {
   Workspace& ws = workspace();
   SharedValues& values = shared();
-  values.gBobbinCk2Ref.setReference({kBobbinForm, "txtCK2"});
-  values.gBobbinCk1Ref.setReference({kBobbinForm, "TXTCK1"});
+  values.gBobbinCk2Ref.setReference({forms::kBobbin, "txtCK2"});
+  values.gBobbinCk1Ref.setReference({forms::kBobbin, "TXTCK1"});
   SectionDrawingInputs in;
   in.slot1 = values.gBobbinCk1Ref.num(ws);
   in.slot2 = values.gBobbinCk2Ref.num(ws);

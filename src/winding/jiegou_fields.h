@@ -4,8 +4,6 @@
 
 namespace corvane::jiegou {
 
-inline constexpr const char* kForm = "Frmjiegou";
-
 // --- the winding table: control arrays, one element per row 0..Txtzb
 inline constexpr const char* TXTWN = "TXTWN";              // winding label
 inline constexpr const char* CmBleadtype = "CmBleadtype";  // lead-wire type

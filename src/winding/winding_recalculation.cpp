@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "electrical/electrical_tables.h"
+#include "model/form_names.h"
 #include "model/shared_values.h"
 #include "model/value.h"
 #include "model/workspace.h"
@@ -20,8 +21,6 @@ using winding::RowInputs;
 using winding::RowRole;
 
 namespace {
-
-constexpr const char* kElectricalForm = "Frmeledata";
 
 // Writes a row's results into its cells, running their change hooks.
 class CellWriter : public winding::RowWriter {
@@ -66,9 +65,10 @@ Frmjiegou::Context Frmjiegou::readContext() const {
 
 void Frmjiegou::pointGroupReferences(int group, const char* voltageField, int voltageRow) {
   SharedValues& values = shared();
-  values.gGroupCurrentRef.setReference({kElectricalForm, "txtsiac", group});
+  values.gGroupCurrentRef.setReference({forms::kElectrical, "txtsiac", group});
   const bool own = std::string_view(voltageField) == TxtUnV;
-  values.gGroupVoltageRef.setReference({own ? kName : kElectricalForm, voltageField, voltageRow});
+  values.gGroupVoltageRef.setReference(
+      {own ? kName : forms::kElectrical, voltageField, voltageRow});
 }
 
 RowInputs Frmjiegou::rowInputs(const PlannedRow& planned, const Context& context,
@@ -128,7 +128,7 @@ void Frmjiegou::layOutRows(const Context& context, Prepare prepare) {
 void Frmjiegou::recalculate(Edit edit) {
   const Context context = readContext();
   Workspace& ws = workspace();
-  if (edit == Edit::Turns) shared().gFluxRef.setReference({"Frmcore", "TxtBm"});
+  if (edit == Edit::Turns) shared().gFluxRef.setReference({forms::kCore, "TxtBm"});
   const winding::TurnsFromVoltage core{0, context.frequency, context.fluxDensity, context.section};
   auto turnsFrom = [&](double voltage) {
     winding::TurnsFromVoltage source = core;
@@ -191,7 +191,7 @@ void Frmjiegou::recalculate(Edit edit) {
 void Frmjiegou::FANGZHEN() {
   const Context context = readContext();
   Workspace& ws = workspace();
-  shared().gFluxRef.setReference({"Frmcore", "TxtBm"});
+  shared().gFluxRef.setReference({forms::kCore, "TxtBm"});
   layOutRows(context, [&](const PlannedRow& row, RowInputs& in) {
     const bool secondary = row.role == RowRole::Secondary;
     double voltage =

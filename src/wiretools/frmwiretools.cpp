@@ -14,7 +14,6 @@ namespace corvane {
 
 namespace {
 constexpr const char* kCaption = "导线换算程序";
-constexpr const char* kAboutForm = "frmAbout";
 
 // Lengths are typed in m; the conductor equations take them in mm.
 constexpr double kMmPerM = 1000;
@@ -237,7 +236,7 @@ void FrmWireTools::sayGoodbye() {
 }
 
 void FrmWireTools::showAbout() {
-  if (workspace().knowsForm(kAboutForm)) workspace().form(kAboutForm).show();
+  if (workspace().knowsForm(forms::kAbout)) workspace().form(forms::kAbout).show();
 }
 
 }  // namespace corvane

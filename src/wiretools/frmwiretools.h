@@ -7,13 +7,14 @@
 #pragma once
 
 #include "model/form.h"
+#include "model/form_names.h"
 #include "wiretools/wire_materials.h"
 
 namespace corvane {
 
 class FrmWireTools : public Form {
  public:
-  static constexpr const char* kName = "FrmWireTools";
+  static constexpr const char* kName = forms::kWireTools;
   static constexpr const char* kGoodbye = "祝您工作更轻松！谢谢您的使用！再见！";
   static constexpr const char* kClockPrefix = "现在是：";
 

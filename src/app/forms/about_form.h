@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/form.h"
+#include "model/form_names.h"
 
 namespace corvane {
 
@@ -10,7 +11,7 @@ class Host;
 
 class AboutForm : public Form {
  public:
-  static constexpr const char* kName = "frmAbout";
+  static constexpr const char* kName = forms::kAbout;
   explicit AboutForm(Workspace& workspace);
 };
 

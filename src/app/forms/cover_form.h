@@ -6,12 +6,13 @@
 #include <functional>
 
 #include "model/form.h"
+#include "model/form_names.h"
 
 namespace corvane {
 
 class CoverForm : public Form {
  public:
-  static constexpr const char* kName = "frmCover";
+  static constexpr const char* kName = forms::kCover;
   // Picks a colour number 0..15 of the standard palette; the default draws
   // from a freshly seeded generator on every call.
   using ColourPicker = std::function<int()>;

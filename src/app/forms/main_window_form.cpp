@@ -54,9 +54,9 @@ void MainWindowForm::addMenu() {
     addControl(row.name, ControlKind::MenuItem, init);
   }
   on(EventKind::Click, "NEW",
-     [this](Control&, const EventArgs&) { showFormIfKnown("Frmeledata"); });
+     [this](Control&, const EventArgs&) { showFormIfKnown(forms::kElectrical); });
   on(EventKind::Click, "Tools",
-     [this](Control&, const EventArgs&) { showFormIfKnown("FrmWireTools"); });
+     [this](Control&, const EventArgs&) { showFormIfKnown(forms::kWireTools); });
   on(EventKind::Click, "HELP",
      [this](Control&, const EventArgs&) { workspace().form(AboutForm::kName).show(); });
   on(EventKind::Click, "sys",

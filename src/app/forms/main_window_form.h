@@ -4,12 +4,13 @@
 #pragma once
 
 #include "model/form.h"
+#include "model/form_names.h"
 
 namespace corvane {
 
 class MainWindowForm : public Form {
  public:
-  static constexpr const char* kName = "MDIForm1";
+  static constexpr const char* kName = forms::kMainWindow;
   explicit MainWindowForm(Workspace& workspace);
 
   void load() override;

@@ -1,0 +1,88 @@
+// The core's arithmetic as plain values: the worked examples of the sizing,
+// the proportions, the losses and the surfaces.
+#include <gtest/gtest.h>
+
+#include "core/core_geometry.h"
+
+namespace corvane::core {
+namespace {
+
+TEST(CoreGeometry, EfficiencyFollowsThePowerBands) {
+  EXPECT_EQ(sizingEfficiency(10), 0.7);
+  EXPECT_EQ(sizingEfficiency(10.5), 0.8);
+  EXPECT_EQ(sizingEfficiency(100), 0.85);
+  EXPECT_EQ(sizingEfficiency(100.1), 0.9);
+  EXPECT_EQ(sizingEfficiency(5000), 0.97);
+  EXPECT_EQ(sizingEfficiency(-3), 0.7);
+  // a band's limit belongs to it, and a higher power never sizes with a lower efficiency
+  double previous = 0;
+  for (double p = 0; p <= 2000; p += 0.5) {
+    EXPECT_GE(sizingEfficiency(p), previous) << p;
+    previous = sizingEfficiency(p);
+  }
+}
+
+TEST(CoreGeometry, SectionForPowerNeedsFrequencyFluxAndDensity) {
+  EXPECT_EQ(sectionForPowerText(100, 50, 1.52, 5), "7.593cm^2");
+  EXPECT_EQ(sectionForPowerText(10, 50, 1.52, 5), "2.646cm^2");
+  EXPECT_EQ(sectionForPowerText(100, 0, 1.52, 5), std::nullopt);
+}
+
+TEST(CoreGeometry, ProportionsGiveTheDimensionsReadBackAsWritten) {
+  ProportionInputs in;
+  in.section = 7.593;
+  in.window = 10;
+  in.stackOverTongue = 1;
+  in.heightOverWidth = 3;
+  ProportionedCore out = proportionedCore(in);
+  EXPECT_EQ(out.tongue, "27.6");
+  EXPECT_EQ(out.stack, "27.5");
+  EXPECT_EQ(out.windowWidth, "18.3");
+  EXPECT_EQ(out.windowHeight, "54.6");
+  EXPECT_EQ(out.length, "91.8");
+  EXPECT_EQ(out.height, "82.2");
+  // without a stack proportion the tongue and stack stay as they are
+  in.stackOverTongue = 0;
+  in.tongue = "16";
+  out = proportionedCore(in);
+  EXPECT_EQ(out.tongue, std::nullopt);
+  EXPECT_EQ(out.stack, std::nullopt);
+  EXPECT_EQ(out.length, "68.6");  // 2 × 16 + 2 × 18.3
+}
+
+TEST(CoreGeometry, IronLossByGradeAndFinish) {
+  CoreLossInputs in;
+  in.length = 48;
+  in.height = 40;
+  in.tongue = 16;
+  in.windowWidth = 8;
+  in.windowHeight = 24;
+  in.section = 4.56;
+  in.density = 7.65;
+  in.specificLoss = 3.6;
+  in.fluxDensity = 1.5;
+  in.grade = "H12";
+  const CoreLossTexts white = coreLosses(in);
+  EXPECT_EQ(white.path, "96.0");  // 24 + 8 + 24 + 40
+  EXPECT_EQ(white.weight, "334.9g");
+  EXPECT_EQ(white.loss, "1.21W");
+  in.blackFinish = true;
+  EXPECT_EQ(coreLosses(in).loss, "0.97W");  // 1.2056 / 1.24
+  in.blackFinish = false;
+  in.grade = "Z10";
+  EXPECT_EQ(coreLosses(in).loss, "0.94W");  // (1.5 / 1.7)² of the same
+}
+
+TEST(CoreGeometry, SurfacesAndEstimates) {
+  EXPECT_EQ(coilSurfaceText(16, 8, 24), "28.88");  // EI48
+  EXPECT_EQ(confirmedSectionText(16, 16), "2.432");
+  EXPECT_EQ(windowAreaText(8, 24), "1.920");
+  EXPECT_EQ(windowNeededText(0.45, 0, 600), std::nullopt);
+  EXPECT_EQ(windowCurrentDensityText(0.45, 0, 600), std::nullopt);
+  const WindingEstimate estimate = windingEstimate(16, 30, 8, 24);
+  EXPECT_EQ(estimate.meanTurnLength, "118");
+  EXPECT_EQ(estimate.copperWeight, "0.071");  // 8 × 24 × 0.35 × 118 × 8.95e-6
+}
+
+}  // namespace
+}  // namespace corvane::core
