@@ -2,6 +2,7 @@
 
 #include "bobbin/bobbin_types.h"
 #include "bobbin/tape_and_paper.h"
+#include "bobbin/window_figures.h"
 #include "model/form_image_print.h"
 #include "model/picture.h"
 #include "model/shared_values.h"
@@ -136,22 +137,19 @@ void Frmbobbin::chooseType(const bobbin::BobbinType& type) {
   Control& slot1 = control("TXTCK1");
   Control& slot2 = control("txtCK2");
   if (control(type.option).value() == 1) {
-    double windowHeight = core("txth").num();
-    double slotWidth = (windowHeight - type.flangeAllowance) / type.slots;
+    const bobbin::SlotProposal slots = proposed();
     slot1.setText("");
     slot2.setText("");
     slot1.setVisible(true);
-    slot1.setText(generalFormat(slotWidth));
+    slot1.setText(slots.slotWidth);
     if (type.slots == 2) slot2.setVisible(true);
-    slot2.setText(type.slots == 2 ? generalFormat(slotWidth) : "");
-    // 2 mm of the window width go to the tube wall and the clearance to the outer leg
-    control("TXTCh").setText(generalFormat(core("txtc").num() - 2));
+    slot2.setText(type.slots == 2 ? slots.slotWidth : "");
+    control("TXTCh").setText(slots.depth);
     if (type.slots == 1) slot2.setVisible(false);
     drawSketch(type.slots);
   }
-  // the tube around the tongue: 1.5 mm of wall and clearance on each side
-  control("TXTld1").setText(generalFormat(core("TXTa").num() + 3));
-  control("TXTld2").setText(generalFormat(core("TxtB").num() + 3));
+  control("TXTld1").setText(proposed().base1);
+  control("TXTld2").setText(proposed().base2);
   // the papers of the largest cores are cut to the base side just written,
   // not the one the slot write saw
   tapeData();
@@ -163,14 +161,22 @@ void Frmbobbin::chooseType(const bobbin::BobbinType& type) {
   lookUp(control("Text8").text());
 }
 
+// The slots of the chosen type for the core's window as it now stands.
+bobbin::SlotProposal Frmbobbin::proposed() const {
+  const bobbin::BobbinType* type = selectedType();
+  return bobbin::proposedSlots(type ? *type : bobbin::kBobbinTypes[0], core("txth").num(),
+                               core("txtc").num(), core("TXTa").num(), core("TxtB").num());
+}
+
 void Frmbobbin::windowData() {
   Control& window = control("TXTBSW");
   // cleared first, so the bobbin power follows even when the area stays the same
   window.setText("");
-  double slots = control("TXTCK1").num() + control("txtCK2").num();
-  window.setText(formatFixed(slots * control("TXTCh").num(), 1));
-  double base = control("TXTld1").num() + control("TXTld2").num();
-  control("TXTLD").setText(formatFixed(base * 2, 1));
+  const bobbin::WindowArea area =
+      bobbin::windowArea(control("TXTCK1").num(), control("txtCK2").num(), control("TXTCh").num(),
+                         control("TXTld1").num(), control("TXTld2").num());
+  window.setText(area.area);
+  control("TXTLD").setText(area.basePerimeter);
 }
 
 void Frmbobbin::tapeData() {
@@ -185,12 +191,9 @@ void Frmbobbin::tapeData() {
   control("TxtKB1").setText(supplies->paper2);
 }
 
-// P = Bm * 2.22 * F * J * Sc * BSW * 0.5 * 1e-4: half the window per winding
-// side, Sc in cm² and the window in mm².
 void Frmbobbin::showBobbinPower(double bm, double j) {
-  double power = bm * 2.22 * core("TxtF").num() * j * core("TXTSC").num() *
-                 control("TXTBSW").num() * 0.5 * 0.0001;
-  control("lblbpw").setCaption(formatFixed(power, 1) + "W");
+  control("lblbpw").setCaption(bobbin::bobbinPowerText(
+      bm, core("TxtF").num(), j, core("TXTSC").num(), control("TXTBSW").num()));
 }
 
 // The lamination size and stack typed here size the core form's core too.

@@ -18,7 +18,8 @@ namespace corvane {
 
 namespace bobbin {
 struct BobbinType;
-}
+struct SlotProposal;
+}  // namespace bobbin
 
 // Where the form's catalogues come from: the opener reads a catalogue file
 // (nullptr and the reason in `error` when it cannot), the default path names
@@ -68,6 +69,7 @@ class Frmbobbin : public Form {
   // --- slots and window
   void chooseType(const bobbin::BobbinType& type);
   const bobbin::BobbinType* selectedType() const;
+  bobbin::SlotProposal proposed() const;
   void windowData();  // BDATA
   void tapeData();    // TAPEDATA
   // Power the window carries at flux density `bm` (T) and current density `j` (A/mm²).

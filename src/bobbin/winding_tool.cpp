@@ -6,18 +6,11 @@
 #include <cmath>
 
 #include "bobbin/frmbobbin.h"
+#include "bobbin/window_figures.h"
+#include "model/form_fields.h"
 #include "model/value.h"
 
 namespace corvane {
-
-namespace {
-// the value of pi the winding figures are worked with
-constexpr double kPi = 3.14;
-
-double wireArea(double diameter) {
-  return kPi * (diameter / 2) * (diameter / 2);
-}
-}  // namespace
 
 void Frmbobbin::addToolReactions() {
   auto recalculateThen = [this](const char* next) {
@@ -61,48 +54,38 @@ void Frmbobbin::addToolReactions() {
      [this](Control&, const EventArgs&) { control("Fm").setVisible(true); });
 }
 
-// Turns N = Fix(BSW/2 * Mcl% / wire area), J = I / wire area,
-// B = U * 1e4 / (4.44 * F * N * Sc) with Sc in cm².
 void Frmbobbin::toolRecalculation() {
-  double halfWindow = control("TXTBSW").num() / 2 * control("TxtMcl").num() * 0.01;
-  double area = wireArea(control("TxtWire").num());
-  Control& turns = control("TxtTurn");
-  turns.setText(generalFormat(std::trunc(checkedDivide(halfWindow, area))));
-  control("TxtJ").setText(formatFixed(checkedDivide(control("TxtI").num(), area), 2));
-  double n = turns.num();
-  double volts = control("TxtU").num() * 1e4;
-  double perTurn = 4.44 * control("TxtF").num() * n * core("TXTSC").num();
-  control("TxtB0").setText(formatFixed(checkedDivide(volts, perTurn), 2));
+  bobbin::ToolInputs in;
+  in.windowArea = control("TXTBSW").num();
+  in.fillPercent = control("TxtMcl").num();
+  in.wireDiameter = control("TxtWire").num();
+  in.current = control("TxtI").num();
+  in.volts = control("TxtU").num();
+  in.frequency = control("TxtF").num();
+  in.section = core("TXTSC").num();
+  FormFields fields(*this);
+  bobbin::toolFigures(in, fields);
 }
 
-// The wire that fills the same share of half the window with the turns typed.
 void Frmbobbin::turnsEntered() {
-  double n = control("TxtTurn").num();
-  double halfWindow = control("TXTBSW").num() / 2 * control("TxtMcl").num() * 0.01;
-  if (n > 0) control("TxtWire").setText(formatFixed(2 * std::sqrt(halfWindow / n / kPi), 2));
-  double volts = control("TxtU").num() * 1e4;
-  double perTurn = 4.44 * control("TxtF").num() * n * core("TXTSC").num();
-  control("TxtB0").setText(formatFixed(checkedDivide(volts, perTurn), 2));
+  const double n = control("TxtTurn").num();
+  if (auto wire = bobbin::wireForTurnsText(control("TXTBSW").num(), control("TxtMcl").num(), n))
+    control("TxtWire").setText(*wire);
+  control("TxtB0").setText(bobbin::toolFluxDensityText(control("TxtU").num(), control("TxtF").num(),
+                                                       n, core("TXTSC").num()));
 }
 
-// J = IIN / (Mcl% * BSW/2 / N1): the primary current over the copper one
-// primary turn may take when the primary fills half the window.
 void Frmbobbin::bestCurrentDensity(bool guarded) {
-  double primaryTurns = core("TxtTurnPri").num();
-  double copper = control("TxtMcl").num() * 0.01 * (control("TXTBSW").num() * 0.5);
-  if (guarded && !(primaryTurns > 0 && copper > 0)) return;
-  double perTurn = checkedDivide(copper, primaryTurns);
-  double current = electrical("TXTIIN").num();
-  control("TxtBestJ").setText(formatFixed(checkedDivide(current, perTurn), 1));
+  if (auto density = bobbin::bestCurrentDensityText(
+          electrical("TXTIIN").num(), control("TxtMcl").num(), control("TXTBSW").num(),
+          core("TxtTurnPri").num(), guarded))
+    control("TxtBestJ").setText(*density);
 }
 
-// With a known winding of TstTu turns fed Uin volts, a winding that shows
-// TstU volts has TstTu * TstU / Uin turns.
 void Frmbobbin::turnsTester() {
-  double input = control("TxtUin").num();
-  if (!(input > 0)) return;
-  double turns = control("TxtTstTu").num() * control("TxtTstU").num() / input;
-  control("TxtTun").setText(generalFormat(roundHalfEven(checkedFinite(turns))));
+  if (auto turns = bobbin::testedTurnsText(control("TxtUin").num(), control("TxtTstU").num(),
+                                           control("TxtTstTu").num()))
+    control("TxtTun").setText(*turns);
 }
 
 void Frmbobbin::applyTool() {

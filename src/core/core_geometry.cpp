@@ -68,41 +68,38 @@ std::optional<std::string> sectionForPowerText(double outputPower, double freque
 
 // Each dimension is read back as written (one decimal) before the next
 // follows from it, so the written set is consistent.
-ProportionedCore proportionedCore(const ProportionInputs& in) {
-  ProportionedCore out;
+void proportionedCore(const ProportionInputs& in, FieldSink& out) {
   const double section = in.section * 100;  // mm²
   const double window = in.window * 100;    // mm²
   std::string tongue = in.tongue, width = in.windowWidth, height = in.windowHeight;
   if (in.stackOverTongue > 0) {
     tongue = formatFixed(root(section / in.stackOverTongue), 1);
-    out.tongue = tongue;
-    if (Val(tongue) != 0) out.stack = formatFixed(section / Val(tongue), 1);
+    out.write("TXTa", tongue);
+    if (Val(tongue) != 0) out.write("TxtB", formatFixed(section / Val(tongue), 1));
   }
   if (in.heightOverWidth > 0) {
     width = formatFixed(root(window / in.heightOverWidth), 1);
-    out.windowWidth = width;
+    out.write("txtc", width);
   }
   if (Val(width) > 0) {
     height = formatFixed(window / Val(width), 1);
-    out.windowHeight = height;
+    out.write("txth", height);
   }
-  out.length = generalFormat(2 * Val(tongue) + 2 * Val(width));
-  out.height = generalFormat(Val(height) + Val(tongue));
-  return out;
+  out.write("TXTL", generalFormat(2 * Val(tongue) + 2 * Val(width)));
+  out.write("TXTw", generalFormat(Val(height) + Val(tongue)));
 }
 
-CoreLossTexts coreLosses(const CoreLossInputs& in) {
-  CoreLossTexts out;
+void coreLosses(const CoreLossInputs& in, FieldSink& out) {
   // the mean magnetic path round one window: h + c + L/2 + H
   const double path = in.windowHeight + in.windowWidth + in.length / 2 + in.height;
-  out.path = formatFixed(path, 1);
+  out.write("txtle", formatFixed(path, 1));
   // mm × cm² × 0.1 = cm³
-  out.weight = formatFixed(path * in.section * 0.1 * in.density, 1) + "g";
+  const std::string weight = formatFixed(path * in.section * 0.1 * in.density, 1) + "g";
+  out.write("txtwe", weight);
   const double ratio = in.fluxDensity / lossReferenceFlux(in.grade);
   const double finish = in.blackFinish ? kBlackFinishFactor : 1;
-  const double loss = ratio * ratio * Val(out.weight) * 0.001 * in.specificLoss / finish;
-  out.loss = formatFixed(loss, 2) + "W";
-  return out;
+  const double loss = ratio * ratio * Val(weight) * 0.001 * in.specificLoss / finish;
+  out.write("txtpc", formatFixed(loss, 2) + "W");
 }
 
 std::string highestPowerText(double fluxDensity, double frequency, double currentDensity,

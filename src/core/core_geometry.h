@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/field_sink.h"
+
 namespace corvane::core {
 
 // Efficiency assumed for sizing the core for an output power.
@@ -22,8 +24,9 @@ std::optional<std::string> sectionForPowerText(double outputPower, double freque
                                                double fluxDensity, double currentDensity);
 
 // The dimensions from the section, the window and the proportions stack over
-// tongue and window height over width: the texts to write, in that order; a
-// dimension a proportion cannot give stays none and keeps its cell.
+// tongue and window height over width, written in the order TXTa, TxtB,
+// txtc, txth, TXTL, TXTw; a dimension a proportion cannot give is not
+// written and keeps its cell.
 struct ProportionInputs {
   double section = 0;          // Sc, cm²
   double window = 0;           // Sw, cm²
@@ -32,28 +35,20 @@ struct ProportionInputs {
   // the cells as they stand, for the dimensions not rewritten
   std::string tongue, windowWidth, windowHeight;
 };
-struct ProportionedCore {
-  std::optional<std::string> tongue, stack, windowWidth, windowHeight;  // "0.0"
-  std::string length, height;                                           // general
-};
-ProportionedCore proportionedCore(const ProportionInputs& in);
+void proportionedCore(const ProportionInputs& in, FieldSink& out);
 
-// Mean magnetic path, weight and iron loss of the core.
+// Mean magnetic path ("0.0", txtle), weight ("0.0" + "g", txtwe) and iron
+// loss ("0.00" + "W", txtpc) of the core, written in that order.
 struct CoreLossInputs {
-  double length = 0, height = 0, tongue = 0, windowWidth = 0, windowHeight = 0;  // L H a c h
-  double section = 0;                                                            // Sc, cm²
-  double density = 0;                                                            // g/cm³
-  double specificLoss = 0;                                                       // P1.5/50, W/kg
-  double fluxDensity = 0;                                                        // T
+  double length = 0, height = 0, windowWidth = 0, windowHeight = 0;  // L H c h
+  double section = 0;                                                // Sc, cm²
+  double density = 0;                                                // g/cm³
+  double specificLoss = 0;                                           // P1.5/50, W/kg
+  double fluxDensity = 0;                                            // T
   std::string_view grade;    // grain-oriented grades reach their loss at 1.7 T
   bool blackFinish = false;  // unannealed sheet
 };
-struct CoreLossTexts {
-  std::string path;    // "0.0", mm
-  std::string weight;  // "0.0" + "g"
-  std::string loss;    // "0.00" + "W"
-};
-CoreLossTexts coreLosses(const CoreLossInputs& in);
+void coreLosses(const CoreLossInputs& in, FieldSink& out);
 
 // "0.0" + "W": the highest output power the core's iron and window carry.
 std::string highestPowerText(double fluxDensity, double frequency, double currentDensity,

@@ -11,6 +11,7 @@
 #include "core/frmcore.h"
 #include "core/lamination_catalogue.h"
 #include "core/rated_power_tables.h"
+#include "model/form_fields.h"
 #include "model/formulas.h"
 #include "model/host.h"
 #include "model/value.h"
@@ -32,13 +33,8 @@ void Frmcore::CORESIZE() {
   in.tongue = control("TXTa").text();
   in.windowWidth = control("txtc").text();
   in.windowHeight = control("txth").text();
-  const core::ProportionedCore out = core::proportionedCore(in);
-  if (out.tongue) write("TXTa", *out.tongue);
-  if (out.stack) write("TxtB", *out.stack);
-  if (out.windowWidth) write("txtc", *out.windowWidth);
-  if (out.windowHeight) write("txth", *out.windowHeight);
-  write("TXTL", out.length);
-  write("TXTw", out.height);
+  FormFields fields(*this);
+  core::proportionedCore(in, fields);
   CDATA();
 }
 
@@ -55,10 +51,8 @@ void Frmcore::CDATA() {
   const std::string grade = control("Cmbnew").text();
   in.grade = grade;
   in.blackFinish = control("OPTB").value() == 1;
-  const core::CoreLossTexts out = core::coreLosses(in);
-  write("txtle", out.path);
-  write("txtwe", out.weight);
-  write("txtpc", out.loss);
+  FormFields fields(*this);
+  core::coreLosses(in, fields);
 }
 
 void Frmcore::va() {

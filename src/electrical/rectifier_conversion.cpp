@@ -4,6 +4,7 @@
 
 #include "electrical/electrical_tables.h"
 #include "electrical/frmeledata.h"
+#include "electrical/group_conversion.h"
 #include "electrical/schematic.h"
 #include "model/form_names.h"
 #include "model/picture.h"
@@ -12,18 +13,6 @@
 #include "model/workspace.h"
 
 namespace corvane {
-
-namespace {
-constexpr double kMicrofarad = 1e6;
-// ripple bounds of the reservoir capacitor: C = k / (2π f RL) with k = 10 .. 25
-constexpr double kCapacitorLow = 10;
-constexpr double kCapacitorHigh = 25;
-constexpr double kTwoPi = 6.28;
-
-std::string wholeMicrofarads(double microfarads) {
-  return generalFormat(std::trunc(microfarads)) + "uF";
-}
-}  // namespace
 
 void Frmeledata::rectifierConversion() {
   const int r = currentRow_;
@@ -49,20 +38,15 @@ void Frmeledata::rectifierConversion() {
 
   double outputVoltage = cell("txtudc", r).num();
   double outputCurrent = cell("txtidc", r).num();
-  cell("txtsuac", r).setText(generalFormat(kv * outputVoltage + drop * diodes));
-  cell("txtsiac", r).setText(generalFormat(ki * outputCurrent));
-  double power = cell("txtsiac", r).num() * cell("txtsuac", r).num();
-  cell("txtspo", r).setText(formatFixed(power, 1));
+  cell("txtsuac", r).setText(electrical::acVoltageText(kv, outputVoltage, drop, diodes));
+  cell("txtsiac", r).setText(electrical::acCurrentText(ki, outputCurrent));
+  cell("txtspo", r)
+      .setText(electrical::groupPowerText(cell("txtsiac", r).num(), cell("txtsuac", r).num()));
 
   // reading the frequency brings the core form into being
   double frequency = ws.field(forms::kCore, "TxtF").num();
-  if (outputVoltage > 0 && outputCurrent > 0 && frequency > 0) {
-    double loadResistance = outputVoltage / outputCurrent;
-    double denominator = loadResistance * frequency * kTwoPi;
-    double low = checkedDivide(kMicrofarad * kCapacitorLow, denominator);
-    double high = checkedDivide(kMicrofarad * kCapacitorHigh, denominator);
-    cell("TXTCP", r).setText(wholeMicrofarads(low) + "-" + wholeMicrofarads(high));
-  }
+  if (auto range = electrical::capacitorRangeText(outputVoltage, outputCurrent, frequency))
+    cell("TXTCP", r).setText(*range);
 
   if (control("TXTUIN1").num() <= 0) return;
   recomputeTotals();
@@ -77,9 +61,9 @@ void Frmeledata::recomputeTotals() {
   totalPower.setText("");
   const int n = highestGroup();
   for (int i = 0; i <= n; ++i) {
-    double inputVoltage = control("TXTUIN2").num() + control("TXTUIN1").num();
-    double va = cell("txtsuac", i).num() * cell("txtsiac", i).num();
-    double share = Val(formatFixed(checkedDivide(va, inputVoltage), 3));
+    double share =
+        electrical::primaryCurrentShare(cell("txtsuac", i).num(), cell("txtsiac", i).num(),
+                                        control("TXTUIN1").num(), control("TXTUIN2").num());
     inputCurrent.setText(generalFormat(share + inputCurrent.num()));
     totalPower.setText(generalFormat(totalPower.num() + cell("txtspo", i).num()) + "W");
   }
@@ -87,9 +71,8 @@ void Frmeledata::recomputeTotals() {
 
 // No-load voltage: the on-load AC voltage raised by the allowed regulation.
 void Frmeledata::refreshNoLoadVoltage(int row) {
-  double share = (100 - control("TXTLUD").num()) * 0.01;
-  double noLoad = checkedDivide(cell("txtsuac", row).num(), share);
-  cell("TXTUNLOAD", row).setText(formatFixed(noLoad, 3));
+  cell("TXTUNLOAD", row)
+      .setText(electrical::noLoadVoltageText(cell("txtsuac", row).num(), control("TXTLUD").num()));
 }
 
 void Frmeledata::refreshAllNoLoadVoltages() {

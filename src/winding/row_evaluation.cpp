@@ -19,7 +19,7 @@ bool isSecondary(const RowInputs& in) {
 }
 
 // Writes a cell and hands back the text, which later steps read as the cell.
-std::string put(RowWriter& out, const char* column, std::string text) {
+std::string put(FieldSink& out, const char* column, std::string text) {
   out.write(column, text);
   return text;
 }
@@ -38,7 +38,7 @@ std::string roundedUpLayers(const std::string& layers) {
   return generalFormat(Val(layers) + 1 - tenths);
 }
 
-double evaluateRow(SharedValues& shared, const RowInputs& in, RowWriter& out) {
+double evaluateRow(SharedValues& shared, const RowInputs& in, FieldSink& out) {
   using namespace formulas;
   const std::string_view type = layoutWireType(in.wireType);
   const double d = Val(in.wire);

@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 
+#include "model/field_sink.h"
 #include "winding/slot_arrangement.h"
 
 namespace corvane {
@@ -79,19 +80,13 @@ struct RowInputs {
   RectifierSide rectifier;
 };
 
-// Where the row's results go: the cell of the named column in this row.
-class RowWriter {
- public:
-  virtual ~RowWriter() = default;
-  virtual void write(const char* column, const std::string& text) = 0;
-};
-
 // Runs the row's steps, writing each result as it is computed; returns the
 // build written (mm) for the rows above it. Throws RecalcAbort where the
 // arithmetic stops (an empty or non-numeric wire diameter, zero strands, …):
 // what was written up to there stays written. The layout formulas leave their
 // layer factor in `shared`, as the cross-section drawing expects.
-double evaluateRow(SharedValues& shared, const RowInputs& in, RowWriter& out);
+// The cells are named by their columns; `out` puts them into the row.
+double evaluateRow(SharedValues& shared, const RowInputs& in, FieldSink& out);
 
 // Layers rounded up to whole layers: "2.6" becomes "3", "3.0" stays "3.0",
 // "" stays "" (no layer count to round).

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "electrical/electrical_tables.h"
+#include "model/form_fields.h"
 #include "model/form_names.h"
 #include "model/shared_values.h"
 #include "model/value.h"
@@ -21,19 +22,6 @@ using winding::RowInputs;
 using winding::RowRole;
 
 namespace {
-
-// Writes a row's results into its cells, running their change hooks.
-class CellWriter : public winding::RowWriter {
- public:
-  CellWriter(Frmjiegou& form, int row) : form_(form), row_(row) {}
-  void write(const char* column, const std::string& text) override {
-    form_.cell(column, row_).setText(text);
-  }
-
- private:
-  Frmjiegou& form_;
-  int row_;
-};
 
 bool isPrimary(const PlannedRow& row) {
   return row.role != RowRole::Secondary;
@@ -120,7 +108,7 @@ void Frmjiegou::layOutRows(const Context& context, Prepare prepare) {
     if (!isPrimary(planned)) pointGroupReferences(planned.group, "TXTUNLOAD", planned.group);
     RowInputs in = rowInputs(planned, context, builds.before(planned.slot));
     prepare(planned, in);
-    CellWriter writer(*this, planned.row);
+    FormFields writer(*this, planned.row);
     builds.add(planned.slot, winding::evaluateRow(shared(), in, writer));
   }
 }

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "core/core_geometry.h"
+#include "model/value.h"
+#include "support/recording_sink.h"
 
 namespace corvane::core {
 namespace {
@@ -34,27 +36,32 @@ TEST(CoreGeometry, ProportionsGiveTheDimensionsReadBackAsWritten) {
   in.window = 10;
   in.stackOverTongue = 1;
   in.heightOverWidth = 3;
-  ProportionedCore out = proportionedCore(in);
-  EXPECT_EQ(out.tongue, "27.6");
-  EXPECT_EQ(out.stack, "27.5");
-  EXPECT_EQ(out.windowWidth, "18.3");
-  EXPECT_EQ(out.windowHeight, "54.6");
-  EXPECT_EQ(out.length, "91.8");
-  EXPECT_EQ(out.height, "82.2");
+  testing::RecordingSink out;
+  proportionedCore(in, out);
+  const std::vector<std::pair<std::string, std::string>> written{
+      {"TXTa", "27.6"}, {"TxtB", "27.5"}, {"txtc", "18.3"},
+      {"txth", "54.6"}, {"TXTL", "91.8"}, {"TXTw", "82.2"}};
+  EXPECT_EQ(out.writes, written);
   // without a stack proportion the tongue and stack stay as they are
   in.stackOverTongue = 0;
   in.tongue = "16";
-  out = proportionedCore(in);
-  EXPECT_EQ(out.tongue, std::nullopt);
-  EXPECT_EQ(out.stack, std::nullopt);
-  EXPECT_EQ(out.length, "68.6");  // 2 × 16 + 2 × 18.3
+  testing::RecordingSink kept;
+  proportionedCore(in, kept);
+  EXPECT_EQ(kept.last.count("TXTa"), 0u);
+  EXPECT_EQ(kept.last.count("TxtB"), 0u);
+  EXPECT_EQ(kept.last["TXTL"], "68.6");  // 2 × 16 + 2 × 18.3
+  // a negative window stops after the tongue and stack were written
+  in.stackOverTongue = 1;
+  in.window = -10;
+  testing::RecordingSink stopped;
+  EXPECT_THROW(proportionedCore(in, stopped), RecalcAbort);
+  EXPECT_EQ(stopped.order(), (std::vector<std::string>{"TXTa", "TxtB"}));
 }
 
 TEST(CoreGeometry, IronLossByGradeAndFinish) {
   CoreLossInputs in;
   in.length = 48;
   in.height = 40;
-  in.tongue = 16;
   in.windowWidth = 8;
   in.windowHeight = 24;
   in.section = 4.56;
@@ -62,15 +69,20 @@ TEST(CoreGeometry, IronLossByGradeAndFinish) {
   in.specificLoss = 3.6;
   in.fluxDensity = 1.5;
   in.grade = "H12";
-  const CoreLossTexts white = coreLosses(in);
-  EXPECT_EQ(white.path, "96.0");  // 24 + 8 + 24 + 40
-  EXPECT_EQ(white.weight, "334.9g");
-  EXPECT_EQ(white.loss, "1.21W");
+  auto losses = [&in] {
+    testing::RecordingSink out;
+    coreLosses(in, out);
+    return out.last;
+  };
+  auto white = losses();
+  EXPECT_EQ(white["txtle"], "96.0");  // 24 + 8 + 24 + 40
+  EXPECT_EQ(white["txtwe"], "334.9g");
+  EXPECT_EQ(white["txtpc"], "1.21W");
   in.blackFinish = true;
-  EXPECT_EQ(coreLosses(in).loss, "0.97W");  // 1.2056 / 1.24
+  EXPECT_EQ(losses()["txtpc"], "0.97W");  // 1.2056 / 1.24
   in.blackFinish = false;
   in.grade = "Z10";
-  EXPECT_EQ(coreLosses(in).loss, "0.94W");  // (1.5 / 1.7)² of the same
+  EXPECT_EQ(losses()["txtpc"], "0.94W");  // (1.5 / 1.7)² of the same
 }
 
 TEST(CoreGeometry, SurfacesAndEstimates) {

@@ -11,6 +11,7 @@
 #include "model/value.h"
 #include "model/workspace.h"
 #include "support/fake_host.h"
+#include "support/recording_sink.h"
 #include "winding/jiegou_fields.h"
 #include "winding/row_evaluation.h"
 #include "winding/winding_columns.h"
@@ -19,14 +20,10 @@
 namespace corvane::winding {
 namespace {
 
-class Recorder : public RowWriter {
+// The last text of each cell, and the order of the writes.
+class Recorder : public testing::RecordingSink {
  public:
-  void write(const char* column, const std::string& text) override {
-    order.emplace_back(column);
-    cells[column] = text;
-  }
-  std::vector<std::string> order;
-  std::map<std::string, std::string> cells;
+  std::map<std::string, std::string>& cells = last;
 };
 
 // The primary of the worked example: a 20 mm slot on an 80 mm base, 25 °C
@@ -64,7 +61,7 @@ TEST(RowEvaluation, WorkedPrimaryAgreesToTheLastDigit) {
                                        jiegou::TXTHT,     jiegou::txtlt,     jiegou::TXTCUWEIGH,
                                        jiegou::TXTDCR20,  jiegou::TXTDCRHOT, jiegou::TXTUD,
                                        jiegou::TXTULOADE, jiegou::TXTPCU};
-  EXPECT_EQ(out.order, order);
+  EXPECT_EQ(out.order(), order);
   testing::FakeHost host;
   Workspace workspace(host);
   EXPECT_EQ(shared.gWireLayerFactor.num(workspace), 1.05);
