@@ -3,6 +3,9 @@
 #pragma once
 
 #include <array>
+#include <string_view>
+
+#include "bobbin/catalogue/bobbin_tables.h"
 
 namespace corvane::bobbin {
 
@@ -13,15 +16,15 @@ struct BobbinType {
   // mm of the window height taken by the flanges (and the divider of a
   // two-slot bobbin); the rest is shared by the slots
   double flangeAllowance;
-  const char* table;
+  std::string_view table;  // catalogue table
   const char* typeText;
 };
 
 // option, caption, slots, flange allowance (mm), catalogue table, type text
 inline constexpr std::array<BobbinType, 3> kBobbinTypes{{
-    {"OPTG", "工字", 1, 3, "EIB1", "工字型"},
-    {"OPTW", "王字", 2, 4.5, "EIB2", "王字型"},
-    {"Option1", "抽屉式", 2, 4.5, "EIB3", "抽屉型"},
+    {"OPTG", "工字", 1, 3, kBobbinTables[0], "工字型"},
+    {"OPTW", "王字", 2, 4.5, kBobbinTables[1], "王字型"},
+    {"Option1", "抽屉式", 2, 4.5, kBobbinTables[2], "抽屉型"},
 }};
 
 }  // namespace corvane::bobbin

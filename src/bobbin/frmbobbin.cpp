@@ -130,7 +130,7 @@ const bobbin::BobbinType* Frmbobbin::selectedType() const {
 void Frmbobbin::chooseType(const bobbin::BobbinType& type) {
   Control& coreName = control("txtbname");
   coreName.setText(core("txtcname").text());
-  table_ = type.table;
+  table_ = std::string(type.table);
   lookUp("");  // the type's whole table, until the search narrows it
   control("Text8").setText(coreName.text());
 

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "bobbin/bobbin_types.h"
 #include "bobbin/catalogue/bobbin_catalogue.h"
 #include "bobbin/record_view.h"
 #include "model/form.h"
@@ -17,7 +18,6 @@
 namespace corvane {
 
 namespace bobbin {
-struct BobbinType;
 struct SlotProposal;
 }  // namespace bobbin
 
@@ -104,7 +104,7 @@ class Frmbobbin : public Form {
   bool queryFailed_ = false;
   bool revertingSupplier_ = false;
   int supplierIndex_ = 0;
-  std::string table_ = "EIB1";
+  std::string table_{bobbin::kBobbinTypes[0].table};
   bobbin::RecordView records_;
 };
 

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "model/ascii.h"
+#include "model/design_constants.h"
 #include "model/shared_values.h"
 #include "model/standard_wire_diameters.h"
 #include "model/value.h"
@@ -16,13 +17,9 @@ namespace corvane::formulas {
 
 namespace {
 
-// π as the winding and wire equations round it.
-constexpr double kPi = 3.14;
-
-// Transformer equation: U = 4.44 × f × B × S × N with 4.44 = 4 × 1.11 (the
-// form factor of a sine), B in T and S in m²; sections are given in cm².
-constexpr double kSineEmfFactor = 4.44;
-constexpr double kCm2PerM2 = 1e4;
+using design::kCm2PerM2;
+using design::kPi;
+using design::kSineEmfFactor;
 
 // Insulation allowance of an enamelled or insulated wire type, added to the
 // bare diameter (mm).
@@ -124,8 +121,7 @@ FormulaResult WireDiameterFromCurrent(Arg i, Arg j) {
 FormulaResult CopperResistance20(Arg a, Arg b, Arg s) {
   const double section = in(s);
   if (section == 0) return {};
-  // 17.9 mΩ·mm²/m: copper at 20 °C
-  return fixed(divide(17.9 * in(a)*in(b), 1000 * section), 1);
+  return fixed(divide(design::kCopperResistivity20 * in(a)*in(b), 1000 * section), 1);
 }
 
 FormulaResult ResistanceAtTemperature(Arg ambient, Arg rise, Arg r20) {
@@ -162,8 +158,8 @@ FormulaResult MeanTurnLength(Arg perimeter, Arg a, Arg h) {
 }
 
 FormulaResult CopperWeight(Arg a, Arg b) {
-  // 8.95 g/cm³: density of copper; mm³ to cm³
-  return fixed(in(a)*in(b)*8.95 * 0.001, 3);
+  // mm³ to cm³
+  return fixed(in(a)*in(b)*design::kCopperDensity * 0.001, 3);
 }
 
 FormulaResult MilliProduct(Arg p, Arg q) {

@@ -1,5 +1,6 @@
 #include "winding/row_evaluation.h"
 
+#include "model/design_constants.h"
 #include "model/formulas.h"
 #include "model/value.h"
 #include "winding/jiegou_fields.h"
@@ -9,8 +10,7 @@ namespace corvane::winding {
 
 namespace {
 
-// π as the winding equations round it.
-constexpr double kPi = 3.14;
+using design::kPi;
 // 4 × 1.11: the sine's form factor in the induced-voltage equation
 constexpr double kFormFactor = 1.11;
 

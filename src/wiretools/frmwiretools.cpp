@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "model/design_constants.h"
 #include "model/form_image_print.h"
 #include "model/formulas.h"
 #include "model/host.h"
@@ -20,9 +21,9 @@ constexpr double kMmPerM = 1000;
 // Skin depth of copper: δ = 66.1 / √f mm with f in Hz.
 constexpr double kCopperSkinDepthMmRootHz = 66.1;
 constexpr double kHzPerKhz = 1000;
-// π of the current-density equation, so current and density convert back
-// and forth exactly.
-constexpr double kDensityPi = 3.14;
+// π of the current-density equation (the design's 3.14), so current and
+// density convert back and forth exactly.
+constexpr double kDensityPi = design::kPi;
 
 std::string textOf(const FormulaResult& result) {
   return result.fieldText();

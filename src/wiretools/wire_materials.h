@@ -5,6 +5,8 @@
 #include <array>
 #include <string_view>
 
+#include "model/design_constants.h"
+
 namespace corvane::wiretools {
 
 struct WireMaterial {
@@ -14,7 +16,7 @@ struct WireMaterial {
 };
 
 // Annealed copper as the winding calculations take it (the foil is copper too).
-inline constexpr WireMaterial kCopper{"铜线", 0.0175, 8.95};
+inline constexpr WireMaterial kCopper{"铜线", 0.0175, design::kCopperDensity};
 
 // name, resistivity (Ω·mm²/m at 20 °C), density (g/cm³), in the list order.
 //

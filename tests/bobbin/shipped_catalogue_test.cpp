@@ -1,7 +1,11 @@
 // The bobbin form on the shipped catalogue, as the program builds it.
 #include <gtest/gtest.h>
 
+#include "bobbin/bobbin_types.h"
 #include "bobbin/catalogue/bobbin_catalogue.h"
+#include "bobbin/window_figures.h"
+#include "core/lamination_catalogue.h"
+#include "model/value.h"
 
 namespace corvane {
 namespace {
@@ -60,6 +64,38 @@ TEST_F(ShippedCatalogue, QuerySyntaxInTheSearchMatchesLiterally) {
                            "EI-48\" OR \"1\"=\"1", "EI-48*30'; DROP TABLE EIB1; --"})
     EXPECT_TRUE(find("EIB1", text).empty()) << text;
   EXPECT_EQ(find("EIB1", "EI-48").size(), 7u);  // the table is still there
+}
+
+// Every bobbin of the shipped catalogue agrees with the standard lamination
+// its designation names, and its slots with what the bobbin form proposes
+// for that core.
+TEST_F(ShippedCatalogue, EveryRowAgreesWithTheLaminationTable) {
+  size_t checked = 0;
+  for (const bobbin::BobbinType& type : bobbin::kBobbinTypes) {
+    for (const BobbinRecord& row : find(std::string(type.table).c_str(), "EI-")) {
+      SCOPED_TRACE(row.specification);
+      const std::string& name = row.specification;
+      const size_t star = name.find('*');
+      ASSERT_NE(star, std::string::npos);
+      const double length = Val(name.substr(3, star - 3));
+      const double stack = Val(name.substr(star + 1));
+      const core::StandardEiRow* lamination = core::standardLaminationFor(length);
+      ASSERT_NE(lamination, nullptr);
+      if (lamination->length != length) continue;  // EI75: not a standard lamination
+      const double h = core::windowHeightOf(*lamination);
+      const bobbin::SlotProposal proposal =
+          bobbin::proposedSlots(type, h, lamination->windowWidth, lamination->tongue, stack);
+      EXPECT_EQ(Val(row.A), Val(formatFixed(h - 0.5, 2)));
+      EXPECT_EQ(row.B, proposal.base1);
+      EXPECT_EQ(row.F, proposal.base2);
+      EXPECT_EQ(row.D, proposal.depth);
+      EXPECT_EQ(Val(row.C1), Val(formatFixed(Val(proposal.slotWidth), 2)));
+      EXPECT_EQ(row.C2.empty(), type.slots == 1);
+      if (type.slots == 2) EXPECT_EQ(row.C2, row.C1);
+      ++checked;
+    }
+  }
+  EXPECT_GT(checked, 300u);
 }
 
 }  // namespace
