@@ -5,6 +5,7 @@
 #include <array>
 #include <string_view>
 
+#include "bobbin/bobbinform_fields.h"
 #include "bobbin/catalogue/bobbin_tables.h"
 
 namespace corvane::bobbin {
@@ -22,9 +23,9 @@ struct BobbinType {
 
 // option, caption, slots, flange allowance (mm), catalogue table, type text
 inline constexpr std::array<BobbinType, 3> kBobbinTypes{{
-    {"OPTG", "工字", 1, 3, kBobbinTables[0], "工字型"},
-    {"OPTW", "王字", 2, 4.5, kBobbinTables[1], "王字型"},
-    {"Option1", "抽屉式", 2, 4.5, kBobbinTables[2], "抽屉型"},
+    {bobbinform::OPTG, "工字", 1, 3, kBobbinTables[0], "工字型"},
+    {bobbinform::OPTW, "王字", 2, 4.5, kBobbinTables[1], "王字型"},
+    {bobbinform::Option1, "抽屉式", 2, 4.5, kBobbinTables[2], "抽屉型"},
 }};
 
 }  // namespace corvane::bobbin

@@ -1,8 +1,11 @@
 #include "bobbin/frmbobbin.h"
 
 #include "bobbin/bobbin_types.h"
+#include "bobbin/bobbinform_fields.h"
 #include "bobbin/tape_and_paper.h"
 #include "bobbin/window_figures.h"
+#include "core/coreform_fields.h"
+#include "electrical/eledata_fields.h"
 #include "model/form_image_print.h"
 #include "model/picture.h"
 #include "model/shared_values.h"
@@ -33,12 +36,12 @@ Control& Frmbobbin::electrical(const char* name) const {
 // Each time the form comes to the front it proposes the drawer bobbin for the
 // core as it now stands and takes the tool's operating values afresh.
 void Frmbobbin::activated() {
-  if (!control("Option1").setValue(1)) chooseType(bobbin::kBobbinTypes[2]);
-  control("txtbname").setText(core("txtcname").text());
+  if (!control(bobbinform::Option1).setValue(1)) chooseType(bobbin::kBobbinTypes[2]);
+  control(bobbinform::txtbname).setText(core(coreform::txtcname).text());
   fillRatioFromSlider();
-  control("TxtF").setText(core("TxtF").text());
-  control("TxtI").setText(electrical("TXTIIN").text());
-  control("TxtU").setText(electrical("TXTUIN1").text());
+  control(bobbinform::TxtF).setText(core(coreform::TxtF).text());
+  control(bobbinform::TxtI).setText(electrical(eledata::TXTIIN).text());
+  control(bobbinform::TxtU).setText(electrical(eledata::TXTUIN1).text());
 }
 
 // ---------------------------------------------------------------- reactions
@@ -49,31 +52,36 @@ void Frmbobbin::addReactions() {
        [this, &type](Control&, const EventArgs&) { chooseType(type); });
 
   SharedValues& values = shared();
-  on(EventKind::Change, "TXTCK1", [this, &values](Control& slot, const EventArgs&) {
+  on(EventKind::Change, bobbinform::TXTCK1, [this, &values](Control& slot, const EventArgs&) {
     values.gBobbinCk1Ref.setReference({kName, slot.name()});
-    array("Label1").element(1).setCaption(slot.text() + "mm 槽宽_ " + control("txtCK2").text());
+    array(bobbinform::Label1)
+        .element(1)
+        .setCaption(slot.text() + "mm 槽宽_ " + control(bobbinform::txtCK2).text());
     windowData();
     tapeData();
   });
-  on(EventKind::Change, "txtCK2", [this, &values](Control& slot, const EventArgs&) {
+  on(EventKind::Change, bobbinform::txtCK2, [this, &values](Control& slot, const EventArgs&) {
     values.gBobbinCk2Ref.setReference({kName, slot.name()});
-    array("Label1").element(1).setCaption(control("TXTCK1").text() + "mm槽宽_" + slot.text() +
-                                          "mm");
+    array(bobbinform::Label1)
+        .element(1)
+        .setCaption(control(bobbinform::TXTCK1).text() + "mm槽宽_" + slot.text() + "mm");
     windowData();
   });
-  on(EventKind::Change, "TXTCh", [this, &values](Control& depth, const EventArgs&) {
+  on(EventKind::Change, bobbinform::TXTCh, [this, &values](Control& depth, const EventArgs&) {
     values.gBobbinChRef.setReference({kName, depth.name()});
-    array("Label2").element(1).setCaption("槽厚 " + depth.text() + "mm");
+    array(bobbinform::Label2).element(1).setCaption("槽厚 " + depth.text() + "mm");
     windowData();
   });
   auto baseCaption = [this](const char* plus) {
-    array("Label3").element(1).setCaption("底边长:" + control("TXTld1").text() + plus +
-                                          control("TXTld2").text() + "mm");
+    array(bobbinform::Label3)
+        .element(1)
+        .setCaption("底边长:" + control(bobbinform::TXTld1).text() + plus +
+                    control(bobbinform::TXTld2).text() + "mm");
     windowData();
   };
-  on(EventKind::Change, "TXTld1",
+  on(EventKind::Change, bobbinform::TXTld1,
      [baseCaption](Control&, const EventArgs&) { baseCaption("mm +"); });
-  on(EventKind::Change, "TXTld2",
+  on(EventKind::Change, bobbinform::TXTld2,
      [baseCaption](Control&, const EventArgs&) { baseCaption("mm + "); });
 
   // Enter confirms the window and walks slot depth -> base sides
@@ -83,40 +91,42 @@ void Frmbobbin::addReactions() {
       if (next) setFocus(control(next));
     };
   };
-  on(EventKind::Enter, "TXTCh", confirmThen("TXTld1"));
-  on(EventKind::Enter, "TXTld1", confirmThen("TXTld2"));
-  on(EventKind::Enter, "TXTld2", confirmThen(nullptr));
+  on(EventKind::Enter, bobbinform::TXTCh, confirmThen(bobbinform::TXTld1));
+  on(EventKind::Enter, bobbinform::TXTld1, confirmThen(bobbinform::TXTld2));
+  on(EventKind::Enter, bobbinform::TXTld2, confirmThen(nullptr));
   auto anyKey = [this](Control&, const EventArgs&) { windowData(); };
-  on(EventKind::KeyDown, {"TXTCK1", "txtCK2"}, anyKey);
-  on(EventKind::KeyPress, {"TXTCK1", "txtCK2"}, anyKey);
-  on(EventKind::Enter, "TXTCK1", [this](Control&, const EventArgs&) {
-    Control& second = control("txtCK2");
-    setFocus(second.visible() ? second : control("TXTCh"));
+  on(EventKind::KeyDown, {bobbinform::TXTCK1, bobbinform::txtCK2}, anyKey);
+  on(EventKind::KeyPress, {bobbinform::TXTCK1, bobbinform::txtCK2}, anyKey);
+  on(EventKind::Enter, bobbinform::TXTCK1, [this](Control&, const EventArgs&) {
+    Control& second = control(bobbinform::txtCK2);
+    setFocus(second.visible() ? second : control(bobbinform::TXTCh));
   });
-  on(EventKind::Enter, "txtCK2",
-     [this](Control&, const EventArgs&) { setFocus(control("TXTCh")); });
+  on(EventKind::Enter, bobbinform::txtCK2,
+     [this](Control&, const EventArgs&) { setFocus(control(bobbinform::TXTCh)); });
 
-  on(EventKind::Change, "TXTBSW", [this](Control&, const EventArgs&) {
-    showBobbinPower(core("TxtBm").num(), core("TxtJ").num());
+  on(EventKind::Change, bobbinform::TXTBSW, [this](Control&, const EventArgs&) {
+    showBobbinPower(core(coreform::TxtBm).num(), core(coreform::TxtJ).num());
   });
   auto searchSize = [this](Control&, const EventArgs&) { coreSizeFromSearch(); };
-  on(EventKind::Change, {"Text9", "Text10"}, searchSize);
-  on(EventKind::Change, "Text8",
+  on(EventKind::Change, {bobbinform::Text9, bobbinform::Text10}, searchSize);
+  on(EventKind::Change, bobbinform::Text8,
      [this](Control& search, const EventArgs&) { lookUp(search.text()); });
-  on(EventKind::Choose, "Combo1", [this](Control&, const EventArgs&) { supplierChosen(); });
+  on(EventKind::Choose, bobbinform::Combo1,
+     [this](Control&, const EventArgs&) { supplierChosen(); });
 
-  on(EventKind::Click, "Data1First",
+  on(EventKind::Click, bobbinform::Data1First,
      [this](Control&, const EventArgs&) { move(&bobbin::RecordView::first); });
-  on(EventKind::Click, "Data1Prev",
+  on(EventKind::Click, bobbinform::Data1Prev,
      [this](Control&, const EventArgs&) { move(&bobbin::RecordView::previous); });
-  on(EventKind::Click, "Data1Next",
+  on(EventKind::Click, bobbinform::Data1Next,
      [this](Control&, const EventArgs&) { move(&bobbin::RecordView::next); });
-  on(EventKind::Click, "Data1Last",
+  on(EventKind::Click, bobbinform::Data1Last,
      [this](Control&, const EventArgs&) { move(&bobbin::RecordView::last); });
 
-  on(EventKind::Click, "cmdele", [this](Control&, const EventArgs&) { handOver(); });
-  on(EventKind::Click, "PRINT", [this](Control&, const EventArgs&) { printFormImage(*this); });
-  on(EventKind::Click, "OVER", [this](Control&, const EventArgs&) { hide(); });
+  on(EventKind::Click, bobbinform::cmdele, [this](Control&, const EventArgs&) { handOver(); });
+  on(EventKind::Click, bobbinform::PRINT,
+     [this](Control&, const EventArgs&) { printFormImage(*this); });
+  on(EventKind::Click, bobbinform::OVER, [this](Control&, const EventArgs&) { hide(); });
 }
 
 // ---------------------------------------------------------------- slots and window
@@ -128,14 +138,14 @@ const bobbin::BobbinType* Frmbobbin::selectedType() const {
 }
 
 void Frmbobbin::chooseType(const bobbin::BobbinType& type) {
-  Control& coreName = control("txtbname");
-  coreName.setText(core("txtcname").text());
+  Control& coreName = control(bobbinform::txtbname);
+  coreName.setText(core(coreform::txtcname).text());
   table_ = std::string(type.table);
   lookUp("");  // the type's whole table, until the search narrows it
-  control("Text8").setText(coreName.text());
+  control(bobbinform::Text8).setText(coreName.text());
 
-  Control& slot1 = control("TXTCK1");
-  Control& slot2 = control("txtCK2");
+  Control& slot1 = control(bobbinform::TXTCK1);
+  Control& slot2 = control(bobbinform::txtCK2);
   if (control(type.option).value() == 1) {
     const bobbin::SlotProposal slots = proposed();
     slot1.setText("");
@@ -144,73 +154,78 @@ void Frmbobbin::chooseType(const bobbin::BobbinType& type) {
     slot1.setText(slots.slotWidth);
     if (type.slots == 2) slot2.setVisible(true);
     slot2.setText(type.slots == 2 ? slots.slotWidth : "");
-    control("TXTCh").setText(slots.depth);
+    control(bobbinform::TXTCh).setText(slots.depth);
     if (type.slots == 1) slot2.setVisible(false);
     drawSketch(type.slots);
   }
-  control("TXTld1").setText(proposed().base1);
-  control("TXTld2").setText(proposed().base2);
+  control(bobbinform::TXTld1).setText(proposed().base1);
+  control(bobbinform::TXTld2).setText(proposed().base2);
   // the papers of the largest cores are cut to the base side just written,
   // not the one the slot write saw
   tapeData();
   if (type.slots == 2) setFocus(slot1);
 
   windowData();
-  showBobbinPower(core("TxtBm").num(), core("TxtJ").num());
-  control("TxtBTY").setText(type.typeText);
-  lookUp(control("Text8").text());
+  showBobbinPower(core(coreform::TxtBm).num(), core(coreform::TxtJ).num());
+  control(bobbinform::TxtBTY).setText(type.typeText);
+  lookUp(control(bobbinform::Text8).text());
 }
 
 // The slots of the chosen type for the core's window as it now stands.
 bobbin::SlotProposal Frmbobbin::proposed() const {
   const bobbin::BobbinType* type = selectedType();
-  return bobbin::proposedSlots(type ? *type : bobbin::kBobbinTypes[0], core("txth").num(),
-                               core("txtc").num(), core("TXTa").num(), core("TxtB").num());
+  return bobbin::proposedSlots(type ? *type : bobbin::kBobbinTypes[0], core(coreform::txth).num(),
+                               core(coreform::txtc).num(), core(coreform::TXTa).num(),
+                               core(coreform::TxtB).num());
 }
 
 void Frmbobbin::windowData() {
-  Control& window = control("TXTBSW");
+  Control& window = control(bobbinform::TXTBSW);
   // cleared first, so the bobbin power follows even when the area stays the same
   window.setText("");
   const bobbin::WindowArea area =
-      bobbin::windowArea(control("TXTCK1").num(), control("txtCK2").num(), control("TXTCh").num(),
-                         control("TXTld1").num(), control("TXTld2").num());
+      bobbin::windowArea(control(bobbinform::TXTCK1).num(), control(bobbinform::txtCK2).num(),
+                         control(bobbinform::TXTCh).num(), control(bobbinform::TXTld1).num(),
+                         control(bobbinform::TXTld2).num());
   window.setText(area.area);
-  control("TXTLD").setText(area.basePerimeter);
+  control(bobbinform::TXTLD).setText(area.basePerimeter);
 }
 
 void Frmbobbin::tapeData() {
   const bobbin::BobbinType* type = selectedType();
   if (!type) return;
   auto layout = type->slots == 1 ? bobbin::SlotLayout::Single : bobbin::SlotLayout::Double;
-  auto supplies = bobbin::tapeAndPaper(layout, core("TXTL").num(), control("TXTCK1").num(),
-                                       control("TXTld1").num());
+  auto supplies =
+      bobbin::tapeAndPaper(layout, core(coreform::TXTL).num(), control(bobbinform::TXTCK1).num(),
+                           control(bobbinform::TXTld1).num());
   if (!supplies) return;
-  control("TxtTapeW").setText(supplies->tapeWidth);
-  control("TxtKB").setText(supplies->paper);
-  control("TxtKB1").setText(supplies->paper2);
+  control(bobbinform::TxtTapeW).setText(supplies->tapeWidth);
+  control(bobbinform::TxtKB).setText(supplies->paper);
+  control(bobbinform::TxtKB1).setText(supplies->paper2);
 }
 
 void Frmbobbin::showBobbinPower(double bm, double j) {
-  control("lblbpw").setCaption(bobbin::bobbinPowerText(
-      bm, core("TxtF").num(), j, core("TXTSC").num(), control("TXTBSW").num()));
+  control(bobbinform::lblbpw)
+      .setCaption(bobbin::bobbinPowerText(bm, core(coreform::TxtF).num(), j,
+                                          core(coreform::TXTSC).num(),
+                                          control(bobbinform::TXTBSW).num()));
 }
 
 // The lamination size and stack typed here size the core form's core too.
 void Frmbobbin::coreSizeFromSearch() {
-  const std::string& size = control("Text9").text();
-  const std::string& stack = control("Text10").text();
-  control("Text8").setText("EI-" + size + "*" + stack);
-  core("txtautocore").setText(size);
-  core("TxtB").setText(stack);
+  const std::string& size = control(bobbinform::Text9).text();
+  const std::string& stack = control(bobbinform::Text10).text();
+  control(bobbinform::Text8).setText("EI-" + size + "*" + stack);
+  core(coreform::txtautocore).setText(size);
+  core(coreform::TxtB).setText(stack);
 }
 
 // "变压器参数": the winding stage reads the slots through the shared references.
 void Frmbobbin::handOver() {
   SharedValues& values = shared();
-  values.gBobbinCk1Ref.setReference({kName, "TXTCK1"});
-  values.gBobbinCk2Ref.setReference({kName, "txtCK2"});
-  values.gBobbinChRef.setReference({kName, "TXTCh"});
+  values.gBobbinCk1Ref.setReference({kName, bobbinform::TXTCK1});
+  values.gBobbinCk2Ref.setReference({kName, bobbinform::txtCK2});
+  values.gBobbinChRef.setReference({kName, bobbinform::TXTCh});
   Form& specification = workspace().form(forms::kElectrical);
   specification.show();
   hide();
@@ -223,7 +238,7 @@ void Frmbobbin::drawSketch(int slots) {
   constexpr Rgb kOutline{0, 0, 128};
   constexpr Rgb kFlange{160, 160, 200};
   constexpr Rgb kDimension{255, 0, 0};
-  Picture& sketch = control("Picture1").picture();
+  Picture& sketch = control(bobbinform::Picture1).picture();
   sketch.clear();
   sketch.setScale(0, 0, 100, 60);
   sketch.filledBox(8, 8, 14, 52, kFlange);

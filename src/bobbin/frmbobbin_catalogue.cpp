@@ -3,7 +3,9 @@
 // view that shows one of the rows found.
 #include <array>
 
+#include "bobbin/bobbinform_fields.h"
 #include "bobbin/frmbobbin.h"
+#include "core/coreform_fields.h"
 #include "model/host.h"
 
 namespace corvane {
@@ -17,15 +19,15 @@ struct ColumnField {
 
 // record field, catalogue column it shows
 constexpr std::array<ColumnField, 9> kColumnFields{{
-    {"Text7", &BobbinRecord::SUP},
-    {"Text5", &BobbinRecord::specification},
-    {"Text6", &BobbinRecord::partno},
-    {"Text1", &BobbinRecord::A},
-    {"Text2", &BobbinRecord::B},
-    {"TxtBbC1", &BobbinRecord::C1},
-    {"TxtBbC2", &BobbinRecord::C2},
-    {"Text4", &BobbinRecord::D},
-    {"Text3", &BobbinRecord::F},
+    {bobbinform::Text7, &BobbinRecord::SUP},
+    {bobbinform::Text5, &BobbinRecord::specification},
+    {bobbinform::Text6, &BobbinRecord::partno},
+    {bobbinform::Text1, &BobbinRecord::A},
+    {bobbinform::Text2, &BobbinRecord::B},
+    {bobbinform::TxtBbC1, &BobbinRecord::C1},
+    {bobbinform::TxtBbC2, &BobbinRecord::C2},
+    {bobbinform::Text4, &BobbinRecord::D},
+    {bobbinform::Text3, &BobbinRecord::F},
 }};
 
 constexpr int kShippedItem = 0;
@@ -54,7 +56,7 @@ bool Frmbobbin::ensureCatalogue() {
 bool Frmbobbin::openCatalogue(const std::string& path) {
   std::string error;
   std::unique_ptr<BobbinCatalogue> opened = source_.open ? source_.open(path, error) : nullptr;
-  Control& status = control("LblStatus");
+  Control& status = control(bobbinform::LblStatus);
   if (!opened) {
     if (error.empty()) error = "cannot open " + path;
     std::string text = failureText(error);
@@ -72,7 +74,7 @@ bool Frmbobbin::openUserCatalogue(const std::string& path) {
   if (!openCatalogue(path)) return false;
   defaultTried_ = true;  // the user's file stays in use until another choice
   selectSupplierQuietly(kOtherItem);
-  lookUp(control("Text8").text());
+  lookUp(control(bobbinform::Text8).text());
   return true;
 }
 
@@ -84,10 +86,10 @@ void Frmbobbin::lookUp(const std::string& searchText) {
     std::string error;
     found = catalogue_->find(table_, searchText, error);
     if (!error.empty()) {
-      control("LblStatus").setCaption(failureText(error));
+      control(bobbinform::LblStatus).setCaption(failureText(error));
       queryFailed_ = true;
     } else if (queryFailed_) {
-      control("LblStatus").setCaption(inUseText(*catalogue_));
+      control(bobbinform::LblStatus).setCaption(inUseText(*catalogue_));
       queryFailed_ = false;
     }
   }
@@ -101,7 +103,7 @@ void Frmbobbin::showRecord() {
   const BobbinRecord& shown = current ? *current : kNothing;
   for (const ColumnField& column : kColumnFields)
     control(column.field).setText(shown.*column.column);
-  control("Data1Pos").setCaption(records_.positionText());
+  control(bobbinform::Data1Pos).setCaption(records_.positionText());
 }
 
 void Frmbobbin::move(bool (bobbin::RecordView::*step)()) {
@@ -110,7 +112,7 @@ void Frmbobbin::move(bool (bobbin::RecordView::*step)()) {
 
 void Frmbobbin::supplierChosen() {
   if (revertingSupplier_) return;
-  if (control("Combo1").listIndex() == kOtherItem) {
+  if (control(bobbinform::Combo1).listIndex() == kOtherItem) {
     std::optional<std::string> path = host().chooseOpenFile(kCatalogueFilter);
     if (!path || !openUserCatalogue(*path)) selectSupplierQuietly(supplierIndex_);
     return;
@@ -121,9 +123,9 @@ void Frmbobbin::supplierChosen() {
     supplierIndex_ = kShippedItem;
   else
     selectSupplierQuietly(supplierIndex_);  // the user's catalogue stays in use
-  control("OPTG").setValue(1);
-  Control& coreName = control("txtbname");
-  coreName.setText(core("txtcname").text());
+  control(bobbinform::OPTG).setValue(1);
+  Control& coreName = control(bobbinform::txtbname);
+  coreName.setText(core(coreform::txtcname).text());
   lookUp(coreName.text());
 }
 
@@ -131,7 +133,7 @@ void Frmbobbin::supplierChosen() {
 void Frmbobbin::selectSupplierQuietly(int index) {
   supplierIndex_ = index;
   revertingSupplier_ = true;
-  control("Combo1").setListIndex(index);
+  control(bobbinform::Combo1).setListIndex(index);
   revertingSupplier_ = false;
 }
 

@@ -1,6 +1,7 @@
 // Design-time controls of the bobbin form: names, kinds, captions, texts and
 // positions in twips (inside a frame, from the frame's top-left corner).
 #include "bobbin/bobbin_types.h"
+#include "bobbin/bobbinform_fields.h"
 #include "bobbin/frmbobbin.h"
 #include "model/control_init.h"
 
@@ -10,10 +11,10 @@ namespace {
 
 constexpr int kTextHeight = 270;
 constexpr int kLabelHeight = 255;
-constexpr const char* kTypeFrame = "Frame1";
-constexpr const char* kSearchFrame = "Frame2";
-constexpr const char* kRecordFrame = "Data1";
-constexpr const char* kToolFrame = "Fm";
+constexpr const char* kTypeFrame = bobbinform::Frame1;
+constexpr const char* kSearchFrame = bobbinform::Frame2;
+constexpr const char* kRecordFrame = bobbinform::Data1;
+constexpr const char* kToolFrame = bobbinform::Fm;
 
 // One caption with the field to its right.
 struct CaptionedField {
@@ -27,27 +28,27 @@ struct CaptionedField {
 // label, caption, field, design-time text, top (twips in the type frame)
 // clang-format off
 constexpr CaptionedField kSlotFields[] = {
-    {"Label4", "槽宽", "TXTCK1", "", 660},
-    {"Label5", "槽厚", "TXTCh", "", 1020},
-    {"Label6", "底边", "TXTld1", "", 1380},
-    {"Label7", "底周长", "TXTLD", "", 1740},
-    {"Label8", "窗口总面积", "TXTBSW", "", 2100},
+    {bobbinform::Label4, "槽宽", bobbinform::TXTCK1, "", 660},
+    {bobbinform::Label5, "槽厚", bobbinform::TXTCh, "", 1020},
+    {bobbinform::Label6, "底边", bobbinform::TXTld1, "", 1380},
+    {bobbinform::Label7, "底周长", bobbinform::TXTLD, "", 1740},
+    {bobbinform::Label8, "窗口总面积", bobbinform::TXTBSW, "", 2100},
 };
 // clang-format on
 
 // label, caption, field, design-time text, top (twips in the tool frame)
 // clang-format off
 constexpr CaptionedField kToolFields[] = {
-    {"Label20", "线径", "TxtWire", "0.1", 300},
-    {"Label21", "匝数", "TxtTurn", "", 630},
-    {"Label22", "电流", "TxtI", "", 960},
-    {"Label23", "电流密度", "TxtJ", "", 1290},
-    {"Label24", "电压", "TxtU", "", 1950},
-    {"Label25", "磁通密度", "TxtB0", "", 2280},
-    {"Label28", "输入电压", "TxtUin", "", 3930},
-    {"Label29", "测试电压", "TxtTstU", "", 4260},
-    {"Label30", "已知匝数", "TxtTstTu", "", 4590},
-    {"Label31", "未知匝数", "TxtTun", "", 4920},
+    {bobbinform::Label20, "线径", bobbinform::TxtWire, "0.1", 300},
+    {bobbinform::Label21, "匝数", bobbinform::TxtTurn, "", 630},
+    {bobbinform::Label22, "电流", bobbinform::TxtI, "", 960},
+    {bobbinform::Label23, "电流密度", bobbinform::TxtJ, "", 1290},
+    {bobbinform::Label24, "电压", bobbinform::TxtU, "", 1950},
+    {bobbinform::Label25, "磁通密度", bobbinform::TxtB0, "", 2280},
+    {bobbinform::Label28, "输入电压", bobbinform::TxtUin, "", 3930},
+    {bobbinform::Label29, "测试电压", bobbinform::TxtTstU, "", 4260},
+    {bobbinform::Label30, "已知匝数", bobbinform::TxtTstTu, "", 4590},
+    {bobbinform::Label31, "未知匝数", bobbinform::TxtTun, "", 4920},
 };
 // clang-format on
 
@@ -62,9 +63,9 @@ struct StackedField {
 
 // label, caption, field, left and width (twips in the search frame)
 constexpr StackedField kSearchFields[] = {
-    {"Label9", "规格EI", "Text9", 240, 735},
-    {"Label10", "叠厚", "Text10", 1080, 735},
-    {"Label11", "BOBBIN 查找", "Text8", 1920, 1455},
+    {bobbinform::Label9, "规格EI", bobbinform::Text9, 240, 735},
+    {bobbinform::Label10, "叠厚", bobbinform::Text10, 1080, 735},
+    {bobbinform::Label11, "BOBBIN 查找", bobbinform::Text8, 1920, 1455},
 };
 
 // One catalogue column's field with its caption to the left.
@@ -80,15 +81,15 @@ struct RecordField {
 
 // label, caption, field, caption left, field left, field width, top (twips in the record view)
 constexpr RecordField kRecordFields[] = {
-    {"Label12", "供应商", "Text7", 120, 840, 2055, 300},
-    {"Label13", "名称", "Text5", 3000, 3600, 2775, 300},
-    {"Label14", "型号", "Text6", 6480, 7080, 2655, 300},
-    {"Label15", "A", "Text1", 120, 360, 855, 720},
-    {"Label16", "B", "Text2", 1320, 1560, 855, 720},
-    {"Label17", "C1", "TxtBbC1", 2520, 2880, 855, 720},
-    {"Label18", "C2", "TxtBbC2", 3840, 4200, 855, 720},
-    {"Label19", "D", "Text4", 5160, 5400, 855, 720},
-    {"Label26", "F", "Text3", 6360, 6600, 855, 720},
+    {bobbinform::Label12, "供应商", bobbinform::Text7, 120, 840, 2055, 300},
+    {bobbinform::Label13, "名称", bobbinform::Text5, 3000, 3600, 2775, 300},
+    {bobbinform::Label14, "型号", bobbinform::Text6, 6480, 7080, 2655, 300},
+    {bobbinform::Label15, "A", bobbinform::Text1, 120, 360, 855, 720},
+    {bobbinform::Label16, "B", bobbinform::Text2, 1320, 1560, 855, 720},
+    {bobbinform::Label17, "C1", bobbinform::TxtBbC1, 2520, 2880, 855, 720},
+    {bobbinform::Label18, "C2", bobbinform::TxtBbC2, 3840, 4200, 855, 720},
+    {bobbinform::Label19, "D", bobbinform::Text4, 5160, 5400, 855, 720},
+    {bobbinform::Label26, "F", bobbinform::Text3, 6360, 6600, 855, 720},
 };
 
 struct NavigationButton {
@@ -99,10 +100,10 @@ struct NavigationButton {
 
 // button, caption, left (twips in the record view)
 constexpr NavigationButton kNavigation[] = {
-    {"Data1First", "|<", 120},
-    {"Data1Prev", "<", 660},
-    {"Data1Next", ">", 1200},
-    {"Data1Last", ">|", 1740},
+    {bobbinform::Data1First, "|<", 120},
+    {bobbinform::Data1Prev, "<", 660},
+    {bobbinform::Data1Next, ">", 1200},
+    {bobbinform::Data1Last, ">|", 1740},
 };
 
 ControlInit hiddenWhenDesigned(ControlInit init) {
@@ -114,10 +115,14 @@ ControlInit hiddenWhenDesigned(ControlInit init) {
 
 void Frmbobbin::addControls() {
   setSize(13440, 7500);
-  addControl("Label32", ControlKind::Label, captioned("铁芯", {240, 150, 615, kLabelHeight}));
-  addControl("txtbname", ControlKind::TextBox, textField("", {840, 120, 1455, kTextHeight}));
-  addControl("Label33", ControlKind::Label, captioned("骨架类型", {2520, 150, 855, kLabelHeight}));
-  addControl("TxtBTY", ControlKind::TextBox, textField("", {3360, 120, 1095, kTextHeight}));
+  addControl(bobbinform::Label32, ControlKind::Label,
+             captioned("铁芯", {240, 150, 615, kLabelHeight}));
+  addControl(bobbinform::txtbname, ControlKind::TextBox,
+             textField("", {840, 120, 1455, kTextHeight}));
+  addControl(bobbinform::Label33, ControlKind::Label,
+             captioned("骨架类型", {2520, 150, 855, kLabelHeight}));
+  addControl(bobbinform::TxtBTY, ControlKind::TextBox,
+             textField("", {3360, 120, 1095, kTextHeight}));
   addTypeFrame();
   addSketch();
   addSearch();
@@ -141,36 +146,39 @@ void Frmbobbin::addTypeFrame() {
     addControl(row.field, ControlKind::TextBox,
                textField(row.text, {1440, row.top, 855, kTextHeight}, {}, kTypeFrame));
     // the second slot and the second base side sit beside the first
-    if (row.field == std::string_view("TXTCK1"))
-      addControl("txtCK2", ControlKind::TextBox,
+    if (row.field == std::string_view(bobbinform::TXTCK1))
+      addControl(bobbinform::txtCK2, ControlKind::TextBox,
                  textField("", {2400, row.top, 855, kTextHeight}, {}, kTypeFrame));
-    if (row.field == std::string_view("TXTld1"))
-      addControl("TXTld2", ControlKind::TextBox,
+    if (row.field == std::string_view(bobbinform::TXTld1))
+      addControl(bobbinform::TXTld2, ControlKind::TextBox,
                  textField("", {2400, row.top, 855, kTextHeight}, {}, kTypeFrame));
   }
-  addControl("Label34", ControlKind::Label,
+  addControl(bobbinform::Label34, ControlKind::Label,
              captioned("骨架功率", {240, 2490, 1095, kLabelHeight}, kTypeFrame));
-  addControl("lblbpw", ControlKind::Label,
+  addControl(bobbinform::lblbpw, ControlKind::Label,
              captioned("0.0W", {1440, 2490, 1335, kLabelHeight}, kTypeFrame));
 
-  addControl("Label35", ControlKind::Label,
+  addControl(bobbinform::Label35, ControlKind::Label,
              captioned("胶带宽度", {3480, 690, 1935, kLabelHeight}, kTypeFrame));
-  addControl("TxtTapeW", ControlKind::TextBox,
+  addControl(bobbinform::TxtTapeW, ControlKind::TextBox,
              textField("", {3480, 960, 855, kTextHeight}, {}, kTypeFrame));
-  addControl("Label36", ControlKind::Label,
+  addControl(bobbinform::Label36, ControlKind::Label,
              captioned("快把纸规格", {3480, 1410, 1935, kLabelHeight}, kTypeFrame));
-  addControl("TxtKB", ControlKind::TextBox,
+  addControl(bobbinform::TxtKB, ControlKind::TextBox,
              textField("", {3480, 1680, 1935, kTextHeight}, {}, kTypeFrame));
-  addControl("TxtKB1", ControlKind::TextBox,
+  addControl(bobbinform::TxtKB1, ControlKind::TextBox,
              textField("", {3480, 2040, 1935, kTextHeight}, {}, kTypeFrame));
 }
 
 // The bobbin seen from the side, with its dimensions written around it.
 void Frmbobbin::addSketch() {
-  addControl("Picture1", ControlKind::PictureBox, captioned("", {6000, 840, 3000, 2160}));
-  addArray("Label1", ControlKind::Label, captioned("", {6000, 540, 3000, kLabelHeight}), 1);
-  addArray("Label2", ControlKind::Label, captioned("", {9060, 1800, 1140, kLabelHeight}), 1);
-  addArray("Label3", ControlKind::Label, captioned("", {6000, 3060, 3000, kLabelHeight}), 1);
+  addControl(bobbinform::Picture1, ControlKind::PictureBox, captioned("", {6000, 840, 3000, 2160}));
+  addArray(bobbinform::Label1, ControlKind::Label, captioned("", {6000, 540, 3000, kLabelHeight}),
+           1);
+  addArray(bobbinform::Label2, ControlKind::Label, captioned("", {9060, 1800, 1140, kLabelHeight}),
+           1);
+  addArray(bobbinform::Label3, ControlKind::Label, captioned("", {6000, 3060, 3000, kLabelHeight}),
+           1);
 }
 
 void Frmbobbin::addSearch() {
@@ -182,12 +190,12 @@ void Frmbobbin::addSearch() {
     addControl(column.field, ControlKind::TextBox,
                textField("", {column.left, 600, column.width, kTextHeight}, {}, kSearchFrame));
   }
-  addControl("Label27", ControlKind::Label,
+  addControl(bobbinform::Label27, ControlKind::Label,
              captioned("骨架商", {3480, 300, 1935, kLabelHeight}, kSearchFrame));
   ControlInit supplier = textField("", {3480, 585, 1935, 300}, {}, kSearchFrame);
   supplier.items = {kShippedCatalogueItem, kOtherCatalogueItem};
   supplier.listIndex = 0;  // the shipped catalogue answers until another is chosen
-  addControl("Combo1", ControlKind::ComboBox, supplier);
+  addControl(bobbinform::Combo1, ControlKind::ComboBox, supplier);
 }
 
 void Frmbobbin::addRecordView() {
@@ -207,7 +215,7 @@ void Frmbobbin::addRecordView() {
   for (const NavigationButton& button : kNavigation)
     addControl(button.name, ControlKind::CommandButton,
                captioned(button.caption, {button.left, 1200, 495, 315}, kRecordFrame));
-  addControl("Data1Pos", ControlKind::Label,
+  addControl(bobbinform::Data1Pos, ControlKind::Label,
              captioned(records_.positionText(), {2400, 1230, 1455, kLabelHeight}, kRecordFrame));
 }
 
@@ -222,45 +230,46 @@ void Frmbobbin::addWindingTool() {
   }
   ControlInit hz50 = captioned("50Hz", {120, 1650, 735, kLabelHeight}, kToolFrame);
   hz50.group = "frequency";
-  addControl("Option2", ControlKind::OptionButton, hz50);
+  addControl(bobbinform::Option2, ControlKind::OptionButton, hz50);
   ControlInit hz60 = captioned("60Hz", {840, 1650, 780, kLabelHeight}, kToolFrame);
   hz60.group = "frequency";
-  addControl("Option3", ControlKind::OptionButton, hz60);
-  addControl("TxtF", ControlKind::TextBox,
+  addControl(bobbinform::Option3, ControlKind::OptionButton, hz60);
+  addControl(bobbinform::TxtF, ControlKind::TextBox,
              textField("", {1680, 1620, 1200, kTextHeight}, {}, kToolFrame));
 
-  addControl("Label37", ControlKind::Label,
+  addControl(bobbinform::Label37, ControlKind::Label,
              captioned("槽满率%", {120, 2640, 1215, kLabelHeight}, kToolFrame));
   // slot fill ratio in %: 40 is the usual window utilisation of round-wire windings
   ControlInit slider = captioned("", {120, 2910, 1980, 300}, kToolFrame);
   slider.text = "40";
   slider.minimum = 0;
   slider.maximum = 100;
-  addControl("Sl", ControlKind::Slider, slider);
-  addControl("TxtMcl", ControlKind::TextBox,
+  addControl(bobbinform::Sl, ControlKind::Slider, slider);
+  addControl(bobbinform::TxtMcl, ControlKind::TextBox,
              textField("", {2220, 2910, 660, kTextHeight}, {}, kToolFrame));
-  addControl("Label38", ControlKind::Label,
+  addControl(bobbinform::Label38, ControlKind::Label,
              captioned("最佳适应电流密度", {120, 3270, 2760, kLabelHeight}, kToolFrame));
-  addControl("Command1", ControlKind::CommandButton,
+  addControl(bobbinform::Command1, ControlKind::CommandButton,
              captioned("槽满率", {120, 3540, 1215, 315}, kToolFrame));
-  addControl("TxtBestJ", ControlKind::TextBox,
+  addControl(bobbinform::TxtBestJ, ControlKind::TextBox,
              textField("", {1680, 3555, 1200, kTextHeight}, {}, kToolFrame));
-  addControl("Command2", ControlKind::CommandButton,
+  addControl(bobbinform::Command2, ControlKind::CommandButton,
              captioned("应用", {120, 5280, 1215, 315}, kToolFrame));
-  addControl("Command4", ControlKind::CommandButton,
+  addControl(bobbinform::Command4, ControlKind::CommandButton,
              captioned("退出", {1680, 5280, 1200, 315}, kToolFrame));
 }
 
 void Frmbobbin::addCommandsAndMenu() {
-  addControl("cmdele", ControlKind::CommandButton,
+  addControl(bobbinform::cmdele, ControlKind::CommandButton,
              captioned("变压器参数", {8040, 3840, 2100, 495}));
   // the form's status line: which catalogue answers, or why none could be read
-  addControl("LblStatus", ControlKind::Label, captioned("", {240, 6720, 13020, kLabelHeight}));
+  addControl(bobbinform::LblStatus, ControlKind::Label,
+             captioned("", {240, 6720, 13020, kLabelHeight}));
 
-  addControl("FILe", ControlKind::MenuItem, menuItem("文件"));
-  addControl("PRINT", ControlKind::MenuItem, menuItem("打印", "FILe"));
-  addControl("OVER", ControlKind::MenuItem, menuItem("关闭", "FILe"));
-  addControl("GJ", ControlKind::MenuItem, menuItem("高级"));
+  addControl(bobbinform::FILe, ControlKind::MenuItem, menuItem("文件"));
+  addControl(bobbinform::PRINT, ControlKind::MenuItem, menuItem("打印", bobbinform::FILe));
+  addControl(bobbinform::OVER, ControlKind::MenuItem, menuItem("关闭", bobbinform::FILe));
+  addControl(bobbinform::GJ, ControlKind::MenuItem, menuItem("高级"));
 }
 
 }  // namespace corvane

@@ -5,8 +5,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "bobbin/bobbinform_fields.h"
 #include "bobbin/frmbobbin.h"
 #include "bobbin/window_figures.h"
+#include "core/coreform_fields.h"
+#include "electrical/eledata_fields.h"
 #include "model/form_fields.h"
 #include "model/value.h"
 
@@ -19,88 +22,94 @@ void Frmbobbin::addToolReactions() {
       setFocus(control(next));
     };
   };
-  on(EventKind::Enter, "TxtWire", recalculateThen("TxtI"));
-  on(EventKind::Enter, "TxtI", recalculateThen("TxtU"));
-  on(EventKind::Enter, "TxtU", recalculateThen("Option2"));
+  on(EventKind::Enter, bobbinform::TxtWire, recalculateThen(bobbinform::TxtI));
+  on(EventKind::Enter, bobbinform::TxtI, recalculateThen(bobbinform::TxtU));
+  on(EventKind::Enter, bobbinform::TxtU, recalculateThen(bobbinform::Option2));
   auto frequency = [this](const char* hertz) {
     return [this, hertz](Control&, const EventArgs&) {
-      control("TxtF").setText(hertz);
+      control(bobbinform::TxtF).setText(hertz);
       toolRecalculation();
     };
   };
-  on(EventKind::Click, "Option2", frequency("50"));
-  on(EventKind::Click, "Option3", frequency("60"));
-  on(EventKind::Enter, "TxtTurn", [this](Control&, const EventArgs&) { turnsEntered(); });
+  on(EventKind::Click, bobbinform::Option2, frequency("50"));
+  on(EventKind::Click, bobbinform::Option3, frequency("60"));
+  on(EventKind::Enter, bobbinform::TxtTurn, [this](Control&, const EventArgs&) { turnsEntered(); });
 
-  on(EventKind::Change, "TxtB0", [this](Control& flux, const EventArgs&) {
-    showBobbinPower(flux.num(), control("TxtJ").num());
+  on(EventKind::Change, bobbinform::TxtB0, [this](Control& flux, const EventArgs&) {
+    showBobbinPower(flux.num(), control(bobbinform::TxtJ).num());
   });
-  on(EventKind::Change, "Sl", [this](Control&, const EventArgs&) { fillRatioFromSlider(); });
-  on(EventKind::Change, "TxtMcl", [this](Control&, const EventArgs&) { bestCurrentDensity(true); });
-  on(EventKind::Click, "Command1",
+  on(EventKind::Change, bobbinform::Sl,
+     [this](Control&, const EventArgs&) { fillRatioFromSlider(); });
+  on(EventKind::Change, bobbinform::TxtMcl,
+     [this](Control&, const EventArgs&) { bestCurrentDensity(true); });
+  on(EventKind::Click, bobbinform::Command1,
      [this](Control&, const EventArgs&) { bestCurrentDensity(false); });
 
   auto tester = [this](Control&, const EventArgs&) { turnsTester(); };
-  on(EventKind::Change, {"TxtUin", "TxtTstU", "TxtTstTu"}, tester);
-  on(EventKind::Enter, "TxtUin",
-     [this](Control&, const EventArgs&) { setFocus(control("TxtTstU")); });
-  on(EventKind::Enter, "TxtTstU",
-     [this](Control&, const EventArgs&) { setFocus(control("TxtTstTu")); });
+  on(EventKind::Change, {bobbinform::TxtUin, bobbinform::TxtTstU, bobbinform::TxtTstTu}, tester);
+  on(EventKind::Enter, bobbinform::TxtUin,
+     [this](Control&, const EventArgs&) { setFocus(control(bobbinform::TxtTstU)); });
+  on(EventKind::Enter, bobbinform::TxtTstU,
+     [this](Control&, const EventArgs&) { setFocus(control(bobbinform::TxtTstTu)); });
 
-  on(EventKind::Click, "Command2", [this](Control&, const EventArgs&) { applyTool(); });
-  on(EventKind::Click, "Command4",
-     [this](Control&, const EventArgs&) { control("Fm").setVisible(false); });
-  on(EventKind::Click, "GJ",
-     [this](Control&, const EventArgs&) { control("Fm").setVisible(true); });
+  on(EventKind::Click, bobbinform::Command2, [this](Control&, const EventArgs&) { applyTool(); });
+  on(EventKind::Click, bobbinform::Command4,
+     [this](Control&, const EventArgs&) { control(bobbinform::Fm).setVisible(false); });
+  on(EventKind::Click, bobbinform::GJ,
+     [this](Control&, const EventArgs&) { control(bobbinform::Fm).setVisible(true); });
 }
 
 void Frmbobbin::toolRecalculation() {
   bobbin::ToolInputs in;
-  in.windowArea = control("TXTBSW").num();
-  in.fillPercent = control("TxtMcl").num();
-  in.wireDiameter = control("TxtWire").num();
-  in.current = control("TxtI").num();
-  in.volts = control("TxtU").num();
-  in.frequency = control("TxtF").num();
-  in.section = core("TXTSC").num();
+  in.windowArea = control(bobbinform::TXTBSW).num();
+  in.fillPercent = control(bobbinform::TxtMcl).num();
+  in.wireDiameter = control(bobbinform::TxtWire).num();
+  in.current = control(bobbinform::TxtI).num();
+  in.volts = control(bobbinform::TxtU).num();
+  in.frequency = control(bobbinform::TxtF).num();
+  in.section = core(coreform::TXTSC).num();
   FormFields fields(*this);
   bobbin::toolFigures(in, fields);
 }
 
 void Frmbobbin::turnsEntered() {
-  const double n = control("TxtTurn").num();
-  if (auto wire = bobbin::wireForTurnsText(control("TXTBSW").num(), control("TxtMcl").num(), n))
-    control("TxtWire").setText(*wire);
-  control("TxtB0").setText(bobbin::toolFluxDensityText(control("TxtU").num(), control("TxtF").num(),
-                                                       n, core("TXTSC").num()));
+  const double n = control(bobbinform::TxtTurn).num();
+  if (auto wire = bobbin::wireForTurnsText(control(bobbinform::TXTBSW).num(),
+                                           control(bobbinform::TxtMcl).num(), n))
+    control(bobbinform::TxtWire).setText(*wire);
+  control(bobbinform::TxtB0)
+      .setText(bobbin::toolFluxDensityText(control(bobbinform::TxtU).num(),
+                                           control(bobbinform::TxtF).num(), n,
+                                           core(coreform::TXTSC).num()));
 }
 
 void Frmbobbin::bestCurrentDensity(bool guarded) {
   if (auto density = bobbin::bestCurrentDensityText(
-          electrical("TXTIIN").num(), control("TxtMcl").num(), control("TXTBSW").num(),
-          core("TxtTurnPri").num(), guarded))
-    control("TxtBestJ").setText(*density);
+          electrical(eledata::TXTIIN).num(), control(bobbinform::TxtMcl).num(),
+          control(bobbinform::TXTBSW).num(), core(coreform::TxtTurnPri).num(), guarded))
+    control(bobbinform::TxtBestJ).setText(*density);
 }
 
 void Frmbobbin::turnsTester() {
-  if (auto turns = bobbin::testedTurnsText(control("TxtUin").num(), control("TxtTstU").num(),
-                                           control("TxtTstTu").num()))
-    control("TxtTun").setText(*turns);
+  if (auto turns = bobbin::testedTurnsText(control(bobbinform::TxtUin).num(),
+                                           control(bobbinform::TxtTstU).num(),
+                                           control(bobbinform::TxtTstTu).num()))
+    control(bobbinform::TxtTun).setText(*turns);
 }
 
 void Frmbobbin::applyTool() {
-  const std::string density = control("TxtJ").text();
-  core("TxtJ").setText(density);
-  core("txtjsec").setText(density);
-  core("TxtBm").setText(control("TxtB0").text());
+  const std::string density = control(bobbinform::TxtJ).text();
+  core(coreform::TxtJ).setText(density);
+  core(coreform::txtjsec).setText(density);
+  core(coreform::TxtBm).setText(control(bobbinform::TxtB0).text());
 }
 
 // The slider holds the fill ratio in whole percent within its range.
 void Frmbobbin::fillRatioFromSlider() {
-  Control& slider = control("Sl");
+  Control& slider = control(bobbinform::Sl);
   double percent = std::clamp(roundHalfEven(slider.num()), static_cast<double>(slider.minimum()),
                               static_cast<double>(slider.maximum()));
-  control("TxtMcl").setText(generalFormat(percent));
+  control(bobbinform::TxtMcl).setText(generalFormat(percent));
 }
 
 }  // namespace corvane

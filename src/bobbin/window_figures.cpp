@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "bobbin/bobbin_types.h"
+#include "bobbin/bobbinform_fields.h"
 #include "model/design_constants.h"
 #include "model/value.h"
 
@@ -53,9 +54,9 @@ void toolFigures(const ToolInputs& in, FieldSink& out) {
   const double area = wireArea(in.wireDiameter);
   const double copper = halfWindowCopper(in.windowArea, in.fillPercent);
   const std::string turns = generalFormat(std::trunc(checkedDivide(copper, area)));
-  out.write("TxtTurn", turns);
-  out.write("TxtJ", formatFixed(checkedDivide(in.current, area), 2));
-  out.write("TxtB0", toolFluxDensityText(in.volts, in.frequency, Val(turns), in.section));
+  out.write(bobbinform::TxtTurn, turns);
+  out.write(bobbinform::TxtJ, formatFixed(checkedDivide(in.current, area), 2));
+  out.write(bobbinform::TxtB0, toolFluxDensityText(in.volts, in.frequency, Val(turns), in.section));
 }
 
 std::optional<std::string> wireForTurnsText(double windowArea, double fillPercent, double turns) {

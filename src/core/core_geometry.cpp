@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "core/coreform_fields.h"
 #include "model/design_constants.h"
 #include "model/value.h"
 
@@ -74,32 +75,32 @@ void proportionedCore(const ProportionInputs& in, FieldSink& out) {
   std::string tongue = in.tongue, width = in.windowWidth, height = in.windowHeight;
   if (in.stackOverTongue > 0) {
     tongue = formatFixed(root(section / in.stackOverTongue), 1);
-    out.write("TXTa", tongue);
-    if (Val(tongue) != 0) out.write("TxtB", formatFixed(section / Val(tongue), 1));
+    out.write(coreform::TXTa, tongue);
+    if (Val(tongue) != 0) out.write(coreform::TxtB, formatFixed(section / Val(tongue), 1));
   }
   if (in.heightOverWidth > 0) {
     width = formatFixed(root(window / in.heightOverWidth), 1);
-    out.write("txtc", width);
+    out.write(coreform::txtc, width);
   }
   if (Val(width) > 0) {
     height = formatFixed(window / Val(width), 1);
-    out.write("txth", height);
+    out.write(coreform::txth, height);
   }
-  out.write("TXTL", generalFormat(2 * Val(tongue) + 2 * Val(width)));
-  out.write("TXTw", generalFormat(Val(height) + Val(tongue)));
+  out.write(coreform::TXTL, generalFormat(2 * Val(tongue) + 2 * Val(width)));
+  out.write(coreform::TXTw, generalFormat(Val(height) + Val(tongue)));
 }
 
 void coreLosses(const CoreLossInputs& in, FieldSink& out) {
   // the mean magnetic path round one window: h + c + L/2 + H
   const double path = in.windowHeight + in.windowWidth + in.length / 2 + in.height;
-  out.write("txtle", formatFixed(path, 1));
+  out.write(coreform::txtle, formatFixed(path, 1));
   // mm × cm² × 0.1 = cm³
   const std::string weight = formatFixed(path * in.section * 0.1 * in.density, 1) + "g";
-  out.write("txtwe", weight);
+  out.write(coreform::txtwe, weight);
   const double ratio = in.fluxDensity / lossReferenceFlux(in.grade);
   const double finish = in.blackFinish ? kBlackFinishFactor : 1;
   const double loss = ratio * ratio * Val(weight) * 0.001 * in.specificLoss / finish;
-  out.write("txtpc", formatFixed(loss, 2) + "W");
+  out.write(coreform::txtpc, formatFixed(loss, 2) + "W");
 }
 
 std::string highestPowerText(double fluxDensity, double frequency, double currentDensity,

@@ -8,9 +8,11 @@
 #include <string>
 
 #include "core/core_geometry.h"
+#include "core/coreform_fields.h"
 #include "core/frmcore.h"
 #include "core/lamination_catalogue.h"
 #include "core/rated_power_tables.h"
+#include "electrical/eledata_fields.h"
 #include "model/form_fields.h"
 #include "model/formulas.h"
 #include "model/host.h"
@@ -19,20 +21,20 @@
 namespace corvane {
 
 void Frmcore::ap() {
-  if (auto section =
-          core::sectionForPowerText(num("txtpo"), num("TxtF"), num("TxtBm"), num("TxtJ")))
-    write("TXTSC", *section);
+  if (auto section = core::sectionForPowerText(num(coreform::txtpo), num(coreform::TxtF),
+                                               num(coreform::TxtBm), num(coreform::TxtJ)))
+    write(coreform::TXTSC, *section);
 }
 
 void Frmcore::CORESIZE() {
   core::ProportionInputs in;
-  in.section = num("TXTSC");
-  in.window = num("txtsw");
-  in.stackOverTongue = num("TXTBA");
-  in.heightOverWidth = num("TXTHC");
-  in.tongue = control("TXTa").text();
-  in.windowWidth = control("txtc").text();
-  in.windowHeight = control("txth").text();
+  in.section = num(coreform::TXTSC);
+  in.window = num(coreform::txtsw);
+  in.stackOverTongue = num(coreform::TXTBA);
+  in.heightOverWidth = num(coreform::TXTHC);
+  in.tongue = control(coreform::TXTa).text();
+  in.windowWidth = control(coreform::txtc).text();
+  in.windowHeight = control(coreform::txth).text();
   FormFields fields(*this);
   core::proportionedCore(in, fields);
   CDATA();
@@ -40,65 +42,69 @@ void Frmcore::CORESIZE() {
 
 void Frmcore::CDATA() {
   core::CoreLossInputs in;
-  in.length = num("TXTL");
-  in.height = num("TXTw");
-  in.windowWidth = num("txtc");
-  in.windowHeight = num("txth");
-  in.section = num("TXTSC");
+  in.length = num(coreform::TXTL);
+  in.height = num(coreform::TXTw);
+  in.windowWidth = num(coreform::txtc);
+  in.windowHeight = num(coreform::txth);
+  in.section = num(coreform::TXTSC);
   in.density = material(1).num();
   in.specificLoss = material(2).num();
-  in.fluxDensity = num("TxtBm");
-  const std::string grade = control("Cmbnew").text();
+  in.fluxDensity = num(coreform::TxtBm);
+  const std::string grade = control(coreform::Cmbnew).text();
   in.grade = grade;
-  in.blackFinish = control("OPTB").value() == 1;
+  in.blackFinish = control(coreform::OPTB).value() == 1;
   FormFields fields(*this);
   core::coreLosses(in, fields);
 }
 
 void Frmcore::va() {
-  write("TXTVA", core::highestPowerText(num("TxtBm"), num("TxtF"), num("TxtJ"), num("TXTa"),
-                                        num("TxtB"), num("txtc"), num("txth")));
+  write(coreform::TXTVA,
+        core::highestPowerText(num(coreform::TxtBm), num(coreform::TxtF), num(coreform::TxtJ),
+                               num(coreform::TXTa), num(coreform::TxtB), num(coreform::txtc),
+                               num(coreform::txth)));
 }
 
 void Frmcore::Fc() {
-  write("TxtFc", "");
-  write("TxtFc",
-        core::coreSurfaceText(num("TXTL"), num("TXTw"), num("TxtB"), num("txtc"), num("txth")));
+  write(coreform::TxtFc, "");
+  write(coreform::TxtFc,
+        core::coreSurfaceText(num(coreform::TXTL), num(coreform::TXTw), num(coreform::TxtB),
+                              num(coreform::txtc), num(coreform::txth)));
 }
 
 void Frmcore::Fm() {
-  write("TxtFM", "");
-  write("TxtFM", core::coilSurfaceText(num("TXTa"), num("txtc"), num("txth")));
+  write(coreform::TxtFM, "");
+  write(coreform::TxtFM,
+        core::coilSurfaceText(num(coreform::TXTa), num(coreform::txtc), num(coreform::txth)));
 }
 
 void Frmcore::biaozhuncore() {
-  const core::StandardEiRow* row = core::standardLaminationFor(num("TXTL"));
+  const core::StandardEiRow* row = core::standardLaminationFor(num(coreform::TXTL));
   if (!row) return;  // larger than the largest standard lamination
   // L first: what it triggers sees the old a, c and h; the later writes catch up
-  write("TXTL", generalFormat(row->length));
-  write("TXTw", generalFormat(row->height));
-  write("TXTa", generalFormat(row->tongue));
-  write("txtc", generalFormat(row->windowWidth));
-  write("txth", generalFormat(core::windowHeightOf(*row)));
-  if (row->coilSurface) write("TxtFM", generalFormat(*row->coilSurface));
-  if (row->dissipation) write("TxtAM", generalFormat(*row->dissipation));
+  write(coreform::TXTL, generalFormat(row->length));
+  write(coreform::TXTw, generalFormat(row->height));
+  write(coreform::TXTa, generalFormat(row->tongue));
+  write(coreform::txtc, generalFormat(row->windowWidth));
+  write(coreform::txth, generalFormat(core::windowHeightOf(*row)));
+  if (row->coilSurface) write(coreform::TxtFM, generalFormat(*row->coilSurface));
+  if (row->dissipation) write(coreform::TxtAM, generalFormat(*row->dissipation));
 }
 
 void Frmcore::pickRatedPower(const core::RatedPowerTable& table) {
-  write("Text3", table.marker);
-  const core::RatedPowerBand* band = core::bandFor(table, num("txtpo"));
+  write(coreform::Text3, table.marker);
+  const core::RatedPowerBand* band = core::bandFor(table, num(coreform::txtpo));
   if (!band) host().showMessage("抱歉暂无此功率规格", MessageIcon::Information, caption());
   const core::RatedPowerBand chosen = band ? *band : core::RatedPowerBand{};
-  write("TXTL", generalFormat(chosen.length));
-  write("TxtB", generalFormat(chosen.stack));
-  write("TxtBm", band ? generalFormat(band->fluxDensity) : std::string());
-  write("TxtJ", generalFormat(chosen.currentDensity));
-  write("TXTVA", generalFormat(chosen.noLoadVa));
-  write("txtpc", generalFormat(chosen.ironLoss));
+  write(coreform::TXTL, generalFormat(chosen.length));
+  write(coreform::TxtB, generalFormat(chosen.stack));
+  write(coreform::TxtBm, band ? generalFormat(band->fluxDensity) : std::string());
+  write(coreform::TxtJ, generalFormat(chosen.currentDensity));
+  write(coreform::TXTVA, generalFormat(chosen.noLoadVa));
+  write(coreform::txtpc, generalFormat(chosen.ironLoss));
   material(2).setText(generalFormat(table.specificLoss));
   material(3).setText(generalFormat(table.materialFlux));
-  write("Text2", generalFormat(chosen.rise));
-  write("TxtVa0", generalFormat(chosen.noLoadVa));
+  write(coreform::Text2, generalFormat(chosen.rise));
+  write(coreform::TxtVa0, generalFormat(chosen.noLoadVa));
   material(4).setText(table.description);
 }
 
@@ -107,50 +113,53 @@ void Frmcore::PowerTable800() {
 }
 
 void Frmcore::standardLaminationChoice() {
-  control("OPTFB").setEnabled(true);
+  control(coreform::OPTFB).setEnabled(true);
   // the 50H800 table proposes length and stack while it serves the power
-  if (num("txtpo") <= core::kH800Table.highestPower()) PowerTable800();
+  if (num(coreform::txtpo) <= core::kH800Table.highestPower()) PowerTable800();
   biaozhuncore();
   va();
 }
 
 void Frmcore::customCoreChoice() {
-  write("Text3", "");  // the core no longer comes from a rated-power table
-  if (control("OPTFB").value() == 1) {
+  write(coreform::Text3, "");  // the core no longer comes from a rated-power table
+  if (control(coreform::OPTFB).value() == 1) {
     windowCurrentDensity();
     ap();
   }
   primaryTurns();
   CORESIZE();
-  write("Text4", turnsPerVoltText());
+  write(coreform::Text4, turnsPerVoltText());
   // without a current density there is no copper area to size the window for
-  if (auto needed = core::windowNeededText(electrical("TXTIIN"), num("TxtJ"), num("TxtTurnPri"))) {
-    write("Text5", *needed);
-    write("txtsw", control("Text5").text());
+  if (auto needed = core::windowNeededText(electrical(eledata::TXTIIN), num(coreform::TxtJ),
+                                           num(coreform::TxtTurnPri))) {
+    write(coreform::Text5, *needed);
+    write(coreform::txtsw, control(coreform::Text5).text());
   }
   va();
 }
 
 void Frmcore::primaryTurns() {
-  double volts = electrical("TXTUIN1") + electrical("TXTUIN2");
-  write("TxtTurnPri",
-        formulas::TurnsFromVoltage(volts, num("TxtF"), num("TxtBm"), num("TXTSC")).fieldText());
+  double volts = electrical(eledata::TXTUIN1) + electrical(eledata::TXTUIN2);
+  write(coreform::TxtTurnPri, formulas::TurnsFromVoltage(volts, num(coreform::TxtF),
+                                                         num(coreform::TxtBm), num(coreform::TXTSC))
+                                  .fieldText());
 }
 
 std::string Frmcore::turnsPerVoltText() const {
-  FormulaResult perVolt = formulas::TurnsPerVolt(num("TxtF"), num("TxtBm"), num("TXTSC"));
+  FormulaResult perVolt =
+      formulas::TurnsPerVolt(num(coreform::TxtF), num(coreform::TxtBm), num(coreform::TXTSC));
   return perVolt.isEmpty() ? std::string() : formatPattern(perVolt.number(), "0.000");
 }
 
 void Frmcore::windowCurrentDensity() {
-  if (auto density =
-          core::windowCurrentDensityText(electrical("TXTIIN"), num("txtsw"), num("TxtTurnPri")))
-    write("TxtJs", *density);
+  if (auto density = core::windowCurrentDensityText(
+          electrical(eledata::TXTIIN), num(coreform::txtsw), num(coreform::TxtTurnPri)))
+    write(coreform::TxtJs, *density);
 }
 
 void Frmcore::stackConfirmation() {
   rebuildCoreName();
-  write("TXTSC", core::confirmedSectionText(num("TXTa"), num("TxtB")));
+  write(coreform::TXTSC, core::confirmedSectionText(num(coreform::TXTa), num(coreform::TxtB)));
   {
     // the window follows from c and h here; re-deriving c, h, a and b from it
     // would replace the stack just confirmed
@@ -159,23 +168,24 @@ void Frmcore::stackConfirmation() {
       bool& flag;
       ~Reset() { flag = false; }
     } reset{keepDimensions_};
-    write("txtsw", core::windowAreaText(num("txtc"), num("txth")));
+    write(coreform::txtsw, core::windowAreaText(num(coreform::txtc), num(coreform::txth)));
   }
   va();
   CDATA();
 }
 
 void Frmcore::windingEstimates() {
-  const core::WindingEstimate estimate =
-      core::windingEstimate(num("TXTa"), num("TxtB"), num("txtc"), num("txth"));
-  write("TxtLv", estimate.meanTurnLength);
-  write("TxtCu", estimate.copperWeight);
+  const core::WindingEstimate estimate = core::windingEstimate(
+      num(coreform::TXTa), num(coreform::TxtB), num(coreform::txtc), num(coreform::txth));
+  write(coreform::TxtLv, estimate.meanTurnLength);
+  write(coreform::TxtCu, estimate.copperWeight);
   Fc();
   Fm();
 }
 
 void Frmcore::rebuildCoreName() {
-  write("txtcname", core::coreName(control("TXTL").text(), control("TxtB").text()));
+  write(coreform::txtcname,
+        core::coreName(control(coreform::TXTL).text(), control(coreform::TxtB).text()));
 }
 
 }  // namespace corvane

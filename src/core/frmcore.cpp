@@ -4,8 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "core/coreform_fields.h"
 #include "core/material_grades.h"
 #include "core/rated_power_tables.h"
+#include "electrical/eledata_fields.h"
 #include "model/form_image_print.h"
 #include "model/host.h"
 #include "model/shared_values.h"
@@ -23,9 +25,9 @@ struct GradeButton {
 };
 // the buttons picking a standard transformer from a grade's rated-power table
 constexpr std::array<GradeButton, 3> kGradeButtons{{
-    {"Command4", &core::kDw540Table},
-    {"Command5", &core::kDw360Table},
-    {"Command6", &core::kH800Table},
+    {coreform::Command4, &core::kDw540Table},
+    {coreform::Command5, &core::kDw360Table},
+    {coreform::Command6, &core::kH800Table},
 }};
 }  // namespace
 
@@ -38,10 +40,10 @@ Frmcore::Frmcore(Workspace& workspace) : Form(workspace, kName, kCaption) {
 // The rise, the regulation and the power come from the electrical form;
 // reading them brings that form into being if needed.
 void Frmcore::load() {
-  write("TXTTEMP", electricalText("TXTTEMPD"));
-  write("TxtDU", electricalText("TXTLUD"));
+  write(coreform::TXTTEMP, electricalText(eledata::TXTTEMPD));
+  write(coreform::TxtDU, electricalText(eledata::TXTLUD));
   pointFluxReference();
-  write("txtpo", electricalText("txtpo"));
+  write(coreform::txtpo, electricalText(eledata::txtpo));
   rewriteMaterialTexts();
   COREDATA();
   std::vector<std::string> nippon, jis, kawasaki;
@@ -51,18 +53,18 @@ void Frmcore::load() {
     kawasaki.emplace_back(grade.kawasaki);
   }
   // the lists keep their makers' names shown until a grade is picked
-  control("Cmbnew").setItems(std::move(nippon));
-  control("cmbjis").setItems(std::move(jis));
-  control("cmbcq").setItems(std::move(kawasaki));
+  control(coreform::Cmbnew).setItems(std::move(nippon));
+  control(coreform::cmbjis).setItems(std::move(jis));
+  control(coreform::cmbcq).setItems(std::move(kawasaki));
 }
 
 // The electrical form may have changed while this one was hidden (and it
 // may have created this form before its own load had set the rise).
 void Frmcore::activated() {
-  write("TXTTEMP", electricalText("TXTTEMPD"));
-  write("TxtDU", electricalText("TXTLUD"));
+  write(coreform::TXTTEMP, electricalText(eledata::TXTTEMPD));
+  write(coreform::TxtDU, electricalText(eledata::TXTLUD));
   // shown again, the core no longer stands for a rated-power table's transformer
-  write("Text3", "");
+  write(coreform::Text3, "");
 }
 
 double Frmcore::num(const char* name) const {
@@ -83,7 +85,7 @@ void Frmcore::write(const char* name, std::string text) {
 }
 
 Control& Frmcore::material(int index) const {
-  return control("txtcoremt", index);
+  return control(coreform::txtcoremt, index);
 }
 
 // ---------------------------------------------------------------- change table
@@ -95,131 +97,138 @@ void Frmcore::addReactions() {
 }
 
 void Frmcore::addMaterialReactions() {
-  on(EventKind::Choose, {"Cmbnew", "cmbjis", "cmbcq"},
+  on(EventKind::Choose, {coreform::Cmbnew, coreform::cmbjis, coreform::cmbcq},
      [this](Control& list, const EventArgs&) { gradePicked(list); });
-  on(EventKind::Change, "TXTINDEX", [this](Control&, const EventArgs&) { materialIndexChanged(); });
-  on(EventKind::Change, "txtcoremt", [this](Control&, const EventArgs&) { proposeFluxDensity(); });
-  on(EventKind::Click, "OPTB", [this](Control& black, const EventArgs&) {
+  on(EventKind::Change, coreform::TXTINDEX,
+     [this](Control&, const EventArgs&) { materialIndexChanged(); });
+  on(EventKind::Change, coreform::txtcoremt,
+     [this](Control&, const EventArgs&) { proposeFluxDensity(); });
+  on(EventKind::Click, coreform::OPTB, [this](Control& black, const EventArgs&) {
     if (black.value() == 1) finishChosen("A");
   });
-  on(EventKind::Click, "OPTW", [this](Control& white, const EventArgs&) {
+  on(EventKind::Click, coreform::OPTW, [this](Control& white, const EventArgs&) {
     if (white.value() == 1) finishChosen("N");
   });
 }
 
 void Frmcore::addSizingReactions() {
-  on(EventKind::Change, "txtpo", [this](Control&, const EventArgs&) { enableGradeButtons(); });
-  on(EventKind::Change, "TxtF", [this](Control&, const EventArgs&) {
+  on(EventKind::Change, coreform::txtpo,
+     [this](Control&, const EventArgs&) { enableGradeButtons(); });
+  on(EventKind::Change, coreform::TxtF, [this](Control&, const EventArgs&) {
     primaryTurns();
     pointFluxReference();
     CDATA();
     fluxColourCheck();
     ap();
   });
-  on(EventKind::Change, "TxtBm", [this](Control&, const EventArgs&) {
+  on(EventKind::Change, coreform::TxtBm, [this](Control&, const EventArgs&) {
     primaryTurns();
     pointFluxReference();
     CDATA();
     fluxColourCheck();
   });
-  on(EventKind::Change, "TxtJ", [this](Control& density, const EventArgs&) {
-    write("txtjsec", density.text());  // the secondaries follow the primary
+  on(EventKind::Change, coreform::TxtJ, [this](Control& density, const EventArgs&) {
+    write(coreform::txtjsec, density.text());  // the secondaries follow the primary
     ap();
     va();
   });
-  on(EventKind::Change, {"TXTBA", "TXTHC"}, [this](Control&, const EventArgs&) {
+  on(EventKind::Change, {coreform::TXTBA, coreform::TXTHC}, [this](Control&, const EventArgs&) {
     CORESIZE();
     va();
   });
-  on(EventKind::Change, "txtsw", [this](Control&, const EventArgs&) {
+  on(EventKind::Change, coreform::txtsw, [this](Control&, const EventArgs&) {
     if (!keepDimensions_) CORESIZE();
     refreshSectionFigure();
   });
-  on(EventKind::Change, "TXTSC", [this](Control&, const EventArgs&) { refreshSectionFigure(); });
-  on(EventKind::Change, "TxtTurnPri",
+  on(EventKind::Change, coreform::TXTSC,
+     [this](Control&, const EventArgs&) { refreshSectionFigure(); });
+  on(EventKind::Change, coreform::TxtTurnPri,
      [this](Control&, const EventArgs&) { windowCurrentDensity(); });
-  on(EventKind::Change, "txtautocore", [this](Control& requested, const EventArgs&) {
-    write("TXTL", requested.text());
+  on(EventKind::Change, coreform::txtautocore, [this](Control& requested, const EventArgs&) {
+    write(coreform::TXTL, requested.text());
     biaozhuncore();
     va();
     CDATA();
   });
-  on(EventKind::Change, "TXTL", [this](Control&, const EventArgs&) {
+  on(EventKind::Change, coreform::TXTL, [this](Control&, const EventArgs&) {
     rebuildCoreName();
     va();
     Fc();
     Fm();
   });
-  on(EventKind::Change, "TxtB", [this](Control&, const EventArgs&) { rebuildCoreName(); });
-  on(EventKind::Change, {"TXTa", "txtc", "txth", "TXTw"},
+  on(EventKind::Change, coreform::TxtB, [this](Control&, const EventArgs&) { rebuildCoreName(); });
+  on(EventKind::Change, {coreform::TXTa, coreform::txtc, coreform::txth, coreform::TXTw},
      [this](Control&, const EventArgs&) { CDATA(); });
-  on(EventKind::Change, {"txtle", "txtwe"},
+  on(EventKind::Change, {coreform::txtle, coreform::txtwe},
      [this](Control&, const EventArgs&) { windingEstimates(); });
-  on(EventKind::Change, "txtcname", [this](Control&, const EventArgs&) { va(); });
-  on(EventKind::Click, "OptBZ", [this](Control&, const EventArgs&) { standardLaminationChoice(); });
-  on(EventKind::Click, "OPTFB", [this](Control&, const EventArgs&) { customCoreChoice(); });
+  on(EventKind::Change, coreform::txtcname, [this](Control&, const EventArgs&) { va(); });
+  on(EventKind::Click, coreform::OptBZ,
+     [this](Control&, const EventArgs&) { standardLaminationChoice(); });
+  on(EventKind::Click, coreform::OPTFB, [this](Control&, const EventArgs&) { customCoreChoice(); });
   for (const GradeButton& grade : kGradeButtons) {
     const core::RatedPowerTable* table = grade.table;
     on(EventKind::Click, grade.button,
        [this, table](Control&, const EventArgs&) { pickRatedPower(*table); });
   }
-  on(EventKind::Click, "CMDBB", [this](Control&, const EventArgs&) { openBobbinForm(); });
+  on(EventKind::Click, coreform::CMDBB, [this](Control&, const EventArgs&) { openBobbinForm(); });
 }
 
 void Frmcore::addToolReactions() {
-  on(EventKind::Change, "TxtDU", [this](Control&, const EventArgs&) { regulationRoute(); });
-  on(EventKind::Click, "GJ",
-     [this](Control&, const EventArgs&) { control("Fmr").setVisible(true); });
-  on(EventKind::Click, "Command3", [this](Control&, const EventArgs&) { applyTool(); });
-  on(EventKind::Click, "Command2",
-     [this](Control&, const EventArgs&) { control("Fmr").setVisible(false); });
-  on(EventKind::Click, "PRINT", [this](Control&, const EventArgs&) { printFormImage(*this); });
-  on(EventKind::Click, "OVER", [this](Control&, const EventArgs&) { host().quit(); });
+  on(EventKind::Change, coreform::TxtDU, [this](Control&, const EventArgs&) { regulationRoute(); });
+  on(EventKind::Click, coreform::GJ,
+     [this](Control&, const EventArgs&) { control(coreform::Fmr).setVisible(true); });
+  on(EventKind::Click, coreform::Command3, [this](Control&, const EventArgs&) { applyTool(); });
+  on(EventKind::Click, coreform::Command2,
+     [this](Control&, const EventArgs&) { control(coreform::Fmr).setVisible(false); });
+  on(EventKind::Click, coreform::PRINT,
+     [this](Control&, const EventArgs&) { printFormImage(*this); });
+  on(EventKind::Click, coreform::OVER, [this](Control&, const EventArgs&) { host().quit(); });
 }
 
 void Frmcore::addEnterChain() {
   auto focusOn = [this](const char* next) {
     return [this, next](Control&, const EventArgs&) { setFocus(control(next)); };
   };
-  on(EventKind::Enter, "txtpo", [this](Control&, const EventArgs&) {
+  on(EventKind::Enter, coreform::txtpo, [this](Control&, const EventArgs&) {
     ap();
-    setFocus(control("TxtF"));
+    setFocus(control(coreform::TxtF));
   });
-  on(EventKind::Enter, "TxtF", focusOn("TxtBm"));
-  on(EventKind::Enter, "TxtBm", [this](Control&, const EventArgs&) {
+  on(EventKind::Enter, coreform::TxtF, focusOn(coreform::TxtBm));
+  on(EventKind::Enter, coreform::TxtBm, [this](Control&, const EventArgs&) {
     CDATA();
-    setFocus(control("TxtJ"));
+    setFocus(control(coreform::TxtJ));
   });
-  on(EventKind::Enter, "TxtJ", focusOn("TXTBA"));
-  on(EventKind::Enter, "TXTBA", focusOn("TXTHC"));
-  on(EventKind::Enter, "TXTHC", focusOn("CMDBB"));
-  on(EventKind::Enter, "txtautocore", focusOn("TxtB"));
-  on(EventKind::Enter, "TXTL", [this](Control&, const EventArgs&) {
+  on(EventKind::Enter, coreform::TxtJ, focusOn(coreform::TXTBA));
+  on(EventKind::Enter, coreform::TXTBA, focusOn(coreform::TXTHC));
+  on(EventKind::Enter, coreform::TXTHC, focusOn(coreform::CMDBB));
+  on(EventKind::Enter, coreform::txtautocore, focusOn(coreform::TxtB));
+  on(EventKind::Enter, coreform::TXTL, [this](Control&, const EventArgs&) {
     biaozhuncore();
     rebuildCoreName();
     va();
     Fc();
     Fm();  // the snap wrote the catalogue's coil surface; this is the one of the dimensions
   });
-  on(EventKind::Enter, "TxtB", [this](Control&, const EventArgs&) { stackConfirmation(); });
-  on(EventKind::Enter, {"TXTa", "TXTw"}, [this](Control&, const EventArgs&) { CDATA(); });
-  on(EventKind::Enter, "TXTTEMP", [this](Control&, const EventArgs&) { thermalRoute(); });
-  on(EventKind::Enter, "TxtDU", [this](Control&, const EventArgs&) { regulationRoute(); });
+  on(EventKind::Enter, coreform::TxtB, [this](Control&, const EventArgs&) { stackConfirmation(); });
+  on(EventKind::Enter, {coreform::TXTa, coreform::TXTw},
+     [this](Control&, const EventArgs&) { CDATA(); });
+  on(EventKind::Enter, coreform::TXTTEMP, [this](Control&, const EventArgs&) { thermalRoute(); });
+  on(EventKind::Enter, coreform::TxtDU, [this](Control&, const EventArgs&) { regulationRoute(); });
 }
 
 // ---------------------------------------------------------------- commands
 
 void Frmcore::pointFluxReference() {
-  shared().gFluxRef.setReference({kName, "TxtBm", -1});
+  shared().gFluxRef.setReference({kName, coreform::TxtBm, -1});
 }
 
 // A core figure Sc·Sw (cm⁴) for the designer's eye; nothing reads it.
 void Frmcore::refreshSectionFigure() {
-  write("TXTSCSW", formatPattern(num("TXTSC") * num("txtsw"), "0.000"));
+  write(coreform::TXTSCSW, formatPattern(num(coreform::TXTSC) * num(coreform::txtsw), "0.000"));
 }
 
 void Frmcore::enableGradeButtons() {
-  double power = num("txtpo");
+  double power = num(coreform::txtpo);
   for (const GradeButton& grade : kGradeButtons)
     control(grade.button).setEnabled(power <= grade.table->highestPower());
 }

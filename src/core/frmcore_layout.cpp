@@ -2,6 +2,7 @@
 // twips (inside a frame, from the frame's top-left corner).
 #include <array>
 
+#include "core/coreform_fields.h"
 #include "core/frmcore.h"
 #include "model/control_init.h"
 
@@ -35,9 +36,9 @@ struct GradeList {
 };
 // list, header text, left (twips inside Frm1)
 constexpr std::array<GradeList, 3> kGradeLists{{
-    {"Cmbnew", "新日铁", 120},
-    {"cmbjis", "JISC2552-1975", 1080},
-    {"cmbcq", "川崎", 2040},
+    {coreform::Cmbnew, "新日铁", 120},
+    {coreform::cmbjis, "JISC2552-1975", 1080},
+    {coreform::cmbcq, "川崎", 2040},
 }};
 
 struct EntryColumn {
@@ -50,11 +51,11 @@ struct EntryColumn {
 };
 // label, caption, field, design-time text, left and caption width (twips inside Frame1)
 constexpr std::array<EntryColumn, 5> kPowerColumns{{
-    {"Label3", "功率Po(W)", "txtpo", "100", 120, 975},
-    {"Label4", "频率F(Hz)", "TxtF", "50", 1140, 975},
-    {"Label5", "工作磁密Bm(T)", "TxtBm", "3", 2160, 1155},
-    {"Label6", "电流密度J(A/mm)", "TxtJ", "5", 3360, 1395},
-    {"Label7", "PRI       Sec", "txtjsec", "5", 4800, 1035},
+    {coreform::Label3, "功率Po(W)", coreform::txtpo, "100", 120, 975},
+    {coreform::Label4, "频率F(Hz)", coreform::TxtF, "50", 1140, 975},
+    {coreform::Label5, "工作磁密Bm(T)", coreform::TxtBm, "3", 2160, 1155},
+    {coreform::Label6, "电流密度J(A/mm)", coreform::TxtJ, "5", 3360, 1395},
+    {coreform::Label7, "PRI       Sec", coreform::txtjsec, "5", 4800, 1035},
 }};
 
 struct SizeColumn {
@@ -64,16 +65,16 @@ struct SizeColumn {
 };
 // field, left and width (twips inside Frame4), under the one caption line
 constexpr std::array<SizeColumn, 10> kSizeColumns{{
-    {"TXTL", 120, 615},
-    {"TXTw", 780, 555},
-    {"TXTa", 1380, 555},
-    {"TxtB", 1980, 555},
-    {"txtc", 2580, 675},
-    {"txth", 3300, 675},
-    {"txtle", 4080, 1215},
-    {"txtwe", 5400, 1095},
-    {"txtpc", 6600, 855},
-    {"TxtLv", 7560, 735},
+    {coreform::TXTL, 120, 615},
+    {coreform::TXTw, 780, 555},
+    {coreform::TXTa, 1380, 555},
+    {coreform::TxtB, 1980, 555},
+    {coreform::txtc, 2580, 675},
+    {coreform::txth, 3300, 675},
+    {coreform::txtle, 4080, 1215},
+    {coreform::txtwe, 5400, 1095},
+    {coreform::txtpc, 6600, 855},
+    {coreform::TxtLv, 7560, 735},
 }};
 
 struct ResultField {
@@ -83,17 +84,17 @@ struct ResultField {
 };
 // computed fields outside the frames: name, position, tool tip
 constexpr std::array<ResultField, 11> kResultFields{{
-    {"TxtTurnPri", {6360, 5160, 1095, kTextHeight}, "初级匝数"},
-    {"TxtJs", {7560, 5160, 1095, kTextHeight}, "窗口允许的初级电流密度"},
-    {"Text3", {8880, 6000, 855, kTextHeight}, "额定功率表"},
-    {"txtcname", {360, 6840, 1815, kTextHeight}, "铁芯规格"},
-    {"TXTVA", {2280, 6840, 1335, kTextHeight}, ""},
-    {"Text2", {3720, 6840, 1095, kTextHeight}, "温升"},
-    {"Text5", {4920, 6840, 1335, kTextHeight}, "绕组所需窗口面积"},
-    {"TxtVa0", {6360, 6840, 855, kTextHeight}, "空载视在功率"},
-    {"TxtFc", {7320, 6840, 855, kTextHeight}, ""},
-    {"TxtFM", {8280, 6840, 675, kTextHeight}, ""},
-    {"TxtAM", {9000, 6840, 855, kTextHeight}, "散热系数"},
+    {coreform::TxtTurnPri, {6360, 5160, 1095, kTextHeight}, "初级匝数"},
+    {coreform::TxtJs, {7560, 5160, 1095, kTextHeight}, "窗口允许的初级电流密度"},
+    {coreform::Text3, {8880, 6000, 855, kTextHeight}, "额定功率表"},
+    {coreform::txtcname, {360, 6840, 1815, kTextHeight}, "铁芯规格"},
+    {coreform::TXTVA, {2280, 6840, 1335, kTextHeight}, ""},
+    {coreform::Text2, {3720, 6840, 1095, kTextHeight}, "温升"},
+    {coreform::Text5, {4920, 6840, 1335, kTextHeight}, "绕组所需窗口面积"},
+    {coreform::TxtVa0, {6360, 6840, 855, kTextHeight}, "空载视在功率"},
+    {coreform::TxtFc, {7320, 6840, 855, kTextHeight}, ""},
+    {coreform::TxtFM, {8280, 6840, 675, kTextHeight}, ""},
+    {coreform::TxtAM, {9000, 6840, 855, kTextHeight}, "散热系数"},
 }};
 
 struct GradeButton {
@@ -103,9 +104,9 @@ struct GradeButton {
 };
 // button, caption, top (left 8880, 855 × 255)
 constexpr std::array<GradeButton, 3> kGradeButtons{{
-    {"Command4", "DW540-50", 5160},
-    {"Command5", "DW360-50", 5400},
-    {"Command6", "50H800", 5640},
+    {coreform::Command4, "DW540-50", 5160},
+    {coreform::Command5, "DW360-50", 5400},
+    {coreform::Command6, "50H800", 5640},
 }};
 
 struct ToolRow {
@@ -117,14 +118,14 @@ struct ToolRow {
 };
 // label, caption, field, design-time text, top (caption at left 120, field at 960 inside Fmr)
 constexpr std::array<ToolRow, 4> kToolRows{{
-    {"Label10", "允许温升", "TXTTEMP", "55", 240},
-    {"Label12", "允许铜损", "TxtPm", "", 480},
-    {"Label13", "允许磁密", "Text1", "", 720},
-    {"Label11", "电压调整率", "TxtDU", "", 1440},
+    {coreform::Label10, "允许温升", coreform::TXTTEMP, "55", 240},
+    {coreform::Label12, "允许铜损", coreform::TxtPm, "", 480},
+    {coreform::Label13, "允许磁密", coreform::Text1, "", 720},
+    {coreform::Label11, "电压调整率", coreform::TxtDU, "", 1440},
 }};
 
 ControlInit gradeListInit(const GradeList& list) {
-  ControlInit init = textField(list.header, {list.left, 360, 915, kListHeight}, {}, "Frm1");
+  ControlInit init = textField(list.header, {list.left, 360, 915, kListHeight}, {}, coreform::Frm1);
   init.listOnly = false;  // shows the maker's name until a grade is picked
   return init;
 }
@@ -150,41 +151,46 @@ void Frmcore::addControls() {
 }
 
 void Frmcore::addMaterialFrame() {
-  addControl("Frm1", ControlKind::Frame, captioned("选择矽钢片材质", {360, 960, 5895, 1695}));
+  addControl(coreform::Frm1, ControlKind::Frame,
+             captioned("选择矽钢片材质", {360, 960, 5895, 1695}));
   for (const GradeList& list : kGradeLists)
     addControl(list.name, ControlKind::ComboBox, gradeListInit(list));
-  addControl("TXTINDEX", ControlKind::TextBox,
-             textField("", {3000, 360, 615, kTextHeight}, "材质序号", "Frm1"));
-  addControl("OPTW", ControlKind::OptionButton, option("白片", {5040, 360, 735, 255}, "Frm1"));
-  addControl("OPTB", ControlKind::OptionButton, option("黑片", {5040, 720, 735, 255}, "Frm1"));
+  addControl(coreform::TXTINDEX, ControlKind::TextBox,
+             textField("", {3000, 360, 615, kTextHeight}, "材质序号", coreform::Frm1));
+  addControl(coreform::OPTW, ControlKind::OptionButton,
+             option("白片", {5040, 360, 735, 255}, coreform::Frm1));
+  addControl(coreform::OPTB, ControlKind::OptionButton,
+             option("黑片", {5040, 720, 735, 255}, coreform::Frm1));
   for (size_t i = 0; i < kMaterialColumns.size(); ++i) {
     const MaterialColumn& column = kMaterialColumns[i];
-    ControlInit label =
-        captioned(column.caption, {column.left, 840, column.captionWidth, kCaptionHeight}, "Frm1");
-    ControlInit value = textField(column.text, {column.left, 1200, 1095, kTextHeight}, {}, "Frm1");
+    ControlInit label = captioned(
+        column.caption, {column.left, 840, column.captionWidth, kCaptionHeight}, coreform::Frm1);
+    ControlInit value =
+        textField(column.text, {column.left, 1200, 1095, kTextHeight}, {}, coreform::Frm1);
     if (i == 0) {
-      addArray("Label2", ControlKind::Label, label);
-      addArray("txtcoremt", ControlKind::TextBox, value);
+      addArray(coreform::Label2, ControlKind::Label, label);
+      addArray(coreform::txtcoremt, ControlKind::TextBox, value);
     } else {
-      array("Label2").load(static_cast<int>(i), label);
-      array("txtcoremt").load(static_cast<int>(i), value);
+      array(coreform::Label2).load(static_cast<int>(i), label);
+      array(coreform::txtcoremt).load(static_cast<int>(i), value);
     }
   }
 }
 
 void Frmcore::addPowerFrame() {
-  addControl("Frame1", ControlKind::Frame, captioned("功率铁芯规格设计", {360, 2760, 5895, 1095}));
+  addControl(coreform::Frame1, ControlKind::Frame,
+             captioned("功率铁芯规格设计", {360, 2760, 5895, 1095}));
   for (const EntryColumn& column : kPowerColumns) {
     addControl(column.label, ControlKind::Label,
                captioned(column.caption, {column.left, 240, column.captionWidth, kCaptionHeight},
-                         "Frame1"));
+                         coreform::Frame1));
     addControl(column.field, ControlKind::TextBox,
-               textField(column.text, {column.left, 600, 855, kTextHeight}, {}, "Frame1"));
+               textField(column.text, {column.left, 600, 855, kTextHeight}, {}, coreform::Frame1));
   }
 }
 
 void Frmcore::addSectionFrame() {
-  addControl("Frame2", ControlKind::Frame, captioned("铁芯参数1", {360, 3960, 3135, 1455}));
+  addControl(coreform::Frame2, ControlKind::Frame, captioned("铁芯参数1", {360, 3960, 3135, 1455}));
   struct Row {
     const char* label;
     const char* caption;
@@ -193,93 +199,95 @@ void Frmcore::addSectionFrame() {
   };
   // label, caption, field, top (caption at left 120, field at 1560 inside Frame2)
   constexpr std::array<Row, 3> kRows{{
-      {"Label14", "铁芯规格ScSw", "TXTSCSW", 300},
-      {"Label15", "铁芯截面积Sc", "TXTSC", 660},
-      {"Label16", "铁芯窗口面积Sw", "txtsw", 1020},
+      {coreform::Label14, "铁芯规格ScSw", coreform::TXTSCSW, 300},
+      {coreform::Label15, "铁芯截面积Sc", coreform::TXTSC, 660},
+      {coreform::Label16, "铁芯窗口面积Sw", coreform::txtsw, 1020},
   }};
   for (const Row& row : kRows) {
     addControl(row.label, ControlKind::Label,
-               captioned(row.caption, {120, row.top + 15, 1395, kCaptionHeight}, "Frame2"));
+               captioned(row.caption, {120, row.top + 15, 1395, kCaptionHeight}, coreform::Frame2));
     addControl(row.field, ControlKind::TextBox,
-               textField("", {1560, row.top, 1455, kTextHeight}, {}, "Frame2"));
+               textField("", {1560, row.top, 1455, kTextHeight}, {}, coreform::Frame2));
   }
 }
 
 void Frmcore::addProportionFrame() {
-  addControl("Frame3", ControlKind::Frame, captioned("自定义铁芯尺寸比", {3600, 3960, 2655, 1455}));
-  addControl("Label8", ControlKind::Label,
-             captioned("迭厚/舌宽", {120, 240, 1095, kCaptionHeight}, "Frame3"));
-  addControl("TXTBA", ControlKind::TextBox,
-             textField("1", {120, 510, 975, kTextHeight}, {}, "Frame3"));
-  addControl("Label9", ControlKind::Label,
-             captioned("窗高/窗宽", {1320, 240, 1095, kCaptionHeight}, "Frame3"));
-  addControl("TXTHC", ControlKind::TextBox,
-             textField("3", {1320, 510, 975, kTextHeight}, {}, "Frame3"));
-  addControl("OptBZ", ControlKind::OptionButton,
-             option("标准EI片", {120, 825, 1095, 255}, "Frame3"));
-  addControl("OPTFB", ControlKind::OptionButton,
-             option("非标EI片", {1320, 825, 1215, 255}, "Frame3"));
-  addControl("txtautocore", ControlKind::TextBox,
-             textField("", {120, 1110, 975, kTextHeight}, "铁芯长度L", "Frame3"));
-  addControl("Text4", ControlKind::TextBox,
-             textField("", {1320, 1110, 975, kTextHeight}, "每伏匝数", "Frame3"));
+  addControl(coreform::Frame3, ControlKind::Frame,
+             captioned("自定义铁芯尺寸比", {3600, 3960, 2655, 1455}));
+  addControl(coreform::Label8, ControlKind::Label,
+             captioned("迭厚/舌宽", {120, 240, 1095, kCaptionHeight}, coreform::Frame3));
+  addControl(coreform::TXTBA, ControlKind::TextBox,
+             textField("1", {120, 510, 975, kTextHeight}, {}, coreform::Frame3));
+  addControl(coreform::Label9, ControlKind::Label,
+             captioned("窗高/窗宽", {1320, 240, 1095, kCaptionHeight}, coreform::Frame3));
+  addControl(coreform::TXTHC, ControlKind::TextBox,
+             textField("3", {1320, 510, 975, kTextHeight}, {}, coreform::Frame3));
+  addControl(coreform::OptBZ, ControlKind::OptionButton,
+             option("标准EI片", {120, 825, 1095, 255}, coreform::Frame3));
+  addControl(coreform::OPTFB, ControlKind::OptionButton,
+             option("非标EI片", {1320, 825, 1215, 255}, coreform::Frame3));
+  addControl(coreform::txtautocore, ControlKind::TextBox,
+             textField("", {120, 1110, 975, kTextHeight}, "铁芯长度L", coreform::Frame3));
+  addControl(coreform::Text4, ControlKind::TextBox,
+             textField("", {1320, 1110, 975, kTextHeight}, "每伏匝数", coreform::Frame3));
 }
 
 void Frmcore::addSizeFrame() {
-  addControl("Frame4", ControlKind::Frame, captioned("铁芯尺寸", {360, 5520, 8415, 975}));
+  addControl(coreform::Frame4, ControlKind::Frame, captioned("铁芯尺寸", {360, 5520, 8415, 975}));
   addControl(
-      "Label17", ControlKind::Label,
+      coreform::Label17, ControlKind::Label,
       captioned("长L    高H   舌宽a  迭厚b 窗口宽c  窗口高h  平均磁路长度Le  铁芯重量We   铁损Pc",
-                {120, 270, 8175, kCaptionHeight}, "Frame4"));
+                {120, 270, 8175, kCaptionHeight}, coreform::Frame4));
   for (const SizeColumn& column : kSizeColumns)
     addControl(column.field, ControlKind::TextBox,
-               textField("", {column.left, 585, column.width, kTextHeight}, {}, "Frame4"));
+               textField("", {column.left, 585, column.width, kTextHeight}, {}, coreform::Frame4));
 }
 
 void Frmcore::addResultFields() {
   for (const ResultField& field : kResultFields)
     addControl(field.name, ControlKind::TextBox, textField("", field.geometry, field.tip));
-  addControl("Label18", ControlKind::Label,
+  addControl(coreform::Label18, ControlKind::Label,
              captioned("最高输出功率", {2280, 6600, 1335, kCaptionHeight}));
-  addControl("Label19", ControlKind::Label,
+  addControl(coreform::Label19, ControlKind::Label,
              captioned("FC          FM", {7320, 6600, 1575, kCaptionHeight}));
   for (const GradeButton& button : kGradeButtons)
     addControl(button.name, ControlKind::CommandButton,
                captioned(button.caption, {8880, button.top, 855, 255}));
-  addControl("CMDBB", ControlKind::CommandButton, captioned("Bobbin", {11640, 6840, 1935, 495}));
+  addControl(coreform::CMDBB, ControlKind::CommandButton,
+             captioned("Bobbin", {11640, 6840, 1935, 495}));
 }
 
 void Frmcore::addParameterTool() {
   ControlInit frame = captioned("电磁参量确定工具", {11640, 4440, 1935, 2295});
   frame.visible = false;  // the menu "高级" shows it
-  addControl("Fmr", ControlKind::Frame, frame);
+  addControl(coreform::Fmr, ControlKind::Frame, frame);
   for (const ToolRow& row : kToolRows) {
     addControl(row.label, ControlKind::Label,
-               captioned(row.caption, {120, row.top, 855, kCaptionHeight}, "Fmr"));
+               captioned(row.caption, {120, row.top, 855, kCaptionHeight}, coreform::Fmr));
     addControl(row.field, ControlKind::TextBox,
-               textField(row.text, {960, row.top, 855, kTextHeight}, {}, "Fmr"));
+               textField(row.text, {960, row.top, 855, kTextHeight}, {}, coreform::Fmr));
   }
-  addControl("TxtCu", ControlKind::TextBox,
-             textField("", {120, 1080, 795, kTextHeight}, "铜重kg", "Fmr"));
-  addControl("TxtZ", ControlKind::TextBox,
-             textField("", {960, 1080, 855, kTextHeight}, "铜损系数", "Fmr"));
-  addControl("Label20", ControlKind::Label,
-             captioned("J", {780, 1800, 180, kCaptionHeight}, "Fmr"));
-  addControl("TxtJb", ControlKind::TextBox,
-             textField("", {960, 1800, 855, kTextHeight}, {}, "Fmr"));
-  addControl("Command3", ControlKind::CommandButton,
-             captioned("应用", {120, 1680, 615, 255}, "Fmr"));
-  addControl("Command2", ControlKind::CommandButton,
-             captioned("关闭", {120, 1920, 615, 255}, "Fmr"));
+  addControl(coreform::TxtCu, ControlKind::TextBox,
+             textField("", {120, 1080, 795, kTextHeight}, "铜重kg", coreform::Fmr));
+  addControl(coreform::TxtZ, ControlKind::TextBox,
+             textField("", {960, 1080, 855, kTextHeight}, "铜损系数", coreform::Fmr));
+  addControl(coreform::Label20, ControlKind::Label,
+             captioned("J", {780, 1800, 180, kCaptionHeight}, coreform::Fmr));
+  addControl(coreform::TxtJb, ControlKind::TextBox,
+             textField("", {960, 1800, 855, kTextHeight}, {}, coreform::Fmr));
+  addControl(coreform::Command3, ControlKind::CommandButton,
+             captioned("应用", {120, 1680, 615, 255}, coreform::Fmr));
+  addControl(coreform::Command2, ControlKind::CommandButton,
+             captioned("关闭", {120, 1920, 615, 255}, coreform::Fmr));
 }
 
 void Frmcore::addMenu() {
-  addControl("FILe", ControlKind::MenuItem, menuItem("文件"));
-  addControl("OPEN", ControlKind::MenuItem, menuItem("打开", "FILe"));
-  addControl("SAVE", ControlKind::MenuItem, menuItem("保存", "FILe"));
-  addControl("PRINT", ControlKind::MenuItem, menuItem("打印", "FILe"));
-  addControl("OVER", ControlKind::MenuItem, menuItem("关闭", "FILe"));
-  addControl("GJ", ControlKind::MenuItem, menuItem("高级"));
+  addControl(coreform::FILe, ControlKind::MenuItem, menuItem("文件"));
+  addControl(coreform::OPEN, ControlKind::MenuItem, menuItem("打开", coreform::FILe));
+  addControl(coreform::SAVE, ControlKind::MenuItem, menuItem("保存", coreform::FILe));
+  addControl(coreform::PRINT, ControlKind::MenuItem, menuItem("打印", coreform::FILe));
+  addControl(coreform::OVER, ControlKind::MenuItem, menuItem("关闭", coreform::FILe));
+  addControl(coreform::GJ, ControlKind::MenuItem, menuItem("高级"));
 }
 
 }  // namespace corvane

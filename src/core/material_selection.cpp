@@ -1,6 +1,7 @@
 // Steel grade, its sheet data and the sheet finish of the core form.
 #include <string>
 
+#include "core/coreform_fields.h"
 #include "core/frmcore.h"
 #include "core/material_grades.h"
 #include "model/color.h"
@@ -9,7 +10,7 @@
 namespace corvane {
 
 namespace {
-constexpr const char* kGradeLists[] = {"Cmbnew", "cmbjis", "cmbcq"};
+constexpr const char* kGradeLists[] = {coreform::Cmbnew, coreform::cmbjis, coreform::cmbcq};
 constexpr int kMaterialFields = 5;  // thickness, density, P1.5/50, B, description
 // Above this working flux density (T) the steel runs into saturation.
 constexpr double kFluxWarningLimit = 1.8;
@@ -23,12 +24,12 @@ void Frmcore::gradePicked(const Control& list) {
   int index = list.listIndex();
   if (index < 0) return;
   for (const char* name : kGradeLists) control(name).setListIndex(index);
-  write("TXTINDEX", std::to_string(index));
+  write(coreform::TXTINDEX, std::to_string(index));
 }
 
 void Frmcore::materialIndexChanged() {
-  double index = roundHalfEven(num("TXTINDEX"));
-  Control& nippon = control("Cmbnew");
+  double index = roundHalfEven(num(coreform::TXTINDEX));
+  Control& nippon = control(coreform::Cmbnew);
   if (index >= 0 && index < static_cast<double>(nippon.items().size()))
     nippon.setListIndex(static_cast<int>(index));
   COREDATA();
@@ -38,7 +39,7 @@ void Frmcore::materialIndexChanged() {
 
 // Only an index written exactly as the row number selects a row.
 void Frmcore::COREDATA() {
-  const std::string& index = control("TXTINDEX").text();
+  const std::string& index = control(coreform::TXTINDEX).text();
   int row = 0;
   for (const core::MaterialGrade& grade : core::materialGrades()) {
     if (index == std::to_string(row++)) {
@@ -60,17 +61,18 @@ void Frmcore::rewriteMaterialTexts() {
 }
 
 void Frmcore::proposeFluxDensity() {
-  write("TxtBm", formatPattern(kWorkingFluxShare * material(3).num(), "0.00"));
+  write(coreform::TxtBm, formatPattern(kWorkingFluxShare * material(3).num(), "0.00"));
 }
 
 // The description names grade, thickness and finish: "A" black, "N" white.
 void Frmcore::finishChosen(const char* finishLetter) {
-  material(4).setText(control("Cmbnew").text() + "-" + material(0).text() + finishLetter);
+  material(4).setText(control(coreform::Cmbnew).text() + "-" + material(0).text() + finishLetter);
   CDATA();
 }
 
 void Frmcore::fluxColourCheck() {
-  control("TxtBm").setBackColor(num("TxtBm") > kFluxWarningLimit ? colors::kRed : colors::kWhite);
+  control(coreform::TxtBm)
+      .setBackColor(num(coreform::TxtBm) > kFluxWarningLimit ? colors::kRed : colors::kWhite);
 }
 
 }  // namespace corvane

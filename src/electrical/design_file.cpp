@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "electrical/electrical_tables.h"
+#include "electrical/eledata_fields.h"
 #include "electrical/frmeledata.h"
 #include "electrical/text_encoding.h"
 #include "model/host.h"
@@ -26,11 +27,16 @@ struct GroupTextField {
 };
 // the ten text lines of a group, in file order; the connection line follows
 constexpr GroupTextField kGroupTexts[] = {
-    {"TXTWN", &OutputGroupRecord::label},          {"txtudc", &OutputGroupRecord::outputVoltage},
-    {"txtidc", &OutputGroupRecord::outputCurrent}, {"CMBZL", &OutputGroupRecord::circuit},
-    {"cmbdio", &OutputGroupRecord::diode},         {"txtsuac", &OutputGroupRecord::acVoltage},
-    {"txtsiac", &OutputGroupRecord::acCurrent},    {"txtspo", &OutputGroupRecord::power},
-    {"TXTCP", &OutputGroupRecord::capacitor},      {"TXTUNLOAD", &OutputGroupRecord::noLoadVoltage},
+    {eledata::TXTWN, &OutputGroupRecord::label},
+    {eledata::txtudc, &OutputGroupRecord::outputVoltage},
+    {eledata::txtidc, &OutputGroupRecord::outputCurrent},
+    {eledata::CMBZL, &OutputGroupRecord::circuit},
+    {eledata::cmbdio, &OutputGroupRecord::diode},
+    {eledata::txtsuac, &OutputGroupRecord::acVoltage},
+    {eledata::txtsiac, &OutputGroupRecord::acCurrent},
+    {eledata::txtspo, &OutputGroupRecord::power},
+    {eledata::TXTCP, &OutputGroupRecord::capacitor},
+    {eledata::TXTUNLOAD, &OutputGroupRecord::noLoadVoltage},
 };
 
 struct InputTextField {
@@ -39,10 +45,13 @@ struct InputTextField {
 };
 // the seven text lines after the input-arrangement line, in file order
 constexpr InputTextField kInputTexts[] = {
-    {"TXTUIN1", &InputRecord::inputVoltage1}, {"TXTUIN2", &InputRecord::inputVoltage2},
-    {"TXTIIN", &InputRecord::inputCurrent},   {"TXTTEMP20", &InputRecord::ambient},
-    {"TXTTEMPD", &InputRecord::allowedRise},  {"TXTLUD", &InputRecord::regulation},
-    {"txtpo", &InputRecord::totalPower},
+    {eledata::TXTUIN1, &InputRecord::inputVoltage1},
+    {eledata::TXTUIN2, &InputRecord::inputVoltage2},
+    {eledata::TXTIIN, &InputRecord::inputCurrent},
+    {eledata::TXTTEMP20, &InputRecord::ambient},
+    {eledata::TXTTEMPD, &InputRecord::allowedRise},
+    {eledata::TXTLUD, &InputRecord::regulation},
+    {eledata::txtpo, &InputRecord::totalPower},
 };
 
 constexpr int kLinesPerGroup = 11;
@@ -254,7 +263,7 @@ std::string encodeDesignFile(const DesignRecordFile& design) {
   // check-box states in the number style of the design's print: blank, digit, blank
   auto putFlag = [&out](int value) { out += " " + std::to_string(value) + " \r\n"; };
 
-  put("txtzb", generalFormat(static_cast<double>(design.groups.size()) - 1));
+  put(eledata::txtzb, generalFormat(static_cast<double>(design.groups.size()) - 1));
   for (size_t i = 0; i < design.groups.size(); ++i) {
     const OutputGroupRecord& group = design.groups[i];
     for (const GroupTextField& field : kGroupTexts)
@@ -271,14 +280,14 @@ std::string encodeDesignFile(const DesignRecordFile& design) {
 DesignRecordFile captureDesign(const Frmeledata& form) {
   DesignRecordFile design;
   const int highest = form.highestGroup();
-  for (int i = 0; i <= highest && form.array("txtudc").has(i); ++i) {
+  for (int i = 0; i <= highest && form.array(eledata::txtudc).has(i); ++i) {
     OutputGroupRecord group;
     for (const GroupTextField& field : kGroupTexts)
       group.*field.member = form.cell(field.array, i).text();
-    group.connection = form.cell("ChKSHC", i).value() == 1 ? 1 : 0;
+    group.connection = form.cell(eledata::ChKSHC, i).value() == 1 ? 1 : 0;
     design.groups.push_back(std::move(group));
   }
-  design.input.arrangement = form.control("Chkp").value() == 1 ? 1 : 0;
+  design.input.arrangement = form.control(eledata::Chkp).value() == 1 ? 1 : 0;
   for (const InputTextField& field : kInputTexts)
     design.input.*field.member = form.control(field.name).text();
   return design;
@@ -288,7 +297,7 @@ void applyDesign(Frmeledata& form, const DesignRecordFile& design) {
   Workspace& workspace = form.workspace();
   const int highest = static_cast<int>(design.groups.size()) - 1;
   workspace.runEvent([&] { form.removeExtraRows(); });
-  workspace.runEvent([&] { form.control("txtzb").setText(generalFormat(highest)); });
+  workspace.runEvent([&] { form.control(eledata::txtzb).setText(generalFormat(highest)); });
   for (int i = 1; i <= highest; ++i) workspace.runEvent([&] { form.addRowBelow(i); });
 
   // each write is an event of its own: its reactions run now, in file order,
@@ -297,14 +306,14 @@ void applyDesign(Frmeledata& form, const DesignRecordFile& design) {
     const OutputGroupRecord& group = design.groups[i];
     for (const GroupTextField& field : kGroupTexts)
       workspace.runEvent([&] { form.cell(field.array, i).setText(group.*field.member); });
-    workspace.runEvent([&] { form.cell("ChKSHC", i).setValue(group.connection); });
+    workspace.runEvent([&] { form.cell(eledata::ChKSHC, i).setValue(group.connection); });
   }
-  workspace.runEvent([&] { form.control("Chkp").setValue(design.input.arrangement); });
+  workspace.runEvent([&] { form.control(eledata::Chkp).setValue(design.input.arrangement); });
   for (const InputTextField& field : kInputTexts)
     workspace.runEvent([&] { form.control(field.name).setText(design.input.*field.member); });
 
   form.keepCurrentRowInDesign();
-  if (highest > 0) form.control("CMDWNDEL").setEnabled(true);
+  if (highest > 0) form.control(eledata::CMDWNDEL).setEnabled(true);
 }
 
 bool openDesignFile(Frmeledata& form, const std::string& path) {

@@ -5,8 +5,10 @@
 #include <string_view>
 #include <vector>
 
+#include "core/coreform_fields.h"
 #include "electrical/design_file.h"
 #include "electrical/electrical_tables.h"
+#include "electrical/eledata_fields.h"
 #include "electrical/printout.h"
 #include "model/host.h"
 #include "model/picture.h"
@@ -37,14 +39,14 @@ Frmeledata::Frmeledata(Workspace& workspace) : Form(workspace, kName, kCaption) 
 
 void Frmeledata::load() {
   // choosing the first items runs the choice reactions: row 0 is converted
-  Control& circuit = cell("CMBZL", 0);
+  Control& circuit = cell(eledata::CMBZL, 0);
   circuit.setItems(namesOf(electrical::kRectifierCircuits));
   circuit.setListIndex(0);
-  Control& diode = cell("cmbdio", 0);
+  Control& diode = cell(eledata::cmbdio, 0);
   diode.setItems(namesOf(electrical::kRectifierDiodes));
   diode.setListIndex(0);
 
-  Control& insulation = control("Combo1");
+  Control& insulation = control(eledata::Combo1);
   std::vector<std::string> classes(electrical::kInsulationClassItems.begin(),
                                    electrical::kInsulationClassItems.end());
   insulation.setItems(std::move(classes));
@@ -52,7 +54,7 @@ void Frmeledata::load() {
 }
 
 int Frmeledata::highestGroup() const {
-  double n = roundHalfEven(control("txtzb").num());
+  double n = roundHalfEven(control(eledata::txtzb).num());
   return static_cast<int>(std::clamp(n, 0.0, static_cast<double>(kHighestGroup)));
 }
 
@@ -65,132 +67,136 @@ Control& Frmeledata::cell(const char* arrayName, int row) const {
 }
 
 Picture& Frmeledata::schematic() const {
-  return control("PICSHC").picture();
+  return control(eledata::PICSHC).picture();
 }
 
 // ---------------------------------------------------------------- reactions
 
 void Frmeledata::addReactions() {
   auto convert = [this](Control&, const EventArgs&) { rectifierConversion(); };
-  on(EventKind::Change, {"TXTUIN1", "TXTUIN2"}, convert);
-  on(EventKind::Click, "Chkp", [this](Control&, const EventArgs&) { inputArrangementClicked(); });
+  on(EventKind::Change, {eledata::TXTUIN1, eledata::TXTUIN2}, convert);
+  on(EventKind::Click, eledata::Chkp,
+     [this](Control&, const EventArgs&) { inputArrangementClicked(); });
 
   auto insulation = [this](Control&, const EventArgs&) { applyInsulationClass(); };
-  on(EventKind::Change, "Combo1", insulation);
-  on(EventKind::Choose, "Combo1", insulation);
-  on(EventKind::Click, "Combo1", insulation);
+  on(EventKind::Change, eledata::Combo1, insulation);
+  on(EventKind::Choose, eledata::Combo1, insulation);
+  on(EventKind::Click, eledata::Combo1, insulation);
 
-  on(EventKind::Change, "txtpo", [this](Control& power, const EventArgs&) {
-    control("TXTLUD").setText(std::to_string(electrical::defaultRegulation(power.num())));
+  on(EventKind::Change, eledata::txtpo, [this](Control& power, const EventArgs&) {
+    control(eledata::TXTLUD).setText(std::to_string(electrical::defaultRegulation(power.num())));
   });
-  on(EventKind::Change, "TXTLUD",
+  on(EventKind::Change, eledata::TXTLUD,
      [this](Control&, const EventArgs&) { refreshAllNoLoadVoltages(); });
   // before the keystroke edits the text: no-load voltage of row 0 from the
   // regulation still shown
-  on(EventKind::KeyPress, "TXTLUD", [this](Control& regulation, const EventArgs&) {
-    double acVoltage = cell("txtsuac", 0).num();
-    cell("TXTUNLOAD", 0).setText(generalFormat(acVoltage * (regulation.num() + 100) * 0.01));
+  on(EventKind::KeyPress, eledata::TXTLUD, [this](Control& regulation, const EventArgs&) {
+    double acVoltage = cell(eledata::txtsuac, 0).num();
+    cell(eledata::TXTUNLOAD, 0).setText(generalFormat(acVoltage * (regulation.num() + 100) * 0.01));
   });
 
-  on(EventKind::Change, "txtudc", [this](Control& c, const EventArgs&) {
+  on(EventKind::Change, eledata::txtudc, [this](Control& c, const EventArgs&) {
     refreshNoLoadVoltage(c.index());
     pointGroupReferences(c.index());
     rectifierConversion();
   });
-  on(EventKind::Change, "txtidc", [this](Control& c, const EventArgs&) {
+  on(EventKind::Change, eledata::txtidc, [this](Control& c, const EventArgs&) {
     pointGroupReferences(c.index());
     rectifierConversion();
   });
-  on(EventKind::Change, "txtsuac", [this](Control& c, const EventArgs&) {
+  on(EventKind::Change, eledata::txtsuac, [this](Control& c, const EventArgs&) {
     pointGroupReferences(c.index());
     refreshNoLoadVoltage(c.index());
   });
   auto point = [this](Control& c, const EventArgs&) { pointGroupReferences(c.index()); };
-  on(EventKind::Change, {"txtsiac", "txtspo", "TXTCP"}, point);
-  on(EventKind::KeyPress, {"txtudc", "txtspo"}, point);
+  on(EventKind::Change, {eledata::txtsiac, eledata::txtspo, eledata::TXTCP}, point);
+  on(EventKind::KeyPress, {eledata::txtudc, eledata::txtspo}, point);
 
-  on(EventKind::Choose, "CMBZL", [this](Control& c, const EventArgs&) {
+  on(EventKind::Choose, eledata::CMBZL, [this](Control& c, const EventArgs&) {
     currentRow_ = c.index();
     rectifierConversion();
   });
-  on(EventKind::Choose, "cmbdio", [this](Control& c, const EventArgs&) {
+  on(EventKind::Choose, eledata::cmbdio, [this](Control& c, const EventArgs&) {
     pointGroupReferences(c.index());
     currentRow_ = c.index();
     rectifierConversion();
   });
-  on(EventKind::Click, "ChKSHC",
+  on(EventKind::Click, eledata::ChKSHC,
      [this](Control& c, const EventArgs&) { connectionClicked(c.index()); });
 
-  on(EventKind::Click, "CMDWNDEL", [this](Control&, const EventArgs&) { deleteLastGroup(); });
-  on(EventKind::Click, "cmdcore", [this](Control&, const EventArgs&) { openCoreForm(); });
-  on(EventKind::Click, "CMDJIEDOU", [this](Control&, const EventArgs&) { openStructureForm(); });
-  on(EventKind::Click, "OPEN", [this](Control&, const EventArgs&) { openDesign(*this); });
-  on(EventKind::Click, "SAVE", [this](Control&, const EventArgs&) { saveDesign(*this); });
-  on(EventKind::Click, "OVER", [this](Control&, const EventArgs&) { hide(); });
-  on(EventKind::Click, "PRINT", [this](Control&, const EventArgs&) { printParameterTable(*this); });
+  on(EventKind::Click, eledata::CMDWNDEL,
+     [this](Control&, const EventArgs&) { deleteLastGroup(); });
+  on(EventKind::Click, eledata::cmdcore, [this](Control&, const EventArgs&) { openCoreForm(); });
+  on(EventKind::Click, eledata::CMDJIEDOU,
+     [this](Control&, const EventArgs&) { openStructureForm(); });
+  on(EventKind::Click, eledata::OPEN, [this](Control&, const EventArgs&) { openDesign(*this); });
+  on(EventKind::Click, eledata::SAVE, [this](Control&, const EventArgs&) { saveDesign(*this); });
+  on(EventKind::Click, eledata::OVER, [this](Control&, const EventArgs&) { hide(); });
+  on(EventKind::Click, eledata::PRINT,
+     [this](Control&, const EventArgs&) { printParameterTable(*this); });
 }
 
 void Frmeledata::addEnterChain() {
-  on(EventKind::Enter, "txtudc", [this](Control& c, const EventArgs&) {
+  on(EventKind::Enter, eledata::txtudc, [this](Control& c, const EventArgs&) {
     int i = c.index();
     refreshNoLoadVoltage(i);
     pointGroupReferences(i);
     currentRow_ = i;
     rectifierConversion();
-    setFocus(cell("txtidc", i));
+    setFocus(cell(eledata::txtidc, i));
   });
-  on(EventKind::Enter, "txtidc", [this](Control& c, const EventArgs&) {
+  on(EventKind::Enter, eledata::txtidc, [this](Control& c, const EventArgs&) {
     int i = c.index();
     pointGroupReferences(i);
-    setFocus(cell("CMBZL", i));
+    setFocus(cell(eledata::CMBZL, i));
     currentRow_ = i;
     rectifierConversion();
   });
-  on(EventKind::Enter, "CMBZL", [this](Control& c, const EventArgs&) {
-    setFocus(cell("cmbdio", c.index()));
+  on(EventKind::Enter, eledata::CMBZL, [this](Control& c, const EventArgs&) {
+    setFocus(cell(eledata::cmbdio, c.index()));
     rectifierConversion();
   });
-  on(EventKind::Enter, "cmbdio", [this](Control& c, const EventArgs&) {
-    setFocus(cell("txtsuac", c.index()));
+  on(EventKind::Enter, eledata::cmbdio, [this](Control& c, const EventArgs&) {
+    setFocus(cell(eledata::txtsuac, c.index()));
     rectifierConversion();
   });
-  on(EventKind::Enter, "txtsuac", [this](Control& c, const EventArgs&) {
+  on(EventKind::Enter, eledata::txtsuac, [this](Control& c, const EventArgs&) {
     int i = c.index();
     refreshNoLoadVoltage(i);
     pointGroupReferences(i);
     currentRow_ = i;
     rectifierConversion();
-    setFocus(cell("txtsiac", i));
+    setFocus(cell(eledata::txtsiac, i));
   });
-  on(EventKind::Enter, "txtsiac", [this](Control& c, const EventArgs&) {
+  on(EventKind::Enter, eledata::txtsiac, [this](Control& c, const EventArgs&) {
     int i = c.index();
     pointGroupReferences(i);
     currentRow_ = i;
-    setFocus(cell("txtspo", i));
+    setFocus(cell(eledata::txtspo, i));
     rectifierConversion();
     redrawSecondarySchematic();
   });
-  on(EventKind::Enter, "txtspo",
+  on(EventKind::Enter, eledata::txtspo,
      [this](Control& c, const EventArgs&) { continueAfterPower(c.index()); });
 }
 
 void Frmeledata::pointGroupReferences(int row) {
-  shared().gGroupVoltageRef.setReference({kName, "txtsuac", row});
-  shared().gGroupCurrentRef.setReference({kName, "txtsiac", row});
+  shared().gGroupVoltageRef.setReference({kName, eledata::txtsuac, row});
+  shared().gGroupCurrentRef.setReference({kName, eledata::txtsiac, row});
 }
 
 void Frmeledata::applyInsulationClass() {
-  Control& limit = control("Text13");
-  if (const auto* insulation = electrical::findInsulationClass(control("Combo1").text()))
+  Control& limit = control(eledata::Text13);
+  if (const auto* insulation = electrical::findInsulationClass(control(eledata::Combo1).text()))
     limit.setText(std::to_string(insulation->limit) + "℃");
   // allowed rise: the class limit less a 10 K hot-spot margin and the ambient
-  double rise = limit.num() - 10 - control("TXTTEMP20").num();
-  control("TXTTEMPD").setText(generalFormat(rise));
+  double rise = limit.num() - 10 - control(eledata::TXTTEMP20).num();
+  control(eledata::TXTTEMPD).setText(generalFormat(rise));
 }
 
 void Frmeledata::inputArrangementClicked() {
-  Control& arrangement = control("Chkp");
-  Control& secondInput = control("TXTUIN2");
+  Control& arrangement = control(eledata::Chkp);
+  Control& secondInput = control(eledata::TXTUIN2);
   if (arrangement.value() == 1) {
     arrangement.setCaption("双组输入");
     secondInput.setVisible(true);
@@ -205,7 +211,7 @@ void Frmeledata::inputArrangementClicked() {
 
 void Frmeledata::connectionClicked(int row) {
   currentRow_ = row;
-  Control& connection = cell("ChKSHC", row);
+  Control& connection = cell(eledata::ChKSHC, row);
   connection.setCaption(connection.value() == 1 ? "P" : "S");
   redrawSecondarySchematic();
 }
@@ -219,7 +225,7 @@ void Frmeledata::continueAfterPower(int row) {
     appendGroup();
   int n = highestGroup();
   if (n > 0 && n > row) {
-    setFocus(cell("txtudc", row + 1));
+    setFocus(cell(eledata::txtudc, row + 1));
     currentRow_ = row;
     rectifierConversion();
   }
@@ -243,7 +249,7 @@ void Frmeledata::addRowBelow(int row) {
       init.text = above.text();
     } else if (above.kind() == ControlKind::CheckBox) {
       init.caption = "S";
-    } else if (std::string_view(name) == "TXTWN") {
+    } else if (std::string_view(name) == eledata::TXTWN) {
       init.text = "W" + std::to_string(row + 1);
     }
     rows.load(row, std::move(init));
@@ -251,7 +257,7 @@ void Frmeledata::addRowBelow(int row) {
 }
 
 void Frmeledata::removeExtraRows() {
-  Control& counter = control("txtzb");
+  Control& counter = control(eledata::txtzb);
   for (int n = highestGroup(); n > 0; --n) counter.setText(generalFormat(n - 1));
   for (const char* name : kRowArrays) {
     ControlArray& rows = array(name);
@@ -263,9 +269,9 @@ void Frmeledata::removeExtraRows() {
 void Frmeledata::appendGroup() {
   int n = highestGroup() + 1;
   if (n > kHighestGroup) return;
-  control("txtzb").setText(generalFormat(n));
-  if (!array("txtudc").has(n)) addRowBelow(n);
-  control("CMDWNDEL").setEnabled(true);
+  control(eledata::txtzb).setText(generalFormat(n));
+  if (!array(eledata::txtudc).has(n)) addRowBelow(n);
+  control(eledata::CMDWNDEL).setEnabled(true);
 }
 
 void Frmeledata::deleteLastGroup() {
@@ -277,15 +283,15 @@ void Frmeledata::deleteLastGroup() {
     if (!answer) return;  // cancelled: the group stays
   }
   schematic().clear();
-  control("txtpo").setText("");
-  control("TXTIIN").setText("");
+  control(eledata::txtpo).setText("");
+  control(eledata::TXTIIN).setText("");
   currentRow_ = std::max(0, currentRow_ - 1);
   if (n == 0) return;
 
-  control("txtzb").setText(generalFormat(n - 1));
+  control(eledata::txtzb).setText(generalFormat(n - 1));
   for (const char* name : kRowArrays) array(name).unload(n);
   keepCurrentRowInDesign();
-  if (n - 1 == 0) control("CMDWNDEL").setEnabled(false);
+  if (n - 1 == 0) control(eledata::CMDWNDEL).setEnabled(false);
   recomputeTotals();
 }
 
@@ -293,8 +299,8 @@ void Frmeledata::deleteLastGroup() {
 
 void Frmeledata::openCoreForm() {
   // the core is sized for the output power raised by the allowed regulation
-  double raised = control("txtpo").num() * (1 + 0.01 * control("TXTLUD").num());
-  workspace().field(forms::kCore, "txtpo").setText(generalFormat(raised));
+  double raised = control(eledata::txtpo).num() * (1 + 0.01 * control(eledata::TXTLUD).num());
+  workspace().field(forms::kCore, coreform::txtpo).setText(generalFormat(raised));
   workspace().form(forms::kCore).show();
   hide();
 }
@@ -302,8 +308,8 @@ void Frmeledata::openCoreForm() {
 void Frmeledata::openStructureForm() {
   if (!workspace().knowsForm(forms::kStructure)) return;
   // one winding row per primary plus one per output group; Txtzb is the highest row index
-  int primaries = control("Chkp").value() == 1 ? 2 : 1;
-  const double rows = control("txtzb").num() + primaries;
+  int primaries = control(eledata::Chkp).value() == 1 ? 2 : 1;
+  const double rows = control(eledata::txtzb).num() + primaries;
   // a table built for another number of windings is built afresh from the
   // specification as it now stands, so its rows and its row count agree
   if (Form* open = workspace().existing(forms::kStructure);

@@ -7,6 +7,7 @@
 #include <array>
 #include <string>
 
+#include "electrical/eledata_fields.h"
 #include "model/form.h"
 #include "model/form_names.h"
 
@@ -24,8 +25,9 @@ class Frmeledata : public Form {
   // The eleven controls of one output-group row, in the order the design file
   // stores them.
   static constexpr std::array<const char*, 11> kRowArrays{
-      "TXTWN",   "txtudc", "txtidc", "CMBZL",     "cmbdio", "txtsuac",
-      "txtsiac", "txtspo", "TXTCP",  "TXTUNLOAD", "ChKSHC"};
+      eledata::TXTWN,  eledata::txtudc,    eledata::txtidc,  eledata::CMBZL,
+      eledata::cmbdio, eledata::txtsuac,   eledata::txtsiac, eledata::txtspo,
+      eledata::TXTCP,  eledata::TXTUNLOAD, eledata::ChKSHC};
 
   explicit Frmeledata(Workspace& workspace);
   void load() override;

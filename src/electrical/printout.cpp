@@ -3,6 +3,7 @@
 #include <exception>
 #include <memory>
 
+#include "electrical/eledata_fields.h"
 #include "electrical/frmeledata.h"
 #include "model/host.h"
 #include "model/picture.h"
@@ -46,12 +47,12 @@ std::vector<PrintItem> separated(const std::vector<std::string>& texts) {
 std::vector<PrintItem> groupLineItems(const Frmeledata& form, int row) {
   auto text = [&](const char* name) { return form.cell(name, row).text(); };
   return separated({
-      text("TXTWN"),
-      "电压:" + text("txtudc") + "V @ " + text("txtidc") + "A",
-      text("CMBZL"),
-      "功率：" + text("txtspo") + "W",
-      "电解电容：" + text("TXTCP"),
-      "空载电压：" + text("TXTUNLOAD") + "V",
+      text(eledata::TXTWN),
+      "电压:" + text(eledata::txtudc) + "V @ " + text(eledata::txtidc) + "A",
+      text(eledata::CMBZL),
+      "功率：" + text(eledata::txtspo) + "W",
+      "电解电容：" + text(eledata::TXTCP),
+      "空载电压：" + text(eledata::TXTUNLOAD) + "V",
   });
 }
 
@@ -73,7 +74,7 @@ void printParameterTableOn(const Frmeledata& form, PrintSurface& page) {
   page.print({"电气示意图"});
   const Picture& schematic = form.schematic();
   if (schematic.hasDrawing())
-    page.paintPicture(schematic, "PICSHC", kPictureLeft, kPictureTop, kPictureWidth,
+    page.paintPicture(schematic, eledata::PICSHC, kPictureLeft, kPictureTop, kPictureWidth,
                       kPictureHeight);
   emptyLine(page);
   rule(page);
@@ -84,8 +85,8 @@ void printParameterTableOn(const Frmeledata& form, PrintSurface& page) {
   emptyLine(page);
   rule(page);
   printAt(page, 50,
-          separated({"交流输入电压:", form.control("TXTUIN1").text() + "V",
-                     form.control("TXTUIN2").text() + "V"}));
+          separated({"交流输入电压:", form.control(eledata::TXTUIN1).text() + "V",
+                     form.control(eledata::TXTUIN2).text() + "V"}));
   printAt(page, 50, separated({"频率", "50/60Hz"}));
   emptyLine(page);
   rule(page);
@@ -97,7 +98,8 @@ void printParameterTableOn(const Frmeledata& form, PrintSurface& page) {
   rule(page);
   emptyLine(page);
   // the power field carries its unit; print the number once with one "W"
-  printAt(page, 70, {"变压器输出总功率：", generalFormat(form.control("txtpo").num()) + "W"});
+  printAt(page, 70,
+          {"变压器输出总功率：", generalFormat(form.control(eledata::txtpo).num()) + "W"});
   emptyLine(page);
   rule(page);
   emptyLine(page);

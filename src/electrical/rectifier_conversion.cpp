@@ -2,7 +2,9 @@
 // the no-load voltages from the allowed regulation, and the schematic.
 #include <cmath>
 
+#include "core/coreform_fields.h"
 #include "electrical/electrical_tables.h"
+#include "electrical/eledata_fields.h"
 #include "electrical/frmeledata.h"
 #include "electrical/group_conversion.h"
 #include "electrical/schematic.h"
@@ -21,12 +23,12 @@ void Frmeledata::rectifierConversion() {
 
   // an unknown circuit keeps the previous factors and counts no diode
   int diodes = 0;
-  if (const auto* circuit = electrical::findRectifierCircuit(cell("CMBZL", r).text())) {
+  if (const auto* circuit = electrical::findRectifierCircuit(cell(eledata::CMBZL, r).text())) {
     values.gRectVoltFactor.setNumber(circuit->voltageFactor);
     values.gRectCurrFactor.setNumber(circuit->currentFactor);
     diodes = circuit->diodesInSeries;
   }
-  if (const auto* diode = electrical::findRectifierDiode(cell("cmbdio", r).text())) {
+  if (const auto* diode = electrical::findRectifierDiode(cell(eledata::cmbdio, r).text())) {
     if (diode->dropText.empty())
       values.gDiodeDrop.setNumber(0);
     else
@@ -36,43 +38,45 @@ void Frmeledata::rectifierConversion() {
   double ki = values.gRectCurrFactor.num(ws);
   double drop = values.gDiodeDrop.num(ws);
 
-  double outputVoltage = cell("txtudc", r).num();
-  double outputCurrent = cell("txtidc", r).num();
-  cell("txtsuac", r).setText(electrical::acVoltageText(kv, outputVoltage, drop, diodes));
-  cell("txtsiac", r).setText(electrical::acCurrentText(ki, outputCurrent));
-  cell("txtspo", r)
-      .setText(electrical::groupPowerText(cell("txtsiac", r).num(), cell("txtsuac", r).num()));
+  double outputVoltage = cell(eledata::txtudc, r).num();
+  double outputCurrent = cell(eledata::txtidc, r).num();
+  cell(eledata::txtsuac, r).setText(electrical::acVoltageText(kv, outputVoltage, drop, diodes));
+  cell(eledata::txtsiac, r).setText(electrical::acCurrentText(ki, outputCurrent));
+  cell(eledata::txtspo, r)
+      .setText(electrical::groupPowerText(cell(eledata::txtsiac, r).num(),
+                                          cell(eledata::txtsuac, r).num()));
 
   // reading the frequency brings the core form into being
-  double frequency = ws.field(forms::kCore, "TxtF").num();
+  double frequency = ws.field(forms::kCore, coreform::TxtF).num();
   if (auto range = electrical::capacitorRangeText(outputVoltage, outputCurrent, frequency))
-    cell("TXTCP", r).setText(*range);
+    cell(eledata::TXTCP, r).setText(*range);
 
-  if (control("TXTUIN1").num() <= 0) return;
+  if (control(eledata::TXTUIN1).num() <= 0) return;
   recomputeTotals();
 }
 
 // Primary current: each group's VA over the sum of the input voltages, rounded
 // to 1 mA before it is added; no efficiency or magnetising current here.
 void Frmeledata::recomputeTotals() {
-  Control& inputCurrent = control("TXTIIN");
-  Control& totalPower = control("txtpo");
+  Control& inputCurrent = control(eledata::TXTIIN);
+  Control& totalPower = control(eledata::txtpo);
   inputCurrent.setText("");
   totalPower.setText("");
   const int n = highestGroup();
   for (int i = 0; i <= n; ++i) {
-    double share =
-        electrical::primaryCurrentShare(cell("txtsuac", i).num(), cell("txtsiac", i).num(),
-                                        control("TXTUIN1").num(), control("TXTUIN2").num());
+    double share = electrical::primaryCurrentShare(
+        cell(eledata::txtsuac, i).num(), cell(eledata::txtsiac, i).num(),
+        control(eledata::TXTUIN1).num(), control(eledata::TXTUIN2).num());
     inputCurrent.setText(generalFormat(share + inputCurrent.num()));
-    totalPower.setText(generalFormat(totalPower.num() + cell("txtspo", i).num()) + "W");
+    totalPower.setText(generalFormat(totalPower.num() + cell(eledata::txtspo, i).num()) + "W");
   }
 }
 
 // No-load voltage: the on-load AC voltage raised by the allowed regulation.
 void Frmeledata::refreshNoLoadVoltage(int row) {
-  cell("TXTUNLOAD", row)
-      .setText(electrical::noLoadVoltageText(cell("txtsuac", row).num(), control("TXTLUD").num()));
+  cell(eledata::TXTUNLOAD, row)
+      .setText(electrical::noLoadVoltageText(cell(eledata::txtsuac, row).num(),
+                                             control(eledata::TXTLUD).num()));
 }
 
 void Frmeledata::refreshAllNoLoadVoltages() {
@@ -82,7 +86,7 @@ void Frmeledata::refreshAllNoLoadVoltages() {
 
 void Frmeledata::redrawPrimarySchematic() {
   Picture& picture = schematic();
-  drawPrimaryWinding(picture, picture.backColor(), control("Chkp").value() == 1);
+  drawPrimaryWinding(picture, picture.backColor(), control(eledata::Chkp).value() == 1);
 }
 
 void Frmeledata::redrawSecondarySchematic() {
@@ -90,8 +94,8 @@ void Frmeledata::redrawSecondarySchematic() {
   const int r = currentRow_;
   SecondaryCoil coil;
   coil.row = r;
-  coil.parallel = cell("ChKSHC", r).value() == 1;
-  coil.label = cell("TXTWN", r).text();
+  coil.parallel = cell(eledata::ChKSHC, r).value() == 1;
+  coil.label = cell(eledata::TXTWN, r).text();
   drawSecondaryCoil(picture, picture.backColor(), coil);
 }
 

@@ -1,5 +1,7 @@
 #include "model/form.h"
 
+#include <algorithm>
+
 #include "model/programming_error.h"
 #include "model/utf8.h"
 #include "model/value.h"
@@ -153,6 +155,15 @@ void Form::on(EventKind kind, std::initializer_list<const char*> names, const Re
 
 bool Form::hasReaction(EventKind kind, std::string_view name) const {
   return reactions_.find(std::make_pair(kind, std::string(name))) != reactions_.end();
+}
+
+std::vector<std::string> Form::reactionNames() const {
+  std::vector<std::string> names;
+  for (const auto& entry : reactions_)
+    if (names.empty() || names.back() != entry.first.second) names.push_back(entry.first.second);
+  std::sort(names.begin(), names.end());
+  names.erase(std::unique(names.begin(), names.end()), names.end());
+  return names;
 }
 
 void Form::react(EventKind kind, Control& source, const EventArgs& args) {

@@ -102,6 +102,8 @@ class Form {
   // --- events (no catch: reactions run inside the write that caused them)
   void react(EventKind kind, Control& source, const EventArgs& args = {});
   bool hasReaction(EventKind kind, std::string_view name) const;
+  // The control names the reaction table is keyed by, each once.
+  std::vector<std::string> reactionNames() const;
 
   // --- user entry points: the event boundary
   void userSetText(Control& control, std::string text);

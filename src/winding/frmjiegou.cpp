@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "bobbin/bobbinform_fields.h"
+#include "core/coreform_fields.h"
+#include "electrical/eledata_fields.h"
 #include "model/host.h"
 #include "model/picture.h"
 #include "model/shared_values.h"
@@ -59,11 +62,11 @@ Control& Frmjiegou::cell(const char* column, int row) const {
 
 void Frmjiegou::load() {
   copyFromCore();
-  const int primaries = electrical("Chkp").value() == 1 ? 2 : 1;
-  const std::string rows = generalFormat(electrical("txtzb").num() + primaries);
+  const int primaries = electrical(eledata::Chkp).value() == 1 ? 2 : 1;
+  const std::string rows = generalFormat(electrical(eledata::txtzb).num() + primaries);
   control(Txtzb).setText(rows);
   WNADD();
-  control(TXTNAME).setText(bobbin("txtbname").text());
+  control(TXTNAME).setText(bobbin(bobbinform::txtbname).text());
   control(Lbldate).setCaption(shortDateText(host().today()));
   fillLists(0);
   control(Txtzb).setText(rows);
@@ -75,10 +78,10 @@ void Frmjiegou::load() {
 }
 
 void Frmjiegou::copyFromCore() {
-  control(TxtBm).setText(core("TxtBm").text());
-  control(TxtJ).setText(core("TxtJ").text());
-  control(TxtJs).setText(core("txtjsec").text());
-  control(TXTPCZ).setText(core("txtpc").text());
+  control(TxtBm).setText(core(coreform::TxtBm).text());
+  control(TxtJ).setText(core(coreform::TxtJ).text());
+  control(TxtJs).setText(core(coreform::txtjsec).text());
+  control(TXTPCZ).setText(core(coreform::txtpc).text());
 }
 
 void Frmjiegou::fillLists(int row) {
@@ -92,8 +95,8 @@ void Frmjiegou::fillLists(int row) {
 
 // Rows 1..N as copies of row 0's design-time settings, 5 mm apart.
 void Frmjiegou::WNADD() {
-  const int primaries = electrical("Chkp").value() == 1 ? 2 : 1;
-  control(Txtzb).setText(generalFormat(electrical("txtzb").num() + primaries));
+  const int primaries = electrical(eledata::Chkp).value() == 1 ? 2 : 1;
+  control(Txtzb).setText(generalFormat(electrical(eledata::txtzb).num() + primaries));
   const int n = static_cast<int>(std::max(0.0, roundHalfEven(control(Txtzb).num())));
   for (int i = 1; i <= n; ++i) {
     for (const char* column : winding::kRowCreationOrder) {
@@ -200,7 +203,9 @@ void Frmjiegou::copperWeightTotal() {
 }
 
 std::string Frmjiegou::riseText(double loss) const {
-  return formatFixed(winding::openFrameRise(loss, core("TxtFM").num(), core("TxtFc").num()), 1) +
+  return formatFixed(
+             winding::openFrameRise(loss, core(coreform::TxtFM).num(), core(coreform::TxtFc).num()),
+             1) +
          "℃";
 }
 
@@ -209,7 +214,7 @@ void Frmjiegou::totalLossAndRise() {
   rise.setText("");
   Control& loss = control(txtpLOST);
   loss.setText(generalFormat(control(TXTPCZ).num() + control(txtpcuz).num()) + "W");
-  if (core("TxtFc").num() != 0) rise.setText(riseText(std::fabs(loss.num())));
+  if (core(coreform::TxtFc).num() != 0) rise.setText(riseText(std::fabs(loss.num())));
 }
 
 void Frmjiegou::adapterRise() {
@@ -221,7 +226,7 @@ void Frmjiegou::showLoadFluxDensity() {
 }
 
 void Frmjiegou::fluxColourCheck() {
-  const double rated = workspace().field(forms::kCore, "txtcoremt", 3).num();
+  const double rated = workspace().field(forms::kCore, coreform::txtcoremt, 3).num();
   const double bm = control(TxtBm).num();
   Rgb colour = rated > bm ? kGreen : kYellow;
   if (bm >= kFluxAlarm) colour = colors::kRed;
@@ -232,14 +237,14 @@ void Frmjiegou::fluxColourCheck() {
 // The core's iron loss follows the new flux density, and so does the copy
 // the total loss adds it from.
 void Frmjiegou::confirmFluxDensity() {
-  core("TxtBm").setText(control(TxtBm).text());
-  control(TXTPCZ).setText(core("txtpc").text());
+  core(coreform::TxtBm).setText(control(TxtBm).text());
+  control(TXTPCZ).setText(core(coreform::txtpc).text());
   FANGZHEN();
 }
 
 void Frmjiegou::confirmCurrentDensities(const char* next) {
-  core("TxtJ").setText(control(TxtJ).text());
-  core("txtjsec").setText(control(TxtJs).text());
+  core(coreform::TxtJ).setText(control(TxtJ).text());
+  core(coreform::txtjsec).setText(control(TxtJs).text());
   FANGZHEN();
   setFocus(control(next));
 }

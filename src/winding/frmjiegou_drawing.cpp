@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "bobbin/bobbinform_fields.h"
 #include "bobbin/winding_section_drawing.h"
+#include "electrical/eledata_fields.h"
 #include "model/form_names.h"
 #include "model/picture.h"
 #include "model/shared_values.h"
@@ -29,15 +31,15 @@ int wholeCount(double value) {
 void Frmjiegou::DrawWindingSection() {
   Workspace& ws = workspace();
   SharedValues& values = shared();
-  values.gBobbinCk2Ref.setReference({forms::kBobbin, "txtCK2"});
-  values.gBobbinCk1Ref.setReference({forms::kBobbin, "TXTCK1"});
+  values.gBobbinCk2Ref.setReference({forms::kBobbin, bobbinform::txtCK2});
+  values.gBobbinCk1Ref.setReference({forms::kBobbin, bobbinform::TXTCK1});
   SectionDrawingInputs in;
   in.slot1 = values.gBobbinCk1Ref.num(ws);
   in.slot2 = values.gBobbinCk2Ref.num(ws);
   in.depth = values.gBobbinChRef.num(ws);
-  in.oneSlot = bobbin("OPTG").value() == 1;
-  in.twoSlots = bobbin("OPTW").value() == 1 || bobbin("Option1").value() == 1;
-  in.twoPrimaries = electrical("Chkp").value() == 1;
+  in.oneSlot = bobbin(bobbinform::OPTG).value() == 1;
+  in.twoSlots = bobbin(bobbinform::OPTW).value() == 1 || bobbin(bobbinform::Option1).value() == 1;
+  in.twoPrimaries = electrical(eledata::Chkp).value() == 1;
   in.layerFactor = values.gWireLayerFactor.num(ws);
   for (int i = 0; i <= highestRow(); ++i) {
     SectionRow row;

@@ -1,4 +1,6 @@
 // The no-load current, the load and no-load runs and their safety verdict.
+#include "core/coreform_fields.h"
+#include "electrical/eledata_fields.h"
 #include "model/host.h"
 #include "model/picture.h"
 #include "model/value.h"
@@ -20,21 +22,22 @@ constexpr double kSaturatedFlux = 2;
 
 void Frmjiegou::Io() {
   simulation::NoLoadInputs in;
-  in.fluxDensity = core("TxtBm").num();
-  in.pathLength = core("txtle").num();
-  in.ironLoss = core("txtpc").num();
-  in.primaryVoltage = electrical("TXTUIN1").num();
+  in.fluxDensity = core(coreform::TxtBm).num();
+  in.pathLength = core(coreform::txtle).num();
+  in.ironLoss = core(coreform::txtpc).num();
+  in.primaryVoltage = electrical(eledata::TXTUIN1).num();
   in.primaryTurns = cell(TXTTURN, 0).num();
   in.primaryResistance = cell(TXTDCR20, 0).num();
-  control(TxtI0).setText(simulation::curveNoLoadCurrentText(core("Cmbnew").text(), in));
+  control(TxtI0).setText(simulation::curveNoLoadCurrentText(core(coreform::Cmbnew).text(), in));
 }
 
 // A core from a rated-power table brings its no-load VA; any other core's
 // no-load current follows from its steel's curve.
 void Frmjiegou::determineNoLoadCurrent() {
-  if (core("Text3").num() > 0) {
-    control(TxtI0).setText(simulation::ratedNoLoadCurrentText(
-        core("TxtVa0").num(), electrical("TXTUIN1").num(), electrical("TXTUIN2").num()));
+  if (core(coreform::Text3).num() > 0) {
+    control(TxtI0).setText(simulation::ratedNoLoadCurrentText(core(coreform::TxtVa0).num(),
+                                                              electrical(eledata::TXTUIN1).num(),
+                                                              electrical(eledata::TXTUIN2).num()));
     return;
   }
   Io();
@@ -53,7 +56,7 @@ void Frmjiegou::NoLoadRun() {
   Control& rise = control(TXTTEMP);
   rise.setText("");
   const bool saturated = control(TxtB).num() >= kSaturatedFlux;
-  const double u1 = electrical("TXTUIN1").num();
+  const double u1 = electrical(eledata::TXTUIN1).num();
   const double cold = cell(TXTDCR20, 0).num();
   Control& copperLoss = control(txtpcuz);
   if (cell(TXTDCRHOT, 0).num() > 0 && saturated) {
@@ -65,13 +68,13 @@ void Frmjiegou::NoLoadRun() {
   }
   Control& loss = control(txtpLOST);
   loss.setText(generalFormat(control(TXTPCZ).num() + copperLoss.num()) + "W");
-  if (core("TxtFc").num() != 0) rise.setText(riseText(loss.num()));
+  if (core(coreform::TxtFc).num() != 0) rise.setText(riseText(loss.num()));
   TemperatureVerdict("空载运行过热", "空载运行安全");
 }
 
 void Frmjiegou::TemperatureVerdict(const char* overheating, const char* safe) {
   const double rise = control(TXTTEMP).num();
-  const double allowed = electrical("TXTTEMPD").num();
+  const double allowed = electrical(eledata::TXTTEMPD).num();
   Control& picture = control(Picture1);
   const winding::Verdict verdict = winding::temperatureVerdict(rise, allowed);
   if (verdict == winding::Verdict::Dangerous) {

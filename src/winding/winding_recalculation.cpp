@@ -3,7 +3,10 @@
 // the closing stage that totals the copper loss and the regulation.
 #include <algorithm>
 
+#include "bobbin/bobbinform_fields.h"
+#include "core/coreform_fields.h"
 #include "electrical/electrical_tables.h"
+#include "electrical/eledata_fields.h"
 #include "model/form_fields.h"
 #include "model/form_names.h"
 #include "model/shared_values.h"
@@ -31,29 +34,30 @@ bool isPrimary(const PlannedRow& row) {
 
 Frmjiegou::Context Frmjiegou::readContext() const {
   Context c;
-  c.twoPrimaries = electrical("Chkp").value() == 1;
-  c.lastGroup = static_cast<int>(std::max(0.0, roundHalfEven(electrical("txtzb").num())));
-  c.inputVoltage1 = electrical("TXTUIN1").num();
-  c.inputVoltage2 = electrical("TXTUIN2").num();
-  c.primaryCurrent = electrical("TXTIIN").num();
-  c.ambient = electrical("TXTTEMP20").num();
-  c.allowedRise = electrical("TXTTEMPD").num();
-  c.frequency = core("TxtF").num();
-  c.fluxDensity = core("TxtBm").num();
-  c.section = core("TXTSC").num();
-  c.primaryDensity = core("TxtJ").num();
-  c.secondaryDensity = core("txtjsec").num();
-  c.slot1 = bobbin("TXTCK1").num();
-  c.slot2 = bobbin("txtCK2").num();
-  c.basePerimeter = bobbin("TXTLD").num();
-  c.arrangement = winding::slotArrangement(bobbin("OPTG").value() == 1, bobbin("OPTW").value() == 1,
-                                           bobbin("Option1").value() == 1);
+  c.twoPrimaries = electrical(eledata::Chkp).value() == 1;
+  c.lastGroup = static_cast<int>(std::max(0.0, roundHalfEven(electrical(eledata::txtzb).num())));
+  c.inputVoltage1 = electrical(eledata::TXTUIN1).num();
+  c.inputVoltage2 = electrical(eledata::TXTUIN2).num();
+  c.primaryCurrent = electrical(eledata::TXTIIN).num();
+  c.ambient = electrical(eledata::TXTTEMP20).num();
+  c.allowedRise = electrical(eledata::TXTTEMPD).num();
+  c.frequency = core(coreform::TxtF).num();
+  c.fluxDensity = core(coreform::TxtBm).num();
+  c.section = core(coreform::TXTSC).num();
+  c.primaryDensity = core(coreform::TxtJ).num();
+  c.secondaryDensity = core(coreform::txtjsec).num();
+  c.slot1 = bobbin(bobbinform::TXTCK1).num();
+  c.slot2 = bobbin(bobbinform::txtCK2).num();
+  c.basePerimeter = bobbin(bobbinform::TXTLD).num();
+  c.arrangement = winding::slotArrangement(bobbin(bobbinform::OPTG).value() == 1,
+                                           bobbin(bobbinform::OPTW).value() == 1,
+                                           bobbin(bobbinform::Option1).value() == 1);
   return c;
 }
 
 void Frmjiegou::pointGroupReferences(int group, const char* voltageField, int voltageRow) {
   SharedValues& values = shared();
-  values.gGroupCurrentRef.setReference({forms::kElectrical, "txtsiac", group});
+  values.gGroupCurrentRef.setReference({forms::kElectrical, eledata::txtsiac, group});
   const bool own = std::string_view(voltageField) == TxtUnV;
   values.gGroupVoltageRef.setReference(
       {own ? kName : forms::kElectrical, voltageField, voltageRow});
@@ -84,18 +88,19 @@ RowInputs Frmjiegou::rowInputs(const PlannedRow& planned, const Context& context
   in.current = shared().gGroupCurrentRef.num(workspace());
   in.referenceLoadVoltage = cell(TXTULOADE, 0).num();
   in.referenceTurns = cell(TXTTURN, 0).num();
-  in.specifiedVoltage = electrical("txtsuac", g).num();
+  in.specifiedVoltage = electrical(eledata::txtsuac, g).num();
   // the group's own rectifier: Kv and diode count of its circuit, the drop of
   // its diode; a text no table knows keeps the shared values and counts no diode
   const SharedValues& values = shared();
   in.rectifier.voltageFactor = values.gRectVoltFactor.num(workspace());
   in.rectifier.diodeDrop = values.gDiodeDrop.num(workspace());
   in.rectifier.diodes = 0;
-  if (const auto* circuit = electrical::findRectifierCircuit(electrical("CMBZL", g).text())) {
+  if (const auto* circuit =
+          electrical::findRectifierCircuit(electrical(eledata::CMBZL, g).text())) {
     in.rectifier.voltageFactor = circuit->voltageFactor;
     in.rectifier.diodes = circuit->diodesInSeries;
   }
-  if (const auto* diode = electrical::findRectifierDiode(electrical("cmbdio", g).text()))
+  if (const auto* diode = electrical::findRectifierDiode(electrical(eledata::cmbdio, g).text()))
     in.rectifier.diodeDrop = Val(diode->dropText);
   return in;
 }
@@ -116,7 +121,7 @@ void Frmjiegou::layOutRows(const Context& context, Prepare prepare) {
 void Frmjiegou::recalculate(Edit edit) {
   const Context context = readContext();
   Workspace& ws = workspace();
-  if (edit == Edit::Turns) shared().gFluxRef.setReference({forms::kCore, "TxtBm"});
+  if (edit == Edit::Turns) shared().gFluxRef.setReference({forms::kCore, coreform::TxtBm});
   const winding::TurnsFromVoltage core{0, context.frequency, context.fluxDensity, context.section};
   auto turnsFrom = [&](double voltage) {
     winding::TurnsFromVoltage source = core;
@@ -136,11 +141,11 @@ void Frmjiegou::recalculate(Edit edit) {
       case Edit::Strands:
         if (secondPrimary) in.turnsFromVoltage = turnsFrom(context.inputVoltage2);
         if (row.role == RowRole::FirstPrimary)
-          in.noLoadVoltage = copy(electrical("TXTUIN1").text());
+          in.noLoadVoltage = copy(electrical(eledata::TXTUIN1).text());
         else if (secondPrimary)
-          in.noLoadVoltage = copy(electrical("TXTUIN2").text());
+          in.noLoadVoltage = copy(electrical(eledata::TXTUIN2).text());
         else
-          in.noLoadVoltage = copy(electrical("TXTUNLOAD", row.group).text());
+          in.noLoadVoltage = copy(electrical(eledata::TXTUNLOAD, row.group).text());
         break;
       case Edit::Turns:
         if (row.row == 0 && !context.twoPrimaries) in.layTurnsPerLayer = false;
@@ -179,7 +184,7 @@ void Frmjiegou::recalculate(Edit edit) {
 void Frmjiegou::FANGZHEN() {
   const Context context = readContext();
   Workspace& ws = workspace();
-  shared().gFluxRef.setReference({forms::kCore, "TxtBm"});
+  shared().gFluxRef.setReference({forms::kCore, coreform::TxtBm});
   layOutRows(context, [&](const PlannedRow& row, RowInputs& in) {
     const bool secondary = row.role == RowRole::Secondary;
     double voltage =
@@ -213,7 +218,7 @@ void Frmjiegou::SummariseTable() {
   // a saturated core leaves only the primary's resistance across the supply
   const double hot = cell(TXTDCRHOT, 0).num();
   if (control(TxtB).num() >= 2 && hot > 0) {
-    const double u1 = electrical("TXTUIN1").num();
+    const double u1 = electrical(eledata::TXTUIN1).num();
     copperLoss.setText(formatFixed(checkedDivide(u1 * u1, hot * 0.001) + copperLoss.num(), 2));
   }
   DrawWindingSection();

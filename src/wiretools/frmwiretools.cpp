@@ -10,6 +10,7 @@
 #include "model/host.h"
 #include "model/value.h"
 #include "model/workspace.h"
+#include "wiretools/wiretoolsform_fields.h"
 
 namespace corvane {
 
@@ -47,8 +48,8 @@ FrmWireTools::FrmWireTools(Workspace& workspace) : Form(workspace, kName, kCapti
 }
 
 void FrmWireTools::load() {
-  control("Tim1").setEnabled(true);
-  Control& materials = control("CmbWire");
+  control(wiretoolsform::Tim1).setEnabled(true);
+  Control& materials = control(wiretoolsform::CmbWire);
   materials.setItems(materialNames());
   // choosing the first material runs the wire calculation
   materials.setListIndex(0);
@@ -59,77 +60,82 @@ void FrmWireTools::addReactions() {
     chooseMaterial();
     wireCalculation();
   };
-  on(EventKind::Choose, "CmbWire", materialChosen);
-  on(EventKind::Click, "CmbWire", materialChosen);
+  on(EventKind::Choose, wiretoolsform::CmbWire, materialChosen);
+  on(EventKind::Click, wiretoolsform::CmbWire, materialChosen);
 
   auto wire = [this](Control&, const EventArgs&) { wireCalculation(); };
   // a new diameter brings its section, resistance and weight with it, so the
   // AC resistance that follows never uses the previous wire's DC resistance
-  on(EventKind::Enter, {"TxtWireLeng", "TxtWireD"}, wire);
-  on(EventKind::Enter, "TxtAwg", [this](Control& awg, const EventArgs&) {
-    control("TxtWireD").setText(textOf(formulas::AwgToDiameter(awg.num())));
+  on(EventKind::Enter, {wiretoolsform::TxtWireLeng, wiretoolsform::TxtWireD}, wire);
+  on(EventKind::Enter, wiretoolsform::TxtAwg, [this](Control& awg, const EventArgs&) {
+    control(wiretoolsform::TxtWireD).setText(textOf(formulas::AwgToDiameter(awg.num())));
     wireCalculation();
   });
-  on(EventKind::Change, "TxtRac", [this](Control&, const EventArgs&) { acResistanceFromRatio(); });
-  on(EventKind::Enter, "TxtF", [this](Control&, const EventArgs&) { skinDepthCalculation(); });
+  on(EventKind::Change, wiretoolsform::TxtRac,
+     [this](Control&, const EventArgs&) { acResistanceFromRatio(); });
+  on(EventKind::Enter, wiretoolsform::TxtF,
+     [this](Control&, const EventArgs&) { skinDepthCalculation(); });
 
-  on(EventKind::Enter, "TxtJ", [this](Control&, const EventArgs&) {
+  on(EventKind::Enter, wiretoolsform::TxtJ, [this](Control&, const EventArgs&) {
     currentEntry_ = CurrentEntry::Density;
     currentFromDensity();
   });
-  on(EventKind::Enter, "TxtI", [this](Control&, const EventArgs&) {
+  on(EventKind::Enter, wiretoolsform::TxtI, [this](Control&, const EventArgs&) {
     currentEntry_ = CurrentEntry::Current;
     densityFromCurrent();
   });
 
   auto litz = [this](Control&, const EventArgs&) { litzCalculation(); };
-  on(EventKind::Change, "TxtLitzD", litz);
-  on(EventKind::Enter, {"TxtLitzD", "TxtLitzLeng"}, litz);
-  on(EventKind::Enter, "TxtLitzP", [this](Control&, const EventArgs&) { strandsTyped(); });
+  on(EventKind::Change, wiretoolsform::TxtLitzD, litz);
+  on(EventKind::Enter, {wiretoolsform::TxtLitzD, wiretoolsform::TxtLitzLeng}, litz);
+  on(EventKind::Enter, wiretoolsform::TxtLitzP,
+     [this](Control&, const EventArgs&) { strandsTyped(); });
 
-  on(EventKind::Enter, "TxtFoilTh",
+  on(EventKind::Enter, wiretoolsform::TxtFoilTh,
      [this](Control&, const EventArgs&) { foilCalculation(FoilEntry::Thickness); });
-  on(EventKind::Enter, "TxtFoilWd",
+  on(EventKind::Enter, wiretoolsform::TxtFoilWd,
      [this](Control&, const EventArgs&) { foilCalculation(FoilEntry::Width); });
-  on(EventKind::Enter, "TxtFoilLeng",
+  on(EventKind::Enter, wiretoolsform::TxtFoilLeng,
      [this](Control&, const EventArgs&) { foilCalculation(FoilEntry::Length); });
 
-  on(EventKind::Tick, "Tim1", [this](Control&, const EventArgs&) { showTime(); });
-  on(EventKind::Click, "P", [this](Control&, const EventArgs&) { printFormImage(*this); });
-  on(EventKind::Click, "OP", [this](Control&, const EventArgs&) { sayGoodbye(); });
-  on(EventKind::Click, "Ab", [this](Control&, const EventArgs&) { showAbout(); });
+  on(EventKind::Tick, wiretoolsform::Tim1, [this](Control&, const EventArgs&) { showTime(); });
+  on(EventKind::Click, wiretoolsform::P,
+     [this](Control&, const EventArgs&) { printFormImage(*this); });
+  on(EventKind::Click, wiretoolsform::OP, [this](Control&, const EventArgs&) { sayGoodbye(); });
+  on(EventKind::Click, wiretoolsform::Ab, [this](Control&, const EventArgs&) { showAbout(); });
 }
 
 // A text outside the list keeps the material chosen before.
 void FrmWireTools::chooseMaterial() {
-  if (const wiretools::WireMaterial* row = wiretools::findWireMaterial(control("CmbWire").text()))
+  if (const wiretools::WireMaterial* row =
+          wiretools::findWireMaterial(control(wiretoolsform::CmbWire).text()))
     material_ = *row;
 }
 
 void FrmWireTools::wireCalculation() {
-  const double d = control("TxtWireD").num();
-  const double lengthMm = kMmPerM * control("TxtWireLeng").num();
-  control("TxtWireS").setText(textOf(formulas::CircleArea(d)));
+  const double d = control(wiretoolsform::TxtWireD).num();
+  const double lengthMm = kMmPerM * control(wiretoolsform::TxtWireLeng).num();
+  control(wiretoolsform::TxtWireS).setText(textOf(formulas::CircleArea(d)));
   // resistance of one metre: Ω/m
-  control("TxtWireOM")
+  control(wiretoolsform::TxtWireOM)
       .setText(textOf(formulas::ConductorResistance(d, 1, kMmPerM, material_.resistivity)));
-  control("TxtWireWeig")
+  control(wiretoolsform::TxtWireWeig)
       .setText(textOf(formulas::ConductorMass(d, 1, lengthMm, material_.density)));
-  control("TxtWireDCR")
+  control(wiretoolsform::TxtWireDCR)
       .setText(textOf(formulas::ConductorResistance(d, 1, lengthMm, material_.resistivity)));
-  control("TxtAwg").setText(textOf(formulas::DiameterToAwg(d)));
+  control(wiretoolsform::TxtAwg).setText(textOf(formulas::DiameterToAwg(d)));
   followCurrentEntry();
   acResistance();
 }
 
 void FrmWireTools::skinDepthCalculation() {
-  const double khz = control("TxtF").num();
-  Control& depth = control("TxtHfT");
+  const double khz = control(wiretoolsform::TxtF).num();
+  Control& depth = control(wiretoolsform::TxtHfT);
   if (khz > 0)
     depth.setText(
         formatFixed(checkedDivide(kCopperSkinDepthMmRootHz, std::sqrt(kHzPerKhz * khz)), 3));
   // a wire or foil up to twice the skin depth still conducts over its whole section
-  control("TxtHftMax").setText(formatFixed(2 * depth.num(), 3));
+  control(wiretoolsform::TxtHftMax).setText(formatFixed(2 * depth.num(), 3));
   acResistance();
 }
 
@@ -138,8 +144,9 @@ void FrmWireTools::skinDepthCalculation() {
 // the depth on show.
 void FrmWireTools::acResistance() {
   FormulaResult ratio =
-      formulas::SkinEffectRatio(control("TxtWireDCR"), control("TxtWireD"), control("TxtHfT"));
-  control("TxtRac").setText(refixed(ratio, 2));
+      formulas::SkinEffectRatio(control(wiretoolsform::TxtWireDCR),
+                                control(wiretoolsform::TxtWireD), control(wiretoolsform::TxtHfT));
+  control(wiretoolsform::TxtRac).setText(refixed(ratio, 2));
   // the ratio text may stay while the DC resistance changed (a new length)
   acResistanceFromRatio();
 }
@@ -147,24 +154,27 @@ void FrmWireTools::acResistance() {
 // AC resistance from the three-decimal ratio and the DC resistance; empty
 // while either the wire or the skin depth is missing.
 void FrmWireTools::acResistanceFromRatio() {
-  Control& dcr = control("TxtWireDCR");
-  FormulaResult ratio = formulas::SkinEffectRatio(dcr, control("TxtWireD"), control("TxtHfT"));
-  control("TxtR").setText(ratio.isEmpty() ? std::string()
-                                          : formatFixed(ratio.num() * dcr.num(), 6));
+  Control& dcr = control(wiretoolsform::TxtWireDCR);
+  FormulaResult ratio = formulas::SkinEffectRatio(dcr, control(wiretoolsform::TxtWireD),
+                                                  control(wiretoolsform::TxtHfT));
+  control(wiretoolsform::TxtR)
+      .setText(ratio.isEmpty() ? std::string() : formatFixed(ratio.num() * dcr.num(), 6));
 }
 
 // The current the wire carries at the density typed: A = A/mm² × mm².
 void FrmWireTools::currentFromDensity() {
-  const double d = control("TxtWireD").num();
-  const double density = control("TxtJ").num();
-  control("TxtI").setText(d > 0 ? formatFixed(density * kDensityPi * (d / 2) * (d / 2), 3)
-                                : std::string());
+  const double d = control(wiretoolsform::TxtWireD).num();
+  const double density = control(wiretoolsform::TxtJ).num();
+  control(wiretoolsform::TxtI)
+      .setText(d > 0 ? formatFixed(density * kDensityPi * (d / 2) * (d / 2), 3) : std::string());
 }
 
 // The density a current typed gives in the wire, as the winding table
 // computes it.
 void FrmWireTools::densityFromCurrent() {
-  control("TxtJ").setText(textOf(formulas::CurrentDensity(control("TxtWireD"), control("TxtI"))));
+  control(wiretoolsform::TxtJ)
+      .setText(textOf(formulas::CurrentDensity(control(wiretoolsform::TxtWireD),
+                                               control(wiretoolsform::TxtI))));
 }
 
 void FrmWireTools::followCurrentEntry() {
@@ -184,32 +194,32 @@ void FrmWireTools::followCurrentEntry() {
 // the litz fields follow even when the rounded diameter is the one already
 // shown (the change reaction then does not run).
 void FrmWireTools::strandsTyped() {
-  Control& strand = control("TxtLitzD");
-  const bool changed =
-      strand.setText(textOf(formulas::StrandDiameter(control("TxtWireD"), control("TxtLitzP"))));
+  Control& strand = control(wiretoolsform::TxtLitzD);
+  const bool changed = strand.setText(textOf(formulas::StrandDiameter(
+      control(wiretoolsform::TxtWireD), control(wiretoolsform::TxtLitzP))));
   if (!changed) litzCalculation();
 }
 
 void FrmWireTools::litzCalculation() {
-  const double strand = control("TxtLitzD").num();
-  const double lengthMm = kMmPerM * control("TxtLitzLeng").num();
-  Control& strands = control("TxtLitzP");
-  strands.setText(textOf(formulas::StrandCount(control("TxtWireD"), strand)));
+  const double strand = control(wiretoolsform::TxtLitzD).num();
+  const double lengthMm = kMmPerM * control(wiretoolsform::TxtLitzLeng).num();
+  Control& strands = control(wiretoolsform::TxtLitzP);
+  strands.setText(textOf(formulas::StrandCount(control(wiretoolsform::TxtWireD), strand)));
   // the bundle conducts as one round wire of the same total section
   const double equivalent = std::sqrt(checkedFinite(strands.num())) * strand;
-  control("TxtLitzS").setText(textOf(formulas::CircleArea(equivalent)));
-  control("TxtLitzDCR")
+  control(wiretoolsform::TxtLitzS).setText(textOf(formulas::CircleArea(equivalent)));
+  control(wiretoolsform::TxtLitzDCR)
       .setText(
           textOf(formulas::ConductorResistance(equivalent, 1, lengthMm, material_.resistivity)));
-  control("TxtLitzWeig")
+  control(wiretoolsform::TxtLitzWeig)
       .setText(textOf(formulas::ConductorMass(equivalent, 1, lengthMm, material_.density)));
 }
 
 void FrmWireTools::foilCalculation(FoilEntry entry) {
-  Control& section = control("TxtFoilS");
-  Control& thickness = control("TxtFoilTh");
-  Control& width = control("TxtFoilWd");
-  const double lengthMm = kMmPerM * control("TxtFoilLeng").num();
+  Control& section = control(wiretoolsform::TxtFoilS);
+  Control& thickness = control(wiretoolsform::TxtFoilTh);
+  Control& width = control(wiretoolsform::TxtFoilWd);
+  const double lengthMm = kMmPerM * control(wiretoolsform::TxtFoilLeng).num();
   if (entry == FoilEntry::Width) {
     // a foil is often 0.05 mm thin: the thickness keeps the quotient's three
     // decimals, where one decimal would show 0.05 as 0.1
@@ -219,15 +229,15 @@ void FrmWireTools::foilCalculation(FoilEntry entry) {
   }
   if (entry == FoilEntry::Length) section.setText(formatFixed(thickness.num() * width.num(), 3));
   const double s = section.num();
-  control("TxtFoilWeig")
+  control(wiretoolsform::TxtFoilWeig)
       .setText(refixed(formulas::MilliProduct3(wiretools::kCopper.density, s, lengthMm), 3));
-  control("TxtFoilDCR")
+  control(wiretoolsform::TxtFoilDCR)
       .setText(textOf(formulas::MilliRatio(wiretools::kCopper.resistivity, s, lengthMm)));
 }
 
 void FrmWireTools::showTime() {
-  control("Lbt").setCaption(kClockPrefix + timeText(host().now()));
-  Control& counter = control("Txt1");
+  control(wiretoolsform::Lbt).setCaption(kClockPrefix + timeText(host().now()));
+  Control& counter = control(wiretoolsform::Txt1);
   counter.setText(generalFormat(counter.num() + 1));
 }
 

@@ -1,5 +1,6 @@
 #include "app/forms/about_form.h"
 
+#include "app/forms/about_fields.h"
 #include "app/forms/product.h"
 #include "model/host.h"
 
@@ -19,11 +20,12 @@ struct AboutRow {
   double fontSize;
 };
 constexpr AboutRow kControls[] = {
-    {"lblTitle", ControlKind::Label, product::kTitle, 360, 200, 4800, 420, 14},
-    {"lblVersion", ControlKind::Label, product::kVersionLine, 360, 700, 4800, 300, 0},
-    {"lblDescription", ControlKind::Label, "EI型工频电源变压器设计助手", 360, 1020, 4800, 300, 0},
-    {"cmdOK", ControlKind::CommandButton, "确定", 4080, 1560, 1260, 375, 0},
-    {"cmdSysInfo", ControlKind::CommandButton, "系统信息(&S)...", 4080, 2040, 1260, 375, 0},
+    {about::lblTitle, ControlKind::Label, product::kTitle, 360, 200, 4800, 420, 14},
+    {about::lblVersion, ControlKind::Label, product::kVersionLine, 360, 700, 4800, 300, 0},
+    {about::lblDescription, ControlKind::Label, "EI型工频电源变压器设计助手", 360, 1020, 4800, 300,
+     0},
+    {about::cmdOK, ControlKind::CommandButton, "确定", 4080, 1560, 1260, 375, 0},
+    {about::cmdSysInfo, ControlKind::CommandButton, "系统信息(&S)...", 4080, 2040, 1260, 375, 0},
 };
 
 }  // namespace
@@ -39,8 +41,8 @@ AboutForm::AboutForm(Workspace& workspace)
     init.fontBold = row.fontSize > 0;
     addControl(row.name, row.kind, init);
   }
-  on(EventKind::Click, "cmdOK", [this](Control&, const EventArgs&) { hide(); });
-  on(EventKind::Click, "cmdSysInfo",
+  on(EventKind::Click, about::cmdOK, [this](Control&, const EventArgs&) { hide(); });
+  on(EventKind::Click, about::cmdSysInfo,
      [this](Control&, const EventArgs&) { startSystemInformation(host()); });
 }
 

@@ -2,6 +2,7 @@
 
 #include <random>
 
+#include "app/forms/cover_fields.h"
 #include "app/forms/main_window_form.h"
 #include "app/forms/product.h"
 #include "model/color.h"
@@ -28,11 +29,11 @@ struct LabelRow {
   Rgb fore;
 };
 constexpr LabelRow kLabels[] = {
-    {"Label3", 0, product::kTitle, 120, 62, 290, 40, 20, kLightYellow},
-    {"Lab", -1, "", 150, 122, 240, 26, 12, colors::kWhite},
-    {"Label3", 1, "感谢各位变压器工程师的支持与帮助", 112, 158, 300, 26, 12, colors::kWhite},
-    {"Label1", -1, product::kVersionLine, 210, 206, 120, 22, 0, colors::kWhite},
-    {"Label2", -1, "EI型工频电源变压器设计", 172, 236, 200, 22, 0, colors::kWhite},
+    {cover::Label3, 0, product::kTitle, 120, 62, 290, 40, 20, kLightYellow},
+    {cover::Lab, -1, "", 150, 122, 240, 26, 12, colors::kWhite},
+    {cover::Label3, 1, "感谢各位变压器工程师的支持与帮助", 112, 158, 300, 26, 12, colors::kWhite},
+    {cover::Label1, -1, product::kVersionLine, 210, 206, 120, 22, 0, colors::kWhite},
+    {cover::Label2, -1, "EI型工频电源变压器设计", 172, 236, 200, 22, 0, colors::kWhite},
 };
 
 Geometry pixels(int left, int top, int width, int height) {
@@ -54,19 +55,19 @@ CoverForm::CoverForm(Workspace& workspace, ColourPicker pickColour)
   setSize(kWidthPx * kTwipsPerPixel, kHeightPx * kTwipsPerPixel);
   ControlInit backdrop;
   backdrop.geometry = pixels(0, 0, kWidthPx, kHeightPx);
-  addControl("picCover", ControlKind::PictureBox, backdrop);
+  addControl(cover::picCover, ControlKind::PictureBox, backdrop);
   addLabels();
 
   ControlInit closeTimer;
   closeTimer.interval = 7000;
-  addControl("Timer1", ControlKind::Timer, closeTimer);
+  addControl(cover::Timer1, ControlKind::Timer, closeTimer);
   ControlInit colourTimer;
   colourTimer.interval = 400;
-  addControl("Timer2", ControlKind::Timer, colourTimer);
+  addControl(cover::Timer2, ControlKind::Timer, colourTimer);
 
-  on(EventKind::Tick, "Timer1", [this](Control&, const EventArgs&) { closeCover(false); });
-  on(EventKind::Tick, "Timer2", [this](Control&, const EventArgs&) { recolourCredit(); });
-  on(EventKind::Click, {"picCover", "Lab", "Label1", "Label2", "Label3"},
+  on(EventKind::Tick, cover::Timer1, [this](Control&, const EventArgs&) { closeCover(false); });
+  on(EventKind::Tick, cover::Timer2, [this](Control&, const EventArgs&) { recolourCredit(); });
+  on(EventKind::Click, {cover::picCover, cover::Lab, cover::Label1, cover::Label2, cover::Label3},
      [this](Control&, const EventArgs&) { closeCover(true); });
 }
 
@@ -89,14 +90,14 @@ void CoverForm::addLabels() {
 }
 
 void CoverForm::load() {
-  control("Lab").setCaption("Corvane专家系统 特别鸣谢 ");
+  control(cover::Lab).setCaption("Corvane专家系统 特别鸣谢 ");
   paintGradient();
 }
 
 // Black at the top to full blue at the bottom, in 2-pixel bands across the
 // whole width; the picture works in pixels.
 void CoverForm::paintGradient() {
-  Picture& picture = control("picCover").picture();
+  Picture& picture = control(cover::picCover).picture();
   picture.clear();
   picture.setScale(0, 0, kWidthPx, kHeightPx);
   int y = 0;
@@ -105,17 +106,17 @@ void CoverForm::paintGradient() {
 }
 
 void CoverForm::recolourCredit() {
-  array("Label3").element(1).setForeColor(paletteColor(pickColour_()));
+  array(cover::Label3).element(1).setForeColor(paletteColor(pickColour_()));
 }
 
 // A click stops the 7-s timer first, so a tick already on its way cannot open
 // the main window a second time.
 void CoverForm::closeCover(bool byClick) {
-  if (byClick) control("Timer1").setEnabled(false);
+  if (byClick) control(cover::Timer1).setEnabled(false);
   if (closing_) return;
   closing_ = true;
-  control("Timer1").setEnabled(false);
-  control("Timer2").setEnabled(false);
+  control(cover::Timer1).setEnabled(false);
+  control(cover::Timer2).setEnabled(false);
   Workspace& ws = workspace();
   ws.close(kName);
   showMainWindow(ws);

@@ -2,6 +2,7 @@
 
 #include "app/forms/about_form.h"
 #include "app/forms/cover_form.h"
+#include "app/forms/mainwindow_fields.h"
 #include "app/forms/product.h"
 #include "model/host.h"
 #include "model/value.h"
@@ -18,9 +19,15 @@ struct MenuRow {
   const char* parent;
 };
 constexpr MenuRow kMenu[] = {
-    {"FILe", "文件", ""},     {"NEW", "新建", "FILe"},   {"OPEN", "打开", "FILe"},
-    {"SAVE", "保存", "FILe"}, {"PRINT", "打印", "FILe"}, {"OVER", "关闭", "FILe"},
-    {"Tools", "工具", ""},    {"sys", "系统信息", ""},   {"HELP", "帮助", ""},
+    {mainwindow::FILe, "文件", ""},
+    {mainwindow::NEW, "新建", mainwindow::FILe},
+    {mainwindow::OPEN, "打开", mainwindow::FILe},
+    {mainwindow::SAVE, "保存", mainwindow::FILe},
+    {mainwindow::PRINT, "打印", mainwindow::FILe},
+    {mainwindow::OVER, "关闭", mainwindow::FILe},
+    {mainwindow::Tools, "工具", ""},
+    {mainwindow::sys, "系统信息", ""},
+    {mainwindow::HELP, "帮助", ""},
 };
 
 // Status panels 1..6: panel width (twips) as the status bar shows it.
@@ -42,8 +49,8 @@ MainWindowForm::MainWindowForm(Workspace& workspace) : Form(workspace, kName, pr
   ControlInit timer;
   timer.interval = 1000;
   timer.enabled = false;  // the load step starts it
-  addControl("Tim1", ControlKind::Timer, timer);
-  on(EventKind::Tick, "Tim1", [this](Control&, const EventArgs&) { countSecond(); });
+  addControl(mainwindow::Tim1, ControlKind::Timer, timer);
+  on(EventKind::Tick, mainwindow::Tim1, [this](Control&, const EventArgs&) { countSecond(); });
 }
 
 void MainWindowForm::addMenu() {
@@ -53,22 +60,22 @@ void MainWindowForm::addMenu() {
     init.menuParent = row.parent;
     addControl(row.name, ControlKind::MenuItem, init);
   }
-  on(EventKind::Click, "NEW",
+  on(EventKind::Click, mainwindow::NEW,
      [this](Control&, const EventArgs&) { showFormIfKnown(forms::kElectrical); });
-  on(EventKind::Click, "Tools",
+  on(EventKind::Click, mainwindow::Tools,
      [this](Control&, const EventArgs&) { showFormIfKnown(forms::kWireTools); });
-  on(EventKind::Click, "HELP",
+  on(EventKind::Click, mainwindow::HELP,
      [this](Control&, const EventArgs&) { workspace().form(AboutForm::kName).show(); });
-  on(EventKind::Click, "sys",
+  on(EventKind::Click, mainwindow::sys,
      [this](Control&, const EventArgs&) { startSystemInformation(host()); });
   // open, save and print belong to the design forms; here they do nothing
-  on(EventKind::Click, "OVER", [this](Control&, const EventArgs&) { host().quit(); });
+  on(EventKind::Click, mainwindow::OVER, [this](Control&, const EventArgs&) { host().quit(); });
 }
 
 void MainWindowForm::addStatusBar() {
   ControlInit panel;
   panel.geometry.width = kPanelWidths[0];
-  ControlArray& panels = addArray("St1", ControlKind::StatusPanel, panel, kFirstPanel);
+  ControlArray& panels = addArray(mainwindow::St1, ControlKind::StatusPanel, panel, kFirstPanel);
   for (int i = 1; i < static_cast<int>(std::size(kPanelWidths)); ++i) {
     panel.geometry.width = kPanelWidths[i];
     panels.load(kFirstPanel + i, panel);
@@ -76,10 +83,10 @@ void MainWindowForm::addStatusBar() {
 }
 
 void MainWindowForm::load() {
-  control("Tim1").setEnabled(true);
+  control(mainwindow::Tim1).setEnabled(true);
   if (host().anotherInstanceRunning()) {
     refused_ = true;
-    control("Tim1").setEnabled(false);
+    control(mainwindow::Tim1).setEnabled(false);
     host().showMessage(kAlreadyRunning, MessageIcon::Information, product::kTitle);
     host().quit();
     return;
@@ -89,7 +96,7 @@ void MainWindowForm::load() {
 }
 
 void MainWindowForm::fillStatusPanels() {
-  ControlArray& panels = array("St1");
+  ControlArray& panels = array(mainwindow::St1);
   panels.element(2).setText(kPanel2Text);
   panels.element(1).setText(product::kWelcomeLine);
   panels.element(3).setText(shortDateText(host().today()));
@@ -98,7 +105,7 @@ void MainWindowForm::fillStatusPanels() {
 }
 
 void MainWindowForm::countSecond() {
-  Control& counter = array("St1").element(kCounterPanel);
+  Control& counter = array(mainwindow::St1).element(kCounterPanel);
   counter.setText(generalFormat(counter.num() + 1));
 }
 
