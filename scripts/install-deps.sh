@@ -1,9 +1,12 @@
 #!/bin/sh
-# Installs the Debian 12 packages the build, the tests, the screenshots and the
-# PDF checks need. Skips apt entirely when everything is already there.
+# Installs the Debian 12 packages the build, the tests, the screenshots, the
+# PDF checks and the Debian package need. Skips apt entirely when everything
+# is already there.
 set -eu
 PACKAGES="cmake make g++ pkg-config clang-format qt6-base-dev libgtest-dev libbenchmark-dev \
-libsqlite3-dev mdbtools-dev xvfb xauth fonts-wqy-zenhei imagemagick poppler-utils"
+libsqlite3-dev mdbtools-dev xvfb xauth fonts-wqy-zenhei imagemagick poppler-utils \
+qt6-translations-l10n librsvg2-bin desktop-file-utils appstream libxml2-utils shared-mime-info \
+dpkg-dev man-db"
 missing=""
 for p in $PACKAGES; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

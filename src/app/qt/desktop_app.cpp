@@ -1,19 +1,34 @@
 #include "app/qt/desktop_app.h"
 
+#include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTimer>
+#include <filesystem>
+#include <system_error>
 
 #include "app/form_catalog.h"
 #include "app/forms/cover_form.h"
 #include "app/forms/main_window_form.h"
+#include "app/forms/product.h"
 #include "app/qt/cover_window.h"
+#include "app/qt/file_hand_off.h"
 #include "app/qt/form_view.h"
 #include "app/qt/main_window.h"
+#include "app/qt/outside_file.h"
 #include "app/qt/qt_host.h"
 #include "electrical/design_file.h"
 #include "electrical/frmeledata.h"
 
 namespace corvane {
+
+namespace {
+
+// how often a handed-over file looks again whether the modal dialog that
+// holds it back has closed
+constexpr int kModalRetryMs = 250;
+
+}  // namespace
 
 DesktopApp::DesktopApp(QtHost& host) : host_(host), workspace_(host) {
   registerAllForms(workspace_);
@@ -30,13 +45,70 @@ DesktopApp::~DesktopApp() {
   main_.reset();
 }
 
+bool DesktopApp::takesHandedFiles() const {
+  return handOff_ && handOff_->isListening();
+}
+
 FormView* DesktopApp::view(const std::string& formName) const {
   auto it = children_.find(formName);
   return it == children_.end() ? nullptr : it->second.data();
 }
 
 void DesktopApp::start(bool withCover) {
+  if (!host_.anotherInstanceRunning()) {
+    listenForHandedFiles();
+  } else if (!pendingFiles_.empty() && handPendingFilesToRunningCopy()) {
+    host_.quit();
+    return;
+  }
+  // a copy refused here learns it in the main window's load step
   startProgram(workspace_, withCover);
+}
+
+bool DesktopApp::handPendingFilesToRunningCopy() {
+  for (const std::string& path : pendingFiles_)
+    if (!handFileToRunningCopy(host_.handOffServerName(), QString::fromStdString(path)))
+      return false;
+  pendingFiles_.clear();
+  return true;
+}
+
+void DesktopApp::listenForHandedFiles() {
+  handedFileTimer_ = std::make_unique<QTimer>();
+  handedFileTimer_->setSingleShot(true);
+  QObject::connect(handedFileTimer_.get(), &QTimer::timeout, [this] { openHandedFiles(); });
+  handOff_ =
+      std::make_unique<FileHandOffServer>([this](const QString& path) { receiveHandedFile(path); });
+  // without the socket the program runs on; later copies are then refused
+  handOff_->listen(host_.handOffServerName());
+}
+
+void DesktopApp::receiveHandedFile(const QString& path) {
+  handedFiles_.push_back(path.toStdString());
+  handedFileTimer_->start(0);
+}
+
+// The request arrives from the event loop, which may be the loop of a modal
+// dialog inside a form's event; the file waits until that event has ended.
+void DesktopApp::openHandedFiles() {
+  if (QApplication::activeModalWidget()) {
+    handedFileTimer_->start(kModalRetryMs);
+    return;
+  }
+  bringMainWindowToFront();
+  while (!handedFiles_.empty()) {
+    std::string path = std::move(handedFiles_.front());
+    handedFiles_.pop_front();
+    openFileFromOutside(path);
+  }
+}
+
+void DesktopApp::bringMainWindowToFront() {
+  if (!main_ || !mainShown_) return;
+  main_->setWindowState((main_->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+  main_->show();
+  main_->raise();
+  main_->activateWindow();
 }
 
 void DesktopApp::formCreated(Form& form) {
@@ -87,19 +159,28 @@ void DesktopApp::formClosed(const std::string& name) {
 
 void DesktopApp::mainWindowShown() {
   mainShown_ = true;
-  if (!pendingDesignFile_.empty()) openDesignFile(std::exchange(pendingDesignFile_, {}));
+  for (const std::string& path : std::exchange(pendingFiles_, {})) openFileFromOutside(path);
   if (onMainWindowShown) onMainWindowShown();
 }
 
-void DesktopApp::openDesignFileWhenShown(const std::string& path) {
-  if (mainShown_)
-    openDesignFile(path);
-  else
-    pendingDesignFile_ = path;
+void DesktopApp::openFileFromOutside(const std::string& path) {
+  std::string absolute = absoluteFilePath(path);
+  if (!mainShown_) {
+    pendingFiles_.push_back(absolute);
+    return;
+  }
+  switch (outsideFileKind(absolute)) {
+    case OutsideFileKind::ElectricalDesign:
+      openDesignFile(absolute);
+      return;
+    case OutsideFileKind::DesignProject:
+      openDesignProject(absolute);
+      return;
+  }
 }
 
-// A design file named on the command line opens in the electrical form, as
-// that form's "打开" would open it, and the form is shown.
+// A design file from outside opens in the electrical form, as that form's
+// "打开" would open it, and the form is shown.
 void DesktopApp::openDesignFile(const std::string& path) {
   if (!workspace_.knowsForm(Frmeledata::kName)) return;
   workspace_.runEvent([&] {
@@ -107,6 +188,19 @@ void DesktopApp::openDesignFile(const std::string& path) {
     electrical.show();
     corvane::openDesignFile(electrical, path);
   });
+}
+
+// The one place where a project file from outside opens. Its reader is not
+// part of the program yet; until it is, the designer hears that once.
+void DesktopApp::openDesignProject(const std::string& path) {
+  std::error_code failed;
+  if (!std::filesystem::exists(path, failed)) {
+    host_.showMessage("无法打开设计文件“" + path + "”：文件或文件夹不存在。", MessageIcon::Warning,
+                      product::kTitle);
+    return;
+  }
+  host_.showMessage("无法打开设计文件“" + path + "”：本版本还不能打开Corvane设计文件（*.cvd）。",
+                    MessageIcon::Information, product::kTitle);
 }
 
 }  // namespace corvane

@@ -1,10 +1,12 @@
 // The desktop program: the workspace holding every form, and a window for
 // each form it creates — the main window for MDIForm1, the shaped cover for
 // frmCover, and a child window of the main window for every other form. A
-// closed form's window goes with it.
+// closed form's window goes with it. Files from outside the program (its
+// command line, or a second copy's hand-over) open through one function.
 #pragma once
 
 #include <QPointer>
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -14,9 +16,12 @@
 #include "model/workspace.h"
 
 class QMdiSubWindow;
+class QString;
+class QTimer;
 
 namespace corvane {
 
+class FileHandOffServer;
 class FormView;
 class MainWindow;
 class QtHost;
@@ -34,10 +39,18 @@ class DesktopApp {
   // The window of a design form, nullptr when it has none.
   FormView* view(const std::string& formName) const;
 
-  // The cover first, or the main window at once.
+  // The cover first, or the main window at once. The first copy takes the
+  // single-instance lock and listens for files from later copies; a later
+  // copy started with a file hands it to the first and quits, and one
+  // without a file (or whose hand-over fails) is refused as before.
   void start(bool withCover);
-  // Opens a design file in the electrical form once the main window is up.
-  void openDesignFileWhenShown(const std::string& path);
+  // Opens a file from outside the program by its kind: a design file in the
+  // electrical form, a project file through the project open. Relative paths
+  // are taken against the current folder; before the main window is up the
+  // file waits for it.
+  void openFileFromOutside(const std::string& path);
+  // Whether this copy listens for files handed over by later copies.
+  bool takesHandedFiles() const;
 
   // The main window's first show (start-up measurement).
   std::function<void()> onMainWindowShown;
@@ -47,6 +60,12 @@ class DesktopApp {
   void formClosed(const std::string& name);
   void mainWindowShown();
   void openDesignFile(const std::string& path);
+  void openDesignProject(const std::string& path);
+  bool handPendingFilesToRunningCopy();
+  void listenForHandedFiles();
+  void receiveHandedFile(const QString& path);
+  void openHandedFiles();
+  void bringMainWindowToFront();
 
   QtHost& host_;
   Workspace workspace_;
@@ -54,7 +73,10 @@ class DesktopApp {
   std::unique_ptr<FormView> cover_;
   std::map<std::string, QPointer<FormView>> children_;
   std::vector<std::unique_ptr<FormView>> orphans_;  // forms made before the main window
-  std::string pendingDesignFile_;
+  std::vector<std::string> pendingFiles_;           // waiting for the main window
+  std::unique_ptr<FileHandOffServer> handOff_;
+  std::deque<std::string> handedFiles_;  // waiting for a modal dialog to close
+  std::unique_ptr<QTimer> handedFileTimer_;
   bool mainShown_ = false;
 };
 

@@ -1,7 +1,8 @@
 // corvane: the desktop program.
 //   corvane                     the cover, then the main window
 //   corvane --no-cover          the main window at once
-//   corvane FILE.CVN            opens the design file in the electrical form
+//   corvane FILE                opens the file (FILE.CVN in the electrical
+//                               form); while a copy runs, hands it to that one
 //   corvane --script FILE       runs a script without any window (PDF printing
 //                               works, unlike in corvane-script)
 //   corvane --measure-startup   prints the milliseconds from the start of
@@ -20,6 +21,7 @@
 #include "app/qt/program_icon.h"
 #include "app/qt/qt_host.h"
 #include "app/qt/qt_print_surface.h"
+#include "app/qt/qt_translations.h"
 #include "app/script/script_runner.h"
 #include "model/print_surface.h"
 
@@ -73,7 +75,7 @@ int main(int argc, char** argv) {
   clock.start();
   Options options = parseOptions(argc, argv);
   if (options.bad) {
-    std::cerr << "usage: corvane [--no-cover] [--measure-startup] [--script FILE] [FILE.CVN]\n";
+    std::cerr << "usage: corvane [--no-cover] [--measure-startup] [--script FILE] [FILE]\n";
     return 2;
   }
   // a script shows no window, so it needs no display
@@ -81,6 +83,8 @@ int main(int argc, char** argv) {
 
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("corvane"));
+  QGuiApplication::setDesktopFileName(QStringLiteral(CORVANE_APP_ID));
+  corvane::installQtTranslations(app);
   corvane::installFontSubstitutions();
   QApplication::setFont(corvane::formFont());
   QApplication::setWindowIcon(corvane::programIcon());
@@ -95,7 +99,7 @@ int main(int argc, char** argv) {
       QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
     };
   }
-  if (options.designFile) desktop.openDesignFileWhenShown(options.designFile);
+  if (options.designFile) desktop.openFileFromOutside(options.designFile);
   desktop.start(!options.noCover);
   if (host.quitRequested()) return 0;
   return QApplication::exec();

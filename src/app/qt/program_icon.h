@@ -1,5 +1,5 @@
-// The program's window icon: an EI lamination pair, drawn rather than loaded
-// so that the program needs no resource files.
+// The program's window icon: the pictures rendered at build time from the
+// installed icon's SVG (packaging/icons/corvane.svg), carried in the program.
 #pragma once
 
 #include <QIcon>

@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QLockFile>
 #include <QMessageBox>
@@ -137,6 +138,11 @@ bool QtHost::launchSystemInformation() {
     if (!program.isEmpty() && QProcess::startDetached(program, {})) return true;
   }
   return false;
+}
+
+QString QtHost::handOffServerName() const {
+  QFileInfo lock(lockPath_);
+  return lock.dir().filePath(lock.completeBaseName() + QStringLiteral(".socket"));
 }
 
 bool QtHost::anotherInstanceRunning() {

@@ -40,6 +40,8 @@ class QtHost : public Host {
   bool anotherInstanceRunning() override;
 
   bool quitRequested() const { return quitRequested_; }
+  // The socket beside the lock ("corvane.socket" beside "corvane.lock").
+  QString handOffServerName() const;
 
   // "CVN(*.CVN)|*.CVN|(*.*)|*.*" in Qt's notation: "CVN(*.CVN) (*.CVN);;(*.*) (*)".
   static QString qtFilter(const std::string& filter);

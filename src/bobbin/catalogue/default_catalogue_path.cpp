@@ -8,6 +8,9 @@
 #ifndef CORVANE_DATA_DIR
 #error "CORVANE_DATA_DIR names the installed data folder"
 #endif
+#ifndef CORVANE_DATA_DIR_FROM_BIN
+#error "CORVANE_DATA_DIR_FROM_BIN names the data folder relative to the executables' folder"
+#endif
 
 namespace corvane {
 
@@ -16,12 +19,18 @@ namespace {
 constexpr const char* kCatalogueFileName = "bobbins.sqlite";
 
 // Beside the running executable (a build tree, or a copy of the program
-// moved anywhere), then the installed data folder.
+// moved anywhere), then the data folder of the tree the executable was
+// installed into (an install under another prefix than the configured one),
+// then the configured data folder.
 std::vector<std::filesystem::path> candidates() {
   std::vector<std::filesystem::path> paths;
   std::error_code failed;
   const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", failed);
-  if (!failed) paths.push_back(exe.parent_path() / kCatalogueFileName);
+  if (!failed) {
+    paths.push_back(exe.parent_path() / kCatalogueFileName);
+    paths.push_back(
+        (exe.parent_path() / CORVANE_DATA_DIR_FROM_BIN / kCatalogueFileName).lexically_normal());
+  }
   paths.push_back(std::filesystem::path(CORVANE_DATA_DIR) / kCatalogueFileName);
   return paths;
 }
