@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/field_texts.h"
+
 #include <memory>
 #include <string>
 
@@ -63,6 +65,10 @@ class BobbinTest : public ::testing::Test {
 
   Frmbobbin& form() { return workspace.form<Frmbobbin>(Frmbobbin::kName); }
   Control& field(const char* name) { return form().control(name); }
+  // Every field named shows its text.
+  ::testing::AssertionResult shows(FieldTexts expected) {
+    return fieldsShow(expected, [this](const char* name) { return text(name); });
+  }
   std::string text(const char* name) { return field(name).text(); }
   std::string caption(const char* name, int index = -1) {
     return form().control(name, index).caption();

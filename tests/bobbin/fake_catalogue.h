@@ -1,7 +1,6 @@
 // In-memory bobbin catalogues for the bobbin form's tests: files by path,
-// each with its tables, searched the way a catalogue searches (designation
-// starting with the text, '*' any run of characters, everything else
-// literal). A file can be missing or answer every query with a read error.
+// each with its tables, searched with the catalogues' own designation
+// matcher. A file can be missing or answer every query with a read error.
 #pragma once
 
 #include <map>
@@ -10,6 +9,7 @@
 #include <vector>
 
 #include "bobbin/catalogue/bobbin_catalogue.h"
+#include "bobbin/catalogue/designation_match.h"
 #include "bobbin/frmbobbin.h"
 
 namespace corvane::testing {
@@ -43,28 +43,7 @@ class FakeCatalogues {
     return std::make_unique<Catalogue>(*this, path);
   }
 
-  // Prefix match with '*' as the only wildcard.
-  static bool matches(const std::string& designation, const std::string& pattern) {
-    return matchFrom(designation, 0, pattern, 0);
-  }
-
  private:
-  static bool matchFrom(const std::string& s, size_t i, const std::string& p, size_t j) {
-    if (j == p.size()) return true;  // the rest of the designation is free
-    if (p[j] == '*') {
-      for (size_t k = i; k <= s.size(); ++k)
-        if (matchFrom(s, k, p, j + 1)) return true;
-      return false;
-    }
-    return i < s.size() && s[i] == p[j] && matchFrom(s, i + 1, p, j + 1);
-  }
-
-  static std::string trimmed(const std::string& text) {
-    size_t from = text.find_first_not_of(' ');
-    if (from == std::string::npos) return "";
-    return text.substr(from, text.find_last_not_of(' ') - from + 1);
-  }
-
   class Catalogue : public BobbinCatalogue {
    public:
     Catalogue(FakeCatalogues& owner, std::string path) : owner_(owner), path_(std::move(path)) {}
@@ -81,7 +60,7 @@ class FakeCatalogues {
       auto rows = file.tables.find(table);
       if (rows == file.tables.end()) return found;
       for (const BobbinRecord& row : rows->second)
-        if (matches(row.specification, trimmed(text))) found.push_back(row);
+        if (designationMatches(text, row.specification)) found.push_back(row);
       return found;
     }
 

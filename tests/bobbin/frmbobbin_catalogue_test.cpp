@@ -21,15 +21,15 @@ class BobbinCatalogueTest : public BobbinTest {
 
 TEST_F(BobbinCatalogueTest, TypeChoiceShowsTheFirstBobbinOfTheCore) {
   click("OPTG");
-  EXPECT_EQ(text("Text7"), "标准骨架");
-  EXPECT_EQ(text("Text5"), "EI-48*30");
-  EXPECT_EQ(text("Text6"), "GZ-48-30");
-  EXPECT_EQ(text("Text1"), "23.5");
-  EXPECT_EQ(text("Text2"), "19");
-  EXPECT_EQ(text("TxtBbC1"), "21");
-  EXPECT_EQ(text("TxtBbC2"), "");
-  EXPECT_EQ(text("Text4"), "6");
-  EXPECT_EQ(text("Text3"), "33");
+  EXPECT_TRUE(shows({{"Text7", "标准骨架"},
+                     {"Text5", "EI-48*30"},
+                     {"Text6", "GZ-48-30"},
+                     {"Text1", "23.5"},
+                     {"Text2", "19"},
+                     {"TxtBbC1", "21"},
+                     {"TxtBbC2", ""},
+                     {"Text4", "6"},
+                     {"Text3", "33"}}));
   EXPECT_EQ(caption("Data1Pos"), "记录 1/1");
   EXPECT_EQ(catalogues.searches.back().table, "EIB1");
 

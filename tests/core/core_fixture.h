@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/field_texts.h"
+
 #include <memory>
 #include <string>
 
@@ -26,6 +28,10 @@ class CoreTest : public ::testing::Test {
   Frmcore& core() { return workspace.form<Frmcore>(Frmcore::kName); }
   Frmeledata& electrical() { return workspace.form<Frmeledata>(Frmeledata::kName); }
   Control& field(const char* name, int row = -1) { return core().control(name, row); }
+  // Every field named shows its text.
+  ::testing::AssertionResult shows(FieldTexts expected) {
+    return fieldsShow(expected, [this](const char* name) { return text(name); });
+  }
   std::string text(const char* name, int row = -1) { return field(name, row).text(); }
 
   void set(const char* name, const std::string& value) { core().userSetText(field(name), value); }

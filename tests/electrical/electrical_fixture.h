@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/field_texts.h"
+
 #include <memory>
 #include <string>
 
@@ -27,6 +29,10 @@ class ElectricalTest : public ::testing::Test {
   Frmeledata& form() { return workspace.form<Frmeledata>(Frmeledata::kName); }
   Control& field(const char* name) { return form().control(name); }
   Control& cell(const char* name, int row) { return form().cell(name, row); }
+  // Every field named shows its text.
+  ::testing::AssertionResult shows(FieldTexts expected) {
+    return fieldsShow(expected, [this](const char* name) { return text(name); });
+  }
   std::string text(const char* name) { return field(name).text(); }
   std::string text(const char* name, int row) { return cell(name, row).text(); }
 
