@@ -9,8 +9,6 @@ namespace corvane {
 
 namespace {
 
-constexpr int kTextHeight = 270;
-constexpr int kLabelHeight = 255;
 constexpr const char* kTypeFrame = bobbinform::Frame1;
 constexpr const char* kSearchFrame = bobbinform::Frame2;
 constexpr const char* kRecordFrame = bobbinform::Data1;
@@ -116,13 +114,13 @@ ControlInit hiddenWhenDesigned(ControlInit init) {
 void Frmbobbin::addControls() {
   setSize(13440, 7500);
   addControl(bobbinform::Label32, ControlKind::Label,
-             captioned("铁芯", {240, 150, 615, kLabelHeight}));
+             captioned("铁芯", {240, 150, 615, layout::kLabelHeight}));
   addControl(bobbinform::txtbname, ControlKind::TextBox,
-             textField("", {840, 120, 1455, kTextHeight}));
+             textField("", {840, 120, 1455, layout::kTextHeight}));
   addControl(bobbinform::Label33, ControlKind::Label,
-             captioned("骨架类型", {2520, 150, 855, kLabelHeight}));
+             captioned("骨架类型", {2520, 150, 855, layout::kLabelHeight}));
   addControl(bobbinform::TxtBTY, ControlKind::TextBox,
-             textField("", {3360, 120, 1095, kTextHeight}));
+             textField("", {3360, 120, 1095, layout::kTextHeight}));
   addTypeFrame();
   addSketch();
   addSearch();
@@ -135,63 +133,65 @@ void Frmbobbin::addTypeFrame() {
   addControl(kTypeFrame, ControlKind::Frame, captioned("骨架选型", {240, 480, 5535, 3015}));
   int left = 240;
   for (const bobbin::BobbinType& type : bobbin::kBobbinTypes) {
-    ControlInit option = captioned(type.caption, {left, 300, 960, kLabelHeight}, kTypeFrame);
+    ControlInit option =
+        captioned(type.caption, {left, 300, 960, layout::kLabelHeight}, kTypeFrame);
     option.group = "type";
     addControl(type.option, ControlKind::OptionButton, option);
     left += 960;
   }
   for (const CaptionedField& row : kSlotFields) {
     addControl(row.label, ControlKind::Label,
-               captioned(row.caption, {240, row.top + 30, 1095, kLabelHeight}, kTypeFrame));
+               captioned(row.caption, {240, row.top + 30, 1095, layout::kLabelHeight}, kTypeFrame));
     addControl(row.field, ControlKind::TextBox,
-               textField(row.text, {1440, row.top, 855, kTextHeight}, {}, kTypeFrame));
+               textField(row.text, {1440, row.top, 855, layout::kTextHeight}, {}, kTypeFrame));
     // the second slot and the second base side sit beside the first
     if (row.field == std::string_view(bobbinform::TXTCK1))
       addControl(bobbinform::txtCK2, ControlKind::TextBox,
-                 textField("", {2400, row.top, 855, kTextHeight}, {}, kTypeFrame));
+                 textField("", {2400, row.top, 855, layout::kTextHeight}, {}, kTypeFrame));
     if (row.field == std::string_view(bobbinform::TXTld1))
       addControl(bobbinform::TXTld2, ControlKind::TextBox,
-                 textField("", {2400, row.top, 855, kTextHeight}, {}, kTypeFrame));
+                 textField("", {2400, row.top, 855, layout::kTextHeight}, {}, kTypeFrame));
   }
   addControl(bobbinform::Label34, ControlKind::Label,
-             captioned("骨架功率", {240, 2490, 1095, kLabelHeight}, kTypeFrame));
+             captioned("骨架功率", {240, 2490, 1095, layout::kLabelHeight}, kTypeFrame));
   addControl(bobbinform::lblbpw, ControlKind::Label,
-             captioned("0.0W", {1440, 2490, 1335, kLabelHeight}, kTypeFrame));
+             captioned("0.0W", {1440, 2490, 1335, layout::kLabelHeight}, kTypeFrame));
 
   addControl(bobbinform::Label35, ControlKind::Label,
-             captioned("胶带宽度", {3480, 690, 1935, kLabelHeight}, kTypeFrame));
+             captioned("胶带宽度", {3480, 690, 1935, layout::kLabelHeight}, kTypeFrame));
   addControl(bobbinform::TxtTapeW, ControlKind::TextBox,
-             textField("", {3480, 960, 855, kTextHeight}, {}, kTypeFrame));
+             textField("", {3480, 960, 855, layout::kTextHeight}, {}, kTypeFrame));
   addControl(bobbinform::Label36, ControlKind::Label,
-             captioned("快把纸规格", {3480, 1410, 1935, kLabelHeight}, kTypeFrame));
+             captioned("快把纸规格", {3480, 1410, 1935, layout::kLabelHeight}, kTypeFrame));
   addControl(bobbinform::TxtKB, ControlKind::TextBox,
-             textField("", {3480, 1680, 1935, kTextHeight}, {}, kTypeFrame));
+             textField("", {3480, 1680, 1935, layout::kTextHeight}, {}, kTypeFrame));
   addControl(bobbinform::TxtKB1, ControlKind::TextBox,
-             textField("", {3480, 2040, 1935, kTextHeight}, {}, kTypeFrame));
+             textField("", {3480, 2040, 1935, layout::kTextHeight}, {}, kTypeFrame));
 }
 
 // The bobbin seen from the side, with its dimensions written around it.
 void Frmbobbin::addSketch() {
   addControl(bobbinform::Picture1, ControlKind::PictureBox, captioned("", {6000, 840, 3000, 2160}));
-  addArray(bobbinform::Label1, ControlKind::Label, captioned("", {6000, 540, 3000, kLabelHeight}),
-           1);
-  addArray(bobbinform::Label2, ControlKind::Label, captioned("", {9060, 1800, 1140, kLabelHeight}),
-           1);
-  addArray(bobbinform::Label3, ControlKind::Label, captioned("", {6000, 3060, 3000, kLabelHeight}),
-           1);
+  addArray(bobbinform::Label1, ControlKind::Label,
+           captioned("", {6000, 540, 3000, layout::kLabelHeight}), 1);
+  addArray(bobbinform::Label2, ControlKind::Label,
+           captioned("", {9060, 1800, 1140, layout::kLabelHeight}), 1);
+  addArray(bobbinform::Label3, ControlKind::Label,
+           captioned("", {6000, 3060, 3000, layout::kLabelHeight}), 1);
 }
 
 void Frmbobbin::addSearch() {
   addControl(kSearchFrame, ControlKind::Frame, captioned("骨架查找", {240, 3600, 5535, 1095}));
   for (const StackedField& column : kSearchFields) {
+    addControl(column.label, ControlKind::Label,
+               captioned(column.caption, {column.left, 300, column.width, layout::kLabelHeight},
+                         kSearchFrame));
     addControl(
-        column.label, ControlKind::Label,
-        captioned(column.caption, {column.left, 300, column.width, kLabelHeight}, kSearchFrame));
-    addControl(column.field, ControlKind::TextBox,
-               textField("", {column.left, 600, column.width, kTextHeight}, {}, kSearchFrame));
+        column.field, ControlKind::TextBox,
+        textField("", {column.left, 600, column.width, layout::kTextHeight}, {}, kSearchFrame));
   }
   addControl(bobbinform::Label27, ControlKind::Label,
-             captioned("骨架商", {3480, 300, 1935, kLabelHeight}, kSearchFrame));
+             captioned("骨架商", {3480, 300, 1935, layout::kLabelHeight}, kSearchFrame));
   ControlInit supplier = textField("", {3480, 585, 1935, 300}, {}, kSearchFrame);
   supplier.items = {kShippedCatalogueItem, kOtherCatalogueItem};
   supplier.listIndex = 0;  // the shipped catalogue answers until another is chosen
@@ -205,18 +205,19 @@ void Frmbobbin::addRecordView() {
     addControl(column.label, ControlKind::Label,
                captioned(column.caption,
                          {column.labelLeft, column.top + 30, column.left - column.labelLeft - 60,
-                          kLabelHeight},
+                          layout::kLabelHeight},
                          kRecordFrame));
-    ControlInit field =
-        textField("", {column.left, column.top, column.width, kTextHeight}, {}, kRecordFrame);
+    ControlInit field = textField("", {column.left, column.top, column.width, layout::kTextHeight},
+                                  {}, kRecordFrame);
     field.locked = true;  // catalogue data: shown, not edited
     addControl(column.field, ControlKind::TextBox, field);
   }
   for (const NavigationButton& button : kNavigation)
     addControl(button.name, ControlKind::CommandButton,
                captioned(button.caption, {button.left, 1200, 495, 315}, kRecordFrame));
-  addControl(bobbinform::Data1Pos, ControlKind::Label,
-             captioned(records_.positionText(), {2400, 1230, 1455, kLabelHeight}, kRecordFrame));
+  addControl(
+      bobbinform::Data1Pos, ControlKind::Label,
+      captioned(records_.positionText(), {2400, 1230, 1455, layout::kLabelHeight}, kRecordFrame));
 }
 
 void Frmbobbin::addWindingTool() {
@@ -224,21 +225,21 @@ void Frmbobbin::addWindingTool() {
              hiddenWhenDesigned(captioned("高级应用", {10260, 480, 3000, 5700})));
   for (const CaptionedField& row : kToolFields) {
     addControl(row.label, ControlKind::Label,
-               captioned(row.caption, {120, row.top + 30, 1215, kLabelHeight}, kToolFrame));
+               captioned(row.caption, {120, row.top + 30, 1215, layout::kLabelHeight}, kToolFrame));
     addControl(row.field, ControlKind::TextBox,
-               textField(row.text, {1680, row.top, 1200, kTextHeight}, {}, kToolFrame));
+               textField(row.text, {1680, row.top, 1200, layout::kTextHeight}, {}, kToolFrame));
   }
-  ControlInit hz50 = captioned("50Hz", {120, 1650, 735, kLabelHeight}, kToolFrame);
+  ControlInit hz50 = captioned("50Hz", {120, 1650, 735, layout::kLabelHeight}, kToolFrame);
   hz50.group = "frequency";
   addControl(bobbinform::Option2, ControlKind::OptionButton, hz50);
-  ControlInit hz60 = captioned("60Hz", {840, 1650, 780, kLabelHeight}, kToolFrame);
+  ControlInit hz60 = captioned("60Hz", {840, 1650, 780, layout::kLabelHeight}, kToolFrame);
   hz60.group = "frequency";
   addControl(bobbinform::Option3, ControlKind::OptionButton, hz60);
   addControl(bobbinform::TxtF, ControlKind::TextBox,
-             textField("", {1680, 1620, 1200, kTextHeight}, {}, kToolFrame));
+             textField("", {1680, 1620, 1200, layout::kTextHeight}, {}, kToolFrame));
 
   addControl(bobbinform::Label37, ControlKind::Label,
-             captioned("槽满率%", {120, 2640, 1215, kLabelHeight}, kToolFrame));
+             captioned("槽满率%", {120, 2640, 1215, layout::kLabelHeight}, kToolFrame));
   // slot fill ratio in %: 40 is the usual window utilisation of round-wire windings
   ControlInit slider = captioned("", {120, 2910, 1980, 300}, kToolFrame);
   slider.text = "40";
@@ -246,13 +247,13 @@ void Frmbobbin::addWindingTool() {
   slider.maximum = 100;
   addControl(bobbinform::Sl, ControlKind::Slider, slider);
   addControl(bobbinform::TxtMcl, ControlKind::TextBox,
-             textField("", {2220, 2910, 660, kTextHeight}, {}, kToolFrame));
+             textField("", {2220, 2910, 660, layout::kTextHeight}, {}, kToolFrame));
   addControl(bobbinform::Label38, ControlKind::Label,
-             captioned("最佳适应电流密度", {120, 3270, 2760, kLabelHeight}, kToolFrame));
+             captioned("最佳适应电流密度", {120, 3270, 2760, layout::kLabelHeight}, kToolFrame));
   addControl(bobbinform::Command1, ControlKind::CommandButton,
              captioned("槽满率", {120, 3540, 1215, 315}, kToolFrame));
   addControl(bobbinform::TxtBestJ, ControlKind::TextBox,
-             textField("", {1680, 3555, 1200, kTextHeight}, {}, kToolFrame));
+             textField("", {1680, 3555, 1200, layout::kTextHeight}, {}, kToolFrame));
   addControl(bobbinform::Command2, ControlKind::CommandButton,
              captioned("应用", {120, 5280, 1215, 315}, kToolFrame));
   addControl(bobbinform::Command4, ControlKind::CommandButton,
@@ -264,7 +265,7 @@ void Frmbobbin::addCommandsAndMenu() {
              captioned("变压器参数", {8040, 3840, 2100, 495}));
   // the form's status line: which catalogue answers, or why none could be read
   addControl(bobbinform::LblStatus, ControlKind::Label,
-             captioned("", {240, 6720, 13020, kLabelHeight}));
+             captioned("", {240, 6720, 13020, layout::kLabelHeight}));
 
   addControl(bobbinform::FILe, ControlKind::MenuItem, menuItem("文件"));
   addControl(bobbinform::PRINT, ControlKind::MenuItem, menuItem("打印", bobbinform::FILe));

@@ -10,8 +10,6 @@ namespace corvane {
 
 namespace {
 
-constexpr int kTextHeight = 270;
-constexpr int kListHeight = 300;
 constexpr int kCaptionHeight = 255;
 
 struct MaterialColumn {
@@ -84,17 +82,17 @@ struct ResultField {
 };
 // computed fields outside the frames: name, position, tool tip
 constexpr std::array<ResultField, 11> kResultFields{{
-    {coreform::TxtTurnPri, {6360, 5160, 1095, kTextHeight}, "初级匝数"},
-    {coreform::TxtJs, {7560, 5160, 1095, kTextHeight}, "窗口允许的初级电流密度"},
-    {coreform::Text3, {8880, 6000, 855, kTextHeight}, "额定功率表"},
-    {coreform::txtcname, {360, 6840, 1815, kTextHeight}, "铁芯规格"},
-    {coreform::TXTVA, {2280, 6840, 1335, kTextHeight}, ""},
-    {coreform::Text2, {3720, 6840, 1095, kTextHeight}, "温升"},
-    {coreform::Text5, {4920, 6840, 1335, kTextHeight}, "绕组所需窗口面积"},
-    {coreform::TxtVa0, {6360, 6840, 855, kTextHeight}, "空载视在功率"},
-    {coreform::TxtFc, {7320, 6840, 855, kTextHeight}, ""},
-    {coreform::TxtFM, {8280, 6840, 675, kTextHeight}, ""},
-    {coreform::TxtAM, {9000, 6840, 855, kTextHeight}, "散热系数"},
+    {coreform::TxtTurnPri, {6360, 5160, 1095, layout::kTextHeight}, "初级匝数"},
+    {coreform::TxtJs, {7560, 5160, 1095, layout::kTextHeight}, "窗口允许的初级电流密度"},
+    {coreform::Text3, {8880, 6000, 855, layout::kTextHeight}, "额定功率表"},
+    {coreform::txtcname, {360, 6840, 1815, layout::kTextHeight}, "铁芯规格"},
+    {coreform::TXTVA, {2280, 6840, 1335, layout::kTextHeight}, ""},
+    {coreform::Text2, {3720, 6840, 1095, layout::kTextHeight}, "温升"},
+    {coreform::Text5, {4920, 6840, 1335, layout::kTextHeight}, "绕组所需窗口面积"},
+    {coreform::TxtVa0, {6360, 6840, 855, layout::kTextHeight}, "空载视在功率"},
+    {coreform::TxtFc, {7320, 6840, 855, layout::kTextHeight}, ""},
+    {coreform::TxtFM, {8280, 6840, 675, layout::kTextHeight}, ""},
+    {coreform::TxtAM, {9000, 6840, 855, layout::kTextHeight}, "散热系数"},
 }};
 
 struct GradeButton {
@@ -125,7 +123,8 @@ constexpr std::array<ToolRow, 4> kToolRows{{
 }};
 
 ControlInit gradeListInit(const GradeList& list) {
-  ControlInit init = textField(list.header, {list.left, 360, 915, kListHeight}, {}, coreform::Frm1);
+  ControlInit init =
+      textField(list.header, {list.left, 360, 915, layout::kListHeight}, {}, coreform::Frm1);
   init.listOnly = false;  // shows the maker's name until a grade is picked
   return init;
 }
@@ -156,7 +155,7 @@ void Frmcore::addMaterialFrame() {
   for (const GradeList& list : kGradeLists)
     addControl(list.name, ControlKind::ComboBox, gradeListInit(list));
   addControl(coreform::TXTINDEX, ControlKind::TextBox,
-             textField("", {3000, 360, 615, kTextHeight}, "材质序号", coreform::Frm1));
+             textField("", {3000, 360, 615, layout::kTextHeight}, "材质序号", coreform::Frm1));
   addControl(coreform::OPTW, ControlKind::OptionButton,
              option("白片", {5040, 360, 735, 255}, coreform::Frm1));
   addControl(coreform::OPTB, ControlKind::OptionButton,
@@ -166,7 +165,7 @@ void Frmcore::addMaterialFrame() {
     ControlInit label = captioned(
         column.caption, {column.left, 840, column.captionWidth, kCaptionHeight}, coreform::Frm1);
     ControlInit value =
-        textField(column.text, {column.left, 1200, 1095, kTextHeight}, {}, coreform::Frm1);
+        textField(column.text, {column.left, 1200, 1095, layout::kTextHeight}, {}, coreform::Frm1);
     if (i == 0) {
       addArray(coreform::Label2, ControlKind::Label, label);
       addArray(coreform::txtcoremt, ControlKind::TextBox, value);
@@ -184,8 +183,9 @@ void Frmcore::addPowerFrame() {
     addControl(column.label, ControlKind::Label,
                captioned(column.caption, {column.left, 240, column.captionWidth, kCaptionHeight},
                          coreform::Frame1));
-    addControl(column.field, ControlKind::TextBox,
-               textField(column.text, {column.left, 600, 855, kTextHeight}, {}, coreform::Frame1));
+    addControl(
+        column.field, ControlKind::TextBox,
+        textField(column.text, {column.left, 600, 855, layout::kTextHeight}, {}, coreform::Frame1));
   }
 }
 
@@ -207,7 +207,7 @@ void Frmcore::addSectionFrame() {
     addControl(row.label, ControlKind::Label,
                captioned(row.caption, {120, row.top + 15, 1395, kCaptionHeight}, coreform::Frame2));
     addControl(row.field, ControlKind::TextBox,
-               textField("", {1560, row.top, 1455, kTextHeight}, {}, coreform::Frame2));
+               textField("", {1560, row.top, 1455, layout::kTextHeight}, {}, coreform::Frame2));
   }
 }
 
@@ -217,19 +217,19 @@ void Frmcore::addProportionFrame() {
   addControl(coreform::Label8, ControlKind::Label,
              captioned("迭厚/舌宽", {120, 240, 1095, kCaptionHeight}, coreform::Frame3));
   addControl(coreform::TXTBA, ControlKind::TextBox,
-             textField("1", {120, 510, 975, kTextHeight}, {}, coreform::Frame3));
+             textField("1", {120, 510, 975, layout::kTextHeight}, {}, coreform::Frame3));
   addControl(coreform::Label9, ControlKind::Label,
              captioned("窗高/窗宽", {1320, 240, 1095, kCaptionHeight}, coreform::Frame3));
   addControl(coreform::TXTHC, ControlKind::TextBox,
-             textField("3", {1320, 510, 975, kTextHeight}, {}, coreform::Frame3));
+             textField("3", {1320, 510, 975, layout::kTextHeight}, {}, coreform::Frame3));
   addControl(coreform::OptBZ, ControlKind::OptionButton,
              option("标准EI片", {120, 825, 1095, 255}, coreform::Frame3));
   addControl(coreform::OPTFB, ControlKind::OptionButton,
              option("非标EI片", {1320, 825, 1215, 255}, coreform::Frame3));
   addControl(coreform::txtautocore, ControlKind::TextBox,
-             textField("", {120, 1110, 975, kTextHeight}, "铁芯长度L", coreform::Frame3));
+             textField("", {120, 1110, 975, layout::kTextHeight}, "铁芯长度L", coreform::Frame3));
   addControl(coreform::Text4, ControlKind::TextBox,
-             textField("", {1320, 1110, 975, kTextHeight}, "每伏匝数", coreform::Frame3));
+             textField("", {1320, 1110, 975, layout::kTextHeight}, "每伏匝数", coreform::Frame3));
 }
 
 void Frmcore::addSizeFrame() {
@@ -239,8 +239,9 @@ void Frmcore::addSizeFrame() {
       captioned("长L    高H   舌宽a  迭厚b 窗口宽c  窗口高h  平均磁路长度Le  铁芯重量We   铁损Pc",
                 {120, 270, 8175, kCaptionHeight}, coreform::Frame4));
   for (const SizeColumn& column : kSizeColumns)
-    addControl(column.field, ControlKind::TextBox,
-               textField("", {column.left, 585, column.width, kTextHeight}, {}, coreform::Frame4));
+    addControl(
+        column.field, ControlKind::TextBox,
+        textField("", {column.left, 585, column.width, layout::kTextHeight}, {}, coreform::Frame4));
 }
 
 void Frmcore::addResultFields() {
@@ -265,16 +266,16 @@ void Frmcore::addParameterTool() {
     addControl(row.label, ControlKind::Label,
                captioned(row.caption, {120, row.top, 855, kCaptionHeight}, coreform::Fmr));
     addControl(row.field, ControlKind::TextBox,
-               textField(row.text, {960, row.top, 855, kTextHeight}, {}, coreform::Fmr));
+               textField(row.text, {960, row.top, 855, layout::kTextHeight}, {}, coreform::Fmr));
   }
   addControl(coreform::TxtCu, ControlKind::TextBox,
-             textField("", {120, 1080, 795, kTextHeight}, "铜重kg", coreform::Fmr));
+             textField("", {120, 1080, 795, layout::kTextHeight}, "铜重kg", coreform::Fmr));
   addControl(coreform::TxtZ, ControlKind::TextBox,
-             textField("", {960, 1080, 855, kTextHeight}, "铜损系数", coreform::Fmr));
+             textField("", {960, 1080, 855, layout::kTextHeight}, "铜损系数", coreform::Fmr));
   addControl(coreform::Label20, ControlKind::Label,
              captioned("J", {780, 1800, 180, kCaptionHeight}, coreform::Fmr));
   addControl(coreform::TxtJb, ControlKind::TextBox,
-             textField("", {960, 1800, 855, kTextHeight}, {}, coreform::Fmr));
+             textField("", {960, 1800, 855, layout::kTextHeight}, {}, coreform::Fmr));
   addControl(coreform::Command3, ControlKind::CommandButton,
              captioned("应用", {120, 1680, 615, 255}, coreform::Fmr));
   addControl(coreform::Command2, ControlKind::CommandButton,

@@ -11,8 +11,6 @@ namespace {
 constexpr const char* kInputFrame = eledata::Frame1;
 constexpr int kHeadingTop = 1200;
 constexpr int kRowTop = 1440;
-constexpr int kTextHeight = 270;
-constexpr int kListHeight = 300;
 
 struct ColumnHeading {
   const char* name;
@@ -44,16 +42,18 @@ void Frmeledata::addOutputTable() {
     addControl(heading.name, ControlKind::Label,
                captioned(heading.caption, {heading.left, kHeadingTop, heading.width, 240}));
 
-  auto row0 = [](int left, int width, int height = kTextHeight) {
+  auto row0 = [](int left, int width, int height = layout::kTextHeight) {
     return Geometry{left, kRowTop, width, height};
   };
   addArray(eledata::TXTWN, ControlKind::TextBox, textField("W1", row0(120, 735)));
   addArray(eledata::txtudc, ControlKind::TextBox, textField("", row0(840, 735)));
   addArray(eledata::txtidc, ControlKind::TextBox, textField("", row0(1560, 975)));
 
-  ControlInit circuit = textField("无", row0(2520, 1215, kListHeight), "请选择适当的整流电路形式");
+  ControlInit circuit =
+      textField("无", row0(2520, 1215, layout::kListHeight), "请选择适当的整流电路形式");
   addArray(eledata::CMBZL, ControlKind::ComboBox, circuit);
-  ControlInit diode = textField("无", row0(3720, 1095, kListHeight), "请选择适当的整流二极管");
+  ControlInit diode =
+      textField("无", row0(3720, 1095, layout::kListHeight), "请选择适当的整流二极管");
   addArray(eledata::cmbdio, ControlKind::ComboBox, diode);
 
   addArray(eledata::txtsuac, ControlKind::TextBox, textField("", row0(4800, 1095)));
@@ -71,39 +71,40 @@ void Frmeledata::addInputBlock() {
              captioned("单组输入", {120, 240, 1215, 255}, kInputFrame));
   addControl(eledata::Label11, ControlKind::Label,
              captioned("电压", {1380, 570, 420, 255}, kInputFrame));
-  addControl(eledata::TXTUIN1, ControlKind::TextBox,
-             textField("220", {1800, 540, 735, kTextHeight}, "请输入交流输入电压", kInputFrame));
+  addControl(
+      eledata::TXTUIN1, ControlKind::TextBox,
+      textField("220", {1800, 540, 735, layout::kTextHeight}, "请输入交流输入电压", kInputFrame));
   addControl(eledata::TXTUIN2, ControlKind::TextBox,
-             textField("0", {1800, 900, 735, kTextHeight}, "交流输入电压", kInputFrame));
+             textField("0", {1800, 900, 735, layout::kTextHeight}, "交流输入电压", kInputFrame));
   addControl(eledata::Label12, ControlKind::Label,
              captioned("输入电流", {2640, 270, 900, 255}, kInputFrame));
   addControl(eledata::TXTIIN, ControlKind::TextBox,
-             textField("", {2640, 540, 855, kTextHeight}, {}, kInputFrame));
+             textField("", {2640, 540, 855, layout::kTextHeight}, {}, kInputFrame));
   addControl(eledata::Label13, ControlKind::Label,
              captioned("环境温度℃  允许温升℃", {3600, 270, 1920, 255}, kInputFrame));
-  addControl(
-      eledata::TXTTEMP20, ControlKind::TextBox,
-      textField("25", {3600, 540, 735, kTextHeight}, "请设定变压器使用时的环境温度", kInputFrame));
-  addControl(
-      eledata::TXTTEMPD, ControlKind::TextBox,
-      textField("45", {4560, 540, 735, kTextHeight}, "请设定此变压器的允许工作温升", kInputFrame));
+  addControl(eledata::TXTTEMP20, ControlKind::TextBox,
+             textField("25", {3600, 540, 735, layout::kTextHeight}, "请设定变压器使用时的环境温度",
+                       kInputFrame));
+  addControl(eledata::TXTTEMPD, ControlKind::TextBox,
+             textField("45", {4560, 540, 735, layout::kTextHeight}, "请设定此变压器的允许工作温升",
+                       kInputFrame));
   addControl(eledata::Label14, ControlKind::Label,
              captioned("允许电压调整率%", {5580, 270, 1560, 255}, kInputFrame));
-  addControl(
-      eledata::TXTLUD, ControlKind::TextBox,
-      textField("15", {5580, 540, 735, kTextHeight}, "请设定变压器的电压调整率", kInputFrame));
+  addControl(eledata::TXTLUD, ControlKind::TextBox,
+             textField("15", {5580, 540, 735, layout::kTextHeight}, "请设定变压器的电压调整率",
+                       kInputFrame));
   addControl(eledata::Combo1, ControlKind::ComboBox,
-             textField("Class B", {2640, 900, 1215, kListHeight}, {}, kInputFrame));
+             textField("Class B", {2640, 900, 1215, layout::kListHeight}, {}, kInputFrame));
   addControl(eledata::Text13, ControlKind::TextBox,
-             textField("", {3960, 915, 735, kTextHeight}, {}, kInputFrame));
+             textField("", {3960, 915, 735, layout::kTextHeight}, {}, kInputFrame));
 }
 
 void Frmeledata::addCommandsAndMenu() {
   addControl(eledata::Label15, ControlKind::Label,
              captioned("输出总功率", {8400, 6630, 1215, 255}));
   addControl(eledata::txtpo, ControlKind::TextBox,
-             textField("100", {9720, 6600, 1215, kTextHeight}));
-  ControlInit counter = textField("", {8400, 7440, 495, kTextHeight});
+             textField("100", {9720, 6600, 1215, layout::kTextHeight}));
+  ControlInit counter = textField("", {8400, 7440, 495, layout::kTextHeight});
   counter.visible = false;  // bookkeeping of the rows, not an entry field
   addControl(eledata::txtzb, ControlKind::TextBox, counter);
 

@@ -9,6 +9,13 @@
 
 namespace corvane {
 
+// Heights (twips) of the design-time controls every form lays out with.
+namespace layout {
+inline constexpr int kTextHeight = 270;   // a text box
+inline constexpr int kListHeight = 300;   // a drop-down list
+inline constexpr int kLabelHeight = 255;  // a one-line caption
+}  // namespace layout
+
 // An entry field with its design-time text, place, tool tip and frame.
 inline ControlInit textField(std::string text, Geometry geometry, std::string tip = {},
                              std::string container = {}) {

@@ -27,7 +27,6 @@ Geometry columnPlace(int left, int width, int top, int height) {
           static_cast<int>(width * kColumnScale), height};
 }
 constexpr int kColumnHeaderTop = 1380;
-constexpr int kLabelHeight = 255;
 // the summary panel below the table, beside the pictures: two columns
 constexpr int kSummaryLeft = 11520;
 constexpr int kSummaryColumnWidth = 2880;
@@ -108,16 +107,16 @@ void Frmjiegou::addHeader() {
   title.fontBold = true;
   addControl("LblTitle", ControlKind::Label, title);
   for (const HeaderField& f : kHeaderFields) {
-    addControl(
-        f.label, ControlKind::Label,
-        captioned(f.caption, {f.labelLeft, kHeaderTop + 15, f.left - f.labelLeft, kLabelHeight}));
+    addControl(f.label, ControlKind::Label,
+               captioned(f.caption, {f.labelLeft, kHeaderTop + 15, f.left - f.labelLeft,
+                                     layout::kLabelHeight}));
     addControl(f.field, ControlKind::TextBox,
-               textField(f.text, {f.left, kHeaderTop, f.width, winding::kTextHeight}));
+               textField(f.text, {f.left, kHeaderTop, f.width, layout::kTextHeight}));
   }
   addControl(Lbldate, ControlKind::Label,
-             captioned("", {9240, kHeaderTop + 15, 1455, kLabelHeight}));
+             captioned("", {9240, kHeaderTop + 15, 1455, layout::kLabelHeight}));
   // the highest row index: kept by the program, not shown
-  ControlInit rows = textField("", {10800, kHeaderTop, 495, winding::kTextHeight});
+  ControlInit rows = textField("", {10800, kHeaderTop, 495, layout::kTextHeight});
   rows.visible = false;
   addControl(Txtzb, ControlKind::TextBox, rows);
 }
@@ -132,8 +131,8 @@ void Frmjiegou::addTable() {
       for (int s = 0; s < column.headerSpan; ++s)
         width = columns[c + s].left + columns[c + s].width - column.left;
       addControl(std::string("Head") + column.name, ControlKind::Label,
-                 captioned(column.header,
-                           columnPlace(column.left, width, kColumnHeaderTop, kLabelHeight)));
+                 captioned(column.header, columnPlace(column.left, width, kColumnHeaderTop,
+                                                      layout::kLabelHeight)));
     }
   }
   for (const winding::WindingColumn& column : columns) {
@@ -143,7 +142,7 @@ void Frmjiegou::addTable() {
     init.backColor = column.back;
     init.hasBackColor = column.kind == CellKind::Text;
     if (column.blueText) init.foreColor = colors::kBlue;
-    const int height = column.kind == CellKind::Text ? winding::kTextHeight : winding::kListHeight;
+    const int height = column.kind == CellKind::Text ? layout::kTextHeight : layout::kListHeight;
     init.geometry = columnPlace(column.left, column.width, winding::kRowZeroTop, height);
     if (column.kind == CellKind::Display) init.listOnly = false;
     addArray(column.name,
@@ -159,27 +158,27 @@ void Frmjiegou::addSummary() {
                     kSummaryTop + row * kSummaryPitch, width, height};
   };
   for (const SummaryField& f : kSummaryFields) {
-    Geometry caption = place(kSummaryCaptionWidth, kLabelHeight);
+    Geometry caption = place(kSummaryCaptionWidth, layout::kLabelHeight);
     caption.top += 15;
     addControl(f.label, ControlKind::Label, captioned(f.caption, caption));
     ControlInit init =
-        textField("", place(kSummaryFieldWidth, winding::kTextHeight, kSummaryCaptionWidth));
+        textField("", place(kSummaryFieldWidth, layout::kTextHeight, kSummaryCaptionWidth));
     init.enabled = f.enabled;
     addControl(f.field, ControlKind::TextBox, init);
     ++slot;
   }
   // one caption over the tape layers and the tape length beside them
-  Geometry caption = place(2400, kLabelHeight);
+  Geometry caption = place(2400, layout::kLabelHeight);
   caption.top += 15;
   addControl("Label22", ControlKind::Label, captioned("胶带层数  总长度MM", caption));
   ++slot;
   ControlInit layers;
   layers.items = itemsOf(winding::kTapeLayers);
   layers.listIndex = 2;  // "3"
-  layers.geometry = place(735, winding::kListHeight);
+  layers.geometry = place(735, layout::kListHeight);
   addControl(CmbTapeL, ControlKind::ComboBox, layers);
   addControl(TxtTapeLeng, ControlKind::TextBox,
-             textField("", place(1335, winding::kTextHeight, 900)));
+             textField("", place(1335, layout::kTextHeight, 900)));
 }
 
 void Frmjiegou::addCommandsAndPictures() {

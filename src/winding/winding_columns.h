@@ -77,8 +77,6 @@ inline constexpr std::array<const char*, 21> kRowCreationOrder{
 // rows below it, in the form's millimetre scale.
 inline constexpr int kRowZeroTop = 1680;
 inline constexpr int kRowPitch = 283;
-inline constexpr int kTextHeight = 270;
-inline constexpr int kListHeight = 300;
 
 // Winding wire types, in the list's order.
 inline constexpr std::array<std::string_view, 10> kWireTypes{

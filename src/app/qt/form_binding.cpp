@@ -695,17 +695,17 @@ bool FormBinding::onKeyPress(Control* control, QKeyEvent* event) {
 }
 
 QWidget* FormBinding::widget(const Control& control) const {
-  auto it = bound_.find(const_cast<Control*>(&control));
+  auto it = bound_.find(&control);
   return it == bound_.end() ? nullptr : it->second.widget.data();
 }
 
 QAction* FormBinding::action(const Control& control) const {
-  auto it = bound_.find(const_cast<Control*>(&control));
+  auto it = bound_.find(&control);
   return it == bound_.end() ? nullptr : it->second.action.data();
 }
 
 QTimer* FormBinding::timer(const Control& control) const {
-  auto it = bound_.find(const_cast<Control*>(&control));
+  auto it = bound_.find(&control);
   return it == bound_.end() ? nullptr : it->second.timer.data();
 }
 

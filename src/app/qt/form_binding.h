@@ -104,7 +104,7 @@ class FormBinding : public QObject {
   // Runs a user action on a control; false when the control (or the whole
   // form) went away during it.
   bool dispatch(Control* control, const std::function<void(Form&, Control&)>& action);
-  bool isBound(const Control* control) const { return bound_.count(const_cast<Control*>(control)); }
+  bool isBound(const Control* control) const { return bound_.count(control) > 0; }
   bool onKeyPress(Control* control, QKeyEvent* event);
   void onFocusIn(Control* control, QObject* watched);
 
@@ -112,7 +112,7 @@ class FormBinding : public QObject {
   BindingTargets targets_;
   int eventsId_ = 0;
   bool applyingFocus_ = false;
-  std::map<Control*, Bound> bound_;
+  std::map<Control*, Bound, std::less<>> bound_;  // looked up by const pointers too
   QHash<QObject*, Control*> controlOf_;
 };
 
