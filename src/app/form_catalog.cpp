@@ -4,6 +4,7 @@
 #include "app/forms/cover_form.h"
 #include "app/forms/main_window_form.h"
 #include "bobbin/frmbobbin.h"
+#include "bom/frmbomlist.h"
 #include "core/frmcore.h"
 #include "electrical/frmeledata.h"
 #include "model/workspace.h"
@@ -29,6 +30,9 @@ void registerAllForms(Workspace& workspace) {
                          [](Workspace& ws) { return std::make_unique<Frmjiegou>(ws); });
   workspace.registerForm(FrmWireTools::kName,
                          [](Workspace& ws) { return std::make_unique<FrmWireTools>(ws); });
+  // its opening reads the winding-structure form
+  workspace.registerForm(FrmBomList::kName,
+                         [](Workspace& ws) { return std::make_unique<FrmBomList>(ws); });
 }
 
 }  // namespace corvane

@@ -11,6 +11,7 @@
 #include "electrical/eledata_fields.h"
 #include "electrical/frmeledata.h"
 #include "electrical/text_encoding.h"
+#include "model/atomic_file.h"
 #include "model/host.h"
 #include "model/value.h"
 #include "model/workspace.h"
@@ -137,16 +138,6 @@ class LineReader {
 
 // ---------------------------------------------------------------- files
 
-std::string reasonText(const std::error_code& error) {
-  if (error == std::errc::no_such_file_or_directory) return "文件或文件夹不存在";
-  if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted)
-    return "没有访问权限";
-  if (error == std::errc::no_space_on_device) return "磁盘空间不足";
-  if (error == std::errc::read_only_file_system) return "磁盘为只读";
-  if (error == std::errc::is_a_directory) return "这是一个文件夹";
-  return error.message();
-}
-
 std::error_code lastError() {
   return std::error_code(errno != 0 ? errno : EIO, std::generic_category());
 }
@@ -160,7 +151,7 @@ bool readWholeFile(const std::string& path, std::string& bytes, std::string& why
   errno = 0;
   std::ifstream in(path, std::ios::binary);
   if (!in) {
-    why = reasonText(lastError());
+    why = fileErrorReason(lastError());
     return false;
   }
   std::string content;
@@ -173,46 +164,10 @@ bool readWholeFile(const std::string& path, std::string& bytes, std::string& why
     }
   }
   if (in.bad()) {
-    why = reasonText(lastError());
+    why = fileErrorReason(lastError());
     return false;
   }
   bytes = std::move(content);
-  return true;
-}
-
-// The target is replaced only by a complete file: the bytes go to a temporary
-// file in the same folder, which is then renamed over the target.
-bool writeReplacing(const std::string& path, const std::string& bytes, std::string& why) {
-  fs::path target(path);
-  fs::path temporary = target;
-  temporary += ".corvane-tmp";
-  std::error_code error;
-  if (fs::is_directory(target, error)) {
-    why = "这是一个文件夹";
-    return false;
-  }
-  errno = 0;
-  std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-  if (!out) {
-    why = reasonText(lastError());
-    return false;
-  }
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  out.flush();
-  bool written = static_cast<bool>(out);
-  std::error_code writeError = lastError();
-  out.close();
-  if (!written || out.fail()) {
-    why = reasonText(writeError);
-    fs::remove(temporary, error);
-    return false;
-  }
-  fs::rename(temporary, target, error);
-  if (error) {
-    why = reasonText(error);
-    fs::remove(temporary, error);
-    return false;
-  }
   return true;
 }
 
@@ -343,7 +298,7 @@ bool saveDesignFile(Frmeledata& form, const std::string& path) {
     return false;
   }
   std::string why;
-  if (!writeReplacing(path, bytes, why)) {
+  if (!writeFileReplacing(path, bytes, why)) {
     showProblem(form, "无法保存设计文件“" + path + "”：" + why + "。");
     return false;
   }

@@ -1,12 +1,10 @@
 #include "electrical/printout.h"
 
-#include <exception>
-#include <memory>
-
 #include "electrical/eledata_fields.h"
 #include "electrical/frmeledata.h"
 #include "model/host.h"
 #include "model/picture.h"
+#include "model/print_job.h"
 #include "model/value.h"
 
 namespace corvane {
@@ -108,13 +106,8 @@ void printParameterTableOn(const Frmeledata& form, PrintSurface& page) {
 }
 
 void printParameterTable(const Frmeledata& form) {
-  std::unique_ptr<PrintSurface> page = form.host().choosePrinter();
-  if (!page) return;
-  try {
-    printParameterTableOn(form, *page);
-  } catch (const std::exception&) {
-    // a printer error ends the job; the unfinished page is discarded with the surface
-  }
+  printReport(form.host(), form.caption(),
+              [&form](PrintSurface& page) { printParameterTableOn(form, page); });
 }
 
 }  // namespace corvane

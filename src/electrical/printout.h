@@ -16,8 +16,8 @@ class Frmeledata;
 std::vector<PrintItem> groupLineItems(const Frmeledata& form, int row);
 // Prints the page on a surface the caller obtained and ends the document.
 void printParameterTableOn(const Frmeledata& form, PrintSurface& page);
-// The menu command: printer dialog, then the page; a cancelled dialog or a
-// printer error ends it without a message.
+// The menu command: printer dialog, then the page; a cancelled dialog ends it
+// without a message, a printer that fails gives one naming it.
 void printParameterTable(const Frmeledata& form);
 
 }  // namespace corvane

@@ -48,7 +48,7 @@ double PrintSurface::textWidth(const std::string& text) const {
 }
 
 void PrintSurface::print(const std::vector<PrintItem>& items, bool lineFeed) {
-  if (ended_) return;
+  if (ended_ || failed()) return;
   onPrintCall(x_, y_, items);
   for (const PrintItem& item : items) {
     if (item.kind == PrintItem::Kind::Gap) {
@@ -65,7 +65,7 @@ void PrintSurface::print(const std::vector<PrintItem>& items, bool lineFeed) {
 }
 
 void PrintSurface::line(double x1, double y1, double x2, double y2, Rgb color) {
-  if (ended_) return;
+  if (ended_ || failed()) return;
   drawLine(x1, y1, x2, y2, color);
   x_ = x2;  // the pen stays at the line's end, as the page's last point
   y_ = y2;
@@ -73,19 +73,30 @@ void PrintSurface::line(double x1, double y1, double x2, double y2, Rgb color) {
 
 void PrintSurface::paintPicture(const Picture& picture, const std::string& name, double x, double y,
                                 double width, double height) {
-  if (ended_) return;
+  if (ended_ || failed()) return;
   drawPicture(picture, name, x, y, width, height);
 }
 
 void PrintSurface::printForm(const Form& form) {
-  if (ended_) return;
+  if (ended_ || failed()) return;
   drawFormImage(form);
+}
+
+void PrintSurface::newPage() {
+  if (ended_ || failed()) return;
+  x_ = scaleLeft_;
+  y_ = scaleTop_;
+  startNewPage();
+}
+
+void PrintSurface::fail(std::string reason) {
+  if (failure_.empty()) failure_ = reason.empty() ? "未知错误" : std::move(reason);
 }
 
 void PrintSurface::endDoc() {
   if (ended_) return;
   ended_ = true;
-  finish();
+  if (!failed()) finish();  // a failed job is discarded with its surface
 }
 
 }  // namespace corvane

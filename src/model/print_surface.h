@@ -1,7 +1,10 @@
 // The print surface every report prints through: a page in millimetres of an
 // A4 sheet (after Scale (0, 0)-(210, 290)), a current position that is the
 // top-left corner of the next text, Print with items and separator gaps ending
-// in a line feed, lines, pictures, form images, and EndDoc. Backends (the
+// in a line feed, lines, pictures, form images, new pages and EndDoc. A
+// report longer than a page asks for a new page; a backend that fails
+// (a printer error, a file that cannot be written) says so through failure(),
+// and takes no more output. Backends (the
 // system printer, a PDF file, a recording for tests) only draw; the position
 // rules live here so that every backend lays a page out alike.
 #pragma once
@@ -57,9 +60,19 @@ class PrintSurface {
   void paintPicture(const Picture& picture, const std::string& name, double x, double y,
                     double width, double height);
   void printForm(const Form& form);
-  // Releases the page; a surface takes no more output afterwards.
+  // Ends the page and starts the next one; the position goes to the top-left
+  // corner of the new page. Scale and font stay.
+  void newPage();
+  // Releases the page (a failed job is discarded instead); a surface takes no
+  // more output afterwards.
   void endDoc();
   bool ended() const { return ended_; }
+
+  // The printer or file the job goes to, as the user knows it.
+  virtual std::string deviceName() const = 0;
+  // Why the job failed, "" while it has not. The first reason stays.
+  const std::string& failure() const { return failure_; }
+  bool failed() const { return !failure_.empty(); }
 
   // Height of one text line in page units (one em of the current font).
   double lineHeight() const;
@@ -74,11 +87,14 @@ class PrintSurface {
   virtual void drawPicture(const Picture& picture, const std::string& name, double x, double y,
                            double width, double height) = 0;
   virtual void drawFormImage(const Form& form) = 0;
+  virtual void startNewPage() = 0;
   virtual void finish() = 0;
   // Width of a text in page units; the default is the typographic estimate
   // (full-width characters one em, others half an em).
   virtual double textWidth(const std::string& text) const;
   double pointsToPageUnits(double points) const;
+  // A backend reports a failure; the surface then takes no more output.
+  void fail(std::string reason);
 
  private:
   PrintFont font_;
@@ -86,6 +102,7 @@ class PrintSurface {
   double y_ = 0;
   double scaleLeft_ = 0, scaleTop_ = 0, scaleRight_ = 210, scaleBottom_ = 290;
   bool ended_ = false;
+  std::string failure_;
 };
 
 }  // namespace corvane

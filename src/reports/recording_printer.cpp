@@ -1,12 +1,8 @@
 #include "reports/recording_printer.h"
 
-#include <cerrno>
 #include <cmath>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <system_error>
 
+#include "model/atomic_file.h"
 #include "model/form.h"
 #include "model/value.h"
 
@@ -71,36 +67,25 @@ void RecordingPrinter::drawFormImage(const Form& form) {
   lines_.push_back("formimage " + form.name());
 }
 
+void RecordingPrinter::startNewPage() {
+  lines_.push_back("newpage");
+}
+
+std::string RecordingPrinter::deviceName() const {
+  return path_.empty() ? "打印记录" : path_;
+}
+
 void RecordingPrinter::finish() {
   lines_.push_back("enddoc");
   if (!path_.empty()) writeFile();
 }
 
 void RecordingPrinter::writeFile() {
-  namespace fs = std::filesystem;
-  // the listing appears under its name only when complete
-  const std::string temporary = path_ + ".part";
+  std::string listing;
+  for (const std::string& line : lines_) listing += line + '\n';
   writeError_.clear();
-  {
-    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-    if (!file) writeError_ = std::strerror(errno);
-    for (const std::string& line : lines_) {
-      if (!writeError_.empty()) break;
-      file << line << '\n';
-    }
-    if (writeError_.empty()) {
-      file.close();
-      if (!file) writeError_ = "write failed";
-    }
-  }
-  if (writeError_.empty()) {
-    std::error_code ec;
-    fs::rename(temporary, path_, ec);
-    if (ec) writeError_ = ec.message();
-  }
-  if (writeError_.empty()) return;
-  std::error_code ignored;
-  fs::remove(temporary, ignored);
+  if (writeFileReplacing(path_, listing, writeError_)) return;
+  fail(writeError_);
   if (onWriteError_) onWriteError_("cannot write " + path_ + ": " + writeError_);
 }
 

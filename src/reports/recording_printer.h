@@ -9,6 +9,7 @@
 //   line X1 Y1 X2 Y2 R,G,B
 //   picture NAME X Y W H
 //   formimage FORM
+//   newpage
 //   enddoc
 //
 // Numbers are in general format, page units of the current scale (mm after
@@ -16,7 +17,8 @@
 // backslash and a line break is written `\n`, so every operation stays one
 // line. With a file path the listing is written (UTF-8, LF) only at enddoc,
 // through a temporary file renamed into place: a job that is abandoned or
-// fails leaves no file, and never a half-written one.
+// fails leaves no file, and never a half-written one. A failed write is the
+// job's failure() as well.
 #pragma once
 
 #include <functional>
@@ -48,6 +50,9 @@ class RecordingPrinter : public PrintSurface {
   // A text item as the listing writes it, quoted and escaped.
   static std::string quoted(const std::string& text);
 
+  // The listing's file, or "打印记录" for a recording kept in memory.
+  std::string deviceName() const override;
+
  protected:
   void onScale(double x1, double y1, double x2, double y2) override;
   void onFont(const PrintFont& font) override;
@@ -57,6 +62,7 @@ class RecordingPrinter : public PrintSurface {
   void drawPicture(const Picture& picture, const std::string& name, double x, double y,
                    double width, double height) override;
   void drawFormImage(const Form& form) override;
+  void startNewPage() override;
   void finish() override;
 
  private:

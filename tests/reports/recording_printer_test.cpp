@@ -126,7 +126,20 @@ TEST_F(RecordingPrinterFile, AFailedWriteIsReportedAndLeavesNoFile) {
   page.endDoc();
   EXPECT_EQ(reported.rfind("cannot write " + path.string() + ": ", 0), 0u) << reported;
   EXPECT_NE(page.writeError(), "");
+  EXPECT_EQ(page.failure(), "文件或文件夹不存在");  // the job's failure, in the user's words
+  EXPECT_EQ(page.deviceName(), path.string());
   EXPECT_TRUE(fs::is_empty(dir_));
+}
+
+TEST(RecordingPrinter, ListsANewPageAsOneLine) {
+  RecordingPrinter page;
+  page.scale(0, 0, 210, 290);
+  page.setCurrentY(100);
+  page.newPage();
+  page.print({"续"});
+  page.endDoc();
+  EXPECT_EQ(page.lines(), (std::vector<std::string>{"scale 0 0 210 290", "newpage",
+                                                    "print 0 0 \"续\"", "enddoc"}));
 }
 
 TEST(RecordingPrinter, TakesNoOutputAfterEndDoc) {

@@ -112,9 +112,19 @@ std::unique_ptr<PrintSurface> QtHost::choosePrinter() {
   if (dialog.exec() != QDialog::Accepted) return nullptr;
   // "print to file" goes through our own PDF writer, which leaves no half
   // written file behind when the report stops
-  if (printer->outputFormat() == QPrinter::PdfFormat && !printer->outputFileName().isEmpty())
-    return makePdfSurface(toStd(printer->outputFileName()));
-  return makePrinterSurface(std::move(printer));
+  // the user asked for the page: a device that cannot start it says why
+  if (printer->outputFormat() == QPrinter::PdfFormat && !printer->outputFileName().isEmpty()) {
+    std::string path = toStd(printer->outputFileName());
+    std::string why;
+    std::unique_ptr<PrintSurface> pdf = makePdfSurface(path, &why);
+    if (!pdf) showMessage("无法打印到“" + path + "”：" + why + "。", MessageIcon::Warning, {});
+    return pdf;
+  }
+  std::string name = toStd(printer->printerName());
+  std::unique_ptr<PrintSurface> page = makePrinterSurface(std::move(printer));
+  if (!page)
+    showMessage("无法打印到“" + name + "”：打印机无法开始打印。", MessageIcon::Warning, {});
+  return page;
 }
 
 CalendarDate QtHost::today() {

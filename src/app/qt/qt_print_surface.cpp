@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPageLayout>
+#include <QPagedPaintDevice>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QSaveFile>
@@ -33,6 +34,9 @@ class PdfSurface : public QtPageSurface {
   explicit PdfSurface(const QString& path) : file_(path) {}
   ~PdfSurface() override { endPainting(); }  // an unfinished page leaves no file
 
+  std::string deviceName() const override { return toStd(file_.fileName()); }
+  QString openError() const { return file_.errorString(); }
+
   bool start() {
     if (!file_.open(QIODevice::WriteOnly)) return false;
     writer_ = std::make_unique<QPdfWriter>(&file_);
@@ -43,7 +47,9 @@ class PdfSurface : public QtPageSurface {
   }
 
  protected:
-  void release() override { file_.commit(); }
+  void release() override {
+    if (!file_.commit()) fail(toStd(file_.errorString()));
+  }
 
  private:
   QSaveFile file_;
@@ -58,6 +64,13 @@ class PrinterSurface : public QtPageSurface {
     endPainting();
   }
 
+  std::string deviceName() const override {
+    if (printer_->outputFormat() == QPrinter::PdfFormat && !printer_->outputFileName().isEmpty())
+      return toStd(printer_->outputFileName());
+    QString name = printer_->printerName();
+    return name.isEmpty() ? std::string("打印机") : toStd(name);
+  }
+
   bool start() {
     printer_->setPageLayout(a4Report());  // the printer keeps its own wider margins if it must
     double dpi = printer_->resolution();
@@ -65,7 +78,9 @@ class PrinterSurface : public QtPageSurface {
   }
 
  protected:
-  void release() override {}
+  void release() override {
+    if (printer_->printerState() == QPrinter::Error) fail("打印机报告错误，打印作业未完成");
+  }
 
  private:
   std::unique_ptr<QPrinter> printer_;
@@ -73,7 +88,8 @@ class PrinterSurface : public QtPageSurface {
 
 }  // namespace
 
-bool QtPageSurface::begin(QPaintDevice& device, QSizeF printable, double dotsPerInch) {
+bool QtPageSurface::begin(QPagedPaintDevice& device, QSizeF printable, double dotsPerInch) {
+  device_ = &device;
   printable_ = printable;
   dotsPerInch_ = dotsPerInch;
   if (!painter_.begin(&device)) return false;
@@ -87,8 +103,12 @@ void QtPageSurface::endPainting() {
   if (painter_.isActive()) painter_.end();
 }
 
+void QtPageSurface::startNewPage() {
+  if (!device_ || !device_->newPage()) fail("无法开始新的一页");
+}
+
 void QtPageSurface::finish() {
-  endPainting();
+  if (painter_.isActive() && !painter_.end()) fail("页面无法完成");
   release();
 }
 
@@ -177,9 +197,12 @@ void QtPageSurface::drawFormImage(const Form& form) {
   painter_.restore();
 }
 
-std::unique_ptr<PrintSurface> makePdfSurface(const std::string& path) {
+std::unique_ptr<PrintSurface> makePdfSurface(const std::string& path, std::string* why) {
   auto surface = std::make_unique<PdfSurface>(toQString(path));
-  if (!surface->start()) return nullptr;
+  if (!surface->start()) {
+    if (why) *why = toStd(surface->openError());
+    return nullptr;
+  }
   return surface;
 }
 

@@ -1,6 +1,8 @@
 // Report pages painted with QPainter: a PDF file or the system printer. The
 // page scale maps onto the page's printable area, which for A4 is set to
 // 210 × 290 mm so that the reports' (0, 0)-(210, 290) scale is millimetres.
+// A device that fails (a page that cannot be started, a file that cannot be
+// committed, a printer in its error state) is the job's failure().
 #pragma once
 
 #include <QFont>
@@ -11,6 +13,7 @@
 
 #include "model/print_surface.h"
 
+class QPagedPaintDevice;
 class QPrinter;
 
 namespace corvane {
@@ -19,7 +22,7 @@ class QtPageSurface : public PrintSurface {
  protected:
   // Starts the page; `printable` is its printable area in device pixels
   // (the painter's origin is its top-left corner).
-  bool begin(QPaintDevice& device, QSizeF printable, double dotsPerInch);
+  bool begin(QPagedPaintDevice& device, QSizeF printable, double dotsPerInch);
   // Ends the painter without releasing the page (a report that stopped).
   void endPainting();
   // Hands the finished page on (commits the file, sends the job).
@@ -33,6 +36,7 @@ class QtPageSurface : public PrintSurface {
   void drawPicture(const Picture& picture, const std::string& name, double x, double y,
                    double width, double height) override;
   void drawFormImage(const Form& form) override;
+  void startNewPage() override;
   void finish() override;
   double textWidth(const std::string& text) const override;
 
@@ -42,6 +46,7 @@ class QtPageSurface : public PrintSurface {
   QPointF toDevice(double x, double y) const;
   double millimetres(double mm) const { return mm * dotsPerInch_ / 25.4; }
 
+  QPagedPaintDevice* device_ = nullptr;
   QSizeF printable_;
   double dotsPerInch_ = 1200;
   double left_ = 0, top_ = 0;
@@ -50,8 +55,9 @@ class QtPageSurface : public PrintSurface {
 };
 
 // A PDF file at `path`, written beside it under a temporary name and put in
-// place by EndDoc; nullptr when the file cannot be created.
-std::unique_ptr<PrintSurface> makePdfSurface(const std::string& path);
+// place by EndDoc; nullptr when the file cannot be created, with the reason
+// in `why` when given.
+std::unique_ptr<PrintSurface> makePdfSurface(const std::string& path, std::string* why = nullptr);
 // The printer the user chose in the print dialog.
 std::unique_ptr<PrintSurface> makePrinterSurface(std::unique_ptr<QPrinter> printer);
 

@@ -86,8 +86,13 @@ std::unique_ptr<PrintSurface> ScriptedHost::choosePrinter() {
           answer.path, [this](const std::string& message) { errors_.push_back(message); });
     case PrinterAnswer::Kind::Pdf:
       note("printer -> pdf " + answer.path);
-      if (pdfFactory_) return pdfFactory_(answer.path);
-      errors_.push_back("no PDF printer in this program");
+      if (!pdfFactory_) {
+        errors_.push_back("no PDF printer in this program");
+        return nullptr;
+      }
+      if (std::unique_ptr<PrintSurface> pdf = pdfFactory_(answer.path)) return pdf;
+      // as the desktop's dialog does when the file cannot be created
+      showMessage("无法打印到“" + answer.path + "”：文件无法创建。", MessageIcon::Warning, {});
       return nullptr;
     case PrinterAnswer::Kind::Cancel:
       break;

@@ -146,7 +146,44 @@ TEST_F(PrintSurfaceTest, EndDocReplacesAnOlderFile) {
 }
 
 TEST_F(PrintSurfaceTest, FolderThatDoesNotExistGivesNoPrinter) {
-  EXPECT_EQ(makePdfSurface(path("missing/report.pdf").toStdString()), nullptr);
+  std::string why;
+  EXPECT_EQ(makePdfSurface(path("missing/report.pdf").toStdString(), &why), nullptr);
+  EXPECT_FALSE(why.empty());
+}
+
+TEST_F(PrintSurfaceTest, NewPageStartsASecondPdfPage) {
+  QString pdf = path("two.pdf");
+  auto page = makePdfSurface(pdf.toStdString());
+  ASSERT_NE(page, nullptr);
+  printSamplePage(*page);
+  page->newPage();
+  page->setCurrentX(20);
+  page->setCurrentY(15);
+  page->print({"第二页"});
+  page->endDoc();
+  EXPECT_FALSE(page->failed());
+  ASSERT_TRUE(QFile::exists(pdf));
+  if (!havePdfToText()) GTEST_SKIP() << "pdftotext is not installed";
+  QStringList pages = pdfText(pdf).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+  pages.removeIf([](const QString& p) { return p.trimmed().isEmpty(); });
+  ASSERT_EQ(pages.size(), 2) << pdfText(pdf).toStdString();
+  EXPECT_TRUE(pages[0].contains(QString::fromUtf8("变压器制作参数表")));
+  EXPECT_TRUE(pages[1].contains(QString::fromUtf8("第二页")));
+}
+
+// The folder goes away while the page is printed: the file cannot be put in
+// place, and the job says so instead of passing for printed.
+TEST_F(PrintSurfaceTest, PdfThatCannotBeCommittedIsTheJobsFailure) {
+  QDir(dir.path()).mkdir("gone");
+  QString pdf = path("gone/report.pdf");
+  auto page = makePdfSurface(pdf.toStdString());
+  ASSERT_NE(page, nullptr);
+  printSamplePage(*page);
+  ASSERT_TRUE(QDir(path("gone")).removeRecursively());
+  page->endDoc();
+  EXPECT_TRUE(page->failed());
+  EXPECT_EQ(page->deviceName(), pdf.toStdString());
+  EXPECT_FALSE(QFile::exists(pdf));
 }
 
 class CoreLikeForm : public Form {

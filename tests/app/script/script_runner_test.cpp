@@ -357,6 +357,14 @@ TEST(ScriptRun, PrinterPdfUsesTheEnvironmentsPdfPrinter) {
   EXPECT_EQ(r.out, "FrmTest.TxtResult = \"printed\"\n");
 }
 
+TEST(ScriptRun, PdfThatCannotBeCreatedIsToldAsTheDesktopTellsIt) {
+  ScriptEnvironment environment;
+  environment.pdfPrinter = [](const std::string&) { return std::unique_ptr<PrintSurface>(); };
+  Outcome r = run("printer pdf out/sheet.pdf\nclick FrmTest.CmdPrint\nmessages\n", environment);
+  EXPECT_EQ(r.status, 0) << r.out;
+  EXPECT_EQ(r.out, "[warning] 无法打印到“out/sheet.pdf”：文件无法创建。\n");
+}
+
 TEST_F(ScratchDir, ARecordingThatCannotBeWrittenIsAScriptError) {
   std::string page = path("missing-dir/page.txt");
   Outcome r = run("printer record " + page + "\nclick FrmTest.CmdPrint\nprint FrmTest.TxtA\n");

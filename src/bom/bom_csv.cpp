@@ -1,0 +1,110 @@
+#include "bom/bom_csv.h"
+
+#include "bom/bom_items.h"
+#include "bom/frmbomlist.h"
+
+namespace corvane {
+
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+class CsvRows {
+ public:
+  explicit CsvRows(const FrmBomList& form) : form_(form) {
+    rows_.push_back({"分组", "规格描述", "用量", "单价", "成本（元）"});
+  }
+
+  std::string text(const char* name, int row = -1) const { return form_.control(name, row).text(); }
+  bool ticked(const char* check) const { return form_.control(check).value() == 1; }
+
+  void item(const std::string& group, const std::string& description, const std::string& quantity,
+            const std::string& price, const std::string& cost) {
+    rows_.push_back({group, description, quantity, price, cost});
+  }
+  void item(const std::string& group, const bom::PricedItem& priced,
+            const std::string& description) {
+    item(group, description, text(priced.quantity), text(priced.price), text(priced.cost));
+  }
+  void item(const std::string& group, const bom::PricedItem& priced) {
+    item(group, priced, text(priced.description));
+  }
+  void value(const std::string& label, const std::string& value) {
+    rows_.push_back({label, "", "", "", value});
+  }
+
+  std::vector<std::vector<std::string>> take() { return std::move(rows_); }
+
+ private:
+  const FrmBomList& form_;
+  std::vector<std::vector<std::string>> rows_;
+};
+
+}  // namespace
+
+std::string csvField(std::string_view text) {
+  if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+  std::string quoted = "\"";
+  for (char c : text) {
+    if (c == '"') quoted += '"';
+    quoted += c;
+  }
+  quoted += '"';
+  return quoted;
+}
+
+// The items in the order of the production list.
+std::vector<std::vector<std::string>> bomCsvRows(const FrmBomList& form) {
+  CsvRows csv(form);
+  auto t = [&csv](const char* name, int row = -1) { return csv.text(name, row); };
+  csv.item("铁芯", t("txtcname") + " " + t("txtcoremt"), t("txtwe"), t("TxtCorePrice"),
+           t("TxtCoreCost"));
+  csv.item("骨架", bom::kBobbin);
+  for (int i = 0; i <= form.highestRow(); ++i)
+    csv.item("引线", t("TxtLeadWire", i) + " " + t("TxtLeadSize", i), t("TxtLeadLeng", i),
+             t("TxtLeadPrice", i), t("TxtLeadCost", i));
+  for (int i = 0; i <= form.highestRow(); ++i)
+    csv.item("漆包线", t("TxtWireType", i) + " " + t("TXTWIRE", i), t("TXTCUWEIGH", i),
+             t("TxtWirePrice", i), t("TxtWireCost", i));
+  csv.item("绝缘胶带", t("TxtTapeW") + "mm", t("TxtTapeLeng"), t("TxtTapePrice"), t("TxtTapeCost"));
+  if (form.control("Option1").value() == 1) csv.item(bom::kBracket.caption, bom::kBracket);
+  if (form.control("Option2").value() == 1) {
+    csv.item(bom::kBase.caption, bom::kBase);
+    for (const bom::PricedItem& part : bom::kStandParts)
+      if (csv.ticked(part.check))
+        csv.item(bom::kBase.caption, part, std::string(part.caption) + " " + t(part.description));
+  }
+  for (const bom::PricedItem& paper : bom::kFishPapers) csv.item(paper.caption, paper);
+  for (const bom::PricedItem& item : bom::kConnectors)
+    if (csv.ticked(item.check))
+      csv.item("接插件", item, std::string(item.caption) + " " + t(item.description));
+  for (const bom::Shield& shield : bom::kShields)
+    if (csv.ticked(shield.check))
+      csv.item(shield.caption, t(shield.length) + "×" + t(shield.width) + "×" + t(shield.thickness),
+               t(shield.weight), t(shield.price), t(shield.cost));
+  csv.item("绝缘漆", t("TxtVarnish"), t("TxtVarnishQ"), t("TxtVarnishPrice"), t("TxtVarnishCost"));
+
+  csv.value("制作工时（秒/PCS）", t("TxtTime"));
+  csv.value("人工费", t("TxtGsF"));
+  csv.value("其它费用", t("TxtOtherCost"));
+  csv.value("毛利率（%）", t("TxtMll"));
+  csv.value("税率（%）", t("Txtsll"));
+  csv.value("成本价", t("TxtMtCost"));
+  csv.value("税前价", t("TxtCost"));
+  csv.value("含税价", t("TxtSelsCost"));
+  return csv.take();
+}
+
+std::string bomCsv(const FrmBomList& form) {
+  std::string out(kByteOrderMark);
+  for (const std::vector<std::string>& row : bomCsvRows(form)) {
+    for (size_t i = 0; i < row.size(); ++i) {
+      if (i > 0) out += ',';
+      out += csvField(row[i]);
+    }
+    out += "\r\n";
+  }
+  return out;
+}
+
+}  // namespace corvane

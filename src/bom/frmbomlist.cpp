@@ -1,0 +1,449 @@
+#include "bom/frmbomlist.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+#include "bom/bom_items.h"
+#include "bom/cost_rules.h"
+#include "model/value.h"
+#include "model/workspace.h"
+
+namespace corvane {
+
+namespace {
+constexpr const char* kCaption = "Peak Corvane专家系统 - BOM材料清单";
+constexpr const char* kWindingForm = "Frmjiegou";
+constexpr const char* kCoreForm = "Frmcore";
+constexpr const char* kBobbinForm = "Frmbobbin";
+
+// design-time texts the opening writes into every material row
+constexpr const char* kLeadLength = "200";  // mm per lead
+constexpr const char* kLeadPrice = "0.5";   // 元/m
+constexpr const char* kWirePrice = "30";    // 元/kg of enamelled copper
+
+// quantities of the stand's parts for one transformer: four feet, four
+// screws and nuts, eight washers of each kind and eight sleeves
+constexpr const char* kStandQuantities[][2] = {
+    {"TxtBaseQ", "4Pcs"}, {"TxtLgQ", "4Pcs"}, {"TxtLmQ", "4Pcs"},
+    {"TxtPjQ", "8Pcs"},   {"TxtTjQ", "8Pcs"}, {"TxtTubeQ", "8Pcs"},
+};
+
+std::string fixedOrEmpty(std::optional<double> value, int decimals) {
+  return value ? formatFixed(*value, decimals) : std::string();
+}
+}  // namespace
+
+FrmBomList::FrmBomList(Workspace& workspace) : Form(workspace, kName, kCaption) {
+  addControls();
+  addReactions();
+}
+
+Control& FrmBomList::winding(const char* name, int row) const {
+  return workspace().field(kWindingForm, name, row);
+}
+
+Control& FrmBomList::core(const char* name, int row) const {
+  return workspace().field(kCoreForm, name, row);
+}
+
+Control& FrmBomList::bobbin(const char* name) const {
+  return workspace().field(kBobbinForm, name);
+}
+
+void FrmBomList::write(const char* name, std::string text, int row) {
+  control(name, row).setText(std::move(text));
+}
+
+// ---------------------------------------------------------------- opening
+
+void FrmBomList::load() {
+  // the winding rows that exist, up to the last one Txtzb names
+  Form& windings = workspace().form(kWindingForm);
+  double named = std::max(0.0, windings.control("Txtzb").num());
+  highestRow_ = 0;
+  while (highestRow_ + 1 <= named && windings.array("TXTWN").has(highestRow_ + 1)) ++highestRow_;
+  ensureRows(highestRow_);
+  if (!control("Option1").setValue(1)) bridgeBracket();
+  write("TxtCuCost", "");
+  write("TxtLead", "");
+  shieldDefaults();
+  for (int i = 0; i <= highestRow_; ++i) {
+    write("TxtLeadLeng", kLeadLength, i);
+    write("TxtLeadPrice", kLeadPrice, i);
+    write("TxtWirePrice", kWirePrice, i);
+  }
+  leadRowsFromWinding();
+  wireRowsFromWinding(true);
+  // the totals again: a cost that kept its text raised no change
+  leadCosts();
+  leadTotal();
+  wireCosts();
+  wireTotal();
+  copiesAndQuantities();
+}
+
+// Rows beyond the design's windings are hidden; a design with more windings
+// than the design-time rows gets rows of its own.
+void FrmBomList::ensureRows(int highest) {
+  for (const auto* arrays : {bom::kLeadArrays, bom::kWireArrays}) {
+    for (size_t c = 0; c < std::size(bom::kLeadArrays); ++c) {
+      ControlArray& column = array(arrays[c]);
+      Control& first = column.element(0);
+      for (int i = 0; i <= highest; ++i) {
+        if (column.has(i)) continue;
+        ControlInit row = first.snapshot();
+        row.geometry.top =
+            first.geometry().top + i * (column.element(1).geometry().top - first.geometry().top);
+        column.load(i, row);
+      }
+      for (int i : column.indices()) column.element(i).setVisible(i <= highest);
+    }
+  }
+}
+
+void FrmBomList::shieldDefaults() {
+  const std::string& length = core("TXTL").text();
+  std::string width = generalFormat(bom::shieldWidth(core("TXTL").num(), core("txth").num()));
+  const std::string& thickness = core("txtcoremt", 0).text();
+  for (const bom::Shield& shield : bom::kShields) {
+    write(shield.length, length);
+    write(shield.width, width);
+    write(shield.thickness, thickness);
+  }
+}
+
+void FrmBomList::copiesAndQuantities() {
+  const int windings = highestRow_ + 1;
+  write("TxtTapeLeng", winding("TxtTapeLeng").text());
+  write("TxtTapeW", bobbin("TxtTapeW").text());
+  write("txtcname", core("txtcname").text());
+  write("txtcoremt", core("txtcoremt", 4).text());
+  write("txtwe", core("txtwe").text());
+  write("TxtKB", bobbin("TxtKB").text());
+  write("TxtKB1", bobbin("TxtKB1").text());
+  write("TxtKBQ", generalFormat(windings));  // one piece per winding
+  write("TxtKB1Q", generalFormat(windings));
+  write("TxtBB", core("txtcname").text());
+
+  write("TxtPxQ", generalFormat(windings * 2.0));  // two leads per winding
+  write("TxtTapeL", generalFormat(winding("CmbTapeL").num() * windings));
+  double stack = core("TxtB").num();
+  write("TxtZpQ", fixedOrEmpty(bom::laminationCount(stack, core("txtcoremt", 0).num()), 0));
+  write("TxtVarnishQ", formatFixed(stack * core("TXTL").num() * 0.007, 1));  // g of varnish
+}
+
+// ---------------------------------------------------------------- reactions
+
+void FrmBomList::addReactions() {
+  addItemReactions();
+  addRowReactions();
+  addCommandReactions();
+}
+
+void FrmBomList::addItemReactions() {
+  auto priced = [this](const bom::PricedItem& item) {
+    on(EventKind::Change, {item.quantity, item.price}, [this, &item](Control&, const EventArgs&) {
+      itemCost(item.quantity, item.price, item.cost);
+    });
+  };
+  for (const bom::PricedItem& item : bom::kStandParts) priced(item);
+  for (const bom::PricedItem& item : bom::kConnectors) priced(item);
+  for (const bom::PricedItem& item : bom::kFishPapers) priced(item);
+  priced(bom::kBobbin);
+  // unticking a part takes its cost off; ticking changes nothing
+  auto ticked = [this](const bom::PricedItem& item) {
+    on(EventKind::Click, item.check, [this, &item](Control& box, const EventArgs&) {
+      if (box.value() == 0) write(item.cost, "");
+    });
+  };
+  for (const bom::PricedItem& item : bom::kStandParts) ticked(item);
+  for (const bom::PricedItem& item : bom::kConnectors) ticked(item);
+
+  // the bracket and the base share a cost: the pair edited last sets it
+  on(EventKind::Change, {bom::kBracket.quantity, bom::kBracket.price},
+     [this](Control&, const EventArgs&) { baseCost(bom::kBracket.quantity, bom::kBracket.price); });
+  on(EventKind::Change, {bom::kBase.quantity, bom::kBase.price},
+     [this](Control&, const EventArgs&) { baseCost(bom::kBase.quantity, bom::kBase.price); });
+  on(EventKind::Click, "Option1", [this](Control&, const EventArgs&) { bridgeBracket(); });
+  on(EventKind::Click, "Option2", [this](Control&, const EventArgs&) { stand(); });
+
+  for (int s = 0; s < static_cast<int>(std::size(bom::kShields)); ++s) {
+    const bom::Shield& shield = bom::kShields[s];
+    on(EventKind::Change, {shield.length, shield.width, shield.thickness},
+       [this, s](Control&, const EventArgs&) { shieldWeight(s); });
+    on(EventKind::Change, {shield.weight, shield.price},
+       [this, s](Control&, const EventArgs&) { shieldCost(s); });
+    on(EventKind::Change, shield.cost, [this](Control&, const EventArgs&) { structuralTotal(); });
+    on(EventKind::Click, shield.check, [this, s](Control&, const EventArgs&) { shieldTicked(s); });
+  }
+  for (const char* term : bom::kStructuralCosts)
+    on(EventKind::Change, term, [this](Control&, const EventArgs&) { structuralTotal(); });
+
+  auto rule = [this](void (FrmBomList::*method)()) {
+    return [this, method](Control&, const EventArgs&) { (this->*method)(); };
+  };
+  // the core's cost follows its weight as well as its price
+  on(EventKind::Change, {"TxtCorePrice", "txtwe"}, rule(&FrmBomList::coreCost));
+  on(EventKind::Change, {"TxtTapeW", "TxtTapeLeng", "TxtTapePrice"}, rule(&FrmBomList::tapeCost));
+  on(EventKind::Change, {"TxtVarnishQ", "TxtVarnishPrice"}, rule(&FrmBomList::varnishCost));
+}
+
+void FrmBomList::addRowReactions() {
+  on(EventKind::Change, {"TxtLeadLeng", "TxtLeadPrice"},
+     [this](Control&, const EventArgs&) { leadCosts(); });
+  on(EventKind::Change, "TxtLeadCost", [this](Control&, const EventArgs&) { leadTotal(); });
+  on(EventKind::Change, "TXTCUWEIGH", [this](Control&, const EventArgs&) {
+    normaliseWeights();
+    wireCosts();
+  });
+  on(EventKind::Change, "TxtWirePrice", [this](Control&, const EventArgs&) { wireCosts(); });
+  on(EventKind::Change, "TxtWireCost", [this](Control&, const EventArgs&) { wireTotal(); });
+}
+
+void FrmBomList::addCommandReactions() {
+  auto command = [this](const char* name, void (FrmBomList::*method)()) {
+    on(EventKind::Click, name, [this, method](Control&, const EventArgs&) { (this->*method)(); });
+  };
+  command("Command1", &FrmBomList::windingTime);
+  command("Command2", &FrmBomList::leadTime);
+  command("Command3", &FrmBomList::tapingTime);
+  command("Command4", &FrmBomList::assemblyTime);
+  command("Command9", &FrmBomList::totalTime);
+  command("Command11", &FrmBomList::labourCost);
+  command("Command12", &FrmBomList::apply);
+  command("Command13", &FrmBomList::prices);
+  command("Command14", &FrmBomList::printProductionList);
+  command("CmdExport", &FrmBomList::exportCsvChosen);
+}
+
+// ---------------------------------------------------------------- material rules
+
+void FrmBomList::itemCost(const char* quantity, const char* price, const char* cost) {
+  write(cost, formatFixed(num(quantity) * num(price), 2));
+}
+
+void FrmBomList::baseCost(const char* quantity, const char* price) {
+  write(bom::kBase.cost, formatFixed(num(quantity) * num(price), 1));
+}
+
+// Every term once, whatever order the changes that lead here come in; a
+// shield counts only while it is ticked.
+void FrmBomList::structuralTotal() {
+  double total = 0;
+  for (const char* term : bom::kStructuralCosts) total += num(term);
+  for (const bom::Shield& shield : bom::kShields)
+    if (control(shield.check).value() == 1) total += num(shield.cost);
+  write("TxtJGCost", generalFormat(total));
+}
+
+void FrmBomList::shieldWeight(int s) {
+  const bom::Shield& shield = bom::kShields[s];
+  double weight = bom::shieldWeight(num(shield.length), num(shield.width), num(shield.thickness));
+  write(shield.weight, formatFixed(weight, 1));
+}
+
+void FrmBomList::shieldCost(int s) {
+  const bom::Shield& shield = bom::kShields[s];
+  write(shield.cost, formatFixed(bom::costByWeight(num(shield.price), num(shield.weight)), 2));
+}
+
+void FrmBomList::shieldTicked(int s) {
+  const bom::Shield& shield = bom::kShields[s];
+  if (control(shield.check).value() == 1) {
+    shieldWeight(s);
+    shieldCost(s);
+  } else {
+    write(shield.weight, "");
+    write(shield.cost, "");
+  }
+  structuralTotal();  // also when the cost text stayed the same
+}
+
+void FrmBomList::bridgeBracket() {
+  for (const bom::PricedItem& part : bom::kStandParts) control(part.check).setValue(0);
+  write(bom::kBracket.description, core("txtcname").text());
+  for (const auto& quantity : kStandQuantities) write(quantity[0], "");
+  baseCost(bom::kBracket.quantity, bom::kBracket.price);
+  structuralTotal();
+}
+
+void FrmBomList::stand() {
+  for (const bom::PricedItem& part : bom::kStandParts) control(part.check).setValue(1);
+  write(bom::kBase.description, core("txtcname").text());
+  for (const auto& quantity : kStandQuantities) write(quantity[0], quantity[1]);
+  baseCost(bom::kBase.quantity, bom::kBase.price);
+  structuralTotal();
+}
+
+void FrmBomList::coreCost() {
+  write("TxtCoreCost", formatFixed(bom::costByWeight(num("TxtCorePrice"), num("txtwe")), 2));
+}
+
+void FrmBomList::tapeCost() {
+  write("TxtTapeCost",
+        formatFixed(bom::tapeCost(num("TxtTapePrice"), num("TxtTapeW"), num("TxtTapeLeng")), 3));
+}
+
+void FrmBomList::varnishCost() {
+  write("TxtVarnishCost",
+        formatFixed(bom::costByWeight(num("TxtVarnishPrice"), num("TxtVarnishQ")), 2));
+}
+
+// ---------------------------------------------------------------- material rows
+
+void FrmBomList::leadRowsFromWinding() {
+  for (int i = 0; i <= highestRow_; ++i) {
+    write("TxtLeadWire", winding("CmBleadtype", i).text(), i);
+    std::optional<double> gauge = bom::awgOfDiameter(winding("TXTWIRE", i).num());
+    write("TxtLeadSize", gauge ? formatFixed(*gauge, 0) + "AWG" : std::string(), i);
+  }
+}
+
+void FrmBomList::leadCosts() {
+  for (int i = 0; i <= highestRow_; ++i)
+    write("TxtLeadCost",
+          formatFixed(bom::leadCost(num("TxtLeadPrice", i), num("TxtLeadLeng", i)), 2), i);
+}
+
+void FrmBomList::leadTotal() {
+  double total = 0;
+  for (int i = 0; i <= highestRow_; ++i) total += num("TxtLeadCost", i);
+  write("TxtLead", formatFixed(total, 2));
+}
+
+void FrmBomList::wireRowsFromWinding(bool copyWeights) {
+  for (int i = 0; i <= highestRow_; ++i) {
+    write("TxtWireType", winding("CMBTYPE", i).text(), i);
+    write("TXTWIRE", winding("TXTWIRE", i).text(), i);
+    if (copyWeights) write("TXTCUWEIGH", winding("TXTCUWEIGH", i).text(), i);
+  }
+}
+
+// Weights show their unit: 15.105 becomes 15.105g; a weight already written
+// so keeps its text and raises no further change.
+void FrmBomList::normaliseWeights() {
+  for (int i = 0; i <= highestRow_; ++i)
+    write("TXTCUWEIGH", generalFormat(num("TXTCUWEIGH", i)) + "g", i);
+}
+
+void FrmBomList::wireCosts() {
+  for (int i = 0; i <= highestRow_; ++i)
+    write("TxtWireCost",
+          formatFixed(bom::costByWeight(num("TxtWirePrice", i), num("TXTCUWEIGH", i)), 2), i);
+}
+
+void FrmBomList::wireTotal() {
+  double total = 0;
+  for (int i = 0; i <= highestRow_; ++i) total += num("TxtWireCost", i);
+  write("TxtCuCost", generalFormat(total));
+}
+
+// ---------------------------------------------------------------- labour and prices
+
+bool FrmBomList::windingTimeKnown() {
+  double turns = 0;
+  for (int i = 0; i <= highestRow_; ++i) turns += winding("TXTTURN", i).num();
+  write("TxtTN", generalFormat(turns));
+  // the winding machine's speed in rpm is turns a minute
+  std::optional<double> seconds = bom::operationSeconds(num("TxtTN"), num("TxtWindZs"));
+  write("TxtWindTime", fixedOrEmpty(seconds, 1));
+  return seconds.has_value();
+}
+
+bool FrmBomList::leadTimeKnown() {
+  std::optional<double> seconds = bom::operationSeconds(num("TxtPxQ"), num("TxtPx"));
+  write("TxtPxTime", fixedOrEmpty(seconds, 1));
+  return seconds.has_value();
+}
+
+bool FrmBomList::tapingTimeKnown() {
+  std::optional<double> seconds = bom::operationSeconds(num("TxtTapeL"), num("TxtWindTp"));
+  write("TxtWindTpTime", fixedOrEmpty(seconds, 1));
+  return seconds.has_value();
+}
+
+bool FrmBomList::assemblyTimeKnown() {
+  std::optional<double> seconds = bom::operationSeconds(num("TxtZpQ"), num("TxtZp"));
+  write("TxtZpTime", fixedOrEmpty(seconds, 1));
+  return seconds.has_value();
+}
+
+// The taping time is part of the winding step and not added again.
+bool FrmBomList::totalTimeKnown(bool stepsKnown) {
+  std::optional<double> total;
+  if (stepsKnown) {
+    double steps = num("TxtWindTime") + num("TxtPxTime") + num("TxtZpTime") + num("TxtTestTimeB") +
+                   num("TxtVarnishTime") + num("TxtTestTime") + num("TxtPakTime");
+    total = bom::productionTime(steps, num("TxtFk"));
+  }
+  write("TxtTime", fixedOrEmpty(total, 1));
+  return total.has_value();
+}
+
+void FrmBomList::labourCostOf(bool timeKnown) {
+  std::optional<double> rate = bom::hourlyRate(num("TxtGz"), num("TxtTs"), num("TxtXs"));
+  write("TxtXsF", fixedOrEmpty(rate, 2));
+  std::optional<double> cost;
+  if (rate && timeKnown) cost = bom::labourCost(num("TxtXsF"), num("TxtTime"));
+  write("TxtGsF", fixedOrEmpty(cost, 2));
+}
+
+void FrmBomList::windingTime() {
+  windingTimeKnown();
+}
+void FrmBomList::leadTime() {
+  leadTimeKnown();
+}
+void FrmBomList::tapingTime() {
+  tapingTimeKnown();
+}
+void FrmBomList::assemblyTime() {
+  assemblyTimeKnown();
+}
+void FrmBomList::totalTime() {
+  totalTimeKnown(true);
+}
+void FrmBomList::labourCost() {
+  labourCostOf(true);
+}
+
+void FrmBomList::prices() {
+  constexpr const char* terms[] = {"TxtLead",    "TxtCuCost",   "TxtCoreCost", "TxtVarnishCost",
+                                   "TxtJGCost",  "TxtKBCost",   "TxtKB1Cost",  "TxtTpCost",
+                                   "TxtTPLCost", "TxtTapeCost", "TxtGsF",      "TxtOtherCost"};
+  double sum = 0;
+  for (const char* term : terms) sum += num(term);
+  write("TxtMtCost", formatFixed(sum, 2));
+  std::optional<double> preTax = bom::preTaxPrice(sum, num("TxtMll"));
+  write("TxtCost", fixedOrEmpty(preTax, 2));
+  std::optional<double> withTax;
+  if (preTax) withTax = bom::priceWithTax(num("TxtCost"), num("Txtsll"));
+  write("TxtSelsCost", fixedOrEmpty(withTax, 2));
+}
+
+// Recomputes the sheet from the design and the edited quantities and prices;
+// the prices are left to "成本". A time step without a value leaves the
+// total time and the labour cost empty.
+void FrmBomList::apply() {
+  coreCost();
+  bool stepsKnown = assemblyTimeKnown();
+  leadRowsFromWinding();
+  leadCosts();
+  leadTotal();
+  wireRowsFromWinding(false);
+  wireCosts();
+  wireTotal();
+  varnishCost();
+  structuralTotal();
+  for (const bom::PricedItem* item :
+       {&bom::kFishPapers[1], &bom::kFishPapers[0], &bom::kConnectors[1], &bom::kConnectors[0]})
+    itemCost(item->quantity, item->price, item->cost);
+  tapeCost();
+  stepsKnown = windingTimeKnown() && stepsKnown;
+  stepsKnown = leadTimeKnown() && stepsKnown;
+  tapingTimeKnown();
+  labourCostOf(totalTimeKnown(stepsKnown));
+}
+
+}  // namespace corvane

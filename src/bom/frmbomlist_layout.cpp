@@ -1,0 +1,417 @@
+// Design-time controls of the bill-of-materials form: names, kinds, captions,
+// texts and positions in twips (inside a frame, from the frame's top-left
+// corner). The one-line group headers sit over their columns in an 11 pt
+// face, the fields in the form's own.
+#include "bom/bom_items.h"
+#include "bom/frmbomlist.h"
+#include "model/control_init.h"
+
+namespace corvane {
+
+namespace {
+
+constexpr int kTextHeight = 270;
+constexpr int kLabelHeight = 255;
+constexpr int kButtonHeight = 285;
+constexpr int kRowPitch = 285;   // the material rows
+constexpr int kItemPitch = 300;  // rows of the item groups
+// The one-line headers in 11 pt, the two widest in 10 pt: their words then
+// stand over the fields below them and the form fits beside the main
+// window's edges at 1366 × 768.
+constexpr double kHeaderPoints = 11, kWideHeaderPoints = 10;
+
+ControlInit header(const char* caption, Geometry geometry, const char* frame,
+                   double points = kHeaderPoints) {
+  ControlInit init = captioned(caption, geometry, frame);
+  init.fontSize = points;
+  return init;
+}
+
+// Left edge and width of the four fields of a priced item (description,
+// quantity, price, cost) under the 11 pt headers "结构件 规格描述 用量 单价 成本".
+struct ItemColumns {
+  int left[4];
+  int width[4];
+};
+constexpr ItemColumns kStructuralColumns{{990, 2025, 2610, 3270}, {975, 525, 600, 780}};
+constexpr ItemColumns kConnectorColumns{{990, 2025, 2610, 3195}, {975, 525, 540, 780}};
+constexpr ItemColumns kFishPaperColumns{{120, 1860, 2760, 3900}, {1680, 840, 1080, 900}};
+
+}  // namespace
+
+void FrmBomList::addControls() {
+  setSize(15300, 8700);
+  addCoreFrame();
+  addStructuralFrame();
+  addShieldFrame();
+  addConnectorFrame();
+  addFishPaperFrame();
+  addLeadFrame();
+  addWireFrame();
+  addTapeAndVarnishFrames();
+  addTimeFrame();
+  addRateAndPriceFrames();
+  // the form's commands beside the structural parts
+  constexpr const char* commands[][2] = {{"Command12", "应用"},
+                                         {"Command13", "成本"},
+                                         {"Command14", "制作清单"},
+                                         {"CmdExport", "导出CSV"}};
+  int top = 1260;
+  for (const auto& command : commands) {
+    addControl(command[0], ControlKind::CommandButton,
+               captioned(command[1], {4440, top, 1380, 495}));
+    top += 645;
+  }
+}
+
+void FrmBomList::addCoreFrame() {
+  constexpr const char* frame = "Frame1";
+  addControl(frame, ControlKind::Frame, captioned("铁芯", {120, 60, 5700, 960}));
+  addControl("Label1", ControlKind::Label,
+             header("铁芯规格     铁芯片材   铁芯重量 (kg)  单价(元/kg)   成本（元）",
+                    {120, 240, 5520, 285}, frame, kWideHeaderPoints));
+  // field, design-time text, left, width
+  struct Field {
+    const char* name;
+    const char* text;
+    int left, width;
+  };
+  constexpr Field fields[] = {
+      {"txtcname", "", 120, 1020},        {"txtcoremt", "", 1185, 900},   {"txtwe", "", 2145, 1215},
+      {"TxtCorePrice", "25", 3420, 1110}, {"TxtCoreCost", "", 4590, 990},
+  };
+  for (const Field& f : fields)
+    addControl(f.name, ControlKind::TextBox,
+               textField(f.text, {f.left, 570, f.width, kTextHeight}, {}, frame));
+}
+
+namespace {
+// description, quantity, price, cost texts of an item at design time
+struct ItemTexts {
+  const char* texts[4];
+};
+}  // namespace
+
+void FrmBomList::addStructuralFrame() {
+  constexpr const char* frame = "Frame2";
+  addControl(frame, ControlKind::Frame, captioned("结构件", {120, 1080, 4200, 3420}));
+  addControl("Label2", ControlKind::Label,
+             header("结构件   规格描述  用量  单价   成本", {120, 240, 3900, 285}, frame));
+  auto fields = [this, frame](const bom::PricedItem& item, int top, ItemTexts texts,
+                              bool withCost) {
+    const char* names[] = {item.description, item.quantity, item.price, item.cost};
+    for (int c = 0; c < (withCost ? 4 : 3); ++c)
+      addControl(
+          names[c], ControlKind::TextBox,
+          textField(texts.texts[c],
+                    {kStructuralColumns.left[c], top, kStructuralColumns.width[c], kTextHeight}, {},
+                    frame));
+  };
+  auto option = [this, frame](const char* name, const char* caption, int top) {
+    ControlInit init = captioned(caption, {120, top, 840, kLabelHeight}, frame);
+    init.group = "bracket";
+    addControl(name, ControlKind::OptionButton, init);
+  };
+  option("Option1", bom::kBracket.caption, 570);
+  fields(bom::kBracket, 570, {{"", "1", "0.9", ""}}, false);
+  option("Option2", bom::kBase.caption, 870);
+  fields(bom::kBase, 870, {{"", "", "0.2", ""}}, false);
+  // the bracket and the base share one cost, shown between their rows
+  addControl(
+      bom::kBase.cost, ControlKind::TextBox,
+      textField("0.0", {kStructuralColumns.left[3], 720, kStructuralColumns.width[3], kTextHeight},
+                {}, frame));
+
+  // design-time description and price of the stand's small parts
+  constexpr ItemTexts partTexts[] = {{{"M5", "", "0.3", ""}},
+                                     {{"M5", "", "0.1", ""}},
+                                     {{"M5", "", "0.03", ""}},
+                                     {{"M5", "", "0.05", ""}},
+                                     {{"5", "", "0.04", ""}}};
+  int top = 1170;
+  for (size_t i = 0; i < std::size(bom::kStandParts); ++i, top += kItemPitch) {
+    const bom::PricedItem& part = bom::kStandParts[i];
+    addControl(part.check, ControlKind::CheckBox,
+               captioned(part.caption, {120, top, 840, kLabelHeight}, frame));
+    fields(part, top, partTexts[i], true);
+  }
+  addControl("Label3", ControlKind::Label,
+             captioned(bom::kBobbin.caption, {120, top + 15, 840, kLabelHeight}, frame));
+  fields(bom::kBobbin, top, {{"", "1", "", ""}}, true);
+  top += kItemPitch;
+  addControl("Label4", ControlKind::Label,
+             captioned("共计", {kStructuralColumns.left[2], top + 15, 600, kLabelHeight}, frame));
+  addControl(
+      "TxtJGCost", ControlKind::TextBox,
+      textField("", {kStructuralColumns.left[3], top, kStructuralColumns.width[3], kTextHeight}, {},
+                frame));
+}
+
+void FrmBomList::addShieldFrame() {
+  constexpr const char* frame = "Frame3";
+  addControl(frame, ControlKind::Frame, captioned("屏蔽", {120, 4560, 5700, 1260}));
+  constexpr int lefts[] = {1140, 1860, 2580, 3300, 4020, 4920};
+  constexpr int widths[] = {660, 660, 660, 660, 780, 660};
+  constexpr int headerWidths[] = {660, 660, 660, 660, 900, 720};
+  constexpr const char* headers[] = {"长度mm", "宽度mm",      "厚度mm",
+                                     "重量g",  "单价(元/kg)", "成本(元)"};
+  constexpr const char* labels[] = {"Label5", "Label6", "Label7", "Label8", "Label9", "Label10"};
+  for (int c = 0; c < 6; ++c)
+    addControl(labels[c], ControlKind::Label,
+               captioned(headers[c], {lefts[c], 270, headerWidths[c], kLabelHeight}, frame));
+  // design-time price of each shield's sheet, 元/kg
+  constexpr const char* prices[] = {"21", "65"};
+  int top = 570;
+  for (size_t s = 0; s < std::size(bom::kShields); ++s, top += kItemPitch) {
+    const bom::Shield& shield = bom::kShields[s];
+    addControl(shield.check, ControlKind::CheckBox,
+               captioned(shield.caption, {120, top, 960, kLabelHeight}, frame));
+    const char* names[] = {shield.length, shield.width, shield.thickness,
+                           shield.weight, shield.price, shield.cost};
+    for (int c = 0; c < 6; ++c)
+      addControl(
+          names[c], ControlKind::TextBox,
+          textField(c == 4 ? prices[s] : "", {lefts[c], top, widths[c], kTextHeight}, {}, frame));
+  }
+}
+
+void FrmBomList::addConnectorFrame() {
+  constexpr const char* frame = "Frame4";
+  addControl(frame, ControlKind::Frame, captioned("接插件", {120, 5880, 5700, 1260}));
+  addControl("Label11", ControlKind::Label,
+             header("接插件   规格描述  用量  单价  成本 ", {120, 240, 3900, 285}, frame));
+  int top = 570;
+  for (const bom::PricedItem& item : bom::kConnectors) {
+    addControl(item.check, ControlKind::CheckBox,
+               captioned(item.caption, {120, top, 840, kLabelHeight}, frame));
+    const char* names[] = {item.description, item.quantity, item.price, item.cost};
+    for (int c = 0; c < 4; ++c)
+      addControl(
+          names[c], ControlKind::TextBox,
+          textField("", {kConnectorColumns.left[c], top, kConnectorColumns.width[c], kTextHeight},
+                    {}, frame));
+    top += kItemPitch;
+  }
+}
+
+void FrmBomList::addFishPaperFrame() {
+  constexpr const char* frame = "Frame5";
+  addControl(frame, ControlKind::Frame, captioned("快巴纸", {120, 7200, 5700, 1260}));
+  constexpr const char* headers[] = {"快把纸规格", "用量(PCS)", "单价(元/PCS)", "成本（元）"};
+  constexpr const char* labels[] = {"Label12", "Label13", "Label14", "Label15"};
+  constexpr int headerWidths[] = {1680, 840, 1140, 900};
+  for (int c = 0; c < 4; ++c)
+    addControl(labels[c], ControlKind::Label,
+               captioned(headers[c],
+                         {kFishPaperColumns.left[c], 270, headerWidths[c], kLabelHeight}, frame));
+  // design-time price of each paper, 元/PCS
+  constexpr const char* prices[] = {"0.13", "0.1"};
+  int top = 570;
+  for (size_t p = 0; p < std::size(bom::kFishPapers); ++p, top += kItemPitch) {
+    const bom::PricedItem& paper = bom::kFishPapers[p];
+    const char* names[] = {paper.description, paper.quantity, paper.price, paper.cost};
+    for (int c = 0; c < 4; ++c)
+      addControl(
+          names[c], ControlKind::TextBox,
+          textField(c == 2 ? prices[p] : "",
+                    {kFishPaperColumns.left[c], top, kFishPaperColumns.width[c], kTextHeight}, {},
+                    frame));
+  }
+}
+
+void FrmBomList::addRowArrays(const char* frame, const char* const* arrays, const int* lefts,
+                              const int* widths, const char* const* texts, int top) {
+  for (int c = 0; c < 5; ++c) {
+    ControlInit first = textField(texts[c], {lefts[c], top, widths[c], kTextHeight}, {}, frame);
+    addArray(arrays[c], ControlKind::TextBox, first);
+    for (int i = 1; i < kDesignRows; ++i) {
+      ControlInit row = first;
+      row.geometry.top = top + i * kRowPitch;
+      array(arrays[c]).load(i, row);
+    }
+  }
+}
+
+void FrmBomList::addLeadFrame() {
+  constexpr const char* frame = "Frame6";
+  addControl(frame, ControlKind::Frame, captioned("引线", {5940, 60, 5040, 4110}));
+  constexpr int lefts[] = {120, 1140, 2040, 2880, 3840};
+  constexpr int widths[] = {960, 840, 780, 900, 900};
+  constexpr const char* headers[] = {"引线型号 ", "规  格", "长度MM", "单价(元/M)", "成 本(元)"};
+  constexpr const char* labels[] = {"Label16", "Label17", "Label18", "Label19", "Label20"};
+  for (int c = 0; c < 5; ++c)
+    addControl(labels[c], ControlKind::Label,
+               captioned(headers[c], {lefts[c], 270, widths[c], kLabelHeight}, frame));
+  constexpr const char* texts[] = {"", "", "200", "", ""};
+  addRowArrays(frame, bom::kLeadArrays, lefts, widths, texts, 540);
+  int totalTop = 540 + kDesignRows * kRowPitch + 60;
+  addControl("Label21", ControlKind::Label,
+             captioned("共计成本", {lefts[3], totalTop + 15, widths[3], kLabelHeight}, frame));
+  addControl("TxtLead", ControlKind::TextBox,
+             textField("", {lefts[4], totalTop, widths[4], kTextHeight}, {}, frame));
+}
+
+void FrmBomList::addWireFrame() {
+  constexpr const char* frame = "Frame7";
+  addControl(frame, ControlKind::Frame, captioned("漆包线", {5940, 4230, 5040, 4110}));
+  addControl(
+      "Label22", ControlKind::Label,
+      header("线型      规格    用量(g)  单价(元/kg)   成本（元）", {120, 240, 4890, 285}, frame));
+  constexpr int lefts[] = {120, 975, 1695, 2520, 3870};
+  constexpr int widths[] = {795, 660, 780, 1200, 870};
+  constexpr const char* texts[] = {"", "", "", "", ""};
+  addRowArrays(frame, bom::kWireArrays, lefts, widths, texts, 540);
+  int totalTop = 540 + kDesignRows * kRowPitch + 60;
+  addControl("Label23", ControlKind::Label,
+             captioned("铜线成本", {lefts[3], totalTop + 15, widths[3], kLabelHeight}, frame));
+  addControl("TxtCuCost", ControlKind::TextBox,
+             textField("", {lefts[4], totalTop, widths[4], kTextHeight}, {}, frame));
+}
+
+void FrmBomList::addTapeAndVarnishFrames() {
+  constexpr int left = 11100, width = 4080;
+  constexpr const char* tape = "Frame8";
+  addControl(tape, ControlKind::Frame, captioned("绝缘胶带", {left, 60, width, 930}));
+  constexpr const char* tapeHeaders[] = {"宽度mm", "总长度mm", "单价(元/mm)", "成本（元）"};
+  constexpr int tapeLefts[] = {120, 960, 1920, 3060};
+  constexpr int tapeWidths[] = {780, 900, 1080, 900};
+  constexpr const char* tapeLabels[] = {"Label24", "Label25", "Label26", "Label27"};
+  constexpr const char* tapeFields[] = {"TxtTapeW", "TxtTapeLeng", "TxtTapePrice", "TxtTapeCost"};
+  constexpr const char* tapeTexts[] = {"", "", "0.001", ""};
+  for (int c = 0; c < 4; ++c) {
+    addControl(tapeLabels[c], ControlKind::Label,
+               captioned(tapeHeaders[c], {tapeLefts[c], 270, tapeWidths[c], kLabelHeight}, tape));
+    addControl(tapeFields[c], ControlKind::TextBox,
+               textField(tapeTexts[c], {tapeLefts[c], 540, tapeWidths[c], kTextHeight}, {}, tape));
+  }
+
+  constexpr const char* varnish = "Frame9";
+  addControl(varnish, ControlKind::Frame, captioned("绝缘漆", {left, 1050, width, 930}));
+  addControl("Label28", ControlKind::Label,
+             header("绝缘漆  型号  用量g  单价(元/kg)  成本（元）", {60, 240, 3960, 285}, varnish,
+                    kWideHeaderPoints));
+  struct Field {
+    const char* name;
+    const char* text;
+    int left, width;
+  };
+  // the type reaches back under the header's first word: "8562/C" is wider than its column
+  constexpr Field fields[] = {{"TxtVarnish", "8562/C", 405, 855},
+                              {"TxtVarnishQ", "", 1275, 525},
+                              {"TxtVarnishPrice", "10", 1875, 1080},
+                              {"TxtVarnishCost", "", 2985, 900}};
+  for (const Field& f : fields)
+    addControl(f.name, ControlKind::TextBox,
+               textField(f.text, {f.left, 540, f.width, kTextHeight}, {}, varnish));
+}
+
+void FrmBomList::addTimeFrame() {
+  constexpr const char* frame = "Frame10";
+  addControl(frame, ControlKind::Frame, captioned("生产工时", {11100, 2040, 4080, 3660}));
+  constexpr int rateLeft = 1440, countLeft = 2340, timeLeft = 3240;
+  addControl("Label29", ControlKind::Label,
+             captioned("速度/分", {rateLeft, 270, 780, kLabelHeight}, frame));
+  addControl("Label30", ControlKind::Label,
+             captioned("数量", {countLeft, 270, 780, kLabelHeight}, frame));
+  addControl("Label31", ControlKind::Label,
+             captioned("工时(秒)", {timeLeft, 270, 780, kLabelHeight}, frame));
+  // command, caption, rate field and text, count field and text, time field
+  struct Step {
+    const char* command;
+    const char* caption;
+    const char* rate;
+    const char* rateText;
+    const char* count;
+    const char* countText;
+    const char* time;
+  };
+  constexpr Step steps[] = {
+      {"Command1", "绕线", "TxtWindZs", "1500", "TxtTN", "1000", "TxtWindTime"},
+      {"Command2", "配线", "TxtPx", "2", "TxtPxQ", "4", "TxtPxTime"},
+      {"Command3", "包胶带", "TxtWindTp", "100", "TxtTapeL", "4", "TxtWindTpTime"},
+      {"Command4", "总装配", "TxtZp", "60", "TxtZpQ", "105", "TxtZpTime"},
+  };
+  int top = 540;
+  for (const Step& step : steps) {
+    addControl(step.command, ControlKind::CommandButton,
+               captioned(step.caption, {120, top, 1200, kButtonHeight}, frame));
+    addControl(step.rate, ControlKind::TextBox,
+               textField(step.rateText, {rateLeft, top, 780, kTextHeight}, {}, frame));
+    addControl(step.count, ControlKind::TextBox,
+               textField(step.countText, {countLeft, top, 780, kTextHeight}, {}, frame));
+    addControl(step.time, ControlKind::TextBox,
+               textField("", {timeLeft, top, 720, kTextHeight}, {}, frame));
+    top += kItemPitch;
+  }
+  // the fixed times (s) and the allowance (%) in the column of the times,
+  // the total below them; their captions only label them
+  struct Fixed {
+    const char* command;
+    const char* caption;
+    const char* field;
+    const char* text;
+  };
+  constexpr Fixed fixed[] = {
+      {"Command5", "半成品检测", "TxtTestTimeB", "8"},
+      {"Command6", "含浸/烘烤", "TxtVarnishTime", "10"},
+      {"Command7", "成品检测", "TxtTestTime", "8"},
+      {"Command8", "包装", "TxtPakTime", "2"},
+      {"Command10", "放宽率%", "TxtFk", "10"},
+      {"Command9", "总工时（S）", "TxtTime", ""},
+  };
+  for (const Fixed& f : fixed) {
+    addControl(f.command, ControlKind::CommandButton,
+               captioned(f.caption, {120, top, 1200, kButtonHeight}, frame));
+    addControl(f.field, ControlKind::TextBox,
+               textField(f.text, {timeLeft, top, 720, kTextHeight}, {}, frame));
+    top += kItemPitch;
+  }
+}
+
+void FrmBomList::addRateAndPriceFrames() {
+  constexpr const char* rate = "Frame11";
+  addControl(rate, ControlKind::Frame, captioned("人工费", {11100, 5760, 4080, 1290}));
+  constexpr const char* rateHeaders[] = {"月工资(元)", "天/月", "小时/天", "元/小时"};
+  constexpr const char* rateLabels[] = {"Label32", "Label33", "Label34", "Label35"};
+  constexpr const char* rateFields[] = {"TxtGz", "TxtTs", "TxtXs", "TxtXsF"};
+  constexpr const char* rateTexts[] = {"1500", "26", "8", "7.21"};
+  for (int c = 0; c < 4; ++c) {
+    int column = 120 + c * 960;
+    addControl(rateLabels[c], ControlKind::Label,
+               captioned(rateHeaders[c], {column, 270, 930, kLabelHeight}, rate));
+    addControl(rateFields[c], ControlKind::TextBox,
+               textField(rateTexts[c], {column, 540, 900, kTextHeight}, {}, rate));
+  }
+  addControl("Command11", ControlKind::CommandButton,
+             captioned("生产工时费", {120, 870, 1200, kButtonHeight}, rate));
+  addControl("TxtGsF", ControlKind::TextBox,
+             textField("3", {1440, 870, 900, kTextHeight}, {}, rate));
+  addControl("Label36", ControlKind::Label,
+             captioned("元/PCS", {2400, 885, 900, kLabelHeight}, rate));
+
+  constexpr const char* price = "Frame12";
+  addControl(price, ControlKind::Frame, captioned("价格", {11100, 7110, 4080, 1530}));
+  struct Priced {
+    const char* label;
+    const char* caption;
+    const char* field;
+    const char* text;
+    int left, top;
+  };
+  constexpr Priced fields[] = {
+      {"Label37", "其它费用", "TxtOtherCost", "1", 120, 270},
+      {"Label38", "毛利率%", "TxtMll", "35", 1440, 270},
+      {"Label39", "税率%", "Txtsll", "17", 2760, 270},
+      {"Label40", "成本价", "TxtMtCost", "", 120, 870},
+      {"Label41", "税前价", "TxtCost", "0", 1440, 870},
+      {"Label42", "含税销售价", "TxtSelsCost", "0", 2760, 870},
+  };
+  for (const Priced& f : fields) {
+    addControl(f.label, ControlKind::Label,
+               captioned(f.caption, {f.left, f.top, 1200, kLabelHeight}, price));
+    addControl(f.field, ControlKind::TextBox,
+               textField(f.text, {f.left, f.top + 270, 1200, kTextHeight}, {}, price));
+  }
+}
+
+}  // namespace corvane

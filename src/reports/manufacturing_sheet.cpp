@@ -1,0 +1,259 @@
+#include "reports/manufacturing_sheet.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <vector>
+
+#include "electrical/electrical_tables.h"
+#include "model/form.h"
+#include "model/host.h"
+#include "model/picture.h"
+#include "model/print_job.h"
+#include "model/print_surface.h"
+#include "model/value.h"
+#include "model/workspace.h"
+
+namespace corvane {
+
+namespace {
+
+constexpr const char* kWindingForm = "Frmjiegou";
+constexpr const char* kElectricalForm = "Frmeledata";
+constexpr const char* kCoreForm = "Frmcore";
+constexpr const char* kBobbinForm = "Frmbobbin";
+
+constexpr const char* kFont = "黑体";
+constexpr double kTitleSize = 14;
+constexpr double kBodySize = 12;
+constexpr double kRuleLeft = 15, kRuleRight = 190;
+constexpr double kRowPitch = 5;  // mm between table rows
+
+// section positions (mm)
+constexpr double kWindingSectionY = 35, kWindingHeaderY = 40;
+constexpr double kCoreSectionY = 110, kCoreLineY = 117;
+constexpr double kBobbinSectionY = 122, kBobbinLineY = 130;
+constexpr double kElectricalSectionY = 137, kElectricalHeaderY = 145;
+constexpr double kPictureCaptionY = 205, kPictureY = 210, kPictureHeight = 60;
+
+struct Column {
+  double x;
+  const char* header;
+  const char* field;  // the winding form's row array shown in the column
+};
+
+// x (mm), header, winding-form field of the cell
+constexpr Column kWindingColumns[] = {
+    {15, "绕组", "TXTWN"},       {30, "引线型号", "CmBleadtype"}, {50, "引线颜色", "CMBCLR"},
+    {70, "引线端子", "CMBLINK"}, {90, "铜线类型", "CMBTYPE"},     {110, "铜线规格", "TXTWIRE"},
+    {130, "铜线股数", "TXTQ"},   {150, "匝数", "TXTTURN"},        {170, "每层匝数", "TXTLN"},
+};
+
+// x (mm) and header of the electrical table; the cells are derived per column
+constexpr double kElectricalX[] = {15, 30, 50, 70, 90, 110, 130, 175};
+constexpr const char* kElectricalHeaders[] = {"绕组",     "空载电压", "负载电压",   "负载电流",
+                                              "直流电阻", "绕组损耗", "电压调整率", "铜重(g)"};
+
+class SheetPrinter {
+ public:
+  SheetPrinter(Workspace& workspace, PrintSurface& page)
+      : ws_(workspace), page_(page), rows_(rowCount()) {}
+
+  void print() {
+    page_.scale(0, 0, 210, 290);
+    title();
+    section(15, kWindingSectionY, "1.绕线顺序表");
+    windingTable(0);
+    corePart();
+    electricalSection("4电气参数");
+    electricalTable(0);
+    pictures();
+    page_.line(kRuleLeft, 275, kRuleRight, 275);
+    at(20, 270, {text("TXTTEMP") + "开放式温升", PrintItem::gap(5), text("Tp2") + "适配器式温升"});
+    at(130, 280, {shortDateText(ws_.host().today())});
+    continuationPages();
+    page_.endDoc();
+  }
+
+ private:
+  int rowCount() const {
+    Form& winding = ws_.form(kWindingForm);
+    int highest = static_cast<int>(std::max(0.0, winding.control("Txtzb").num()));
+    int count = 0;
+    // only rows that exist: a recalculation may have left fewer than Txtzb says
+    while (count <= highest && winding.array("TXTWN").has(count)) ++count;
+    return count;
+  }
+
+  const std::string& text(const char* name, int row = -1) const {
+    return ws_.field(kWindingForm, name, row).text();
+  }
+  double num(const char* name, int row) const { return ws_.field(kWindingForm, name, row).num(); }
+
+  void at(double x, double y, const std::vector<PrintItem>& items) {
+    page_.setCurrentX(x);
+    page_.setCurrentY(y);
+    page_.print(items);
+  }
+  // a cell prints nothing when its text is empty
+  void cell(double x, double y, const std::string& value) {
+    if (!value.empty()) at(x, y, {value});
+  }
+  void ruleBelow() {
+    double y = page_.currentY();
+    page_.line(kRuleLeft, y, kRuleRight, y);
+  }
+  void section(double x, double y, const char* caption) {
+    at(x, y, {caption});
+    ruleBelow();
+  }
+
+  void title() {
+    page_.setFontName(kFont);
+    page_.setFontSize(kTitleSize);
+    at(90, 15, {"变压器制作参数表"});
+    page_.print({});
+    page_.setFontSize(kBodySize);
+  }
+
+  // rows [first, first + capacity) of the winding order table
+  void windingTable(int first) {
+    for (const Column& column : kWindingColumns) at(column.x, kWindingHeaderY, {column.header});
+    ruleBelow();
+    int last = std::min(rows_, first + kWindingRowsPerPage);
+    for (int i = first; i < last; ++i) {
+      double y = kWindingHeaderY + kRowPitch * (i - first + 1);
+      for (const Column& column : kWindingColumns) cell(column.x, y, text(column.field, i));
+    }
+    if (last > first) {
+      page_.setCurrentY(kWindingHeaderY + kRowPitch * (last - first) + page_.lineHeight());
+      ruleBelow();
+    }
+  }
+
+  void corePart() {
+    auto core = [this](const char* name, int row = -1) -> const std::string& {
+      return ws_.field(kCoreForm, name, row).text();
+    };
+    auto bobbin = [this](const char* name) -> const std::string& {
+      return ws_.field(kBobbinForm, name).text();
+    };
+    at(15, kCoreSectionY, {"2.铁芯规格"});
+    double noLoadMilliamps = 1000 * ws_.field(kWindingForm, "TxtI0").num();
+    at(15, kCoreLineY,
+       {core("txtcname"), PrintItem::gap(3), core("txtcoremt", 4), PrintItem::gap(3),
+        core("txtcoremt", 0), PrintItem::gap(3), core("txtwe"), PrintItem::gap(6), "空载电流Io：",
+        PrintItem::gap(3), generalFormat(noLoadMilliamps) + "mA"});
+    ruleBelow();
+    at(15, kBobbinSectionY, {"3 骨架"});
+    at(15, kBobbinLineY,
+       {core("txtcname"), PrintItem::gap(3), bobbin("TxtBTY"), PrintItem::gap(3), bobbin("Text6"),
+        PrintItem::gap(3), bobbin("Text7")});
+  }
+
+  void electricalSection(const char* caption) { section(15, kElectricalSectionY, caption); }
+
+  std::string resistanceCell(int row) const {
+    if (text("TXTDCR20", row).empty()) return {};
+    return formatFixed(num("TXTDCR20", row) * 0.001, 3);  // mΩ to Ω
+  }
+
+  std::string regulationCell(int row) const {
+    if (text("TxtUnV", row).empty()) return {};
+    double noLoad = num("TxtUnV", row);
+    if (noLoad == 0) return {};  // no regulation of a winding without voltage
+    double regulation = (noLoad - num("TXTULOADE", row)) / noLoad * 100;
+    if (!std::isfinite(regulation)) return {};
+    return formatFixed(regulation, 1) + "%";
+  }
+
+  // rows [first, first + capacity) of the electrical table
+  void electricalTable(int first) {
+    for (size_t c = 0; c < std::size(kElectricalX); ++c)
+      at(kElectricalX[c], kElectricalHeaderY, {kElectricalHeaders[c]});
+    int last = std::min(rows_, first + kElectricalRowsPerPage);
+    for (int i = first; i < last; ++i) {
+      double y = kElectricalHeaderY + kRowPitch * (i - first + 1);
+      const std::string cells[] = {text("TXTWN", i),        text("TxtUnV", i), text("CMBLINK", i),
+                                   loadCurrentCell(ws_, i), resistanceCell(i), text("TXTPCU", i),
+                                   regulationCell(i)};
+      for (size_t c = 0; c < std::size(cells); ++c) cell(kElectricalX[c], y, cells[c]);
+      page_.line(kRuleLeft, y, kRuleRight, y);  // along the top edge of the row's text
+      cell(kElectricalX[7], y, text("TXTCUWEIGH", i));
+    }
+  }
+
+  void pictures() {
+    at(110, kPictureCaptionY, {"6.结构示意图"});
+    at(15, kPictureCaptionY, {"5.外形示意图"});
+    Form& winding = ws_.form(kWindingForm);
+    page_.paintPicture(winding.control("Img").picture(), "Img", 15, kPictureY, 95, kPictureHeight);
+    page_.paintPicture(winding.control("Picture1").picture(), "Picture1", 110, kPictureY, 100,
+                       kPictureHeight);
+  }
+
+  // rows that did not fit: each further page repeats the title and the header
+  // of every table that still has rows
+  void continuationPages() {
+    for (int pageIndex = 1;; ++pageIndex) {
+      int windingFirst = pageIndex * kWindingRowsPerPage;
+      int electricalFirst = pageIndex * kElectricalRowsPerPage;
+      if (windingFirst >= rows_ && electricalFirst >= rows_) return;
+      page_.newPage();
+      title();
+      if (windingFirst < rows_) {
+        section(15, kWindingSectionY, "1.绕线顺序表（续）");
+        windingTable(windingFirst);
+      }
+      if (electricalFirst < rows_) {
+        electricalSection("4电气参数（续）");
+        electricalTable(electricalFirst);
+      }
+    }
+  }
+
+  Workspace& ws_;
+  PrintSurface& page_;
+  int rows_;
+};
+
+// Ki of the circuit that feeds the row's output group; 1 for a second
+// primary, which has no rectifier. Nothing when the group or circuit is unknown.
+std::optional<double> currentFactor(Workspace& ws, int row) {
+  Form& electrical = ws.form(kElectricalForm);
+  bool twoPrimaries = electrical.control("Chkp").value() == 1;
+  if (twoPrimaries && row == 1) return 1.0;
+  int group = row - (twoPrimaries ? 2 : 1);
+  Control* circuitField = electrical.find("CMBZL", group);
+  if (group < 0 || !circuitField) return std::nullopt;
+  const electrical::RectifierCircuit* circuit =
+      electrical::findRectifierCircuit(circuitField->text());
+  if (!circuit || circuit->currentFactor == 0) return std::nullopt;
+  return circuit->currentFactor;
+}
+
+}  // namespace
+
+std::string loadCurrentCell(Workspace& ws, int row) {
+  if (row == 0) return ws.field(kElectricalForm, "TXTIIN").text();
+  double hot = ws.field(kWindingForm, "TXTDCRHOT", row).num();  // mΩ
+  double loss = ws.field(kWindingForm, "TXTPCU", row).num();    // W
+  if (!(hot > 0) || loss < 0) return {};
+  std::optional<double> ki = currentFactor(ws, row);
+  if (!ki) return {};
+  double current = std::sqrt(loss / (hot * 0.001)) / *ki;
+  if (!std::isfinite(current)) return {};
+  return formatFixed(current, 2);
+}
+
+void printManufacturingSheetOn(Workspace& workspace, PrintSurface& page) {
+  SheetPrinter(workspace, page).print();
+}
+
+void printManufacturingSheet(Workspace& workspace) {
+  Form& winding = workspace.form(kWindingForm);
+  printReport(workspace.host(), winding.caption(),
+              [&workspace](PrintSurface& page) { printManufacturingSheetOn(workspace, page); });
+}
+
+}  // namespace corvane

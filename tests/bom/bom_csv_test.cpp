@@ -1,0 +1,146 @@
+#include "bom/bom_csv.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "support/design_fixture.h"
+
+namespace corvane::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A reader as a spreadsheet program reads the file: fields split at commas
+// outside quotes, "" inside quotes for one quote, records ended by CR LF.
+std::vector<std::vector<std::string>> readCsv(const std::string& text) {
+  std::vector<std::vector<std::string>> rows;
+  std::vector<std::string> row;
+  std::string field;
+  bool quoted = false;
+  for (size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    if (quoted) {
+      if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
+        field += '"';
+        ++i;
+      } else if (c == '"') {
+        quoted = false;
+      } else {
+        field += c;
+      }
+    } else if (c == '"') {
+      quoted = true;
+    } else if (c == ',') {
+      row.push_back(field);
+      field.clear();
+    } else if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+      row.push_back(field);
+      field.clear();
+      rows.push_back(row);
+      row.clear();
+      ++i;
+    } else {
+      field += c;
+    }
+  }
+  return rows;
+}
+
+std::string readFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream content;
+  content << in.rdbuf();
+  return content.str();
+}
+
+TEST(CsvField, QuotesOnlyFieldsThatNeedIt) {
+  EXPECT_EQ(csvField("EI-48*30"), "EI-48*30");
+  EXPECT_EQ(csvField("UL1015 24AWG"), "UL1015 24AWG");
+  EXPECT_EQ(csvField("M5, 镀锌"), "\"M5, 镀锌\"");
+  EXPECT_EQ(csvField("3/8\" 螺杆"), "\"3/8\"\" 螺杆\"");
+  EXPECT_EQ(csvField("两行\n文字"), "\"两行\n文字\"");
+  EXPECT_EQ(csvField(""), "");
+}
+
+class BomCsvTest : public DesignTest {
+ protected:
+  void SetUp() override {
+    dir = fs::temp_directory_path() /
+          ("corvane-bom-" +
+           std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+  }
+  void TearDown() override { fs::remove_all(dir); }
+  fs::path dir;
+};
+
+TEST_F(BomCsvTest, FileReadsBackAsTheBillWithItsChineseTexts) {
+  bomClick("Check8");
+  bomSet("TxtBB", "CT-48-30, 阻燃");  // a comma in a description
+  bomSet("TxtVarnish", "8562/C \"快干\"");
+  bomClick("Command12");
+  bomClick("Command13");
+  fs::path path = dir / "清单.csv";
+  host.files.push_back(path.string());
+  bomClick("CmdExport");
+  EXPECT_EQ(host.filtersSeen.back(), FrmBomList::kCsvFilter);
+  ASSERT_EQ(host.messageTexts(),
+            std::vector<std::string>{"材料清单已保存到“" + path.string() + "”。"});
+
+  std::string bytes = readFile(path);
+  ASSERT_EQ(bytes.substr(0, 3), "\xEF\xBB\xBF");
+  std::vector<std::vector<std::string>> rows = readCsv(bytes.substr(3));
+  EXPECT_EQ(rows, bomCsvRows(bom()));
+  ASSERT_GE(rows.size(), 2u);
+  EXPECT_EQ(rows[0], (std::vector<std::string>{"分组", "规格描述", "用量", "单价", "成本（元）"}));
+  auto row = [&](const std::string& group, size_t nth = 0) {
+    for (const auto& r : rows)
+      if (r[0] == group && nth-- == 0) return r;
+    return std::vector<std::string>{};
+  };
+  EXPECT_EQ(row("铁芯"),
+            (std::vector<std::string>{"铁芯", "EI-48*30 H12-0.5A", "345.6g", "25", "8.64"}));
+  EXPECT_EQ(row("骨架")[1], "CT-48-30, 阻燃");
+  EXPECT_EQ(row("引线", 1),
+            (std::vector<std::string>{"引线", "UL1015 20AWG", "200", "0.5", "0.20"}));
+  EXPECT_EQ(row("漆包线"),
+            (std::vector<std::string>{"漆包线", "2UEW 0.25", "51.332g", "30", "1.54"}));
+  EXPECT_EQ(row("磁屏蔽"),
+            (std::vector<std::string>{"磁屏蔽", "48×154×0.5", "28.3", "21", "0.59"}));
+  EXPECT_TRUE(row("外屏蔽").empty());  // not ticked
+  EXPECT_EQ(row("绝缘漆")[1], "8562/C \"快干\"");
+  EXPECT_EQ(row("制作工时（秒/PCS）"),
+            (std::vector<std::string>{"制作工时（秒/PCS）", "", "", "", "288.0"}));
+  EXPECT_EQ(rows.back(), (std::vector<std::string>{"含税价", "", "", "", bomText("TxtSelsCost")}));
+  for (const auto& r : rows) EXPECT_EQ(r.size(), 5u);
+  EXPECT_EQ(bytes.find('\n'), bytes.find("\r\n") + 1);  // CR LF line ends
+}
+
+TEST_F(BomCsvTest, FailedSaveNamesTheFileAndKeepsTheOldOne) {
+  fs::path path = dir / "bom.csv";
+  std::ofstream(path) << "old bill";
+  fs::create_directory(dir / "bom.csv.corvane-tmp");  // the temporary file cannot be made
+  EXPECT_FALSE(bom().exportCsv(path.string()));
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].icon, MessageIcon::Warning);
+  EXPECT_EQ(host.messages[0].text.rfind("无法保存材料清单“" + path.string() + "”：", 0), 0u)
+      << host.messages[0].text;
+  EXPECT_EQ(readFile(path), "old bill");
+
+  EXPECT_FALSE(bom().exportCsv(dir.string()));  // a folder
+  EXPECT_EQ(host.messages.back().text, "无法保存材料清单“" + dir.string() + "”：这是一个文件夹。");
+}
+
+TEST_F(BomCsvTest, CancelledChooserWritesNothing) {
+  bomClick("CmdExport");
+  EXPECT_EQ(host.filtersSeen.size(), 1u);
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_TRUE(fs::is_empty(dir));
+}
+
+}  // namespace
+}  // namespace corvane::testing

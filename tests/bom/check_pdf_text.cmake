@@ -1,0 +1,18 @@
+cmake_minimum_required(VERSION 3.22)
+# Checks that PDF exists and (when pdftotext is installed) that its text
+# holds every entry of the list TEXTS.
+if(NOT EXISTS ${PDF})
+  message(FATAL_ERROR "no PDF at ${PDF}")
+endif()
+find_program(PDFTOTEXT pdftotext)
+if(NOT PDFTOTEXT)
+  message(STATUS "pdftotext is not installed: text not checked")
+  return()
+endif()
+execute_process(COMMAND ${PDFTOTEXT} ${PDF} - OUTPUT_VARIABLE text)
+foreach(expected IN LISTS TEXTS)
+  string(FIND "${text}" "${expected}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "\"${expected}\" is not in the PDF text:\n${text}")
+  endif()
+endforeach()
