@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "bobbin/bobbinform_fields.h"
+#include "bom/frmbomlist.h"
 #include "core/coreform_fields.h"
 #include "electrical/eledata_fields.h"
 #include "model/host.h"
@@ -11,6 +12,8 @@
 #include "model/shared_values.h"
 #include "model/value.h"
 #include "model/workspace.h"
+#include "reports/manufacturing_sheet.h"
+#include "reports/outline_drawing.h"
 #include "winding/jiegou_fields.h"
 #include "winding/operating_point.h"
 #include "winding/winding_columns.h"
@@ -73,6 +76,7 @@ void Frmjiegou::load() {
   FANGZHEN();
   TapeLength();
   DrawWindingSection();
+  drawOutline();
   determineNoLoadCurrent();
   if (control(Txtzb).num() > 0) showLoadFluxDensity();
 }
@@ -170,11 +174,15 @@ void Frmjiegou::addReactions() {
     FANGZHEN();
     determineNoLoadCurrent();
   });
-  on(EventKind::Click, Command3, [this](Control&, const EventArgs&) { DrawWindingSection(); });
+  on(EventKind::Click, Command3, [this](Control&, const EventArgs&) {
+    DrawWindingSection();
+    drawOutline();
+  });
   on(EventKind::Click, Command5, [this](Control&, const EventArgs&) { LoadRun(); });
   on(EventKind::Click, Command6, [this](Control&, const EventArgs&) { NoLoadRun(); });
-  on(EventKind::Click, Command4,
-     [this](Control&, const EventArgs&) { showFormIfKnown(forms::kCost); });
+  on(EventKind::Click, Command4, [this](Control&, const EventArgs&) { openCostForm(); });
+  on(EventKind::Click, Pr,
+     [this](Control&, const EventArgs&) { printManufacturingSheet(workspace()); });
   on(EventKind::Click, Command2, [this](Control&, const EventArgs&) { previousStep(); });
   on(EventKind::Click, wiretool,
      [this](Control&, const EventArgs&) { showFormIfKnown(forms::kWireTools); });
@@ -253,6 +261,22 @@ void Frmjiegou::confirmCurrentDensities(const char* next) {
 
 void Frmjiegou::showFormIfKnown(const char* name) {
   if (workspace().knowsForm(name)) workspace().form(name).show();
+}
+
+// The outline of the transformer from the core's L, H and stack.
+void Frmjiegou::drawOutline() {
+  drawTransformerOutline(control(Img).picture(), core(coreform::TXTL).num(),
+                         core(coreform::TXTw).num(), core(coreform::TxtB).num());
+}
+
+// The cost form prices this table; one opened for a table of another row
+// count is opened afresh, so its material rows follow the windings.
+void Frmjiegou::openCostForm() {
+  if (!workspace().knowsForm(forms::kCost)) return;
+  if (auto* open = dynamic_cast<FrmBomList*>(workspace().existing(forms::kCost));
+      open && open->highestRow() != highestRow())
+    workspace().close(forms::kCost);
+  workspace().form(forms::kCost).show();
 }
 
 // Back to the specification: this form and its table are discarded.

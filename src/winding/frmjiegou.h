@@ -95,6 +95,8 @@ class Frmjiegou : public Form {
   void TemperatureVerdict(const char* overheating, const char* safe);
   void confirmFluxDensity();
   void confirmCurrentDensities(const char* next);
+  void drawOutline();
+  void openCostForm();
   void previousStep();
   void showFormIfKnown(const char* name);
 };

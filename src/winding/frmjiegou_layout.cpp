@@ -191,7 +191,8 @@ void Frmjiegou::addCommandsAndPictures() {
                           top + row * (kButtonHeight + 90), kButtonWidth, kButtonHeight}));
   }
   addControl(Picture1, ControlKind::PictureBox, captioned("", {120, kPictureTop, 5500, 3300}));
-  addControl(Img, ControlKind::PictureBox, captioned("", {5820, kPictureTop, 5500, 3300}));
+  // the outline is drawn for the sheet's 95 × 60 mm box: the same proportion
+  addControl(Img, ControlKind::PictureBox, captioned("", {5820, kPictureTop, 5225, 3300}));
   addControl(wiretool, ControlKind::MenuItem, menuItem("导线工具"));
   addControl(Pr, ControlKind::MenuItem, menuItem("打印"));
 }
