@@ -1,6 +1,7 @@
 #include "bom/bom_csv.h"
 
 #include "bom/bom_items.h"
+#include "bom/bomform_fields.h"
 #include "bom/frmbomlist.h"
 
 namespace corvane {
@@ -57,18 +58,19 @@ std::string csvField(std::string_view text) {
 std::vector<std::vector<std::string>> bomCsvRows(const FrmBomList& form) {
   CsvRows csv(form);
   auto t = [&csv](const char* name, int row = -1) { return csv.text(name, row); };
-  csv.item("铁芯", t("txtcname") + " " + t("txtcoremt"), t("txtwe"), t("TxtCorePrice"),
-           t("TxtCoreCost"));
+  csv.item("铁芯", t(bomform::txtcname) + " " + t(bomform::txtcoremt), t(bomform::txtwe),
+           t(bomform::TxtCorePrice), t(bomform::TxtCoreCost));
   csv.item("骨架", bom::kBobbin);
   for (int i = 0; i <= form.highestRow(); ++i)
-    csv.item("引线", t("TxtLeadWire", i) + " " + t("TxtLeadSize", i), t("TxtLeadLeng", i),
-             t("TxtLeadPrice", i), t("TxtLeadCost", i));
+    csv.item("引线", t(bomform::TxtLeadWire, i) + " " + t(bomform::TxtLeadSize, i),
+             t(bomform::TxtLeadLeng, i), t(bomform::TxtLeadPrice, i), t(bomform::TxtLeadCost, i));
   for (int i = 0; i <= form.highestRow(); ++i)
-    csv.item("漆包线", t("TxtWireType", i) + " " + t("TXTWIRE", i), t("TXTCUWEIGH", i),
-             t("TxtWirePrice", i), t("TxtWireCost", i));
-  csv.item("绝缘胶带", t("TxtTapeW") + "mm", t("TxtTapeLeng"), t("TxtTapePrice"), t("TxtTapeCost"));
-  if (form.control("Option1").value() == 1) csv.item(bom::kBracket.caption, bom::kBracket);
-  if (form.control("Option2").value() == 1) {
+    csv.item("漆包线", t(bomform::TxtWireType, i) + " " + t(bomform::TXTWIRE, i),
+             t(bomform::TXTCUWEIGH, i), t(bomform::TxtWirePrice, i), t(bomform::TxtWireCost, i));
+  csv.item("绝缘胶带", t(bomform::TxtTapeW) + "mm", t(bomform::TxtTapeLeng),
+           t(bomform::TxtTapePrice), t(bomform::TxtTapeCost));
+  if (form.control(bomform::Option1).value() == 1) csv.item(bom::kBracket.caption, bom::kBracket);
+  if (form.control(bomform::Option2).value() == 1) {
     csv.item(bom::kBase.caption, bom::kBase);
     for (const bom::PricedItem& part : bom::kStandParts)
       if (csv.ticked(part.check))
@@ -82,16 +84,17 @@ std::vector<std::vector<std::string>> bomCsvRows(const FrmBomList& form) {
     if (csv.ticked(shield.check))
       csv.item(shield.caption, t(shield.length) + "×" + t(shield.width) + "×" + t(shield.thickness),
                t(shield.weight), t(shield.price), t(shield.cost));
-  csv.item("绝缘漆", t("TxtVarnish"), t("TxtVarnishQ"), t("TxtVarnishPrice"), t("TxtVarnishCost"));
+  csv.item("绝缘漆", t(bomform::TxtVarnish), t(bomform::TxtVarnishQ), t(bomform::TxtVarnishPrice),
+           t(bomform::TxtVarnishCost));
 
-  csv.value("制作工时（秒/PCS）", t("TxtTime"));
-  csv.value("人工费", t("TxtGsF"));
-  csv.value("其它费用", t("TxtOtherCost"));
-  csv.value("毛利率（%）", t("TxtMll"));
-  csv.value("税率（%）", t("Txtsll"));
-  csv.value("成本价", t("TxtMtCost"));
-  csv.value("税前价", t("TxtCost"));
-  csv.value("含税价", t("TxtSelsCost"));
+  csv.value("制作工时（秒/PCS）", t(bomform::TxtTime));
+  csv.value("人工费", t(bomform::TxtGsF));
+  csv.value("其它费用", t(bomform::TxtOtherCost));
+  csv.value("毛利率（%）", t(bomform::TxtMll));
+  csv.value("税率（%）", t(bomform::Txtsll));
+  csv.value("成本价", t(bomform::TxtMtCost));
+  csv.value("税前价", t(bomform::TxtCost));
+  csv.value("含税价", t(bomform::TxtSelsCost));
   return csv.take();
 }
 

@@ -3,6 +3,8 @@
 // description, a quantity, a unit price and a cost (quantity × price).
 #pragma once
 
+#include "bom/bomform_fields.h"
+
 namespace corvane::bom {
 
 struct PricedItem {
@@ -16,30 +18,43 @@ struct PricedItem {
 
 // check box, caption, description, quantity, price, cost: the stand's small parts
 inline constexpr PricedItem kStandParts[] = {
-    {"Check1", "螺杆", "TxtLg", "TxtLgQ", "TxtLgPrice", "TxtLgCost"},
-    {"Check2", "螺帽", "TxtLm", "TxtLmQ", "TxtLmPrice", "TxtLmCost"},
-    {"Check3", "平介", "TxtPj", "TxtPjQ", "TxtPjPrice", "TxtPjCost"},
-    {"Check4", "弹介", "TxtTj", "TxtTjQ", "TxtTjPrice", "TxtTjCost"},
-    {"Check5", "绝缘套", "TxtTube", "TxtTubeQ", "TxtTubePrice", "TxtTubeCost"},
+    {bomform::Check1, "螺杆", bomform::TxtLg, bomform::TxtLgQ, bomform::TxtLgPrice,
+     bomform::TxtLgCost},
+    {bomform::Check2, "螺帽", bomform::TxtLm, bomform::TxtLmQ, bomform::TxtLmPrice,
+     bomform::TxtLmCost},
+    {bomform::Check3, "平介", bomform::TxtPj, bomform::TxtPjQ, bomform::TxtPjPrice,
+     bomform::TxtPjCost},
+    {bomform::Check4, "弹介", bomform::TxtTj, bomform::TxtTjQ, bomform::TxtTjPrice,
+     bomform::TxtTjCost},
+    {bomform::Check5, "绝缘套", bomform::TxtTube, bomform::TxtTubeQ, bomform::TxtTubePrice,
+     bomform::TxtTubeCost},
 };
 
 inline constexpr PricedItem kConnectors[] = {
-    {"Check6", "端子", "TxtTp", "TxtTpQ", "TxtTpPrice", "TxtTpCost"},
-    {"Check7", "插件", "TxtTPL", "TxtTPLQ", "TxtTPLPrice", "TxtTPLCost"},
+    {bomform::Check6, "端子", bomform::TxtTp, bomform::TxtTpQ, bomform::TxtTpPrice,
+     bomform::TxtTpCost},
+    {bomform::Check7, "插件", bomform::TxtTPL, bomform::TxtTPLQ, bomform::TxtTPLPrice,
+     bomform::TxtTPLCost},
 };
 
-inline constexpr PricedItem kBobbin{nullptr, "骨架", "TxtBB", "TxtBBQ", "TxtBBPrice", "TxtBBCost"};
+inline constexpr PricedItem kBobbin{
+    nullptr, "骨架", bomform::TxtBB, bomform::TxtBBQ, bomform::TxtBBPrice, bomform::TxtBBCost};
 
 inline constexpr PricedItem kFishPapers[] = {
-    {nullptr, "快巴纸", "TxtKB", "TxtKBQ", "TxtKBPrice", "TxtKBCost"},
-    {nullptr, "快巴纸", "TxtKB1", "TxtKB1Q", "TxtKB1Price", "TxtKB1Cost"},
+    {nullptr, "快巴纸", bomform::TxtKB, bomform::TxtKBQ, bomform::TxtKBPrice, bomform::TxtKBCost},
+    {nullptr, "快巴纸", bomform::TxtKB1, bomform::TxtKB1Q, bomform::TxtKB1Price,
+     bomform::TxtKB1Cost},
 };
 
 // The bridge bracket and the stand's base share one cost field.
-inline constexpr PricedItem kBracket{nullptr,   "桥架",        "TxtFrm",
-                                     "TxtFrmQ", "TxtFrmPrice", "TxtBaseCost"};
-inline constexpr PricedItem kBase{nullptr,    "支架",         "TxtBase",
-                                  "TxtBaseQ", "TxtBasePrice", "TxtBaseCost"};
+inline constexpr PricedItem kBracket{
+    nullptr, "桥架", bomform::TxtFrm, bomform::TxtFrmQ, bomform::TxtFrmPrice, bomform::TxtBaseCost};
+inline constexpr PricedItem kBase{nullptr,
+                                  "支架",
+                                  bomform::TxtBase,
+                                  bomform::TxtBaseQ,
+                                  bomform::TxtBasePrice,
+                                  bomform::TxtBaseCost};
 
 // A sheet-steel shield: length, width and thickness in mm give its weight.
 struct Shield {
@@ -54,20 +69,25 @@ struct Shield {
 };
 
 inline constexpr Shield kShields[] = {
-    {"Check8", "磁屏蔽", "TxtPbA", "TxtPbB", "TxtPbC", "TxtPbWe", "TxtPbPrice", "TxtPbCost"},
-    {"Check9", "外屏蔽", "TxtPbA1", "TxtPbB1", "TxtPbC1", "TxtPbWe1", "TxtPbPrice1", "TxtPbCost1"},
+    {bomform::Check8, "磁屏蔽", bomform::TxtPbA, bomform::TxtPbB, bomform::TxtPbC, bomform::TxtPbWe,
+     bomform::TxtPbPrice, bomform::TxtPbCost},
+    {bomform::Check9, "外屏蔽", bomform::TxtPbA1, bomform::TxtPbB1, bomform::TxtPbC1,
+     bomform::TxtPbWe1, bomform::TxtPbPrice1, bomform::TxtPbCost1},
 };
 
 // The terms of the structural total, in the order they are added; the
 // shields' costs follow for the shields that are ticked.
 inline constexpr const char* kStructuralCosts[] = {
-    "TxtBBCost", "TxtTubeCost", "TxtTjCost", "TxtPjCost", "TxtLmCost", "TxtLgCost", "TxtBaseCost",
+    bomform::TxtBBCost, bomform::TxtTubeCost, bomform::TxtTjCost,   bomform::TxtPjCost,
+    bomform::TxtLmCost, bomform::TxtLgCost,   bomform::TxtBaseCost,
 };
 
 // The lead-wire and winding-wire rows, one per winding.
-inline constexpr const char* kLeadArrays[] = {"TxtLeadWire", "TxtLeadSize", "TxtLeadLeng",
-                                              "TxtLeadPrice", "TxtLeadCost"};
-inline constexpr const char* kWireArrays[] = {"TxtWireType", "TXTWIRE", "TXTCUWEIGH",
-                                              "TxtWirePrice", "TxtWireCost"};
+inline constexpr const char* kLeadArrays[] = {bomform::TxtLeadWire, bomform::TxtLeadSize,
+                                              bomform::TxtLeadLeng, bomform::TxtLeadPrice,
+                                              bomform::TxtLeadCost};
+inline constexpr const char* kWireArrays[] = {bomform::TxtWireType, bomform::TXTWIRE,
+                                              bomform::TXTCUWEIGH, bomform::TxtWirePrice,
+                                              bomform::TxtWireCost};
 
 }  // namespace corvane::bom

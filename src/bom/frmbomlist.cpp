@@ -4,18 +4,23 @@
 #include <cmath>
 #include <optional>
 
+#include "bobbin/bobbinform_fields.h"
 #include "bom/bom_items.h"
+#include "bom/bomform_fields.h"
 #include "bom/cost_rules.h"
+#include "core/coreform_fields.h"
+#include "model/form_names.h"
 #include "model/value.h"
 #include "model/workspace.h"
+#include "winding/jiegou_fields.h"
 
 namespace corvane {
 
 namespace {
 constexpr const char* kCaption = "Peak Corvane专家系统 - BOM材料清单";
-constexpr const char* kWindingForm = "Frmjiegou";
-constexpr const char* kCoreForm = "Frmcore";
-constexpr const char* kBobbinForm = "Frmbobbin";
+constexpr const char* kWindingForm = forms::kStructure;
+constexpr const char* kCoreForm = forms::kCore;
+constexpr const char* kBobbinForm = forms::kBobbin;
 
 // design-time texts the opening writes into every material row
 constexpr const char* kLeadLength = "200";  // mm per lead
@@ -25,8 +30,8 @@ constexpr const char* kWirePrice = "30";    // 元/kg of enamelled copper
 // quantities of the stand's parts for one transformer: four feet, four
 // screws and nuts, eight washers of each kind and eight sleeves
 constexpr const char* kStandQuantities[][2] = {
-    {"TxtBaseQ", "4Pcs"}, {"TxtLgQ", "4Pcs"}, {"TxtLmQ", "4Pcs"},
-    {"TxtPjQ", "8Pcs"},   {"TxtTjQ", "8Pcs"}, {"TxtTubeQ", "8Pcs"},
+    {bomform::TxtBaseQ, "4Pcs"}, {bomform::TxtLgQ, "4Pcs"}, {bomform::TxtLmQ, "4Pcs"},
+    {bomform::TxtPjQ, "8Pcs"},   {bomform::TxtTjQ, "8Pcs"}, {bomform::TxtTubeQ, "8Pcs"},
 };
 
 std::string fixedOrEmpty(std::optional<double> value, int decimals) {
@@ -60,18 +65,19 @@ void FrmBomList::write(const char* name, std::string text, int row) {
 void FrmBomList::load() {
   // the winding rows that exist, up to the last one Txtzb names
   Form& windings = workspace().form(kWindingForm);
-  double named = std::max(0.0, windings.control("Txtzb").num());
+  double named = std::max(0.0, windings.control(jiegou::Txtzb).num());
   highestRow_ = 0;
-  while (highestRow_ + 1 <= named && windings.array("TXTWN").has(highestRow_ + 1)) ++highestRow_;
+  while (highestRow_ + 1 <= named && windings.array(jiegou::TXTWN).has(highestRow_ + 1))
+    ++highestRow_;
   ensureRows(highestRow_);
-  if (!control("Option1").setValue(1)) bridgeBracket();
-  write("TxtCuCost", "");
-  write("TxtLead", "");
+  if (!control(bomform::Option1).setValue(1)) bridgeBracket();
+  write(bomform::TxtCuCost, "");
+  write(bomform::TxtLead, "");
   shieldDefaults();
   for (int i = 0; i <= highestRow_; ++i) {
-    write("TxtLeadLeng", kLeadLength, i);
-    write("TxtLeadPrice", kLeadPrice, i);
-    write("TxtWirePrice", kWirePrice, i);
+    write(bomform::TxtLeadLeng, kLeadLength, i);
+    write(bomform::TxtLeadPrice, kLeadPrice, i);
+    write(bomform::TxtWirePrice, kWirePrice, i);
   }
   leadRowsFromWinding();
   wireRowsFromWinding(true);
@@ -103,9 +109,10 @@ void FrmBomList::ensureRows(int highest) {
 }
 
 void FrmBomList::shieldDefaults() {
-  const std::string& length = core("TXTL").text();
-  std::string width = generalFormat(bom::shieldWidth(core("TXTL").num(), core("txth").num()));
-  const std::string& thickness = core("txtcoremt", 0).text();
+  const std::string& length = core(coreform::TXTL).text();
+  std::string width =
+      generalFormat(bom::shieldWidth(core(coreform::TXTL).num(), core(coreform::txth).num()));
+  const std::string& thickness = core(coreform::txtcoremt, 0).text();
   for (const bom::Shield& shield : bom::kShields) {
     write(shield.length, length);
     write(shield.width, width);
@@ -115,22 +122,24 @@ void FrmBomList::shieldDefaults() {
 
 void FrmBomList::copiesAndQuantities() {
   const int windings = highestRow_ + 1;
-  write("TxtTapeLeng", winding("TxtTapeLeng").text());
-  write("TxtTapeW", bobbin("TxtTapeW").text());
-  write("txtcname", core("txtcname").text());
-  write("txtcoremt", core("txtcoremt", 4).text());
-  write("txtwe", core("txtwe").text());
-  write("TxtKB", bobbin("TxtKB").text());
-  write("TxtKB1", bobbin("TxtKB1").text());
-  write("TxtKBQ", generalFormat(windings));  // one piece per winding
-  write("TxtKB1Q", generalFormat(windings));
-  write("TxtBB", core("txtcname").text());
+  write(bomform::TxtTapeLeng, winding(jiegou::TxtTapeLeng).text());
+  write(bomform::TxtTapeW, bobbin(bobbinform::TxtTapeW).text());
+  write(bomform::txtcname, core(coreform::txtcname).text());
+  write(bomform::txtcoremt, core(coreform::txtcoremt, 4).text());
+  write(bomform::txtwe, core(coreform::txtwe).text());
+  write(bomform::TxtKB, bobbin(bobbinform::TxtKB).text());
+  write(bomform::TxtKB1, bobbin(bobbinform::TxtKB1).text());
+  write(bomform::TxtKBQ, generalFormat(windings));  // one piece per winding
+  write(bomform::TxtKB1Q, generalFormat(windings));
+  write(bomform::TxtBB, core(coreform::txtcname).text());
 
-  write("TxtPxQ", generalFormat(windings * 2.0));  // two leads per winding
-  write("TxtTapeL", generalFormat(winding("CmbTapeL").num() * windings));
-  double stack = core("TxtB").num();
-  write("TxtZpQ", fixedOrEmpty(bom::laminationCount(stack, core("txtcoremt", 0).num()), 0));
-  write("TxtVarnishQ", formatFixed(stack * core("TXTL").num() * 0.007, 1));  // g of varnish
+  write(bomform::TxtPxQ, generalFormat(windings * 2.0));  // two leads per winding
+  write(bomform::TxtTapeL, generalFormat(winding(jiegou::CmbTapeL).num() * windings));
+  double stack = core(coreform::TxtB).num();
+  write(bomform::TxtZpQ,
+        fixedOrEmpty(bom::laminationCount(stack, core(coreform::txtcoremt, 0).num()), 0));
+  write(bomform::TxtVarnishQ,
+        formatFixed(stack * core(coreform::TXTL).num() * 0.007, 1));  // g of varnish
 }
 
 // ---------------------------------------------------------------- reactions
@@ -165,8 +174,8 @@ void FrmBomList::addItemReactions() {
      [this](Control&, const EventArgs&) { baseCost(bom::kBracket.quantity, bom::kBracket.price); });
   on(EventKind::Change, {bom::kBase.quantity, bom::kBase.price},
      [this](Control&, const EventArgs&) { baseCost(bom::kBase.quantity, bom::kBase.price); });
-  on(EventKind::Click, "Option1", [this](Control&, const EventArgs&) { bridgeBracket(); });
-  on(EventKind::Click, "Option2", [this](Control&, const EventArgs&) { stand(); });
+  on(EventKind::Click, bomform::Option1, [this](Control&, const EventArgs&) { bridgeBracket(); });
+  on(EventKind::Click, bomform::Option2, [this](Control&, const EventArgs&) { stand(); });
 
   for (int s = 0; s < static_cast<int>(std::size(bom::kShields)); ++s) {
     const bom::Shield& shield = bom::kShields[s];
@@ -184,37 +193,39 @@ void FrmBomList::addItemReactions() {
     return [this, method](Control&, const EventArgs&) { (this->*method)(); };
   };
   // the core's cost follows its weight as well as its price
-  on(EventKind::Change, {"TxtCorePrice", "txtwe"}, rule(&FrmBomList::coreCost));
-  on(EventKind::Change, {"TxtTapeW", "TxtTapeLeng", "TxtTapePrice"}, rule(&FrmBomList::tapeCost));
-  on(EventKind::Change, {"TxtVarnishQ", "TxtVarnishPrice"}, rule(&FrmBomList::varnishCost));
+  on(EventKind::Change, {bomform::TxtCorePrice, bomform::txtwe}, rule(&FrmBomList::coreCost));
+  on(EventKind::Change, {bomform::TxtTapeW, bomform::TxtTapeLeng, bomform::TxtTapePrice},
+     rule(&FrmBomList::tapeCost));
+  on(EventKind::Change, {bomform::TxtVarnishQ, bomform::TxtVarnishPrice},
+     rule(&FrmBomList::varnishCost));
 }
 
 void FrmBomList::addRowReactions() {
-  on(EventKind::Change, {"TxtLeadLeng", "TxtLeadPrice"},
+  on(EventKind::Change, {bomform::TxtLeadLeng, bomform::TxtLeadPrice},
      [this](Control&, const EventArgs&) { leadCosts(); });
-  on(EventKind::Change, "TxtLeadCost", [this](Control&, const EventArgs&) { leadTotal(); });
-  on(EventKind::Change, "TXTCUWEIGH", [this](Control&, const EventArgs&) {
+  on(EventKind::Change, bomform::TxtLeadCost, [this](Control&, const EventArgs&) { leadTotal(); });
+  on(EventKind::Change, bomform::TXTCUWEIGH, [this](Control&, const EventArgs&) {
     normaliseWeights();
     wireCosts();
   });
-  on(EventKind::Change, "TxtWirePrice", [this](Control&, const EventArgs&) { wireCosts(); });
-  on(EventKind::Change, "TxtWireCost", [this](Control&, const EventArgs&) { wireTotal(); });
+  on(EventKind::Change, bomform::TxtWirePrice, [this](Control&, const EventArgs&) { wireCosts(); });
+  on(EventKind::Change, bomform::TxtWireCost, [this](Control&, const EventArgs&) { wireTotal(); });
 }
 
 void FrmBomList::addCommandReactions() {
   auto command = [this](const char* name, void (FrmBomList::*method)()) {
     on(EventKind::Click, name, [this, method](Control&, const EventArgs&) { (this->*method)(); });
   };
-  command("Command1", &FrmBomList::windingTime);
-  command("Command2", &FrmBomList::leadTime);
-  command("Command3", &FrmBomList::tapingTime);
-  command("Command4", &FrmBomList::assemblyTime);
-  command("Command9", &FrmBomList::totalTime);
-  command("Command11", &FrmBomList::labourCost);
-  command("Command12", &FrmBomList::apply);
-  command("Command13", &FrmBomList::prices);
-  command("Command14", &FrmBomList::printProductionList);
-  command("CmdExport", &FrmBomList::exportCsvChosen);
+  command(bomform::Command1, &FrmBomList::windingTime);
+  command(bomform::Command2, &FrmBomList::leadTime);
+  command(bomform::Command3, &FrmBomList::tapingTime);
+  command(bomform::Command4, &FrmBomList::assemblyTime);
+  command(bomform::Command9, &FrmBomList::totalTime);
+  command(bomform::Command11, &FrmBomList::labourCost);
+  command(bomform::Command12, &FrmBomList::apply);
+  command(bomform::Command13, &FrmBomList::prices);
+  command(bomform::Command14, &FrmBomList::printProductionList);
+  command(bomform::CmdExport, &FrmBomList::exportCsvChosen);
 }
 
 // ---------------------------------------------------------------- material rules
@@ -234,7 +245,7 @@ void FrmBomList::structuralTotal() {
   for (const char* term : bom::kStructuralCosts) total += num(term);
   for (const bom::Shield& shield : bom::kShields)
     if (control(shield.check).value() == 1) total += num(shield.cost);
-  write("TxtJGCost", generalFormat(total));
+  write(bomform::TxtJGCost, generalFormat(total));
 }
 
 void FrmBomList::shieldWeight(int s) {
@@ -262,7 +273,7 @@ void FrmBomList::shieldTicked(int s) {
 
 void FrmBomList::bridgeBracket() {
   for (const bom::PricedItem& part : bom::kStandParts) control(part.check).setValue(0);
-  write(bom::kBracket.description, core("txtcname").text());
+  write(bom::kBracket.description, core(coreform::txtcname).text());
   for (const auto& quantity : kStandQuantities) write(quantity[0], "");
   baseCost(bom::kBracket.quantity, bom::kBracket.price);
   structuralTotal();
@@ -270,53 +281,59 @@ void FrmBomList::bridgeBracket() {
 
 void FrmBomList::stand() {
   for (const bom::PricedItem& part : bom::kStandParts) control(part.check).setValue(1);
-  write(bom::kBase.description, core("txtcname").text());
+  write(bom::kBase.description, core(coreform::txtcname).text());
   for (const auto& quantity : kStandQuantities) write(quantity[0], quantity[1]);
   baseCost(bom::kBase.quantity, bom::kBase.price);
   structuralTotal();
 }
 
 void FrmBomList::coreCost() {
-  write("TxtCoreCost", formatFixed(bom::costByWeight(num("TxtCorePrice"), num("txtwe")), 2));
+  write(bomform::TxtCoreCost,
+        formatFixed(bom::costByWeight(num(bomform::TxtCorePrice), num(bomform::txtwe)), 2));
 }
 
 void FrmBomList::tapeCost() {
-  write("TxtTapeCost",
-        formatFixed(bom::tapeCost(num("TxtTapePrice"), num("TxtTapeW"), num("TxtTapeLeng")), 3));
+  write(bomform::TxtTapeCost,
+        formatFixed(bom::tapeCost(num(bomform::TxtTapePrice), num(bomform::TxtTapeW),
+                                  num(bomform::TxtTapeLeng)),
+                    3));
 }
 
 void FrmBomList::varnishCost() {
-  write("TxtVarnishCost",
-        formatFixed(bom::costByWeight(num("TxtVarnishPrice"), num("TxtVarnishQ")), 2));
+  write(
+      bomform::TxtVarnishCost,
+      formatFixed(bom::costByWeight(num(bomform::TxtVarnishPrice), num(bomform::TxtVarnishQ)), 2));
 }
 
 // ---------------------------------------------------------------- material rows
 
 void FrmBomList::leadRowsFromWinding() {
   for (int i = 0; i <= highestRow_; ++i) {
-    write("TxtLeadWire", winding("CmBleadtype", i).text(), i);
-    std::optional<double> gauge = bom::awgOfDiameter(winding("TXTWIRE", i).num());
-    write("TxtLeadSize", gauge ? formatFixed(*gauge, 0) + "AWG" : std::string(), i);
+    write(bomform::TxtLeadWire, winding(jiegou::CmBleadtype, i).text(), i);
+    std::optional<double> gauge = bom::awgOfDiameter(winding(jiegou::TXTWIRE, i).num());
+    write(bomform::TxtLeadSize, gauge ? formatFixed(*gauge, 0) + "AWG" : std::string(), i);
   }
 }
 
 void FrmBomList::leadCosts() {
   for (int i = 0; i <= highestRow_; ++i)
-    write("TxtLeadCost",
-          formatFixed(bom::leadCost(num("TxtLeadPrice", i), num("TxtLeadLeng", i)), 2), i);
+    write(
+        bomform::TxtLeadCost,
+        formatFixed(bom::leadCost(num(bomform::TxtLeadPrice, i), num(bomform::TxtLeadLeng, i)), 2),
+        i);
 }
 
 void FrmBomList::leadTotal() {
   double total = 0;
-  for (int i = 0; i <= highestRow_; ++i) total += num("TxtLeadCost", i);
-  write("TxtLead", formatFixed(total, 2));
+  for (int i = 0; i <= highestRow_; ++i) total += num(bomform::TxtLeadCost, i);
+  write(bomform::TxtLead, formatFixed(total, 2));
 }
 
 void FrmBomList::wireRowsFromWinding(bool copyWeights) {
   for (int i = 0; i <= highestRow_; ++i) {
-    write("TxtWireType", winding("CMBTYPE", i).text(), i);
-    write("TXTWIRE", winding("TXTWIRE", i).text(), i);
-    if (copyWeights) write("TXTCUWEIGH", winding("TXTCUWEIGH", i).text(), i);
+    write(bomform::TxtWireType, winding(jiegou::CMBTYPE, i).text(), i);
+    write(bomform::TXTWIRE, winding(jiegou::TXTWIRE, i).text(), i);
+    if (copyWeights) write(bomform::TXTCUWEIGH, winding(jiegou::TXTCUWEIGH, i).text(), i);
   }
 }
 
@@ -324,48 +341,52 @@ void FrmBomList::wireRowsFromWinding(bool copyWeights) {
 // so keeps its text and raises no further change.
 void FrmBomList::normaliseWeights() {
   for (int i = 0; i <= highestRow_; ++i)
-    write("TXTCUWEIGH", generalFormat(num("TXTCUWEIGH", i)) + "g", i);
+    write(bomform::TXTCUWEIGH, generalFormat(num(bomform::TXTCUWEIGH, i)) + "g", i);
 }
 
 void FrmBomList::wireCosts() {
   for (int i = 0; i <= highestRow_; ++i)
-    write("TxtWireCost",
-          formatFixed(bom::costByWeight(num("TxtWirePrice", i), num("TXTCUWEIGH", i)), 2), i);
+    write(bomform::TxtWireCost,
+          formatFixed(bom::costByWeight(num(bomform::TxtWirePrice, i), num(bomform::TXTCUWEIGH, i)),
+                      2),
+          i);
 }
 
 void FrmBomList::wireTotal() {
   double total = 0;
-  for (int i = 0; i <= highestRow_; ++i) total += num("TxtWireCost", i);
-  write("TxtCuCost", generalFormat(total));
+  for (int i = 0; i <= highestRow_; ++i) total += num(bomform::TxtWireCost, i);
+  write(bomform::TxtCuCost, generalFormat(total));
 }
 
 // ---------------------------------------------------------------- labour and prices
 
 bool FrmBomList::windingTimeKnown() {
   double turns = 0;
-  for (int i = 0; i <= highestRow_; ++i) turns += winding("TXTTURN", i).num();
-  write("TxtTN", generalFormat(turns));
+  for (int i = 0; i <= highestRow_; ++i) turns += winding(jiegou::TXTTURN, i).num();
+  write(bomform::TxtTN, generalFormat(turns));
   // the winding machine's speed in rpm is turns a minute
-  std::optional<double> seconds = bom::operationSeconds(num("TxtTN"), num("TxtWindZs"));
-  write("TxtWindTime", fixedOrEmpty(seconds, 1));
+  std::optional<double> seconds =
+      bom::operationSeconds(num(bomform::TxtTN), num(bomform::TxtWindZs));
+  write(bomform::TxtWindTime, fixedOrEmpty(seconds, 1));
   return seconds.has_value();
 }
 
 bool FrmBomList::leadTimeKnown() {
-  std::optional<double> seconds = bom::operationSeconds(num("TxtPxQ"), num("TxtPx"));
-  write("TxtPxTime", fixedOrEmpty(seconds, 1));
+  std::optional<double> seconds = bom::operationSeconds(num(bomform::TxtPxQ), num(bomform::TxtPx));
+  write(bomform::TxtPxTime, fixedOrEmpty(seconds, 1));
   return seconds.has_value();
 }
 
 bool FrmBomList::tapingTimeKnown() {
-  std::optional<double> seconds = bom::operationSeconds(num("TxtTapeL"), num("TxtWindTp"));
-  write("TxtWindTpTime", fixedOrEmpty(seconds, 1));
+  std::optional<double> seconds =
+      bom::operationSeconds(num(bomform::TxtTapeL), num(bomform::TxtWindTp));
+  write(bomform::TxtWindTpTime, fixedOrEmpty(seconds, 1));
   return seconds.has_value();
 }
 
 bool FrmBomList::assemblyTimeKnown() {
-  std::optional<double> seconds = bom::operationSeconds(num("TxtZpQ"), num("TxtZp"));
-  write("TxtZpTime", fixedOrEmpty(seconds, 1));
+  std::optional<double> seconds = bom::operationSeconds(num(bomform::TxtZpQ), num(bomform::TxtZp));
+  write(bomform::TxtZpTime, fixedOrEmpty(seconds, 1));
   return seconds.has_value();
 }
 
@@ -373,20 +394,22 @@ bool FrmBomList::assemblyTimeKnown() {
 bool FrmBomList::totalTimeKnown(bool stepsKnown) {
   std::optional<double> total;
   if (stepsKnown) {
-    double steps = num("TxtWindTime") + num("TxtPxTime") + num("TxtZpTime") + num("TxtTestTimeB") +
-                   num("TxtVarnishTime") + num("TxtTestTime") + num("TxtPakTime");
-    total = bom::productionTime(steps, num("TxtFk"));
+    double steps = num(bomform::TxtWindTime) + num(bomform::TxtPxTime) + num(bomform::TxtZpTime) +
+                   num(bomform::TxtTestTimeB) + num(bomform::TxtVarnishTime) +
+                   num(bomform::TxtTestTime) + num(bomform::TxtPakTime);
+    total = bom::productionTime(steps, num(bomform::TxtFk));
   }
-  write("TxtTime", fixedOrEmpty(total, 1));
+  write(bomform::TxtTime, fixedOrEmpty(total, 1));
   return total.has_value();
 }
 
 void FrmBomList::labourCostOf(bool timeKnown) {
-  std::optional<double> rate = bom::hourlyRate(num("TxtGz"), num("TxtTs"), num("TxtXs"));
-  write("TxtXsF", fixedOrEmpty(rate, 2));
+  std::optional<double> rate =
+      bom::hourlyRate(num(bomform::TxtGz), num(bomform::TxtTs), num(bomform::TxtXs));
+  write(bomform::TxtXsF, fixedOrEmpty(rate, 2));
   std::optional<double> cost;
-  if (rate && timeKnown) cost = bom::labourCost(num("TxtXsF"), num("TxtTime"));
-  write("TxtGsF", fixedOrEmpty(cost, 2));
+  if (rate && timeKnown) cost = bom::labourCost(num(bomform::TxtXsF), num(bomform::TxtTime));
+  write(bomform::TxtGsF, fixedOrEmpty(cost, 2));
 }
 
 void FrmBomList::windingTime() {
@@ -409,17 +432,18 @@ void FrmBomList::labourCost() {
 }
 
 void FrmBomList::prices() {
-  constexpr const char* terms[] = {"TxtLead",    "TxtCuCost",   "TxtCoreCost", "TxtVarnishCost",
-                                   "TxtJGCost",  "TxtKBCost",   "TxtKB1Cost",  "TxtTpCost",
-                                   "TxtTPLCost", "TxtTapeCost", "TxtGsF",      "TxtOtherCost"};
+  constexpr const char* terms[] = {
+      bomform::TxtLead,    bomform::TxtCuCost,   bomform::TxtCoreCost, bomform::TxtVarnishCost,
+      bomform::TxtJGCost,  bomform::TxtKBCost,   bomform::TxtKB1Cost,  bomform::TxtTpCost,
+      bomform::TxtTPLCost, bomform::TxtTapeCost, bomform::TxtGsF,      bomform::TxtOtherCost};
   double sum = 0;
   for (const char* term : terms) sum += num(term);
-  write("TxtMtCost", formatFixed(sum, 2));
-  std::optional<double> preTax = bom::preTaxPrice(sum, num("TxtMll"));
-  write("TxtCost", fixedOrEmpty(preTax, 2));
+  write(bomform::TxtMtCost, formatFixed(sum, 2));
+  std::optional<double> preTax = bom::preTaxPrice(sum, num(bomform::TxtMll));
+  write(bomform::TxtCost, fixedOrEmpty(preTax, 2));
   std::optional<double> withTax;
-  if (preTax) withTax = bom::priceWithTax(num("TxtCost"), num("Txtsll"));
-  write("TxtSelsCost", fixedOrEmpty(withTax, 2));
+  if (preTax) withTax = bom::priceWithTax(num(bomform::TxtCost), num(bomform::Txtsll));
+  write(bomform::TxtSelsCost, fixedOrEmpty(withTax, 2));
 }
 
 // Recomputes the sheet from the design and the edited quantities and prices;

@@ -10,12 +10,13 @@
 #include <string>
 
 #include "model/form.h"
+#include "model/form_names.h"
 
 namespace corvane {
 
 class FrmBomList : public Form {
  public:
-  static constexpr const char* kName = "FrmBomList";
+  static constexpr const char* kName = forms::kCost;
   // Material rows 0..10 exist at design time; a design with more windings
   // gets further rows when the form opens.
   static constexpr int kDesignRows = 11;

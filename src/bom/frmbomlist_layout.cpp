@@ -3,6 +3,7 @@
 // corner). The one-line group headers sit over their columns in an 11 pt
 // face, the fields in the form's own.
 #include "bom/bom_items.h"
+#include "bom/bomform_fields.h"
 #include "bom/frmbomlist.h"
 #include "model/control_init.h"
 
@@ -52,10 +53,10 @@ void FrmBomList::addControls() {
   addTimeFrame();
   addRateAndPriceFrames();
   // the form's commands beside the structural parts
-  constexpr const char* commands[][2] = {{"Command12", "应用"},
-                                         {"Command13", "成本"},
-                                         {"Command14", "制作清单"},
-                                         {"CmdExport", "导出CSV"}};
+  constexpr const char* commands[][2] = {{bomform::Command12, "应用"},
+                                         {bomform::Command13, "成本"},
+                                         {bomform::Command14, "制作清单"},
+                                         {bomform::CmdExport, "导出CSV"}};
   int top = 1260;
   for (const auto& command : commands) {
     addControl(command[0], ControlKind::CommandButton,
@@ -65,9 +66,9 @@ void FrmBomList::addControls() {
 }
 
 void FrmBomList::addCoreFrame() {
-  constexpr const char* frame = "Frame1";
+  constexpr const char* frame = bomform::Frame1;
   addControl(frame, ControlKind::Frame, captioned("铁芯", {120, 60, 5700, 960}));
-  addControl("Label1", ControlKind::Label,
+  addControl(bomform::Label1, ControlKind::Label,
              header("铁芯规格     铁芯片材   铁芯重量 (kg)  单价(元/kg)   成本（元）",
                     {120, 240, 5520, 285}, frame, kWideHeaderPoints));
   // field, design-time text, left, width
@@ -77,8 +78,9 @@ void FrmBomList::addCoreFrame() {
     int left, width;
   };
   constexpr Field fields[] = {
-      {"txtcname", "", 120, 1020},        {"txtcoremt", "", 1185, 900},   {"txtwe", "", 2145, 1215},
-      {"TxtCorePrice", "25", 3420, 1110}, {"TxtCoreCost", "", 4590, 990},
+      {bomform::txtcname, "", 120, 1020},    {bomform::txtcoremt, "", 1185, 900},
+      {bomform::txtwe, "", 2145, 1215},      {bomform::TxtCorePrice, "25", 3420, 1110},
+      {bomform::TxtCoreCost, "", 4590, 990},
   };
   for (const Field& f : fields)
     addControl(f.name, ControlKind::TextBox,
@@ -93,9 +95,9 @@ struct ItemTexts {
 }  // namespace
 
 void FrmBomList::addStructuralFrame() {
-  constexpr const char* frame = "Frame2";
+  constexpr const char* frame = bomform::Frame2;
   addControl(frame, ControlKind::Frame, captioned("结构件", {120, 1080, 4200, 3420}));
-  addControl("Label2", ControlKind::Label,
+  addControl(bomform::Label2, ControlKind::Label,
              header("结构件   规格描述  用量  单价   成本", {120, 240, 3900, 285}, frame));
   auto fields = [this, frame](const bom::PricedItem& item, int top, ItemTexts texts,
                               bool withCost) {
@@ -112,9 +114,9 @@ void FrmBomList::addStructuralFrame() {
     init.group = "bracket";
     addControl(name, ControlKind::OptionButton, init);
   };
-  option("Option1", bom::kBracket.caption, 570);
+  option(bomform::Option1, bom::kBracket.caption, 570);
   fields(bom::kBracket, 570, {{"", "1", "0.9", ""}}, false);
-  option("Option2", bom::kBase.caption, 870);
+  option(bomform::Option2, bom::kBase.caption, 870);
   fields(bom::kBase, 870, {{"", "", "0.2", ""}}, false);
   // the bracket and the base share one cost, shown between their rows
   addControl(
@@ -135,27 +137,28 @@ void FrmBomList::addStructuralFrame() {
                captioned(part.caption, {120, top, 840, kLabelHeight}, frame));
     fields(part, top, partTexts[i], true);
   }
-  addControl("Label3", ControlKind::Label,
+  addControl(bomform::Label3, ControlKind::Label,
              captioned(bom::kBobbin.caption, {120, top + 15, 840, kLabelHeight}, frame));
   fields(bom::kBobbin, top, {{"", "1", "", ""}}, true);
   top += kItemPitch;
-  addControl("Label4", ControlKind::Label,
+  addControl(bomform::Label4, ControlKind::Label,
              captioned("共计", {kStructuralColumns.left[2], top + 15, 600, kLabelHeight}, frame));
   addControl(
-      "TxtJGCost", ControlKind::TextBox,
+      bomform::TxtJGCost, ControlKind::TextBox,
       textField("", {kStructuralColumns.left[3], top, kStructuralColumns.width[3], kTextHeight}, {},
                 frame));
 }
 
 void FrmBomList::addShieldFrame() {
-  constexpr const char* frame = "Frame3";
+  constexpr const char* frame = bomform::Frame3;
   addControl(frame, ControlKind::Frame, captioned("屏蔽", {120, 4560, 5700, 1260}));
   constexpr int lefts[] = {1140, 1860, 2580, 3300, 4020, 4920};
   constexpr int widths[] = {660, 660, 660, 660, 780, 660};
   constexpr int headerWidths[] = {660, 660, 660, 660, 900, 720};
   constexpr const char* headers[] = {"长度mm", "宽度mm",      "厚度mm",
                                      "重量g",  "单价(元/kg)", "成本(元)"};
-  constexpr const char* labels[] = {"Label5", "Label6", "Label7", "Label8", "Label9", "Label10"};
+  constexpr const char* labels[] = {bomform::Label5, bomform::Label6, bomform::Label7,
+                                    bomform::Label8, bomform::Label9, bomform::Label10};
   for (int c = 0; c < 6; ++c)
     addControl(labels[c], ControlKind::Label,
                captioned(headers[c], {lefts[c], 270, headerWidths[c], kLabelHeight}, frame));
@@ -176,9 +179,9 @@ void FrmBomList::addShieldFrame() {
 }
 
 void FrmBomList::addConnectorFrame() {
-  constexpr const char* frame = "Frame4";
+  constexpr const char* frame = bomform::Frame4;
   addControl(frame, ControlKind::Frame, captioned("接插件", {120, 5880, 5700, 1260}));
-  addControl("Label11", ControlKind::Label,
+  addControl(bomform::Label11, ControlKind::Label,
              header("接插件   规格描述  用量  单价  成本 ", {120, 240, 3900, 285}, frame));
   int top = 570;
   for (const bom::PricedItem& item : bom::kConnectors) {
@@ -195,10 +198,11 @@ void FrmBomList::addConnectorFrame() {
 }
 
 void FrmBomList::addFishPaperFrame() {
-  constexpr const char* frame = "Frame5";
+  constexpr const char* frame = bomform::Frame5;
   addControl(frame, ControlKind::Frame, captioned("快巴纸", {120, 7200, 5700, 1260}));
   constexpr const char* headers[] = {"快把纸规格", "用量(PCS)", "单价(元/PCS)", "成本（元）"};
-  constexpr const char* labels[] = {"Label12", "Label13", "Label14", "Label15"};
+  constexpr const char* labels[] = {bomform::Label12, bomform::Label13, bomform::Label14,
+                                    bomform::Label15};
   constexpr int headerWidths[] = {1680, 840, 1140, 900};
   for (int c = 0; c < 4; ++c)
     addControl(labels[c], ControlKind::Label,
@@ -233,50 +237,53 @@ void FrmBomList::addRowArrays(const char* frame, const char* const* arrays, cons
 }
 
 void FrmBomList::addLeadFrame() {
-  constexpr const char* frame = "Frame6";
+  constexpr const char* frame = bomform::Frame6;
   addControl(frame, ControlKind::Frame, captioned("引线", {5940, 60, 5040, 4110}));
   constexpr int lefts[] = {120, 1140, 2040, 2880, 3840};
   constexpr int widths[] = {960, 840, 780, 900, 900};
   constexpr const char* headers[] = {"引线型号 ", "规  格", "长度MM", "单价(元/M)", "成 本(元)"};
-  constexpr const char* labels[] = {"Label16", "Label17", "Label18", "Label19", "Label20"};
+  constexpr const char* labels[] = {bomform::Label16, bomform::Label17, bomform::Label18,
+                                    bomform::Label19, bomform::Label20};
   for (int c = 0; c < 5; ++c)
     addControl(labels[c], ControlKind::Label,
                captioned(headers[c], {lefts[c], 270, widths[c], kLabelHeight}, frame));
   constexpr const char* texts[] = {"", "", "200", "", ""};
   addRowArrays(frame, bom::kLeadArrays, lefts, widths, texts, 540);
   int totalTop = 540 + kDesignRows * kRowPitch + 60;
-  addControl("Label21", ControlKind::Label,
+  addControl(bomform::Label21, ControlKind::Label,
              captioned("共计成本", {lefts[3], totalTop + 15, widths[3], kLabelHeight}, frame));
-  addControl("TxtLead", ControlKind::TextBox,
+  addControl(bomform::TxtLead, ControlKind::TextBox,
              textField("", {lefts[4], totalTop, widths[4], kTextHeight}, {}, frame));
 }
 
 void FrmBomList::addWireFrame() {
-  constexpr const char* frame = "Frame7";
+  constexpr const char* frame = bomform::Frame7;
   addControl(frame, ControlKind::Frame, captioned("漆包线", {5940, 4230, 5040, 4110}));
   addControl(
-      "Label22", ControlKind::Label,
+      bomform::Label22, ControlKind::Label,
       header("线型      规格    用量(g)  单价(元/kg)   成本（元）", {120, 240, 4890, 285}, frame));
   constexpr int lefts[] = {120, 975, 1695, 2520, 3870};
   constexpr int widths[] = {795, 660, 780, 1200, 870};
   constexpr const char* texts[] = {"", "", "", "", ""};
   addRowArrays(frame, bom::kWireArrays, lefts, widths, texts, 540);
   int totalTop = 540 + kDesignRows * kRowPitch + 60;
-  addControl("Label23", ControlKind::Label,
+  addControl(bomform::Label23, ControlKind::Label,
              captioned("铜线成本", {lefts[3], totalTop + 15, widths[3], kLabelHeight}, frame));
-  addControl("TxtCuCost", ControlKind::TextBox,
+  addControl(bomform::TxtCuCost, ControlKind::TextBox,
              textField("", {lefts[4], totalTop, widths[4], kTextHeight}, {}, frame));
 }
 
 void FrmBomList::addTapeAndVarnishFrames() {
   constexpr int left = 11100, width = 4080;
-  constexpr const char* tape = "Frame8";
+  constexpr const char* tape = bomform::Frame8;
   addControl(tape, ControlKind::Frame, captioned("绝缘胶带", {left, 60, width, 930}));
   constexpr const char* tapeHeaders[] = {"宽度mm", "总长度mm", "单价(元/mm)", "成本（元）"};
   constexpr int tapeLefts[] = {120, 960, 1920, 3060};
   constexpr int tapeWidths[] = {780, 900, 1080, 900};
-  constexpr const char* tapeLabels[] = {"Label24", "Label25", "Label26", "Label27"};
-  constexpr const char* tapeFields[] = {"TxtTapeW", "TxtTapeLeng", "TxtTapePrice", "TxtTapeCost"};
+  constexpr const char* tapeLabels[] = {bomform::Label24, bomform::Label25, bomform::Label26,
+                                        bomform::Label27};
+  constexpr const char* tapeFields[] = {bomform::TxtTapeW, bomform::TxtTapeLeng,
+                                        bomform::TxtTapePrice, bomform::TxtTapeCost};
   constexpr const char* tapeTexts[] = {"", "", "0.001", ""};
   for (int c = 0; c < 4; ++c) {
     addControl(tapeLabels[c], ControlKind::Label,
@@ -285,9 +292,9 @@ void FrmBomList::addTapeAndVarnishFrames() {
                textField(tapeTexts[c], {tapeLefts[c], 540, tapeWidths[c], kTextHeight}, {}, tape));
   }
 
-  constexpr const char* varnish = "Frame9";
+  constexpr const char* varnish = bomform::Frame9;
   addControl(varnish, ControlKind::Frame, captioned("绝缘漆", {left, 1050, width, 930}));
-  addControl("Label28", ControlKind::Label,
+  addControl(bomform::Label28, ControlKind::Label,
              header("绝缘漆  型号  用量g  单价(元/kg)  成本（元）", {60, 240, 3960, 285}, varnish,
                     kWideHeaderPoints));
   struct Field {
@@ -296,24 +303,24 @@ void FrmBomList::addTapeAndVarnishFrames() {
     int left, width;
   };
   // the type reaches back under the header's first word: "8562/C" is wider than its column
-  constexpr Field fields[] = {{"TxtVarnish", "8562/C", 405, 855},
-                              {"TxtVarnishQ", "", 1275, 525},
-                              {"TxtVarnishPrice", "10", 1875, 1080},
-                              {"TxtVarnishCost", "", 2985, 900}};
+  constexpr Field fields[] = {{bomform::TxtVarnish, "8562/C", 405, 855},
+                              {bomform::TxtVarnishQ, "", 1275, 525},
+                              {bomform::TxtVarnishPrice, "10", 1875, 1080},
+                              {bomform::TxtVarnishCost, "", 2985, 900}};
   for (const Field& f : fields)
     addControl(f.name, ControlKind::TextBox,
                textField(f.text, {f.left, 540, f.width, kTextHeight}, {}, varnish));
 }
 
 void FrmBomList::addTimeFrame() {
-  constexpr const char* frame = "Frame10";
+  constexpr const char* frame = bomform::Frame10;
   addControl(frame, ControlKind::Frame, captioned("生产工时", {11100, 2040, 4080, 3660}));
   constexpr int rateLeft = 1440, countLeft = 2340, timeLeft = 3240;
-  addControl("Label29", ControlKind::Label,
+  addControl(bomform::Label29, ControlKind::Label,
              captioned("速度/分", {rateLeft, 270, 780, kLabelHeight}, frame));
-  addControl("Label30", ControlKind::Label,
+  addControl(bomform::Label30, ControlKind::Label,
              captioned("数量", {countLeft, 270, 780, kLabelHeight}, frame));
-  addControl("Label31", ControlKind::Label,
+  addControl(bomform::Label31, ControlKind::Label,
              captioned("工时(秒)", {timeLeft, 270, 780, kLabelHeight}, frame));
   // command, caption, rate field and text, count field and text, time field
   struct Step {
@@ -326,10 +333,13 @@ void FrmBomList::addTimeFrame() {
     const char* time;
   };
   constexpr Step steps[] = {
-      {"Command1", "绕线", "TxtWindZs", "1500", "TxtTN", "1000", "TxtWindTime"},
-      {"Command2", "配线", "TxtPx", "2", "TxtPxQ", "4", "TxtPxTime"},
-      {"Command3", "包胶带", "TxtWindTp", "100", "TxtTapeL", "4", "TxtWindTpTime"},
-      {"Command4", "总装配", "TxtZp", "60", "TxtZpQ", "105", "TxtZpTime"},
+      {bomform::Command1, "绕线", bomform::TxtWindZs, "1500", bomform::TxtTN, "1000",
+       bomform::TxtWindTime},
+      {bomform::Command2, "配线", bomform::TxtPx, "2", bomform::TxtPxQ, "4", bomform::TxtPxTime},
+      {bomform::Command3, "包胶带", bomform::TxtWindTp, "100", bomform::TxtTapeL, "4",
+       bomform::TxtWindTpTime},
+      {bomform::Command4, "总装配", bomform::TxtZp, "60", bomform::TxtZpQ, "105",
+       bomform::TxtZpTime},
   };
   int top = 540;
   for (const Step& step : steps) {
@@ -352,12 +362,12 @@ void FrmBomList::addTimeFrame() {
     const char* text;
   };
   constexpr Fixed fixed[] = {
-      {"Command5", "半成品检测", "TxtTestTimeB", "8"},
-      {"Command6", "含浸/烘烤", "TxtVarnishTime", "10"},
-      {"Command7", "成品检测", "TxtTestTime", "8"},
-      {"Command8", "包装", "TxtPakTime", "2"},
-      {"Command10", "放宽率%", "TxtFk", "10"},
-      {"Command9", "总工时（S）", "TxtTime", ""},
+      {bomform::Command5, "半成品检测", bomform::TxtTestTimeB, "8"},
+      {bomform::Command6, "含浸/烘烤", bomform::TxtVarnishTime, "10"},
+      {bomform::Command7, "成品检测", bomform::TxtTestTime, "8"},
+      {bomform::Command8, "包装", bomform::TxtPakTime, "2"},
+      {bomform::Command10, "放宽率%", bomform::TxtFk, "10"},
+      {bomform::Command9, "总工时（S）", bomform::TxtTime, ""},
   };
   for (const Fixed& f : fixed) {
     addControl(f.command, ControlKind::CommandButton,
@@ -369,11 +379,13 @@ void FrmBomList::addTimeFrame() {
 }
 
 void FrmBomList::addRateAndPriceFrames() {
-  constexpr const char* rate = "Frame11";
+  constexpr const char* rate = bomform::Frame11;
   addControl(rate, ControlKind::Frame, captioned("人工费", {11100, 5760, 4080, 1290}));
   constexpr const char* rateHeaders[] = {"月工资(元)", "天/月", "小时/天", "元/小时"};
-  constexpr const char* rateLabels[] = {"Label32", "Label33", "Label34", "Label35"};
-  constexpr const char* rateFields[] = {"TxtGz", "TxtTs", "TxtXs", "TxtXsF"};
+  constexpr const char* rateLabels[] = {bomform::Label32, bomform::Label33, bomform::Label34,
+                                        bomform::Label35};
+  constexpr const char* rateFields[] = {bomform::TxtGz, bomform::TxtTs, bomform::TxtXs,
+                                        bomform::TxtXsF};
   constexpr const char* rateTexts[] = {"1500", "26", "8", "7.21"};
   for (int c = 0; c < 4; ++c) {
     int column = 120 + c * 960;
@@ -382,14 +394,14 @@ void FrmBomList::addRateAndPriceFrames() {
     addControl(rateFields[c], ControlKind::TextBox,
                textField(rateTexts[c], {column, 540, 900, kTextHeight}, {}, rate));
   }
-  addControl("Command11", ControlKind::CommandButton,
+  addControl(bomform::Command11, ControlKind::CommandButton,
              captioned("生产工时费", {120, 870, 1200, kButtonHeight}, rate));
-  addControl("TxtGsF", ControlKind::TextBox,
+  addControl(bomform::TxtGsF, ControlKind::TextBox,
              textField("3", {1440, 870, 900, kTextHeight}, {}, rate));
-  addControl("Label36", ControlKind::Label,
+  addControl(bomform::Label36, ControlKind::Label,
              captioned("元/PCS", {2400, 885, 900, kLabelHeight}, rate));
 
-  constexpr const char* price = "Frame12";
+  constexpr const char* price = bomform::Frame12;
   addControl(price, ControlKind::Frame, captioned("价格", {11100, 7110, 4080, 1530}));
   struct Priced {
     const char* label;
@@ -399,12 +411,12 @@ void FrmBomList::addRateAndPriceFrames() {
     int left, top;
   };
   constexpr Priced fields[] = {
-      {"Label37", "其它费用", "TxtOtherCost", "1", 120, 270},
-      {"Label38", "毛利率%", "TxtMll", "35", 1440, 270},
-      {"Label39", "税率%", "Txtsll", "17", 2760, 270},
-      {"Label40", "成本价", "TxtMtCost", "", 120, 870},
-      {"Label41", "税前价", "TxtCost", "0", 1440, 870},
-      {"Label42", "含税销售价", "TxtSelsCost", "0", 2760, 870},
+      {bomform::Label37, "其它费用", bomform::TxtOtherCost, "1", 120, 270},
+      {bomform::Label38, "毛利率%", bomform::TxtMll, "35", 1440, 270},
+      {bomform::Label39, "税率%", bomform::Txtsll, "17", 2760, 270},
+      {bomform::Label40, "成本价", bomform::TxtMtCost, "", 120, 870},
+      {bomform::Label41, "税前价", bomform::TxtCost, "0", 1440, 870},
+      {bomform::Label42, "含税销售价", bomform::TxtSelsCost, "0", 2760, 870},
   };
   for (const Priced& f : fields) {
     addControl(f.label, ControlKind::Label,

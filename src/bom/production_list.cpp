@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "bom/bom_items.h"
+#include "bom/bomform_fields.h"
 #include "bom/frmbomlist.h"
 #include "model/print_surface.h"
 
@@ -87,12 +88,13 @@ class ListPrinter {
   void print() {
     page_.scale(0, 0, 210, 290);
     out_.title();
-    group("铁芯", {{text("txtcname"), text("txtcoremt"), text("txtwe"), cost("TxtCoreCost")}});
+    group("铁芯", {{text(bomform::txtcname), text(bomform::txtcoremt), text(bomform::txtwe),
+                    cost(bomform::TxtCoreCost)}});
     group("骨架", {priced(bom::kBobbin)});
     group("引线", rows(bom::kLeadArrays, "mm"));
     group("漆包线", rows(bom::kWireArrays, ""));
-    group("绝缘胶带",
-          {{text("TxtTapeW"), text("TxtTapeLeng"), text("TxtTapePrice"), cost("TxtTapeCost")}});
+    group("绝缘胶带", {{text(bomform::TxtTapeW), text(bomform::TxtTapeLeng),
+                        text(bomform::TxtTapePrice), cost(bomform::TxtTapeCost)}});
     brackets();
     std::vector<std::vector<std::string>> papers;
     for (const bom::PricedItem& paper : bom::kFishPapers)
@@ -110,8 +112,8 @@ class ListPrinter {
         group(shield.caption,
               {{text(shield.length) + "×" + text(shield.width) + "×" + text(shield.thickness),
                 with(text(shield.weight), "g"), cost(shield.cost)}});
-    group("绝缘漆", {{text("TxtVarnish"), text("TxtVarnishQ"), text("TxtVarnishPrice"),
-                      cost("TxtVarnishCost")}});
+    group("绝缘漆", {{text(bomform::TxtVarnish), text(bomform::TxtVarnishQ),
+                      text(bomform::TxtVarnishPrice), cost(bomform::TxtVarnishCost)}});
     summary();
     page_.endDoc();
   }
@@ -148,9 +150,9 @@ class ListPrinter {
   }
 
   void brackets() {
-    if (form_.control("Option1").value() == 1)
+    if (form_.control(bomform::Option1).value() == 1)
       group(bom::kBracket.caption, {priced(bom::kBracket)});
-    if (form_.control("Option2").value() != 1) return;
+    if (form_.control(bomform::Option2).value() != 1) return;
     std::vector<std::vector<std::string>> lines{priced(bom::kBase)};
     for (const bom::PricedItem& part : bom::kStandParts)
       if (ticked(part.check))
@@ -161,14 +163,14 @@ class ListPrinter {
 
   void summary() {
     const std::pair<const char*, std::string> lines[] = {
-        {"制作工时", with(text("TxtTime"), "秒/PCS")},
-        {"人工费", cost("TxtGsF")},
-        {"其它费用", cost("TxtOtherCost")},
-        {"毛利率", with(text("TxtMll"), "%")},
-        {"税率", with(text("Txtsll"), "%")},
-        {"成本价", cost("TxtMtCost")},
-        {"税前价", cost("TxtCost")},
-        {"含税价", cost("TxtSelsCost")},
+        {"制作工时", with(text(bomform::TxtTime), "秒/PCS")},
+        {"人工费", cost(bomform::TxtGsF)},
+        {"其它费用", cost(bomform::TxtOtherCost)},
+        {"毛利率", with(text(bomform::TxtMll), "%")},
+        {"税率", with(text(bomform::Txtsll), "%")},
+        {"成本价", cost(bomform::TxtMtCost)},
+        {"税前价", cost(bomform::TxtCost)},
+        {"含税价", cost(bomform::TxtSelsCost)},
     };
     for (const auto& [label, value] : lines) {
       out_.line({label, PrintItem::gap(kValueGap), value});

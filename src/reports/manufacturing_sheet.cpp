@@ -5,23 +5,28 @@
 #include <optional>
 #include <vector>
 
+#include "bobbin/bobbinform_fields.h"
+#include "core/coreform_fields.h"
 #include "electrical/electrical_tables.h"
+#include "electrical/eledata_fields.h"
 #include "model/form.h"
+#include "model/form_names.h"
 #include "model/host.h"
 #include "model/picture.h"
 #include "model/print_job.h"
 #include "model/print_surface.h"
 #include "model/value.h"
 #include "model/workspace.h"
+#include "winding/jiegou_fields.h"
 
 namespace corvane {
 
 namespace {
 
-constexpr const char* kWindingForm = "Frmjiegou";
-constexpr const char* kElectricalForm = "Frmeledata";
-constexpr const char* kCoreForm = "Frmcore";
-constexpr const char* kBobbinForm = "Frmbobbin";
+constexpr const char* kWindingForm = forms::kStructure;
+constexpr const char* kElectricalForm = forms::kElectrical;
+constexpr const char* kCoreForm = forms::kCore;
+constexpr const char* kBobbinForm = forms::kBobbin;
 
 constexpr const char* kFont = "黑体";
 constexpr double kTitleSize = 14;
@@ -44,9 +49,11 @@ struct Column {
 
 // x (mm), header, winding-form field of the cell
 constexpr Column kWindingColumns[] = {
-    {15, "绕组", "TXTWN"},       {30, "引线型号", "CmBleadtype"}, {50, "引线颜色", "CMBCLR"},
-    {70, "引线端子", "CMBLINK"}, {90, "铜线类型", "CMBTYPE"},     {110, "铜线规格", "TXTWIRE"},
-    {130, "铜线股数", "TXTQ"},   {150, "匝数", "TXTTURN"},        {170, "每层匝数", "TXTLN"},
+    {15, "绕组", jiegou::TXTWN},       {30, "引线型号", jiegou::CmBleadtype},
+    {50, "引线颜色", jiegou::CMBCLR},  {70, "引线端子", jiegou::CMBLINK},
+    {90, "铜线类型", jiegou::CMBTYPE}, {110, "铜线规格", jiegou::TXTWIRE},
+    {130, "铜线股数", jiegou::TXTQ},   {150, "匝数", jiegou::TXTTURN},
+    {170, "每层匝数", jiegou::TXTLN},
 };
 
 // x (mm) and header of the electrical table; the cells are derived per column
@@ -69,7 +76,9 @@ class SheetPrinter {
     electricalTable(0);
     pictures();
     page_.line(kRuleLeft, 275, kRuleRight, 275);
-    at(20, 270, {text("TXTTEMP") + "开放式温升", PrintItem::gap(5), text("Tp2") + "适配器式温升"});
+    at(20, 270,
+       {text(jiegou::TXTTEMP) + "开放式温升", PrintItem::gap(5),
+        text(jiegou::Tp2) + "适配器式温升"});
     at(130, 280, {shortDateText(ws_.host().today())});
     continuationPages();
     page_.endDoc();
@@ -78,10 +87,10 @@ class SheetPrinter {
  private:
   int rowCount() const {
     Form& winding = ws_.form(kWindingForm);
-    int highest = static_cast<int>(std::max(0.0, winding.control("Txtzb").num()));
+    int highest = static_cast<int>(std::max(0.0, winding.control(jiegou::Txtzb).num()));
     int count = 0;
     // only rows that exist: a recalculation may have left fewer than Txtzb says
-    while (count <= highest && winding.array("TXTWN").has(count)) ++count;
+    while (count <= highest && winding.array(jiegou::TXTWN).has(count)) ++count;
     return count;
   }
 
@@ -139,30 +148,31 @@ class SheetPrinter {
       return ws_.field(kBobbinForm, name).text();
     };
     at(15, kCoreSectionY, {"2.铁芯规格"});
-    double noLoadMilliamps = 1000 * ws_.field(kWindingForm, "TxtI0").num();
+    double noLoadMilliamps = 1000 * ws_.field(kWindingForm, jiegou::TxtI0).num();
     at(15, kCoreLineY,
-       {core("txtcname"), PrintItem::gap(3), core("txtcoremt", 4), PrintItem::gap(3),
-        core("txtcoremt", 0), PrintItem::gap(3), core("txtwe"), PrintItem::gap(6), "空载电流Io：",
-        PrintItem::gap(3), generalFormat(noLoadMilliamps) + "mA"});
+       {core(coreform::txtcname), PrintItem::gap(3), core(coreform::txtcoremt, 4),
+        PrintItem::gap(3), core(coreform::txtcoremt, 0), PrintItem::gap(3), core(coreform::txtwe),
+        PrintItem::gap(6), "空载电流Io：", PrintItem::gap(3),
+        generalFormat(noLoadMilliamps) + "mA"});
     ruleBelow();
     at(15, kBobbinSectionY, {"3 骨架"});
     at(15, kBobbinLineY,
-       {core("txtcname"), PrintItem::gap(3), bobbin("TxtBTY"), PrintItem::gap(3), bobbin("Text6"),
-        PrintItem::gap(3), bobbin("Text7")});
+       {core(coreform::txtcname), PrintItem::gap(3), bobbin(bobbinform::TxtBTY), PrintItem::gap(3),
+        bobbin(bobbinform::Text6), PrintItem::gap(3), bobbin(bobbinform::Text7)});
   }
 
   void electricalSection(const char* caption) { section(15, kElectricalSectionY, caption); }
 
   std::string resistanceCell(int row) const {
-    if (text("TXTDCR20", row).empty()) return {};
-    return formatFixed(num("TXTDCR20", row) * 0.001, 3);  // mΩ to Ω
+    if (text(jiegou::TXTDCR20, row).empty()) return {};
+    return formatFixed(num(jiegou::TXTDCR20, row) * 0.001, 3);  // mΩ to Ω
   }
 
   std::string regulationCell(int row) const {
-    if (text("TxtUnV", row).empty()) return {};
-    double noLoad = num("TxtUnV", row);
+    if (text(jiegou::TxtUnV, row).empty()) return {};
+    double noLoad = num(jiegou::TxtUnV, row);
     if (noLoad == 0) return {};  // no regulation of a winding without voltage
-    double regulation = (noLoad - num("TXTULOADE", row)) / noLoad * 100;
+    double regulation = (noLoad - num(jiegou::TXTULOADE, row)) / noLoad * 100;
     if (!std::isfinite(regulation)) return {};
     return formatFixed(regulation, 1) + "%";
   }
@@ -174,12 +184,13 @@ class SheetPrinter {
     int last = std::min(rows_, first + kElectricalRowsPerPage);
     for (int i = first; i < last; ++i) {
       double y = kElectricalHeaderY + kRowPitch * (i - first + 1);
-      const std::string cells[] = {text("TXTWN", i),        text("TxtUnV", i), text("CMBLINK", i),
-                                   loadCurrentCell(ws_, i), resistanceCell(i), text("TXTPCU", i),
+      const std::string cells[] = {text(jiegou::TXTWN, i),   text(jiegou::TxtUnV, i),
+                                   text(jiegou::CMBLINK, i), loadCurrentCell(ws_, i),
+                                   resistanceCell(i),        text(jiegou::TXTPCU, i),
                                    regulationCell(i)};
       for (size_t c = 0; c < std::size(cells); ++c) cell(kElectricalX[c], y, cells[c]);
       page_.line(kRuleLeft, y, kRuleRight, y);  // along the top edge of the row's text
-      cell(kElectricalX[7], y, text("TXTCUWEIGH", i));
+      cell(kElectricalX[7], y, text(jiegou::TXTCUWEIGH, i));
     }
   }
 
@@ -187,9 +198,10 @@ class SheetPrinter {
     at(110, kPictureCaptionY, {"6.结构示意图"});
     at(15, kPictureCaptionY, {"5.外形示意图"});
     Form& winding = ws_.form(kWindingForm);
-    page_.paintPicture(winding.control("Img").picture(), "Img", 15, kPictureY, 95, kPictureHeight);
-    page_.paintPicture(winding.control("Picture1").picture(), "Picture1", 110, kPictureY, 100,
+    page_.paintPicture(winding.control(jiegou::Img).picture(), jiegou::Img, 15, kPictureY, 95,
                        kPictureHeight);
+    page_.paintPicture(winding.control(jiegou::Picture1).picture(), jiegou::Picture1, 110,
+                       kPictureY, 100, kPictureHeight);
   }
 
   // rows that did not fit: each further page repeats the title and the header
@@ -235,9 +247,9 @@ std::optional<double> currentFactor(Workspace& ws, int row) {
 }  // namespace
 
 std::string loadCurrentCell(Workspace& ws, int row) {
-  if (row == 0) return ws.field(kElectricalForm, "TXTIIN").text();
-  double hot = ws.field(kWindingForm, "TXTDCRHOT", row).num();  // mΩ
-  double loss = ws.field(kWindingForm, "TXTPCU", row).num();    // W
+  if (row == 0) return ws.field(kElectricalForm, eledata::TXTIIN).text();
+  double hot = ws.field(kWindingForm, jiegou::TXTDCRHOT, row).num();  // mΩ
+  double loss = ws.field(kWindingForm, jiegou::TXTPCU, row).num();    // W
   if (!(hot > 0) || loss < 0) return {};
   std::optional<double> ki = currentFactor(ws, row);
   if (!ki) return {};
