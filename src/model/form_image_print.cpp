@@ -6,7 +6,7 @@
 
 namespace corvane {
 
-void printFormImage(const Form& form) {
+void printFormImage(Form& form) {
   printReport(form.host(), form.caption(), [&form](PrintSurface& page) {
     page.printForm(form);
     page.endDoc();

@@ -7,6 +7,6 @@ namespace corvane {
 
 class Form;
 
-void printFormImage(const Form& form);
+void printFormImage(Form& form);
 
 }  // namespace corvane

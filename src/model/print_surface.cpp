@@ -77,7 +77,7 @@ void PrintSurface::paintPicture(const Picture& picture, const std::string& name,
   drawPicture(picture, name, x, y, width, height);
 }
 
-void PrintSurface::printForm(const Form& form) {
+void PrintSurface::printForm(Form& form) {
   if (ended_ || failed()) return;
   drawFormImage(form);
 }

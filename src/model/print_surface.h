@@ -59,7 +59,7 @@ class PrintSurface {
   void line(double x1, double y1, double x2, double y2, Rgb color = colors::kBlack);
   void paintPicture(const Picture& picture, const std::string& name, double x, double y,
                     double width, double height);
-  void printForm(const Form& form);
+  void printForm(Form& form);
   // Ends the page and starts the next one; the position goes to the top-left
   // corner of the new page. Scale and font stay.
   void newPage();
@@ -86,7 +86,7 @@ class PrintSurface {
   virtual void drawLine(double x1, double y1, double x2, double y2, Rgb color) = 0;
   virtual void drawPicture(const Picture& picture, const std::string& name, double x, double y,
                            double width, double height) = 0;
-  virtual void drawFormImage(const Form& form) = 0;
+  virtual void drawFormImage(Form& form) = 0;
   virtual void startNewPage() = 0;
   virtual void finish() = 0;
   // Width of a text in page units; the default is the typographic estimate

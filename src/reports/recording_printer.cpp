@@ -63,7 +63,7 @@ void RecordingPrinter::drawPicture(const Picture&, const std::string& name, doub
                    " " + number(height));
 }
 
-void RecordingPrinter::drawFormImage(const Form& form) {
+void RecordingPrinter::drawFormImage(Form& form) {
   lines_.push_back("formimage " + form.name());
 }
 

@@ -61,7 +61,7 @@ class RecordingPrinter : public PrintSurface {
   void drawLine(double x1, double y1, double x2, double y2, Rgb color) override;
   void drawPicture(const Picture& picture, const std::string& name, double x, double y,
                    double width, double height) override;
-  void drawFormImage(const Form& form) override;
+  void drawFormImage(Form& form) override;
   void startNewPage() override;
   void finish() override;
 

@@ -27,7 +27,7 @@ class FlakyPrinter : public PrintSurface {
   void drawText(double, double, const std::string&) override {}
   void drawLine(double, double, double, double, Rgb) override { log->push_back("line"); }
   void drawPicture(const Picture&, const std::string&, double, double, double, double) override {}
-  void drawFormImage(const Form&) override {}
+  void drawFormImage(Form&) override {}
   void startNewPage() override {
     log->push_back("newpage");
     if (!failAtNewPage.empty()) fail(failAtNewPage);

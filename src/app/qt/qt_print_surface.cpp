@@ -174,12 +174,12 @@ void QtPageSurface::drawPicture(const Picture& picture, const std::string&, doub
 
 // The form's image at its size on the screen, made smaller only where it
 // would not fit on the page beside the current position.
-void QtPageSurface::drawFormImage(const Form& form) {
+void QtPageSurface::drawFormImage(Form& form) {
   std::unique_ptr<FormView> temporary;
   FormView* view = FormView::find(form);
   if (!view) {
     // no window shows the form (a scripted run): lay it out just for the page
-    temporary = std::make_unique<FormView>(const_cast<Form&>(form));
+    temporary = std::make_unique<FormView>(form);
     view = temporary.get();
   }
   QWidget* canvas = view->canvas();

@@ -180,34 +180,19 @@ void ScriptDriver::execute(const Command& command) {
       return setText(command);
     case Verb::Type:
       return typeText(command);
-    case Verb::Enter: {
-      Control& control = resolve(command.address);
-      if (reachable(control, false)) control.form().userEnter(control);
-      return;
-    }
-    case Verb::Key: {
-      Control& control = resolve(command.address);
-      if (reachable(control, false))
-        control.form().userKey(control, static_cast<int>(command.number));
-      return;
-    }
-    case Verb::Click: {
-      Control& control = resolve(command.address);
-      if (reachable(control, false)) control.form().userClick(control);
-      return;
-    }
-    case Verb::DblClick: {
-      Control& control = resolve(command.address);
-      if (reachable(control, false)) control.form().userDblClick(control);
-      return;
-    }
+    case Verb::Enter:
+      return act(command.address, [](Form& form, Control& c) { form.userEnter(c); });
+    case Verb::Key:
+      return act(command.address, [code = static_cast<int>(command.number)](
+                                      Form& form, Control& c) { form.userKey(c, code); });
+    case Verb::Click:
+      return act(command.address, [](Form& form, Control& c) { form.userClick(c); });
+    case Verb::DblClick:
+      return act(command.address, [](Form& form, Control& c) { form.userDblClick(c); });
     case Verb::Choose:
       return choose(command);
-    case Verb::Focus: {
-      Control& control = resolve(command.address);
-      if (reachable(control, false)) control.form().userFocus(control);
-      return;
-    }
+    case Verb::Focus:
+      return act(command.address, [](Form& form, Control& c) { form.userFocus(c); });
     case Verb::Show: {
       Form& form = formNamed(command.address.form);
       // a load step that ends the program (a second copy) shows nothing
@@ -257,6 +242,12 @@ void ScriptDriver::execute(const Command& command) {
     case Verb::Catalogue:
       return useCatalogue(command);
   }
+}
+
+// A user action on a control: nothing happens where a user could not reach it.
+void ScriptDriver::act(const Address& address, const std::function<void(Form&, Control&)>& action) {
+  Control& control = resolve(address);
+  if (reachable(control, false)) action(control.form(), control);
 }
 
 Form& ScriptDriver::formNamed(const std::string& name) {

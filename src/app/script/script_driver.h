@@ -3,6 +3,7 @@
 // the scripted host's answer queues and prints and checks what the forms show.
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 #include <set>
 #include <string>
@@ -42,6 +43,7 @@ class ScriptDriver {
   void execute(const script::Command& command);
   Form& formNamed(const std::string& name);
   Control& resolve(const script::Address& address);
+  void act(const script::Address& address, const std::function<void(Form&, Control&)>& action);
   // False (and a note) when a user could not reach the control: it or the
   // frame it sits in is disabled, or typing goes to a locked field.
   bool reachable(const Control& control, bool typing);
