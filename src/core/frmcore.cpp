@@ -84,7 +84,11 @@ void Frmcore::write(const char* name, std::string text) {
   control(name).setText(std::move(text));
 }
 
-Control& Frmcore::material(int index) const {
+Control& Frmcore::material(int index) {
+  return control(coreform::txtcoremt, index);
+}
+
+const Control& Frmcore::material(int index) const {
   return control(coreform::txtcoremt, index);
 }
 

@@ -88,7 +88,8 @@ class Frmcore : public Form {
   std::string electricalText(const char* name) const;
   double electrical(const char* name) const;
   void write(const char* name, std::string text);
-  Control& material(int index) const;
+  Control& material(int index);
+  const Control& material(int index) const;
 
   void gradePicked(const Control& list);
   void materialIndexChanged();

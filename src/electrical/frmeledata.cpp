@@ -62,11 +62,15 @@ void Frmeledata::keepCurrentRowInDesign() {
   currentRow_ = std::clamp(currentRow_, 0, highestGroup());
 }
 
-Control& Frmeledata::cell(const char* arrayName, int row) const {
+Control& Frmeledata::cell(const char* arrayName, int row) {
   return array(arrayName).element(row);
 }
 
-Picture& Frmeledata::schematic() const {
+const Control& Frmeledata::cell(const char* arrayName, int row) const {
+  return array(arrayName).element(row);
+}
+
+Picture& Frmeledata::schematic() {
   return control(eledata::PICSHC).picture();
 }
 

@@ -39,8 +39,9 @@ class Frmeledata : public Form {
   // N: the highest group index held in txtzb (0..8).
   int highestGroup() const;
   // The element of a row array; RecalcAbort when the row does not exist.
-  Control& cell(const char* array, int row) const;
-  Picture& schematic() const;
+  Control& cell(const char* array, int row);
+  const Control& cell(const char* array, int row) const;
+  Picture& schematic();
 
   // --- calculations (each runs the change reactions of the fields it writes)
   void rectifierConversion();

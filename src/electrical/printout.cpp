@@ -70,9 +70,9 @@ void printParameterTableOn(const Frmeledata& form, PrintSurface& page) {
   page.setCurrentX(90);
   page.setCurrentY(25);
   page.print({"电气示意图"});
-  const Picture& schematic = form.schematic();
-  if (schematic.hasDrawing())
-    page.paintPicture(schematic, eledata::PICSHC, kPictureLeft, kPictureTop, kPictureWidth,
+  const Picture* schematic = form.control(eledata::PICSHC).pictureIfAny();
+  if (schematic && schematic->hasDrawing())
+    page.paintPicture(*schematic, eledata::PICSHC, kPictureLeft, kPictureTop, kPictureWidth,
                       kPictureHeight);
   emptyLine(page);
   rule(page);

@@ -1,6 +1,7 @@
 #include "model/form.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "model/programming_error.h"
 #include "model/utf8.h"
@@ -99,17 +100,21 @@ ControlArray& Form::addArray(std::string name, ControlKind kind, ControlInit ini
   return ref;
 }
 
-Control* Form::find(std::string_view name, int index) const {
+const Control* Form::find(std::string_view name, int index) const {
   if (index < 0) {
     auto it = singles_.find(name);
     return it == singles_.end() ? nullptr : it->second.get();
   }
-  ControlArray* array = findArray(name);
+  const ControlArray* array = findArray(name);
   return array ? array->at(index) : nullptr;
 }
 
-Control& Form::control(std::string_view name, int index) const {
-  if (Control* control = find(name, index)) return *control;
+Control* Form::find(std::string_view name, int index) {
+  return const_cast<Control*>(std::as_const(*this).find(name, index));
+}
+
+const Control& Form::control(std::string_view name, int index) const {
+  if (const Control* control = find(name, index)) return *control;
   // a missing row of an existing array is where a recalculation runs past
   // the table: it stops there like any arithmetic error
   if (index >= 0 && findArray(name)) throw RecalcAbort("control array element does not exist");
@@ -118,30 +123,49 @@ Control& Form::control(std::string_view name, int index) const {
   throw ProgrammingError(what);
 }
 
-ControlArray* Form::findArray(std::string_view name) const {
+Control& Form::control(std::string_view name, int index) {
+  return const_cast<Control&>(std::as_const(*this).control(name, index));
+}
+
+const ControlArray* Form::findArray(std::string_view name) const {
   auto it = arrays_.find(name);
   return it == arrays_.end() ? nullptr : it->second.get();
 }
 
-ControlArray& Form::array(std::string_view name) const {
-  if (ControlArray* array = findArray(name)) return *array;
+ControlArray* Form::findArray(std::string_view name) {
+  return const_cast<ControlArray*>(std::as_const(*this).findArray(name));
+}
+
+const ControlArray& Form::array(std::string_view name) const {
+  if (const ControlArray* array = findArray(name)) return *array;
   throw ProgrammingError(name_ + " has no control array " + std::string(name));
+}
+
+ControlArray& Form::array(std::string_view name) {
+  return const_cast<ControlArray&>(std::as_const(*this).array(name));
 }
 
 std::vector<std::string> Form::names() const {
   return order_;
 }
 
-std::vector<Control*> Form::allControls() const {
-  std::vector<Control*> out;
+std::vector<const Control*> Form::allControls() const {
+  std::vector<const Control*> out;
   for (const std::string& name : order_) {
-    if (Control* single = find(name)) {
+    if (const Control* single = find(name)) {
       out.push_back(single);
       continue;
     }
-    ControlArray& rows = array(name);
+    const ControlArray& rows = array(name);
     for (int index : rows.indices()) out.push_back(rows.at(index));
   }
+  return out;
+}
+
+std::vector<Control*> Form::allControls() {
+  std::vector<Control*> out;
+  for (const Control* control : std::as_const(*this).allControls())
+    out.push_back(const_cast<Control*>(control));
   return out;
 }
 

@@ -87,17 +87,22 @@ class Form {
 
   // --- lookup
   // A single control (index -1) or an array element; nullptr when absent.
-  Control* find(std::string_view name, int index = -1) const;
+  Control* find(std::string_view name, int index = -1);
+  const Control* find(std::string_view name, int index = -1) const;
   // The same; a name the form does not have is a ProgrammingError, a missing
   // row of an existing array a RecalcAbort (the recalculation ran past the rows).
-  Control& control(std::string_view name, int index = -1) const;
-  ControlArray* findArray(std::string_view name) const;
-  ControlArray& array(std::string_view name) const;  // ProgrammingError when absent
+  Control& control(std::string_view name, int index = -1);
+  const Control& control(std::string_view name, int index = -1) const;
+  ControlArray* findArray(std::string_view name);
+  const ControlArray* findArray(std::string_view name) const;
+  ControlArray& array(std::string_view name);  // ProgrammingError when absent
+  const ControlArray& array(std::string_view name) const;
   bool isArray(std::string_view name) const { return findArray(name) != nullptr; }
   // Names of controls and arrays in design order.
   std::vector<std::string> names() const;
   // Every control, arrays row by row, in design order.
-  std::vector<Control*> allControls() const;
+  std::vector<Control*> allControls();
+  std::vector<const Control*> allControls() const;
 
   // --- events (no catch: reactions run inside the write that caused them)
   void react(EventKind kind, Control& source, const EventArgs& args = {});
