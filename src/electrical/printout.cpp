@@ -14,6 +14,9 @@ constexpr const char* kFont = "黑体";
 constexpr double kTitleSize = 14;
 constexpr double kBodySize = 12;
 constexpr int kSeparator = 3;
+constexpr double kSmallestSize = 8;  // points: a group line is never printed smaller
+constexpr double kGroupLeft = 10;    // mm
+constexpr double kRuleRight = 205;   // mm: the rules' right end
 // the schematic's place on the page (mm)
 constexpr double kPictureLeft = 90, kPictureTop = 40, kPictureWidth = 50, kPictureHeight = 100;
 
@@ -24,12 +27,24 @@ void emptyLine(PrintSurface& page) {
 // a rule across the page at the current print line
 void rule(PrintSurface& page) {
   double y = page.currentY();
-  page.line(5, y, 205, y, colors::kBlack);
+  page.line(5, y, kRuleRight, y, colors::kBlack);
 }
 
 void printAt(PrintSurface& page, double x, const std::vector<PrintItem>& items) {
   page.setCurrentX(x);
   page.print(items);
+}
+
+// A line that would run past the right rule is printed in a smaller size
+// that fits, so nothing leaves the printable area.
+void printWithin(PrintSurface& page, double left, double right,
+                 const std::vector<PrintItem>& items) {
+  const double size = page.font().size;
+  double fitted = size;
+  while (fitted > kSmallestSize && page.width(items) > right - left)
+    page.setFontSize(fitted -= 0.5);
+  printAt(page, left, items);
+  if (fitted != size) page.setFontSize(size);
 }
 
 std::vector<PrintItem> separated(const std::vector<std::string>& texts) {
@@ -42,15 +57,20 @@ std::vector<PrintItem> separated(const std::vector<std::string>& texts) {
 }
 }  // namespace
 
+// A value with its unit; nothing at all for an empty value, so no unit stands alone.
+std::string withUnit(const std::string& value, const char* unit) {
+  return value.empty() ? std::string() : value + unit;
+}
+
 std::vector<PrintItem> groupLineItems(const Frmeledata& form, int row) {
   auto text = [&](const char* name) { return form.cell(name, row).text(); };
   return separated({
       text(eledata::TXTWN),
-      "电压:" + text(eledata::txtudc) + "V @ " + text(eledata::txtidc) + "A",
+      "电压:" + withUnit(text(eledata::txtudc), "V") + " @ " + withUnit(text(eledata::txtidc), "A"),
       text(eledata::CMBZL),
-      "功率：" + text(eledata::txtspo) + "W",
+      "功率：" + withUnit(text(eledata::txtspo), "W"),
       "电解电容：" + text(eledata::TXTCP),
-      "空载电压：" + text(eledata::TXTUNLOAD) + "V",
+      "空载电压：" + withUnit(text(eledata::TXTUNLOAD), "V"),
   });
 }
 
@@ -82,16 +102,19 @@ void printParameterTableOn(const Frmeledata& form, PrintSurface& page) {
   page.print({"变压器设计要求"});
   emptyLine(page);
   rule(page);
-  printAt(page, 50,
-          separated({"交流输入电压:", form.control(eledata::TXTUIN1).text() + "V",
-                     form.control(eledata::TXTUIN2).text() + "V"}));
+  // the second voltage only where there is a second primary
+  std::vector<std::string> input{"交流输入电压:",
+                                 withUnit(form.control(eledata::TXTUIN1).text(), "V")};
+  if (form.control(eledata::Chkp).value() == 1)
+    input.push_back(withUnit(form.control(eledata::TXTUIN2).text(), "V"));
+  printAt(page, 50, separated(input));
   printAt(page, 50, separated({"频率", "50/60Hz"}));
   emptyLine(page);
   rule(page);
 
   for (int i = 0; i <= form.highestGroup(); ++i) {
     emptyLine(page);
-    printAt(page, 10, groupLineItems(form, i));
+    printWithin(page, kGroupLeft, kRuleRight, groupLineItems(form, i));
   }
   rule(page);
   emptyLine(page);

@@ -9,6 +9,10 @@ namespace corvane {
 namespace {
 constexpr double kMillimetresPerPoint = 25.4 / 72.0;
 constexpr double kA4WidthMm = 210.0;
+// One line of text: the em of the face and a tenth of it between lines, so
+// two lines of Chinese never touch and a rule drawn at the next line's top
+// passes below the line above it.
+constexpr double kLineHeightEm = 1.1;
 }  // namespace
 
 void PrintSurface::scale(double x1, double y1, double x2, double y2) {
@@ -37,7 +41,15 @@ double PrintSurface::pointsToPageUnits(double points) const {
 }
 
 double PrintSurface::lineHeight() const {
-  return pointsToPageUnits(font_.size);
+  return pointsToPageUnits(font_.size) * kLineHeightEm;
+}
+
+double PrintSurface::width(const std::vector<PrintItem>& items) const {
+  double total = 0;
+  for (const PrintItem& item : items)
+    total += item.kind == PrintItem::Kind::Gap ? item.count * pointsToPageUnits(font_.size) / 2
+                                               : textWidth(item.text);
+  return total;
 }
 
 double PrintSurface::textWidth(const std::string& text) const {

@@ -74,8 +74,10 @@ class PrintSurface {
   const std::string& failure() const { return failure_; }
   bool failed() const { return !failure_.empty(); }
 
-  // Height of one text line in page units (one em of the current font).
+  // Height of one text line in page units (a line of the current font).
   double lineHeight() const;
+  // Width of a Print list of items in the current font, in page units.
+  double width(const std::vector<PrintItem>& items) const;
 
  protected:
   // Backend hooks. Coordinates are page units of the current scale.

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
+#include <vector>
 
 #include "electrical_fixture.h"
 #include "model/picture.h"
@@ -50,17 +52,73 @@ TEST_F(PrintoutTest, InputLinePowerAndDateFollowTheFields) {
   typeGroupAndContinue(1, "10", "1", "半波电阻", "无", true);
   typeGroup(2, "5", "1", "无", "无");
   click("Chkp");
-  click("Chkp");  // back to one primary: the second voltage is empty
+  click("Chkp");  // back to one primary: there is no second voltage to print
   printTable();
   EXPECT_EQ(countStarting("print 10 "), 3u);
   auto find = [&](const std::string& needle) {
     return std::any_of(host.printed.begin(), host.printed.end(),
                        [&](const std::string& l) { return l.find(needle) != std::string::npos; });
   };
-  EXPECT_TRUE(find("\"交流输入电压:\" gap 3 \"220V\" gap 3 \"V\""));
+  EXPECT_TRUE(std::any_of(host.printed.begin(), host.printed.end(), [](const std::string& l) {
+    return l.ends_with("\"交流输入电压:\" gap 3 \"220V\"");
+  }));
+  EXPECT_FALSE(find("\"V\""));  // no unit without its value
   EXPECT_TRUE(find("\"频率\" gap 3 \"50/60Hz\""));
   EXPECT_TRUE(find("\"变压器输出总功率：\" \"80.8W\""));
   EXPECT_TRUE(find("\"2024/3/9\""));
+}
+
+TEST_F(PrintoutTest, TwoPrimariesPrintBothVoltages) {
+  typeGroup(0, "12", "2", "全桥电容", "硅管");
+  click("Chkp");
+  set("TXTUIN2", "110");
+  printTable();
+  EXPECT_TRUE(std::any_of(host.printed.begin(), host.printed.end(), [](const std::string& l) {
+    return l.ends_with("\"交流输入电压:\" gap 3 \"220V\" gap 3 \"110V\"");
+  }));
+}
+
+// On paper: no rule runs through a line of text, and a group line too long
+// for the page is printed smaller so that it ends before the right rule.
+TEST_F(PrintoutTest, RulesPassBetweenTextLinesAndLongLinesFitThePage) {
+  typeGroupAndContinue(0, "12", "2", "全桥电容", "硅管", true);
+  typeGroup(1, "123.456", "12.345", "全波电容", "锗管");
+  printTable();
+  double size = 9;
+  // the ink of a line, drawn from its top, reaches a little past one em
+  // (Latin descenders 1.04 em)
+  auto inkHeight = [&size] { return 1.05 * size * 25.4 / 72; };
+  struct TextLine {
+    double top, bottom;
+  };
+  std::vector<TextLine> texts;
+  std::vector<double> rules;
+  for (const std::string& line : host.printed) {
+    std::istringstream in(line);
+    std::string op;
+    in >> op;
+    if (op == "font") {
+      std::string name;
+      in >> name >> size;
+    } else if (op == "print" && line.find('"') != std::string::npos) {
+      double x, y;
+      in >> x >> y;
+      texts.push_back({y, y + inkHeight()});
+    } else if (op == "line") {
+      double x1, y1;
+      in >> x1 >> y1;
+      rules.push_back(y1);
+    }
+  }
+  ASSERT_FALSE(rules.empty());
+  for (double y : rules)
+    for (const TextLine& t : texts) EXPECT_FALSE(y > t.top + 1e-9 && y < t.bottom - 1e-9) << y;
+  // the second group's line came out smaller than 12 pt
+  auto second = std::find_if(host.printed.begin(), host.printed.end(), [](const std::string& l) {
+    return l.find("\"W2\"") != std::string::npos;
+  });
+  ASSERT_NE(second, host.printed.end());
+  EXPECT_NE(*(second - 1), "font 黑体 12");
 }
 
 TEST_F(PrintoutTest, EmptySchematicPrintsNoPicture) {

@@ -49,7 +49,7 @@ TEST(RecordingPrinter, ListsASamplePageOperationByOperation) {
       "font 黑体 18",
       "print 60 12.5 \"变压器制作参数表\"",
       "font 黑体 12",
-      "print 15 18.85 \"初级电压\" gap 5 \"220V\"",
+      "print 15 19.485 \"初级电压\" gap 5 \"220V\"",
       "line 10 40 200 40 0,0,0",
       "picture Picture1 10 45 95.5 60",
       "enddoc",
@@ -63,7 +63,7 @@ TEST(RecordingPrinter, QuotesTextItemsAndKeepsEachOperationOnOneLine) {
   page.print({});
   ASSERT_EQ(page.lines().size(), 2u);
   EXPECT_EQ(page.lines()[0], "print 0 0 \"a \\\"b\\\" \\\\ c\" \"two\\nlines\" \"\"");
-  EXPECT_EQ(page.lines()[1], "print 0 3.175");
+  EXPECT_EQ(page.lines()[1], "print 0 3.4925");
 }
 
 TEST(RecordingPrinter, WritesNumbersThatAreNotFiniteWithoutAbortingTheJob) {

@@ -18,6 +18,9 @@ namespace corvane {
 
 namespace {
 
+// mm of white round a form image, so its frame is never cut at the paper edge
+constexpr double kFormImageMarginMm = 10;
+
 // A4 with 3.5 mm above and below: a printable area of 210 × 290 mm.
 QPageLayout a4Report() {
   return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 3.5, 0, 3.5),
@@ -137,11 +140,16 @@ double QtPageSurface::textWidth(const std::string& text) const {
   return metrics.horizontalAdvance(toQString(text)) / std::fabs(unitX_);
 }
 
+// The text's top is where the ink of a full-height character begins, as on
+// the faces the reports were laid out for; the substitute CJK face has a
+// taller ascent than its characters, which would push every line down into
+// the rule below it.
 void QtPageSurface::drawText(double x, double y, const std::string& text) {
   QFontMetricsF metrics(font_, painter_.device());
+  const double inkTop = -metrics.tightBoundingRect(QStringLiteral("变国")).top();
   painter_.setFont(font_);
   painter_.setPen(Qt::black);
-  painter_.drawText(toDevice(x, y) + QPointF(0, metrics.ascent()), toQString(text));
+  painter_.drawText(toDevice(x, y) + QPointF(0, inkTop), toQString(text));
 }
 
 void QtPageSurface::drawLine(double x1, double y1, double x2, double y2, Rgb color) {
@@ -172,8 +180,8 @@ void QtPageSurface::drawPicture(const Picture& picture, const std::string&, doub
   painter_.restore();
 }
 
-// The form's image at its size on the screen, made smaller only where it
-// would not fit on the page beside the current position.
+// The form's image at its size on the screen, inside a margin of the page,
+// made smaller where it would not fit beside the current position.
 void QtPageSurface::drawFormImage(Form& form) {
   std::unique_ptr<FormView> temporary;
   FormView* view = FormView::find(form);
@@ -184,10 +192,12 @@ void QtPageSurface::drawFormImage(Form& form) {
   }
   QWidget* canvas = view->canvas();
   if (canvas->width() <= 0 || canvas->height() <= 0) return;
+  const double margin = millimetres(kFormImageMarginMm);
   QPointF origin = toDevice(currentX(), currentY());
+  origin = {std::max(origin.x(), margin), std::max(origin.y(), margin)};
   double scale = dotsPerInch_ / kScreenDotsPerInch;
-  scale = std::min({scale, (printable_.width() - origin.x()) / canvas->width(),
-                    (printable_.height() - origin.y()) / canvas->height()});
+  scale = std::min({scale, (printable_.width() - margin - origin.x()) / canvas->width(),
+                    (printable_.height() - margin - origin.y()) / canvas->height()});
   if (scale <= 0) return;
   painter_.save();
   painter_.translate(origin);
