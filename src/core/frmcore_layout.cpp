@@ -82,17 +82,19 @@ struct ResultField {
 };
 // computed fields outside the frames: name, position, tool tip
 constexpr std::array<ResultField, 11> kResultFields{{
-    {coreform::TxtTurnPri, {6360, 5160, 1095, layout::kTextHeight}, "初级匝数"},
-    {coreform::TxtJs, {7560, 5160, 1095, layout::kTextHeight}, "窗口允许的初级电流密度"},
-    {coreform::Text3, {8880, 6000, 855, layout::kTextHeight}, "额定功率表"},
-    {coreform::txtcname, {360, 6840, 1815, layout::kTextHeight}, "铁芯规格"},
-    {coreform::TXTVA, {2280, 6840, 1335, layout::kTextHeight}, ""},
-    {coreform::Text2, {3720, 6840, 1095, layout::kTextHeight}, "温升"},
-    {coreform::Text5, {4920, 6840, 1335, layout::kTextHeight}, "绕组所需窗口面积"},
-    {coreform::TxtVa0, {6360, 6840, 855, layout::kTextHeight}, "空载视在功率"},
-    {coreform::TxtFc, {7320, 6840, 855, layout::kTextHeight}, ""},
-    {coreform::TxtFM, {8280, 6840, 675, layout::kTextHeight}, ""},
-    {coreform::TxtAM, {9000, 6840, 855, layout::kTextHeight}, "散热系数"},
+    {coreform::TxtTurnPri, {6360, 5160, 1095, layout::kTextHeight}, "初级匝数 N1（匝）"},
+    {coreform::TxtJs, {7560, 5160, 1095, layout::kTextHeight}, "窗口允许的初级电流密度（A/mm²）"},
+    {coreform::Text3,
+     {8880, 6000, 855, layout::kTextHeight},
+     "所用额定功率表：540、360、800，空为未用"},
+    {coreform::txtcname, {360, 6840, 1815, layout::kTextHeight}, "铁芯名称：EI-长度L*叠厚b"},
+    {coreform::TXTVA, {2280, 6840, 1335, layout::kTextHeight}, "铁芯最高输出功率（W）"},
+    {coreform::Text2, {3720, 6840, 1095, layout::kTextHeight}, "额定功率表的温升（K）"},
+    {coreform::Text5, {4920, 6840, 1335, layout::kTextHeight}, "绕组所需窗口面积（cm²）"},
+    {coreform::TxtVa0, {6360, 6840, 855, layout::kTextHeight}, "额定功率表的空载视在功率（VA）"},
+    {coreform::TxtFc, {7320, 6840, 855, layout::kTextHeight}, "铁芯散热面积 FC（cm²）"},
+    {coreform::TxtFM, {8280, 6840, 675, layout::kTextHeight}, "线圈散热面积 FM（cm²）"},
+    {coreform::TxtAM, {9000, 6840, 855, layout::kTextHeight}, "表面散热系数 α（W/(cm²·K)）"},
 }};
 
 struct GradeButton {
@@ -155,7 +157,8 @@ void Frmcore::addMaterialFrame() {
   for (const GradeList& list : kGradeLists)
     addControl(list.name, ControlKind::ComboBox, gradeListInit(list));
   addControl(coreform::TXTINDEX, ControlKind::TextBox,
-             textField("", {3000, 360, 615, layout::kTextHeight}, "材质序号", coreform::Frm1));
+             textField("", {3000, 360, 615, layout::kTextHeight}, "所选材质在列表中的序号",
+                       coreform::Frm1));
   addControl(coreform::OPTW, ControlKind::OptionButton,
              option("白片", {5040, 360, 735, 255}, coreform::Frm1));
   addControl(coreform::OPTB, ControlKind::OptionButton,
@@ -227,9 +230,11 @@ void Frmcore::addProportionFrame() {
   addControl(coreform::OPTFB, ControlKind::OptionButton,
              option("非标EI片", {1320, 825, 1215, 255}, coreform::Frame3));
   addControl(coreform::txtautocore, ControlKind::TextBox,
-             textField("", {120, 1110, 975, layout::kTextHeight}, "铁芯长度L", coreform::Frame3));
-  addControl(coreform::Text4, ControlKind::TextBox,
-             textField("", {1320, 1110, 975, layout::kTextHeight}, "每伏匝数", coreform::Frame3));
+             textField("", {120, 1110, 975, layout::kTextHeight},
+                       "要求的叠片长度 L（mm），取标准EI片", coreform::Frame3));
+  addControl(
+      coreform::Text4, ControlKind::TextBox,
+      textField("", {1320, 1110, 975, layout::kTextHeight}, "每伏匝数（匝/V）", coreform::Frame3));
 }
 
 void Frmcore::addSizeFrame() {
@@ -241,7 +246,9 @@ void Frmcore::addSizeFrame() {
   for (const SizeColumn& column : kSizeColumns)
     addControl(
         column.field, ControlKind::TextBox,
-        textField("", {column.left, 585, column.width, layout::kTextHeight}, {}, coreform::Frame4));
+        textField("", {column.left, 585, column.width, layout::kTextHeight},
+                  column.field == std::string_view(coreform::TxtLv) ? "线圈平均匝长（mm）" : "",
+                  coreform::Frame4));
 }
 
 void Frmcore::addResultFields() {
@@ -268,10 +275,12 @@ void Frmcore::addParameterTool() {
     addControl(row.field, ControlKind::TextBox,
                textField(row.text, {960, row.top, 855, layout::kTextHeight}, {}, coreform::Fmr));
   }
-  addControl(coreform::TxtCu, ControlKind::TextBox,
-             textField("", {120, 1080, 795, layout::kTextHeight}, "铜重kg", coreform::Fmr));
+  addControl(
+      coreform::TxtCu, ControlKind::TextBox,
+      textField("", {120, 1080, 795, layout::kTextHeight}, "线圈铜重估算（kg）", coreform::Fmr));
   addControl(coreform::TxtZ, ControlKind::TextBox,
-             textField("", {960, 1080, 855, layout::kTextHeight}, "铜损系数", coreform::Fmr));
+             textField("", {960, 1080, 855, layout::kTextHeight}, "工作温度下的铜损系数 Z",
+                       coreform::Fmr));
   addControl(coreform::Label20, ControlKind::Label,
              captioned("J", {780, 1800, 180, kCaptionHeight}, coreform::Fmr));
   addControl(coreform::TxtJb, ControlKind::TextBox,
