@@ -3,7 +3,7 @@
 # PDF checks need. Skips apt entirely when everything is already there.
 set -eu
 PACKAGES="cmake make g++ pkg-config clang-format qt6-base-dev libgtest-dev libbenchmark-dev \
-libsqlite3-dev mdbtools-dev xvfb xauth fonts-wqy-zenhei imagemagick poppler-utils"
+libsqlite3-dev mdbtools-dev nlohmann-json3-dev xvfb xauth fonts-wqy-zenhei imagemagick poppler-utils"
 missing=""
 for p in $PACKAGES; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

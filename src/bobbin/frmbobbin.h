@@ -76,6 +76,7 @@ class Frmbobbin : public Form {
   void handOver();
 
   // --- catalogue
+  void keepCatalogueState();
   void supplierChosen();
   void lookUp(const std::string& searchText);
   bool ensureCatalogue();

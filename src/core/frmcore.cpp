@@ -6,6 +6,7 @@
 
 #include "core/material_grades.h"
 #include "core/rated_power_tables.h"
+#include "model/design_session.h"
 #include "model/form_image_print.h"
 #include "model/host.h"
 #include "model/shared_values.h"
@@ -35,6 +36,7 @@ Frmcore::Frmcore(Workspace& workspace) : Form(workspace, kName, kCaption) {
   addControls();
   addReactions();
   addEnterChain();
+  keep("efficiency", efficiency_);
 }
 
 // The rise, the regulation and the power come from the electrical form;
@@ -176,7 +178,8 @@ void Frmcore::addToolReactions() {
   on(EventKind::Click, "Command2",
      [this](Control&, const EventArgs&) { control("Fmr").setVisible(false); });
   on(EventKind::Click, "PRINT", [this](Control&, const EventArgs&) { printFormImage(*this); });
-  on(EventKind::Click, "OVER", [this](Control&, const EventArgs&) { host().quit(); });
+  on(EventKind::Click, "OVER",
+     [this](Control&, const EventArgs&) { workspace().session().endProgram(); });
 }
 
 void Frmcore::addEnterChain() {

@@ -1,15 +1,12 @@
 #include "electrical/design_file.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
-#include <filesystem>
-#include <fstream>
-#include <system_error>
 
 #include "electrical/electrical_tables.h"
 #include "electrical/frmeledata.h"
 #include "electrical/text_encoding.h"
+#include "model/file_access.h"
 #include "model/host.h"
 #include "model/value.h"
 #include "model/workspace.h"
@@ -17,8 +14,6 @@
 namespace corvane {
 
 namespace {
-
-namespace fs = std::filesystem;
 
 struct GroupTextField {
   const char* array;
@@ -128,85 +123,6 @@ class LineReader {
 
 // ---------------------------------------------------------------- files
 
-std::string reasonText(const std::error_code& error) {
-  if (error == std::errc::no_such_file_or_directory) return "文件或文件夹不存在";
-  if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted)
-    return "没有访问权限";
-  if (error == std::errc::no_space_on_device) return "磁盘空间不足";
-  if (error == std::errc::read_only_file_system) return "磁盘为只读";
-  if (error == std::errc::is_a_directory) return "这是一个文件夹";
-  return error.message();
-}
-
-std::error_code lastError() {
-  return std::error_code(errno != 0 ? errno : EIO, std::generic_category());
-}
-
-bool readWholeFile(const std::string& path, std::string& bytes, std::string& why) {
-  std::error_code error;
-  if (fs::is_directory(path, error)) {
-    why = "这是一个文件夹";
-    return false;
-  }
-  errno = 0;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    why = reasonText(lastError());
-    return false;
-  }
-  std::string content;
-  char buffer[4096];
-  while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-    content.append(buffer, static_cast<size_t>(in.gcount()));
-    if (content.size() > kLargestDesignFile) {
-      why = "文件太大，不是设计文件";
-      return false;
-    }
-  }
-  if (in.bad()) {
-    why = reasonText(lastError());
-    return false;
-  }
-  bytes = std::move(content);
-  return true;
-}
-
-// The target is replaced only by a complete file: the bytes go to a temporary
-// file in the same folder, which is then renamed over the target.
-bool writeReplacing(const std::string& path, const std::string& bytes, std::string& why) {
-  fs::path target(path);
-  fs::path temporary = target;
-  temporary += ".corvane-tmp";
-  std::error_code error;
-  if (fs::is_directory(target, error)) {
-    why = "这是一个文件夹";
-    return false;
-  }
-  errno = 0;
-  std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-  if (!out) {
-    why = reasonText(lastError());
-    return false;
-  }
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  out.flush();
-  bool written = static_cast<bool>(out);
-  std::error_code writeError = lastError();
-  out.close();
-  if (!written || out.fail()) {
-    why = reasonText(writeError);
-    fs::remove(temporary, error);
-    return false;
-  }
-  fs::rename(temporary, target, error);
-  if (error) {
-    why = reasonText(error);
-    fs::remove(temporary, error);
-    return false;
-  }
-  return true;
-}
-
 void showProblem(Frmeledata& form, const std::string& text) {
   form.host().showMessage(text, MessageIcon::Warning, form.caption());
 }
@@ -310,7 +226,7 @@ void applyDesign(Frmeledata& form, const DesignRecordFile& design) {
 bool openDesignFile(Frmeledata& form, const std::string& path) {
   std::string bytes;
   std::string why;
-  if (!readWholeFile(path, bytes, why)) {
+  if (!files::readWhole(path, kLargestDesignFile, "文件太大，不是设计文件", bytes, why)) {
     showProblem(form, "无法打开设计文件“" + path + "”：" + why + "。");
     return false;
   }
@@ -334,7 +250,7 @@ bool saveDesignFile(Frmeledata& form, const std::string& path) {
     return false;
   }
   std::string why;
-  if (!writeReplacing(path, bytes, why)) {
+  if (!files::writeReplacing(path, bytes, why)) {
     showProblem(form, "无法保存设计文件“" + path + "”：" + why + "。");
     return false;
   }

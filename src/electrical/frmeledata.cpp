@@ -8,6 +8,7 @@
 #include "electrical/design_file.h"
 #include "electrical/electrical_tables.h"
 #include "electrical/printout.h"
+#include "model/design_session.h"
 #include "model/host.h"
 #include "model/picture.h"
 #include "model/shared_values.h"
@@ -35,6 +36,7 @@ Frmeledata::Frmeledata(Workspace& workspace) : Form(workspace, kName, kCaption) 
   addControls();
   addReactions();
   addEnterChain();
+  keep("CurrentRow", currentRow_, 0, kHighestGroup);
 }
 
 void Frmeledata::load() {
@@ -126,7 +128,10 @@ void Frmeledata::addReactions() {
   on(EventKind::Click, "CMDWNDEL", [this](Control&, const EventArgs&) { deleteLastGroup(); });
   on(EventKind::Click, "cmdcore", [this](Control&, const EventArgs&) { openCoreForm(); });
   on(EventKind::Click, "CMDJIEDOU", [this](Control&, const EventArgs&) { openStructureForm(); });
-  on(EventKind::Click, "OPEN", [this](Control&, const EventArgs&) { openDesign(*this); });
+  // the file replaces the electrical design: unsaved changes are offered a save first
+  on(EventKind::Click, "OPEN", [this](Control&, const EventArgs&) {
+    if (workspace().session().settleUnsavedChanges()) openDesign(*this);
+  });
   on(EventKind::Click, "SAVE", [this](Control&, const EventArgs&) { saveDesign(*this); });
   on(EventKind::Click, "OVER", [this](Control&, const EventArgs&) { hide(); });
   on(EventKind::Click, "PRINT", [this](Control&, const EventArgs&) { printParameterTable(*this); });

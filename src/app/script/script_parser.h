@@ -64,12 +64,13 @@ enum class Verb {
   ExpectMessage,
   AnotherInstance,
   Catalogue,
+  Settings,
 };
 
 struct Command {
   Verb verb = Verb::Messages;
   Address address;
-  std::string word;  // answer: yes/no; printer: pdf/record/cancel;
+  std::string word;  // answer: yes/no/cancel; printer: pdf/record/cancel;
                      // expect-prop: the property; eval: the formula ID
   Value value;
   std::vector<std::string> args;  // eval arguments
