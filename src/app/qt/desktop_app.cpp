@@ -2,6 +2,8 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <cctype>
+#include <filesystem>
 
 #include "app/form_catalog.h"
 #include "app/forms/cover_form.h"
@@ -12,6 +14,8 @@
 #include "app/qt/qt_host.h"
 #include "electrical/design_file.h"
 #include "electrical/frmeledata.h"
+#include "model/design_session.h"
+#include "model/project_file.h"
 
 namespace corvane {
 
@@ -42,7 +46,12 @@ void DesktopApp::start(bool withCover) {
 void DesktopApp::formCreated(Form& form) {
   if (form.name() == MainWindowForm::kName) {
     main_ = std::make_unique<MainWindow>(form);
-    main_->onClose = [this] { host_.quit(); };
+    // the close button ends the program as "关闭" does, after the same question
+    main_->onClose = [this] {
+      bool ends = false;
+      workspace_.runEvent([&] { ends = workspace_.session().endProgram(); });
+      return ends;
+    };
     main_->onFirstShow = [this] { mainWindowShown(); };
     return;
   }
@@ -87,6 +96,7 @@ void DesktopApp::formClosed(const std::string& name) {
 
 void DesktopApp::mainWindowShown() {
   mainShown_ = true;
+  workspace_.runEvent([this] { workspace_.session().offerRecovery(); });
   if (!pendingDesignFile_.empty()) openDesignFile(std::exchange(pendingDesignFile_, {}));
   if (onMainWindowShown) onMainWindowShown();
 }
@@ -98,9 +108,22 @@ void DesktopApp::openDesignFileWhenShown(const std::string& path) {
     pendingDesignFile_ = path;
 }
 
+void DesktopApp::openDesignFile(const std::string& path) {
+  std::string extension = std::filesystem::path(path).extension().string();
+  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (extension == kProjectFileExtension)
+    openProjectFile(path);
+  else
+    openElectricalFile(path);
+}
+
+void DesktopApp::openProjectFile(const std::string& path) {
+  workspace_.runEvent([&] { workspace_.session().openFile(path); });
+}
+
 // A design file named on the command line opens in the electrical form, as
 // that form's "打开" would open it, and the form is shown.
-void DesktopApp::openDesignFile(const std::string& path) {
+void DesktopApp::openElectricalFile(const std::string& path) {
   if (!workspace_.knowsForm(Frmeledata::kName)) return;
   workspace_.runEvent([&] {
     auto& electrical = workspace_.form<Frmeledata>(Frmeledata::kName);

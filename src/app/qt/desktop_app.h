@@ -34,10 +34,15 @@ class DesktopApp {
   // The window of a design form, nullptr when it has none.
   FormView* view(const std::string& formName) const;
 
-  // The cover first, or the main window at once.
+  // The cover first, or the main window at once. Once the main window is up,
+  // a recovery copy left by an abnormal end is offered.
   void start(bool withCover);
-  // Opens a design file in the electrical form once the main window is up.
+  // Opens a file once the main window is up: a project file (*.cvd) as the
+  // whole design, any other file as an electrical design file.
   void openDesignFileWhenShown(const std::string& path);
+  // Opens a project file as the main window's "打开" does, after the
+  // unsaved-changes question.
+  void openProjectFile(const std::string& path);
 
   // The main window's first show (start-up measurement).
   std::function<void()> onMainWindowShown;
@@ -47,6 +52,7 @@ class DesktopApp {
   void formClosed(const std::string& name);
   void mainWindowShown();
   void openDesignFile(const std::string& path);
+  void openElectricalFile(const std::string& path);
 
   QtHost& host_;
   Workspace workspace_;

@@ -2,6 +2,7 @@
 //   corvane                     the cover, then the main window
 //   corvane --no-cover          the main window at once
 //   corvane FILE.CVN            opens the design file in the electrical form
+//   corvane DESIGN.cvd          opens the whole design from its project file
 //   corvane --script FILE       runs a script without any window (PDF printing
 //                               works, unlike in corvane-script)
 //   corvane --measure-startup   prints the milliseconds from the start of
@@ -73,7 +74,8 @@ int main(int argc, char** argv) {
   clock.start();
   Options options = parseOptions(argc, argv);
   if (options.bad) {
-    std::cerr << "usage: corvane [--no-cover] [--measure-startup] [--script FILE] [FILE.CVN]\n";
+    std::cerr << "usage: corvane [--no-cover] [--measure-startup] [--script FILE] "
+                 "[FILE.CVN|DESIGN.cvd]\n";
     return 2;
   }
   // a script shows no window, so it needs no display
