@@ -2,6 +2,7 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTimer>
 #include <cctype>
 #include <filesystem>
 
@@ -96,8 +97,12 @@ void DesktopApp::formClosed(const std::string& name) {
 
 void DesktopApp::mainWindowShown() {
   mainShown_ = true;
-  workspace_.runEvent([this] { workspace_.session().offerRecovery(); });
-  if (!pendingDesignFile_.empty()) openDesignFile(std::exchange(pendingDesignFile_, {}));
+  // once the main window has painted: the recovery question (a dialog over
+  // an empty screen would puzzle) and the file named on the command line
+  QTimer::singleShot(0, main_.get(), [this] {
+    workspace_.runEvent([this] { workspace_.session().offerRecovery(); });
+    if (!pendingDesignFile_.empty()) openDesignFile(std::exchange(pendingDesignFile_, {}));
+  });
   if (onMainWindowShown) onMainWindowShown();
 }
 

@@ -278,6 +278,7 @@ void parseAnswer(Cursor& in, Command& command) {
   expectEnd(in);
   if (command.word != "yes" && command.word != "no" && command.word != "cancel")
     throw ScriptError("expected yes, no or cancel, got " + quote(command.word));
+  command.number = command.word == "yes" ? 1 : command.word == "no" ? 0 : 2;
 }
 
 void parsePrinterAnswer(Cursor& in, Command& command) {

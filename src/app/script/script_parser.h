@@ -74,7 +74,8 @@ struct Command {
                      // expect-prop: the property; eval: the formula ID
   Value value;
   std::vector<std::string> args;  // eval arguments
-  long long number = 1;           // key: the key code; tick: the count
+  long long number = 1;           // key: the key code; tick: the count;
+                                  // answer: 1 yes, 0 no, 2 cancel
   CalendarDate date;              // today
   ClockTime time;                 // now
 };

@@ -72,6 +72,7 @@ TEST(ScriptParser, ReadsTheOtherCommandShapes) {
   EXPECT_EQ(parse("tick F.T 125").number, 125);
   EXPECT_EQ(parse("answer yes").number, 1);
   EXPECT_EQ(parse("answer no").number, 0);
+  EXPECT_EQ(parse("answer cancel").number, 2);
   Command printer = parse("printer record /tmp/page.txt");
   EXPECT_EQ(printer.word, "record");
   EXPECT_EQ(printer.value.text, "/tmp/page.txt");
