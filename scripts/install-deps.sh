@@ -4,7 +4,7 @@
 # is already there.
 set -eu
 PACKAGES="cmake make g++ pkg-config clang-format qt6-base-dev libgtest-dev libbenchmark-dev \
-libsqlite3-dev mdbtools-dev xvfb xauth fonts-wqy-zenhei imagemagick poppler-utils \
+libsqlite3-dev mdbtools-dev nlohmann-json3-dev xvfb xauth fonts-wqy-zenhei imagemagick poppler-utils \
 qt6-translations-l10n librsvg2-bin desktop-file-utils appstream libxml2-utils shared-mime-info \
 dpkg-dev man-db"
 missing=""

@@ -14,12 +14,16 @@
 namespace corvane {
 
 void registerAllForms(Workspace& workspace) {
-  workspace.registerForm(MainWindowForm::kName,
-                         [](Workspace& ws) { return std::make_unique<MainWindowForm>(ws); });
-  workspace.registerForm(CoverForm::kName,
-                         [](Workspace& ws) { return std::make_unique<CoverForm>(ws); });
-  workspace.registerForm(AboutForm::kName,
-                         [](Workspace& ws) { return std::make_unique<AboutForm>(ws); });
+  // the program's own windows are no part of a design
+  workspace.registerForm(
+      MainWindowForm::kName, [](Workspace& ws) { return std::make_unique<MainWindowForm>(ws); },
+      FormRole::Program);
+  workspace.registerForm(
+      CoverForm::kName, [](Workspace& ws) { return std::make_unique<CoverForm>(ws); },
+      FormRole::Program);
+  workspace.registerForm(
+      AboutForm::kName, [](Workspace& ws) { return std::make_unique<AboutForm>(ws); },
+      FormRole::Program);
   workspace.registerForm(Frmeledata::kName,
                          [](Workspace& ws) { return std::make_unique<Frmeledata>(ws); });
   workspace.registerForm(Frmcore::kName,

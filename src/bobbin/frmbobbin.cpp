@@ -23,6 +23,7 @@ Frmbobbin::Frmbobbin(Workspace& workspace, CatalogueSource source)
   addControls();
   addReactions();
   addToolReactions();
+  keepCatalogueState();
 }
 
 Control& Frmbobbin::core(const char* name) const {

@@ -79,6 +79,7 @@ class Frmbobbin : public Form {
   void handOver();
 
   // --- catalogue
+  void keepCatalogueState();
   void supplierChosen();
   void lookUp(const std::string& searchText);
   bool ensureCatalogue();

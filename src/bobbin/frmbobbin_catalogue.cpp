@@ -2,7 +2,9 @@
 // query for the search text in the selected type's table, and the record
 // view that shows one of the rows found.
 #include <array>
+#include <variant>
 
+#include "bobbin/bobbin_types.h"
 #include "bobbin/bobbinform_fields.h"
 #include "bobbin/frmbobbin.h"
 #include "core/coreform_fields.h"
@@ -41,7 +43,91 @@ std::string failureText(const std::string& error) {
   return "无法读取骨架目录：" + error;
 }
 
+// A text member of the form's saved state.
+template <class Apply>
+bool withText(const MemberValue& value, Apply apply) {
+  const auto* text = std::get_if<std::string>(&value);
+  return text && apply(*text);
+}
+
 }  // namespace
+
+// Which catalogue answers, how the last query went and the rows it found,
+// with the one shown: a reopened design moves through the same records.
+void Frmbobbin::keepCatalogueState() {
+  keep(
+      "shippedCatalogue",
+      [this] { return MemberValue(catalogue_ && catalogue_->path() == source_.defaultPath); },
+      [this](const MemberValue& value) {
+        const bool* shipped = std::get_if<bool>(&value);
+        if (!shipped) return false;
+        catalogue_.reset();
+        if (*shipped) openCatalogue(source_.defaultPath);
+        return true;
+      });
+  keep(
+      "userCatalogue",
+      [this] {
+        bool own = catalogue_ && catalogue_->path() != source_.defaultPath;
+        return MemberValue(own ? catalogue_->path() : std::string());
+      },
+      [this](const MemberValue& value) {
+        return withText(value, [this](const std::string& path) {
+          // a file that is gone leaves the form without a catalogue, as a
+          // file that cannot be read does
+          if (!path.empty()) openCatalogue(path);
+          return true;
+        });
+      });
+  keep("defaultTried", defaultTried_);
+  keep("queryFailed", queryFailed_);
+  keep("supplierIndex", supplierIndex_, kShippedItem, kOtherItem);
+  keep(
+      "table", [this] { return MemberValue(table_); },
+      [this](const MemberValue& value) {
+        return withText(value, [this](const std::string& table) {
+          for (const bobbin::BobbinType& type : bobbin::kBobbinTypes)
+            if (table == type.table) {
+              table_ = table;
+              return true;
+            }
+          return false;
+        });
+      });
+  keep(
+      "records",
+      [this] {
+        TextTable rows;
+        for (const BobbinRecord& record : records_.records()) {
+          std::vector<std::string> row;
+          for (const ColumnField& column : kColumnFields) row.push_back(record.*column.column);
+          rows.push_back(std::move(row));
+        }
+        return MemberValue(std::move(rows));
+      },
+      [this](const MemberValue& value) {
+        const auto* rows = std::get_if<TextTable>(&value);
+        if (!rows) return false;
+        std::vector<BobbinRecord> records;
+        for (const std::vector<std::string>& row : *rows) {
+          if (row.size() != kColumnFields.size()) return false;
+          BobbinRecord record;
+          for (size_t i = 0; i < row.size(); ++i) record.*kColumnFields[i].column = row[i];
+          records.push_back(std::move(record));
+        }
+        // the position that follows is checked against these rows
+        records_.setRecords(std::move(records));
+        return true;
+      });
+  keep(
+      "recordPosition", [this] { return MemberValue(records_.position()); },
+      [this](const MemberValue& value) {
+        const int* position = std::get_if<int>(&value);
+        if (!position) return false;
+        std::vector<BobbinRecord> rows = records_.records();
+        return records_.restore(std::move(rows), *position);
+      });
+}
 
 // The shipped catalogue is opened at the first look-up, so it answers from
 // the start; a file that cannot be read is reported once and not retried

@@ -7,6 +7,14 @@ void RecordView::setRecords(std::vector<BobbinRecord> records) {
   position_ = 0;
 }
 
+bool RecordView::restore(std::vector<BobbinRecord> records, int position) {
+  const int count = static_cast<int>(records.size());
+  if (position < 0 || (position >= count && !(count == 0 && position == 0))) return false;
+  records_ = std::move(records);
+  position_ = position;
+  return true;
+}
+
 const BobbinRecord* RecordView::current() const {
   return records_.empty() ? nullptr : &records_[position_];
 }

@@ -14,6 +14,10 @@ class RecordView {
  public:
   void setRecords(std::vector<BobbinRecord> records);
   void clear() { setRecords({}); }
+  // The rows at a saved position; false (and nothing changed) when the
+  // position lies outside them.
+  bool restore(std::vector<BobbinRecord> records, int position);
+  const std::vector<BobbinRecord>& records() const { return records_; }
 
   // nullptr when the result is empty.
   const BobbinRecord* current() const;

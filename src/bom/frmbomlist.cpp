@@ -42,6 +42,8 @@ std::string fixedOrEmpty(std::optional<double> value, int decimals) {
 FrmBomList::FrmBomList(Workspace& workspace) : Form(workspace, kName, kCaption) {
   addControls();
   addReactions();
+  // the material rows priced: the winding rows when the form opened
+  keep("highestRow", highestRow_, 0, kMostPricedRow);
 }
 
 Control& FrmBomList::winding(const char* name, int row) const {

@@ -20,6 +20,8 @@ class FrmBomList : public Form {
   // Material rows 0..10 exist at design time; a design with more windings
   // gets further rows when the form opens.
   static constexpr int kDesignRows = 11;
+  // the most winding rows a saved design may name
+  static constexpr int kMostPricedRow = 999;
   static constexpr const char* kCsvFilter = "CSV(*.csv)|*.csv|(*.*)|*.*";
 
   explicit FrmBomList(Workspace& workspace);

@@ -2,7 +2,7 @@
 #include "bom/bom_csv.h"
 #include "bom/frmbomlist.h"
 #include "bom/production_list.h"
-#include "model/atomic_file.h"
+#include "model/file_access.h"
 #include "model/host.h"
 #include "model/print_job.h"
 
@@ -15,7 +15,7 @@ void FrmBomList::printProductionList() {
 
 bool FrmBomList::exportCsv(const std::string& path) {
   std::string why;
-  if (!writeFileReplacing(path, bomCsv(*this), why)) {
+  if (!files::writeReplacing(path, bomCsv(*this), why)) {
     host().showMessage("无法保存材料清单“" + path + "”：" + why + "。", MessageIcon::Warning,
                        caption());
     return false;

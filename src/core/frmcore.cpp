@@ -8,6 +8,7 @@
 #include "core/material_grades.h"
 #include "core/rated_power_tables.h"
 #include "electrical/eledata_fields.h"
+#include "model/design_session.h"
 #include "model/form_image_print.h"
 #include "model/host.h"
 #include "model/shared_values.h"
@@ -186,7 +187,8 @@ void Frmcore::addToolReactions() {
      [this](Control&, const EventArgs&) { control(coreform::Fmr).setVisible(false); });
   on(EventKind::Click, coreform::PRINT,
      [this](Control&, const EventArgs&) { printFormImage(*this); });
-  on(EventKind::Click, coreform::OVER, [this](Control&, const EventArgs&) { host().quit(); });
+  on(EventKind::Click, coreform::OVER,
+     [this](Control&, const EventArgs&) { workspace().session().endProgram(); });
 }
 
 void Frmcore::addEnterChain() {

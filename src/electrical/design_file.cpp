@@ -1,17 +1,13 @@
 #include "electrical/design_file.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
-#include <filesystem>
-#include <fstream>
-#include <system_error>
 
 #include "electrical/electrical_tables.h"
 #include "electrical/eledata_fields.h"
 #include "electrical/frmeledata.h"
 #include "electrical/text_encoding.h"
-#include "model/atomic_file.h"
+#include "model/file_access.h"
 #include "model/host.h"
 #include "model/value.h"
 #include "model/workspace.h"
@@ -19,8 +15,6 @@
 namespace corvane {
 
 namespace {
-
-namespace fs = std::filesystem;
 
 struct GroupTextField {
   const char* array;
@@ -138,39 +132,6 @@ class LineReader {
 
 // ---------------------------------------------------------------- files
 
-std::error_code lastError() {
-  return std::error_code(errno != 0 ? errno : EIO, std::generic_category());
-}
-
-bool readWholeFile(const std::string& path, std::string& bytes, std::string& why) {
-  std::error_code error;
-  if (fs::is_directory(path, error)) {
-    why = "这是一个文件夹";
-    return false;
-  }
-  errno = 0;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    why = fileErrorReason(lastError());
-    return false;
-  }
-  std::string content;
-  char buffer[4096];
-  while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-    content.append(buffer, static_cast<size_t>(in.gcount()));
-    if (content.size() > kLargestDesignFile) {
-      why = "文件太大，不是设计文件";
-      return false;
-    }
-  }
-  if (in.bad()) {
-    why = fileErrorReason(lastError());
-    return false;
-  }
-  bytes = std::move(content);
-  return true;
-}
-
 void showProblem(Frmeledata& form, const std::string& text) {
   form.host().showMessage(text, MessageIcon::Warning, form.caption());
 }
@@ -274,7 +235,7 @@ void applyDesign(Frmeledata& form, const DesignRecordFile& design) {
 bool openDesignFile(Frmeledata& form, const std::string& path) {
   std::string bytes;
   std::string why;
-  if (!readWholeFile(path, bytes, why)) {
+  if (!files::readWhole(path, kLargestDesignFile, "文件太大，不是设计文件", bytes, why)) {
     showProblem(form, "无法打开设计文件“" + path + "”：" + why + "。");
     return false;
   }
@@ -298,7 +259,7 @@ bool saveDesignFile(Frmeledata& form, const std::string& path) {
     return false;
   }
   std::string why;
-  if (!writeFileReplacing(path, bytes, why)) {
+  if (!files::writeReplacing(path, bytes, why)) {
     showProblem(form, "无法保存设计文件“" + path + "”：" + why + "。");
     return false;
   }

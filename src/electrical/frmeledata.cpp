@@ -10,6 +10,7 @@
 #include "electrical/electrical_tables.h"
 #include "electrical/eledata_fields.h"
 #include "electrical/printout.h"
+#include "model/design_session.h"
 #include "model/host.h"
 #include "model/picture.h"
 #include "model/shared_values.h"
@@ -35,6 +36,7 @@ Frmeledata::Frmeledata(Workspace& workspace) : Form(workspace, kName, kCaption) 
   addControls();
   addReactions();
   addEnterChain();
+  keep("CurrentRow", currentRow_, 0, kHighestGroup);
 }
 
 void Frmeledata::load() {
@@ -133,7 +135,10 @@ void Frmeledata::addReactions() {
   on(EventKind::Click, eledata::cmdcore, [this](Control&, const EventArgs&) { openCoreForm(); });
   on(EventKind::Click, eledata::CMDJIEDOU,
      [this](Control&, const EventArgs&) { openStructureForm(); });
-  on(EventKind::Click, eledata::OPEN, [this](Control&, const EventArgs&) { openDesign(*this); });
+  // the file replaces the electrical design: unsaved changes are offered a save first
+  on(EventKind::Click, eledata::OPEN, [this](Control&, const EventArgs&) {
+    if (workspace().session().settleUnsavedChanges()) openDesign(*this);
+  });
   on(EventKind::Click, eledata::SAVE, [this](Control&, const EventArgs&) { saveDesign(*this); });
   on(EventKind::Click, eledata::OVER, [this](Control&, const EventArgs&) { hide(); });
   on(EventKind::Click, eledata::PRINT,

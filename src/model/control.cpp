@@ -40,6 +40,11 @@ Control::Control(Form& form, std::string name, ControlKind kind, int index, Cont
 
 Control::~Control() = default;
 
+void Control::notify(Property property) {
+  form_.controlChanged(property);
+  changed.emit(property);
+}
+
 std::string Control::address() const {
   return index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")";
 }
@@ -222,6 +227,60 @@ ControlInit Control::snapshot() const {
   init.fontSize = fontSize_;
   init.fontBold = fontBold_;
   return init;
+}
+
+ControlState Control::state() const {
+  ControlState state;
+  state.text = text_;
+  state.caption = caption_;
+  state.toolTip = toolTip_;
+  state.items = items_;
+  state.listIndex = listIndex_;
+  state.value = value_;
+  state.visible = visible_;
+  state.enabled = enabled_;
+  state.locked = locked_;
+  state.hasBackColor = hasBackColor_;
+  state.backColor = backColor_;
+  state.foreColor = foreColor_;
+  state.geometry = geometry_;
+  state.interval = interval_;
+  return state;
+}
+
+void Control::restore(const ControlState& state) {
+  // a view rebuilds a list from its items, then selects and shows the text:
+  // items go first
+  if (state.items != items_) {
+    items_ = state.items;
+    listIndex_ = -1;
+    notify(Property::Items);
+  }
+  if (state.listIndex != listIndex_) {
+    listIndex_ = state.listIndex;
+    notify(Property::ListIndex);
+  }
+  storeText(state.text);
+  if (state.caption != caption_) {
+    caption_ = state.caption;
+    notify(Property::Caption);
+  }
+  if (state.value != value_) {
+    value_ = state.value;
+    notify(Property::Value);
+  }
+  if (state.hasBackColor != hasBackColor_ || state.backColor != backColor_) {
+    hasBackColor_ = state.hasBackColor;
+    backColor_ = state.backColor;
+    notify(Property::BackColor);
+  }
+  setForeColor(state.foreColor);
+  if (state.geometry != geometry_) setGeometry(state.geometry);
+  setInterval(state.interval);
+  setToolTip(state.toolTip);
+  setLocked(state.locked);
+  setEnabled(state.enabled);
+  setVisible(state.visible);
 }
 
 }  // namespace corvane

@@ -37,6 +37,7 @@ enum class ControlKind {
 // otherwise); views use them as a layout hint.
 struct Geometry {
   int left = 0, top = 0, width = 0, height = 0;
+  bool operator==(const Geometry&) const = default;
 };
 
 enum class Property {
@@ -79,6 +80,28 @@ struct ControlInit {
   std::string menuParent = {};  // MenuItem: the item whose submenu holds it
   double fontSize = 0;          // points; 0 keeps the form's default font
   bool fontBold = false;
+};
+
+// What a control shows at run time, as a saved design keeps it: the design
+// value and every property the forms' reactions change. The design-time
+// settings (kind, container, option group, list-only, font, slider range)
+// are not part of it: they come with the form.
+struct ControlState {
+  std::string text = {};
+  std::string caption = {};
+  std::string toolTip = {};
+  std::vector<std::string> items = {};
+  int listIndex = -1;
+  int value = 0;
+  bool visible = true;
+  bool enabled = true;
+  bool locked = false;
+  bool hasBackColor = false;
+  Rgb backColor = colors::kWindow;
+  Rgb foreColor = colors::kBlack;
+  Geometry geometry = {};
+  int interval = 0;
+  bool operator==(const ControlState&) const = default;
 };
 
 class Control {
@@ -168,11 +191,17 @@ class Control {
   // A copy of this control's design settings, for new rows of an array.
   ControlInit snapshot() const;
 
+  ControlState state() const;
+  // Puts a saved state back as it stands: views hear of every property that
+  // changed, but no change, click or choose reaction runs, so nothing is
+  // recalculated from it.
+  void restore(const ControlState& state);
+
   Signal<Property> changed;
 
  private:
   friend class Form;
-  void notify(Property property) { changed.emit(property); }
+  void notify(Property property);
   bool storeText(std::string text);
 
   Form& form_;

@@ -191,6 +191,7 @@ std::vector<std::string> Form::reactionNames() const {
 }
 
 void Form::react(EventKind kind, Control& source, const EventArgs& args) {
+  if (workspace_.quiet()) return;
   auto it = reactions_.find(std::make_pair(kind, source.name()));
   if (it == reactions_.end()) return;
   workspace_.enterReaction();
@@ -262,8 +263,10 @@ void Form::userFocus(Control& control) {
   workspace_.runEvent([&] { setFocus(control); });
 }
 
+// a tick is the clock's doing, not the user's: what it writes is no change
+// to the design
 void Form::tick(Control& timer) {
-  workspace_.runEvent([&] { react(EventKind::Tick, timer); });
+  workspace_.runUntracked([&] { react(EventKind::Tick, timer); });
 }
 
 void Form::setFocus(Control& control) {
@@ -274,12 +277,78 @@ void Form::setFocus(Control& control) {
 }
 
 void Form::rowAdded(const std::string& array, Control& control) {
+  workspace_.noteDesignChange(*this);
   events.emit({FormEventKind::RowAdded, &control, array, control.index()});
 }
 
 void Form::rowRemoved(const std::string& array, int index, Control* control) {
   if (focused_ == control) focused_ = nullptr;
+  workspace_.noteDesignChange(*this);
   events.emit({FormEventKind::RowRemoved, control, array, index});
+}
+
+void Form::controlChanged(Property property) {
+  switch (property) {
+    case Property::Text:
+    case Property::Caption:
+    case Property::Value:
+    case Property::Items:
+    case Property::ListIndex:
+      workspace_.noteDesignChange(*this);
+      break;
+    default:
+      break;  // appearance only
+  }
+}
+
+void Form::restoreVisibility(bool visible) {
+  if (visible == visible_) return;
+  visible_ = visible;
+  events.emit({visible ? FormEventKind::Shown : FormEventKind::Hidden});
+}
+
+void Form::keep(std::string name, std::function<MemberValue()> get,
+                std::function<bool(const MemberValue&)> set) {
+  kept_.push_back({std::move(name), std::move(get), std::move(set)});
+}
+
+void Form::keep(std::string name, int& member, int lowest, int highest) {
+  keep(
+      std::move(name), [&member] { return MemberValue(member); },
+      [&member, lowest, highest](const MemberValue& value) {
+        const int* number = std::get_if<int>(&value);
+        if (!number || *number < lowest || *number > highest) return false;
+        member = *number;
+        return true;
+      });
+}
+
+void Form::keep(std::string name, double& member) {
+  keep(
+      std::move(name), [&member] { return MemberValue(member); },
+      [&member](const MemberValue& value) {
+        if (const double* number = std::get_if<double>(&value)) {
+          member = *number;
+          return true;
+        }
+        // a whole number written without a decimal point
+        if (const int* number = std::get_if<int>(&value)) {
+          member = *number;
+          return true;
+        }
+        return false;
+      });
+}
+
+void Form::keep(std::string name, bool& member) {
+  keep(
+      std::move(name), [&member] { return MemberValue(member); },
+      [&member](const MemberValue& value) {
+        const bool* flag = std::get_if<bool>(&value);
+        if (!flag) return false;
+        member = *flag;
+        return true;
+      });
 }
 
 void Form::optionSelected(Control& option) {

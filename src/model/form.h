@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "model/control.h"
+#include "model/kept_member.h"
 #include "model/signal.h"
 
 namespace corvane {
@@ -129,6 +130,17 @@ class Form {
 
   Signal<const FormEvent&> events;
 
+  // --- design state
+  // False for the program's own windows (main window, cover, about box),
+  // which are no part of a design.
+  bool holdsDesign() const { return holdsDesign_; }
+  // Member variables that belong to the design, in the order they are
+  // restored.
+  const std::vector<KeptMember>& keptMembers() const { return kept_; }
+  // Shows or hides the form as a saved design had it; it does not become the
+  // active window and no activation step runs.
+  void restoreVisibility(bool visible);
+
   // Called by the workspace right after construction, under the event boundary.
   virtual void load() {}
   // Called when the form becomes the active window (shown, or picked by the
@@ -146,9 +158,19 @@ class Form {
   void on(EventKind kind, std::initializer_list<const char*> names, const Reaction& reaction);
   void setSize(int width, int height) { size_ = {0, 0, width, height}; }
 
+  // Makes a member variable part of the saved design.
+  void keep(std::string name, std::function<MemberValue()> get,
+            std::function<bool(const MemberValue&)> set);
+  // A whole number that must lie within [lowest, highest].
+  void keep(std::string name, int& member, int lowest, int highest);
+  void keep(std::string name, double& member);
+  void keep(std::string name, bool& member);
+
  private:
   friend class ControlArray;
   friend class Control;
+  friend class Workspace;
+  void controlChanged(Property property);
   void rowAdded(const std::string& array, Control& control);
   void rowRemoved(const std::string& array, int index, Control* control);
   void optionSelected(Control& option);
@@ -159,6 +181,8 @@ class Form {
   bool visible_ = false;
   Geometry size_;
   Control* focused_ = nullptr;
+  bool holdsDesign_ = true;
+  std::vector<KeptMember> kept_;
   std::vector<std::string> order_;
   std::map<std::string, std::unique_ptr<Control>, std::less<>> singles_;
   std::map<std::string, std::unique_ptr<ControlArray>, std::less<>> arrays_;

@@ -8,12 +8,16 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace corvane {
 
 class PrintSurface;
 
 enum class MessageIcon { Information, Warning };
+
+// The buttons of a three-way question.
+enum class Answer { Yes, No, Cancel };
 
 struct CalendarDate {
   int year = 2000, month = 1, day = 1;
@@ -33,6 +37,8 @@ class Host {
 
   virtual void showMessage(const std::string& text, MessageIcon icon, const std::string& title) = 0;
   virtual bool askYesNo(const std::string& text, const std::string& title) = 0;
+  // Yes, No and Cancel; closing the box is Cancel.
+  virtual Answer askYesNoCancel(const std::string& text, const std::string& title) = 0;
   // Empty optional when the user cancels.
   virtual std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
                                               const std::string& defaultText) = 0;
@@ -51,6 +57,13 @@ class Host {
   virtual bool launchSystemInformation() = 0;
   // True when another copy of the program already runs for this user.
   virtual bool anotherInstanceRunning() { return false; }
+
+  // The user's settings: the design files opened or saved last, newest first.
+  virtual std::vector<std::string> recentDesigns() = 0;
+  virtual void storeRecentDesigns(const std::vector<std::string>& paths) = 0;
+  // The folder of the user's program data (the recovery copy lives there);
+  // "" when the program keeps none.
+  virtual std::string dataFolder() = 0;
 };
 
 }  // namespace corvane

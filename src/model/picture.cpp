@@ -48,6 +48,14 @@ void Picture::clear() {
   changed.emit();
 }
 
+void Picture::restore(std::vector<DrawOp> ops, Rgb backColor, Rgb foreColor) {
+  if (ops == ops_ && backColor == backColor_ && foreColor == foreColor_) return;
+  ops_ = std::move(ops);
+  backColor_ = backColor;
+  foreColor_ = foreColor;
+  changed.emit();
+}
+
 bool Picture::hasDrawing() const {
   for (const DrawOp& op : ops_)
     if (op.kind != DrawOp::Kind::Scale && op.kind != DrawOp::Kind::ForeColor) return true;

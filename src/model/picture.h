@@ -18,6 +18,7 @@ struct DrawOp {
   double start = 0, end = 0;              // Arc angles (radians)
   Rgb color;
   std::string text;
+  bool operator==(const DrawOp&) const = default;
 };
 
 class Picture : public Drawing {
@@ -38,6 +39,8 @@ class Picture : public Drawing {
   bool hasDrawing() const;
   Rgb backColor() const { return backColor_; }
   Rgb foreColor() const { return foreColor_; }
+  // Puts a saved picture back: its display list and colours, as one change.
+  void restore(std::vector<DrawOp> ops, Rgb backColor, Rgb foreColor);
   // Replays the display list onto another surface.
   void replay(Drawing& target) const;
   // One line per operation, for tests and the script driver.

@@ -71,26 +71,39 @@ bool SharedValue::write(Workspace& workspace, const std::string& text) {
   return true;
 }
 
+namespace {
+struct Entry {
+  const char* name;
+  SharedValue SharedValues::*member;
+};
+constexpr Entry kEntries[] = {
+    {"gFluxRef", &SharedValues::gFluxRef},
+    {"gGroupVoltageRef", &SharedValues::gGroupVoltageRef},
+    {"gGroupCurrentRef", &SharedValues::gGroupCurrentRef},
+    {"gRectVoltFactor", &SharedValues::gRectVoltFactor},
+    {"gRectCurrFactor", &SharedValues::gRectCurrFactor},
+    {"gDiodeDrop", &SharedValues::gDiodeDrop},
+    {"gWireLayerFactor", &SharedValues::gWireLayerFactor},
+    {"gBobbinCk1Ref", &SharedValues::gBobbinCk1Ref},
+    {"gBobbinCk2Ref", &SharedValues::gBobbinCk2Ref},
+    {"gBobbinChRef", &SharedValues::gBobbinChRef},
+};
+}  // namespace
+
 SharedValue* SharedValues::find(const std::string& name) {
-  struct Entry {
-    const char* name;
-    SharedValue SharedValues::*member;
-  };
-  static constexpr Entry kEntries[] = {
-      {"gFluxRef", &SharedValues::gFluxRef},
-      {"gGroupVoltageRef", &SharedValues::gGroupVoltageRef},
-      {"gGroupCurrentRef", &SharedValues::gGroupCurrentRef},
-      {"gRectVoltFactor", &SharedValues::gRectVoltFactor},
-      {"gRectCurrFactor", &SharedValues::gRectCurrFactor},
-      {"gDiodeDrop", &SharedValues::gDiodeDrop},
-      {"gWireLayerFactor", &SharedValues::gWireLayerFactor},
-      {"gBobbinCk1Ref", &SharedValues::gBobbinCk1Ref},
-      {"gBobbinCk2Ref", &SharedValues::gBobbinCk2Ref},
-      {"gBobbinChRef", &SharedValues::gBobbinChRef},
-  };
   for (const Entry& entry : kEntries)
     if (name == entry.name) return &(this->*entry.member);
   return nullptr;
+}
+
+const SharedValue* SharedValues::find(const std::string& name) const {
+  return const_cast<SharedValues*>(this)->find(name);
+}
+
+std::vector<std::string> SharedValues::names() {
+  std::vector<std::string> out;
+  for (const Entry& entry : kEntries) out.emplace_back(entry.name);
+  return out;
 }
 
 }  // namespace corvane

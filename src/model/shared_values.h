@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace corvane {
 
@@ -25,7 +26,11 @@ class SharedValue {
   Kind kind() const { return kind_; }
   bool isReference() const { return kind_ == Kind::Reference; }
   const FieldRef& reference() const { return ref_; }
+  // What a number or a text holds, as stored.
+  double storedNumber() const { return number_; }
+  const std::string& storedText() const { return text_; }
 
+  void clear() { *this = SharedValue(); }
   void setNumber(double value);
   void setText(std::string text);
   void setReference(FieldRef ref);
@@ -67,6 +72,9 @@ class SharedValues {
 
   // Lookup by name for the script driver; nullptr for an unknown name.
   SharedValue* find(const std::string& name);
+  const SharedValue* find(const std::string& name) const;
+  // Every name find knows, in a fixed order.
+  static std::vector<std::string> names();
 };
 
 }  // namespace corvane

@@ -1,13 +1,27 @@
 #include "model/workspace.h"
 
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
+#include "model/design_session.h"
 #include "model/programming_error.h"
 #include "model/value.h"
 
 namespace corvane {
 
-Workspace::Workspace(Host& host) : host_(host) {}
+namespace {
+// Restores a counter however the scope ends.
+struct DepthScope {
+  int& depth;
+  explicit DepthScope(int& counter) : depth(counter) { ++depth; }
+  ~DepthScope() { --depth; }
+  DepthScope(const DepthScope&) = delete;
+  DepthScope& operator=(const DepthScope&) = delete;
+};
+}  // namespace
+
+Workspace::Workspace(Host& host) : host_(host), session_(std::make_unique<DesignSession>(*this)) {}
 
 Workspace::~Workspace() {
   // forms may read each other while they go; drop them in reverse creation order
@@ -16,13 +30,25 @@ Workspace::~Workspace() {
   disposed_.clear();
 }
 
-void Workspace::registerForm(const std::string& name, Factory factory) {
+void Workspace::registerForm(const std::string& name, Factory factory, FormRole role) {
   if (!factories_.count(name)) order_.push_back(name);
-  factories_[name] = std::move(factory);
+  factories_[name] = {std::move(factory), role};
+}
+
+void Workspace::registerFormsOf(const Workspace& other) {
+  for (const std::string& name : other.order_) {
+    const Registration& registration = other.factories_.find(name)->second;
+    registerForm(name, registration.factory, registration.role);
+  }
 }
 
 bool Workspace::knowsForm(std::string_view name) const {
   return factories_.find(name) != factories_.end();
+}
+
+bool Workspace::holdsDesign(std::string_view name) const {
+  auto it = factories_.find(name);
+  return it != factories_.end() && it->second.role == FormRole::Design;
 }
 
 std::vector<std::string> Workspace::formNames() const {
@@ -34,13 +60,31 @@ Form* Workspace::existing(std::string_view name) const {
   return it == forms_.end() ? nullptr : it->second.get();
 }
 
+std::vector<Form*> Workspace::existingForms() const {
+  std::vector<Form*> out;
+  for (const std::string& name : creationOrder_) out.push_back(existing(name));
+  return out;
+}
+
 Form& Workspace::form(std::string_view name) {
   if (Form* form = existing(name)) return *form;
-  auto factory = factories_.find(name);
-  if (factory == factories_.end()) throw ProgrammingError("unknown form " + std::string(name));
-  std::unique_ptr<Form> created = factory->second(*this);
+  auto registration = factories_.find(name);
+  if (registration == factories_.end()) throw ProgrammingError("unknown form " + std::string(name));
+  // a form comes into being with its defaults: nothing it writes meanwhile
+  // is a change to the design, and it loads with its reactions even while a
+  // saved design is being put back
+  DepthScope untracked(untrackedDepth_);
+  const int quietBefore = std::exchange(quietDepth_, 0);
+  struct RestoreQuiet {
+    int& depth;
+    int before;
+    ~RestoreQuiet() { depth = before; }
+  } restoreQuiet{quietDepth_, quietBefore};
+  std::unique_ptr<Form> created = registration->second.factory(*this);
+  created->holdsDesign_ = registration->second.role == FormRole::Design;
   Form& ref = *created;
   forms_.emplace(std::string(name), std::move(created));
+  creationOrder_.emplace_back(name);
   formCreated.emit(ref);
   // the load step is an event of its own: an arithmetic error stops the load
   // but the form exists with what it set so far
@@ -56,8 +100,10 @@ void Workspace::close(std::string_view name) {
   auto it = forms_.find(name);
   if (it == forms_.end()) return;
   std::string key = it->first;
+  noteDesignChange(*it->second);
   it->second->hide();
   deactivate(*it->second);
+  std::erase(creationOrder_, key);
   disposed_.push_back(std::move(it->second));
   forms_.erase(it);
   formClosed.emit(key);
@@ -67,7 +113,12 @@ void Workspace::close(std::string_view name) {
 void Workspace::activate(Form& form) {
   if (active_ == &form) return;
   active_ = &form;
+  if (quiet()) return;
   runEvent([&] { form.activated(); });
+}
+
+void Workspace::restoreActive(Form* form) {
+  active_ = form;
 }
 
 void Workspace::deactivate(const Form& form) {
@@ -92,6 +143,31 @@ void Workspace::runEvent(const std::function<void()>& action) {
   } catch (const RecalcAbort&) {
     // the recalculation stops here; what it wrote stays
   }
+}
+
+void Workspace::noteDesignChange(const Form& form) {
+  if (!form.holdsDesign() || untrackedDepth_ > 0 || quietDepth_ > 0) return;
+  ++revision_;
+  designChanged.emit();
+}
+
+void Workspace::runUntracked(const std::function<void()>& action) {
+  DepthScope untracked(untrackedDepth_);
+  runEvent(action);
+}
+
+void Workspace::runQuietly(const std::function<void()>& action) {
+  DepthScope quietScope(quietDepth_);
+  runEvent(action);
+}
+
+void Workspace::discardDesign() {
+  runQuietly([this] {
+    std::vector<std::string> names = creationOrder_;
+    for (auto name = names.rbegin(); name != names.rend(); ++name)
+      if (holdsDesign(*name)) close(*name);
+    shared_ = SharedValues{};
+  });
 }
 
 void Workspace::enterReaction() {

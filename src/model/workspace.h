@@ -16,7 +16,12 @@
 
 namespace corvane {
 
+class DesignSession;
 class Host;
+
+// A design form holds part of the design; the program's own windows (main
+// window, cover, about box) hold none.
+enum class FormRole { Design, Program };
 
 class Workspace {
  public:
@@ -31,8 +36,12 @@ class Workspace {
   SharedValues& shared() { return shared_; }
   const SharedValues& shared() const { return shared_; }
 
-  void registerForm(const std::string& name, Factory factory);
+  void registerForm(const std::string& name, Factory factory, FormRole role = FormRole::Design);
+  // Knows the same forms as `other`: a scratch copy to try a saved design on.
+  void registerFormsOf(const Workspace& other);
   bool knowsForm(std::string_view name) const;
+  // False for the program's own windows and for unknown names.
+  bool holdsDesign(std::string_view name) const;
   std::vector<std::string> formNames() const;
 
   // The form's single instance; created with its design-time defaults and its
@@ -44,6 +53,8 @@ class Workspace {
   }
   // The instance if it exists, without creating it.
   Form* existing(std::string_view name) const;
+  // The forms that exist, in the order they were created.
+  std::vector<Form*> existingForms() const;
   // A field of a form (created on first use); a ProgrammingError if the form has no
   // such control.
   Control& field(std::string_view form, std::string_view name, int row = -1);
@@ -56,6 +67,9 @@ class Workspace {
   Form* activeForm() const { return active_; }
   void activate(Form& form);
   void deactivate(const Form& form);
+  // Makes a form the active window as a saved design had it, without its
+  // activation step.
+  void restoreActive(Form* form);
 
   // Runs `action` as one event: a RecalcAbort inside it stops the action and
   // is swallowed. Nested boundaries are allowed; forms closed during the
@@ -68,19 +82,52 @@ class Workspace {
   void enterReaction();
   void leaveReaction() { --reactionDepth_; }
 
+  // --- unsaved changes
+  // Grows with every change the user makes to a design value (a text,
+  // caption, check state, list or selection, a row added or removed, a form
+  // discarded) of a design form. Form loads, timer ticks and quiet restores
+  // change nothing here.
+  unsigned long long designRevision() const { return revision_; }
+  void noteDesignChange(const Form& form);
+  // Runs `action` as an event whose writes are not the user's doing.
+  void runUntracked(const std::function<void()>& action);
+  // Runs `action` as an event in which no reaction and no activation step
+  // runs and nothing counts as a change: the restore of a saved design.
+  // Views still hear of every change. A form created meanwhile loads as
+  // usual.
+  void runQuietly(const std::function<void()>& action);
+  bool quiet() const { return quietDepth_ > 0; }
+  // Discards every design form and empties the shared values: the next
+  // access to a form finds it as at first use.
+  void discardDesign();
+
+  // The design's file, its unsaved changes, recent designs and recovery.
+  DesignSession& session() { return *session_; }
+
   Signal<Form&> formCreated;
   Signal<const std::string&> formClosed;
+  Signal<> designChanged;
 
  private:
+  struct Registration {
+    Factory factory;
+    FormRole role = FormRole::Design;
+  };
+
   Host& host_;
   SharedValues shared_;
-  std::map<std::string, Factory, std::less<>> factories_;
+  std::unique_ptr<DesignSession> session_;
+  std::map<std::string, Registration, std::less<>> factories_;
   std::vector<std::string> order_;
   std::map<std::string, std::unique_ptr<Form>, std::less<>> forms_;
+  std::vector<std::string> creationOrder_;
   std::vector<std::unique_ptr<Form>> disposed_;
   Form* active_ = nullptr;
   int eventDepth_ = 0;
   int reactionDepth_ = 0;
+  int untrackedDepth_ = 0;
+  int quietDepth_ = 0;
+  unsigned long long revision_ = 0;
 };
 
 }  // namespace corvane

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "model/atomic_file.h"
+#include "model/file_access.h"
 #include "model/form.h"
 #include "model/value.h"
 
@@ -84,7 +84,7 @@ void RecordingPrinter::writeFile() {
   std::string listing;
   for (const std::string& line : lines_) listing += line + '\n';
   writeError_.clear();
-  if (writeFileReplacing(path_, listing, writeError_)) return;
+  if (files::writeReplacing(path_, listing, writeError_)) return;
   fail(writeError_);
   if (onWriteError_) onWriteError_("cannot write " + path_ + ": " + writeError_);
 }

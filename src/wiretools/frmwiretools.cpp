@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/design_constants.h"
+#include "model/design_session.h"
 #include "model/form_image_print.h"
 #include "model/formulas.h"
 #include "model/host.h"
@@ -45,6 +46,29 @@ std::vector<std::string> materialNames() {
 FrmWireTools::FrmWireTools(Workspace& workspace) : Form(workspace, kName, kCaption) {
   addControls();
   addReactions();
+  keepMembers();
+}
+
+void FrmWireTools::keepMembers() {
+  keep(
+      "material", [this] { return MemberValue(std::string(material_.name)); },
+      [this](const MemberValue& value) {
+        const auto* name = std::get_if<std::string>(&value);
+        const wiretools::WireMaterial* row = name ? wiretools::findWireMaterial(*name) : nullptr;
+        if (!row) return false;
+        material_ = *row;
+        return true;
+      });
+  keep(
+      "currentEntry", [this] { return MemberValue(static_cast<int>(currentEntry_)); },
+      [this](const MemberValue& value) {
+        const int* entry = std::get_if<int>(&value);
+        if (!entry || *entry < static_cast<int>(CurrentEntry::None) ||
+            *entry > static_cast<int>(CurrentEntry::Density))
+          return false;
+        currentEntry_ = static_cast<CurrentEntry>(*entry);
+        return true;
+      });
 }
 
 void FrmWireTools::load() {
@@ -241,9 +265,11 @@ void FrmWireTools::showTime() {
   counter.setText(generalFormat(counter.num() + 1));
 }
 
+// The farewell comes once the unsaved-changes question (if any) lets the
+// program end.
 void FrmWireTools::sayGoodbye() {
-  host().showMessage(kGoodbye, MessageIcon::Information, caption());
-  host().quit();
+  workspace().session().endProgram(
+      [this] { host().showMessage(kGoodbye, MessageIcon::Information, caption()); });
 }
 
 void FrmWireTools::showAbout() {

@@ -42,6 +42,7 @@ class FrmWireTools : public Form {
   void addControls();
   void addClockAndButtons();
   void addReactions();
+  void keepMembers();
 
   void chooseMaterial();
   void acResistance();

@@ -1,6 +1,7 @@
 // The host of the model tests: queued answers for the dialogs (an empty queue
 // answers No or cancel), a log of what the model showed and asked, a fixed
-// clock, and counters for the program's end and the information tool.
+// clock, counters for the program's end and the information tool, the recent
+// designs in memory and a program-data folder of the test's choosing.
 #pragma once
 
 #include <deque>
@@ -24,6 +25,7 @@ class FakeHost : public Host {
  public:
   // answers, consumed in order
   std::deque<bool> questions;
+  std::deque<Answer> threeWayAnswers;  // Yes/No/Cancel questions
   std::deque<std::optional<std::string>> inputs;
   std::deque<std::optional<std::string>> files;
   // what the printer dialog hands out; none means the dialog was cancelled
@@ -31,6 +33,8 @@ class FakeHost : public Host {
   bool printerAvailable = true;
   bool hasSystemInformation = false;
   bool otherCopyRuns = false;
+  std::vector<std::string> recent;
+  std::string programData;  // "" keeps no recovery copy
   CalendarDate date{2024, 3, 9};
   ClockTime time{10, 0, 0};
 
@@ -55,6 +59,10 @@ class FakeHost : public Host {
   bool askYesNo(const std::string& text, const std::string&) override {
     questionsAsked.push_back(text);
     return take(questions, false);
+  }
+  Answer askYesNoCancel(const std::string& text, const std::string&) override {
+    questionsAsked.push_back(text);
+    return take(threeWayAnswers, Answer::No);
   }
   std::optional<std::string> inputBox(const std::string&, const std::string&,
                                       const std::string& defaultText) override {
@@ -82,6 +90,9 @@ class FakeHost : public Host {
     return hasSystemInformation;
   }
   bool anotherInstanceRunning() override { return otherCopyRuns; }
+  std::vector<std::string> recentDesigns() override { return recent; }
+  void storeRecentDesigns(const std::vector<std::string>& paths) override { recent = paths; }
+  std::string dataFolder() override { return programData; }
 
  private:
   template <class T>

@@ -1,9 +1,14 @@
 #include "app/forms/main_window_form.h"
 
+#include <string>
+#include <string_view>
+#include <vector>
+
 #include "app/forms/about_form.h"
 #include "app/forms/cover_form.h"
 #include "app/forms/mainwindow_fields.h"
 #include "app/forms/product.h"
+#include "model/design_session.h"
 #include "model/host.h"
 #include "model/value.h"
 #include "model/workspace.h"
@@ -23,16 +28,23 @@ constexpr MenuRow kMenu[] = {
     {mainwindow::NEW, "新建", mainwindow::FILe},
     {mainwindow::OPEN, "打开", mainwindow::FILe},
     {mainwindow::SAVE, "保存", mainwindow::FILe},
+    {mainwindow::SAVEAS, "另存为…", mainwindow::FILe},
     {mainwindow::PRINT, "打印", mainwindow::FILe},
+    {mainwindow::SepRecent, "-", mainwindow::FILe},
+    {mainwindow::SepClose, "-", mainwindow::FILe},
     {mainwindow::OVER, "关闭", mainwindow::FILe},
     {mainwindow::Tools, "工具", ""},
     {mainwindow::sys, "系统信息", ""},
     {mainwindow::HELP, "帮助", ""},
 };
+// the recent designs sit between the two separators
+constexpr const char* kRecentAfter = mainwindow::SepRecent;
+constexpr const char* kRecentItems = mainwindow::RECENT;
 
 // Status panels 1..6: panel width (twips) as the status bar shows it.
 constexpr int kPanelWidths[] = {4200, 3600, 1500, 1200, 900, 600};
 constexpr int kFirstPanel = 1;
+constexpr int kFirstRecent = 1;
 constexpr int kCounterPanel = 5;
 
 constexpr const char* kAlreadyRunning = "本专家系统软件已经在运行！";
@@ -50,7 +62,15 @@ MainWindowForm::MainWindowForm(Workspace& workspace) : Form(workspace, kName, pr
   timer.interval = 1000;
   timer.enabled = false;  // the load step starts it
   addControl(mainwindow::Tim1, ControlKind::Timer, timer);
-  on(EventKind::Tick, mainwindow::Tim1, [this](Control&, const EventArgs&) { countSecond(); });
+  on(EventKind::Tick, mainwindow::Tim1, [this](Control&, const EventArgs&) {
+    countSecond();
+    this->workspace().session().secondElapsed();
+  });
+  sessionConnection_ = workspace.session().changed.connect([this] { followSession(); });
+}
+
+MainWindowForm::~MainWindowForm() {
+  workspace().session().changed.disconnect(sessionConnection_);
 }
 
 void MainWindowForm::addMenu() {
@@ -59,17 +79,69 @@ void MainWindowForm::addMenu() {
     init.caption = row.caption;
     init.menuParent = row.parent;
     addControl(row.name, ControlKind::MenuItem, init);
+    if (std::string_view(row.name) == kRecentAfter) addRecentItems();
   }
-  on(EventKind::Click, mainwindow::NEW,
-     [this](Control&, const EventArgs&) { showFormIfKnown(forms::kElectrical); });
+  on(EventKind::Click, mainwindow::NEW, [this](Control&, const EventArgs&) { newDesign(); });
+  DesignSession& session = workspace().session();
+  on(EventKind::Click, mainwindow::OPEN,
+     [&session](Control&, const EventArgs&) { session.open(); });
+  on(EventKind::Click, mainwindow::SAVE,
+     [&session](Control&, const EventArgs&) { session.save(); });
+  on(EventKind::Click, mainwindow::SAVEAS,
+     [&session](Control&, const EventArgs&) { session.saveAs(); });
+  on(EventKind::Click, kRecentItems, [&session](Control& item, const EventArgs&) {
+    session.openRecent(item.index() - kFirstRecent);
+  });
   on(EventKind::Click, mainwindow::Tools,
      [this](Control&, const EventArgs&) { showFormIfKnown(forms::kWireTools); });
   on(EventKind::Click, mainwindow::HELP,
      [this](Control&, const EventArgs&) { workspace().form(AboutForm::kName).show(); });
   on(EventKind::Click, mainwindow::sys,
      [this](Control&, const EventArgs&) { startSystemInformation(host()); });
-  // open, save and print belong to the design forms; here they do nothing
-  on(EventKind::Click, mainwindow::OVER, [this](Control&, const EventArgs&) { host().quit(); });
+  // printing belongs to the design forms; here it does nothing
+  on(EventKind::Click, mainwindow::OVER,
+     [&session](Control&, const EventArgs&) { session.endProgram(); });
+}
+
+// Eight items, hidden until the settings hold as many designs.
+void MainWindowForm::addRecentItems() {
+  ControlInit item;
+  item.menuParent = mainwindow::FILe;
+  item.visible = false;
+  item.enabled = false;
+  ControlArray& items = addArray(kRecentItems, ControlKind::MenuItem, item, kFirstRecent);
+  for (int i = 1; i < DesignSession::kRecentCount; ++i) items.load(kFirstRecent + i, item);
+}
+
+// The first use of "新建" opens the electrical form; once a design exists it
+// starts a new one, the forms as at first use.
+void MainWindowForm::newDesign() {
+  bool designExists = false;
+  for (const Form* form : workspace().existingForms())
+    designExists = designExists || form->holdsDesign();
+  if (designExists && !workspace().session().startNewDesign()) return;
+  showFormIfKnown(forms::kElectrical);
+}
+
+void MainWindowForm::followSession() {
+  if (refused_) return;
+  DesignSession& session = workspace().session();
+  if (session.path().empty() && !session.hasUnsavedChanges())
+    setCaption(std::string(product::kTitle) + " 欢迎使用");
+  else
+    setCaption(std::string(product::kTitle) + " - " + session.displayName() +
+               (session.hasUnsavedChanges() ? "*" : ""));
+
+  const std::vector<std::string>& recent = session.recentDesigns();
+  ControlArray& items = array(kRecentItems);
+  for (int i = 0; i < DesignSession::kRecentCount; ++i) {
+    Control& item = items.element(kFirstRecent + i);
+    bool used = i < static_cast<int>(recent.size());
+    item.setCaption(used ? std::to_string(i + 1) + " " + recent[i] : std::string());
+    item.setVisible(used);
+    item.setEnabled(used);
+  }
+  control(mainwindow::SepClose).setVisible(!recent.empty());
 }
 
 void MainWindowForm::addStatusBar() {
@@ -91,8 +163,8 @@ void MainWindowForm::load() {
     host().quit();
     return;
   }
-  setCaption(std::string(product::kTitle) + " 欢迎使用");
   fillStatusPanels();
+  followSession();
 }
 
 void MainWindowForm::fillStatusPanels() {

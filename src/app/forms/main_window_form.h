@@ -1,6 +1,8 @@
 // The main window MDIForm1: the menu, the status bar St1 with its six panels
 // and the seconds-in-use counter driven by Tim1. A second copy of the program
-// refuses to open it.
+// refuses to open it. Its file menu opens and saves the whole design as a
+// project file and lists the recent designs; its caption names the design's
+// file, with "*" while there are unsaved changes.
 #pragma once
 
 #include "model/form.h"
@@ -12,6 +14,7 @@ class MainWindowForm : public Form {
  public:
   static constexpr const char* kName = forms::kMainWindow;
   explicit MainWindowForm(Workspace& workspace);
+  ~MainWindowForm() override;
 
   void load() override;
   // True when the load step found another copy running and ended the program.
@@ -19,12 +22,17 @@ class MainWindowForm : public Form {
 
  private:
   void addMenu();
+  void addRecentItems();
   void addStatusBar();
+  void newDesign();
+  // The caption and the recent-design items follow the design session.
+  void followSession();
   void fillStatusPanels();
   void countSecond();
   void showFormIfKnown(const char* name);
 
   bool refused_ = false;
+  int sessionConnection_ = 0;
 };
 
 // Opens the main window (creating it on first use) unless its load step

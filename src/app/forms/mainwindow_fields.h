@@ -16,5 +16,9 @@ inline constexpr const char* sys = "sys";
 inline constexpr const char* HELP = "HELP";
 inline constexpr const char* St1 = "St1";
 inline constexpr const char* Tim1 = "Tim1";
+inline constexpr const char* SAVEAS = "SAVEAS";
+inline constexpr const char* SepRecent = "SepRecent";
+inline constexpr const char* SepClose = "SepClose";
+inline constexpr const char* RECENT = "RECENT";
 
 }  // namespace corvane::mainwindow

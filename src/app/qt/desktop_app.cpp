@@ -4,8 +4,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTimer>
-#include <filesystem>
-#include <system_error>
 
 #include "app/form_catalog.h"
 #include "app/forms/cover_form.h"
@@ -19,6 +17,8 @@
 #include "app/qt/qt_host.h"
 #include "electrical/design_file.h"
 #include "electrical/frmeledata.h"
+#include "model/design_session.h"
+#include "model/project_file.h"
 
 namespace corvane {
 
@@ -114,7 +114,12 @@ void DesktopApp::bringMainWindowToFront() {
 void DesktopApp::formCreated(Form& form) {
   if (form.name() == MainWindowForm::kName) {
     main_ = std::make_unique<MainWindow>(form);
-    main_->onClose = [this] { host_.quit(); };
+    // the close button ends the program as "关闭" does, after the same question
+    main_->onClose = [this] {
+      bool ends = false;
+      workspace_.runEvent([&] { ends = workspace_.session().endProgram(); });
+      return ends;
+    };
     main_->onFirstShow = [this] { mainWindowShown(); };
     return;
   }
@@ -159,7 +164,12 @@ void DesktopApp::formClosed(const std::string& name) {
 
 void DesktopApp::mainWindowShown() {
   mainShown_ = true;
-  for (const std::string& path : std::exchange(pendingFiles_, {})) openFileFromOutside(path);
+  // once the main window has painted: the recovery question (a dialog over
+  // an empty screen would puzzle), then the files named on the command line
+  QTimer::singleShot(0, main_.get(), [this] {
+    workspace_.runEvent([this] { workspace_.session().offerRecovery(); });
+    for (const std::string& path : std::exchange(pendingFiles_, {})) openFileFromOutside(path);
+  });
   if (onMainWindowShown) onMainWindowShown();
 }
 
@@ -174,7 +184,7 @@ void DesktopApp::openFileFromOutside(const std::string& path) {
       openDesignFile(absolute);
       return;
     case OutsideFileKind::DesignProject:
-      openDesignProject(absolute);
+      openProjectFile(absolute);
       return;
   }
 }
@@ -184,23 +194,18 @@ void DesktopApp::openFileFromOutside(const std::string& path) {
 void DesktopApp::openDesignFile(const std::string& path) {
   if (!workspace_.knowsForm(Frmeledata::kName)) return;
   workspace_.runEvent([&] {
+    // the file replaces the electrical design: unsaved changes are offered a save first
+    if (!workspace_.session().settleUnsavedChanges()) return;
     auto& electrical = workspace_.form<Frmeledata>(Frmeledata::kName);
     electrical.show();
     corvane::openDesignFile(electrical, path);
   });
 }
 
-// The one place where a project file from outside opens. Its reader is not
-// part of the program yet; until it is, the designer hears that once.
-void DesktopApp::openDesignProject(const std::string& path) {
-  std::error_code failed;
-  if (!std::filesystem::exists(path, failed)) {
-    host_.showMessage("无法打开设计文件“" + path + "”：文件或文件夹不存在。", MessageIcon::Warning,
-                      product::kTitle);
-    return;
-  }
-  host_.showMessage("无法打开设计文件“" + path + "”：本版本还不能打开Corvane设计文件（*.cvd）。",
-                    MessageIcon::Information, product::kTitle);
+// A project file from outside replaces the whole design, after the
+// unsaved-changes question, as the main window's "打开" does.
+void DesktopApp::openProjectFile(const std::string& path) {
+  workspace_.runEvent([&] { workspace_.session().openFile(path); });
 }
 
 }  // namespace corvane

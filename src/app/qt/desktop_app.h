@@ -49,6 +49,9 @@ class DesktopApp {
   // are taken against the current folder; before the main window is up the
   // file waits for it.
   void openFileFromOutside(const std::string& path);
+  // Opens a project file as the main window's "打开" does, after the
+  // unsaved-changes question.
+  void openProjectFile(const std::string& path);
   // Whether this copy listens for files handed over by later copies.
   bool takesHandedFiles() const;
 
@@ -60,7 +63,6 @@ class DesktopApp {
   void formClosed(const std::string& name);
   void mainWindowShown();
   void openDesignFile(const std::string& path);
-  void openDesignProject(const std::string& path);
   bool handPendingFilesToRunningCopy();
   void listenForHandedFiles();
   void receiveHandedFile(const QString& path);

@@ -296,6 +296,8 @@ void FormBinding::addMenuItem(Control& item, bool hasChildren) {
     menu->setObjectName(toQString(item.address()));
     bound.menu = menu;
     bound.action = menu->menuAction();
+  } else if (parentMenu && item.caption() == "-") {
+    bound.action = parentMenu->addSeparator();  // a caption "-" is a separator line
   } else {
     QAction* action =
         parentMenu ? parentMenu->addAction(caption) : targets_.menuBar->addAction(caption);
@@ -445,7 +447,7 @@ void FormBinding::applyAll(Bound& bound) {
     widget->setVisible(control.visible());
   }
   if (bound.action) {
-    bound.action->setText(toQString(control.caption()));
+    if (!bound.action->isSeparator()) bound.action->setText(toQString(control.caption()));
     bound.action->setEnabled(control.enabled());
     bound.action->setVisible(control.visible());
   }
@@ -478,7 +480,7 @@ void FormBinding::applyText(Bound& bound) {
 void FormBinding::applyCaption(Bound& bound) {
   QString caption = toQString(bound.control->caption());
   if (bound.menu) bound.menu->setTitle(caption);
-  if (bound.action) bound.action->setText(caption);
+  if (bound.action && !bound.action->isSeparator()) bound.action->setText(caption);
   QWidget* widget = bound.widget;
   if (!widget || bound.control->kind() == ControlKind::StatusPanel) return;
   QSignalBlocker block(widget);

@@ -2,7 +2,8 @@
 //   corvane                     the cover, then the main window
 //   corvane --no-cover          the main window at once
 //   corvane FILE                opens the file (FILE.CVN in the electrical
-//                               form); while a copy runs, hands it to that one
+//                               form, DESIGN.cvd as the whole design); while
+//                               a copy runs, hands it to that one
 //   corvane --script FILE       runs a script without any window (PDF printing
 //                               works, unlike in corvane-script)
 //   corvane --measure-startup   prints the milliseconds from the start of

@@ -87,8 +87,7 @@ void MainWindow::formEvent(const FormEvent& event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  event->accept();
-  if (onClose) onClose();
+  event->setAccepted(!onClose || onClose());
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

@@ -30,8 +30,8 @@ class MainWindow : public QMainWindow {
   // shows and hides its child window.
   QMdiSubWindow* addChild(FormView* view);
 
-  // Closing the main window ends the program.
-  std::function<void()> onClose;
+  // Closing the main window ends the program; false keeps it running.
+  std::function<bool()> onClose;
   // The first time the window is shown (start-up measurement).
   std::function<void()> onFirstShow;
 

@@ -12,6 +12,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QTime>
@@ -63,6 +64,23 @@ bool QtHost::askYesNo(const std::string& text, const std::string& title) {
   box.button(QMessageBox::Yes)->setText(QStringLiteral("是(&Y)"));
   box.button(QMessageBox::No)->setText(QStringLiteral("否(&N)"));
   return box.exec() == QMessageBox::Yes;
+}
+
+Answer QtHost::askYesNoCancel(const std::string& text, const std::string& title) {
+  QMessageBox box(QMessageBox::Question, titleOrProduct(title), toQString(text),
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, dialogParent());
+  box.button(QMessageBox::Yes)->setText(QStringLiteral("是(&Y)"));
+  box.button(QMessageBox::No)->setText(QStringLiteral("否(&N)"));
+  box.button(QMessageBox::Cancel)->setText(QStringLiteral("取消"));
+  box.setEscapeButton(QMessageBox::Cancel);
+  switch (box.exec()) {
+    case QMessageBox::Yes:
+      return Answer::Yes;
+    case QMessageBox::No:
+      return Answer::No;
+    default:
+      return Answer::Cancel;
+  }
 }
 
 std::optional<std::string> QtHost::inputBox(const std::string& prompt, const std::string& title,
@@ -153,6 +171,37 @@ bool QtHost::launchSystemInformation() {
 QString QtHost::handOffServerName() const {
   QFileInfo lock(lockPath_);
   return lock.dir().filePath(lock.completeBaseName() + QStringLiteral(".socket"));
+}
+
+namespace {
+constexpr const char* kRecentKey = "recentDesigns";
+}  // namespace
+
+std::vector<std::string> QtHost::recentDesigns() {
+  std::unique_ptr<QSettings> settings = openSettings();
+  std::vector<std::string> paths;
+  for (const QString& path : settings->value(QString::fromUtf8(kRecentKey)).toStringList())
+    paths.push_back(toStd(path));
+  return paths;
+}
+
+void QtHost::storeRecentDesigns(const std::vector<std::string>& paths) {
+  QStringList list;
+  for (const std::string& path : paths) list << toQString(path);
+  std::unique_ptr<QSettings> settings = openSettings();
+  settings->setValue(QString::fromUtf8(kRecentKey), list);
+}
+
+std::unique_ptr<QSettings> QtHost::openSettings() const {
+  if (!settingsFile_.isEmpty())
+    return std::make_unique<QSettings>(settingsFile_, QSettings::IniFormat);
+  return std::make_unique<QSettings>(QSettings::UserScope, QStringLiteral("corvane"),
+                                     QStringLiteral("corvane"));
+}
+
+std::string QtHost::dataFolder() {
+  if (!dataFolder_.isEmpty()) return toStd(dataFolder_);
+  return toStd(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
 bool QtHost::anotherInstanceRunning() {

@@ -1,14 +1,18 @@
 // The desktop program's host: Qt message boxes and dialogs, the system
-// clock, the printer dialog, the program's end, the system-information tool
-// and the per-user lock that tells a second copy that the program runs.
+// clock, the printer dialog, the program's end, the system-information tool,
+// the per-user lock that tells a second copy that the program runs, the
+// user's settings (QSettings) and the program-data folder.
 #pragma once
 
 #include <QString>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "model/host.h"
 
 class QLockFile;
+class QSettings;
 class QWidget;
 
 namespace corvane {
@@ -22,6 +26,7 @@ class QtHost : public Host {
 
   void showMessage(const std::string& text, MessageIcon icon, const std::string& title) override;
   bool askYesNo(const std::string& text, const std::string& title) override;
+  Answer askYesNoCancel(const std::string& text, const std::string& title) override;
   std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
                                       const std::string& defaultText) override;
   std::optional<std::string> chooseOpenFile(const std::string& filter) override;
@@ -39,6 +44,16 @@ class QtHost : public Host {
   // lock left by a copy that crashed is taken over.
   bool anotherInstanceRunning() override;
 
+  std::vector<std::string> recentDesigns() override;
+  void storeRecentDesigns(const std::vector<std::string>& paths) override;
+  // QStandardPaths::AppDataLocation unless set otherwise.
+  std::string dataFolder() override;
+
+  // Another settings file (INI) instead of the user's own, and another
+  // program-data folder: tests keep theirs apart.
+  void setSettingsFile(QString path) { settingsFile_ = std::move(path); }
+  void setDataFolder(QString path) { dataFolder_ = std::move(path); }
+
   bool quitRequested() const { return quitRequested_; }
   // The socket beside the lock ("corvane.socket" beside "corvane.lock").
   QString handOffServerName() const;
@@ -48,8 +63,11 @@ class QtHost : public Host {
 
  private:
   QWidget* dialogParent() const;
+  std::unique_ptr<QSettings> openSettings() const;
 
   QString lockPath_;
+  QString settingsFile_;
+  QString dataFolder_;
   std::unique_ptr<QLockFile> lock_;
   bool lockChecked_ = false;
   bool otherCopyRuns_ = false;

@@ -5,6 +5,7 @@
 
 #include "app/script/scripted_host.h"
 #include "bobbin/frmbobbin.h"
+#include "model/design_session.h"
 #include "model/form.h"
 #include "model/formula_table.h"
 #include "model/value.h"
@@ -200,7 +201,9 @@ void ScriptDriver::execute(const Command& command) {
       return;
     }
     case Verb::Answer:
-      host_.queueQuestion(command.number == 1);
+      host_.queueQuestion(command.word == "yes"  ? Answer::Yes
+                          : command.word == "no" ? Answer::No
+                                                 : Answer::Cancel);
       return;
     case Verb::Input:
       if (!command.value.quoted && command.value.text == "cancel")
@@ -241,6 +244,8 @@ void ScriptDriver::execute(const Command& command) {
       return;
     case Verb::Catalogue:
       return useCatalogue(command);
+    case Verb::Settings:
+      return useSettings(command);
   }
 }
 
@@ -402,6 +407,19 @@ void ScriptDriver::useCatalogue(const Command& command) {
     return;
   }
   workspace_.runEvent([&] { bobbin->openUserCatalogue(path); });
+}
+
+// The user's settings (the recent designs) from now on live in that file.
+void ScriptDriver::useSettings(const Command& command) {
+  const std::string& path = command.value.text;
+  if (path.empty()) throw ScriptError("settings needs a path");
+  if (!environment_.fileAnswers) {
+    note("line " + std::to_string(line_) + ": settings " + quote(path) +
+         " are not read in this run");
+    return;
+  }
+  host_.useSettingsFile(path);
+  workspace_.session().reloadRecentDesigns();
 }
 
 void ScriptDriver::queuePrinter(const Command& command) {

@@ -55,6 +55,7 @@ class ScriptDriver {
   void queuePrinter(const script::Command& command);
   void queueFile(const script::Command& command);
   void useCatalogue(const script::Command& command);
+  void useSettings(const script::Command& command);
   void printControl(const std::string& written, const Control& control);
   void dump(const std::string& formName);
   void list(const std::string& formName);

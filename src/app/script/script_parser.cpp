@@ -15,7 +15,8 @@ enum class Shape {
   AddressCount,     // tick ADDR [N]
   FormName,         // show FORM
   ValueOnly,        // input TEXT
-  YesNo,            // answer yes|no
+  YesNo,            // another-instance yes|no
+  Answer,           // answer yes|no|cancel
   PrinterAnswer,    // printer pdf PATH | record PATH | cancel
   Date,             // today YYYY-MM-DD
   Time,             // now HH:MM:SS
@@ -41,7 +42,7 @@ constexpr std::array kVerbs{
     VerbEntry{"choose", Verb::Choose, Shape::AddressValue},
     VerbEntry{"focus", Verb::Focus, Shape::AddressOnly},
     VerbEntry{"show", Verb::Show, Shape::FormName},
-    VerbEntry{"answer", Verb::Answer, Shape::YesNo},
+    VerbEntry{"answer", Verb::Answer, Shape::Answer},
     VerbEntry{"input", Verb::Input, Shape::ValueOnly},
     VerbEntry{"file", Verb::File, Shape::ValueOnly},
     VerbEntry{"printer", Verb::Printer, Shape::PrinterAnswer},
@@ -58,6 +59,7 @@ constexpr std::array kVerbs{
     VerbEntry{"expect-message", Verb::ExpectMessage, Shape::ValueOnly},
     VerbEntry{"another-instance", Verb::AnotherInstance, Shape::YesNo},
     VerbEntry{"catalogue", Verb::Catalogue, Shape::ValueOnly},
+    VerbEntry{"settings", Verb::Settings, Shape::ValueOnly},
 };
 
 constexpr std::array<std::string_view, 8> kProperties{
@@ -270,6 +272,15 @@ bool parseYesNo(Cursor& in) {
   throw ScriptError("expected yes or no, got " + quote(word));
 }
 
+void parseAnswer(Cursor& in, Command& command) {
+  in.skipBlanks();
+  command.word = std::string(in.word());
+  expectEnd(in);
+  if (command.word != "yes" && command.word != "no" && command.word != "cancel")
+    throw ScriptError("expected yes, no or cancel, got " + quote(command.word));
+  command.number = command.word == "yes" ? 1 : command.word == "no" ? 0 : 2;
+}
+
 void parsePrinterAnswer(Cursor& in, Command& command) {
   in.skipBlanks();
   command.word = std::string(in.word());
@@ -336,6 +347,8 @@ void parseShape(Shape shape, Cursor& in, Command& command) {
     case Shape::YesNo:
       command.number = parseYesNo(in) ? 1 : 0;
       return;
+    case Shape::Answer:
+      return parseAnswer(in, command);
     case Shape::PrinterAnswer:
       return parsePrinterAnswer(in, command);
     case Shape::Date: {

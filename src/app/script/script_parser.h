@@ -64,16 +64,18 @@ enum class Verb {
   ExpectMessage,
   AnotherInstance,
   Catalogue,
+  Settings,
 };
 
 struct Command {
   Verb verb = Verb::Messages;
   Address address;
-  std::string word;  // answer: yes/no; printer: pdf/record/cancel;
+  std::string word;  // answer: yes/no/cancel; printer: pdf/record/cancel;
                      // expect-prop: the property; eval: the formula ID
   Value value;
   std::vector<std::string> args;  // eval arguments
-  long long number = 1;           // key: the key code; tick: the count
+  long long number = 1;           // key: the key code; tick: the count;
+                                  // answer: 1 yes, 0 no, 2 cancel
   CalendarDate date;              // today
   ClockTime time;                 // now
 };

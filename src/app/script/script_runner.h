@@ -14,7 +14,8 @@
 //   enter ADDR | key ADDR CODE | click ADDR | dblclick ADDR | focus ADDR
 //   choose ADDR ITEM       a list item by text, or #n by 0-based index
 //   show FORM
-//   answer yes|no          the next question
+//   answer yes|no|cancel   the next question (cancel: the third button of a
+//                          Yes/No/Cancel question; No for a Yes/No one)
 //   input TEXT|cancel      the next input box
 //   file PATH|cancel       the next open or save chooser
 //   printer pdf PATH|printer record PATH|printer cancel   the next printer dialog
@@ -36,9 +37,11 @@
 //   catalogue PATH         the bobbin form reads that bobbin catalogue file
 //                          (SQLite, or Access .mdb), as if chosen in its
 //                          supplier list
+//   settings PATH          the user's settings (the recent designs) live in
+//                          that file, one path a line, from now on
 // Answers are used in order, one queue per kind of dialog; a dialog with no
-// answer queued gets No (question) or cancel (input box, file chooser,
-// printer). A user action on a disabled control (or one in a disabled frame)
+// answer queued gets No (question, Yes/No or Yes/No/Cancel) or cancel (input
+// box, file chooser, printer). A user action on a disabled control (or one in a disabled frame)
 // does nothing, as it would for a user; so does typing into a locked field.
 // A failed check prints `FAIL line N: ...` and the run goes on; a script
 // error prints `ERROR line N: ...` and ends the run. After a command that

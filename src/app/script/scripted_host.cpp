@@ -1,7 +1,9 @@
 #include "app/script/scripted_host.h"
 
 #include <ctime>
+#include <fstream>
 
+#include "model/file_access.h"
 #include "model/print_surface.h"
 #include "reports/recording_printer.h"
 
@@ -34,14 +36,44 @@ void ScriptedHost::showMessage(const std::string& text, MessageIcon icon,
   messages_.push_back({icon, text, title});
 }
 
-bool ScriptedHost::askYesNo(const std::string& text, const std::string&) {
-  bool yes = false;
+Answer ScriptedHost::nextAnswer(const std::string& question) {
+  Answer answer = Answer::No;
   if (!questions_.empty()) {
-    yes = questions_.front();
+    answer = questions_.front();
     questions_.pop_front();
   }
-  note("question \"" + text + "\" -> " + (yes ? "yes" : "no"));
-  return yes;
+  const char* word = answer == Answer::Yes ? "yes" : answer == Answer::No ? "no" : "cancel";
+  note("question \"" + question + "\" -> " + word);
+  return answer;
+}
+
+bool ScriptedHost::askYesNo(const std::string& text, const std::string&) {
+  return nextAnswer(text) == Answer::Yes;
+}
+
+Answer ScriptedHost::askYesNoCancel(const std::string& text, const std::string&) {
+  return nextAnswer(text);
+}
+
+void ScriptedHost::useSettingsFile(const std::string& path) {
+  settingsFile_ = path;
+  recent_.clear();
+  std::ifstream in(path, std::ios::binary);
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!line.empty()) recent_.push_back(line);
+  }
+}
+
+void ScriptedHost::storeRecentDesigns(const std::vector<std::string>& paths) {
+  recent_ = paths;
+  if (settingsFile_.empty()) return;
+  std::string text;
+  for (const std::string& path : paths) text += path + "\n";
+  std::string why;
+  if (!files::writeReplacing(settingsFile_, text, why))
+    errors_.push_back("cannot write the settings file " + settingsFile_ + ": " + why);
 }
 
 std::optional<std::string> ScriptedHost::inputBox(const std::string& prompt, const std::string&,

@@ -5,9 +5,15 @@
 // Each kind of dialog has its own first-in first-out queue. A dialog that
 // finds its queue empty gets what a user closing it would give:
 //   question (Yes/No)     -> No
+//   question (Yes/No/Cancel) -> No, as a Yes/No question gets
 //   input box             -> cancel
 //   open or save chooser  -> cancel
 //   printer dialog        -> cancel
+// A Yes/No question answered `cancel` gets No.
+//
+// The user's settings (the recent designs) live in memory, or in a file the
+// script names (one path a line, UTF-8). A scripted run keeps no program
+// data, so it writes no recovery copy.
 #pragma once
 
 #include <deque>
@@ -47,7 +53,7 @@ class ScriptedHost : public Host {
   void setNote(Note note) { note_ = std::move(note); }
 
   // --- answers for the next dialogs
-  void queueQuestion(bool yes) { questions_.push_back(yes); }
+  void queueQuestion(Answer answer) { questions_.push_back(answer); }
   void queueInput(std::optional<std::string> text) { inputs_.push_back(std::move(text)); }
   void queueFile(std::optional<std::string> path) { files_.push_back(std::move(path)); }
   void queuePrinter(PrinterAnswer answer) { printers_.push_back(std::move(answer)); }
@@ -68,10 +74,14 @@ class ScriptedHost : public Host {
   void setToday(CalendarDate date) { today_ = date; }
   void setNow(ClockTime time) { now_ = time; }
   void setAnotherInstance(bool running) { anotherInstance_ = running; }
+  // Keeps the recent designs in this file from now on; they are read from
+  // it at once (a missing file holds none).
+  void useSettingsFile(const std::string& path);
 
   // Host
   void showMessage(const std::string& text, MessageIcon icon, const std::string& title) override;
   bool askYesNo(const std::string& text, const std::string& title) override;
+  Answer askYesNoCancel(const std::string& text, const std::string& title) override;
   std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
                                       const std::string& defaultText) override;
   std::optional<std::string> chooseOpenFile(const std::string& filter) override;
@@ -83,16 +93,20 @@ class ScriptedHost : public Host {
   // A scripted run has no system-information tool.
   bool launchSystemInformation() override { return false; }
   bool anotherInstanceRunning() override { return anotherInstance_; }
+  std::vector<std::string> recentDesigns() override { return recent_; }
+  void storeRecentDesigns(const std::vector<std::string>& paths) override;
+  std::string dataFolder() override { return {}; }
 
  private:
   std::optional<std::string> nextFile(const char* chooser, const std::string& filter);
+  Answer nextAnswer(const std::string& question);
   void note(const std::string& line) const {
     if (note_) note_(line);
   }
 
   PdfFactory pdfFactory_;
   Note note_;
-  std::deque<bool> questions_;
+  std::deque<Answer> questions_;
   std::deque<std::optional<std::string>> inputs_;
   std::deque<std::optional<std::string>> files_;
   std::deque<PrinterAnswer> printers_;
@@ -101,6 +115,8 @@ class ScriptedHost : public Host {
   std::vector<std::string> errors_;
   CalendarDate today_;
   ClockTime now_;
+  std::vector<std::string> recent_;
+  std::string settingsFile_;
   bool quit_ = false;
   bool anotherInstance_ = false;
 };

@@ -121,7 +121,7 @@ TEST_F(HandOffTest, HandedDesignFileOpensInTheRunningCopy) {
   EXPECT_TRUE(host.messages.empty());
 }
 
-TEST_F(HandOffTest, ProjectFileAndMissingFileGiveOneMessageEach) {
+TEST_F(HandOffTest, BadProjectFileAndMissingFileGiveOneMessageEach) {
   QFile project(dir.filePath("p.cvd"));
   ASSERT_TRUE(project.open(QIODevice::WriteOnly));
   project.write("{}\n");
@@ -132,7 +132,7 @@ TEST_F(HandOffTest, ProjectFileAndMissingFileGiveOneMessageEach) {
 
   EXPECT_TRUE(handOver(project.fileName()));
   ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_NE(host.messages[0].find("还不能打开"), std::string::npos) << host.messages[0];
+  EXPECT_NE(host.messages[0].find("不是 Corvane 设计文件"), std::string::npos) << host.messages[0];
   EXPECT_NE(host.messages[0].find(project.fileName().toStdString()), std::string::npos);
 
   for (const char* missing : {"gone.cvd", "gone.CVN"}) {

@@ -1,11 +1,16 @@
 // Shared pieces of the Qt tests: one QApplication for the whole test binary
 // (offscreen unless the environment says otherwise), and a Qt host whose
-// message boxes are recorded instead of shown.
+// message boxes are recorded instead of shown, whose questions and file
+// choosers take queued answers (none: No, cancel) and whose settings and
+// program data live beside its lock file.
 #pragma once
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QString>
 #include <QTemporaryDir>
+#include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,12 +23,43 @@ QApplication& qtApp();
 
 class RecordingQtHost : public QtHost {
  public:
-  explicit RecordingQtHost(const QString& lockFile) : QtHost(lockFile) {}
+  explicit RecordingQtHost(const QString& lockFile) : QtHost(lockFile) {
+    const QString folder = QFileInfo(lockFile).absolutePath();
+    setSettingsFile(folder + "/settings.ini");
+    setDataFolder(folder + "/data");
+  }
   void showMessage(const std::string& text, MessageIcon, const std::string&) override {
     messages.push_back(text);
   }
-  bool askYesNo(const std::string&, const std::string&) override { return false; }
+  bool askYesNo(const std::string& text, const std::string&) override {
+    questions.push_back(text);
+    return take(yesNo, false);
+  }
+  Answer askYesNoCancel(const std::string& text, const std::string&) override {
+    questions.push_back(text);
+    return take(threeWay, Answer::No);
+  }
+  std::optional<std::string> chooseOpenFile(const std::string&) override {
+    return take(files, std::optional<std::string>());
+  }
+  std::optional<std::string> chooseSaveFile(const std::string&) override {
+    return take(files, std::optional<std::string>());
+  }
+
   std::vector<std::string> messages;
+  std::vector<std::string> questions;
+  std::deque<bool> yesNo;
+  std::deque<Answer> threeWay;
+  std::deque<std::optional<std::string>> files;
+
+ private:
+  template <class T>
+  static T take(std::deque<T>& queue, T otherwise) {
+    if (queue.empty()) return otherwise;
+    T value = std::move(queue.front());
+    queue.pop_front();
+    return value;
+  }
 };
 
 }  // namespace corvane::testing

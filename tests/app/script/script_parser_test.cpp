@@ -72,6 +72,7 @@ TEST(ScriptParser, ReadsTheOtherCommandShapes) {
   EXPECT_EQ(parse("tick F.T 125").number, 125);
   EXPECT_EQ(parse("answer yes").number, 1);
   EXPECT_EQ(parse("answer no").number, 0);
+  EXPECT_EQ(parse("answer cancel").number, 2);
   Command printer = parse("printer record /tmp/page.txt");
   EXPECT_EQ(printer.word, "record");
   EXPECT_EQ(printer.value.text, "/tmp/page.txt");
@@ -130,7 +131,8 @@ INSTANTIATE_TEST_SUITE_P(Lines, ScriptParserErrors, ::testing::Values(
     MalformedLine{"tick F.T 1000001", "tick count must lie between 0 and 1000000"},
     MalformedLine{"tick F.T -1", "tick count must lie between 0 and 1000000"},
     MalformedLine{"show F.A", "expected a form name, got an address"},
-    MalformedLine{"answer maybe", "expected yes or no, got \"maybe\""},
+    MalformedLine{"answer maybe", "expected yes, no or cancel, got \"maybe\""},
+    MalformedLine{"another-instance cancel", "expected yes or no, got \"cancel\""},
     MalformedLine{"printer laser x", "expected printer pdf PATH, printer record PATH or printer cancel"},
     MalformedLine{"printer record", "printer record needs a path"},
     MalformedLine{"today 2023-02-29", "no such date \"2023-02-29\""},

@@ -1,0 +1,46 @@
+// Fuzzes the project-file reader: the input is a file's bytes. Reading ends
+// in a record or in ProjectFileError, never anything else; a record is then
+// tried on the program's forms, which again ends in success or
+// ProjectFileError; and a record read is written back to bytes that read as
+// the same record.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "app/form_catalog.h"
+#include "app/script/scripted_host.h"
+#include "model/project_file.h"
+#include "model/project_state.h"
+#include "model/workspace.h"
+
+namespace {
+
+// The program's forms, registered once; the check copies the registrations
+// into a scratch workspace of its own and leaves this one untouched.
+const corvane::Workspace& programForms() {
+  static corvane::ScriptedHost host;
+  static corvane::Workspace workspace(host);
+  static const bool registered = (corvane::registerAllForms(workspace), true);
+  (void)registered;
+  return workspace;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  corvane::ProjectRecord record;
+  try {
+    record = corvane::parseProjectFile(bytes);
+  } catch (const corvane::ProjectFileError&) {
+    return 0;
+  }
+  // what was read writes back (its texts are UTF-8) and reads the same
+  const std::string written = corvane::encodeProjectFile(record);
+  if (corvane::encodeProjectFile(corvane::parseProjectFile(written)) != written) __builtin_trap();
+  try {
+    corvane::checkProjectFits(programForms(), record);
+  } catch (const corvane::ProjectFileError&) {
+  }
+  return 0;
+}

@@ -1,0 +1,120 @@
+// A design saved and opened again in a fresh program run shows exactly what
+// was saved, and goes on from there as if it had never been closed.
+#include <gtest/gtest.h>
+
+#include "bobbin/frmbobbin.h"
+#include "core/frmcore.h"
+#include "electrical/frmeledata.h"
+#include "project_fixture.h"
+#include "wiretools/frmwiretools.h"
+
+namespace corvane::testing {
+namespace {
+
+using ProjectRoundTrip = ProjectTest;
+
+const FormRecord& formIn(const ProjectRecord& record, const std::string& name) {
+  for (const FormRecord& form : record.forms)
+    if (form.name == name) return form;
+  throw std::runtime_error("no form " + name);
+}
+
+const ControlRecord& controlIn(const ProjectRecord& record, const std::string& form,
+                               const std::string& name, int index = -1) {
+  for (const ControlRecord& control : formIn(record, form).controls)
+    if (control.name == name && control.index == index) return control;
+  throw std::runtime_error("no control " + name);
+}
+
+TEST_F(ProjectRoundTrip, FullChainReopensExactlyAndGoesOnAsBefore) {
+  ProgramRun first;
+  fullChain(first);
+  ASSERT_TRUE(first.session().saveTo(file("chain.cvd")));
+  const ProjectRecord saved = first.state();
+  // the chain reached every form and drew the pictures
+  EXPECT_EQ(saved.forms.size(), 6u);
+  EXPECT_EQ(controlIn(saved, "FrmBomList", "TxtCorePrice").state.text, "28");
+  EXPECT_EQ(controlIn(saved, "FrmBomList", "Check8").state.value, 1);
+  EXPECT_EQ(controlIn(saved, "Frmjiegou", "TXTTURN", 4).state.text, "30");
+  EXPECT_FALSE(controlIn(saved, "Frmjiegou", "Picture1").picture->ops.empty());
+  EXPECT_EQ(saved.activeForm, "FrmWireTools");
+
+  ProgramRun second;
+  ASSERT_TRUE(second.session().openFile(file("chain.cvd"))) << second.host.messageTexts()[0];
+  EXPECT_TRUE(second.host.messages.empty());
+  // every control, row, picture, member, shared value and window as saved
+  EXPECT_EQ(second.state(), saved);
+  EXPECT_FALSE(second.session().hasUnsavedChanges());
+
+  // the next edits cascade from the reopened design as from the original
+  for (ProgramRun* run : {&first, &second}) {
+    run->set("Frmjiegou", "TXTTURN", "40", 6);
+    run->enter("Frmjiegou", "TXTTURN", 6);
+    run->set("Frmeledata", "txtidc", "0.35", 2);
+    run->enter("Frmeledata", "txtidc", 2);
+    run->click("Frmjiegou", "Command1");
+    run->set("FrmBomList", "TxtLeadPrice", "0.8", 1);
+    run->click("FrmBomList", "Command13");
+  }
+  EXPECT_EQ(second.state(), first.state());
+  EXPECT_TRUE(second.session().hasUnsavedChanges());
+}
+
+// Open restores: a stored result the reactions would recompute stays as
+// stored, digit for digit.
+TEST_F(ProjectRoundTrip, OpenPutsBackStoredResultsWithoutRecalculating) {
+  ProgramRun first;
+  fullChain(first);
+  ProjectRecord record = first.state();
+  for (FormRecord& form : record.forms)
+    for (ControlRecord& control : form.controls)
+      if (form.name == "Frmeledata" && control.name == "txtsuac" && control.index == 0)
+        control.state.text = "99.99";
+  write(file("edited.cvd"), encodeProjectFile(record));
+
+  ProgramRun second;
+  ASSERT_TRUE(second.session().openFile(file("edited.cvd")));
+  EXPECT_EQ(second.form("Frmeledata").control("txtsuac", 0).text(), "99.99");
+  EXPECT_EQ(second.state(), record);
+}
+
+TEST_F(ProjectRoundTrip, MembersOfTheFormsComeBack) {
+  ProgramRun first;
+  fullChain(first);
+  first.click("Frmeledata", "ChKSHC", 5);  // CurrentRow follows the connection clicked
+  first.form("FrmWireTools").userChoose(first.form("FrmWireTools").control("CmbWire"), 2);
+  ASSERT_TRUE(first.session().saveTo(file("m.cvd")));
+
+  ProgramRun second;
+  ASSERT_TRUE(second.session().openFile(file("m.cvd")));
+  auto& electrical = second.workspace.form<Frmeledata>("Frmeledata");
+  EXPECT_EQ(electrical.currentRow(), 5);
+  EXPECT_EQ(second.workspace.form<FrmWireTools>("FrmWireTools").material().name,
+            first.workspace.form<FrmWireTools>("FrmWireTools").material().name);
+  const auto& bobbin = second.workspace.form<Frmbobbin>("Frmbobbin");
+  ASSERT_NE(bobbin.catalogue(), nullptr);
+  EXPECT_EQ(bobbin.records().count(),
+            first.workspace.form<Frmbobbin>("Frmbobbin").records().count());
+}
+
+// Forms that do not exist in the saved design do not exist after opening,
+// whatever the design on screen had.
+TEST_F(ProjectRoundTrip, OpenReplacesTheFormsOnScreen) {
+  ProgramRun small;
+  small.click("MDIForm1", "NEW");
+  small.set("Frmeledata", "TXTUIN1", "110");
+  ASSERT_TRUE(small.session().saveTo(file("small.cvd")));
+
+  ProgramRun big;
+  fullChain(big);
+  ASSERT_TRUE(big.session().saveTo(file("big.cvd")));
+  ASSERT_TRUE(big.session().openFile(file("small.cvd")));
+  for (const char* gone : {"Frmbobbin", "Frmjiegou", "FrmWireTools"})
+    EXPECT_EQ(big.workspace.existing(gone), nullptr) << gone;
+  EXPECT_EQ(big.form("Frmeledata").control("TXTUIN1").text(), "110");
+  EXPECT_FALSE(big.form("Frmeledata").array("txtudc").has(1));
+  EXPECT_EQ(big.state(), small.state());
+}
+
+}  // namespace
+}  // namespace corvane::testing
