@@ -1,7 +1,7 @@
 // Fuzzes the project-file reader: the input is a file's bytes. Reading ends
-// in a record or in ProjectFileError, never anything else; a record is then
+// in a record or in a reason, never anything else; a record is then
 // tried on the program's forms, which again ends in success or
-// ProjectFileError; and a record read is written back to bytes that read as
+// a reason; and a record read is written back to bytes that read as
 // the same record.
 #include <cstdint>
 #include <string>
@@ -29,18 +29,15 @@ const corvane::Workspace& programForms() {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-  corvane::ProjectRecord record;
-  try {
-    record = corvane::parseProjectFile(bytes);
-  } catch (const corvane::ProjectFileError&) {
-    return 0;
-  }
+  corvane::Outcome<corvane::ProjectRecord> record = corvane::parseProjectFile(bytes);
+  if (!record) return 0;
   // what was read writes back (its texts are UTF-8) and reads the same
-  const std::string written = corvane::encodeProjectFile(record);
-  if (corvane::encodeProjectFile(corvane::parseProjectFile(written)) != written) __builtin_trap();
-  try {
-    corvane::checkProjectFits(programForms(), record);
-  } catch (const corvane::ProjectFileError&) {
-  }
+  corvane::Outcome<std::string> written = corvane::encodeProjectFile(record.value());
+  if (!written) __builtin_trap();
+  corvane::Outcome<corvane::ProjectRecord> again = corvane::parseProjectFile(written.value());
+  if (!again || corvane::encodeProjectFile(again.value()).value() != written.value())
+    __builtin_trap();
+  // fitting the forms ends in a success or a reason, nothing else
+  (void)corvane::checkProjectFits(programForms(), record.value());
   return 0;
 }

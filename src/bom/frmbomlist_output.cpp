@@ -14,10 +14,9 @@ void FrmBomList::printProductionList() {
 }
 
 bool FrmBomList::exportCsv(const std::string& path) {
-  std::string why;
-  if (!files::writeReplacing(path, bomCsv(*this), why)) {
-    host().showMessage("无法保存材料清单“" + path + "”：" + why + "。", MessageIcon::Warning,
-                       caption());
+  if (Outcome<> written = files::writeReplacing(path, bomCsv(*this)); !written) {
+    host().showMessage("无法保存材料清单“" + path + "”：" + written.reason() + "。",
+                       MessageIcon::Warning, caption());
     return false;
   }
   host().showMessage("材料清单已保存到“" + path + "”。", MessageIcon::Information, caption());

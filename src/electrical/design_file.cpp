@@ -16,6 +16,13 @@ namespace corvane {
 
 namespace {
 
+// What is wrong with a file or a design, in words for the user; handed to
+// callers as an Outcome's reason.
+class DesignFileError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
 struct GroupTextField {
   const char* array;
   std::string OutputGroupRecord::*member;
@@ -140,7 +147,8 @@ void showProblem(Frmeledata& form, const std::string& text) {
 
 // ---------------------------------------------------------------- format
 
-DesignRecordFile parseDesignFile(std::string_view bytes) {
+namespace {
+DesignRecordFile parseRecord(std::string_view bytes) {
   LineReader lines(splitLines(decodeText(bytes)));
   if (lines.count() == 0) throw DesignFileError("文件是空的");
   const int highest = parseGroupCount(lines.next());
@@ -164,8 +172,18 @@ DesignRecordFile parseDesignFile(std::string_view bytes) {
   for (const InputTextField& field : kInputTexts) design.input.*field.member = lines.next();
   return design;
 }
+}  // namespace
 
-std::string encodeDesignFile(const DesignRecordFile& design) {
+Outcome<DesignRecordFile> parseDesignFile(std::string_view bytes) {
+  try {
+    return parseRecord(bytes);
+  } catch (const DesignFileError& error) {
+    return Failure{error.what()};
+  }
+}
+
+namespace {
+std::string encodeRecord(const DesignRecordFile& design) {
   std::string out;
   auto put = [&out](const std::string& address, const std::string& text) {
     if (text.find_first_of("\r\n") != std::string::npos)
@@ -189,6 +207,15 @@ std::string encodeDesignFile(const DesignRecordFile& design) {
   putFlag(design.input.arrangement);
   for (const InputTextField& field : kInputTexts) put(field.name, design.input.*field.member);
   return out;
+}
+}  // namespace
+
+Outcome<std::string> encodeDesignFile(const DesignRecordFile& design) {
+  try {
+    return encodeRecord(design);
+  } catch (const DesignFileError& error) {
+    return Failure{error.what()};
+  }
 }
 
 // ---------------------------------------------------------------- form
@@ -233,34 +260,22 @@ void applyDesign(Frmeledata& form, const DesignRecordFile& design) {
 }
 
 bool openDesignFile(Frmeledata& form, const std::string& path) {
-  std::string bytes;
-  std::string why;
-  if (!files::readWhole(path, kLargestDesignFile, "文件太大，不是设计文件", bytes, why)) {
-    showProblem(form, "无法打开设计文件“" + path + "”：" + why + "。");
+  Outcome<std::string> bytes = files::readWhole(path, kLargestDesignFile, "文件太大，不是设计文件");
+  Outcome<DesignRecordFile> design =
+      bytes ? parseDesignFile(bytes.value()) : Failure{bytes.reason()};
+  if (!design) {
+    showProblem(form, "无法打开设计文件“" + path + "”：" + design.reason() + "。");
     return false;
   }
-  DesignRecordFile design;
-  try {
-    design = parseDesignFile(bytes);
-  } catch (const DesignFileError& error) {
-    showProblem(form, "无法打开设计文件“" + path + "”：" + error.what() + "。");
-    return false;
-  }
-  applyDesign(form, design);
+  applyDesign(form, design.value());
   return true;
 }
 
 bool saveDesignFile(Frmeledata& form, const std::string& path) {
-  std::string bytes;
-  try {
-    bytes = encodeDesignFile(captureDesign(form));
-  } catch (const DesignFileError& error) {
-    showProblem(form, "无法保存设计文件“" + path + "”：" + error.what() + "。");
-    return false;
-  }
-  std::string why;
-  if (!files::writeReplacing(path, bytes, why)) {
-    showProblem(form, "无法保存设计文件“" + path + "”：" + why + "。");
+  Outcome<std::string> bytes = encodeDesignFile(captureDesign(form));
+  Outcome<> written = bytes ? files::writeReplacing(path, bytes.value()) : Failure{bytes.reason()};
+  if (!written) {
+    showProblem(form, "无法保存设计文件“" + path + "”：" + written.reason() + "。");
     return false;
   }
   form.host().showMessage("保存操作成功！", MessageIcon::Information, form.caption());

@@ -5,10 +5,11 @@
 // temporary file that replaces the target only when complete.
 #pragma once
 
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "model/outcome.h"
 
 namespace corvane {
 
@@ -46,19 +47,13 @@ struct DesignRecordFile {
   InputRecord input;
 };
 
-// What is wrong with a file or a design, in words for the user.
-class DesignFileError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
 // Parses the bytes of a design file (GBK, or UTF-8 after a byte-order mark;
-// CR LF or LF line ends). Throws DesignFileError for a file that is not text,
-// is short, has a bad group count, too many groups or an unknown list text.
-DesignRecordFile parseDesignFile(std::string_view bytes);
-// The file's bytes. Throws DesignFileError naming the field whose text GBK
-// cannot encode or that holds a line break.
-std::string encodeDesignFile(const DesignRecordFile& design);
+// CR LF or LF line ends); the reason for a file that is not text, is short,
+// has a bad group count, too many groups or an unknown list text.
+Outcome<DesignRecordFile> parseDesignFile(std::string_view bytes);
+// The file's bytes; the reason, naming the field, for a text GBK cannot
+// encode or that holds a line break.
+Outcome<std::string> encodeDesignFile(const DesignRecordFile& design);
 
 DesignRecordFile captureDesign(const Frmeledata& form);
 // Replaces the form's groups and inputs; every assignment runs its field's

@@ -76,16 +76,10 @@ bool DesignSession::saveAs() {
 }
 
 bool DesignSession::saveTo(const std::string& path) {
-  std::string bytes;
-  try {
-    bytes = encodeProjectFile(captureProject(workspace_));
-  } catch (const ProjectFileError& error) {
-    problem("无法保存设计文件“" + path + "”：" + error.what() + "。");
-    return false;
-  }
-  std::string why;
-  if (!files::writeReplacing(path, bytes, why)) {
-    problem("无法保存设计文件“" + path + "”：" + why + "。");
+  Outcome<std::string> bytes = encodeProjectFile(captureProject(workspace_));
+  Outcome<> written = bytes ? files::writeReplacing(path, bytes.value()) : Failure{bytes.reason()};
+  if (!written) {
+    problem("无法保存设计文件“" + path + "”：" + written.reason() + "。");
     return false;
   }
   path_ = absolutePath(path);
@@ -128,23 +122,21 @@ bool DesignSession::openRecent(int position) {
 
 // Everything is read and checked before the design on screen is touched.
 bool DesignSession::load(const std::string& path, bool fromRecovery) {
-  std::string bytes;
-  std::string why;
-  if (!files::readWhole(path, kLargestProjectFile, "文件太大，不是设计文件", bytes, why)) {
-    problem(openFailure(path, why));
+  Outcome<std::string> bytes =
+      files::readWhole(path, kLargestProjectFile, "文件太大，不是设计文件");
+  if (!bytes) {
+    problem(openFailure(path, bytes.reason()));
     return false;
   }
-  ProjectRecord record;
-  try {
-    record = parseProjectFile(bytes);
-    checkProjectFits(workspace_, record);
-  } catch (const ProjectFileError& error) {
-    problem(openFailure(path, error.what()));
+  Outcome<ProjectRecord> record = parseProjectFile(bytes.value());
+  Outcome<> fits = record ? checkProjectFits(workspace_, record.value()) : Failure{record.reason()};
+  if (!fits) {
+    problem(openFailure(path, fits.reason()));
     return false;
   }
-  if (!apply(path, record)) return false;
+  if (!apply(path, record.value())) return false;
   if (fromRecovery) {
-    path_ = record.recoveredFrom;
+    path_ = record.value().recoveredFrom;
     cleanRevision_.reset();  // the recovered changes are in no design file
     recoveredRevision_ = workspace_.designRevision();
   } else {
@@ -157,12 +149,10 @@ bool DesignSession::load(const std::string& path, bool fromRecovery) {
 }
 
 bool DesignSession::apply(const std::string& path, const ProjectRecord& record) {
-  try {
-    restoreProject(workspace_, record);
-  } catch (const ProjectFileError& error) {
+  if (Outcome<> restored = restoreProject(workspace_, record); !restored) {
     // the scratch copy took it: only a form that behaves differently the
     // second time comes here
-    problem(openFailure(path, error.what()));
+    problem(openFailure(path, restored.reason()));
     cleanRevision_.reset();
     announce();
     return false;
@@ -253,14 +243,9 @@ void DesignSession::writeRecovery() {
   ProjectRecord record = captureProject(workspace_);
   record.recoveryCopy = true;
   record.recoveredFrom = path_;
-  std::string bytes;
-  try {
-    bytes = encodeProjectFile(record);
-  } catch (const ProjectFileError&) {
-    return;
-  }
-  std::string why;
-  if (files::writeReplacing(path, bytes, why)) recoveredRevision_ = workspace_.designRevision();
+  Outcome<std::string> bytes = encodeProjectFile(record);
+  if (bytes && files::writeReplacing(path, bytes.value()))
+    recoveredRevision_ = workspace_.designRevision();
 }
 
 void DesignSession::removeRecovery() {

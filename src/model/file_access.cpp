@@ -26,50 +26,43 @@ std::string reasonText(const std::error_code& error) {
   return error.message();
 }
 
-bool readWhole(const std::string& path, std::size_t largest, const std::string& tooLarge,
-               std::string& bytes, std::string& why) {
+Outcome<std::string> readWhole(const std::string& path, std::size_t largest,
+                               const std::string& tooLarge) {
   std::error_code error;
   if (fs::is_directory(path, error)) {
-    why = "这是一个文件夹";
-    return false;
+    return Failure{"这是一个文件夹"};
   }
   errno = 0;
   std::ifstream in(path, std::ios::binary);
   if (!in) {
-    why = reasonText(lastError());
-    return false;
+    return Failure{reasonText(lastError())};
   }
   std::string content;
   char buffer[4096];
   while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
     content.append(buffer, static_cast<size_t>(in.gcount()));
     if (content.size() > largest) {
-      why = tooLarge;
-      return false;
+      return Failure{tooLarge};
     }
   }
   if (in.bad()) {
-    why = reasonText(lastError());
-    return false;
+    return Failure{reasonText(lastError())};
   }
-  bytes = std::move(content);
-  return true;
+  return content;
 }
 
-bool writeReplacing(const std::string& path, const std::string& bytes, std::string& why) {
+Outcome<> writeReplacing(const std::string& path, const std::string& bytes) {
   fs::path target(path);
   fs::path temporary = target;
   temporary += ".corvane-tmp";
   std::error_code error;
   if (fs::is_directory(target, error)) {
-    why = "这是一个文件夹";
-    return false;
+    return Failure{"这是一个文件夹"};
   }
   errno = 0;
   std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
   if (!out) {
-    why = reasonText(lastError());
-    return false;
+    return Failure{reasonText(lastError())};
   }
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   out.flush();
@@ -77,17 +70,16 @@ bool writeReplacing(const std::string& path, const std::string& bytes, std::stri
   std::error_code writeError = lastError();
   out.close();
   if (!written || out.fail()) {
-    why = reasonText(writeError);
     fs::remove(temporary, error);
-    return false;
+    return Failure{reasonText(writeError)};
   }
   fs::rename(temporary, target, error);
   if (error) {
-    why = reasonText(error);
+    const std::string reason = reasonText(error);
     fs::remove(temporary, error);
-    return false;
+    return Failure{reason};
   }
-  return true;
+  return {};
 }
 
 }  // namespace corvane::files

@@ -7,20 +7,21 @@
 #include <string>
 #include <system_error>
 
+#include "model/outcome.h"
+
 namespace corvane::files {
 
 // The reason for a failed file operation, in Chinese, for a message.
 std::string reasonText(const std::error_code& error);
 
-// Reads the whole file into `bytes`; false and the reason in `why` when it
-// cannot be read or holds more than `largest` bytes (`tooLarge` is the reason
-// given then).
-bool readWhole(const std::string& path, std::size_t largest, const std::string& tooLarge,
-               std::string& bytes, std::string& why);
+// The whole file, or the reason it cannot be read; a file of more than
+// `largest` bytes is refused with the reason `tooLarge`.
+Outcome<std::string> readWhole(const std::string& path, std::size_t largest,
+                               const std::string& tooLarge);
 
 // Writes `bytes` to a temporary file in the target's folder and renames it
-// over the target; false and the reason in `why` when that fails, with the
-// target untouched and the temporary file removed.
-bool writeReplacing(const std::string& path, const std::string& bytes, std::string& why);
+// over the target; the reason when that fails, with the target untouched
+// and the temporary file removed.
+Outcome<> writeReplacing(const std::string& path, const std::string& bytes);
 
 }  // namespace corvane::files

@@ -449,7 +449,8 @@ Json parseJson(std::string_view bytes) {
 
 // ---------------------------------------------------------------- format
 
-ProjectRecord parseProjectFile(std::string_view bytes) {
+namespace {
+ProjectRecord parseRecord(std::string_view bytes) {
   if (bytes.empty()) throw ProjectFileError("文件是空的");
   const Json root = parseJson(bytes);
   const std::string top = "文件";
@@ -496,8 +497,18 @@ ProjectRecord parseProjectFile(std::string_view bytes) {
   }
   return record;
 }
+}  // namespace
 
-std::string encodeProjectFile(const ProjectRecord& record) {
+Outcome<ProjectRecord> parseProjectFile(std::string_view bytes) {
+  try {
+    return parseRecord(bytes);
+  } catch (const ProjectFileError& error) {
+    return Failure{error.what()};
+  }
+}
+
+namespace {
+std::string encodeRecord(const ProjectRecord& record) {
   // one control a line: the file stays readable and small
   auto line = [](const Json& value) { return value.dump(); };
   std::string out = "{\n";
@@ -536,6 +547,15 @@ std::string encodeProjectFile(const ProjectRecord& record) {
     throw ProjectFileError("设计中有不是 UTF-8 编码的文字");
   }
   return out;
+}
+}  // namespace
+
+Outcome<std::string> encodeProjectFile(const ProjectRecord& record) {
+  try {
+    return encodeRecord(record);
+  } catch (const ProjectFileError& error) {
+    return Failure{error.what()};
+  }
 }
 
 }  // namespace corvane

@@ -15,6 +15,7 @@
 
 #include "model/control.h"
 #include "model/kept_member.h"
+#include "model/outcome.h"
 #include "model/picture.h"
 #include "model/shared_values.h"
 
@@ -78,17 +79,18 @@ struct ProjectRecord {
   bool operator==(const ProjectRecord&) const = default;
 };
 
-// What is wrong with a project file, in words for the user.
+// What is wrong with a project file, in words for the user: raised inside
+// the reading and restoring code, handed to callers as an Outcome's reason.
 class ProjectFileError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
 
-// Checks and reads the bytes of a project file. Throws ProjectFileError for
-// text that is not JSON, a truncated file, another format, a newer version,
-// an unknown key, a value of the wrong type or out of range.
-ProjectRecord parseProjectFile(std::string_view bytes);
-// The file's bytes. Throws ProjectFileError for a text that is not UTF-8.
-std::string encodeProjectFile(const ProjectRecord& record);
+// Checks and reads the bytes of a project file; the reason for text that is
+// not JSON, a truncated file, another format, a newer version, an unknown
+// key, a value of the wrong type or out of range.
+Outcome<ProjectRecord> parseProjectFile(std::string_view bytes);
+// The file's bytes; the reason for a text that is not UTF-8.
+Outcome<std::string> encodeProjectFile(const ProjectRecord& record);
 
 }  // namespace corvane

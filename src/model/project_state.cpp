@@ -196,14 +196,28 @@ ProjectRecord captureProject(const Workspace& workspace) {
   return record;
 }
 
-void checkProjectFits(const Workspace& workspace, const ProjectRecord& record) {
+namespace {
+void restoreRecord(Workspace& workspace, const ProjectRecord& record);
+}  // namespace
+
+Outcome<> checkProjectFits(const Workspace& workspace, const ProjectRecord& record) {
   QuietHost host;
   Workspace scratch(host);
   scratch.registerFormsOf(workspace);
-  restoreProject(scratch, record);
+  return restoreProject(scratch, record);
 }
 
-void restoreProject(Workspace& workspace, const ProjectRecord& record) {
+Outcome<> restoreProject(Workspace& workspace, const ProjectRecord& record) {
+  try {
+    restoreRecord(workspace, record);
+  } catch (const ProjectFileError& error) {
+    return Failure{error.what()};
+  }
+  return {};
+}
+
+namespace {
+void restoreRecord(Workspace& workspace, const ProjectRecord& record) {
   checkFormNames(workspace, record);
   workspace.discardDesign();
   // each form loads as at first use, seeing the forms before it as saved
@@ -223,5 +237,6 @@ void restoreProject(Workspace& workspace, const ProjectRecord& record) {
     restoreWindows(workspace, record);
   });
 }
+}  // namespace
 
 }  // namespace corvane

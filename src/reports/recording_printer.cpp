@@ -83,8 +83,9 @@ void RecordingPrinter::finish() {
 void RecordingPrinter::writeFile() {
   std::string listing;
   for (const std::string& line : lines_) listing += line + '\n';
-  writeError_.clear();
-  if (files::writeReplacing(path_, listing, writeError_)) return;
+  Outcome<> written = files::writeReplacing(path_, listing);
+  writeError_ = written.reason();
+  if (written) return;
   fail(writeError_);
   if (onWriteError_) onWriteError_("cannot write " + path_ + ": " + writeError_);
 }

@@ -71,9 +71,8 @@ void ScriptedHost::storeRecentDesigns(const std::vector<std::string>& paths) {
   if (settingsFile_.empty()) return;
   std::string text;
   for (const std::string& path : paths) text += path + "\n";
-  std::string why;
-  if (!files::writeReplacing(settingsFile_, text, why))
-    errors_.push_back("cannot write the settings file " + settingsFile_ + ": " + why);
+  if (Outcome<> written = files::writeReplacing(settingsFile_, text); !written)
+    errors_.push_back("cannot write the settings file " + settingsFile_ + ": " + written.reason());
 }
 
 std::optional<std::string> ScriptedHost::inputBox(const std::string& prompt, const std::string&,

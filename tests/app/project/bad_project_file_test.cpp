@@ -88,7 +88,7 @@ class BadProjectFile : public ProjectTest, public ::testing::WithParamInterface<
     run.enter("Frmeledata", "txtsiac", 0);  // draws the schematic
     run.click("Frmeledata", "cmdcore");
     run.form("Frmeledata").show();  // the active form is not the one renamed below
-    return encodeProjectFile(run.state());
+    return encodeProjectFile(run.state()).value();
   }
 };
 

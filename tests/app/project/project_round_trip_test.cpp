@@ -70,7 +70,7 @@ TEST_F(ProjectRoundTrip, OpenPutsBackStoredResultsWithoutRecalculating) {
     for (ControlRecord& control : form.controls)
       if (form.name == "Frmeledata" && control.name == "txtsuac" && control.index == 0)
         control.state.text = "99.99";
-  write(file("edited.cvd"), encodeProjectFile(record));
+  write(file("edited.cvd"), encodeProjectFile(record).value());
 
   ProgramRun second;
   ASSERT_TRUE(second.session().openFile(file("edited.cvd")));
