@@ -10,20 +10,18 @@ namespace corvane {
 namespace {
 
 void BM_BobbinCatalogueFind(benchmark::State& state) {
-  std::string error;
-  auto catalogue = openBobbinCatalogue(defaultBobbinCataloguePath(), error);
+  auto catalogue = openBobbinCatalogue(defaultBobbinCataloguePath());
   if (!catalogue) {
-    state.SkipWithError(error.c_str());
+    state.SkipWithError(catalogue.reason().c_str());
     return;
   }
-  for (auto _ : state) benchmark::DoNotOptimize(catalogue->find("EIB3", "EI-48*30*", error));
+  for (auto _ : state) benchmark::DoNotOptimize(catalogue.value()->find("EIB3", "EI-48*30*"));
 }
 BENCHMARK(BM_BobbinCatalogueFind);
 
 void BM_BobbinCatalogueOpen(benchmark::State& state) {
   const std::string path = defaultBobbinCataloguePath();
-  std::string error;
-  for (auto _ : state) benchmark::DoNotOptimize(openBobbinCatalogue(path, error));
+  for (auto _ : state) benchmark::DoNotOptimize(openBobbinCatalogue(path));
 }
 BENCHMARK(BM_BobbinCatalogueOpen);
 

@@ -22,10 +22,10 @@ struct SlotProposal;
 }  // namespace bobbin
 
 // Where the form's catalogues come from: the opener reads a catalogue file
-// (nullptr and the reason in `error` when it cannot), the default path names
-// the shipped catalogue.
+// (or gives the reason it cannot), the default path names the shipped
+// catalogue.
 struct CatalogueSource {
-  std::function<std::unique_ptr<BobbinCatalogue>(const std::string& path, std::string& error)> open;
+  std::function<Outcome<std::unique_ptr<BobbinCatalogue>>(const std::string& path)> open;
   std::string defaultPath;
 };
 

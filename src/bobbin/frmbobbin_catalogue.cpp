@@ -39,8 +39,8 @@ std::string inUseText(const BobbinCatalogue& catalogue) {
   return "骨架目录：" + catalogue.path();
 }
 
-std::string failureText(const std::string& error) {
-  return "无法读取骨架目录：" + error;
+std::string failureText(const std::string& path, const std::string& reason) {
+  return "无法读取骨架目录“" + path + "”：" + reason;
 }
 
 // A text member of the form's saved state.
@@ -140,17 +140,16 @@ bool Frmbobbin::ensureCatalogue() {
 }
 
 bool Frmbobbin::openCatalogue(const std::string& path) {
-  std::string error;
-  std::unique_ptr<BobbinCatalogue> opened = source_.open ? source_.open(path, error) : nullptr;
+  Outcome<std::unique_ptr<BobbinCatalogue>> opened =
+      source_.open ? source_.open(path) : Failure{"没有可用的骨架目录"};
   Control& status = control(bobbinform::LblStatus);
   if (!opened) {
-    if (error.empty()) error = "cannot open " + path;
-    std::string text = failureText(error);
+    std::string text = failureText(path, opened.reason());
     if (catalogue_) text += "；仍使用 " + catalogue_->path();
     status.setCaption(text);
     return false;
   }
-  catalogue_ = std::move(opened);
+  catalogue_ = std::move(opened.value());
   queryFailed_ = false;
   status.setCaption(inUseText(*catalogue_));
   return true;
@@ -169,14 +168,16 @@ bool Frmbobbin::openUserCatalogue(const std::string& path) {
 void Frmbobbin::lookUp(const std::string& searchText) {
   std::vector<BobbinRecord> found;
   if (ensureCatalogue()) {
-    std::string error;
-    found = catalogue_->find(table_, searchText, error);
-    if (!error.empty()) {
-      control(bobbinform::LblStatus).setCaption(failureText(error));
+    Outcome<std::vector<BobbinRecord>> rows = catalogue_->find(table_, searchText);
+    if (!rows) {
+      control(bobbinform::LblStatus).setCaption(failureText(catalogue_->path(), rows.reason()));
       queryFailed_ = true;
-    } else if (queryFailed_) {
-      control(bobbinform::LblStatus).setCaption(inUseText(*catalogue_));
-      queryFailed_ = false;
+    } else {
+      found = std::move(rows.value());
+      if (queryFailed_) {
+        control(bobbinform::LblStatus).setCaption(inUseText(*catalogue_));
+        queryFailed_ = false;
+      }
     }
   }
   records_.setRecords(std::move(found));

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "bobbin/catalogue/bobbin_catalogue.h"
+#include "bobbin/catalogue/bobbin_tables.h"
 #include "bobbin/catalogue/designation_match.h"
 #include "bobbin/frmbobbin.h"
 
@@ -30,17 +31,13 @@ class FakeCatalogues {
   std::vector<Search> searches;
 
   CatalogueSource source(std::string defaultPath) {
-    return {[this](const std::string& path, std::string& error) { return open(path, error); },
-            std::move(defaultPath)};
+    return {[this](const std::string& path) { return open(path); }, std::move(defaultPath)};
   }
 
-  std::unique_ptr<BobbinCatalogue> open(const std::string& path, std::string& error) {
+  Outcome<std::unique_ptr<BobbinCatalogue>> open(const std::string& path) {
     opened.push_back(path);
-    if (!files.count(path)) {
-      error = "cannot open " + path + ": no such file";
-      return nullptr;
-    }
-    return std::make_unique<Catalogue>(*this, path);
+    if (!files.count(path)) return Failure{"文件或文件夹不存在"};
+    return std::unique_ptr<BobbinCatalogue>(std::make_unique<Catalogue>(*this, path));
   }
 
  private:
@@ -48,16 +45,15 @@ class FakeCatalogues {
    public:
     Catalogue(FakeCatalogues& owner, std::string path) : owner_(owner), path_(std::move(path)) {}
     const std::string& path() const override { return path_; }
-    std::vector<BobbinRecord> find(const std::string& table, const std::string& text,
-                                   std::string& error) override {
-      owner_.searches.push_back({path_, table, text});
+
+   protected:
+    std::vector<BobbinRecord> search(size_t table, const std::string& text) override {
+      const std::string name(kBobbinTables[table]);
+      owner_.searches.push_back({path_, name, text});
       const FakeCatalogueFile& file = owner_.files.at(path_);
-      if (!file.readError.empty()) {
-        error = file.readError;
-        return {};
-      }
+      if (!file.readError.empty()) throw CatalogueReadError(file.readError);
       std::vector<BobbinRecord> found;
-      auto rows = file.tables.find(table);
+      auto rows = file.tables.find(name);
       if (rows == file.tables.end()) return found;
       for (const BobbinRecord& row : rows->second)
         if (designationMatches(text, row.specification)) found.push_back(row);

@@ -100,8 +100,7 @@ TEST_F(BobbinCatalogueTest, MissingCatalogueLeavesTheFormWorkingAndSaysSoOnce) {
   EXPECT_EQ(text("TXTCK1"), "21");
   EXPECT_EQ(text("TXTBSW"), "126.0");
   EXPECT_TRUE(recordFieldsEmpty());
-  EXPECT_EQ(caption("LblStatus"),
-            "无法读取骨架目录：cannot open /data/bobbins.sqlite: no such file");
+  EXPECT_EQ(caption("LblStatus"), "无法读取骨架目录“/data/bobbins.sqlite”：文件或文件夹不存在");
   EXPECT_EQ(catalogues.opened.size(), 1u);  // not tried again at every look-up
   EXPECT_TRUE(host.messages.empty());
 }
@@ -110,7 +109,7 @@ TEST_F(BobbinCatalogueTest, CorruptCatalogueReportsTheReadErrorAndShowsNoRecord)
   catalogues.files[kShipped].readError = "file is not a database";
   click("OPTG");
   EXPECT_TRUE(recordFieldsEmpty());
-  EXPECT_EQ(caption("LblStatus"), "无法读取骨架目录：file is not a database");
+  EXPECT_EQ(caption("LblStatus"), "无法读取骨架目录“/data/bobbins.sqlite”：file is not a database");
   EXPECT_EQ(text("TXTLD"), "104.0");
   EXPECT_TRUE(host.messages.empty());
 }
@@ -165,9 +164,8 @@ TEST_F(UserCatalogueTest, CancelledChooserKeepsTheCatalogueInUse) {
 TEST_F(UserCatalogueTest, UnreadableFileKeepsTheCatalogueInUseAndSaysBoth) {
   click("OPTG");
   EXPECT_FALSE(form().openUserCatalogue("/tmp/gone.mdb"));
-  EXPECT_EQ(
-      caption("LblStatus"),
-      "无法读取骨架目录：cannot open /tmp/gone.mdb: no such file；仍使用 /data/bobbins.sqlite");
+  EXPECT_EQ(caption("LblStatus"),
+            "无法读取骨架目录“/tmp/gone.mdb”：文件或文件夹不存在；仍使用 /data/bobbins.sqlite");
   EXPECT_EQ(text("Text6"), "GZ-48-30");
   EXPECT_EQ(text("Combo1"), Frmbobbin::kShippedCatalogueItem);
 

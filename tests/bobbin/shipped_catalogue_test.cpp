@@ -20,15 +20,14 @@ struct Expected {
 class ShippedCatalogue : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string error;
-    catalogue = openBobbinCatalogue(defaultBobbinCataloguePath(), error);
-    ASSERT_TRUE(catalogue) << error;
+    auto opened = openBobbinCatalogue(defaultBobbinCataloguePath());
+    ASSERT_TRUE(opened) << opened.reason();
+    catalogue = std::move(opened.value());
   }
   std::vector<BobbinRecord> find(const char* table, const std::string& text) {
-    std::string error;
-    std::vector<BobbinRecord> rows = catalogue->find(table, text, error);
-    EXPECT_EQ(error, "") << text;
-    return rows;
+    auto rows = catalogue->find(table, text);
+    EXPECT_TRUE(rows) << text << ": " << rows.reason();
+    return rows ? rows.value() : std::vector<BobbinRecord>{};
   }
   std::unique_ptr<BobbinCatalogue> catalogue;
 };

@@ -26,24 +26,17 @@ class AccessBobbinCatalogue final : public BobbinCatalogue {
 
   const std::string& path() const override { return path_; }
 
-  std::vector<BobbinRecord> find(const std::string& table, const std::string& searchText,
-                                 std::string& error) override {
-    const auto index = bobbinTableIndex(table);
-    if (!index) {
-      error = "cannot read " + path_ + ": no bobbin table " + table;
-      return {};
-    }
+  std::vector<BobbinRecord> search(size_t table, const std::string& searchText) override {
     std::vector<BobbinRecord> rows;
     try {
-      file_.forEachRow(kBobbinTables[*index], kColumns, [&](const std::vector<std::string>& row) {
+      file_.forEachRow(kBobbinTables[table], kColumns, [&](const std::vector<std::string>& row) {
         if (!designationMatches(searchText, row[kSpecificationColumn])) return;
         std::array<std::string, kBobbinColumns.size()> columns;
         std::copy(row.begin(), row.end(), columns.begin());
         rows.push_back(bobbinRecordFrom(columns));
       });
     } catch (const MdbError& e) {
-      error = "cannot read " + path_ + ": " + e.what();
-      return {};
+      throw CatalogueReadError(e.what());
     }
     return rows;
   }
@@ -55,13 +48,11 @@ class AccessBobbinCatalogue final : public BobbinCatalogue {
 
 }  // namespace
 
-std::unique_ptr<BobbinCatalogue> openAccessBobbinCatalogue(const std::string& path,
-                                                           std::string& error) {
+Outcome<std::unique_ptr<BobbinCatalogue>> openAccessBobbinCatalogue(const std::string& path) {
   try {
-    return std::make_unique<AccessBobbinCatalogue>(path);
+    return std::unique_ptr<BobbinCatalogue>(std::make_unique<AccessBobbinCatalogue>(path));
   } catch (const MdbError& e) {
-    error = "cannot open " + path + ": " + e.what();
-    return nullptr;
+    return Failure{e.what()};
   }
 }
 

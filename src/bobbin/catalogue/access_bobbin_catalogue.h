@@ -10,8 +10,7 @@
 namespace corvane {
 
 // Opens `path` and checks that the three bobbin tables with their columns are
-// there; nullptr and `error` otherwise.
-std::unique_ptr<BobbinCatalogue> openAccessBobbinCatalogue(const std::string& path,
-                                                           std::string& error);
+// there; the reason otherwise.
+Outcome<std::unique_ptr<BobbinCatalogue>> openAccessBobbinCatalogue(const std::string& path);
 
 }  // namespace corvane

@@ -5,8 +5,12 @@
 #pragma once
 
 #include <memory>
+#include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "model/outcome.h"
 
 namespace corvane {
 
@@ -18,23 +22,34 @@ struct BobbinRecord {
   std::string A, B, C1, C2, D, F;
 };
 
+// A read that fails inside a catalogue, with the reason in words for the user.
+class CatalogueReadError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
 class BobbinCatalogue {
  public:
   virtual ~BobbinCatalogue() = default;
   // The file it reads, for messages.
   virtual const std::string& path() const = 0;
-  // Rows of `table` ("EIB1", "EIB2" or "EIB3") whose designation starts with
-  // `searchText` (surrounding blanks trimmed), where '*' in the search text
-  // matches any run of characters and every other character matches itself.
-  // In catalogue order. A read failure gives no rows and sets `error`.
-  virtual std::vector<BobbinRecord> find(const std::string& table, const std::string& searchText,
-                                         std::string& error) = 0;
+  // Rows of `table` ("EIB1", "EIB2" or "EIB3", ASCII case ignored) whose
+  // designation starts with `searchText` (surrounding blanks trimmed), where
+  // '*' in the search text matches any run of characters and every other
+  // character matches itself. In catalogue order. The reason when the table
+  // is not one of the three or the file cannot be read.
+  Outcome<std::vector<BobbinRecord>> find(std::string_view table, const std::string& searchText);
+
+ protected:
+  // The rows of bobbin table `table` (an index of kBobbinTables) the search
+  // text finds; a failed read throws CatalogueReadError.
+  virtual std::vector<BobbinRecord> search(size_t table, const std::string& searchText) = 0;
 };
 
 // Opens a catalogue file: SQLite, or Access (.mdb) when the program was built
-// with mdbtools. nullptr and `error` ("cannot open FILE: reason") when the file
-// is missing, unreadable or not a catalogue.
-std::unique_ptr<BobbinCatalogue> openBobbinCatalogue(const std::string& path, std::string& error);
+// with mdbtools; the reason when the file is missing, unreadable or not a
+// catalogue.
+Outcome<std::unique_ptr<BobbinCatalogue>> openBobbinCatalogue(const std::string& path);
 
 // The shipped catalogue: beside the executable, else in the installed data
 // folder. The first candidate's path when neither exists.

@@ -47,8 +47,8 @@ struct MdbFile::Handle {
   TablePtr table(std::string_view name) {
     std::string wanted(name);
     TablePtr table(mdb_read_table_by_name(mdb.get(), wanted.data(), MDB_TABLE));
-    if (!table) throw MdbError("no table " + wanted);
-    if (!mdb_read_columns(table.get())) throw MdbError("cannot read the columns of " + wanted);
+    if (!table) throw MdbError("缺少表 " + wanted);
+    if (!mdb_read_columns(table.get())) throw MdbError("无法读取表 " + wanted + " 的列");
     return table;
   }
 
@@ -58,7 +58,7 @@ struct MdbFile::Handle {
     for (const std::string_view column : columns) {
       const int number = columnNumber(table, column);
       if (number == 0)
-        throw MdbError("table " + std::string(tableName) + " has no column " + std::string(column));
+        throw MdbError("表 " + std::string(tableName) + " 缺少列 " + std::string(column));
       numbers.push_back(number);
     }
     return numbers;
@@ -67,11 +67,10 @@ struct MdbFile::Handle {
 
 MdbFile::MdbFile(const std::string& path) : handle_(std::make_unique<Handle>()) {
   handle_->mdb.reset(mdb_open(path.c_str(), MDB_NOFLAGS));
-  if (!handle_->mdb) throw MdbError("not a readable Access database");
+  if (!handle_->mdb) throw MdbError("不是可读的 Access 数据库");
   // The catalogue of objects sits in the system table MSysObjects; a file that
   // only starts like an Access database fails here.
-  if (!mdb_read_catalog(handle_->mdb.get(), MDB_TABLE))
-    throw MdbError("not a readable Access database");
+  if (!mdb_read_catalog(handle_->mdb.get(), MDB_TABLE)) throw MdbError("不是可读的 Access 数据库");
 }
 
 MdbFile::~MdbFile() = default;

@@ -3,13 +3,17 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string_view>
+#include <system_error>
 
 #include "bobbin/catalogue/bobbin_catalogue.h"
+#include "bobbin/catalogue/bobbin_tables.h"
 #include "bobbin/catalogue/sqlite_bobbin_catalogue.h"
 #ifdef CORVANE_HAVE_MDBTOOLS
 #include "bobbin/catalogue/access_bobbin_catalogue.h"
 #endif
+#include "model/file_access.h"
 
 namespace corvane {
 
@@ -34,11 +38,17 @@ FileKind kindOf(std::string_view header) {
   return FileKind::Other;
 }
 
-// The first bytes of the file, or false with the system's reason.
+// The first bytes of the file, or false with the reason.
 bool readHeader(const std::string& path, std::string& header, std::string& reason) {
+  std::error_code error;
+  if (std::filesystem::is_directory(path, error)) {
+    reason = "这是一个文件夹";
+    return false;
+  }
+  errno = 0;
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (!file) {
-    reason = std::strerror(errno);
+    reason = files::reasonText(std::error_code(errno ? errno : EIO, std::generic_category()));
     return false;
   }
   char bytes[kHeaderBytes];
@@ -47,7 +57,8 @@ bool readHeader(const std::string& path, std::string& header, std::string& reaso
   const int readErrno = errno;
   std::fclose(file);
   if (failed) {
-    reason = std::strerror(readErrno);
+    reason =
+        files::reasonText(std::error_code(readErrno ? readErrno : EIO, std::generic_category()));
     return false;
   }
   header.assign(bytes, got);
@@ -56,28 +67,34 @@ bool readHeader(const std::string& path, std::string& header, std::string& reaso
 
 }  // namespace
 
-std::unique_ptr<BobbinCatalogue> openBobbinCatalogue(const std::string& path, std::string& error) {
+Outcome<std::unique_ptr<BobbinCatalogue>> openBobbinCatalogue(const std::string& path) {
   std::string header;
   std::string reason;
-  if (!readHeader(path, header, reason)) {
-    error = "cannot open " + path + ": " + reason;
-    return nullptr;
-  }
+  if (!readHeader(path, header, reason)) return Failure{reason};
   switch (kindOf(header)) {
     case FileKind::SQLite:
-      return openSqliteBobbinCatalogue(path, error);
+      return openSqliteBobbinCatalogue(path);
     case FileKind::Access:
 #ifdef CORVANE_HAVE_MDBTOOLS
-      return openAccessBobbinCatalogue(path, error);
+      return openAccessBobbinCatalogue(path);
 #else
-      error = "cannot open " + path + ": Access catalogues need mdbtools";
-      return nullptr;
+      return Failure{"读取 Access 骨架目录需要 mdbtools（本程序未带）"};
 #endif
     case FileKind::Other:
       break;
   }
-  error = "cannot open " + path + ": neither a SQLite nor an Access database";
-  return nullptr;
+  return Failure{"既不是 SQLite 也不是 Access 数据库"};
+}
+
+Outcome<std::vector<BobbinRecord>> BobbinCatalogue::find(std::string_view table,
+                                                         const std::string& searchText) {
+  const auto index = bobbinTableIndex(table);
+  if (!index) return Failure{"没有骨架表 " + std::string(table)};
+  try {
+    return search(*index, searchText);
+  } catch (const CatalogueReadError& error) {
+    return Failure{error.what()};
+  }
 }
 
 }  // namespace corvane

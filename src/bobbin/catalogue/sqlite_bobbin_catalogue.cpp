@@ -1,5 +1,9 @@
 #include "bobbin/catalogue/sqlite_bobbin_catalogue.h"
 
+#include <sqlite3.h>
+
+#include <optional>
+
 #include <array>
 #include <utility>
 
@@ -10,6 +14,35 @@
 namespace corvane {
 
 namespace {
+
+// SQLite's reason for a failure, in words for the designer.
+std::string reasonOf(const sqlite::SqliteError& error) {
+  const std::string message = error.what();
+  auto after = [&message](std::string_view prefix) -> std::optional<std::string> {
+    if (message.rfind(prefix, 0) != 0) return std::nullopt;
+    return message.substr(prefix.size());
+  };
+  switch (error.code()) {
+    case SQLITE_NOTADB:
+      return "不是数据库文件";
+    case SQLITE_CORRUPT:
+      return "数据库文件已损坏";
+    case SQLITE_CANTOPEN:
+      return "无法打开文件";
+    case SQLITE_IOERR:
+      return "读取文件时出错";
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+      return "文件正被其他程序锁定";
+    case SQLITE_NOMEM:
+      return "内存不足";
+    default:
+      break;
+  }
+  if (auto table = after("no such table: ")) return "缺少骨架表 " + *table;
+  if (auto column = after("no such column: ")) return "骨架表缺少列 " + *column;
+  return "数据库出错（" + message + "）";
+}
 
 // The search of one table. NULL designations read as empty text, as the
 // Access reader sees them, so both readers find the same rows.
@@ -35,25 +68,18 @@ class SqliteBobbinCatalogue final : public BobbinCatalogue {
 
   const std::string& path() const override { return path_; }
 
-  std::vector<BobbinRecord> find(const std::string& table, const std::string& searchText,
-                                 std::string& error) override {
-    const auto index = bobbinTableIndex(table);
-    if (!index) {
-      error = "cannot read " + path_ + ": no bobbin table " + table;
-      return {};
-    }
+  std::vector<BobbinRecord> search(size_t table, const std::string& searchText) override {
     try {
-      return search(searches_[*index], searchText);
+      return run(searches_[table], searchText);
     } catch (const sqlite::SqliteError& e) {
-      error = "cannot read " + path_ + ": " + e.what();
-      return {};
+      throw CatalogueReadError(reasonOf(e));
     }
   }
 
  private:
   // A pattern longer than SQLite accepts is searched with the same matcher in
   // C++ over every row, so no search text is ever refused.
-  std::vector<BobbinRecord> search(sqlite::Statement& statement, const std::string& searchText) {
+  std::vector<BobbinRecord> run(sqlite::Statement& statement, const std::string& searchText) {
     const std::string pattern = likePatternFor(searchText);
     const bool tooLong = pattern.size() > static_cast<size_t>(db_.likePatternLimit());
     statement.reset();
@@ -77,13 +103,12 @@ class SqliteBobbinCatalogue final : public BobbinCatalogue {
 
 }  // namespace
 
-std::unique_ptr<BobbinCatalogue> openSqliteBobbinCatalogue(const std::string& path,
-                                                           std::string& error) {
+Outcome<std::unique_ptr<BobbinCatalogue>> openSqliteBobbinCatalogue(const std::string& path) {
   try {
-    return std::make_unique<SqliteBobbinCatalogue>(path, sqlite::Database::openReadOnly(path));
+    return std::unique_ptr<BobbinCatalogue>(
+        std::make_unique<SqliteBobbinCatalogue>(path, sqlite::Database::openReadOnly(path)));
   } catch (const sqlite::SqliteError& e) {
-    error = "cannot open " + path + ": " + e.what();
-    return nullptr;
+    return Failure{reasonOf(e)};
   }
 }
 

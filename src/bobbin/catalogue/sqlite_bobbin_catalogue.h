@@ -10,7 +10,6 @@ namespace corvane {
 
 // Opens `path` read-only and prepares the search of the three bobbin tables, so
 // a SQLite file that lacks a table or a column fails here with a clear reason.
-std::unique_ptr<BobbinCatalogue> openSqliteBobbinCatalogue(const std::string& path,
-                                                           std::string& error);
+Outcome<std::unique_ptr<BobbinCatalogue>> openSqliteBobbinCatalogue(const std::string& path);
 
 }  // namespace corvane

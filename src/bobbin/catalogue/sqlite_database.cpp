@@ -12,7 +12,8 @@ namespace {
 constexpr int kBusyTimeoutMs = 2000;
 
 [[noreturn]] void fail(sqlite3* db) {
-  throw SqliteError(db ? sqlite3_errmsg(db) : "out of memory");
+  if (!db) throw SqliteError(SQLITE_NOMEM, "out of memory");
+  throw SqliteError(sqlite3_errcode(db) & 0xff, sqlite3_errmsg(db));
 }
 
 std::string shortestReal(double value) {
@@ -41,9 +42,10 @@ bool Statement::step() {
   const int rc = sqlite3_step(statement_.get());
   if (rc == SQLITE_ROW) return true;
   if (rc == SQLITE_DONE) return false;
-  const std::string message = sqlite3_errmsg(sqlite3_db_handle(statement_.get()));
+  sqlite3* db = sqlite3_db_handle(statement_.get());
+  const std::string message = sqlite3_errmsg(db);
   sqlite3_reset(statement_.get());
-  throw SqliteError(message);
+  throw SqliteError(rc & 0xff, message);
 }
 
 void Statement::reset() {
@@ -100,7 +102,7 @@ void Database::execute(const std::string& sql) {
   if (sqlite3_exec(db_.get(), sql.c_str(), nullptr, nullptr, &message) == SQLITE_OK) return;
   const std::string text = message ? message : sqlite3_errmsg(db_.get());
   sqlite3_free(message);
-  throw SqliteError(text);
+  throw SqliteError(sqlite3_errcode(db_.get()) & 0xff, text);
 }
 
 int Database::likePatternLimit() const {

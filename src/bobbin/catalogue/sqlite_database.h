@@ -15,7 +15,12 @@ namespace corvane::sqlite {
 
 class SqliteError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  SqliteError(int code, const std::string& message) : std::runtime_error(message), code_(code) {}
+  // SQLite's primary result code (SQLITE_NOTADB, SQLITE_CORRUPT, ...).
+  int code() const { return code_; }
+
+ private:
+  int code_;
 };
 
 struct DatabaseCloser {

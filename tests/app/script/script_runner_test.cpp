@@ -403,7 +403,8 @@ TEST_F(ScratchDir, UnreadableCatalogueIsNamedInTheStatusLineAndTheRunGoesOn) {
   std::ofstream(broken) << "not a catalogue";
   Outcome r = run("catalogue " + broken + "\nprint Frmbobbin.LblStatus\n" + "catalogue " +
                   path("missing.sqlite") + "\nexpect Frmbobbin.TXTBSW 0.0\n");
-  EXPECT_NE(r.out.find("无法读取骨架目录："), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("无法读取骨架目录“"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("既不是 SQLite 也不是 Access 数据库"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find(broken), std::string::npos) << r.out;
   EXPECT_EQ(r.status, 1);  // TXTBSW is empty until a type is chosen: only the check fails
   EXPECT_EQ(r.out.find("ERROR"), std::string::npos) << r.out;

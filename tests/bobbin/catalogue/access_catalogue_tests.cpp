@@ -37,14 +37,14 @@ TEST(MdbFile, AMissingTableOrColumnIsAnError) {
     file.requireColumns("Users", {"UserName", "partno"});
     FAIL() << "no error for a missing column";
   } catch (const MdbError& e) {
-    EXPECT_STREQ(e.what(), "table Users has no column partno");
+    EXPECT_STREQ(e.what(), "表 Users 缺少列 partno");
   }
 }
 
 TEST(AccessCatalogue, AnAccessFileWithoutTheBobbinTablesIsRefusedByContentNotName) {
-  std::string error;
-  EXPECT_EQ(openBobbinCatalogue(kUsersFile, error), nullptr);
-  EXPECT_EQ(error, "cannot open " + kUsersFile + ": no table EIB1");
+  auto opened = openBobbinCatalogue(kUsersFile);
+  EXPECT_FALSE(opened);
+  EXPECT_EQ(opened.reason(), "缺少表 EIB1");
 }
 
 using AccessFiles = testing::CatalogueFiles;
@@ -53,17 +53,17 @@ TEST_F(AccessFiles, ATruncatedAccessFileIsRefused) {
   const std::string path = pathOf("short.sqlite");  // the name does not decide the reader
   std::filesystem::copy_file(kUsersFile, path);
   std::filesystem::resize_file(path, 4096);
-  std::string error;
-  EXPECT_EQ(openBobbinCatalogue(path, error), nullptr);
-  EXPECT_EQ(error, "cannot open " + path + ": not a readable Access database");
+  auto opened = openBobbinCatalogue(path);
+  EXPECT_FALSE(opened);
+  EXPECT_EQ(opened.reason(), "不是可读的 Access 数据库");
 }
 
 #else
 
 TEST(AccessCatalogue, WithoutMdbtoolsAnAccessFileGivesAClearError) {
-  std::string error;
-  EXPECT_EQ(openBobbinCatalogue(kUsersFile, error), nullptr);
-  EXPECT_EQ(error, "cannot open " + kUsersFile + ": Access catalogues need mdbtools");
+  auto opened = openBobbinCatalogue(kUsersFile);
+  EXPECT_FALSE(opened);
+  EXPECT_EQ(opened.reason(), "读取 Access 骨架目录需要 mdbtools（本程序未带）");
 }
 
 #endif
