@@ -41,7 +41,6 @@ DesktopApp::~DesktopApp() {
   for (auto& entry : children_)
     if (entry.second) entry.second->detach();
   cover_.reset();
-  orphans_.clear();
   main_.reset();
 }
 
@@ -121,17 +120,24 @@ void DesktopApp::formCreated(Form& form) {
       return ends;
     };
     main_->onFirstShow = [this] { mainWindowShown(); };
+    for (const std::string& name : std::exchange(waitingForMainWindow_, {}))
+      if (Form* waiting = workspace_.existing(name)) addChildWindow(*waiting);
     return;
   }
   if (form.name() == CoverForm::kName) {
     cover_ = makeCoverWindow(form);
     return;
   }
+  // every view is a child window of the main window, owned by it; a form
+  // made before the main window gets its window when the main window comes
   if (!main_) {
-    orphans_.push_back(std::make_unique<FormView>(form));
-    children_[form.name()] = orphans_.back().get();
+    waitingForMainWindow_.push_back(form.name());
     return;
   }
+  addChildWindow(form);
+}
+
+void DesktopApp::addChildWindow(Form& form) {
   auto* view = new FormView(form);
   main_->addChild(view);
   children_[form.name()] = view;
@@ -145,18 +151,13 @@ void DesktopApp::formClosed(const std::string& name) {
     cover_.release()->deleteLater();
     return;
   }
+  std::erase(waitingForMainWindow_, name);
   auto it = children_.find(name);
   if (it == children_.end()) return;
   if (FormView* view = it->second) {
     view->detach();
     QWidget* window = view->parentWidget() ? view->parentWidget() : view;
     window->hide();
-    for (auto orphan = orphans_.begin(); orphan != orphans_.end(); ++orphan)
-      if (orphan->get() == view) {
-        orphan->release();
-        orphans_.erase(orphan);
-        break;
-      }
     window->deleteLater();
   }
   children_.erase(it);

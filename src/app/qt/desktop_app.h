@@ -61,6 +61,7 @@ class DesktopApp {
  private:
   void formCreated(Form& form);
   void formClosed(const std::string& name);
+  void addChildWindow(Form& form);
   void mainWindowShown();
   void openDesignFile(const std::string& path);
   bool handPendingFilesToRunningCopy();
@@ -73,9 +74,10 @@ class DesktopApp {
   Workspace workspace_;
   std::unique_ptr<MainWindow> main_;
   std::unique_ptr<FormView> cover_;
+  // the child windows, owned by the main window's MDI area
   std::map<std::string, QPointer<FormView>> children_;
-  std::vector<std::unique_ptr<FormView>> orphans_;  // forms made before the main window
-  std::vector<std::string> pendingFiles_;           // waiting for the main window
+  std::vector<std::string> waitingForMainWindow_;  // forms made before the main window
+  std::vector<std::string> pendingFiles_;          // waiting for the main window
   std::unique_ptr<FileHandOffServer> handOff_;
   std::deque<std::string> handedFiles_;  // waiting for a modal dialog to close
   std::unique_ptr<QTimer> handedFileTimer_;
