@@ -2,6 +2,8 @@
 // catalogue: what a designer sees going core -> bobbin -> electrical.
 #include <gtest/gtest.h>
 
+#include "app/form_catalog.h"
+
 #include "../electrical/test_host.h"
 #include "bobbin/frmbobbin.h"
 #include "core/frmcore.h"
@@ -14,14 +16,7 @@ namespace {
 
 class BobbinChainTest : public ::testing::Test {
  protected:
-  BobbinChainTest() {
-    workspace.registerForm(Frmeledata::kName,
-                           [](Workspace& w) { return std::make_unique<Frmeledata>(w); });
-    workspace.registerForm(Frmcore::kName,
-                           [](Workspace& w) { return std::make_unique<Frmcore>(w); });
-    workspace.registerForm(Frmbobbin::kName,
-                           [](Workspace& w) { return std::make_unique<Frmbobbin>(w); });
-  }
+  BobbinChainTest() { registerAllForms(workspace); }
   Form& core() { return workspace.form(Frmcore::kName); }
   Form& bobbin() { return workspace.form(Frmbobbin::kName); }
   std::string coreText(const char* name) { return core().control(name).text(); }

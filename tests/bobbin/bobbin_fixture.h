@@ -1,5 +1,5 @@
-// A workspace with the electrical form, a stand-in core form holding the
-// fields the bobbin form reads (an EI48 core, stack 30) and the bobbin form
+// A workspace with the electrical form, the stand-in core form of the
+// report tests (an EI48 core, stack 30) and the bobbin form
 // on in-memory catalogues, with shorthand for what a designer does.
 #pragma once
 
@@ -16,32 +16,9 @@
 #include "fake_catalogue.h"
 #include "model/control_init.h"
 #include "model/workspace.h"
+#include "support/design_stand_ins.h"
 
 namespace corvane::testing {
-
-// The core form's fields as the core design leaves them, without its reactions.
-class StandInCore : public Form {
- public:
-  explicit StandInCore(Workspace& workspace) : Form(workspace, "Frmcore", "core") {
-    const char* fields[][2] = {
-        {"TXTL", "48"},
-        {"txth", "24"},
-        {"txtc", "8"},
-        {"TXTa", "16"},
-        {"TxtB", "30"},
-        {"TxtBm", "1.5"},
-        {"TxtF", "50"},
-        {"TxtJ", "5"},
-        {"TXTSC", "4"},
-        {"txtjsec", "5"},
-        {"txtcname", "EI-48*30"},
-        {"TxtTurnPri", ""},
-        {"txtautocore", ""},
-    };
-    for (const auto& field : fields)
-      addControl(field[0], ControlKind::TextBox, textField(field[1], {}));
-  }
-};
 
 class BobbinTest : public ::testing::Test {
  protected:
@@ -51,7 +28,7 @@ class BobbinTest : public ::testing::Test {
     workspace.registerForm(Frmeledata::kName,
                            [](Workspace& w) { return std::make_unique<Frmeledata>(w); });
     workspace.registerForm("Frmcore",
-                           [](Workspace& w) { return std::make_unique<StandInCore>(w); });
+                           [](Workspace& w) { return std::make_unique<CoreStandIn>(w); });
     workspace.registerForm(Frmbobbin::kName, [this](Workspace& w) {
       return std::make_unique<Frmbobbin>(w, catalogues.source(kShipped));
     });

@@ -30,7 +30,8 @@ class CoreStandIn : public Form {
         {"txth", "24"},           {"txtc", "8"},       {"TXTa", "16"},
         {"TxtF", "50"},           {"TxtBm", "1.5"},    {"TxtJ", "5"},
         {"txtjsec", "5"},         {"txtwe", "345.6g"}, {"txtpc", "2.07W"},
-        {"txtcname", "EI-48*30"},
+        {"txtcname", "EI-48*30"}, {"TXTSC", "4"},      {"TxtTurnPri", ""},
+        {"txtautocore", ""},
     };
     for (const auto& field : fields)
       addControl(field[0], ControlKind::TextBox, textField(field[1], {}));

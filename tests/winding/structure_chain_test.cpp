@@ -3,6 +3,8 @@
 // bobbin, then the structure form with its design pass and both runs.
 #include <gtest/gtest.h>
 
+#include "app/form_catalog.h"
+
 #include "../electrical/test_host.h"
 #include "bobbin/frmbobbin.h"
 #include "core/frmcore.h"
@@ -21,16 +23,7 @@ using namespace jiegou;
 
 class StructureChainTest : public ::testing::Test {
  protected:
-  StructureChainTest() {
-    workspace.registerForm(Frmeledata::kName,
-                           [](Workspace& w) { return std::make_unique<Frmeledata>(w); });
-    workspace.registerForm(Frmcore::kName,
-                           [](Workspace& w) { return std::make_unique<Frmcore>(w); });
-    workspace.registerForm(Frmbobbin::kName,
-                           [](Workspace& w) { return std::make_unique<Frmbobbin>(w); });
-    workspace.registerForm(Frmjiegou::kName,
-                           [](Workspace& w) { return std::make_unique<Frmjiegou>(w); });
-  }
+  StructureChainTest() { registerAllForms(workspace); }
   Form& electrical() { return workspace.form(Frmeledata::kName); }
   Form& core() { return workspace.form(Frmcore::kName); }
   Form& bobbin() { return workspace.form(Frmbobbin::kName); }
