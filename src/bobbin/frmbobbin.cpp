@@ -23,6 +23,8 @@ Frmbobbin::Frmbobbin(Workspace& workspace, CatalogueSource source)
   addControls();
   addReactions();
   addToolReactions();
+  holdsText({bobbinform::txtbname, bobbinform::TxtBTY, bobbinform::TxtKB, bobbinform::TxtKB1,
+             bobbinform::Text5, bobbinform::Text6, bobbinform::Text7, bobbinform::Text8});
   keepCatalogueState();
 }
 

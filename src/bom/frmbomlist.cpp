@@ -42,6 +42,10 @@ std::string fixedOrEmpty(std::optional<double> value, int decimals) {
 FrmBomList::FrmBomList(Workspace& workspace) : Form(workspace, kName, kCaption) {
   addControls();
   addReactions();
+  holdsText({bomform::TxtFrm, bomform::TxtBase, bomform::TxtLg, bomform::TxtLm, bomform::TxtPj,
+             bomform::TxtTj, bomform::TxtTube, bomform::TxtBB, bomform::TxtTp, bomform::TxtTPL,
+             bomform::TxtKB, bomform::TxtKB1, bomform::TxtVarnish, bomform::TxtLeadWire,
+             bomform::TxtLeadSize, bomform::TxtWireType, bomform::txtcname, bomform::txtcoremt});
   // the material rows priced: the winding rows when the form opened
   keep("highestRow", highestRow_, 0, kMostPricedRow);
 }

@@ -36,6 +36,9 @@ Frmcore::Frmcore(Workspace& workspace) : Form(workspace, kName, kCaption) {
   addControls();
   addReactions();
   addEnterChain();
+  holdsText({coreform::txtcname});
+  material(4).setContent(Control::Content::Text);  // the material's description
+  holdsSignedQuantity({coreform::TxtPm});
 }
 
 // The rise, the regulation and the power come from the electrical form;

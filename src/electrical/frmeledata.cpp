@@ -36,6 +36,8 @@ Frmeledata::Frmeledata(Workspace& workspace) : Form(workspace, kName, kCaption) 
   addControls();
   addReactions();
   addEnterChain();
+  holdsText({eledata::TXTWN, eledata::TXTCP});
+  holdsSignedQuantity({eledata::TXTTEMP20});
   keep("CurrentRow", currentRow_, 0, kHighestGroup);
 }
 

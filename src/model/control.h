@@ -154,6 +154,13 @@ class Control {
   const std::string& group() const { return group_; }
   const std::string& menuParent() const { return menuParent_; }
   bool listOnly() const { return listOnly_; }
+  // What a text box holds: a number (the default; it may carry a unit after
+  // it), or a text such as a name or a designation. A number that can be
+  // below zero (an ambient temperature, a deviation) says so; views use both
+  // to point out a typed text that is read as something else.
+  enum class Content { Quantity, SignedQuantity, Text };
+  Content content() const { return content_; }
+  void setContent(Content content) { content_ = content; }
   double fontSize() const { return fontSize_; }
   bool fontBold() const { return fontBold_; }
 
@@ -223,6 +230,7 @@ class Control {
   int maximum_ = 100;
   double fontSize_ = 0;
   bool fontBold_ = false;
+  Content content_ = Content::Quantity;
   bool visible_ = true;
   bool enabled_ = true;
   bool listOnly_ = true;

@@ -36,9 +36,15 @@ Control& ControlArray::load(int index, ControlInit init) {
   if (Control* existing = at(index)) return *existing;
   auto control = std::make_unique<Control>(form_, name_, kind_, index, std::move(init));
   Control& ref = *control;
+  ref.setContent(content_);
   elements_.emplace(index, std::move(control));
   form_.rowAdded(name_, ref);
   return ref;
+}
+
+void ControlArray::setContent(Control::Content content) {
+  content_ = content;
+  for (auto& entry : elements_) entry.second->setContent(content);
 }
 
 void ControlArray::unload(int index) {
@@ -179,6 +185,26 @@ void Form::on(EventKind kind, std::initializer_list<const char*> names, const Re
 
 bool Form::hasReaction(EventKind kind, std::string_view name) const {
   return reactions_.find(std::make_pair(kind, std::string(name))) != reactions_.end();
+}
+
+namespace {
+void setContentOf(Form& form, std::initializer_list<const char*> names, Control::Content content) {
+  for (const char* name : names) {
+    if (ControlArray* rows = form.findArray(name)) {
+      rows->setContent(content);
+      continue;
+    }
+    form.control(name).setContent(content);
+  }
+}
+}  // namespace
+
+void Form::holdsText(std::initializer_list<const char*> names) {
+  setContentOf(*this, names, Control::Content::Text);
+}
+
+void Form::holdsSignedQuantity(std::initializer_list<const char*> names) {
+  setContentOf(*this, names, Control::Content::SignedQuantity);
 }
 
 std::vector<std::string> Form::reactionNames() const {

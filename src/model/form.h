@@ -49,11 +49,14 @@ class ControlArray {
   // returned unchanged).
   Control& load(int index, ControlInit init);
   void unload(int index);
+  // What the array's text boxes hold, this row and every row loaded later.
+  void setContent(Control::Content content);
 
  private:
   Form& form_;
   std::string name_;
   ControlKind kind_;
+  Control::Content content_ = Control::Content::Quantity;
   std::map<int, std::unique_ptr<Control>> elements_;
 };
 
@@ -157,6 +160,9 @@ class Form {
   // The same reaction for several controls.
   void on(EventKind kind, std::initializer_list<const char*> names, const Reaction& reaction);
   void setSize(int width, int height) { size_ = {0, 0, width, height}; }
+  // What the named text boxes hold (every row of an array), for the views.
+  void holdsText(std::initializer_list<const char*> names);
+  void holdsSignedQuantity(std::initializer_list<const char*> names);
 
   // Makes a member variable part of the saved design.
   void keep(std::string name, std::function<MemberValue()> get,

@@ -159,6 +159,12 @@ double Val(std::string_view text) {
   return convert(text.substr(pos, length));
 }
 
+bool startsWithNumber(std::string_view text) {
+  size_t pos = 0;
+  while (pos < text.size() && isBlank(text[pos])) ++pos;
+  return numberPrefixLength(text, pos) > 0;
+}
+
 bool isWholeNumber(std::string_view text) {
   size_t pos = 0;
   while (pos < text.size() && isBlank(text[pos])) ++pos;

@@ -24,6 +24,10 @@ class RecalcAbort : public std::runtime_error {
 // 0 as well, and -0 reads 0, so a read never yields a non-finite value.
 double Val(std::string_view text);
 
+// True when the text, after leading blanks, begins with a decimal number
+// ("35.5W", "-2"), so the leading-number read takes its value from the text.
+bool startsWithNumber(std::string_view text);
+
 // True when the whole text (blanks around it allowed) is one decimal number.
 bool isWholeNumber(std::string_view text);
 

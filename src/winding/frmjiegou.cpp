@@ -39,6 +39,8 @@ Frmjiegou::Frmjiegou(Workspace& workspace) : Form(workspace, kName, kCaption) {
   addControls();
   addReactions();
   addSummaryHooks();
+  holdsText({TXTWN, TXTID, TXTCUS, TXTNAME, TXTPROID});
+  holdsSignedQuantity({txtlud, TxtDU});
 }
 
 Control& Frmjiegou::electrical(const char* name, int row) const {

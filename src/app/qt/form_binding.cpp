@@ -23,6 +23,7 @@
 #include <algorithm>
 
 #include <iostream>
+#include "app/qt/field_hints.h"
 #include "app/qt/picture_widget.h"
 #include "app/qt/qt_convert.h"
 
@@ -110,6 +111,18 @@ void FormBinding::bindAll() {
   for (auto& entry : bound_) placeInContainer(entry.second);
   buildMenus(controls);
   for (auto& entry : bound_) applyAll(entry.second);
+  // captions take the room their neighbours leave, once every widget is placed
+  for (auto& entry : bound_)
+    if (auto* label = qobject_cast<QLabel*>(entry.second.widget.data())) fitCaption(*label);
+}
+
+void FormBinding::applyHints(Bound& bound) {
+  if (auto* edit = qobject_cast<QLineEdit*>(bound.widget.data()))
+    showFieldHints(*edit, *bound.control);
+  else if (auto* combo = qobject_cast<QComboBox*>(bound.widget.data()))
+    showListHints(*combo, *bound.control);
+  else if (bound.widget)
+    bound.widget->setToolTip(toQString(bound.control->toolTip()));
 }
 
 FormBinding::Bound& FormBinding::create(Control& control) {
@@ -421,12 +434,14 @@ void FormBinding::apply(Control& control, Property property) {
       if (widget) widget->setEnabled(control.enabled());
       if (bound.action) bound.action->setEnabled(control.enabled());
       applyTimer(bound);
+      applyHints(bound);
       break;
     case Property::ToolTip:
-      if (widget) widget->setToolTip(toQString(control.toolTip()));
+      applyHints(bound);
       break;
     case Property::Locked:
       if (auto* edit = qobject_cast<QLineEdit*>(widget)) edit->setReadOnly(control.locked());
+      applyHints(bound);
       break;
   }
 }
@@ -441,9 +456,9 @@ void FormBinding::applyAll(Bound& bound) {
     applyValue(bound);
     applyColours(bound);
     applyGeometry(bound);
-    widget->setToolTip(toQString(control.toolTip()));
     widget->setEnabled(control.enabled());
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) edit->setReadOnly(control.locked());
+    applyHints(bound);
     widget->setVisible(control.visible());
   }
   if (bound.action) {
@@ -475,6 +490,7 @@ void FormBinding::applyText(Bound& bound) {
   } else if (control.kind() == ControlKind::StatusPanel) {
     setLabelText(widget, text);
   }
+  applyHints(bound);
 }
 
 void FormBinding::applyCaption(Bound& bound) {
@@ -585,6 +601,7 @@ void FormBinding::applyGeometry(Bound& bound) {
   int width = g.width > 0 ? twipsToPixels(g.width) : hint.width();
   int height = g.height > 0 ? twipsToPixels(g.height) : hint.height();
   widget->setGeometry(twipsToPixels(g.left), twipsToPixels(g.top), width, height);
+  applyHints(bound);
 }
 
 void FormBinding::applyTimer(Bound& bound) {
@@ -642,6 +659,10 @@ bool FormBinding::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::FocusIn:
       onFocusIn(control, watched);
       return false;
+    case QEvent::FocusOut:
+      if (auto* widget = qobject_cast<QWidget*>(watched))
+        if (auto* bar = widget->window()->findChild<QStatusBar*>()) bar->clearMessage();
+      return false;
     case QEvent::KeyPress:
       // an editable list's own line edit has already seen the key
       if (auto* combo = qobject_cast<QComboBox*>(watched); combo && combo->lineEdit()) return false;
@@ -666,6 +687,10 @@ void FormBinding::onFocusIn(Control* control, QObject* watched) {
   // after the mouse press that gave the focus has placed the cursor
   if (QLineEdit* edit = lineEditOf(watched))
     QTimer::singleShot(0, edit, [edit] { edit->selectAll(); });
+  // what the field holds, in the window's status bar while it has the focus
+  if (auto* widget = qobject_cast<QWidget*>(watched); widget && !widget->toolTip().isEmpty())
+    if (auto* bar = widget->window()->findChild<QStatusBar*>())
+      bar->showMessage(widget->toolTip().section(QLatin1Char('\n'), -1));
 }
 
 bool FormBinding::onKeyPress(Control* control, QKeyEvent* event) {

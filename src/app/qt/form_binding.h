@@ -99,6 +99,7 @@ class FormBinding : public QObject {
   void applyGeometry(Bound& bound);
   void applyTimer(Bound& bound);
   void applyFont(Bound& bound);
+  void applyHints(Bound& bound);
   void focusControl(Control& control);
 
   // Runs a user action on a control; false when the control (or the whole

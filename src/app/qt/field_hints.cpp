@@ -1,0 +1,80 @@
+#include "app/qt/field_hints.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <algorithm>
+
+#include "app/qt/qt_convert.h"
+#include "model/control.h"
+#include "model/field_reading.h"
+
+namespace corvane {
+
+namespace {
+
+// room the frame and the text margins of a line edit take, in pixels
+constexpr int kEditPadding = 8;
+// room the arrow and the frame of a drop-down's list take beside its items
+constexpr int kListPadding = 32;
+constexpr const char* kWarningFrame = "QLineEdit { border: 2px solid #d00000; }";
+
+QString joined(const QString& first, const QString& second) {
+  if (first.isEmpty()) return second;
+  if (second.isEmpty()) return first;
+  return first + QLatin1Char('\n') + second;
+}
+
+}  // namespace
+
+void showFieldHints(QLineEdit& edit, const Control& control) {
+  const QString tip = toQString(control.toolTip());
+  const QString text = edit.text();
+  const bool typed = control.enabled() && !control.locked();
+  const bool cut = edit.fontMetrics().horizontalAdvance(text) > edit.width() - kEditPadding;
+  const QString note = typed ? toQString(readingNote(control)) : QString();
+  QString hint = tip;
+  if (!note.isEmpty())
+    hint = joined(QStringLiteral("“") + text + QStringLiteral("”") + note, tip);
+  else if (cut)
+    hint = joined(text, tip);
+  if (edit.toolTip() != hint) edit.setToolTip(hint);
+  const bool warn = !note.isEmpty() || (typed && cut);
+  const QString frame = warn ? QString::fromUtf8(kWarningFrame) : QString();
+  if (edit.styleSheet() != frame) edit.setStyleSheet(frame);
+}
+
+void showListHints(QComboBox& combo, const Control& control) {
+  int widest = 0;
+  for (int i = 0; i < combo.count(); ++i)
+    widest = std::max(widest, combo.fontMetrics().horizontalAdvance(combo.itemText(i)));
+  combo.view()->setMinimumWidth(std::max(widest + kListPadding, combo.width()));
+  const QString text = combo.currentText();
+  const bool cut = combo.fontMetrics().horizontalAdvance(text) > combo.width() - kListPadding;
+  const QString tip = toQString(control.toolTip());
+  const QString hint = cut ? joined(text, tip) : tip;
+  if (combo.toolTip() != hint) combo.setToolTip(hint);
+}
+
+void fitCaption(QLabel& label) {
+  if (label.wordWrap() || label.text().isEmpty()) return;
+  const int needed = label.fontMetrics().horizontalAdvance(label.text()) + 2;
+  if (needed <= label.width()) return;
+  // the room to the right up to the nearest widget beside it, or the edge
+  QWidget* parent = label.parentWidget();
+  int limit = parent ? parent->width() : label.x() + needed;
+  if (parent)
+    for (QObject* object : parent->children()) {
+      auto* other = qobject_cast<QWidget*>(object);
+      if (!other || other == &label || other->isHidden()) continue;
+      const QRect r = other->geometry();
+      const bool beside = r.top() < label.geometry().bottom() && r.bottom() > label.y();
+      if (beside && r.left() > label.x()) limit = std::min(limit, r.left() - 2);
+    }
+  const int width = std::max(label.width(), std::min(needed, limit - label.x()));
+  label.resize(width, label.height());
+  if (needed > width && label.toolTip().isEmpty()) label.setToolTip(label.text());
+}
+
+}  // namespace corvane
