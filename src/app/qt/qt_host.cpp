@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QLockFile>
 #include <QMessageBox>
@@ -41,6 +43,21 @@ QString defaultLockPath() {
   return QDir(folder).filePath(QStringLiteral("corvane.lock"));
 }
 
+// A message box is as wide as its text; a short text under a long title
+// would have the window manager cut the title. The box is made wide enough
+// for the title and the title bar's own buttons.
+void fitTitle(QMessageBox& box) {
+  auto* grid = qobject_cast<QGridLayout*>(box.layout());
+  if (!grid) return;
+  constexpr int kTitleBarButtons = 120;  // close, maximise, icon: pixels
+  QFont titleFont = box.font();          // window managers draw titles in about this, often bold
+  titleFont.setBold(true);
+  const int needed =
+      QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + kTitleBarButtons;
+  grid->addItem(new QSpacerItem(needed, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 }  // namespace
 
 QtHost::QtHost(QString lockFile) : lockPath_(lockFile.isEmpty() ? defaultLockPath() : lockFile) {}
@@ -55,6 +72,7 @@ void QtHost::showMessage(const std::string& text, MessageIcon icon, const std::s
   QMessageBox box(icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::Information,
                   titleOrProduct(title), toQString(text), QMessageBox::Ok, dialogParent());
   box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+  fitTitle(box);
   box.exec();
 }
 
@@ -63,6 +81,7 @@ bool QtHost::askYesNo(const std::string& text, const std::string& title) {
                   QMessageBox::Yes | QMessageBox::No, dialogParent());
   box.button(QMessageBox::Yes)->setText(QStringLiteral("是(&Y)"));
   box.button(QMessageBox::No)->setText(QStringLiteral("否(&N)"));
+  fitTitle(box);
   return box.exec() == QMessageBox::Yes;
 }
 
@@ -73,6 +92,7 @@ Answer QtHost::askYesNoCancel(const std::string& text, const std::string& title)
   box.button(QMessageBox::No)->setText(QStringLiteral("否(&N)"));
   box.button(QMessageBox::Cancel)->setText(QStringLiteral("取消"));
   box.setEscapeButton(QMessageBox::Cancel);
+  fitTitle(box);
   switch (box.exec()) {
     case QMessageBox::Yes:
       return Answer::Yes;
@@ -95,16 +115,37 @@ std::optional<std::string> QtHost::inputBox(const std::string& prompt, const std
   return toStd(dialog.textValue());
 }
 
+// Each entry once: a label that already shows its patterns in brackets
+// ("CVN(*.CVN)") keeps them, the brackets then holding the patterns as Qt
+// reads them ("*.*" matches every file as "*"); a label without them gets
+// them appended, and a label that is nothing but brackets is named.
 QString QtHost::qtFilter(const std::string& filter) {
   QStringList parts = toQString(filter).split(QLatin1Char('|'));
   QStringList entries;
   for (int i = 0; i + 1 < parts.size(); i += 2) {
-    QString patterns = parts[i + 1];
+    QString patterns = parts[i + 1].trimmed();
     patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
     patterns.replace(QStringLiteral("*.*"), QStringLiteral("*"));
-    entries << parts[i] + QStringLiteral(" (") + patterns + QLatin1Char(')');
+    QString label = parts[i].trimmed();
+    const qsizetype open = label.lastIndexOf(QLatin1Char('('));
+    if (open >= 0 && label.endsWith(QLatin1Char(')')))
+      label.truncate(open);  // keeps the space before the bracket, if any
+    else
+      label += QLatin1Char(' ');
+    if (label.trimmed().isEmpty()) label = QStringLiteral("所有文件 ");
+    entries << label + QLatin1Char('(') + patterns + QLatin1Char(')');
   }
   return entries.join(QStringLiteral(";;"));
+}
+
+QString QtHost::defaultSuffix(const QString& entry) {
+  const qsizetype open = entry.lastIndexOf(QLatin1Char('('));
+  const QString patterns = entry.mid(open + 1).chopped(entry.endsWith(QLatin1Char(')')) ? 1 : 0);
+  const QString first = patterns.section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty);
+  if (!first.startsWith(QStringLiteral("*.")) || first.size() < 3) return {};
+  const QString suffix = first.mid(2);
+  if (suffix.contains(QLatin1Char('*')) || suffix.contains(QLatin1Char('?'))) return {};
+  return suffix;
 }
 
 std::optional<std::string> QtHost::chooseOpenFile(const std::string& filter) {
@@ -114,11 +155,19 @@ std::optional<std::string> QtHost::chooseOpenFile(const std::string& filter) {
   return toStd(path);
 }
 
+// A name typed without extension gets the chosen entry's ("test1" is saved
+// as "test1.CVN"), so that the Open dialog's filter shows the file again.
 std::optional<std::string> QtHost::chooseSaveFile(const std::string& filter) {
-  QString path =
-      QFileDialog::getSaveFileName(dialogParent(), QString(), QString(), qtFilter(filter));
-  if (path.isEmpty()) return std::nullopt;
-  return toStd(path);
+  QFileDialog dialog(dialogParent());
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilter(qtFilter(filter));
+  dialog.setDefaultSuffix(defaultSuffix(dialog.selectedNameFilter()));
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& entry) {
+    dialog.setDefaultSuffix(defaultSuffix(entry));
+  });
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return toStd(dialog.selectedFiles().front());
 }
 
 std::unique_ptr<PrintSurface> QtHost::choosePrinter() {

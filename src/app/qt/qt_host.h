@@ -58,8 +58,11 @@ class QtHost : public Host {
   // The socket beside the lock ("corvane.socket" beside "corvane.lock").
   QString handOffServerName() const;
 
-  // "CVN(*.CVN)|*.CVN|(*.*)|*.*" in Qt's notation: "CVN(*.CVN) (*.CVN);;(*.*) (*)".
+  // "CVN(*.CVN)|*.CVN|(*.*)|*.*" in Qt's notation: "CVN(*.CVN);;所有文件 (*)".
   static QString qtFilter(const std::string& filter);
+  // The extension a file dialog adds to a name typed without one, from a Qt
+  // filter entry: "CVN(*.CVN)" gives "CVN", "所有文件 (*)" none.
+  static QString defaultSuffix(const QString& entry);
 
  private:
   QWidget* dialogParent() const;

@@ -1,5 +1,6 @@
 #include "qt_test_support.h"
 
+#include <QTimer>
 #include <cstdlib>
 
 #include "app/qt/fonts.h"
@@ -18,6 +19,14 @@ QApplication& qtApp() {
     return created;
   }();
   return *app;
+}
+
+// A quit leaves the thread's "quit now" mark, which ends every event loop
+// started later at once (a dialog's among them) until the application's own
+// loop starts again; one short run of that loop clears it.
+void clearQuitRequest() {
+  QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+  QCoreApplication::exec();
 }
 
 }  // namespace corvane::testing

@@ -20,6 +20,8 @@ namespace corvane::testing {
 
 // Creates the application object on first use.
 QApplication& qtApp();
+// After a test that asked the program to quit: dialogs run their loop again.
+void clearQuitRequest();
 
 class RecordingQtHost : public QtHost {
  public:

@@ -1,0 +1,148 @@
+// The Qt host's own dialogs: file filters that show each entry once, a save
+// dialog that adds the chosen entry's extension, message boxes wide enough
+// for their title. Dialogs are answered from a timer while they run.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFont>
+#include <QFontMetrics>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "app/qt/qt_host.h"
+#include "bobbin/frmbobbin.h"
+#include "bom/frmbomlist.h"
+#include "electrical/design_file.h"
+#include "model/project_file.h"
+#include "qt_test_support.h"
+
+namespace corvane {
+namespace {
+
+// Runs `answer` on the modal dialog of type D once it is up; a dialog that
+// is still up after a few seconds is rejected, so a missed answer fails the
+// test instead of hanging it.
+template <class D>
+D* shownDialog() {
+  if (auto* modal = qobject_cast<D*>(QApplication::activeModalWidget());
+      modal && modal->isVisible())
+    return modal;
+  // the modal mark can lag behind the window on the offscreen platform
+  for (QWidget* top : QApplication::topLevelWidgets())
+    if (auto* dialog = qobject_cast<D*>(top); dialog && dialog->isVisible()) return dialog;
+  return nullptr;
+}
+
+template <class D>
+void whenShown(std::function<void(D&)> answer) {
+  auto* timer = new QTimer;
+  timer->setInterval(10);
+  auto ticks = std::make_shared<int>(0);
+  QObject::connect(timer, &QTimer::timeout, [timer, answer, ticks] {
+    if (D* dialog = shownDialog<D>()) {
+      timer->stop();
+      timer->deleteLater();
+      answer(*dialog);
+    } else if (++*ticks > 300) {
+      timer->stop();
+      timer->deleteLater();
+      ADD_FAILURE() << "the dialog did not come up";
+      for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* other = qobject_cast<QDialog*>(top); other && other->isVisible()) other->reject();
+    }
+  });
+  timer->start();
+}
+
+TEST(FileFilter, EveryEntryOfTheProgramShowsItsPatternsOnce) {
+  for (const char* filter : {kDesignFileFilter, kProjectFileFilter, FrmBomList::kCsvFilter,
+                             Frmbobbin::kCatalogueFilter}) {
+    const QStringList entries = QtHost::qtFilter(filter).split(";;");
+    EXPECT_EQ(entries.size(), QString(filter).count('|') / 2 + 1) << filter;
+    for (const QString& entry : entries) {
+      EXPECT_EQ(entry.count('('), 1) << entry.toStdString();
+      EXPECT_TRUE(entry.endsWith(')')) << entry.toStdString();
+      EXPECT_FALSE(entry.contains("*.*")) << entry.toStdString();  // matches only names with a dot
+      EXPECT_FALSE(entry.startsWith('(')) << entry.toStdString();  // every entry has a name
+    }
+  }
+  EXPECT_EQ(QtHost::qtFilter(kDesignFileFilter), "CVN(*.CVN);;所有文件 (*)");
+  EXPECT_EQ(QtHost::qtFilter("文本|*.txt;*.log"), "文本 (*.txt *.log)");
+}
+
+TEST(FileFilter, DefaultSuffixIsTheFirstPatternsExtension) {
+  EXPECT_EQ(QtHost::defaultSuffix("CVN(*.CVN)"), "CVN");
+  EXPECT_EQ(QtHost::defaultSuffix("骨架目录 (*.sqlite *.db *.mdb)"), "sqlite");
+  EXPECT_EQ(QtHost::defaultSuffix("所有文件 (*)"), "");
+  EXPECT_EQ(QtHost::defaultSuffix("备份 (*.b?k)"), "");
+  EXPECT_EQ(QtHost::defaultSuffix(""), "");
+}
+
+class DialogTest : public ::testing::Test {
+ protected:
+  // windows other tests left for deletion must not go inside a dialog's own
+  // event loop, where they would take the dialog (their child) along
+  DialogTest() {
+    testing::qtApp();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    testing::clearQuitRequest();
+  }
+  QTemporaryDir dir;
+  QtHost host{dir.filePath("corvane.lock")};
+};
+
+TEST_F(DialogTest, NameTypedWithoutExtensionIsSavedWithTheFiltersOne) {
+  const QString folder = dir.path();
+  whenShown<QFileDialog>([folder](QFileDialog& dialog) {
+    dialog.setDirectory(folder);
+    dialog.selectFile("test1");
+    QMetaObject::invokeMethod(&dialog, "accept");
+  });
+  std::optional<std::string> path = host.chooseSaveFile(kDesignFileFilter);
+  ASSERT_TRUE(path.has_value());
+  EXPECT_EQ(QString::fromStdString(*path), QDir(folder).filePath("test1.CVN"));
+}
+
+TEST_F(DialogTest, AllFilesEntryAddsNoExtension) {
+  const QString folder = dir.path();
+  whenShown<QFileDialog>([folder](QFileDialog& dialog) {
+    dialog.setDirectory(folder);
+    dialog.selectNameFilter("所有文件 (*)");
+    dialog.filterSelected("所有文件 (*)");
+    dialog.selectFile("notes");
+    QMetaObject::invokeMethod(&dialog, "accept");
+  });
+  std::optional<std::string> path = host.chooseSaveFile(kDesignFileFilter);
+  ASSERT_TRUE(path.has_value());
+  EXPECT_EQ(QString::fromStdString(*path), QDir(folder).filePath("notes"));
+}
+
+TEST_F(DialogTest, CancelledSaveChoosesNothing) {
+  whenShown<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
+  EXPECT_FALSE(host.chooseSaveFile(kDesignFileFilter).has_value());
+}
+
+TEST_F(DialogTest, MessageBoxIsWideEnoughForItsTitle) {
+  const std::string title = "Peak Corvane专家系统 - 基本参数设置与设计";
+  int width = 0;
+  int needed = 0;
+  whenShown<QMessageBox>([&](QMessageBox& box) {
+    width = box.width();
+    QFont bold = box.font();  // as a window manager draws the title
+    bold.setBold(true);
+    needed = QFontMetrics(bold).horizontalAdvance(box.windowTitle());
+    box.accept();
+  });
+  host.showMessage("无效", MessageIcon::Information, title);
+  EXPECT_GT(needed, 0);
+  // beside the title: the window menu, minimise, maximise and close buttons
+  EXPECT_GE(width, needed + 100);
+}
+
+}  // namespace
+}  // namespace corvane
