@@ -4,6 +4,7 @@
 #include "bobbin/bobbinform_fields.h"
 #include "bobbin/frmbobbin.h"
 #include "model/control_init.h"
+#include "model/standard_keys.h"
 
 namespace corvane {
 
@@ -268,7 +269,8 @@ void Frmbobbin::addCommandsAndMenu() {
              captioned("", {240, 6720, 13020, layout::kLabelHeight}));
 
   addControl(bobbinform::FILe, ControlKind::MenuItem, menuItem("文件"));
-  addControl(bobbinform::PRINT, ControlKind::MenuItem, menuItem("打印", bobbinform::FILe));
+  addControl(bobbinform::PRINT, ControlKind::MenuItem,
+             menuItem("打印", bobbinform::FILe, keys::kPrint));
   addControl(bobbinform::OVER, ControlKind::MenuItem, menuItem("关闭", bobbinform::FILe));
   addControl(bobbinform::GJ, ControlKind::MenuItem, menuItem("高级"));
 }

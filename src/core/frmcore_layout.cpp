@@ -5,6 +5,7 @@
 #include "core/coreform_fields.h"
 #include "core/frmcore.h"
 #include "model/control_init.h"
+#include "model/standard_keys.h"
 
 namespace corvane {
 
@@ -295,7 +296,8 @@ void Frmcore::addMenu() {
   addControl(coreform::FILe, ControlKind::MenuItem, menuItem("文件"));
   addControl(coreform::OPEN, ControlKind::MenuItem, menuItem("打开", coreform::FILe));
   addControl(coreform::SAVE, ControlKind::MenuItem, menuItem("保存", coreform::FILe));
-  addControl(coreform::PRINT, ControlKind::MenuItem, menuItem("打印", coreform::FILe));
+  addControl(coreform::PRINT, ControlKind::MenuItem,
+             menuItem("打印", coreform::FILe, keys::kPrint));
   addControl(coreform::OVER, ControlKind::MenuItem, menuItem("关闭", coreform::FILe));
   addControl(coreform::GJ, ControlKind::MenuItem, menuItem("高级"));
 }

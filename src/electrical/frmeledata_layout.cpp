@@ -3,6 +3,7 @@
 #include "electrical/eledata_fields.h"
 #include "electrical/frmeledata.h"
 #include "model/control_init.h"
+#include "model/standard_keys.h"
 
 namespace corvane {
 
@@ -122,7 +123,8 @@ void Frmeledata::addCommandsAndMenu() {
   addControl(eledata::OPEN, ControlKind::MenuItem, menuItem("打开", eledata::FILe));
   addControl(eledata::SAVE, ControlKind::MenuItem, menuItem("保存", eledata::FILe));
   addControl(eledata::OVER, ControlKind::MenuItem, menuItem("关闭", eledata::FILe));
-  addControl(eledata::PRINT, ControlKind::MenuItem, menuItem("打印参数表", eledata::FILe));
+  addControl(eledata::PRINT, ControlKind::MenuItem,
+             menuItem("打印参数表", eledata::FILe, keys::kPrint));
 }
 
 }  // namespace corvane

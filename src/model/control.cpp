@@ -18,6 +18,7 @@ Control::Control(Form& form, std::string name, ControlKind kind, int index, Cont
       container_(std::move(init.container)),
       group_(std::move(init.group)),
       menuParent_(std::move(init.menuParent)),
+      shortcut_(std::move(init.shortcut)),
       items_(std::move(init.items)),
       listIndex_(init.listIndex),
       value_(init.value),
@@ -224,6 +225,7 @@ ControlInit Control::snapshot() const {
   init.foreColor = foreColor_;
   init.group = group_;
   init.menuParent = menuParent_;
+  init.shortcut = shortcut_;
   init.fontSize = fontSize_;
   init.fontBold = fontBold_;
   return init;

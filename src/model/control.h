@@ -78,6 +78,7 @@ struct ControlInit {
   Rgb foreColor = colors::kBlack;
   std::string group = {};       // OptionButton: options of one group exclude each other
   std::string menuParent = {};  // MenuItem: the item whose submenu holds it
+  std::string shortcut = {};    // MenuItem: key sequence such as "Ctrl+S"
   double fontSize = 0;          // points; 0 keeps the form's default font
   bool fontBold = false;
 };
@@ -153,6 +154,7 @@ class Control {
   const std::string& container() const { return container_; }
   const std::string& group() const { return group_; }
   const std::string& menuParent() const { return menuParent_; }
+  const std::string& shortcut() const { return shortcut_; }
   bool listOnly() const { return listOnly_; }
   // What a text box holds: a number (the default; it may carry a unit after
   // it), or a text such as a name or a designation. A number that can be
@@ -222,6 +224,7 @@ class Control {
   std::string container_;
   std::string group_;
   std::string menuParent_;
+  std::string shortcut_;
   std::vector<std::string> items_;
   int listIndex_ = -1;
   int value_ = 0;

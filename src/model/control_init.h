@@ -36,11 +36,14 @@ inline ControlInit captioned(std::string caption, Geometry geometry, std::string
   return init;
 }
 
-// A menu item; `parent` names the item whose submenu holds it.
-inline ControlInit menuItem(std::string caption, std::string parent = {}) {
+// A menu item; `parent` names the item whose submenu holds it, `shortcut`
+// the standard key that chooses it ("Ctrl+P").
+inline ControlInit menuItem(std::string caption, std::string parent = {},
+                            std::string shortcut = {}) {
   ControlInit init;
   init.caption = std::move(caption);
   init.menuParent = std::move(parent);
+  init.shortcut = std::move(shortcut);
   return init;
 }
 

@@ -78,6 +78,8 @@ void Form::show() {
   if (!visible_) {
     visible_ = true;
     events.emit({FormEventKind::Shown});
+  } else {
+    events.emit({FormEventKind::Raised});
   }
   workspace_.activate(*this);
 }

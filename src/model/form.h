@@ -60,7 +60,8 @@ class ControlArray {
   std::map<int, std::unique_ptr<Control>> elements_;
 };
 
-enum class FormEventKind { RowAdded, RowRemoved, Shown, Hidden, Focus, Caption };
+// Raised: show() on a form already shown, which brings its window to the front.
+enum class FormEventKind { RowAdded, RowRemoved, Shown, Hidden, Raised, Focus, Caption };
 struct FormEvent {
   FormEventKind kind;
   Control* control = nullptr;  // RowAdded, Focus: the control

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/control_init.h"
+#include "model/standard_keys.h"
 #include "winding/frmjiegou.h"
 #include "winding/jiegou_fields.h"
 #include "winding/winding_columns.h"
@@ -194,7 +195,7 @@ void Frmjiegou::addCommandsAndPictures() {
   // the outline is drawn for the sheet's 95 × 60 mm box: the same proportion
   addControl(Img, ControlKind::PictureBox, captioned("", {5820, kPictureTop, 5225, 3300}));
   addControl(wiretool, ControlKind::MenuItem, menuItem("导线工具"));
-  addControl(Pr, ControlKind::MenuItem, menuItem("打印"));
+  addControl(Pr, ControlKind::MenuItem, menuItem("打印", {}, keys::kPrint));
 }
 
 }  // namespace corvane

@@ -10,6 +10,7 @@
 #include "app/forms/product.h"
 #include "model/design_session.h"
 #include "model/host.h"
+#include "model/standard_keys.h"
 #include "model/value.h"
 #include "model/workspace.h"
 
@@ -17,17 +18,19 @@ namespace corvane {
 
 namespace {
 
-// Menu of the main window: item name, caption, the item whose submenu holds it.
+// Menu of the main window: item name, caption, the item whose submenu holds
+// it, its standard key ("" for none).
 struct MenuRow {
   const char* name;
   const char* caption;
   const char* parent;
+  const char* shortcut = "";
 };
 constexpr MenuRow kMenu[] = {
     {mainwindow::FILe, "文件", ""},
-    {mainwindow::NEW, "新建", mainwindow::FILe},
-    {mainwindow::OPEN, "打开", mainwindow::FILe},
-    {mainwindow::SAVE, "保存", mainwindow::FILe},
+    {mainwindow::NEW, "新建", mainwindow::FILe, keys::kNew},
+    {mainwindow::OPEN, "打开", mainwindow::FILe, keys::kOpen},
+    {mainwindow::SAVE, "保存", mainwindow::FILe, keys::kSave},
     {mainwindow::SAVEAS, "另存为…", mainwindow::FILe},
     {mainwindow::PRINT, "打印", mainwindow::FILe},
     {mainwindow::SepRecent, "-", mainwindow::FILe},
@@ -35,7 +38,7 @@ constexpr MenuRow kMenu[] = {
     {mainwindow::OVER, "关闭", mainwindow::FILe},
     {mainwindow::Tools, "工具", ""},
     {mainwindow::sys, "系统信息", ""},
-    {mainwindow::HELP, "帮助", ""},
+    {mainwindow::HELP, "帮助", "", keys::kHelp},
 };
 // the recent designs sit between the two separators
 constexpr const char* kRecentAfter = mainwindow::SepRecent;
@@ -78,6 +81,7 @@ void MainWindowForm::addMenu() {
     ControlInit init;
     init.caption = row.caption;
     init.menuParent = row.parent;
+    init.shortcut = row.shortcut;
     addControl(row.name, ControlKind::MenuItem, init);
     if (std::string_view(row.name) == kRecentAfter) addRecentItems();
   }

@@ -1,13 +1,12 @@
 #include "app/qt/form_binding.h"
 
-#include <algorithm>
-
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -21,12 +20,12 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <algorithm>
-
 #include <iostream>
+#include <tuple>
+
 #include "app/qt/field_hints.h"
 #include "app/qt/picture_widget.h"
 #include "app/qt/qt_convert.h"
-
 #include "model/form.h"
 #include "model/host.h"
 #include "model/picture.h"
@@ -318,8 +317,21 @@ void FormBinding::addMenuItem(Control& item, bool hasChildren) {
       dispatch(c, [](Form& form, Control& command) { form.userClick(command); });
     });
     bound.action = action;
+    giveShortcut(*action, item);
   }
   bound.action->setObjectName(toQString(item.address()));
+}
+
+// The main window's keys work wherever the focus is in the program; a design
+// form's keys ("打印") only while the focus is in that form's window, so
+// every form can print with the same key.
+void FormBinding::giveShortcut(QAction& action, const Control& item) {
+  if (item.shortcut().empty()) return;
+  action.setShortcut(QKeySequence(toQString(item.shortcut()), QKeySequence::PortableText));
+  QWidget* window = targets_.menuBar->parentWidget();
+  if (!targets_.canvas || !window) return;
+  action.setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  window->addAction(&action);
 }
 
 // ------------------------------------------------------------ removal
@@ -624,6 +636,42 @@ void FormBinding::applyFont(Bound& bound) {
   if (control.fontSize() > 0) font.setPointSizeF(control.fontSize());
   font.setBold(control.fontBold());
   bound.widget->setFont(font);
+}
+
+// The field the form last focused, or else its first field that takes typing
+// (a text box or list, shown, enabled, not locked) in reading order: the
+// topmost, and of those the leftmost; a field for a number before a name.
+void FormBinding::focusFirstInput() {
+  if (!form_) return;
+  if (Control* focused = form_->focused()) {
+    if (QWidget* widget = this->widget(*focused);
+        widget && widget->isVisible() && widget->isEnabled()) {
+      applyingFocus_ = true;  // the model has it already
+      widget->setFocus(Qt::ActiveWindowFocusReason);
+      applyingFocus_ = false;
+      return;
+    }
+  }
+  // a number field comes before a name: the designer starts with a value
+  QWidget* first = nullptr;
+  std::tuple<bool, int, int> firstRank;
+  for (Control* control : form_->allControls()) {
+    const ControlKind kind = control->kind();
+    if (kind != ControlKind::TextBox && kind != ControlKind::ComboBox) continue;
+    QWidget* widget = this->widget(*control);
+    if (!widget || !widget->isVisible() || !widget->isEnabled()) continue;
+    if (QLineEdit* edit = lineEditOf(widget); edit && edit->isReadOnly()) continue;
+    const QPoint at = widget->mapTo(widget->window(), QPoint(0, 0));
+    const bool name = kind == ControlKind::TextBox && control->content() == Control::Content::Text;
+    const std::tuple<bool, int, int> rank{name, at.y(), at.x()};
+    if (!first || rank < firstRank) {
+      first = widget;
+      firstRank = rank;
+    }
+  }
+  if (!first) return;
+  first->setFocus(Qt::ActiveWindowFocusReason);
+  if (QLineEdit* edit = lineEditOf(first)) edit->selectAll();
 }
 
 void FormBinding::focusControl(Control& control) {

@@ -56,6 +56,9 @@ class FormBinding : public QObject {
   // Size of the form's client area in pixels: the form's own size, grown to
   // hold every control.
   QSize contentSize() const;
+  // Puts the keyboard focus where typing should go when the form's window
+  // opens or comes to the front.
+  void focusFirstInput();
 
   // Form events after the binding has handled them (shown, hidden, caption).
   std::function<void(const FormEvent&)> onFormEvent;
@@ -83,6 +86,7 @@ class FormBinding : public QObject {
   void watch(QObject* object, Control& control);
   void buildMenus(const std::vector<Control*>& controls);
   void addMenuItem(Control& item, bool hasChildren);
+  void giveShortcut(QAction& action, const Control& item);
   void placeInContainer(Bound& bound);
   void unbind(Control* control);
   void forget(Bound& bound);

@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/qt/qt_convert.h"
@@ -75,12 +76,14 @@ void FormView::formEvent(const FormEvent& event) {
       setWindowTitle(toQString(form->caption()));
       break;
     case FormEventKind::Shown:
+    case FormEventKind::Raised:
     case FormEventKind::Hidden: {
-      bool visible = event.kind == FormEventKind::Shown;
+      bool visible = event.kind != FormEventKind::Hidden;
       if (onVisibility)
         onVisibility(visible);
       else
         setVisible(visible);
+      if (visible) focusSoon();
       break;
     }
     case FormEventKind::RowAdded:
@@ -90,6 +93,27 @@ void FormView::formEvent(const FormEvent& event) {
     default:
       break;
   }
+}
+
+// The focus moves once the event that showed the form has ended, so that the
+// field's got-focus reaction runs after it, as the user's own would; a window
+// that is not yet active takes it when it becomes active.
+void FormView::focusSoon() {
+  QTimer::singleShot(0, this, [this] {
+    if (!binding_->form()) return;
+    focusPending_ = !isActiveWindow();
+    if (!focusPending_) binding_->focusFirstInput();
+  });
+}
+
+bool FormView::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate && focusPending_) {
+    focusPending_ = false;
+    QTimer::singleShot(0, this, [this] {
+      if (binding_->form()) binding_->focusFirstInput();
+    });
+  }
+  return QWidget::event(event);
 }
 
 // Closing a form's window hides the form: its design values stay, as they

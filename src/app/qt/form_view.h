@@ -43,9 +43,11 @@ class FormView : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
   void formEvent(const struct FormEvent& event);
+  void focusSoon();
 
   const Form* key_;
   QWidget* canvas_;
@@ -53,6 +55,7 @@ class FormView : public QWidget {
   QMenuBar* menuBar_ = nullptr;
   QStatusBar* statusBar_ = nullptr;
   std::unique_ptr<FormBinding> binding_;
+  bool focusPending_ = false;
 };
 
 }  // namespace corvane

@@ -1,6 +1,7 @@
 #include "app/qt/main_window.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -8,6 +9,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QStatusBar>
+#include <algorithm>
 
 #include "app/qt/form_view.h"
 #include "app/qt/qt_convert.h"
@@ -15,6 +17,13 @@
 #include "model/workspace.h"
 
 namespace corvane {
+
+namespace {
+// marks a child window that has had its first place
+constexpr const char* kPlacedProperty = "corvanePlaced";
+// windows opened one after another step down this many times, then start over
+constexpr int kCascadeSteps = 8;
+}  // namespace
 
 MainWindow::MainWindow(Form& form, QWidget* parent) : QMainWindow(parent) {
   setObjectName(toQString(form.name()));
@@ -34,11 +43,45 @@ MainWindow::MainWindow(Form& form, QWidget* parent) : QMainWindow(parent) {
   binding_ = std::make_unique<FormBinding>(form, BindingTargets{nullptr, menuBar(), statusBar()});
   binding_->onFormEvent = [this](const FormEvent& event) { formEvent(event); };
   setWindowTitle(toQString(form.caption()));
+  resize(binding_->contentSize());
+}
 
-  QSize size = binding_->contentSize();
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    size = size.boundedTo(screen->availableSize());
-  resize(size);
+// The window opens at its design size in the middle of the screen's free
+// area (without the panels); a screen too small for it gets it maximised, so
+// that its status bar and the windows' close buttons stay on the screen.
+void MainWindow::showFitted() {
+  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  if (!screen || isVisible()) {
+    show();
+    return;
+  }
+  const QRect area = screen->availableGeometry();
+  // room for the window manager's title bar and borders
+  const QSize frame(16, 40);
+  const QSize design = binding_->contentSize();
+  if (design.width() + frame.width() > area.width() ||
+      design.height() + frame.height() > area.height()) {
+    setGeometry(area);
+    showMaximized();
+    keepFrameInside(area);
+    return;
+  }
+  QRect placed({}, design);
+  placed.moveCenter(area.center());
+  setGeometry(placed);
+  show();
+  keepFrameInside(area);
+}
+
+// Where no window manager maximises the window, its own frame must not pass
+// the edges of the free area either.
+void MainWindow::keepFrameInside(const QRect& area) {
+  if (area.contains(frameGeometry())) return;
+  const QMargins frame(
+      geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
+      frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
+  QRect inner = geometry().intersected(area.marginsRemoved(frame));
+  setGeometry(inner.isEmpty() ? area.marginsRemoved(frame) : inner);
 }
 
 MainWindow::~MainWindow() {
@@ -60,12 +103,35 @@ QMdiSubWindow* MainWindow::addChild(FormView* view) {
       return;
     }
     child->show();
+    placeInside(child);
     child->raise();
     mdi_->setActiveSubWindow(child);
   };
   child->hide();
   if (view->form() && view->form()->visible()) view->onVisibility(true);
   return child;
+}
+
+// A window opened for the first time goes below and right of the last one
+// opened (a cascade from the top left); a window larger than the document
+// area is shrunk to it, its form scrolling inside. A window already placed
+// keeps its place unless part of it is outside the area.
+void MainWindow::placeInside(QMdiSubWindow* child) {
+  const QRect area = mdi_->viewport()->rect();
+  if (area.isEmpty()) return;
+  QRect placed = child->geometry();
+  if (!child->property(kPlacedProperty).toBool()) {
+    child->setProperty(kPlacedProperty, true);
+    const int step = cascadeStep_++ % kCascadeSteps;
+    const int offset = step * QFontMetrics(child->font()).height() * 3 / 2;
+    placed.moveTopLeft(area.topLeft() + QPoint(offset, offset));
+  } else if (area.contains(placed)) {
+    return;
+  }
+  placed.setSize(placed.size().boundedTo(area.size()));
+  placed.moveLeft(std::clamp(placed.left(), area.left(), area.right() - placed.width() + 1));
+  placed.moveTop(std::clamp(placed.top(), area.top(), area.bottom() - placed.height() + 1));
+  child->setGeometry(placed);
 }
 
 void MainWindow::formEvent(const FormEvent& event) {
@@ -76,7 +142,9 @@ void MainWindow::formEvent(const FormEvent& event) {
       setWindowTitle(toQString(form->caption()));
       break;
     case FormEventKind::Shown:
-      show();
+    case FormEventKind::Raised:
+      showFitted();
+      raise();
       break;
     case FormEventKind::Hidden:
       hide();
@@ -97,10 +165,14 @@ void MainWindow::showEvent(QShowEvent* event) {
   if (onFirstShow) onFirstShow();
 }
 
-// A press on the empty document area arranges the open windows in cascade.
+// A press on the empty document area arranges the open windows in cascade;
+// when the area shrinks, the windows move back inside it.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == mdi_->viewport() && event->type() == QEvent::MouseButtonPress)
     mdi_->cascadeSubWindows();
+  if (watched == mdi_->viewport() && event->type() == QEvent::Resize)
+    for (QMdiSubWindow* child : mdi_->subWindowList())
+      if (child->isVisible()) placeInside(child);
   return QMainWindow::eventFilter(watched, event);
 }
 

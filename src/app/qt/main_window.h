@@ -25,6 +25,8 @@ class MainWindow : public QMainWindow {
   FormBinding& binding() { return *binding_; }
   QMdiArea* mdiArea() const { return mdi_; }
   void detach();
+  // Shows the window fitted to the screen's free area.
+  void showFitted();
 
   // Puts a form's view into the document area; the view's visibility then
   // shows and hides its child window.
@@ -42,10 +44,13 @@ class MainWindow : public QMainWindow {
 
  private:
   void formEvent(const struct FormEvent& event);
+  void placeInside(QMdiSubWindow* child);
+  void keepFrameInside(const QRect& area);
 
   QMdiArea* mdi_;
   std::unique_ptr<FormBinding> binding_;
   bool shownOnce_ = false;
+  int cascadeStep_ = 0;
 };
 
 }  // namespace corvane

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -33,6 +36,11 @@ class ChainForm : public Form {
     addControl("txtC", ControlKind::TextBox, {.geometry = at(120, 840)});
     addControl("cmbList", ControlKind::ComboBox,
                {.geometry = at(1500, 120), .items = {"无", "硅管"}, .listIndex = 0});
+    // a narrow list of long steel-grade standards
+    addControl("cmbGrade", ControlKind::ComboBox,
+               {.geometry = at(1500, 840, 600),
+                .items = {"JISC2552-1975", "50H600", "50RM600"},
+                .listIndex = 0});
     addControl("chkP", ControlKind::CheckBox, {.caption = "S", .geometry = at(1500, 480)});
     // the frame comes after the field it holds
     addControl("txtIn", ControlKind::TextBox,
@@ -44,6 +52,8 @@ class ChainForm : public Form {
     addControl("tmrPulse", ControlKind::Timer, {.interval = 250});
     addControl("mnuFile", ControlKind::MenuItem, {.caption = "文件"});
     addControl("mnuOpen", ControlKind::MenuItem, {.caption = "打开", .menuParent = "mnuFile"});
+    addControl("mnuPrint", ControlKind::MenuItem,
+               {.caption = "打印", .menuParent = "mnuFile", .shortcut = "Ctrl+P"});
     addControl("mnuHelp", ControlKind::MenuItem, {.caption = "帮助"});
 
     on(EventKind::Change, "txtA", [this](Control& c, const EventArgs&) {
@@ -57,6 +67,8 @@ class ChainForm : public Form {
     on(EventKind::Click, "chkP",
        [](Control& c, const EventArgs&) { c.setCaption(c.value() == 1 ? "P" : "S"); });
     on(EventKind::Click, "mnuHelp", [this](Control&, const EventArgs&) { ++helps; });
+    on(EventKind::Click, "mnuPrint", [this](Control&, const EventArgs&) { ++prints; });
+    holdsText({"txtC"});
     on(EventKind::KeyPress, "txtC", [this](Control& c, const EventArgs& args) {
       keysSeen.push_back(c.text() + "+" + args.keyChar);
     });
@@ -69,6 +81,7 @@ class ChainForm : public Form {
   int focusesOfB = 0;
   int choices = 0;
   int helps = 0;
+  int prints = 0;
 };
 
 class BindingTest : public ::testing::Test {
@@ -82,6 +95,11 @@ class BindingTest : public ::testing::Test {
   template <class W>
   W* widget(const char* name) {
     return view->canvas()->findChild<W*>(QString::fromUtf8(name));
+  }
+  // Waits for the event loop to move the focus to the widget: the field its
+  // window gives the keyboard to whenever the window is active.
+  static bool focusReaches(QWidget* target) {
+    return QTest::qWaitFor([target] { return target->window()->focusWidget() == target; }, 2000);
   }
   void showAndActivate() {
     view->show();
@@ -244,6 +262,100 @@ TEST_F(BindingTest, PictureBoxShowsItsDisplayList) {
   QImage image = view->binding().widget(form->control("picBox"))->grab().toImage();
   EXPECT_EQ(image.pixelColor(20, 20), QColor(255, 0, 0));
   EXPECT_EQ(image.pixelColor(80, 80), QColor(255, 255, 255));
+}
+
+TEST_F(BindingTest, FieldReadAsZeroIsFramedAndItsTipSaysHow) {
+  auto* a = widget<QLineEdit>("txtA");
+  const QString plainTip = a->toolTip();
+  form->userSetText(form->control("txtA"), "abc");
+  EXPECT_FALSE(a->styleSheet().isEmpty());
+  EXPECT_TRUE(a->toolTip().contains("读作 0")) << a->toolTip().toStdString();
+  EXPECT_EQ(form->control("txtA").text(), "abc");  // the design keeps what was typed
+  form->userSetText(form->control("txtA"), "-3");
+  EXPECT_TRUE(a->toolTip().contains("负数"));
+  form->userSetText(form->control("txtA"), "12V");
+  EXPECT_TRUE(a->styleSheet().isEmpty());
+  EXPECT_EQ(a->toolTip(), plainTip);
+  // a field that holds a name is never read as a number
+  form->userSetText(form->control("txtC"), "abc");
+  EXPECT_TRUE(widget<QLineEdit>("txtC")->styleSheet().isEmpty());
+}
+
+TEST_F(BindingTest, TextTooLongForItsFieldIsInTheTip) {
+  auto* row = widget<QLineEdit>("txtIn");
+  const std::string longText(200, '8');
+  form->control("txtIn").setText(longText);
+  EXPECT_TRUE(row->toolTip().contains(QString::fromStdString(longText)));
+  EXPECT_FALSE(row->styleSheet().isEmpty());
+}
+
+TEST_F(BindingTest, DropDownOpensWideEnoughForItsLongestItem) {
+  auto* grade = widget<QComboBox>("cmbGrade");
+  ASSERT_NE(grade, nullptr);
+  const int longest = grade->fontMetrics().horizontalAdvance("JISC2552-1975");
+  EXPECT_LT(grade->width(), longest);  // the box keeps its place and size
+  EXPECT_GE(grade->view()->minimumWidth(), longest);
+  // the chosen text does not fit: the tip shows it whole
+  EXPECT_TRUE(grade->toolTip().contains("JISC2552-1975"));
+  form->control("cmbGrade").setItems({"A", "B"});
+  form->control("cmbGrade").setListIndex(0);
+  EXPECT_FALSE(grade->toolTip().contains("JISC2552-1975"));
+}
+
+TEST_F(BindingTest, PrintKeyOfAFormWorksWhileTheFocusIsInItsWindow) {
+  QAction* print = view->binding().action(form->control("mnuPrint"));
+  ASSERT_NE(print, nullptr);
+  EXPECT_EQ(print->shortcut(), QKeySequence(QKeySequence::Print));
+  EXPECT_EQ(print->shortcutContext(), Qt::WidgetWithChildrenShortcut);
+  showAndActivate();
+  widget<QLineEdit>("txtA")->setFocus();
+  QTest::keyClick(widget<QLineEdit>("txtA"), Qt::Key_P, Qt::ControlModifier);
+  EXPECT_EQ(form->prints, 1);
+  EXPECT_EQ(form->control("txtA").text(), "");  // the key is not typed into the field
+}
+
+TEST_F(BindingTest, OpeningAFormPutsTheFocusInItsFirstField) {
+  view->show();
+  form->show();
+  view->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+  EXPECT_TRUE(focusReaches(widget<QLineEdit>("txtA")));
+  EXPECT_EQ(form->focused(), &form->control("txtA"));
+  // shown again, the form returns to where the designer was
+  widget<QLineEdit>("txtB")->setFocus();
+  ASSERT_EQ(form->focused(), &form->control("txtB"));
+  form->hide();
+  form->show();
+  view->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+  EXPECT_TRUE(focusReaches(widget<QLineEdit>("txtB")));
+}
+
+// Top row: txtA and the list beside it; then txtB; txtC holds a name.
+TEST_F(BindingTest, FirstFieldSkipsLockedDisabledAndNameFields) {
+  form->control("txtA").setLocked(true);
+  form->control("cmbList").setEnabled(false);
+  form->control("txtB").setEnabled(false);
+  form->control("cmbGrade").setVisible(false);
+  form->control("txtIn").setEnabled(false);
+  form->array("txtRow").load(1, {.geometry = at(120, 1800)});
+  form->control("txtRow", 0).setEnabled(false);
+  view->show();
+  form->show();
+  view->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+  EXPECT_TRUE(focusReaches(widget<QLineEdit>("txtRow(1)")));
+}
+
+TEST_F(BindingTest, NameFieldTakesTheTypingWhenNoNumberFieldIsOpen) {
+  for (const char* name : {"txtA", "txtB", "txtIn", "cmbList", "cmbGrade"})
+    form->control(name).setEnabled(false);
+  form->control("txtRow", 0).setEnabled(false);
+  view->show();
+  form->show();
+  view->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+  EXPECT_TRUE(focusReaches(widget<QLineEdit>("txtC")));
 }
 
 TEST_F(BindingTest, DetachedViewNoLongerReachesTheForm) {

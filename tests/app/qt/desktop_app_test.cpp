@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLockFile>
@@ -10,6 +12,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSysInfo>
 #include <QTest>
 #include <QTimer>
@@ -258,6 +261,89 @@ TEST_F(DesktopAppTest, PressOnTheEmptyAreaCascadesTheWindows) {
   ASSERT_EQ(children.size(), 2);
   EXPECT_NE(children[0]->pos(), children[1]->pos());
   EXPECT_EQ(std::min(children[0]->pos().x(), children[1]->pos().x()), 0);
+}
+
+TEST_F(DesktopAppTest, ChildWindowsOpenInsideASmallDocumentAreaAndScroll) {
+  testing::RecordingQtHost host(lockPath());
+  DesktopApp app(host);
+  app.start(false);
+  app.mainWindow()->showNormal();
+  app.mainWindow()->resize(1024, 700);
+  QMdiArea* area = app.mainWindow()->mdiArea();
+  menuAction(app.mainWindow()->menuBar(), "NEW")->trigger();
+  menuAction(app.mainWindow()->menuBar(), "Tools")->trigger();
+  menuAction(app.mainWindow()->menuBar(), "HELP")->trigger();
+  QList<QMdiSubWindow*> children = visibleChildren(app);
+  ASSERT_EQ(children.size(), 3);
+  for (QMdiSubWindow* child : children)
+    EXPECT_TRUE(area->viewport()->rect().contains(child->geometry()))
+        << child->windowTitle().toStdString();
+  // the electrical form is taller than the area: its window fits, the form scrolls
+  FormView* electrical = app.view("Frmeledata");
+  EXPECT_GT(electrical->preferredSize().height(), area->viewport()->height());
+  EXPECT_LE(electrical->parentWidget()->height(), area->viewport()->height());
+  // a smaller main window takes its windows along
+  app.mainWindow()->resize(800, 600);
+  QCoreApplication::processEvents();
+  for (QMdiSubWindow* child : visibleChildren(app))
+    EXPECT_TRUE(area->viewport()->rect().contains(child->geometry()))
+        << child->windowTitle().toStdString();
+  saveShot(app.mainWindow(), "small-area");
+}
+
+TEST_F(DesktopAppTest, ToolsMenuBringsAnOpenFormToTheFront) {
+  testing::RecordingQtHost host(lockPath());
+  DesktopApp app(host);
+  app.start(false);
+  QMdiArea* area = app.mainWindow()->mdiArea();
+  menuAction(app.mainWindow()->menuBar(), "Tools")->trigger();
+  QWidget* tools = app.view("FrmWireTools")->parentWidget();
+  menuAction(app.mainWindow()->menuBar(), "HELP")->trigger();
+  ASSERT_NE(area->activeSubWindow(), tools);
+  menuAction(app.mainWindow()->menuBar(), "Tools")->trigger();
+  EXPECT_EQ(area->activeSubWindow(), tools);
+}
+
+TEST_F(DesktopAppTest, NewElectricalFormTakesTypingInItsFirstValue) {
+  testing::RecordingQtHost host(lockPath());
+  DesktopApp app(host);
+  app.start(false);
+  app.mainWindow()->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(app.mainWindow()));
+  menuAction(app.mainWindow()->menuBar(), "NEW")->trigger();
+  // the first value of the output table: the group's name comes after it
+  auto* voltage = app.view("Frmeledata")->canvas()->findChild<QLineEdit*>("txtudc(0)");
+  ASSERT_TRUE(QTest::qWaitFor([voltage] { return QApplication::focusWidget() == voltage; }, 2000));
+  QTest::keyClicks(QApplication::focusWidget(), "230");
+  EXPECT_EQ(app.view("Frmeledata")->form()->control("txtudc", 0).text(), "230");
+}
+
+TEST_F(DesktopAppTest, MenusShowTheStandardKeys) {
+  testing::RecordingQtHost host(lockPath());
+  DesktopApp app(host);
+  app.start(false);
+  QMenuBar* bar = app.mainWindow()->menuBar();
+  EXPECT_EQ(menuAction(bar, "NEW")->shortcut(), QKeySequence(QKeySequence::New));
+  EXPECT_EQ(menuAction(bar, "OPEN")->shortcut(), QKeySequence(QKeySequence::Open));
+  EXPECT_EQ(menuAction(bar, "SAVE")->shortcut(), QKeySequence(QKeySequence::Save));
+  EXPECT_EQ(menuAction(bar, "HELP")->shortcut(), QKeySequence(Qt::Key_F1));
+  menuAction(bar, "NEW")->trigger();
+  QMenuBar* own = app.view("Frmeledata")->menuBar();
+  ASSERT_NE(own, nullptr);
+  QAction* print = own->findChild<QAction*>("PRINT");
+  ASSERT_NE(print, nullptr);
+  EXPECT_EQ(print->shortcut(), QKeySequence(QKeySequence::Print));
+}
+
+TEST_F(DesktopAppTest, MainWindowFitsTheScreensFreeArea) {
+  testing::RecordingQtHost host(lockPath());
+  DesktopApp app(host);
+  app.start(false);
+  MainWindow* main = app.mainWindow();
+  const QRect free = main->screen()->availableGeometry();
+  EXPECT_TRUE(free.contains(main->frameGeometry()))
+      << main->frameGeometry().width() << "x" << main->frameGeometry().height() << " in "
+      << free.width() << "x" << free.height();
 }
 
 }  // namespace

@@ -1,0 +1,14 @@
+// The standard keys of the menu entries that have a standard meaning, in the
+// portable text of key sequences. One home, so that every form's "打印" is
+// the same key.
+#pragma once
+
+namespace corvane::keys {
+
+inline constexpr const char* kNew = "Ctrl+N";
+inline constexpr const char* kOpen = "Ctrl+O";
+inline constexpr const char* kSave = "Ctrl+S";
+inline constexpr const char* kPrint = "Ctrl+P";
+inline constexpr const char* kHelp = "F1";
+
+}  // namespace corvane::keys
