@@ -99,20 +99,21 @@ void FormView::formEvent(const FormEvent& event) {
 // field's got-focus reaction runs after it, as the user's own would; a window
 // that is not yet active takes it when it becomes active.
 void FormView::focusSoon() {
-  QTimer::singleShot(0, this, [this] {
-    if (!binding_->form()) return;
-    focusPending_ = !isActiveWindow();
-    if (!focusPending_) binding_->focusFirstInput();
-  });
+  QTimer::singleShot(0, this, [this] { focusIfInFront(); });
+}
+
+// A window behind the active one waits until it is brought to the front:
+// taking the focus would bring it there and run its activation.
+void FormView::focusIfInFront() {
+  const Form* form = binding_->form();
+  if (!form) return;
+  focusPending_ = !isActiveWindow() || form->workspace().activeForm() != form;
+  if (!focusPending_) binding_->focusFirstInput();
 }
 
 bool FormView::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate && focusPending_) {
-    focusPending_ = false;
-    QTimer::singleShot(0, this, [this] {
-      if (binding_->form()) binding_->focusFirstInput();
-    });
-  }
+  if (event->type() == QEvent::WindowActivate && focusPending_)
+    QTimer::singleShot(0, this, [this] { focusIfInFront(); });
   return QWidget::event(event);
 }
 

@@ -48,6 +48,7 @@ class FormView : public QWidget {
  private:
   void formEvent(const struct FormEvent& event);
   void focusSoon();
+  void focusIfInFront();
 
   const Form* key_;
   QWidget* canvas_;

@@ -126,6 +126,36 @@ TEST_F(ProjectWindowTest, AReopenedDesignShowsItsWindowsAsSaved) {
   }
 }
 
+// Each window shown by the reopening wants the focus in its first field; only
+// the one in front may take it, or a window behind would come to the front
+// and run its activation (the bobbin form looks its bobbin up afresh), so the
+// design would change by being opened.
+TEST_F(ProjectWindowTest, ReopeningSeveralWindowsChangesNothing) {
+  {
+    auto recording = host();
+    DesktopApp app(*recording);
+    app.start(false);
+    click(app, "MDIForm1", "NEW");
+    set(app, "Frmeledata", "txtudc", "12", 0);
+    click(app, "Frmeledata", "cmdcore");
+    click(app, "Frmcore", "CMDBB");
+    app.workspace().form("Frmcore").show();
+    app.workspace().form("Frmeledata").show();  // in front, two windows behind it
+    settle();
+    recording->files = {file("d.cvd")};
+    click(app, "MDIForm1", "SAVE");
+    click(app, "MDIForm1", "OVER");
+  }
+  auto recording = host();
+  DesktopApp app(*recording);
+  app.start(false);
+  app.openProjectFile(file("d.cvd"));
+  for (int i = 0; i < 5; ++i) settle();
+  EXPECT_EQ(app.workspace().activeForm(), &app.workspace().form("Frmeledata"));
+  EXPECT_FALSE(app.workspace().session().hasUnsavedChanges());
+  EXPECT_EQ(title(app).toStdString(), "Peak Corvane专家系统 - d.cvd");
+}
+
 TEST_F(ProjectWindowTest, ADesignLeftByAnAbnormalEndIsOfferedBack) {
   {
     auto crashed = host();
