@@ -40,7 +40,9 @@ void showFieldHints(QLineEdit& edit, const Control& control) {
   else if (cut)
     hint = joined(text, tip);
   if (edit.toolTip() != hint) edit.setToolTip(hint);
-  const bool warn = !note.isEmpty() || (typed && cut);
+  // only a text that reads otherwise than it looks is framed; one that is
+  // merely longer than its field shows whole in the tip
+  const bool warn = !note.isEmpty();
   const QString frame = warn ? QString::fromUtf8(kWarningFrame) : QString();
   if (edit.styleSheet() != frame) edit.setStyleSheet(frame);
 }

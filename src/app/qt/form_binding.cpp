@@ -488,11 +488,16 @@ void FormBinding::applyText(Bound& bound) {
   QString text = toQString(control.text());
   QSignalBlocker block(widget);
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-    if (edit->text() != text) edit->setText(text);  // an equal text keeps the cursor
+    if (edit->text() != text) {  // an equal text keeps the cursor
+      edit->setText(text);
+      // a text too long for its field shows its beginning, not its end
+      if (!edit->hasFocus()) edit->setCursorPosition(0);
+    }
   } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
     if (combo->isEditable() && combo->currentText() != text) {
       QSignalBlocker blockEdit(combo->lineEdit());
       combo->setEditText(text);
+      if (!combo->hasFocus()) combo->lineEdit()->setCursorPosition(0);
     }
   } else if (auto* slider = qobject_cast<QSlider*>(widget)) {
     // the text may hold any number; the handle stops at the ends of the range
@@ -550,7 +555,10 @@ void FormBinding::applyListIndex(Bound& bound) {
   if (auto* combo = qobject_cast<QComboBox*>(widget)) {
     QSignalBlocker blockEdit(combo->lineEdit());
     combo->setCurrentIndex(index);
-    if (combo->isEditable()) combo->setEditText(toQString(bound.control->text()));
+    if (combo->isEditable()) {
+      combo->setEditText(toQString(bound.control->text()));
+      if (!combo->hasFocus()) combo->lineEdit()->setCursorPosition(0);
+    }
   } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
     list->setCurrentRow(index);
   }

@@ -221,6 +221,7 @@ TEST_F(BindingTest, RowsComeAndGoWithTheModel) {
   ASSERT_NE(row, nullptr);
   EXPECT_EQ(row->text(), "W2");
   EXPECT_EQ(row->geometry().top(), (1440 + 285) / 15);
+  row->end(false);  // typing after the text, as after a click at its end
   QTest::keyClicks(row, "9");
   EXPECT_EQ(rows.element(1).text(), "W29");
 
@@ -286,7 +287,15 @@ TEST_F(BindingTest, TextTooLongForItsFieldIsInTheTip) {
   const std::string longText(200, '8');
   form->control("txtIn").setText(longText);
   EXPECT_TRUE(row->toolTip().contains(QString::fromStdString(longText)));
-  EXPECT_FALSE(row->styleSheet().isEmpty());
+  EXPECT_TRUE(row->styleSheet().isEmpty());  // nothing wrong with it, so no frame
+  EXPECT_EQ(row->cursorPosition(), 0);       // the beginning shows, not the end
+
+  // a long name or description likewise
+  auto* name = widget<QLineEdit>("txtC");
+  const std::string description = "50H800-0.50A " + std::string(60, 'x');
+  form->control("txtC").setText(description);
+  EXPECT_TRUE(name->toolTip().contains(QString::fromStdString(description)));
+  EXPECT_TRUE(name->styleSheet().isEmpty());
 }
 
 TEST_F(BindingTest, DropDownOpensWideEnoughForItsLongestItem) {
@@ -295,8 +304,9 @@ TEST_F(BindingTest, DropDownOpensWideEnoughForItsLongestItem) {
   const int longest = grade->fontMetrics().horizontalAdvance("JISC2552-1975");
   EXPECT_LT(grade->width(), longest);  // the box keeps its place and size
   EXPECT_GE(grade->view()->minimumWidth(), longest);
-  // the chosen text does not fit: the tip shows it whole
+  // the chosen text does not fit: the tip shows it whole, the box its beginning
   EXPECT_TRUE(grade->toolTip().contains("JISC2552-1975"));
+  if (grade->isEditable()) EXPECT_EQ(grade->lineEdit()->cursorPosition(), 0);
   form->control("cmbGrade").setItems({"A", "B"});
   form->control("cmbGrade").setListIndex(0);
   EXPECT_FALSE(grade->toolTip().contains("JISC2552-1975"));
