@@ -40,9 +40,10 @@ void showFieldHints(QLineEdit& edit, const Control& control) {
   else if (cut)
     hint = joined(text, tip);
   if (edit.toolTip() != hint) edit.setToolTip(hint);
-  // only a text that reads otherwise than it looks is framed; one that is
-  // merely longer than its field shows whole in the tip
-  const bool warn = !note.isEmpty();
+  // a number longer than its field may hide a wrong digit; a name or a
+  // description longer than its field is nothing to warn of, its tip shows it
+  const bool number = control.content() != Control::Content::Text;
+  const bool warn = !note.isEmpty() || (typed && cut && number);
   const QString frame = warn ? QString::fromUtf8(kWarningFrame) : QString();
   if (edit.styleSheet() != frame) edit.setStyleSheet(frame);
 }

@@ -287,10 +287,10 @@ TEST_F(BindingTest, TextTooLongForItsFieldIsInTheTip) {
   const std::string longText(200, '8');
   form->control("txtIn").setText(longText);
   EXPECT_TRUE(row->toolTip().contains(QString::fromStdString(longText)));
-  EXPECT_TRUE(row->styleSheet().isEmpty());  // nothing wrong with it, so no frame
+  EXPECT_FALSE(row->styleSheet().isEmpty());
   EXPECT_EQ(row->cursorPosition(), 0);       // the beginning shows, not the end
 
-  // a long name or description likewise
+  // a long name or description is nothing to warn of: the tip shows it whole
   auto* name = widget<QLineEdit>("txtC");
   const std::string description = "50H800-0.50A " + std::string(60, 'x');
   form->control("txtC").setText(description);
