@@ -707,6 +707,17 @@ bool FormBinding::dispatch(Control* control, const std::function<void(Form&, Con
   return form_ && isBound(control);
 }
 
+// A field left with its text scrolled to the end goes back to showing the
+// beginning, as every field the model writes does.
+void FormBinding::showBeginningLater(QWidget* widget) {
+  QLineEdit* edit = qobject_cast<QLineEdit*>(widget);
+  if (auto* combo = qobject_cast<QComboBox*>(widget)) edit = combo->lineEdit();
+  if (!edit) return;
+  QTimer::singleShot(0, edit, [edit] {
+    if (!edit->hasFocus()) edit->setCursorPosition(0);
+  });
+}
+
 bool FormBinding::eventFilter(QObject* watched, QEvent* event) {
   auto it = controlOf_.find(watched);
   if (it == controlOf_.end() || !form_) return false;
@@ -716,8 +727,10 @@ bool FormBinding::eventFilter(QObject* watched, QEvent* event) {
       onFocusIn(control, watched);
       return false;
     case QEvent::FocusOut:
-      if (auto* widget = qobject_cast<QWidget*>(watched))
+      if (auto* widget = qobject_cast<QWidget*>(watched)) {
         if (auto* bar = widget->window()->findChild<QStatusBar*>()) bar->clearMessage();
+        showBeginningLater(widget);
+      }
       return false;
     case QEvent::KeyPress:
       // an editable list's own line edit has already seen the key

@@ -66,6 +66,7 @@ class FormBinding : public QObject {
   static bool hasControlOfKind(const Form& form, ControlKind kind);
 
  protected:
+  static void showBeginningLater(QWidget* widget);
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

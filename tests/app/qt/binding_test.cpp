@@ -288,7 +288,7 @@ TEST_F(BindingTest, TextTooLongForItsFieldIsInTheTip) {
   form->control("txtIn").setText(longText);
   EXPECT_TRUE(row->toolTip().contains(QString::fromStdString(longText)));
   EXPECT_FALSE(row->styleSheet().isEmpty());
-  EXPECT_EQ(row->cursorPosition(), 0);       // the beginning shows, not the end
+  EXPECT_EQ(row->cursorPosition(), 0);  // the beginning shows, not the end
 
   // a long name or description is nothing to warn of: the tip shows it whole
   auto* name = widget<QLineEdit>("txtC");
