@@ -1,5 +1,5 @@
 // A whole design from nothing, as one run of the batch driver makes it: the
-// nine-group specification with two primaries, core, bobbin, the structure
+// nine-group requirements with two primaries, core, bobbin, the structure
 // form with its design pass, both runs and the cost form; and the long
 // session of design work in bench/scripts driven through the script grammar.
 #include <benchmark/benchmark.h>

@@ -9,7 +9,13 @@ edited with both runs, the cost form reapplied and the wire tools used. The
 values cycle, so every round does real recalculation work.
 
     python3 bench/scripts/make_long_design.py > bench/scripts/long_design.cvs
+    python3 bench/scripts/make_long_design.py --chain > bench/scripts/design_chain.cvs
+
+With --chain it writes only the one design, with both runs and the cost
+form: the unit of the batch throughput (designs per second).
 """
+
+import sys
 
 ROUNDS = 25
 
@@ -153,7 +159,19 @@ def wire_tools(r):
     out("tick FrmWireTools.Tim1")
 
 
+def chain():
+    print("# One whole design, written by make_long_design.py --chain.")
+    design()
+    out('click Frmjiegou."负载运行"')
+    out('click Frmjiegou."空载运行"')
+    out('click FrmBomList."成本"')
+    out("print FrmBomList.TxtSelsCost")
+
+
 def main():
+    if sys.argv[1:] == ["--chain"]:
+        chain()
+        return
     print("# A long session of design work, written by make_long_design.py:")
     print("# one design through every form, then reworked round after round.")
     design()
