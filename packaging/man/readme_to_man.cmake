@@ -79,6 +79,6 @@ file(WRITE "${OUTPUT}" ".\\\" -*- coding: UTF-8 -*-
 corvane\\-script \\- drive the Corvane transformer design forms from a script
 .SH SYNOPSIS
 .B corvane\\-script
-.RI [ SCRIPT ]
+.RI [ SCRIPT ...]
 .SH DESCRIPTION
 ${body}")

@@ -178,7 +178,8 @@ std::vector<Control*> Form::allControls() {
 }
 
 void Form::on(EventKind kind, std::string name, Reaction reaction) {
-  reactions_[{kind, std::move(name)}] = std::move(reaction);
+  reactions_[std::move(name)][static_cast<size_t>(kind)] =
+      std::make_shared<const Reaction>(std::move(reaction));
 }
 
 void Form::on(EventKind kind, std::initializer_list<const char*> names, const Reaction& reaction) {
@@ -186,7 +187,8 @@ void Form::on(EventKind kind, std::initializer_list<const char*> names, const Re
 }
 
 bool Form::hasReaction(EventKind kind, std::string_view name) const {
-  return reactions_.find(std::make_pair(kind, std::string(name))) != reactions_.end();
+  auto it = reactions_.find(name);
+  return it != reactions_.end() && it->second[static_cast<size_t>(kind)] != nullptr;
 }
 
 namespace {
@@ -212,7 +214,11 @@ void Form::holdsSignedQuantity(std::initializer_list<const char*> names) {
 std::vector<std::string> Form::reactionNames() const {
   std::vector<std::string> names;
   for (const auto& entry : reactions_)
-    if (names.empty() || names.back() != entry.first.second) names.push_back(entry.first.second);
+    for (const auto& reaction : entry.second)
+      if (reaction) {
+        names.push_back(entry.first);
+        break;
+      }
   std::sort(names.begin(), names.end());
   names.erase(std::unique(names.begin(), names.end()), names.end());
   return names;
@@ -220,15 +226,16 @@ std::vector<std::string> Form::reactionNames() const {
 
 void Form::react(EventKind kind, Control& source, const EventArgs& args) {
   if (workspace_.quiet()) return;
-  auto it = reactions_.find(std::make_pair(kind, source.name()));
-  if (it == reactions_.end()) return;
+  auto it = reactions_.find(source.name());
+  if (it == reactions_.end() || !it->second[static_cast<size_t>(kind)]) return;
   workspace_.enterReaction();
   struct Leave {
     Workspace& ws;
     ~Leave() { ws.leaveReaction(); }
   } leave{workspace_};
-  Reaction reaction = it->second;  // a reaction may replace the table entry
-  reaction(source, args);
+  // a reaction may replace the table entry: hold on to the one that runs
+  const std::shared_ptr<const Reaction> reaction = it->second[static_cast<size_t>(kind)];
+  (*reaction)(source, args);
 }
 
 void Form::userSetText(Control& control, std::string text) {

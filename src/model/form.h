@@ -5,11 +5,13 @@
 // event boundary: a RecalcAbort thrown by a reaction stops there.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -191,9 +193,21 @@ class Form {
   bool holdsDesign_ = true;
   std::vector<KeptMember> kept_;
   std::vector<std::string> order_;
-  std::map<std::string, std::unique_ptr<Control>, std::less<>> singles_;
-  std::map<std::string, std::unique_ptr<ControlArray>, std::less<>> arrays_;
-  std::map<std::pair<EventKind, std::string>, Reaction, std::less<>> reactions_;
+  // Names hash once per look-up instead of a string compare per tree level:
+  // the forms look their fields up by name on every write.
+  struct NameHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+  };
+  template <class T>
+  using ByName = std::unordered_map<std::string, T, NameHash, std::equal_to<>>;
+  ByName<std::unique_ptr<Control>> singles_;
+  ByName<std::unique_ptr<ControlArray>> arrays_;
+  // the reactions of one control name, one slot per event kind; shared so a
+  // running reaction outlives its replacement
+  static constexpr size_t kEventKinds = static_cast<size_t>(EventKind::Tick) + 1;
+  using Reactions = std::array<std::shared_ptr<const Reaction>, kEventKinds>;
+  ByName<Reactions> reactions_;
 };
 
 }  // namespace corvane

@@ -1,10 +1,10 @@
 #include "model/value.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <limits>
 
 namespace corvane {
 
@@ -67,18 +67,57 @@ struct Decimal {
   int point = 0;
 };
 
+// The digits and the decimal exponent of a text from std::to_chars in
+// scientific form ("d.ddde+XX"); `digits` must hold 17 characters.
+int scientificDigits(const char* first, const char* last, char* digits, int& exponent) {
+  int count = 0;
+  const char* p = first;
+  for (; p != last && *p != 'e'; ++p)
+    if (*p != '.') digits[count++] = *p;
+  ++p;  // 'e'
+  if (p != last && *p == '+') ++p;
+  std::from_chars(p, last, exponent);
+  return count;
+}
+
+// The shortest text that reads back as the value has at most 17 digits. When
+// it has 15 or fewer, those digits padded with zeros are the value rounded to
+// 15 digits: the 15-digit steps of a normal double are wider than its binary
+// spacing, so no other 15-digit decimal lies as close. With 16 or 17 digits,
+// rounding them to 15 agrees with rounding the exact binary value unless they
+// end exactly on a half ("...5" as the 16th digit), where only the exact
+// value decides; that case, and the subnormals with their coarser spacing,
+// take the exact conversion to 15 digits.
 Decimal toDecimal(double value) {
   Decimal d;
   if (value == 0) return d;
   d.negative = value < 0;
-  std::array<char, 64> buf{};
-  std::snprintf(buf.data(), buf.size(), "%.*e", kSignificantDigits - 1, std::fabs(value));
-  std::string_view text(buf.data());
-  d.digits.reserve(kSignificantDigits);
-  d.digits.push_back(text[0]);
-  size_t e = text.find('e');
-  for (size_t i = 2; i < e; ++i) d.digits.push_back(text[i]);
-  d.point = std::atoi(text.data() + e + 1) + 1;
+  const double magnitude = std::fabs(value);
+  std::array<char, 32> text{};
+  char digits[17];
+  int exponent = 0;
+  auto shortest = std::to_chars(text.data(), text.data() + text.size(), magnitude,
+                                std::chars_format::scientific);
+  int count = scientificDigits(text.data(), shortest.ptr, digits, exponent);
+  const bool onHalf = count == kSignificantDigits + 1 && digits[kSignificantDigits] == '5';
+  if (onHalf || magnitude < std::numeric_limits<double>::min()) {
+    auto exact = std::to_chars(text.data(), text.data() + text.size(), magnitude,
+                               std::chars_format::scientific, kSignificantDigits - 1);
+    count = scientificDigits(text.data(), exact.ptr, digits, exponent);
+  }
+  if (count > kSignificantDigits && digits[kSignificantDigits] >= '5') {
+    int i = kSignificantDigits - 1;
+    while (i >= 0 && digits[i] == '9') digits[i--] = '0';
+    if (i >= 0) {
+      ++digits[i];
+    } else {
+      digits[0] = '1';  // 9.99...96 rounds to 10.0...0
+      ++exponent;
+    }
+  }
+  d.digits.assign(digits, std::min(count, kSignificantDigits));
+  d.digits.resize(kSignificantDigits, '0');
+  d.point = exponent + 1;
   return d;
 }
 
@@ -125,6 +164,7 @@ char digitAt(const Decimal& d, int pos) {
 
 std::string plainText(const Decimal& d, int decimals) {
   std::string out;
+  out.reserve(static_cast<size_t>(std::max(d.point, 1) + decimals + 2));
   if (d.negative && !d.digits.empty()) out.push_back('-');
   if (d.point <= 0) {
     out.push_back('0');
@@ -140,8 +180,13 @@ std::string plainText(const Decimal& d, int decimals) {
 
 double decimalToDouble(const Decimal& d) {
   if (d.digits.empty()) return 0.0;
-  std::string text = d.digits + "e" + std::to_string(d.point - static_cast<int>(d.digits.size()));
-  double magnitude = std::strtod(text.c_str(), nullptr);
+  std::array<char, 48> text{};
+  char* end = std::copy(d.digits.begin(), d.digits.end(), text.data());
+  *end++ = 'e';
+  end = std::to_chars(end, text.data() + text.size(), d.point - static_cast<int>(d.digits.size()))
+            .ptr;
+  double magnitude = 0;
+  std::from_chars(text.data(), end, magnitude);
   return d.negative ? -magnitude : magnitude;
 }
 
@@ -203,14 +248,19 @@ std::string generalFormat(double value) {
   std::string out = d.negative ? "-" : "";
   int exponent = d.point - 1;
   if (exponent >= 15 || exponent < -4) {
-    out += d.digits.substr(0, 1);
-    if (count > 1) out += "." + d.digits.substr(1);
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
-    return out + buf;
+    out += d.digits.front();
+    if (count > 1) {
+      out += '.';
+      out.append(d.digits, 1, std::string::npos);
+    }
+    const int magnitude = std::abs(exponent);
+    out += exponent < 0 ? "E-" : "E+";
+    if (magnitude < 10) out += '0';
+    out += std::to_string(magnitude);
+    return out;
   }
   int decimals = count > d.point ? count - d.point : 0;
-  return out + plainText(d, decimals).substr(d.negative ? 1 : 0);
+  return plainText(d, decimals);
 }
 
 double roundHalfEven(double value) {

@@ -9,8 +9,11 @@
 // g (the total in kg), losses in W, temperature rises in K ("℃").
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 
+#include "bobbin/winding_section_drawing.h"
 #include "model/form.h"
 #include "model/form_names.h"
 #include "winding/slot_arrangement.h"
@@ -99,6 +102,17 @@ class Frmjiegou : public Form {
   void openCostForm();
   void previousStep();
   void showFormIfKnown(const char* name);
+
+  // Runs a whole-table recalculation with the cross-section drawn once at its
+  // end, from the inputs of the last redraw asked for meanwhile (every row's
+  // new hot resistance asks for one). An arithmetic stop leaves the drawing
+  // the last request saw.
+  void withSectionDrawnOnce(const std::function<void()>& recalculation);
+  void drawHeldSection();
+  void recalculateRows(Edit edit);
+  void designRows();
+  int sectionHeld_ = 0;
+  std::optional<SectionDrawingInputs> heldSection_;
 };
 
 }  // namespace corvane

@@ -50,6 +50,28 @@ void Frmjiegou::DrawWindingSection() {
     row.diameter = cell(TXTWIRE, i).num();
     in.rows.push_back(row);
   }
+  if (sectionHeld_ > 0) {
+    heldSection_ = std::move(in);
+    return;
+  }
+  drawWindingSection(control(Picture1).picture(), in);
+}
+
+void Frmjiegou::withSectionDrawnOnce(const std::function<void()>& recalculation) {
+  ++sectionHeld_;
+  try {
+    recalculation();
+  } catch (...) {
+    drawHeldSection();
+    throw;
+  }
+  drawHeldSection();
+}
+
+void Frmjiegou::drawHeldSection() {
+  if (--sectionHeld_ > 0 || !heldSection_) return;
+  const SectionDrawingInputs in = std::move(*heldSection_);
+  heldSection_.reset();
   drawWindingSection(control(Picture1).picture(), in);
 }
 

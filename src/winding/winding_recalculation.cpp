@@ -119,6 +119,10 @@ void Frmjiegou::layOutRows(const Context& context, Prepare prepare) {
 }
 
 void Frmjiegou::recalculate(Edit edit) {
+  withSectionDrawnOnce([this, edit] { recalculateRows(edit); });
+}
+
+void Frmjiegou::recalculateRows(Edit edit) {
   const Context context = readContext();
   Workspace& ws = workspace();
   if (edit == Edit::Turns) shared().gFluxRef.setReference({forms::kCore, coreform::TxtBm});
@@ -182,6 +186,10 @@ void Frmjiegou::recalculate(Edit edit) {
 // The design pass: each winding's turns from its voltage and its wire from
 // its current at the current density, then its layout and performance.
 void Frmjiegou::FANGZHEN() {
+  withSectionDrawnOnce([this] { designRows(); });
+}
+
+void Frmjiegou::designRows() {
   const Context context = readContext();
   Workspace& ws = workspace();
   shared().gFluxRef.setReference({forms::kCore, coreform::TxtBm});

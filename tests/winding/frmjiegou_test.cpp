@@ -176,6 +176,27 @@ TEST_F(WorkedTable, EmptyWireInRowTwoStopsTheRunThereWithoutAMessage) {
   EXPECT_EQ(form().control(Picture1).picture().listing().size() > 0, true);
 }
 
+// The cross-section after a whole-table recalculation is the drawing of the
+// rows as they now stand, also when the run stops part-way: the rows it
+// reached are drawn, not the table before the edit.
+TEST_F(WorkedTable, TheSectionShowsTheRecalculatedRows) {
+  enter(TXTWIRE, 1);
+  const Picture& picture = form().control(Picture1).picture();
+  const std::vector<std::string> drawn = picture.listing();
+  workspace.runEvent([this] { form().DrawWindingSection(); });
+  EXPECT_EQ(picture.listing(), drawn);
+
+  cell(TXTTURN, 0).setText("300");
+  cell(TXTWIRE, 1).setText("");  // the run stops in row 1
+  enter(TXTWIRE, 0);
+  const std::vector<std::string> stopped = picture.listing();
+  EXPECT_NE(stopped, drawn);
+  EXPECT_GT(std::count_if(stopped.begin(), stopped.end(),
+                          [](const std::string& op) { return op.rfind("circle", 0) == 0; }),
+            std::count_if(drawn.begin(), drawn.end(),
+                          [](const std::string& op) { return op.rfind("circle", 0) == 0; }));
+}
+
 TEST_F(WorkedTable, SaturatedCoreAddsThePrimaryAsAResistor) {
   enter(TXTWIRE, 0);
   ASSERT_EQ(text(TXTDCRHOT, 0), "931.0");

@@ -1,5 +1,8 @@
 // corvane-script: runs a script file (or standard input) against the
-// headless forms and prints what the script asks for.
+// headless forms and prints what the script asks for. Given several scripts
+// it runs them one after the other in the same process, each on a fresh
+// workspace, their output in the order given.
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -9,16 +12,11 @@
 
 #include "app/script/script_runner.h"
 
-int main(int argc, char** argv) {
-  if (argc > 2) {
-    std::cout << "usage: corvane-script [SCRIPT]  (standard input when no file is given)\n";
-    return 2;
-  }
-  corvane::ScriptEnvironment environment;
-  environment.diagnostics = &std::cerr;
-  std::string path = argc == 2 ? argv[1] : "-";
-  if (path == "-") return corvane::runScript(std::cin, std::cout, environment);
+namespace {
 
+// One script, "-" for standard input; its exit status (2 when it cannot be read).
+int runOne(const std::string& path, const corvane::ScriptEnvironment& environment) {
+  if (path == "-") return corvane::runScript(std::cin, std::cout, environment);
   std::error_code ec;
   if (std::filesystem::is_directory(path, ec)) {
     std::cout << "ERROR: cannot read " << path << ": " << std::strerror(EISDIR) << "\n";
@@ -30,4 +28,18 @@ int main(int argc, char** argv) {
     return 2;
   }
   return corvane::runScript(file, std::cout, environment);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  corvane::ScriptEnvironment environment;
+  environment.diagnostics = &std::cerr;
+  if (argc <= 2) return runOne(argc == 2 ? argv[1] : "-", environment);
+  // a batch: a script that fails does not stop the next; the status is the
+  // worst of them
+  int status = 0;
+  for (int i = 1; i < argc; ++i) status = std::max(status, runOne(argv[i], environment));
+  std::cout.flush();
+  return status;
 }
