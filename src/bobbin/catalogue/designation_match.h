@@ -1,9 +1,9 @@
 // The designation search of the bobbin catalogue. A search text S finds every
 // designation that starts with S (surrounding blanks trimmed), where '*' in S
 // stands for any run of characters and every other character stands for
-// itself; letters compare without regard to ASCII case. The SQLite catalogue
-// runs the search as a bound LIKE pattern, the Access catalogue with the
-// matcher below; both give the same rows.
+// itself; letters compare without regard to ASCII case. Both catalogues run
+// the matcher below (the SQLite one over its designation index); the LIKE
+// pattern gives the same rows in SQL.
 #pragma once
 
 #include <string>

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "bobbin/catalogue/bobbin_tables.h"
+#include "bobbin/catalogue/designation_index.h"
 #include "bobbin/catalogue/designation_match.h"
 #include "bobbin/catalogue/sqlite_database.h"
 
@@ -70,26 +71,30 @@ class SqliteBobbinCatalogue final : public BobbinCatalogue {
 
   std::vector<BobbinRecord> search(size_t table, const std::string& searchText) override {
     try {
-      return run(searches_[table], searchText);
+      return indexOf(table).find(searchText);
     } catch (const sqlite::SqliteError& e) {
       throw CatalogueReadError(reasonOf(e));
     }
   }
 
  private:
-  // A pattern longer than SQLite accepts is searched with the same matcher in
-  // C++ over every row, so no search text is ever refused.
-  std::vector<BobbinRecord> run(sqlite::Statement& statement, const std::string& searchText) {
-    const std::string pattern = likePatternFor(searchText);
-    const bool tooLong = pattern.size() > static_cast<size_t>(db_.likePatternLimit());
+  // A table is read once, at its first search; every search after it runs
+  // over the rows in memory through the designation index. A read that fails
+  // is tried again at the next search.
+  const DesignationIndex& indexOf(size_t table) {
+    std::optional<DesignationIndex>& index = indexes_[table];
+    if (!index) index.emplace(readAll(searches_[table]));
+    return *index;
+  }
+
+  static std::vector<BobbinRecord> readAll(sqlite::Statement& statement) {
     statement.reset();
-    statement.bindText(1, tooLong ? "%" : pattern);
+    statement.bindText(1, "%");
     std::vector<BobbinRecord> rows;
     while (statement.step()) {
       std::array<std::string, kBobbinColumns.size()> columns;
       for (size_t i = 0; i < columns.size(); ++i)
         columns[i] = statement.columnText(static_cast<int>(i));
-      if (tooLong && !designationMatches(searchText, columns[1])) continue;
       rows.push_back(bobbinRecordFrom(columns));
     }
     statement.reset();
@@ -99,6 +104,7 @@ class SqliteBobbinCatalogue final : public BobbinCatalogue {
   std::string path_;
   sqlite::Database db_;
   std::array<sqlite::Statement, kBobbinTables.size()> searches_;
+  std::array<std::optional<DesignationIndex>, kBobbinTables.size()> indexes_;
 };
 
 }  // namespace
