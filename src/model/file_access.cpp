@@ -10,6 +10,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// As many links as the system itself follows before it gives up (ELOOP).
+constexpr int kMostLinkHops = 40;
+
 std::error_code lastError() {
   return std::error_code(errno != 0 ? errno : EIO, std::generic_category());
 }
@@ -23,6 +26,8 @@ std::string reasonText(const std::error_code& error) {
   if (error == std::errc::no_space_on_device) return "磁盘空间不足";
   if (error == std::errc::read_only_file_system) return "磁盘为只读";
   if (error == std::errc::is_a_directory) return "这是一个文件夹";
+  if (error == std::errc::not_a_directory) return "路径中有一段不是文件夹";
+  if (error == std::errc::file_too_large) return "文件超出允许的大小";
   return error.message();
 }
 
@@ -52,13 +57,27 @@ Outcome<std::string> readWhole(const std::string& path, std::size_t largest,
 }
 
 Outcome<> writeReplacing(const std::string& path, const std::string& bytes) {
-  fs::path target(path);
-  fs::path temporary = target;
-  temporary += ".corvane-tmp";
   std::error_code error;
-  if (fs::is_directory(target, error)) {
+  fs::path target(path);
+  // A link is saved through: the file it names is replaced, and the link
+  // stays a link.
+  for (int hops = 0; fs::is_symlink(target, error); ++hops) {
+    if (hops == kMostLinkHops)
+      return Failure{reasonText(std::make_error_code(std::errc::too_many_symbolic_link_levels))};
+    fs::path next = fs::read_symlink(target, error);
+    if (error) return Failure{reasonText(error)};
+    target = next.is_absolute() ? next : target.parent_path() / next;
+  }
+  const fs::file_status status = fs::status(target, error);
+  if (fs::is_directory(status)) {
     return Failure{"这是一个文件夹"};
   }
+  // A device, pipe or socket is never replaced by a file of ours.
+  if (fs::exists(status) && !fs::is_regular_file(status)) {
+    return Failure{"这不是普通文件"};
+  }
+  fs::path temporary = target;
+  temporary += ".corvane-tmp";
   errno = 0;
   std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
   if (!out) {

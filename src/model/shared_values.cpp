@@ -7,17 +7,23 @@
 
 namespace corvane {
 
+// Each setter keeps only what the new kind reads, so a value holds nothing
+// left over from an earlier kind and what a saved design records of it is
+// exactly what it shows.
 void SharedValue::setNumber(double value) {
+  *this = SharedValue();
   kind_ = Kind::Number;
   number_ = value;
 }
 
 void SharedValue::setText(std::string text) {
+  *this = SharedValue();
   kind_ = Kind::Text;
   text_ = std::move(text);
 }
 
 void SharedValue::setReference(FieldRef ref) {
+  *this = SharedValue();
   kind_ = Kind::Reference;
   ref_ = std::move(ref);
 }

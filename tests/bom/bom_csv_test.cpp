@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "support/design_fixture.h"
+#include "support/file_size_limit.h"
 
 namespace corvane::testing {
 namespace {
@@ -133,6 +134,27 @@ TEST_F(BomCsvTest, FailedSaveNamesTheFileAndKeepsTheOldOne) {
 
   EXPECT_FALSE(bom().exportCsv(dir.string()));  // a folder
   EXPECT_EQ(host.messages.back().text, "无法保存材料清单“" + dir.string() + "”：这是一个文件夹。");
+}
+
+TEST_F(BomCsvTest, AFullDiskOrAFileForAFolderKeepsTheOldBillAndTheFormWorks) {
+  fs::path path = dir / "bom.csv";
+  std::ofstream(path) << "old bill";
+  {
+    testing::FileSizeLimit full(32);
+    EXPECT_FALSE(bom().exportCsv(path.string()));
+  }
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, "无法保存材料清单“" + path.string() + "”：文件超出允许的大小。");
+  EXPECT_EQ(readFile(path), "old bill");
+  EXPECT_FALSE(fs::exists(dir / "bom.csv.corvane-tmp"));
+
+  const fs::path inFile = path / "bom.csv";
+  EXPECT_FALSE(bom().exportCsv(inFile.string()));
+  EXPECT_EQ(host.messages.back().text,
+            "无法保存材料清单“" + inFile.string() + "”：路径中有一段不是文件夹。");
+  // the same export goes through once there is room
+  EXPECT_TRUE(bom().exportCsv(path.string()));
+  EXPECT_NE(readFile(path), "old bill");
 }
 
 TEST_F(BomCsvTest, CancelledChooserWritesNothing) {

@@ -9,6 +9,7 @@
 
 #include "electrical_fixture.h"
 #include "model/picture.h"
+#include "support/file_size_limit.h"
 
 namespace corvane::testing {
 namespace {
@@ -273,6 +274,36 @@ TEST_F(DesignFileTest, SaveRefusesATextGbkCannotEncodeAndKeepsTheEarlierFile) {
   EXPECT_NE(host.messages[0].text.find("TXTWN(0)"), std::string::npos) << host.messages[0].text;
   EXPECT_NE(host.messages[0].text.find(target), std::string::npos);
   EXPECT_EQ(readBytes(target), earlier);
+}
+
+TEST_F(DesignFileTest, SaveOnAFullDiskSaysSoOnceKeepsTheEarlierFileAndTheFormWorks) {
+  typeGroup(0, "12", "2", "全桥电容", "硅管");
+  const std::string target = path("full.CVN");
+  save(target);
+  const std::string earlier = readBytes(target);
+  set("txtidc", 0, "3");
+  host.messages.clear();
+  {
+    testing::FileSizeLimit full(8);
+    save(target);
+  }
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, "无法保存设计文件“" + target + "”：文件超出允许的大小。");
+  EXPECT_EQ(readBytes(target), earlier);
+  EXPECT_FALSE(fs::exists(target + ".corvane-tmp"));
+  // with room again the same save writes the new current
+  save(target);
+  EXPECT_NE(readBytes(target), earlier);
+}
+
+TEST_F(DesignFileTest, SaveIntoAFolderThatIsAFileNamesTheFileAndTheReason) {
+  typeGroup(0, "12", "2", "全桥电容", "硅管");
+  writeBytes(dir / "plain", "x");
+  const std::string target = (dir / "plain" / "x.CVN").string();
+  save(target);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, "无法保存设计文件“" + target + "”：路径中有一段不是文件夹。");
+  EXPECT_EQ(readBytes(dir / "plain"), "x");
 }
 
 TEST_F(DesignFileTest, SaveToAMissingFolderReportsTheFileAndNoSuccess) {

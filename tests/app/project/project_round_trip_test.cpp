@@ -60,6 +60,24 @@ TEST_F(ProjectRoundTrip, FullChainReopensExactlyAndGoesOnAsBefore) {
   EXPECT_TRUE(second.session().hasUnsavedChanges());
 }
 
+// A shared value that was a text and became a number (the diode drop after
+// "硅管" then "无") is saved as the number it is, so the design reopens equal.
+TEST_F(ProjectRoundTrip, ASharedValueThatChangedKindReopensAsItIs) {
+  ProgramRun first;
+  first.click("MDIForm1", "NEW");
+  Form& electrical = first.form("Frmeledata");
+  first.set("Frmeledata", "txtudc", "12", 0);
+  bench::choose(electrical, "cmbdio", "硅管", 0);
+  first.enter("Frmeledata", "txtudc", 0);
+  bench::choose(electrical, "cmbdio", "无", 0);
+  first.enter("Frmeledata", "txtudc", 0);
+  ASSERT_TRUE(first.session().saveTo(file("kind.cvd")));
+
+  ProgramRun second;
+  ASSERT_TRUE(second.session().openFile(file("kind.cvd")));
+  EXPECT_EQ(second.state(), first.state());
+}
+
 // Open restores: a stored result the reactions would recompute stays as
 // stored, digit for digit.
 TEST_F(ProjectRoundTrip, OpenPutsBackStoredResultsWithoutRecalculating) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "project_fixture.h"
+#include "support/file_size_limit.h"
 #include "wiretools/frmwiretools.h"
 
 namespace corvane::testing {
@@ -217,6 +218,28 @@ TEST_F(Session, RecentDesignsNewestFirstAtMostEightAndAMissingOneLeaves) {
   next.host.recent = run.host.recent;
   next.click("MDIForm1", "RECENT", 3);
   EXPECT_EQ(next.session().path(), file("8.cvd"));
+}
+
+TEST_F(Session, ASaveOnAFullDiskSaysSoAndKeepsTheOldFileAndTheChanges) {
+  ProgramRun run;
+  edited(run);
+  ASSERT_TRUE(run.session().saveTo(file("d.cvd")));
+  const std::string old = contents(file("d.cvd"));
+  run.set("Frmeledata", "txtidc", "2", 0);
+  {
+    testing::FileSizeLimit full(64);
+    EXPECT_FALSE(run.session().save());
+  }
+  ASSERT_EQ(run.host.messages.size(), 1u);
+  EXPECT_EQ(run.host.messageTexts()[0],
+            "无法保存设计文件“" + file("d.cvd") + "”：文件超出允许的大小。");
+  EXPECT_EQ(contents(file("d.cvd")), old);
+  EXPECT_FALSE(fs::exists(file("d.cvd.corvane-tmp")));
+  EXPECT_TRUE(run.session().hasUnsavedChanges());
+  // the design is still there to save once the disk has room
+  EXPECT_TRUE(run.session().save());
+  EXPECT_FALSE(run.session().hasUnsavedChanges());
+  EXPECT_NE(contents(file("d.cvd")), old);
 }
 
 TEST_F(Session, AFailedSaveSaysSoAndLeavesTheOldFile) {

@@ -464,6 +464,14 @@ TEST(ScriptRun, AScriptErrorStopsTheRunWithStatusTwoEvenAfterAFailure) {
   EXPECT_EQ(r.status, 2);
 }
 
+// A form's own code asking for a control it lacks is a fault of the
+// program: the run reports it as a script error and stops, nothing crashes.
+TEST(ScriptRun, AReactionNamingAMissingControlIsAScriptErrorThatEndsTheRun) {
+  Outcome r = run("click FrmTest.CmdBroken\nprint FrmTest.TxtResult\n");
+  EXPECT_EQ(r.out, "ERROR line 1: FrmTest has no control TxtMisspelt\n");
+  EXPECT_EQ(r.status, 2);
+}
+
 TEST(ScriptRun, UnknownControlsAndIndicesAreScriptErrors) {
   EXPECT_EQ(run("print FrmTest.Nope\n").out, "ERROR line 1: FrmTest has no control \"Nope\"\n");
   EXPECT_EQ(run("print FrmTest.txtRow\n").out,

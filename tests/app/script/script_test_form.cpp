@@ -111,6 +111,7 @@ class ScriptTestForm : public Form {
     addControl("CmdDivide", ControlKind::CommandButton, withCaption("除法"));
     addControl("CmdClock", ControlKind::CommandButton, withCaption("时钟"));
     addControl("CmdClose", ControlKind::CommandButton, withCaption("上一步"));
+    addControl("CmdBroken", ControlKind::CommandButton, withCaption("缺控件"));
     ControlInit off = withCaption("停用");
     off.enabled = false;
     addControl("CmdOff", ControlKind::CommandButton, off);
@@ -198,6 +199,11 @@ class ScriptTestForm : public Form {
     on(EventKind::Click, "CmdClose",
        [this](Control&, const EventArgs&) { workspace().close(name()); });
     on(EventKind::Click, "CmdOff", [this](Control&, const EventArgs&) { result("off clicked"); });
+    // a reaction written against a control the form does not have
+    on(EventKind::Click, "CmdBroken", [this](Control&, const EventArgs&) {
+      result("broken started");
+      control("TxtMisspelt").setText("never");
+    });
     on(EventKind::Click, "CmdInFrame",
        [this](Control&, const EventArgs&) { result("frame clicked"); });
     on(EventKind::Click, "CmdRow", [this](Control& button, const EventArgs&) {

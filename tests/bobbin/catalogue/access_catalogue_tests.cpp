@@ -58,6 +58,27 @@ TEST_F(AccessFiles, ATruncatedAccessFileIsRefused) {
   EXPECT_EQ(opened.reason(), "不是可读的 Access 数据库");
 }
 
+// mdbtools reads pages as it needs them: a file cut short behind its back
+// must end the read with an error or fewer rows, never a crash.
+TEST_F(AccessFiles, AFileCutShortWhileOpenEndsTheReadCleanly) {
+  const std::string path = pathOf("cut.mdb");
+  std::filesystem::copy_file(kUsersFile, path);
+  MdbFile file(path);
+  std::filesystem::resize_file(path, 8192);
+  size_t rows = 0;
+  try {
+    file.forEachRow("Users", {"UserName"}, [&](const std::vector<std::string>&) { ++rows; });
+  } catch (const MdbError&) {
+  }
+  EXPECT_LE(rows, 3u);
+  std::filesystem::remove(path);
+  try {
+    file.forEachRow("Users", {"UserName"}, [&](const std::vector<std::string>&) { ++rows; });
+  } catch (const MdbError&) {
+  }
+  EXPECT_LE(rows, 6u);
+}
+
 #else
 
 TEST(AccessCatalogue, WithoutMdbtoolsAnAccessFileGivesAClearError) {

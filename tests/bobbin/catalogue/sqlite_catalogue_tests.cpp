@@ -246,6 +246,21 @@ TEST_F(BrokenCatalogue, AFileTruncatedAfterOpeningGivesAnErrorNotACrash) {
   EXPECT_FALSE(error.empty());
 }
 
+// The open file still answers; opening it anew names the reason.
+TEST_F(BrokenCatalogue, AFileRemovedWhileInUseKeepsAnsweringUntilReopened) {
+  const std::string path = pathOf("removed.sqlite");
+  std::filesystem::copy_file(defaultBobbinCataloguePath(), path);
+  auto catalogue = openOrFail(path);
+  ASSERT_NE(catalogue, nullptr);
+  std::string error;
+  const auto before = designations(found(*catalogue, "EIB1", "EI-48", error));
+  ASSERT_FALSE(before.empty());
+  std::filesystem::remove(path);
+  EXPECT_EQ(designations(found(*catalogue, "EIB1", "EI-48", error)), before);
+  EXPECT_EQ(error, "");
+  EXPECT_EQ(openError(path), "文件或文件夹不存在");
+}
+
 TEST_F(BrokenCatalogue, AnAccessHeaderWithGarbageBehindIsRefused) {
   const std::string path =
       writeBytes("fake.mdb", std::string("\0\1\0\0Standard Jet DB\0", 20) + std::string(9000, 'q'));

@@ -1,0 +1,611 @@
+// Random user events across every form of a design in progress, with hostile
+// texts, and the invariants that must hold after each of them: nothing
+// escapes as an error, no field the program fills shows "nan" or "inf", the
+// row arrays of a form agree with each other and with its row count, and
+// every file saved reopens to the state it holds.
+//
+// The CTest run is short and fixed; a long run takes its size and seed from
+// the environment: CORVANE_RANDOM_EVENTS=1000000 CORVANE_RANDOM_SEED=7.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <random>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/form_catalog.h"
+#include "app/script/script_driver.h"
+#include "app/script/scripted_host.h"
+#include "bobbin/catalogue/bobbin_catalogue.h"
+#include "bom/bom_items.h"
+#include "electrical/design_file.h"
+#include "electrical/frmeledata.h"
+#include "model/design_session.h"
+#include "model/file_access.h"
+#include "model/project_file.h"
+#include "model/project_state.h"
+#include "model/workspace.h"
+#include "winding/winding_columns.h"
+
+namespace corvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+long environmentNumber(const char* name, long fallback) {
+  const char* text = std::getenv(name);
+  if (!text || !*text) return fallback;
+  return std::strtol(text, nullptr, 10);
+}
+
+// Texts a careless or hostile user types: empty, signs, overflow, words the
+// number reader must not take for numbers, full-width digits, a long run, a
+// quote and a line break; and ordinary values, so the design gets somewhere.
+const std::vector<std::string>& fieldTexts() {
+  static const std::vector<std::string> texts = {"",
+                                                 "-1",
+                                                 "1e308",
+                                                 "nan",
+                                                 "inf",
+                                                 "-0",
+                                                 "1e-320",
+                                                 "１２",
+                                                 "２２０．５",
+                                                 std::string(300, '9'),
+                                                 std::string(300, 'x'),
+                                                 "\"",
+                                                 "a\"b",
+                                                 "12\n34",
+                                                 "\n",
+                                                 " 3 ",
+                                                 "12abc",
+                                                 "中文",
+                                                 "0",
+                                                 "0.5",
+                                                 "1",
+                                                 "2",
+                                                 "5",
+                                                 "12",
+                                                 "24",
+                                                 "50",
+                                                 "100",
+                                                 "220",
+                                                 "380",
+                                                 "1000",
+                                                 "0.001",
+                                                 "99999"};
+  return texts;
+}
+
+// The value of a script line: always quoted, so any text survives.
+std::string quoted(const std::string& text) {
+  std::string out = "\"";
+  for (char c : text) {
+    if (c == '"' || c == '\\') out += '\\';
+    if (c == '\n') {
+      out += "\\n";
+      continue;
+    }
+    out += c;
+  }
+  return out + "\"";
+}
+
+std::string lowered(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+// "nan" or "inf" as a word of its own (so "information" does not count).
+bool showsNonNumber(const std::string& text) {
+  const std::string low = lowered(text);
+  for (const char* word : {"nan", "inf"}) {
+    for (size_t at = low.find(word); at != std::string::npos; at = low.find(word, at + 1)) {
+      const bool letterBefore = at > 0 && std::isalpha(static_cast<unsigned char>(low[at - 1]));
+      const size_t end = at + 3;
+      const bool letterAfter = end < low.size() &&
+                               std::isalpha(static_cast<unsigned char>(low[end])) &&
+                               low.compare(at, 8, "infinity") != 0;
+      if (!letterBefore && !letterAfter) return true;
+    }
+  }
+  return false;
+}
+
+std::string contentsOf(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+// One run of the program: the scripted host, every form, and the driver the
+// events go through, exactly as `corvane-script` has them.
+struct ProgramRun {
+  ProgramRun() {
+    registerAllForms(workspace);
+    environment.diagnostics = nullptr;
+  }
+  ScriptedHost host;
+  Workspace workspace{host};
+  ScriptEnvironment environment;
+  std::ostringstream out;
+  ScriptDriver driver{workspace, host, out, environment};
+};
+
+class RandomEvents {
+ public:
+  RandomEvents(unsigned seed, fs::path folder) : random_(seed), folder_(std::move(folder)) {
+    const std::string shipped = defaultBobbinCataloguePath();
+    if (fs::exists(shipped)) {
+      catalogue_ = (folder_ / "bobbins.sqlite").string();
+      fs::copy_file(shipped, catalogue_, fs::copy_options::overwrite_existing);
+      shippedCatalogue_ = shipped;
+    }
+    start();
+  }
+
+  // Runs `count` events; the first broken invariant ends the run with a
+  // description of it and the events that led there.
+  std::string run(long count) {
+    for (long event = 1; event <= count; ++event) {
+      if (run_->driver.ended()) {
+        ++restarts_;
+        start();
+      }
+      if (run_->out.str().find("ERROR") != std::string::npos)
+        return broken(event, "the design in progress: " + run_->out.str());
+      const Files before = snapshotFiles();
+      std::vector<std::string> lines = nextEvent();
+      for (const std::string& line : lines) {
+        recent_.push_back(line);
+        if (recent_.size() > 40) recent_.pop_front();
+        run_->driver.runLine(line, static_cast<int>(event));
+        const std::string said = run_->out.str();
+        if (said.find("ERROR") != std::string::npos) return broken(event, said);
+        run_->out.str("");
+      }
+      std::string problem = checkForms();
+      if (problem.empty()) problem = checkSavedFiles(before, lines);
+      if (!problem.empty()) return broken(event, problem);
+    }
+    return {};
+  }
+
+  int restarts() const { return restarts_; }
+  int projectChecks() const { return projectChecks_; }
+  int designChecks() const { return designChecks_; }
+
+ private:
+  using Files = std::map<std::string, std::string>;  // path: size and time
+
+  // A design in progress: the typical 12 V / 2 A design taken through the
+  // core, bobbin and winding structure to the cost form, and the wire tools
+  // open; every other run starts from a new design instead.
+  void start() {
+    run_ = std::make_unique<ProgramRun>();
+    touched_.clear();
+    static const char* const chain[] = {"today 2026-12-09",
+                                        "show MDIForm1",
+                                        "click MDIForm1.NEW",
+                                        "set Frmeledata.TXTUIN1 220",
+                                        "set Frmeledata.txtudc(0) 12",
+                                        "enter Frmeledata.txtudc(0)",
+                                        "set Frmeledata.txtidc(0) 2",
+                                        "enter Frmeledata.txtidc(0)",
+                                        "choose Frmeledata.CMBZL(0) 全桥电容",
+                                        "choose Frmeledata.cmbdio(0) 硅管",
+                                        "click Frmeledata.cmdcore",
+                                        "choose Frmcore.Cmbnew 50H800",
+                                        "set Frmcore.txtautocore 47",
+                                        "set Frmcore.TxtB 30",
+                                        "enter Frmcore.TxtB",
+                                        "click Frmcore.CMDBB",
+                                        "click Frmbobbin.OPTG",
+                                        "click Frmbobbin.cmdele",
+                                        "click Frmeledata.\"结构仿真\"",
+                                        "click Frmjiegou.\"材料清单\"",
+                                        "click MDIForm1.Tools"};
+    const size_t steps = restarts_ % 2 == 0 ? std::size(chain) : 3;
+    for (size_t i = 0; i < steps; ++i) runLine(chain[i]);
+  }
+
+  void runLine(const std::string& line) {
+    recent_.push_back(line);
+    run_->driver.runLine(line, 0);
+  }
+
+  size_t pick(size_t count) { return std::uniform_int_distribution<size_t>(0, count - 1)(random_); }
+  bool chance(double p) { return std::bernoulli_distribution(p)(random_); }
+  // A field text; one that reads as no number is remembered, so the checks
+  // know it for the user's own wherever the program copies it.
+  const std::string& anyText() {
+    const std::string& text = fieldTexts()[pick(fieldTexts().size())];
+    if (showsNonNumber(text)) typedWords_.insert(text);
+    return text;
+  }
+
+  std::string fileName(const char* extension) {
+    return (folder_ / ("d" + std::to_string(pick(4)) + extension)).string();
+  }
+
+  // A file answer: a design or project file of the folder, one in a missing
+  // folder, one that is a folder, one whose folder is a file; or cancel.
+  std::string fileAnswer() {
+    switch (pick(8)) {
+      case 0:
+        return "file cancel";
+      case 1:
+        return "file " + (folder_ / "missing" / "x.cvd").string();
+      case 2:
+        fs::create_directories(folder_ / "folder.cvd");
+        return "file " + (folder_ / "folder.cvd").string();
+      case 3:
+        std::ofstream(folder_ / "plain") << "x";
+        return "file " + (folder_ / "plain" / "x.CVN").string();
+      case 4:
+      case 5:
+        return "file " + fileName(".CVN");
+      default:
+        return "file " + fileName(".cvd");
+    }
+  }
+
+  // Where a user could act: the control, its frames and its form show and
+  // are enabled.
+  static bool reachable(const Form& form, const Control& control) {
+    if (!control.visible() || !control.enabled()) return false;
+    const Control* inner = &control;
+    for (int depth = 0; depth < 32 && !inner->container().empty(); ++depth) {
+      const Control* frame = form.find(inner->container());
+      if (!frame) break;
+      if (!frame->visible() || !frame->enabled()) return false;
+      inner = frame;
+    }
+    return true;
+  }
+
+  std::vector<Form*> visibleForms() const {
+    std::vector<Form*> forms;
+    for (Form* form : run_->workspace.existingForms())
+      if (form->visible()) forms.push_back(form);
+    return forms;
+  }
+
+  std::vector<std::string> nextEvent() {
+    const double roll = std::uniform_real_distribution<double>(0, 1)(random_);
+    if (roll < 0.04)
+      return {"answer " + std::string(pick(3) == 0 ? "yes" : pick(2) ? "no" : "cancel")};
+    if (roll < 0.07)
+      return {chance(0.3) ? std::string("input cancel") : "input " + quoted(anyText())};
+    if (roll < 0.09) return {fileAnswer()};
+    if (roll < 0.10)
+      return {chance(0.5) ? std::string("printer cancel")
+                          : "printer record " + (folder_ / "print.txt").string()};
+    if (roll < 0.12) return saveOrOpen();
+    if (roll < 0.13) return catalogueEvent();
+    if (roll < 0.14)
+      return {"show " + run_->workspace.formNames()[pick(run_->workspace.formNames().size())]};
+    if (roll < 0.16) return tickEvent();
+    return controlEvent();
+  }
+
+  // The commands that save or open a design file or a whole project.
+  std::vector<std::string> saveOrOpen() {
+    switch (pick(5)) {
+      case 0:
+        return {"file " + fileName(".cvd"), "click MDIForm1.SAVEAS"};
+      case 1:
+        return {"file " + fileName(".cvd"), "click MDIForm1.SAVE"};
+      case 2:
+        return {"answer no", "file " + fileName(".cvd"), "click MDIForm1.OPEN"};
+      case 3:
+        return {"file " + fileName(".CVN"), "click Frmeledata.SAVE"};
+      default:
+        return {"answer no", "file " + fileName(".CVN"), "click Frmeledata.OPEN"};
+    }
+  }
+
+  // The bobbin form switches to a copy of the catalogue, or the copy goes
+  // away while it is in use, or comes back.
+  std::vector<std::string> catalogueEvent() {
+    if (catalogue_.empty()) return {};
+    switch (pick(3)) {
+      case 0:
+        return {"catalogue " + catalogue_};
+      case 1: {
+        std::error_code ignored;
+        fs::remove(catalogue_, ignored);
+        return {};
+      }
+      default:
+        fs::copy_file(shippedCatalogue_, catalogue_, fs::copy_options::overwrite_existing);
+        return {};
+    }
+  }
+
+  std::vector<std::string> tickEvent() {
+    std::vector<std::string> timers;
+    for (Form* form : run_->workspace.existingForms())
+      for (Control* control : form->allControls())
+        if (control->kind() == ControlKind::Timer && !control->inArray())
+          timers.push_back(form->name() + "." + control->name());
+    if (timers.empty()) return {};
+    return {"tick " + timers[pick(timers.size())] + " " + std::to_string(1 + pick(3))};
+  }
+
+  std::vector<std::string> controlEvent() {
+    std::vector<Form*> forms = visibleForms();
+    if (forms.empty()) return {"show MDIForm1"};
+    Form& form = *forms[pick(forms.size())];
+    std::vector<Control*> controls;
+    for (Control* control : form.allControls())
+      if (reachable(form, *control)) controls.push_back(control);
+    if (controls.empty()) return {};
+    Control& control = *controls[pick(controls.size())];
+    const std::string address = form.name() + "." + control.address();
+    switch (control.kind()) {
+      case ControlKind::TextBox:
+        touched_.insert(address);
+        switch (pick(8)) {
+          case 0:
+          case 1:
+            return {"set " + address + " " + quoted(anyText())};
+          case 2:
+            return {"type " + address + " " + quoted(anyText())};
+          case 3:
+          case 4:
+            return {"enter " + address};
+          case 5:
+            return {"key " + address + " " + std::to_string(keyCode())};
+          case 6:
+            return {"dblclick " + address};
+          default:
+            return {"focus " + address};
+        }
+      case ControlKind::ComboBox:
+      case ControlKind::ListBox:
+        touched_.insert(address);
+        if (!control.items().empty() && pick(3) > 0)
+          return {"choose " + address + " #" + std::to_string(pick(control.items().size()))};
+        if (control.kind() == ControlKind::ComboBox && !control.listOnly())
+          return {(pick(2) ? "set " : "type ") + address + " " + quoted(anyText())};
+        return {pick(2) ? "click " + address : "focus " + address};
+      case ControlKind::Slider:
+        touched_.insert(address);
+        return {"set " + address + " " +
+                std::to_string(control.minimum() +
+                               static_cast<int>(pick(static_cast<size_t>(
+                                   std::max(1, control.maximum() - control.minimum() + 1)))))};
+      case ControlKind::Timer:
+      case ControlKind::Frame:
+        return {};
+      default:
+        return {(pick(6) == 0 ? "dblclick " : "click ") + address};
+    }
+  }
+
+  int keyCode() {
+    static const int codes[] = {8, 9, 13, 27, 32, 37, 38, 39, 40, 46, 48, 57, 65, 112, 116, 190};
+    return chance(0.8) ? codes[pick(std::size(codes))] : static_cast<int>(pick(256));
+  }
+
+  // ---------------------------------------------------------------- invariants
+
+  std::string checkForms() {
+    for (Form* form : run_->workspace.existingForms()) {
+      for (const Control* control : form->allControls()) {
+        const std::string address = form->name() + "." + control->address();
+        if (touched_.count(address)) continue;  // shows what the user typed
+        for (const std::string* text : {&control->text(), &control->caption()})
+          if (showsNonNumber(*text) && !userTyped(*text))
+            return address + " shows " + quoted(*text);
+      }
+      std::string rows = checkRows(*form);
+      if (!rows.empty()) return form->name() + ": " + rows;
+    }
+    return {};
+  }
+
+  // A text the user typed somewhere and the program copied (a winding's
+  // label, say) is the user's, not a number the program worked out.
+  bool userTyped(const std::string& text) const {
+    for (const std::string& typed : typedWords_)
+      if (text.find(typed) != std::string::npos) return true;
+    return false;
+  }
+
+  // The indices of one array, or "" when they match `expected`.
+  static std::string sameRows(const Form& form, const char* name,
+                              const std::vector<int>& expected) {
+    const ControlArray* array = form.findArray(name);
+    if (!array) return std::string("no array ") + name;
+    if (array->indices() != expected)
+      return std::string(name) + " has " + std::to_string(array->count()) + " rows, " +
+             std::to_string(expected.size()) + " expected";
+    return {};
+  }
+
+  static std::vector<int> upTo(int highest) {
+    std::vector<int> rows;
+    for (int i = 0; i <= highest; ++i) rows.push_back(i);
+    return rows;
+  }
+
+  static std::string checkRows(const Form& form) {
+    std::vector<std::string> problems;
+    if (form.name() == Frmeledata::kName) {
+      const auto& electrical = dynamic_cast<const Frmeledata&>(form);
+      for (const char* name : Frmeledata::kRowArrays)
+        problems.push_back(sameRows(form, name, upTo(electrical.highestGroup())));
+      if (electrical.currentRow() > electrical.highestGroup())
+        problems.push_back("CurrentRow past the last group");
+    } else if (form.name() == "Frmjiegou") {
+      const double counted = form.control("Txtzb").num();
+      const std::vector<int> rows = form.array(winding::kRowCreationOrder[0]).indices();
+      for (const char* name : winding::kRowCreationOrder)
+        problems.push_back(sameRows(form, name, rows));
+      if (rows != upTo(static_cast<int>(rows.size()) - 1)) problems.push_back("rows not 0..N");
+      if (counted != static_cast<double>(rows.size()) - 1)
+        problems.push_back("Txtzb " + form.control("Txtzb").text() + " for " +
+                           std::to_string(rows.size()) + " rows");
+    } else if (form.name() == "FrmBomList") {
+      const std::vector<int> rows = form.array(bom::kLeadArrays[0]).indices();
+      for (const char* name : bom::kLeadArrays) problems.push_back(sameRows(form, name, rows));
+      for (const char* name : bom::kWireArrays) problems.push_back(sameRows(form, name, rows));
+    }
+    for (const std::string& problem : problems)
+      if (!problem.empty()) return problem;
+    return {};
+  }
+
+  // Each file's size and time of last write: a save replaces the file, so
+  // either changes.
+  Files snapshotFiles() const {
+    Files files;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder_)) {
+      const std::string extension = entry.path().extension().string();
+      if (!entry.is_regular_file() || (extension != ".cvd" && extension != ".CVN")) continue;
+      files[entry.path().string()] =
+          std::to_string(entry.file_size()) + "@" +
+          std::to_string(entry.last_write_time().time_since_epoch().count());
+    }
+    return files;
+  }
+
+  // Every design or project file the event wrote reopens, in a fresh run of
+  // the program, to the state it holds; a project saved by the main window's
+  // save holds the design as it stands.
+  std::string checkSavedFiles(const Files& before, const std::vector<std::string>& lines) {
+    for (const auto& [path, stamp] : snapshotFiles()) {
+      auto old = before.find(path);
+      if (old != before.end() && old->second == stamp) continue;
+      const std::string bytes = contentsOf(path);
+      // the name is the user's choice: a project saved as "x.CVN" is still a
+      // project file, so the bytes tell which kind of file it is
+      const bool project = !bytes.empty() && bytes.front() == '{';
+      if (bytes.rfind("\xEF\xBB\xBF", 0) == 0) continue;  // a bill of materials (CSV)
+      std::string problem = project ? reopenProject(path, bytes, lines) : reopenDesign(path, bytes);
+      if (!problem.empty()) return path + ": " + problem;
+    }
+    return {};
+  }
+
+  std::string reopenProject(const std::string& path, const std::string& bytes,
+                            const std::vector<std::string>& lines) {
+    ++projectChecks_;
+    Outcome<ProjectRecord> record = parseProjectFile(bytes);
+    if (!record) return "does not read back: " + record.reason();
+    if (Outcome<> fits = checkProjectFits(run_->workspace, record.value()); !fits)
+      return "does not fit the forms: " + fits.reason();
+    ProgramRun fresh;
+    if (Outcome<> restored = restoreProject(fresh.workspace, record.value()); !restored)
+      return "does not reopen: " + restored.reason();
+    if (const std::string d = difference(captureProject(fresh.workspace), record.value());
+        !d.empty())
+      return "reopens to another state: " + d;
+    const bool explicitSave = lines.back().rfind("click MDIForm1.SAVE", 0) == 0;
+    if (explicitSave && run_->workspace.session().path() == path)
+      if (const std::string d = difference(captureProject(run_->workspace), record.value());
+          !d.empty())
+        return "holds another state than the design saved: " + d;
+    return {};
+  }
+
+  // The first place two records differ, in words; "" when they are equal.
+  static std::string difference(const ProjectRecord& shown, const ProjectRecord& saved) {
+    if (shown == saved) return {};
+    if (shown.forms.size() != saved.forms.size())
+      return std::to_string(shown.forms.size()) + " forms against " +
+             std::to_string(saved.forms.size());
+    for (size_t f = 0; f < shown.forms.size(); ++f) {
+      const FormRecord& a = shown.forms[f];
+      const FormRecord& b = saved.forms[f];
+      if (a.name != b.name) return "form " + a.name + " against " + b.name;
+      if (a.members != b.members) return a.name + ": its own values";
+      if (a.controls.size() != b.controls.size()) return a.name + ": number of controls";
+      for (size_t c = 0; c < a.controls.size(); ++c)
+        if (a.controls[c] != b.controls[c])
+          return a.name + "." + a.controls[c].name + "(" + std::to_string(a.controls[c].index) +
+                 ") " + quoted(a.controls[c].state.text) + " against " +
+                 quoted(b.controls[c].state.text);
+      if (a != b) return a.name + ": caption or visibility";
+    }
+    if (shown.activeForm != saved.activeForm)
+      return "active form " + shown.activeForm + " against " + saved.activeForm;
+    if (shown.wireInsulation != saved.wireInsulation)
+      return "wire insulation " + std::to_string(shown.wireInsulation) + " against " +
+             std::to_string(saved.wireInsulation);
+    if (shown.shared.size() != saved.shared.size())
+      return std::to_string(shown.shared.size()) + " shared values against " +
+             std::to_string(saved.shared.size());
+    for (size_t i = 0; i < shown.shared.size(); ++i)
+      if (!(shown.shared[i] == saved.shared[i]))
+        return "shared value " + shown.shared[i].name + " " + quoted(shown.shared[i].text) + " " +
+               std::to_string(shown.shared[i].number) + " against " + saved.shared[i].name + " " +
+               quoted(saved.shared[i].text) + " " + std::to_string(saved.shared[i].number);
+    return "the recovery mark";
+  }
+
+  std::string reopenDesign(const std::string& path, const std::string& bytes) {
+    ++designChecks_;
+    Outcome<DesignRecordFile> design = parseDesignFile(bytes);
+    if (!design) return "does not read back: " + design.reason();
+    ProgramRun fresh;
+    auto& form = fresh.workspace.form<Frmeledata>(Frmeledata::kName);
+    if (!openDesignFile(form, path)) return "does not reopen";
+    Outcome<std::string> again = encodeDesignFile(captureDesign(form));
+    if (!again || again.value() != bytes) return "reopens to another design";
+    return {};
+  }
+
+  std::string broken(long event, const std::string& problem) const {
+    std::string text = "event " + std::to_string(event) + ": " + problem + "\nlast commands:\n";
+    for (const std::string& line : recent_) text += "  " + line + "\n";
+    return text;
+  }
+
+  std::mt19937 random_;
+  fs::path folder_;
+  std::string catalogue_;
+  std::string shippedCatalogue_;
+  std::unique_ptr<ProgramRun> run_;
+  std::set<std::string> touched_;
+  std::set<std::string> typedWords_;
+  std::deque<std::string> recent_;
+  int restarts_ = 0;
+  int projectChecks_ = 0;
+  int designChecks_ = 0;
+};
+
+TEST(RandomEvents, EveryInvariantHoldsAfterEveryEvent) {
+  const long events = environmentNumber("CORVANE_RANDOM_EVENTS", 2500);
+  const auto seed = static_cast<unsigned>(environmentNumber("CORVANE_RANDOM_SEED", 17));
+  const fs::path folder =
+      fs::temp_directory_path() / ("corvane-random-events-" + std::to_string(::getpid()));
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+
+  RandomEvents run(seed, folder);
+  const std::string problem = run.run(events);
+  EXPECT_EQ(problem, "") << "seed " << seed;
+  // the run got somewhere: files were saved and reopened
+  EXPECT_GT(run.projectChecks() + run.designChecks(), 0);
+  std::cout << events << " events, seed " << seed << ", " << run.restarts() << " restarts, "
+            << run.projectChecks() << " project and " << run.designChecks()
+            << " design files reopened\n";
+  fs::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace corvane
