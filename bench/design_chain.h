@@ -24,7 +24,7 @@ inline void click(Form& form, const char* name) {
   form.userClick(form.control(name));
 }
 
-// Types the specification and takes it through core and bobbin; the host must
+// Types the electrical requirements and takes them through core and bobbin; the host must
 // answer Yes to "continue adding" eight times (or every question).
 inline void nineGroupDesign(Workspace& ws) {
   click(ws.form("MDIForm1"), "NEW");
