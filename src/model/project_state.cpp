@@ -232,7 +232,12 @@ void restoreRecord(Workspace& workspace, const ProjectRecord& record) {
     for (const FormRecord& form : record.forms) saved.insert(form.name);
     for (Form* form : workspace.existingForms())
       if (form->holdsDesign() && !saved.count(form->name())) workspace.close(form->name());
-    for (const FormRecord& form : record.forms) restoreForm(workspace.form(form.name), form);
+    std::vector<std::string> order;
+    for (const FormRecord& form : record.forms) {
+      restoreForm(workspace.form(form.name), form);
+      order.push_back(form.name);
+    }
+    workspace.restoreCreationOrder(order);
     restoreShared(workspace, record);
     restoreWindows(workspace, record);
   });

@@ -1,5 +1,7 @@
 #include "model/workspace.h"
 
+#include <algorithm>
+
 #include <stdexcept>
 #include <utility>
 #include <vector>
@@ -64,6 +66,17 @@ std::vector<Form*> Workspace::existingForms() const {
   std::vector<Form*> out;
   for (const std::string& name : creationOrder_) out.push_back(existing(name));
   return out;
+}
+
+void Workspace::restoreCreationOrder(const std::vector<std::string>& names) {
+  std::vector<std::string> order;
+  for (const std::string& name : names)
+    if (std::find(creationOrder_.begin(), creationOrder_.end(), name) != creationOrder_.end() &&
+        std::find(order.begin(), order.end(), name) == order.end())
+      order.push_back(name);
+  for (const std::string& name : creationOrder_)
+    if (std::find(order.begin(), order.end(), name) == order.end()) order.push_back(name);
+  creationOrder_ = std::move(order);
 }
 
 Form& Workspace::form(std::string_view name) {

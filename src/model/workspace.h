@@ -55,6 +55,11 @@ class Workspace {
   Form* existing(std::string_view name) const;
   // The forms that exist, in the order they were created.
   std::vector<Form*> existingForms() const;
+  // Puts the named forms first, in the order given, as a saved design had
+  // them; forms not named keep their order after them. A form's load may
+  // have created another before its own turn came while the design was
+  // being put back.
+  void restoreCreationOrder(const std::vector<std::string>& names);
   // A field of a form (created on first use); a ProgrammingError if the form has no
   // such control.
   Control& field(std::string_view form, std::string_view name, int row = -1);

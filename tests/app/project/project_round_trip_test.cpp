@@ -26,6 +26,12 @@ const ControlRecord& controlIn(const ProjectRecord& record, const std::string& f
   throw std::runtime_error("no control " + name);
 }
 
+std::vector<std::string> formNames(const ProjectRecord& record) {
+  std::vector<std::string> names;
+  for (const FormRecord& form : record.forms) names.push_back(form.name);
+  return names;
+}
+
 TEST_F(ProjectRoundTrip, FullChainReopensExactlyAndGoesOnAsBefore) {
   ProgramRun first;
   fullChain(first);
@@ -132,6 +138,62 @@ TEST_F(ProjectRoundTrip, OpenReplacesTheFormsOnScreen) {
   EXPECT_EQ(big.form("Frmeledata").control("TXTUIN1").text(), "110");
   EXPECT_FALSE(big.form("Frmeledata").array("txtudc").has(1));
   EXPECT_EQ(big.state(), small.state());
+}
+
+// The designer opens the wire tools at any moment of the chain, and may step
+// back from the winding structure and build it again: whatever the order in
+// which the forms came into being, the design reopens to the record it saved,
+// its forms in the same order.
+TEST_F(ProjectRoundTrip, ReopensEqualWhateverOrderTheFormsWereOpenedIn) {
+  const auto chain = [](ProgramRun& run, int toolsAfter, bool stepBack) {
+    const auto step = [&](int done) {
+      if (done == toolsAfter) run.click("MDIForm1", "Tools");
+    };
+    step(0);
+    run.click("MDIForm1", "NEW");
+    run.set("Frmeledata", "TXTUIN1", "220");
+    run.set("Frmeledata", "txtudc", "12", 0);
+    run.enter("Frmeledata", "txtudc", 0);
+    run.set("Frmeledata", "txtidc", "2", 0);
+    run.enter("Frmeledata", "txtidc", 0);
+    step(1);
+    run.click("Frmeledata", "cmdcore");
+    step(2);
+    run.set("Frmcore", "txtautocore", "47");
+    run.set("Frmcore", "TxtB", "30");
+    run.enter("Frmcore", "TxtB");
+    run.click("Frmcore", "CMDBB");
+    step(3);
+    run.click("Frmbobbin", "OPTG");
+    run.click("Frmbobbin", "cmdele");
+    step(4);
+    run.click("Frmeledata", "CMDJIEDOU");
+    step(5);
+    run.click("Frmjiegou", "Command4");  // the cost form
+    step(6);
+    if (stepBack) {
+      // "上一步" discards the table while the cost form stays open, and
+      // "结构仿真" builds it again: the structure form is now younger than
+      // the cost form, which reads it as it loads
+      run.click("Frmjiegou", "Command2");
+      run.click("Frmeledata", "CMDJIEDOU");
+    }
+    step(7);
+  };
+  for (bool stepBack : {false, true}) {
+    for (int toolsAfter = 0; toolsAfter <= 7; ++toolsAfter) {
+      SCOPED_TRACE("wire tools after step " + std::to_string(toolsAfter) +
+                   (stepBack ? ", with a step back" : ""));
+      ProgramRun first;
+      chain(first, toolsAfter, stepBack);
+      const std::string path = file("order.cvd");
+      ASSERT_TRUE(first.session().saveTo(path));
+      ProgramRun second;
+      ASSERT_TRUE(second.session().openFile(path));
+      EXPECT_EQ(formNames(second.state()), formNames(first.state()));
+      EXPECT_EQ(second.state(), first.state());
+    }
+  }
 }
 
 }  // namespace
