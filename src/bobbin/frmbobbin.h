@@ -43,6 +43,7 @@ class Frmbobbin : public Form {
   Frmbobbin(Workspace& workspace, CatalogueSource source);
 
   void activated() override;
+  void restored() override;
 
   // Points the form at another catalogue file and repeats the current
   // look-up there. When the file cannot be read the status line says so and
@@ -84,6 +85,8 @@ class Frmbobbin : public Form {
   void lookUp(const std::string& searchText);
   bool ensureCatalogue();
   bool openCatalogue(const std::string& path);
+  // Opens a saved design's catalogue again; a failure is kept for `restored`.
+  void reopenCatalogue(const std::string& path);
   void showRecord();
   void selectSupplierQuietly(int index);
   void move(bool (bobbin::RecordView::*step)());
@@ -102,6 +105,9 @@ class Frmbobbin : public Form {
   CatalogueSource source_;
   std::unique_ptr<BobbinCatalogue> catalogue_;
   bool defaultTried_ = false;
+  // What the status line must say after a reopened design's catalogue file
+  // could not be opened again; "" when it could.
+  std::string reopenFailure_;
   bool queryFailed_ = false;
   bool revertingSupplier_ = false;
   int supplierIndex_ = 0;

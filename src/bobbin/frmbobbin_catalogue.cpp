@@ -2,6 +2,7 @@
 // query for the search text in the selected type's table, and the record
 // view that shows one of the rows found.
 #include <array>
+#include <utility>
 #include <variant>
 
 #include "bobbin/bobbin_types.h"
@@ -62,7 +63,8 @@ void Frmbobbin::keepCatalogueState() {
         const bool* shipped = std::get_if<bool>(&value);
         if (!shipped) return false;
         catalogue_.reset();
-        if (*shipped) openCatalogue(source_.defaultPath);
+        reopenFailure_.clear();
+        if (*shipped) reopenCatalogue(source_.defaultPath);
         return true;
       });
   keep(
@@ -74,8 +76,8 @@ void Frmbobbin::keepCatalogueState() {
       [this](const MemberValue& value) {
         return withText(value, [this](const std::string& path) {
           // a file that is gone leaves the form without a catalogue, as a
-          // file that cannot be read does
-          if (!path.empty()) openCatalogue(path);
+          // file that cannot be read does, and the status line says so
+          if (!path.empty()) reopenCatalogue(path);
           return true;
         });
       });
@@ -153,6 +155,17 @@ bool Frmbobbin::openCatalogue(const std::string& path) {
   queryFailed_ = false;
   status.setCaption(inUseText(*catalogue_));
   return true;
+}
+
+void Frmbobbin::reopenCatalogue(const std::string& path) {
+  if (!openCatalogue(path)) reopenFailure_ = control(bobbinform::LblStatus).caption();
+}
+
+// The saved status line named the catalogue in use when the design was
+// saved; the design is kept as saved, but the line tells what is in use now.
+void Frmbobbin::restored() {
+  if (reopenFailure_.empty()) return;
+  control(bobbinform::LblStatus).setCaption(std::exchange(reopenFailure_, {}));
 }
 
 bool Frmbobbin::openUserCatalogue(const std::string& path) {

@@ -152,6 +152,10 @@ class Form {
   // Called when the form becomes the active window (shown, or picked by the
   // user among the open windows), under the event boundary.
   virtual void activated() {}
+  // Called once a saved design has been put back, quietly: a form that could
+  // not take back something outside the file (a catalogue file that is gone)
+  // says so in its own fields here.
+  virtual void restored() {}
 
  protected:
   Control& addControl(std::string name, ControlKind kind, ControlInit init = {});

@@ -239,6 +239,7 @@ void restoreRecord(Workspace& workspace, const ProjectRecord& record) {
     }
     workspace.restoreCreationOrder(order);
     restoreShared(workspace, record);
+    for (const FormRecord& form : record.forms) workspace.form(form.name).restored();
     restoreWindows(workspace, record);
   });
 }

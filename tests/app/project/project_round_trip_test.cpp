@@ -2,6 +2,7 @@
 // was saved, and goes on from there as if it had never been closed.
 #include <gtest/gtest.h>
 
+#include "bobbin/catalogue/bobbin_catalogue.h"
 #include "bobbin/frmbobbin.h"
 #include "core/frmcore.h"
 #include "electrical/frmeledata.h"
@@ -194,6 +195,42 @@ TEST_F(ProjectRoundTrip, ReopensEqualWhateverOrderTheFormsWereOpenedIn) {
       EXPECT_EQ(second.state(), first.state());
     }
   }
+}
+
+// The bobbin came from the designer's own catalogue file, which is gone when
+// the design is opened again: the design opens as saved, with the bobbin it
+// had, and the bobbin form's status line says the catalogue cannot be read
+// instead of naming it as in use.
+TEST_F(ProjectRoundTrip, ADesignWhoseCatalogueFileIsGoneOpensAndSaysSo) {
+  const std::string own = file("own.sqlite");
+  std::filesystem::copy_file(defaultBobbinCataloguePath(), own);
+  ProgramRun first;
+  first.click("MDIForm1", "NEW");
+  first.set("Frmeledata", "txtudc", "12", 0);
+  first.enter("Frmeledata", "txtudc", 0);
+  first.click("Frmeledata", "cmdcore");
+  first.click("Frmcore", "CMDBB");
+  auto& bobbin = first.workspace.form<Frmbobbin>("Frmbobbin");
+  ASSERT_TRUE(bobbin.openUserCatalogue(own));
+  first.click("Frmbobbin", "OPTG");
+  ASSERT_TRUE(first.session().saveTo(file("own.cvd")));
+  const ProjectRecord saved = first.state();
+  std::filesystem::remove(own);
+
+  ProgramRun second;
+  ASSERT_TRUE(second.session().openFile(file("own.cvd")));
+  const auto& reopened = second.workspace.form<Frmbobbin>("Frmbobbin");
+  EXPECT_EQ(reopened.catalogue(), nullptr);
+  const std::string status = second.form("Frmbobbin").control("LblStatus").caption();
+  EXPECT_EQ(status.rfind("无法读取骨架目录“" + own + "”", 0), 0u) << status;
+  // the bobbin chosen and the rows found are the design's, as saved
+  for (const char* field : {"Text5", "Text1", "Text2", "Text4"})
+    EXPECT_EQ(second.form("Frmbobbin").control(field).text(),
+              first.form("Frmbobbin").control(field).text())
+        << field;
+  EXPECT_EQ(reopened.records().count(), bobbin.records().count());
+  EXPECT_FALSE(second.session().hasUnsavedChanges());
+  EXPECT_EQ(controlIn(saved, "Frmbobbin", "LblStatus").state.caption, "骨架目录：" + own);
 }
 
 }  // namespace
