@@ -2,10 +2,12 @@
 // reason in the user's words, the old file as it was, no temporary file left.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 
@@ -61,6 +63,50 @@ TEST_F(WriteReplacing, AFullDiskKeepsTheOldFileAndRemovesThePartialOne) {
   // and once there is room again the same save goes through
   EXPECT_TRUE(files::writeReplacing(target.string(), "new design").ok());
   EXPECT_EQ(contents(target), "new design");
+}
+
+// The reason `save` gives, found in a child process that runs as the
+// unprivileged user "nobody" when the tests run as root (root writes into a
+// read-only folder regardless); "" when the save went through.
+std::string reasonAsAnOrdinaryUser(const std::function<Outcome<>()>& save) {
+  int pipe[2];
+  if (::pipe(pipe) != 0) return "no pipe";
+  const pid_t child = ::fork();
+  if (child == 0) {
+    ::close(pipe[0]);
+    if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(2);
+    const Outcome<> saved = save();
+    const std::string reason = saved ? "" : saved.reason();
+    const ssize_t written = ::write(pipe[1], reason.data(), reason.size());
+    ::_exit(written == static_cast<ssize_t>(reason.size()) ? 0 : 3);
+  }
+  ::close(pipe[1]);
+  std::string reason;
+  char buffer[256];
+  for (ssize_t got; (got = ::read(pipe[0], buffer, sizeof buffer)) > 0;)
+    reason.append(buffer, static_cast<size_t>(got));
+  ::close(pipe[0]);
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+    return "the child ended with " + std::to_string(status);
+  return reason;
+}
+
+// A design saved into a folder the user may read but not write: the old
+// file stays, nothing is left beside it, and the reason is in words.
+TEST_F(WriteReplacing, AReadOnlyFolderKeepsTheOldFileAndSaysSo) {
+  const fs::path target = dir / "d.cvd";
+  std::ofstream(target) << "old design";
+  fs::permissions(target, fs::perms::all);  // writable itself: the folder is what refuses
+  fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                           fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+  const std::string reason = reasonAsAnOrdinaryUser(
+      [&] { return files::writeReplacing(target.string(), std::string(4096, 'x')); });
+  fs::permissions(dir, fs::perms::owner_all);
+  EXPECT_EQ(reason, "没有访问权限");
+  EXPECT_EQ(contents(target), "old design");
+  EXPECT_TRUE(onlyHolds({"d.cvd"}));
 }
 
 TEST_F(WriteReplacing, APathThroughAFileSaysSoInWords) {

@@ -37,8 +37,9 @@ TEST(FormCatalog, NoStandardKeyIsGivenTwiceWhereBothCouldFire) {
   registerAllForms(ws);
   std::set<std::string> programWide;
   for (const Control* item : ws.form(forms::kMainWindow).allControls())
-    if (!item->shortcut().empty())
+    if (!item->shortcut().empty()) {
       EXPECT_TRUE(programWide.insert(item->shortcut()).second) << item->address();
+    }
   EXPECT_TRUE(programWide.count("Ctrl+S"));
   int formsThatPrint = 0;
   for (const std::string& name : ws.formNames()) {
