@@ -5,25 +5,15 @@
 #include <benchmark/benchmark.h>
 
 #include "app/form_catalog.h"
-#include "design_chain.h"
 #include "model/project_state.h"
+#include "nine_group_design.h"
 #include "support/fake_host.h"
 
 namespace corvane {
 namespace {
 
-struct NineGroupDesign {
-  NineGroupDesign() {
-    host.questions.assign(8, true);
-    registerAllForms(ws);
-    bench::nineGroupDesign(ws);
-  }
-  testing::FakeHost host;
-  Workspace ws{host};
-};
-
 void BM_SaveNineGroupDesign(benchmark::State& state) {
-  NineGroupDesign design;
+  bench::NineGroupDesign design;
   size_t bytes = 0;
   for (auto _ : state) bytes = encodeProjectFile(captureProject(design.ws)).value().size();
   state.counters["bytes"] = static_cast<double>(bytes);
@@ -31,7 +21,7 @@ void BM_SaveNineGroupDesign(benchmark::State& state) {
 BENCHMARK(BM_SaveNineGroupDesign)->Unit(benchmark::kMillisecond);
 
 void BM_OpenNineGroupDesign(benchmark::State& state) {
-  NineGroupDesign design;
+  bench::NineGroupDesign design;
   const std::string bytes = encodeProjectFile(captureProject(design.ws)).value();
   testing::FakeHost host;
   Workspace target(host);

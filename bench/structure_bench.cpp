@@ -4,24 +4,14 @@
 // commands cost together.
 #include <benchmark/benchmark.h>
 
-#include "app/form_catalog.h"
-#include "design_chain.h"
-#include "support/fake_host.h"
+#include "nine_group_design.h"
 #include "winding/frmjiegou.h"
 
 namespace corvane {
 namespace {
 
-struct StructureDesign {
-  StructureDesign() {
-    host.questions.assign(8, true);
-    registerAllForms(ws);
-    bench::nineGroupDesign(ws);
-    form = &ws.form<Frmjiegou>(Frmjiegou::kName);
-  }
-  testing::FakeHost host;
-  Workspace ws{host};
-  Frmjiegou* form = nullptr;
+struct StructureDesign : bench::NineGroupDesign {
+  Frmjiegou* form = &ws.form<Frmjiegou>(Frmjiegou::kName);
 };
 
 void BM_WireEnterOnElevenRows(benchmark::State& state) {

@@ -13,30 +13,27 @@
 
 namespace corvane {
 
+namespace {
+// The form class F under its own name.
+template <class F>
+void registerForm(Workspace& workspace, FormRole role = FormRole::Design) {
+  workspace.registerForm(
+      F::kName, [](Workspace& ws) { return std::make_unique<F>(ws); }, role);
+}
+}  // namespace
+
 void registerAllForms(Workspace& workspace) {
   // the program's own windows are no part of a design
-  workspace.registerForm(
-      MainWindowForm::kName, [](Workspace& ws) { return std::make_unique<MainWindowForm>(ws); },
-      FormRole::Program);
-  workspace.registerForm(
-      CoverForm::kName, [](Workspace& ws) { return std::make_unique<CoverForm>(ws); },
-      FormRole::Program);
-  workspace.registerForm(
-      AboutForm::kName, [](Workspace& ws) { return std::make_unique<AboutForm>(ws); },
-      FormRole::Program);
-  workspace.registerForm(Frmeledata::kName,
-                         [](Workspace& ws) { return std::make_unique<Frmeledata>(ws); });
-  workspace.registerForm(Frmcore::kName,
-                         [](Workspace& ws) { return std::make_unique<Frmcore>(ws); });
-  workspace.registerForm(Frmbobbin::kName,
-                         [](Workspace& ws) { return std::make_unique<Frmbobbin>(ws); });
-  workspace.registerForm(Frmjiegou::kName,
-                         [](Workspace& ws) { return std::make_unique<Frmjiegou>(ws); });
-  workspace.registerForm(FrmWireTools::kName,
-                         [](Workspace& ws) { return std::make_unique<FrmWireTools>(ws); });
+  registerForm<MainWindowForm>(workspace, FormRole::Program);
+  registerForm<CoverForm>(workspace, FormRole::Program);
+  registerForm<AboutForm>(workspace, FormRole::Program);
+  registerForm<Frmeledata>(workspace);
+  registerForm<Frmcore>(workspace);
+  registerForm<Frmbobbin>(workspace);
+  registerForm<Frmjiegou>(workspace);
+  registerForm<FrmWireTools>(workspace);
   // its opening reads the winding-structure form
-  workspace.registerForm(FrmBomList::kName,
-                         [](Workspace& ws) { return std::make_unique<FrmBomList>(ws); });
+  registerForm<FrmBomList>(workspace);
 }
 
 }  // namespace corvane

@@ -175,11 +175,7 @@ DesignRecordFile parseRecord(std::string_view bytes) {
 }  // namespace
 
 Outcome<DesignRecordFile> parseDesignFile(std::string_view bytes) {
-  try {
-    return parseRecord(bytes);
-  } catch (const DesignFileError& error) {
-    return Failure{error.what()};
-  }
+  return outcomeOf<DesignFileError>([&] { return parseRecord(bytes); });
 }
 
 namespace {
@@ -211,11 +207,7 @@ std::string encodeRecord(const DesignRecordFile& design) {
 }  // namespace
 
 Outcome<std::string> encodeDesignFile(const DesignRecordFile& design) {
-  try {
-    return encodeRecord(design);
-  } catch (const DesignFileError& error) {
-    return Failure{error.what()};
-  }
+  return outcomeOf<DesignFileError>([&] { return encodeRecord(design); });
 }
 
 // ---------------------------------------------------------------- form

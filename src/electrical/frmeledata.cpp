@@ -148,14 +148,8 @@ void Frmeledata::addReactions() {
 }
 
 void Frmeledata::addEnterChain() {
-  on(EventKind::Enter, eledata::txtudc, [this](Control& c, const EventArgs&) {
-    int i = c.index();
-    refreshNoLoadVoltage(i);
-    pointGroupReferences(i);
-    currentRow_ = i;
-    rectifierConversion();
-    setFocus(cell(eledata::txtidc, i));
-  });
+  on(EventKind::Enter, eledata::txtudc,
+     [this](Control& c, const EventArgs&) { voltageEntered(c.index(), eledata::txtidc); });
   on(EventKind::Enter, eledata::txtidc, [this](Control& c, const EventArgs&) {
     int i = c.index();
     pointGroupReferences(i);
@@ -171,14 +165,8 @@ void Frmeledata::addEnterChain() {
     setFocus(cell(eledata::txtsuac, c.index()));
     rectifierConversion();
   });
-  on(EventKind::Enter, eledata::txtsuac, [this](Control& c, const EventArgs&) {
-    int i = c.index();
-    refreshNoLoadVoltage(i);
-    pointGroupReferences(i);
-    currentRow_ = i;
-    rectifierConversion();
-    setFocus(cell(eledata::txtsiac, i));
-  });
+  on(EventKind::Enter, eledata::txtsuac,
+     [this](Control& c, const EventArgs&) { voltageEntered(c.index(), eledata::txtsiac); });
   on(EventKind::Enter, eledata::txtsiac, [this](Control& c, const EventArgs&) {
     int i = c.index();
     pointGroupReferences(i);
@@ -189,6 +177,16 @@ void Frmeledata::addEnterChain() {
   });
   on(EventKind::Enter, eledata::txtspo,
      [this](Control& c, const EventArgs&) { continueAfterPower(c.index()); });
+}
+
+// A group's DC or AC voltage confirmed: the row becomes the current group,
+// converts with its new voltage and hands the focus to its current.
+void Frmeledata::voltageEntered(int row, const char* currentField) {
+  refreshNoLoadVoltage(row);
+  pointGroupReferences(row);
+  currentRow_ = row;
+  rectifierConversion();
+  setFocus(cell(currentField, row));
 }
 
 void Frmeledata::pointGroupReferences(int row) {

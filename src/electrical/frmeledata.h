@@ -67,6 +67,7 @@ class Frmeledata : public Form {
   void addCommandsAndMenu();
   void addReactions();
   void addEnterChain();
+  void voltageEntered(int row, const char* currentField);
 
   void pointGroupReferences(int row);
   void refreshNoLoadVoltage(int row);

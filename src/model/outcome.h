@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <variant>
 
@@ -47,5 +48,23 @@ struct Failure {
     return Outcome<T>::failure(reason);
   }
 };
+
+// What `work` gives, or the reason of the Error it throws, for the readers
+// and writers that stop at their first problem by throwing it.
+template <class Error, class Work>
+auto outcomeOf(Work&& work) {
+  using Value = std::invoke_result_t<Work&>;
+  using Result = std::conditional_t<std::is_void_v<Value>, Outcome<>, Outcome<Value>>;
+  try {
+    if constexpr (std::is_void_v<Value>) {
+      work();
+      return Result();
+    } else {
+      return Result(work());
+    }
+  } catch (const Error& error) {
+    return Result(Failure{error.what()});
+  }
+}
 
 }  // namespace corvane

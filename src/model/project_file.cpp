@@ -500,11 +500,7 @@ ProjectRecord parseRecord(std::string_view bytes) {
 }  // namespace
 
 Outcome<ProjectRecord> parseProjectFile(std::string_view bytes) {
-  try {
-    return parseRecord(bytes);
-  } catch (const ProjectFileError& error) {
-    return Failure{error.what()};
-  }
+  return outcomeOf<ProjectFileError>([&] { return parseRecord(bytes); });
 }
 
 namespace {
@@ -551,11 +547,7 @@ std::string encodeRecord(const ProjectRecord& record) {
 }  // namespace
 
 Outcome<std::string> encodeProjectFile(const ProjectRecord& record) {
-  try {
-    return encodeRecord(record);
-  } catch (const ProjectFileError& error) {
-    return Failure{error.what()};
-  }
+  return outcomeOf<ProjectFileError>([&] { return encodeRecord(record); });
 }
 
 }  // namespace corvane

@@ -208,12 +208,7 @@ Outcome<> checkProjectFits(const Workspace& workspace, const ProjectRecord& reco
 }
 
 Outcome<> restoreProject(Workspace& workspace, const ProjectRecord& record) {
-  try {
-    restoreRecord(workspace, record);
-  } catch (const ProjectFileError& error) {
-    return Failure{error.what()};
-  }
-  return {};
+  return outcomeOf<ProjectFileError>([&] { restoreRecord(workspace, record); });
 }
 
 namespace {

@@ -4,10 +4,10 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "support/design_fixture.h"
 #include "support/file_size_limit.h"
+#include "support/test_files.h"
 
 namespace corvane::testing {
 namespace {
@@ -50,13 +50,6 @@ std::vector<std::vector<std::string>> readCsv(const std::string& text) {
   return rows;
 }
 
-std::string readFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream content;
-  content << in.rdbuf();
-  return content.str();
-}
-
 TEST(CsvField, QuotesOnlyFieldsThatNeedIt) {
   EXPECT_EQ(csvField("EI-48*30"), "EI-48*30");
   EXPECT_EQ(csvField("UL1015 24AWG"), "UL1015 24AWG");
@@ -68,15 +61,8 @@ TEST(CsvField, QuotesOnlyFieldsThatNeedIt) {
 
 class BomCsvTest : public DesignTest {
  protected:
-  void SetUp() override {
-    dir = fs::temp_directory_path() /
-          ("corvane-bom-" +
-           std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-  }
-  void TearDown() override { fs::remove_all(dir); }
-  fs::path dir;
+  TestFolder folder{"corvane-bom"};
+  const fs::path& dir = folder.path();
 };
 
 TEST_F(BomCsvTest, FileReadsBackAsTheBillWithItsChineseTexts) {
@@ -92,7 +78,7 @@ TEST_F(BomCsvTest, FileReadsBackAsTheBillWithItsChineseTexts) {
   ASSERT_EQ(host.messageTexts(),
             std::vector<std::string>{"材料清单已保存到“" + path.string() + "”。"});
 
-  std::string bytes = readFile(path);
+  std::string bytes = fileContents(path);
   ASSERT_EQ(bytes.substr(0, 3), "\xEF\xBB\xBF");
   std::vector<std::vector<std::string>> rows = readCsv(bytes.substr(3));
   EXPECT_EQ(rows, bomCsvRows(bom()));
@@ -130,7 +116,7 @@ TEST_F(BomCsvTest, FailedSaveNamesTheFileAndKeepsTheOldOne) {
   EXPECT_EQ(host.messages[0].icon, MessageIcon::Warning);
   EXPECT_EQ(host.messages[0].text.rfind("无法保存材料清单“" + path.string() + "”：", 0), 0u)
       << host.messages[0].text;
-  EXPECT_EQ(readFile(path), "old bill");
+  EXPECT_EQ(fileContents(path), "old bill");
 
   EXPECT_FALSE(bom().exportCsv(dir.string()));  // a folder
   EXPECT_EQ(host.messages.back().text, "无法保存材料清单“" + dir.string() + "”：这是一个文件夹。");
@@ -145,7 +131,7 @@ TEST_F(BomCsvTest, AFullDiskOrAFileForAFolderKeepsTheOldBillAndTheFormWorks) {
   }
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].text, "无法保存材料清单“" + path.string() + "”：文件超出允许的大小。");
-  EXPECT_EQ(readFile(path), "old bill");
+  EXPECT_EQ(fileContents(path), "old bill");
   EXPECT_FALSE(fs::exists(dir / "bom.csv.corvane-tmp"));
 
   const fs::path inFile = path / "bom.csv";
@@ -154,7 +140,7 @@ TEST_F(BomCsvTest, AFullDiskOrAFileForAFolderKeepsTheOldBillAndTheFormWorks) {
             "无法保存材料清单“" + inFile.string() + "”：路径中有一段不是文件夹。");
   // the same export goes through once there is room
   EXPECT_TRUE(bom().exportCsv(path.string()));
-  EXPECT_NE(readFile(path), "old bill");
+  EXPECT_NE(fileContents(path), "old bill");
 }
 
 TEST_F(BomCsvTest, CancelledChooserWritesNothing) {

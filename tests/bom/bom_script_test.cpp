@@ -6,6 +6,7 @@
 
 #include "app/script/script_runner.h"
 #include "support/design_stand_ins.h"
+#include "support/test_files.h"
 
 namespace corvane {
 namespace {
@@ -37,16 +38,8 @@ std::vector<std::string> readLines(const fs::path& path) {
 
 class BomScript : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir = fs::temp_directory_path() /
-          ("corvane-bom-script-" +
-           std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-  }
-  void TearDown() override { fs::remove_all(dir); }
-  std::string path(const char* name) const { return (dir / name).string(); }
-  fs::path dir;
+  std::string path(const char* name) const { return folder.file(name); }
+  testing::TestFolder folder{"corvane-bom-script"};
 };
 
 const char* kTypicalDesign =

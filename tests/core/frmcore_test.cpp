@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "core/core_fixture.h"
 #include "model/shared_values.h"
@@ -12,11 +14,19 @@
 namespace corvane::testing {
 namespace {
 
-using CoreFormTest = CoreTest;
+class CoreFormTest : public CoreTest {
+ protected:
+  // The grade's sheet data down the form, as many rows as asked: thickness,
+  // density, specific loss, saturation flux density, finish.
+  std::vector<std::string> sheetData(int rows) {
+    std::vector<std::string> texts;
+    for (int i = 0; i < rows; ++i) texts.push_back(text("txtcoremt", i));
+    return texts;
+  }
+};
 
 TEST_F(CoreFormTest, LoadShowsTheMaterialInTwoDecimalsAndProposesTheFluxDensity) {
-  const char* material[] = {"0.50", "7.65", "3.60", "1.60", "H12-0.5A"};
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(text("txtcoremt", i), material[i]);
+  EXPECT_EQ(sheetData(5), (std::vector<std::string>{"0.50", "7.65", "3.60", "1.60", "H12-0.5A"}));
   EXPECT_EQ(text("TxtBm"), "1.52");  // 0.95 × 1.6 replaces the design-time 3
   EXPECT_TRUE(shows({{"TxtF", "50"},
                      {"TxtJ", "5"},
@@ -73,16 +83,14 @@ TEST_F(CoreFormTest, PickingAGradeInOneListPicksTheSameRowInAll) {
   choose("cmbjis", "50A800");
   for (const char* list : {"Cmbnew", "cmbjis", "cmbcq"}) EXPECT_EQ(field(list).listIndex(), 15);
   EXPECT_TRUE(shows({{"Cmbnew", "50H800"}, {"cmbcq", "50RM800"}, {"TXTINDEX", "15"}}));
-  const char* material[] = {"0.50", "7.85", "8.00", "1.68"};
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(text("txtcoremt", i), material[i]);
+  EXPECT_EQ(sheetData(4), (std::vector<std::string>{"0.50", "7.85", "8.00", "1.68"}));
   EXPECT_EQ(text("TxtBm"), "1.60");
 }
 
 TEST_F(CoreFormTest, GrainOrientedGradeFillsItsSheetData) {
   choose("cmbcq", "RG10");
   EXPECT_EQ(text("Cmbnew"), "Z10");
-  const char* material[] = {"0.35", "7.65", "1.51", "1.77"};
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(text("txtcoremt", i), material[i]);
+  EXPECT_EQ(sheetData(4), (std::vector<std::string>{"0.35", "7.65", "1.51", "1.77"}));
   EXPECT_EQ(text("TxtBm"), "1.68");
 }
 

@@ -1,15 +1,14 @@
 #include "electrical/design_file.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "electrical_fixture.h"
 #include "model/picture.h"
 #include "support/file_size_limit.h"
+#include "support/test_files.h"
 
 namespace corvane::testing {
 namespace {
@@ -18,13 +17,6 @@ namespace fs = std::filesystem;
 
 const std::string kBridgeGbk = "\xC8\xAB\xC7\xC5\xB5\xE7\xC8\xDD";  // 全桥电容
 const std::string kSiliconGbk = "\xB9\xE8\xB9\xDC";                 // 硅管
-
-std::string readBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
 
 void writeBytes(const fs::path& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
@@ -46,20 +38,22 @@ std::string typicalFile() {
 
 class DesignFileTest : public ElectricalTest {
  protected:
-  DesignFileTest() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir = fs::temp_directory_path() /
-          ("corvane-design-" + std::string(info->name()) + "-" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-  }
-  ~DesignFileTest() override { fs::remove_all(dir); }
-
-  std::string path(const char* name) const { return (dir / name).string(); }
+  std::string path(const char* name) const { return folder.file(name); }
 
   void save(const std::string& target) {
     host.files.push_back(target);
     click("SAVE");
+  }
+  // A design file holding `bytes`, written as `name` and opened.
+  void openBytes(const char* name, const std::string& bytes) {
+    writeBytes(path(name), bytes);
+    open(path(name));
+  }
+  // The typical group saved as `target`; gives what the file holds.
+  std::string savedOneGroup(const std::string& target) {
+    typeGroup(0, "12", "2", "全桥电容", "硅管");
+    save(target);
+    return fileContents(target);
   }
   void open(const std::string& source) {
     host.files.push_back(source);
@@ -89,7 +83,8 @@ class DesignFileTest : public ElectricalTest {
     return lines;
   }
 
-  fs::path dir;
+  TestFolder folder{"corvane-design"};
+  const fs::path& dir = folder.path();
 };
 
 TEST_F(DesignFileTest, SaveWritesGbkCrLfLinesInFileOrder) {
@@ -98,7 +93,7 @@ TEST_F(DesignFileTest, SaveWritesGbkCrLfLinesInFileOrder) {
   EXPECT_EQ(host.filtersSeen.back(), "CVN(*.CVN)|*.CVN|(*.*)|*.*");
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].text, "保存操作成功！");
-  EXPECT_EQ(readBytes(path("one.CVN")), typicalFile());
+  EXPECT_EQ(fileContents(path("one.CVN")), typicalFile());
   EXPECT_FALSE(fs::exists(path("one.CVN") + ".corvane-tmp"));
 }
 
@@ -123,13 +118,13 @@ TEST_F(DesignFileTest, ThreeGroupDesignReopensByteForByteAfterARestart) {
 
   const std::string second = path("again.CVN");
   ASSERT_TRUE(saveDesignFile(reopened, second));
-  EXPECT_EQ(readBytes(second), readBytes(first));
+  EXPECT_EQ(fileContents(second), fileContents(first));
 }
 
 TEST_F(DesignFileTest, OpeningThreeGroupsIntoFiveLeavesThreeRows) {
   typeThreeGroups();
   save(path("three.CVN"));
-  std::string three = readBytes(path("three.CVN"));
+  std::string three = fileContents(path("three.CVN"));
   typeGroupAndContinue(2, "24", "1", "无", "无", true);
   typeGroupAndContinue(3, "9", "1", "无", "无", true);
   ASSERT_EQ(text("txtzb"), "4");
@@ -140,15 +135,14 @@ TEST_F(DesignFileTest, OpeningThreeGroupsIntoFiveLeavesThreeRows) {
   }
   EXPECT_EQ(text("TXTWN", 2), "辅助");
   save(path("check.CVN"));
-  EXPECT_EQ(readBytes(path("check.CVN")), three);
+  EXPECT_EQ(fileContents(path("check.CVN")), three);
 }
 
 TEST_F(DesignFileTest, StoredComputedValuesWinOverTheReactions) {
   std::string edited =
       crlfLines({"0",  "W1",  "12",  "2",   kBridgeGbk, kSiliconGbk, "13", "3.3", "40.3", "1uF-2uF",
                  "15", " 1 ", " 0 ", "220", "0",        "0.2",       "25", "95",  "18",   "40.3W"});
-  writeBytes(path("edited.CVN"), edited);
-  open(path("edited.CVN"));
+  openBytes("edited.CVN", edited);
   EXPECT_TRUE(host.messages.empty());
   EXPECT_EQ(text("txtsuac", 0), "13");
   EXPECT_EQ(text("TXTCP", 0), "1uF-2uF");
@@ -164,8 +158,7 @@ TEST_F(DesignFileTest, ReactionsRunInFileOrder) {
   std::string edited =
       crlfLines({"0",  "W1",  "12",  "2",   kBridgeGbk, kSiliconGbk, "13", "3.3", "40.3", "1uF-2uF",
                  "15", " 0 ", " 1 ", "220", "110",      "0.2",       "25", "95",  "18",   "40.3W"});
-  writeBytes(path("two.CVN"), edited);
-  open(path("two.CVN"));
+  openBytes("two.CVN", edited);
   EXPECT_EQ(field("Chkp").caption(), "双组输入");
   EXPECT_TRUE(field("TXTUIN2").visible());
   EXPECT_EQ(text("txtsuac", 0), "12.2");
@@ -187,21 +180,19 @@ TEST_F(DesignFileTest, OpenAcceptsLfLineEndsAndUtf8WithByteOrderMark) {
       "\xEF\xBB\xBF"
       "0\nW1\n12\n2\n全桥电容\n硅管\n12.2\n3.3\n40.3\n5307uF-13269uF\n"
       "14.878\n0\n0\n220\n0\n0.183\n25\n95\n18\n40.3W";  // no final line end
-  writeBytes(path("utf8.CVN"), utf8);
-  open(path("utf8.CVN"));
+  openBytes("utf8.CVN", utf8);
   EXPECT_TRUE(host.messages.empty());
   EXPECT_EQ(text("CMBZL", 0), "全桥电容");
   EXPECT_EQ(text("cmbdio", 0), "硅管");
   EXPECT_EQ(text("txtpo"), "40.3W");
   save(path("gbk.CVN"));
-  EXPECT_EQ(readBytes(path("gbk.CVN")), typicalFile());
+  EXPECT_EQ(fileContents(path("gbk.CVN")), typicalFile());
 }
 
 TEST_F(DesignFileTest, BlankGroupCounterReadsAsOneGroup) {
   std::string file = typicalFile();
   file.replace(0, 1, "");  // the first line is empty, as a fresh form's counter is
-  writeBytes(path("blank.CVN"), file);
-  open(path("blank.CVN"));
+  openBytes("blank.CVN", file);
   EXPECT_TRUE(host.messages.empty());
   EXPECT_EQ(text("txtspo", 0), "40.3");
 }
@@ -263,24 +254,20 @@ TEST_F(DesignFileTest, MissingFileOrFolderIsNamedInTheMessage) {
 }
 
 TEST_F(DesignFileTest, SaveRefusesATextGbkCannotEncodeAndKeepsTheEarlierFile) {
-  typeGroup(0, "12", "2", "全桥电容", "硅管");
   const std::string target = path("kept.CVN");
-  save(target);
-  const std::string earlier = readBytes(target);
+  const std::string earlier = savedOneGroup(target);
   set("TXTWN", 0, "W1🙂");
   host.messages.clear();
   save(target);
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_NE(host.messages[0].text.find("TXTWN(0)"), std::string::npos) << host.messages[0].text;
   EXPECT_NE(host.messages[0].text.find(target), std::string::npos);
-  EXPECT_EQ(readBytes(target), earlier);
+  EXPECT_EQ(fileContents(target), earlier);
 }
 
 TEST_F(DesignFileTest, SaveOnAFullDiskSaysSoOnceKeepsTheEarlierFileAndTheFormWorks) {
-  typeGroup(0, "12", "2", "全桥电容", "硅管");
   const std::string target = path("full.CVN");
-  save(target);
-  const std::string earlier = readBytes(target);
+  const std::string earlier = savedOneGroup(target);
   set("txtidc", 0, "3");
   host.messages.clear();
   {
@@ -289,11 +276,11 @@ TEST_F(DesignFileTest, SaveOnAFullDiskSaysSoOnceKeepsTheEarlierFileAndTheFormWor
   }
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].text, "无法保存设计文件“" + target + "”：文件超出允许的大小。");
-  EXPECT_EQ(readBytes(target), earlier);
+  EXPECT_EQ(fileContents(target), earlier);
   EXPECT_FALSE(fs::exists(target + ".corvane-tmp"));
   // with room again the same save writes the new current
   save(target);
-  EXPECT_NE(readBytes(target), earlier);
+  EXPECT_NE(fileContents(target), earlier);
 }
 
 TEST_F(DesignFileTest, SaveIntoAFolderThatIsAFileNamesTheFileAndTheReason) {
@@ -303,7 +290,7 @@ TEST_F(DesignFileTest, SaveIntoAFolderThatIsAFileNamesTheFileAndTheReason) {
   save(target);
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].text, "无法保存设计文件“" + target + "”：路径中有一段不是文件夹。");
-  EXPECT_EQ(readBytes(dir / "plain"), "x");
+  EXPECT_EQ(fileContents(dir / "plain"), "x");
 }
 
 TEST_F(DesignFileTest, SaveToAMissingFolderReportsTheFileAndNoSuccess) {

@@ -8,11 +8,11 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 
 #include "model/file_access.h"
 #include "support/file_size_limit.h"
+#include "support/test_files.h"
 
 namespace corvane {
 namespace {
@@ -21,21 +21,6 @@ namespace fs = std::filesystem;
 
 class WriteReplacing : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir = fs::temp_directory_path() /
-          ("corvane-files-" + std::to_string(::getpid()) + "-" +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-  }
-  void TearDown() override { fs::remove_all(dir); }
-
-  static std::string contents(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-  }
   // Nothing but the files named is left in the folder.
   bool onlyHolds(std::initializer_list<const char*> names) const {
     size_t count = 0;
@@ -45,7 +30,8 @@ class WriteReplacing : public ::testing::Test {
     return count == names.size();
   }
 
-  fs::path dir;
+  testing::TestFolder folder{"corvane-files"};
+  const fs::path& dir = folder.path();
 };
 
 TEST_F(WriteReplacing, AFullDiskKeepsTheOldFileAndRemovesThePartialOne) {
@@ -58,11 +44,11 @@ TEST_F(WriteReplacing, AFullDiskKeepsTheOldFileAndRemovesThePartialOne) {
   }
   ASSERT_FALSE(written.ok());
   EXPECT_EQ(written.reason(), "文件超出允许的大小");
-  EXPECT_EQ(contents(target), "old design");
+  EXPECT_EQ(testing::fileContents(target), "old design");
   EXPECT_TRUE(onlyHolds({"d.cvd"}));
   // and once there is room again the same save goes through
   EXPECT_TRUE(files::writeReplacing(target.string(), "new design").ok());
-  EXPECT_EQ(contents(target), "new design");
+  EXPECT_EQ(testing::fileContents(target), "new design");
 }
 
 // The reason `save` gives, found in a child process that runs as the
@@ -105,7 +91,7 @@ TEST_F(WriteReplacing, AReadOnlyFolderKeepsTheOldFileAndSaysSo) {
       [&] { return files::writeReplacing(target.string(), std::string(4096, 'x')); });
   fs::permissions(dir, fs::perms::owner_all);
   EXPECT_EQ(reason, "没有访问权限");
-  EXPECT_EQ(contents(target), "old design");
+  EXPECT_EQ(testing::fileContents(target), "old design");
   EXPECT_TRUE(onlyHolds({"d.cvd"}));
 }
 
@@ -114,7 +100,7 @@ TEST_F(WriteReplacing, APathThroughAFileSaysSoInWords) {
   Outcome<> written = files::writeReplacing((dir / "plain" / "d.cvd").string(), "design");
   ASSERT_FALSE(written.ok());
   EXPECT_EQ(written.reason(), "路径中有一段不是文件夹");
-  EXPECT_EQ(contents(dir / "plain"), "x");
+  EXPECT_EQ(testing::fileContents(dir / "plain"), "x");
 }
 
 // As root a rename would put a plain file where the device was.
@@ -138,12 +124,12 @@ TEST_F(WriteReplacing, ALinkIsSavedThroughAndStaysALink) {
   fs::create_symlink(dir / "real" / "d.cvd", dir / "link.cvd");
   ASSERT_TRUE(files::writeReplacing((dir / "link.cvd").string(), "new").ok());
   EXPECT_TRUE(fs::is_symlink(dir / "link.cvd"));
-  EXPECT_EQ(contents(dir / "real" / "d.cvd"), "new");
+  EXPECT_EQ(testing::fileContents(dir / "real" / "d.cvd"), "new");
   // a link to a file not yet there makes that file
   fs::create_symlink(dir / "real" / "next.cvd", dir / "next.cvd");
   ASSERT_TRUE(files::writeReplacing((dir / "next.cvd").string(), "first").ok());
   EXPECT_TRUE(fs::is_symlink(dir / "next.cvd"));
-  EXPECT_EQ(contents(dir / "real" / "next.cvd"), "first");
+  EXPECT_EQ(testing::fileContents(dir / "real" / "next.cvd"), "first");
 }
 
 }  // namespace

@@ -5,21 +5,14 @@
 #include <filesystem>
 #include <fstream>
 #include <limits>
-#include <sstream>
 
 #include "model/picture.h"
+#include "support/test_files.h"
 
 namespace corvane {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string readFile(const fs::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::stringstream content;
-  content << file.rdbuf();
-  return content.str();
-}
 
 // A sheet as the reports lay one out: title, a row with a separator gap,
 // a rule, the schematic and the end of the page.
@@ -76,15 +69,8 @@ TEST(RecordingPrinter, WritesNumbersThatAreNotFiniteWithoutAbortingTheJob) {
 
 class RecordingPrinterFile : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("corvane-recording-" +
-            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  fs::path dir_;
+  testing::TestFolder folder_{"corvane-recording"};
+  const fs::path& dir_ = folder_.path();
 };
 
 TEST_F(RecordingPrinterFile, WritesTheListingWithLineFeedsAtEndDoc) {
@@ -94,7 +80,7 @@ TEST_F(RecordingPrinterFile, WritesTheListingWithLineFeedsAtEndDoc) {
   page.print({"参数"});
   EXPECT_FALSE(fs::exists(path)) << "nothing may appear before the page is complete";
   page.endDoc();
-  EXPECT_EQ(readFile(path), "scale 0 0 210 290\nprint 0 0 \"参数\"\nenddoc\n");
+  EXPECT_EQ(testing::fileContents(path), "scale 0 0 210 290\nprint 0 0 \"参数\"\nenddoc\n");
   EXPECT_EQ(page.writeError(), "");
   EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
 }
@@ -114,7 +100,7 @@ TEST_F(RecordingPrinterFile, ReplacesAnOlderListingWhole) {
   std::ofstream(path) << "old content that is longer than the new listing\n";
   RecordingPrinter page(path.string());
   page.endDoc();
-  EXPECT_EQ(readFile(path), "enddoc\n");
+  EXPECT_EQ(testing::fileContents(path), "enddoc\n");
 }
 
 TEST_F(RecordingPrinterFile, AFailedWriteIsReportedAndLeavesNoFile) {

@@ -13,6 +13,7 @@
 
 #include "model/host.h"
 #include "model/print_surface.h"
+#include "support/queued_answers.h"
 
 namespace corvane::testing {
 
@@ -58,24 +59,24 @@ class FakeHost : public Host {
   }
   bool askYesNo(const std::string& text, const std::string&) override {
     questionsAsked.push_back(text);
-    return take(questions, false);
+    return takeAnswer(questions, false);
   }
   Answer askYesNoCancel(const std::string& text, const std::string&) override {
     questionsAsked.push_back(text);
-    return take(threeWayAnswers, Answer::No);
+    return takeAnswer(threeWayAnswers, Answer::No);
   }
   std::optional<std::string> inputBox(const std::string&, const std::string&,
                                       const std::string& defaultText) override {
     inputDefaults.push_back(defaultText);
-    return take(inputs, std::optional<std::string>());
+    return takeAnswer(inputs, std::optional<std::string>());
   }
   std::optional<std::string> chooseOpenFile(const std::string& filter) override {
     filtersSeen.push_back(filter);
-    return take(files, std::optional<std::string>());
+    return takeAnswer(files, std::optional<std::string>());
   }
   std::optional<std::string> chooseSaveFile(const std::string& filter) override {
     filtersSeen.push_back(filter);
-    return take(files, std::optional<std::string>());
+    return takeAnswer(files, std::optional<std::string>());
   }
   std::unique_ptr<PrintSurface> choosePrinter() override {
     printerAsked = true;
@@ -93,15 +94,6 @@ class FakeHost : public Host {
   std::vector<std::string> recentDesigns() override { return recent; }
   void storeRecentDesigns(const std::vector<std::string>& paths) override { recent = paths; }
   std::string dataFolder() override { return programData; }
-
- private:
-  template <class T>
-  static T take(std::deque<T>& queue, T otherwise) {
-    if (queue.empty()) return otherwise;
-    T value = std::move(queue.front());
-    queue.pop_front();
-    return value;
-  }
 };
 
 }  // namespace corvane::testing

@@ -224,14 +224,7 @@ TEST_F(StructureTest, TwoPrimariesInOneSlotCarryTheSecondaryOnBoth) {
 }
 
 TEST_F(StructureTest, TwoSlotBobbinStartsTheSecondariesOnTheBase) {
-  chooseBobbin("OPTW");
-  setBobbin("TXTCK1", "9.75");
-  setBobbin("txtCK2", "9.75");
-  electrical().control("Chkp").setValue(1);
-  setElectrical("TXTUIN2", "110");
-  setElectrical("txtzb", "1");
-  group(0, "12", "1", "13.5");
-  group(1, "24", "0.5", "27");
+  twoSlotsTwoPrimariesTwoGroups("9.75");
   // rows 2 and 3 in slot 2: row 2 on the base, row 3 on row 2
   EXPECT_EQ(text(txtlt, 2), formatFixed(80 + 3.14 * Val(text(TXTHT, 2)), 1));
   EXPECT_EQ(text(txtlt, 3),
@@ -400,14 +393,7 @@ TEST_F(StructureTest, OneSlotDrawingOfAnEi48Bobbin) {
 }
 
 TEST_F(StructureTest, TwoSlotDrawingPutsBothPrimariesInTheFirstSlot) {
-  chooseBobbin("OPTW");
-  setBobbin("TXTCK1", "60");
-  setBobbin("txtCK2", "60");
-  electrical().control("Chkp").setValue(1);
-  setElectrical("TXTUIN2", "110");
-  setElectrical("txtzb", "1");
-  group(0, "12", "1", "13.5");
-  group(1, "24", "0.5", "27");
+  twoSlotsTwoPrimariesTwoGroups("60");
   click(Command3);
   const Picture& picture = form().control(Picture1).picture();
   const double k = 120.0 / 90;

@@ -120,6 +120,18 @@ class StructureTest : public ::testing::Test {
     setElectrical("CMBZL", circuit, g);
     setElectrical("cmbdio", diode, g);
   }
+  // A two-slot bobbin whose slots are both `slotWidth` wide, a second
+  // primary of 110 V and two groups, 12 V / 1 A and 24 V / 0.5 A.
+  void twoSlotsTwoPrimariesTwoGroups(const char* slotWidth) {
+    chooseBobbin("OPTW");
+    setBobbin("TXTCK1", slotWidth);
+    setBobbin("txtCK2", slotWidth);
+    electrical().control("Chkp").setValue(1);
+    setElectrical("TXTUIN2", "110");
+    setElectrical("txtzb", "1");
+    group(0, "12", "1", "13.5");
+    group(1, "24", "0.5", "27");
+  }
 
   std::string text(const char* name, int row = -1) { return form().control(name, row).text(); }
   Control& cell(const char* name, int row) { return form().cell(name, row); }

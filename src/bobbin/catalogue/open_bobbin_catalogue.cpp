@@ -90,11 +90,7 @@ Outcome<std::vector<BobbinRecord>> BobbinCatalogue::find(std::string_view table,
                                                          const std::string& searchText) {
   const auto index = bobbinTableIndex(table);
   if (!index) return Failure{"没有骨架表 " + std::string(table)};
-  try {
-    return search(*index, searchText);
-  } catch (const CatalogueReadError& error) {
-    return Failure{error.what()};
-  }
+  return outcomeOf<CatalogueReadError>([&] { return search(*index, searchText); });
 }
 
 }  // namespace corvane

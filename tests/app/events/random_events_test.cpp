@@ -35,6 +35,7 @@
 #include "model/project_file.h"
 #include "model/project_state.h"
 #include "model/workspace.h"
+#include "support/test_files.h"
 #include "winding/winding_columns.h"
 
 namespace corvane {
@@ -120,13 +121,6 @@ bool showsNonNumber(const std::string& text) {
     }
   }
   return false;
-}
-
-std::string contentsOf(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
 }
 
 // One run of the program: the scripted host, every form, and the driver the
@@ -490,7 +484,7 @@ class RandomEvents {
     for (const auto& [path, stamp] : snapshotFiles()) {
       auto old = before.find(path);
       if (old != before.end() && old->second == stamp) continue;
-      const std::string bytes = contentsOf(path);
+      const std::string bytes = testing::fileContents(path);
       // the name is the user's choice: a project saved as "x.CVN" is still a
       // project file, so the bytes tell which kind of file it is
       const bool project = !bytes.empty() && bytes.front() == '{';

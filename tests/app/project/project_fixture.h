@@ -5,11 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 
 #include "app/form_catalog.h"
@@ -18,6 +16,7 @@
 #include "model/project_state.h"
 #include "model/workspace.h"
 #include "support/fake_host.h"
+#include "support/test_files.h"
 
 namespace corvane::testing {
 
@@ -75,27 +74,14 @@ inline void fullChain(ProgramRun& run) {
 
 class ProjectTest : public ::testing::Test {
  protected:
-  ProjectTest() {
-    folder = std::filesystem::temp_directory_path() /
-             ("corvane-project-" + std::to_string(::getpid()) + "-" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-  }
-  ~ProjectTest() override { std::filesystem::remove_all(folder); }
-
-  std::string file(const std::string& name) const { return (folder / name).string(); }
-  static std::string contents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-  }
+  std::string file(const std::string& name) const { return scratch.file(name); }
+  static std::string contents(const std::string& path) { return fileContents(path); }
   static void write(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
   }
 
-  std::filesystem::path folder;
+  TestFolder scratch{"corvane-project"};
+  const std::filesystem::path& folder = scratch.path();
 };
 
 }  // namespace corvane::testing

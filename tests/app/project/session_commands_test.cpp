@@ -22,6 +22,16 @@ void edited(ProgramRun& run) {
   run.enter("Frmeledata", "txtudc", 0);
 }
 
+// The small design saved as `path` and changed once more since; gives what
+// the file holds.
+std::string savedThenChanged(ProgramRun& run, const std::string& path) {
+  edited(run);
+  EXPECT_TRUE(run.session().saveTo(path));
+  const std::string saved = fileContents(path);
+  run.set("Frmeledata", "txtidc", "2", 0);
+  return saved;
+}
+
 std::string caption(ProgramRun& run) {
   return run.form("MDIForm1").caption();
 }
@@ -222,10 +232,7 @@ TEST_F(Session, RecentDesignsNewestFirstAtMostEightAndAMissingOneLeaves) {
 
 TEST_F(Session, ASaveOnAFullDiskSaysSoAndKeepsTheOldFileAndTheChanges) {
   ProgramRun run;
-  edited(run);
-  ASSERT_TRUE(run.session().saveTo(file("d.cvd")));
-  const std::string old = contents(file("d.cvd"));
-  run.set("Frmeledata", "txtidc", "2", 0);
+  const std::string old = savedThenChanged(run, file("d.cvd"));
   {
     testing::FileSizeLimit full(64);
     EXPECT_FALSE(run.session().save());
@@ -244,10 +251,7 @@ TEST_F(Session, ASaveOnAFullDiskSaysSoAndKeepsTheOldFileAndTheChanges) {
 
 TEST_F(Session, AFailedSaveSaysSoAndLeavesTheOldFile) {
   ProgramRun run;
-  edited(run);
-  ASSERT_TRUE(run.session().saveTo(file("d.cvd")));
-  const std::string old = contents(file("d.cvd"));
-  run.set("Frmeledata", "txtidc", "2", 0);
+  const std::string old = savedThenChanged(run, file("d.cvd"));
   // the temporary file beside the target cannot be made
   fs::create_directory(file("d.cvd.corvane-tmp"));
   EXPECT_FALSE(run.session().save());

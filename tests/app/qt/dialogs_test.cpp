@@ -107,34 +107,36 @@ class DialogTest : public ::testing::Test {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     testing::clearQuitRequest();
   }
+  // What the save dialog gives for `name` typed into this folder, with the
+  // file type `filter` chosen first when there is one.
+  std::optional<std::string> typedIntoSaveDialog(const char* name, const char* filter = nullptr) {
+    const QString folder = dir.path();
+    whenShown<QFileDialog>([folder, name, filter](QFileDialog& dialog) {
+      dialog.setDirectory(folder);
+      if (filter) {
+        dialog.selectNameFilter(filter);
+        dialog.filterSelected(filter);
+      }
+      typeFileName(dialog, name);
+      QMetaObject::invokeMethod(&dialog, "accept");
+    });
+    return host.chooseSaveFile(kDesignFileFilter);
+  }
+
   QTemporaryDir dir;
   QtHost host{dir.filePath("corvane.lock")};
 };
 
 TEST_F(DialogTest, NameTypedWithoutExtensionIsSavedWithTheFiltersOne) {
-  const QString folder = dir.path();
-  whenShown<QFileDialog>([folder](QFileDialog& dialog) {
-    dialog.setDirectory(folder);
-    typeFileName(dialog, "test1");
-    QMetaObject::invokeMethod(&dialog, "accept");
-  });
-  std::optional<std::string> path = host.chooseSaveFile(kDesignFileFilter);
+  std::optional<std::string> path = typedIntoSaveDialog("test1");
   ASSERT_TRUE(path.has_value());
-  EXPECT_EQ(QString::fromStdString(*path), QDir(folder).filePath("test1.CVN"));
+  EXPECT_EQ(QString::fromStdString(*path), QDir(dir.path()).filePath("test1.CVN"));
 }
 
 TEST_F(DialogTest, AllFilesEntryAddsNoExtension) {
-  const QString folder = dir.path();
-  whenShown<QFileDialog>([folder](QFileDialog& dialog) {
-    dialog.setDirectory(folder);
-    dialog.selectNameFilter("所有文件 (*)");
-    dialog.filterSelected("所有文件 (*)");
-    typeFileName(dialog, "notes");
-    QMetaObject::invokeMethod(&dialog, "accept");
-  });
-  std::optional<std::string> path = host.chooseSaveFile(kDesignFileFilter);
+  std::optional<std::string> path = typedIntoSaveDialog("notes", "所有文件 (*)");
   ASSERT_TRUE(path.has_value());
-  EXPECT_EQ(QString::fromStdString(*path), QDir(folder).filePath("notes"));
+  EXPECT_EQ(QString::fromStdString(*path), QDir(dir.path()).filePath("notes"));
 }
 
 TEST_F(DialogTest, CancelledSaveChoosesNothing) {

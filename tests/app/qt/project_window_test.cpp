@@ -51,6 +51,17 @@ class ProjectWindowTest : public ::testing::Test {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
   std::string file(const char* name) const { return dir.filePath(name).toStdString(); }
+  // A new design with the first group's DC voltage typed: a change not yet saved.
+  static void newDesign(DesktopApp& app, const char* volts) {
+    click(app, "MDIForm1", "NEW");
+    set(app, "Frmeledata", "txtudc", volts, 0);
+  }
+  // Saves the design as d.cvd and ends the program through "关闭".
+  void saveAndEnd(DesktopApp& app, testing::RecordingQtHost& recording) const {
+    recording.files = {file("d.cvd")};
+    click(app, "MDIForm1", "SAVE");
+    click(app, "MDIForm1", "OVER");
+  }
 
   QTemporaryDir dir;
 };
@@ -59,8 +70,7 @@ TEST_F(ProjectWindowTest, TheCloseButtonAsksAndCancelKeepsTheProgram) {
   auto recording = host();
   DesktopApp app(*recording);
   app.start(false);
-  click(app, "MDIForm1", "NEW");
-  set(app, "Frmeledata", "txtudc", "12", 0);
+  newDesign(app, "12");
   EXPECT_EQ(title(app), "Peak Corvane专家系统 - 未命名设计*");
 
   recording->threeWay = {Answer::Cancel};
@@ -82,13 +92,10 @@ TEST_F(ProjectWindowTest, AReopenedDesignShowsItsWindowsAsSaved) {
     auto recording = host();
     DesktopApp app(*recording);
     app.start(false);
-    click(app, "MDIForm1", "NEW");
-    set(app, "Frmeledata", "txtudc", "12", 0);
+    newDesign(app, "12");
     click(app, "Frmeledata", "cmdcore");  // the core form in front, the electrical one hidden
     set(app, "Frmcore", "TxtB", "30");
-    recording->files = {file("d.cvd")};
-    click(app, "MDIForm1", "SAVE");
-    click(app, "MDIForm1", "OVER");
+    saveAndEnd(app, *recording);
   }
   auto recording = host();
   DesktopApp app(*recording);
@@ -135,16 +142,13 @@ TEST_F(ProjectWindowTest, ReopeningSeveralWindowsChangesNothing) {
     auto recording = host();
     DesktopApp app(*recording);
     app.start(false);
-    click(app, "MDIForm1", "NEW");
-    set(app, "Frmeledata", "txtudc", "12", 0);
+    newDesign(app, "12");
     click(app, "Frmeledata", "cmdcore");
     click(app, "Frmcore", "CMDBB");
     app.workspace().form("Frmcore").show();
     app.workspace().form("Frmeledata").show();  // in front, two windows behind it
     settle();
-    recording->files = {file("d.cvd")};
-    click(app, "MDIForm1", "SAVE");
-    click(app, "MDIForm1", "OVER");
+    saveAndEnd(app, *recording);
   }
   auto recording = host();
   DesktopApp app(*recording);
@@ -161,8 +165,7 @@ TEST_F(ProjectWindowTest, ADesignLeftByAnAbnormalEndIsOfferedBack) {
     auto crashed = host();
     DesktopApp app(*crashed);
     app.start(false);
-    click(app, "MDIForm1", "NEW");
-    set(app, "Frmeledata", "txtudc", "24", 0);
+    newDesign(app, "24");
     Form& main = *app.mainWindow()->form();
     main.tick(main.control("Tim1"));
     ASSERT_TRUE(std::filesystem::exists(app.workspace().session().recoveryPath()));

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app/qt/qt_host.h"
+#include "support/queued_answers.h"
 
 namespace corvane::testing {
 
@@ -35,17 +36,17 @@ class RecordingQtHost : public QtHost {
   }
   bool askYesNo(const std::string& text, const std::string&) override {
     questions.push_back(text);
-    return take(yesNo, false);
+    return takeAnswer(yesNo, false);
   }
   Answer askYesNoCancel(const std::string& text, const std::string&) override {
     questions.push_back(text);
-    return take(threeWay, Answer::No);
+    return takeAnswer(threeWay, Answer::No);
   }
   std::optional<std::string> chooseOpenFile(const std::string&) override {
-    return take(files, std::optional<std::string>());
+    return takeAnswer(files, std::optional<std::string>());
   }
   std::optional<std::string> chooseSaveFile(const std::string&) override {
-    return take(files, std::optional<std::string>());
+    return takeAnswer(files, std::optional<std::string>());
   }
 
   std::vector<std::string> messages;
@@ -53,15 +54,6 @@ class RecordingQtHost : public QtHost {
   std::deque<bool> yesNo;
   std::deque<Answer> threeWay;
   std::deque<std::optional<std::string>> files;
-
- private:
-  template <class T>
-  static T take(std::deque<T>& queue, T otherwise) {
-    if (queue.empty()) return otherwise;
-    T value = std::move(queue.front());
-    queue.pop_front();
-    return value;
-  }
 };
 
 }  // namespace corvane::testing

@@ -9,6 +9,7 @@
 #include "app/script/script_test_form.h"
 #include "bobbin/catalogue/bobbin_catalogue.h"
 #include "reports/recording_printer.h"
+#include "support/test_files.h"
 
 namespace corvane {
 namespace {
@@ -32,26 +33,11 @@ Outcome run(const std::string& script, ScriptEnvironment environment = {}) {
   return result;
 }
 
-std::string readFile(const std::filesystem::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::stringstream content;
-  content << file.rdbuf();
-  return content.str();
-}
-
 class ScratchDir : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("corvane-script-test-" +
-            std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-  std::string path(const char* name) const { return (dir_ / name).string(); }
-  std::filesystem::path dir_;
+  std::string path(const char* name) const { return folder_.file(name); }
+  testing::TestFolder folder_{"corvane-script-test"};
+  const std::filesystem::path& dir_ = folder_.path();
 };
 
 // ---------------------------------------------------------------- driving
@@ -319,7 +305,7 @@ TEST_F(ScratchDir, PrinterRecordWritesTheListingOfTheJob) {
   Outcome r =
       run("printer record " + page + "\nclick FrmTest.\"打印参数表\"\nprint FrmTest.TxtResult\n");
   EXPECT_EQ(r.out, "FrmTest.TxtResult = \"printed\"\n");
-  EXPECT_EQ(readFile(page),
+  EXPECT_EQ(testing::fileContents(page),
             "scale 0 0 210 290\n"
             "font 黑体 9\n"
             "font 黑体 14\n"

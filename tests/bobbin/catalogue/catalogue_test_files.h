@@ -3,7 +3,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -11,22 +10,14 @@
 #include <vector>
 
 #include "bobbin/catalogue/sqlite_database.h"
+#include "support/test_files.h"
 
 namespace corvane::testing {
 
 // A folder of its own for each test, removed afterwards.
 class CatalogueFiles : public ::testing::Test {
  protected:
-  void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    folder_ = std::filesystem::temp_directory_path() /
-              ("corvane-catalogue-" + std::to_string(::getpid()) + "-" + info->name());
-    std::filesystem::remove_all(folder_);
-    std::filesystem::create_directories(folder_);
-  }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
-
-  std::string pathOf(const std::string& name) const { return (folder_ / name).string(); }
+  std::string pathOf(const std::string& name) const { return folder_.file(name); }
 
   std::string writeBytes(const std::string& name, const std::string& bytes) const {
     std::ofstream(pathOf(name), std::ios::binary) << bytes;
@@ -68,7 +59,7 @@ class CatalogueFiles : public ::testing::Test {
   }
 
  private:
-  std::filesystem::path folder_;
+  TestFolder folder_{"corvane-catalogue"};
 };
 
 }  // namespace corvane::testing

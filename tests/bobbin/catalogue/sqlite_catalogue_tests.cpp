@@ -1,15 +1,14 @@
 // The SQLite catalogue: the shipped file, users' own files, and every way a
 // file can fail to be a catalogue.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include "bobbin/catalogue/bobbin_catalogue.h"
 #include "catalogue_test_files.h"
+#include "support/test_files.h"
 
 namespace corvane {
 namespace {
@@ -40,13 +39,6 @@ std::vector<std::string> designations(const std::vector<BobbinRecord>& rows) {
   std::vector<std::string> out;
   for (const BobbinRecord& r : rows) out.push_back(r.specification);
   return out;
-}
-
-std::string fileBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
 }
 
 TEST(DefaultCatalogue, LiesBesideTheExecutable) {
@@ -224,7 +216,7 @@ TEST_F(BrokenCatalogue, AGarbledHeaderPageIsRefused) {
 
 TEST_F(BrokenCatalogue, ACorruptTableGivesAnErrorAndNoRows) {
   // the schema on page 1 stays intact, the pages holding the rows do not
-  std::string bytes = fileBytes(defaultBobbinCataloguePath());
+  std::string bytes = testing::fileContents(defaultBobbinCataloguePath());
   ASSERT_GT(bytes.size(), 8192u);
   for (size_t i = 4096; i < bytes.size(); ++i) bytes[i] = static_cast<char>(0xA5 ^ (i * 7));
   const std::string path = writeBytes("corrupt.sqlite", bytes);
