@@ -3,6 +3,8 @@
 // readable after the report is done with it.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,6 +20,17 @@ class TestHost : public FakeHost {
     printerFactory = [this] { return std::make_unique<KeptRecording>(printed); };
   }
   std::vector<std::string> printed;  // listing of the last print job
+
+  // What a cancelled printer dialog leaves: the dialog was asked for, and
+  // nothing was printed or said.
+  ::testing::AssertionResult printCancelledSilently() const {
+    if (!printerAsked) return ::testing::AssertionFailure() << "no printer dialog was asked for";
+    if (!printed.empty())
+      return ::testing::AssertionFailure() << printed.size() << " lines were printed";
+    if (!messages.empty())
+      return ::testing::AssertionFailure() << "a message was shown: " << messages.front().text;
+    return ::testing::AssertionSuccess();
+  }
 
  private:
   class KeptRecording : public RecordingPrinter {
