@@ -33,6 +33,12 @@ def out(line):
     print(line)
 
 
+def set_and_enter(field, value):
+    """Types a value into a field and presses Enter, as a designer does."""
+    out(f"set {field} {value}")
+    out(f"enter {field}")
+
+
 def design():
     out("today 2026-12-09")
     out("now 09:30:00")
@@ -41,10 +47,8 @@ def design():
     out("set Frmeledata.TXTUIN1 115")
     out("set Frmeledata.TXTUIN2 115")
     for g in range(9):
-        out(f"set Frmeledata.txtudc({g}) {VOLTS[g]}")
-        out(f"enter Frmeledata.txtudc({g})")
-        out(f"set Frmeledata.txtidc({g}) {AMPS[g]}")
-        out(f"enter Frmeledata.txtidc({g})")
+        set_and_enter(f"Frmeledata.txtudc({g})", VOLTS[g])
+        set_and_enter(f"Frmeledata.txtidc({g})", AMPS[g])
         out(f"choose Frmeledata.CMBZL({g}) {CIRCUITS[g]}")
         out(f"choose Frmeledata.cmbdio({g}) {'硅管' if g % 3 == 0 else '锗管'}")
         if g < 8:
@@ -54,8 +58,7 @@ def design():
     out("choose Frmcore.Cmbnew 50H800")
     out("click Frmcore.OPTB")
     out("set Frmcore.txtautocore 66")
-    out("set Frmcore.TxtB 44")
-    out("enter Frmcore.TxtB")
+    set_and_enter("Frmcore.TxtB", "44")
     out("click Frmcore.CMDBB")
     out("click Frmbobbin.Option1")
     out("click Frmbobbin.cmdele")
@@ -73,8 +76,7 @@ def electrical(r):
     for k in range(3):
         g = (r + 4 * k) % 9
         v = float(VOLTS[g]) * (1 + 0.05 * ((r + k) % 4))
-        out(f"set Frmeledata.txtudc({g}) {v:g}")
-        out(f"enter Frmeledata.txtudc({g})")
+        set_and_enter(f"Frmeledata.txtudc({g})", f"{v:g}")
         a = float(AMPS[g]) * (1 + 0.1 * ((r + 2 * k) % 3))
         out(f"type Frmeledata.txtidc({g}) {a:g}")
         out(f"enter Frmeledata.txtidc({g})")
@@ -89,8 +91,7 @@ def core(r):
     out(f"choose Frmcore.Cmbnew {GRADES[r % len(GRADES)]}")
     out("click Frmcore.OPTB")
     out("set Frmcore.txtautocore 66")
-    out(f"set Frmcore.TxtB {STACKS[r % len(STACKS)]}")
-    out("enter Frmcore.TxtB")
+    set_and_enter("Frmcore.TxtB", STACKS[r % len(STACKS)])
     out("print Frmcore.TxtBm")
     out("print Frmcore.TxtTurnPri")
     out("click Frmcore.CMDBB")
@@ -105,8 +106,7 @@ def bobbin(r):
     out("click Frmbobbin.Data1First")
     out("set Frmbobbin.Text8 EI-66*")
     out("set Frmbobbin.Text8 EI-66*4")
-    out(f"set Frmbobbin.TxtTurn {100 + 10 * (r % 5)}")
-    out("enter Frmbobbin.TxtTurn")
+    set_and_enter("Frmbobbin.TxtTurn", 100 + 10 * (r % 5))
     out("print Frmbobbin.Text5")
     out("click Frmbobbin.cmdele")
 
@@ -115,12 +115,9 @@ def structure(r):
     out("click Frmeledata.CMDJIEDOU")
     for k in range(4):
         row = (r + 3 * k) % 11
-        out(f"set Frmjiegou.TXTTURN({row}) {20 + (r * 7 + k * 13) % 60}")
-        out(f"enter Frmjiegou.TXTTURN({row})")
-        out(f"set Frmjiegou.TXTQ({row}) {1 + (r + k) % 3}")
-        out(f"enter Frmjiegou.TXTQ({row})")
-        out(f"set Frmjiegou.TXTWIRE({row}) {WIRES[(r + k) % len(WIRES)]}")
-        out(f"enter Frmjiegou.TXTWIRE({row})")
+        set_and_enter(f"Frmjiegou.TXTTURN({row})", 20 + (r * 7 + k * 13) % 60)
+        set_and_enter(f"Frmjiegou.TXTQ({row})", 1 + (r + k) % 3)
+        set_and_enter(f"Frmjiegou.TXTWIRE({row})", WIRES[(r + k) % len(WIRES)])
     out(f"choose Frmjiegou.CmbTapeL {2 + r % 3}")
     out('click Frmjiegou."负载运行"')
     out('click Frmjiegou."空载运行"')
@@ -139,22 +136,16 @@ def cost(r):
 def wire_tools(r):
     out("show FrmWireTools")
     for k in range(6):
-        out(f"set FrmWireTools.TxtWireD {WIRES[(r + k) % len(WIRES)]}")
-        out("enter FrmWireTools.TxtWireD")
+        set_and_enter("FrmWireTools.TxtWireD", WIRES[(r + k) % len(WIRES)])
         out("print FrmWireTools.TxtWireOM")
     for k in range(3):
-        out(f"set FrmWireTools.TxtAwg {AWGS[(r + k) % len(AWGS)]}")
-        out("enter FrmWireTools.TxtAwg")
-        out(f"set FrmWireTools.TxtJ {3 + (r + k) % 4}")
-        out("enter FrmWireTools.TxtJ")
+        set_and_enter("FrmWireTools.TxtAwg", AWGS[(r + k) % len(AWGS)])
+        set_and_enter("FrmWireTools.TxtJ", 3 + (r + k) % 4)
         out("print FrmWireTools.TxtI")
-    out(f"set FrmWireTools.TxtF {50 + 10 * (r % 2)}")
-    out("enter FrmWireTools.TxtF")
-    out("set FrmWireTools.TxtLitzD 0.1")
-    out("enter FrmWireTools.TxtLitzD")
+    set_and_enter("FrmWireTools.TxtF", 50 + 10 * (r % 2))
+    set_and_enter("FrmWireTools.TxtLitzD", "0.1")
     out(f"set FrmWireTools.TxtFoilS {1 + r % 4}")
-    out("set FrmWireTools.TxtFoilTh 0.1")
-    out("enter FrmWireTools.TxtFoilTh")
+    set_and_enter("FrmWireTools.TxtFoilTh", "0.1")
     out(f"choose FrmWireTools.CmbWire #{r % 4}")
     out("tick FrmWireTools.Tim1")
 

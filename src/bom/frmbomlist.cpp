@@ -371,28 +371,26 @@ bool FrmBomList::windingTimeKnown() {
   for (int i = 0; i <= highestRow_; ++i) turns += winding(jiegou::TXTTURN, i).num();
   write(bomform::TxtTN, generalFormat(turns));
   // the winding machine's speed in rpm is turns a minute
-  std::optional<double> seconds =
-      bom::operationSeconds(num(bomform::TxtTN), num(bomform::TxtWindZs));
-  write(bomform::TxtWindTime, fixedOrEmpty(seconds, 1));
-  return seconds.has_value();
+  return operationTimeKnown(bomform::TxtTN, bomform::TxtWindZs, bomform::TxtWindTime);
 }
 
 bool FrmBomList::leadTimeKnown() {
-  std::optional<double> seconds = bom::operationSeconds(num(bomform::TxtPxQ), num(bomform::TxtPx));
-  write(bomform::TxtPxTime, fixedOrEmpty(seconds, 1));
-  return seconds.has_value();
+  return operationTimeKnown(bomform::TxtPxQ, bomform::TxtPx, bomform::TxtPxTime);
 }
 
 bool FrmBomList::tapingTimeKnown() {
-  std::optional<double> seconds =
-      bom::operationSeconds(num(bomform::TxtTapeL), num(bomform::TxtWindTp));
-  write(bomform::TxtWindTpTime, fixedOrEmpty(seconds, 1));
-  return seconds.has_value();
+  return operationTimeKnown(bomform::TxtTapeL, bomform::TxtWindTp, bomform::TxtWindTpTime);
 }
 
 bool FrmBomList::assemblyTimeKnown() {
-  std::optional<double> seconds = bom::operationSeconds(num(bomform::TxtZpQ), num(bomform::TxtZp));
-  write(bomform::TxtZpTime, fixedOrEmpty(seconds, 1));
+  return operationTimeKnown(bomform::TxtZpQ, bomform::TxtZp, bomform::TxtZpTime);
+}
+
+// Every step's time is its count over its rate, in seconds to one decimal;
+// blank when the rate is nought or missing.
+bool FrmBomList::operationTimeKnown(const char* count, const char* rate, const char* time) {
+  std::optional<double> seconds = bom::operationSeconds(num(count), num(rate));
+  write(time, fixedOrEmpty(seconds, 1));
   return seconds.has_value();
 }
 

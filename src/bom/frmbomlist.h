@@ -96,6 +96,7 @@ class FrmBomList : public Form {
   bool leadTimeKnown();
   bool tapingTimeKnown();
   bool assemblyTimeKnown();
+  bool operationTimeKnown(const char* count, const char* rate, const char* time);
   bool totalTimeKnown(bool stepsKnown);
   void labourCostOf(bool timeKnown);
 

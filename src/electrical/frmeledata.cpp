@@ -12,6 +12,7 @@
 #include "electrical/printout.h"
 #include "model/design_session.h"
 #include "model/host.h"
+#include "model/list_items.h"
 #include "model/picture.h"
 #include "model/shared_values.h"
 #include "model/value.h"
@@ -23,13 +24,6 @@ namespace {
 constexpr const char* kCaption = "Peak Corvane专家系统 - 基本参数设置与设计";
 constexpr const char* kContinueQuestion = "您要继续添加输出参数吗？";
 constexpr const char* kRemovePrompt = "您将移除绕组";
-
-template <class Table>
-std::vector<std::string> namesOf(const Table& table) {
-  std::vector<std::string> names;
-  for (const auto& row : table) names.emplace_back(row.name);
-  return names;
-}
 }  // namespace
 
 Frmeledata::Frmeledata(Workspace& workspace) : Form(workspace, kName, kCaption) {

@@ -99,34 +99,32 @@ std::string Control::displayText() const {
   }
 }
 
+// A property that keeps its value tells no view: nothing is redrawn for it.
+template <class T>
+void Control::change(T& member, T value, Property property) {
+  if (value == member) return;
+  member = std::move(value);
+  notify(property);
+}
+
 void Control::setCaption(std::string caption) {
-  if (caption == caption_) return;
-  caption_ = std::move(caption);
-  notify(Property::Caption);
+  change(caption_, std::move(caption), Property::Caption);
 }
 
 void Control::setVisible(bool visible) {
-  if (visible == visible_) return;
-  visible_ = visible;
-  notify(Property::Visible);
+  change(visible_, visible, Property::Visible);
 }
 
 void Control::setEnabled(bool enabled) {
-  if (enabled == enabled_) return;
-  enabled_ = enabled;
-  notify(Property::Enabled);
+  change(enabled_, enabled, Property::Enabled);
 }
 
 void Control::setLocked(bool locked) {
-  if (locked == locked_) return;
-  locked_ = locked;
-  notify(Property::Locked);
+  change(locked_, locked, Property::Locked);
 }
 
 void Control::setToolTip(std::string tip) {
-  if (tip == toolTip_) return;
-  toolTip_ = std::move(tip);
-  notify(Property::ToolTip);
+  change(toolTip_, std::move(tip), Property::ToolTip);
 }
 
 void Control::setBackColor(Rgb color) {
@@ -137,9 +135,7 @@ void Control::setBackColor(Rgb color) {
 }
 
 void Control::setForeColor(Rgb color) {
-  if (color == foreColor_) return;
-  foreColor_ = color;
-  notify(Property::ForeColor);
+  change(foreColor_, color, Property::ForeColor);
 }
 
 void Control::setGeometry(Geometry geometry) {
@@ -193,9 +189,7 @@ bool Control::setListIndex(int index) {
 }
 
 void Control::setInterval(int ms) {
-  if (ms == interval_) return;
-  interval_ = ms;
-  notify(Property::Interval);
+  change(interval_, ms, Property::Interval);
 }
 
 Picture& Control::picture() {
@@ -203,26 +197,32 @@ Picture& Control::picture() {
   return *picture_;
 }
 
+// What a control's design settings and its saved state both hold.
+template <class Settings>
+void Control::copyCommonTo(Settings& out) const {
+  out.text = text_;
+  out.caption = caption_;
+  out.toolTip = toolTip_;
+  out.geometry = geometry_;
+  out.items = items_;
+  out.listIndex = listIndex_;
+  out.value = value_;
+  out.interval = interval_;
+  out.visible = visible_;
+  out.enabled = enabled_;
+  out.locked = locked_;
+  out.hasBackColor = hasBackColor_;
+  out.backColor = backColor_;
+  out.foreColor = foreColor_;
+}
+
 ControlInit Control::snapshot() const {
   ControlInit init;
-  init.text = text_;
-  init.caption = caption_;
-  init.toolTip = toolTip_;
-  init.geometry = geometry_;
+  copyCommonTo(init);
   init.container = container_;
-  init.items = items_;
-  init.listIndex = listIndex_;
-  init.value = value_;
-  init.interval = interval_;
   init.minimum = minimum_;
   init.maximum = maximum_;
-  init.visible = visible_;
-  init.enabled = enabled_;
   init.listOnly = listOnly_;
-  init.locked = locked_;
-  init.hasBackColor = hasBackColor_;
-  init.backColor = backColor_;
-  init.foreColor = foreColor_;
   init.group = group_;
   init.menuParent = menuParent_;
   init.shortcut = shortcut_;
@@ -233,20 +233,7 @@ ControlInit Control::snapshot() const {
 
 ControlState Control::state() const {
   ControlState state;
-  state.text = text_;
-  state.caption = caption_;
-  state.toolTip = toolTip_;
-  state.items = items_;
-  state.listIndex = listIndex_;
-  state.value = value_;
-  state.visible = visible_;
-  state.enabled = enabled_;
-  state.locked = locked_;
-  state.hasBackColor = hasBackColor_;
-  state.backColor = backColor_;
-  state.foreColor = foreColor_;
-  state.geometry = geometry_;
-  state.interval = interval_;
+  copyCommonTo(state);
   return state;
 }
 
@@ -258,19 +245,10 @@ void Control::restore(const ControlState& state) {
     listIndex_ = -1;
     notify(Property::Items);
   }
-  if (state.listIndex != listIndex_) {
-    listIndex_ = state.listIndex;
-    notify(Property::ListIndex);
-  }
+  change(listIndex_, state.listIndex, Property::ListIndex);
   storeText(state.text);
-  if (state.caption != caption_) {
-    caption_ = state.caption;
-    notify(Property::Caption);
-  }
-  if (state.value != value_) {
-    value_ = state.value;
-    notify(Property::Value);
-  }
+  setCaption(state.caption);
+  change(value_, state.value, Property::Value);
   if (state.hasBackColor != hasBackColor_ || state.backColor != backColor_) {
     hasBackColor_ = state.hasBackColor;
     backColor_ = state.backColor;

@@ -211,6 +211,11 @@ class Control {
  private:
   friend class Form;
   void notify(Property property);
+  // Stores a new value of a plain property and tells the views of it.
+  template <class T>
+  void change(T& member, T value, Property property);
+  template <class Settings>
+  void copyCommonTo(Settings& out) const;
   bool storeText(std::string text);
 
   Form& form_;

@@ -2,7 +2,6 @@
 
 #include "model/control.h"
 #include "model/form.h"
-#include "model/value.h"
 #include "model/workspace.h"
 
 namespace corvane {
@@ -34,36 +33,31 @@ Control* SharedValue::target(const Workspace& workspace) const {
   return form ? form->find(ref_.field, ref_.row) : nullptr;
 }
 
-double SharedValue::num(const Workspace& workspace) const {
+// A number, a text or nothing reads exactly as a formula result of that kind
+// does, so a shared flux density and a computed one show the same digits.
+FormulaResult SharedValue::plain() const {
   switch (kind_) {
-    case Kind::Empty:
-      return 0;
     case Kind::Number:
-      return number_;
+      return FormulaResult::ofNumber(number_);
     case Kind::Text:
-      return Val(text_);
-    case Kind::Reference: {
-      Control* control = target(workspace);
-      return control ? control->num() : 0;
-    }
+      return FormulaResult::ofText(text_);
+    case Kind::Empty:
+    case Kind::Reference:
+      break;
   }
-  return 0;
+  return {};
+}
+
+double SharedValue::num(const Workspace& workspace) const {
+  if (kind_ != Kind::Reference) return plain().num();
+  Control* control = target(workspace);
+  return control ? control->num() : 0;
 }
 
 std::string SharedValue::text(const Workspace& workspace) const {
-  switch (kind_) {
-    case Kind::Empty:
-      return "";
-    case Kind::Number:
-      return generalFormat(number_);
-    case Kind::Text:
-      return text_;
-    case Kind::Reference: {
-      Control* control = target(workspace);
-      return control ? control->displayText() : "";
-    }
-  }
-  return "";
+  if (kind_ != Kind::Reference) return plain().fieldText();
+  Control* control = target(workspace);
+  return control ? control->displayText() : "";
 }
 
 bool SharedValue::write(Workspace& workspace, const std::string& text) {

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "model/formula_result.h"
+
 namespace corvane {
 
 class Workspace;
@@ -48,6 +50,10 @@ class SharedValue {
   Control* target(const Workspace& workspace) const;
 
  private:
+  // A number, a text or an empty value as the formula result it reads like
+  // (empty for a reference).
+  FormulaResult plain() const;
+
   Kind kind_ = Kind::Empty;
   double number_ = 0;
   std::string text_;

@@ -9,6 +9,7 @@
 #include "model/form_image_print.h"
 #include "model/formulas.h"
 #include "model/host.h"
+#include "model/list_items.h"
 #include "model/value.h"
 #include "model/workspace.h"
 #include "wiretools/wiretoolsform_fields.h"
@@ -34,12 +35,6 @@ std::string textOf(const FormulaResult& result) {
 // A formula's value in another fixed pattern; an empty result stays empty.
 std::string refixed(const FormulaResult& result, int decimals) {
   return result.isEmpty() ? std::string() : formatFixed(result.num(), decimals);
-}
-
-std::vector<std::string> materialNames() {
-  std::vector<std::string> names;
-  for (const wiretools::WireMaterial& row : wiretools::kWireMaterials) names.emplace_back(row.name);
-  return names;
 }
 }  // namespace
 
@@ -74,7 +69,7 @@ void FrmWireTools::keepMembers() {
 void FrmWireTools::load() {
   control(wiretoolsform::Tim1).setEnabled(true);
   Control& materials = control(wiretoolsform::CmbWire);
-  materials.setItems(materialNames());
+  materials.setItems(namesOf(wiretools::kWireMaterials));
   // choosing the first material runs the wire calculation
   materials.setListIndex(0);
 }

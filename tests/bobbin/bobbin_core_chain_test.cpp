@@ -10,6 +10,7 @@
 #include "electrical/frmeledata.h"
 #include "model/shared_values.h"
 #include "model/workspace.h"
+#include "support/field_texts.h"
 
 namespace corvane::testing {
 namespace {
@@ -21,6 +22,12 @@ class BobbinChainTest : public ::testing::Test {
   Form& bobbin() { return workspace.form(Frmbobbin::kName); }
   std::string coreText(const char* name) { return core().control(name).text(); }
   std::string bobbinText(const char* name) { return bobbin().control(name).text(); }
+  ::testing::AssertionResult coreShows(FieldTexts expected) {
+    return fieldsShow(expected, [this](const char* name) { return coreText(name); });
+  }
+  ::testing::AssertionResult bobbinShows(FieldTexts expected) {
+    return fieldsShow(expected, [this](const char* name) { return bobbinText(name); });
+  }
   void setCore(const char* name, const char* value) {
     core().userSetText(core().control(name), value);
   }
@@ -44,11 +51,8 @@ TEST_F(BobbinChainTest, SizeAndStackTypedOnTheBobbinFormSnapTheCore) {
   setBobbin("Text9", "48");
   setBobbin("Text10", "30");
   EXPECT_EQ(bobbinText("Text8"), "EI-48*30");
-  EXPECT_EQ(coreText("TXTL"), "48");
-  EXPECT_EQ(coreText("txth"), "24");
-  EXPECT_EQ(coreText("txtc"), "8");
-  EXPECT_EQ(coreText("TXTa"), "16");
-  EXPECT_EQ(coreText("TxtB"), "30");
+  EXPECT_TRUE(
+      coreShows({{"TXTL", "48"}, {"txth", "24"}, {"txtc", "8"}, {"TXTa", "16"}, {"TxtB", "30"}}));
   EXPECT_EQ(coreText("txtcname"), "EI-48*30");
 }
 
@@ -58,11 +62,11 @@ TEST_F(BobbinChainTest, CoreBobbinCommandShowsTheDrawerBobbinOfTheCore) {
   EXPECT_TRUE(bobbin().visible());
   EXPECT_FALSE(core().visible());
   EXPECT_EQ(bobbin().control("Option1").value(), 1);
-  EXPECT_EQ(bobbinText("txtbname"), "EI-48*30");
-  EXPECT_EQ(bobbinText("TXTCK1"), "9.75");
-  EXPECT_EQ(bobbinText("txtCK2"), "9.75");
-  EXPECT_EQ(bobbinText("TXTBSW"), "117.0");
-  EXPECT_EQ(bobbinText("Text6"), "CT-48-30");
+  EXPECT_TRUE(bobbinShows({{"txtbname", "EI-48*30"},
+                           {"TXTCK1", "9.75"},
+                           {"txtCK2", "9.75"},
+                           {"TXTBSW", "117.0"},
+                           {"Text6", "CT-48-30"}}));
 }
 
 TEST_F(BobbinChainTest, Ei48OneSlotBobbinHandsOverToTheElectricalForm) {
@@ -72,15 +76,15 @@ TEST_F(BobbinChainTest, Ei48OneSlotBobbinHandsOverToTheElectricalForm) {
   pickEi48Stack30();
   core().userClick(core().control("CMDBB"));
   clickBobbin("OPTG");
-  EXPECT_EQ(bobbinText("TXTCK1"), "21");
-  EXPECT_EQ(bobbinText("TXTCh"), "6");
-  EXPECT_EQ(bobbinText("TXTld1"), "19");
-  EXPECT_EQ(bobbinText("TXTld2"), "33");
-  EXPECT_EQ(bobbinText("TXTBSW"), "126.0");
-  EXPECT_EQ(bobbinText("TXTLD"), "104.0");
-  EXPECT_EQ(bobbinText("TxtTapeW"), "18");
-  EXPECT_EQ(bobbinText("Text5"), "EI-48*30");
-  EXPECT_EQ(bobbinText("Text6"), "GZ-48-30");
+  EXPECT_TRUE(bobbinShows({{"TXTCK1", "21"},
+                           {"TXTCh", "6"},
+                           {"TXTld1", "19"},
+                           {"TXTld2", "33"},
+                           {"TXTBSW", "126.0"},
+                           {"TXTLD", "104.0"},
+                           {"TxtTapeW", "18"},
+                           {"Text5", "EI-48*30"},
+                           {"Text6", "GZ-48-30"}}));
   EXPECT_EQ(bobbin().control("Data1Pos").caption(), "记录 1/1");
 
   clickBobbin("cmdele");
@@ -98,9 +102,7 @@ TEST_F(BobbinChainTest, ToolApplyDrivesTheCoreDensities) {
   setBobbin("TxtJ", "3.5");
   setBobbin("TxtB0", "1.4");
   clickBobbin("Command2");
-  EXPECT_EQ(coreText("TxtJ"), "3.5");
-  EXPECT_EQ(coreText("txtjsec"), "3.5");
-  EXPECT_EQ(coreText("TxtBm"), "1.4");
+  EXPECT_TRUE(coreShows({{"TxtJ", "3.5"}, {"txtjsec", "3.5"}, {"TxtBm", "1.4"}}));
 }
 
 }  // namespace

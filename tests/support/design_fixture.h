@@ -60,13 +60,8 @@ class DesignTest : public ::testing::Test {
   void bomClick(const char* name) { bom().userClick(bom().control(name)); }
 
   // --- the last print job
-  bool printed(const std::string& line) const {
-    return std::find(host.printed.begin(), host.printed.end(), line) != host.printed.end();
-  }
-  size_t countPrinted(const std::string& prefix) const {
-    return std::count_if(host.printed.begin(), host.printed.end(),
-                         [&](const std::string& l) { return l.rfind(prefix, 0) == 0; });
-  }
+  bool printed(const std::string& line) const { return host.hasPrinted(line); }
+  size_t countPrinted(const std::string& prefix) const { return host.countPrinted(prefix); }
   std::vector<std::string> printedFrom(const std::string& first, size_t count) const {
     auto at = std::find(host.printed.begin(), host.printed.end(), first);
     if (at == host.printed.end()) return {};

@@ -101,10 +101,19 @@ class BindingTest : public ::testing::Test {
   static bool focusReaches(QWidget* target) {
     return QTest::qWaitFor([target] { return target->window()->focusWidget() == target; }, 2000);
   }
-  void showAndActivate() {
-    view->show();
+  void activate() {
     view->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+  }
+  void showAndActivate() {
+    view->show();
+    activate();
+  }
+  // The window shown first, then the form opened in it, as the program opens one.
+  void openAndActivate() {
+    view->show();
+    form->show();
+    activate();
   }
 
   testing::FakeHost host;
@@ -327,10 +336,7 @@ TEST_F(BindingTest, PrintKeyOfAFormWorksWhileTheFocusIsInItsWindow) {
 }
 
 TEST_F(BindingTest, OpeningAFormPutsTheFocusInItsFirstField) {
-  view->show();
-  form->show();
-  view->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+  openAndActivate();
   EXPECT_TRUE(focusReaches(widget<QLineEdit>("txtA")));
   EXPECT_EQ(form->focused(), &form->control("txtA"));
   // shown again, the form returns to where the designer was
@@ -338,8 +344,7 @@ TEST_F(BindingTest, OpeningAFormPutsTheFocusInItsFirstField) {
   ASSERT_EQ(form->focused(), &form->control("txtB"));
   form->hide();
   form->show();
-  view->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+  activate();
   EXPECT_TRUE(focusReaches(widget<QLineEdit>("txtB")));
 }
 
@@ -352,10 +357,7 @@ TEST_F(BindingTest, FirstFieldSkipsLockedDisabledAndNameFields) {
   form->control("txtIn").setEnabled(false);
   form->array("txtRow").load(1, {.geometry = at(120, 1800)});
   form->control("txtRow", 0).setEnabled(false);
-  view->show();
-  form->show();
-  view->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+  openAndActivate();
   EXPECT_TRUE(focusReaches(widget<QLineEdit>("txtRow(1)")));
 }
 
@@ -363,10 +365,7 @@ TEST_F(BindingTest, NameFieldTakesTheTypingWhenNoNumberFieldIsOpen) {
   for (const char* name : {"txtA", "txtB", "txtIn", "cmbList", "cmbGrade"})
     form->control(name).setEnabled(false);
   form->control("txtRow", 0).setEnabled(false);
-  view->show();
-  form->show();
-  view->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+  openAndActivate();
   EXPECT_TRUE(focusReaches(widget<QLineEdit>("txtC")));
 }
 

@@ -21,16 +21,15 @@
 #include "app/qt/desktop_app.h"
 #include "app/qt/form_view.h"
 #include "app/qt/main_window.h"
+#include "desktop_app_fixture.h"
 #include "model/form.h"
 #include "qt_test_support.h"
 
 namespace corvane {
 namespace {
 
-class DesktopAppTest : public ::testing::Test {
+class DesktopAppTest : public testing::DesktopAppFixture {
  protected:
-  DesktopAppTest() { testing::qtApp(); }
-  QString lockPath() const { return dir.filePath("corvane.lock"); }
   static QList<QMdiSubWindow*> visibleChildren(DesktopApp& app) {
     QList<QMdiSubWindow*> shown;
     for (QMdiSubWindow* child : app.mainWindow()->mdiArea()->subWindowList())
@@ -48,14 +47,10 @@ class DesktopAppTest : public ::testing::Test {
     if (const char* folder = std::getenv("CORVANE_SHOT_DIR"))
       window->grab().save(QString::fromUtf8(folder) + "/" + name + ".png");
   }
-
-  QTemporaryDir dir;
 };
 
 TEST_F(DesktopAppTest, MainWindowComesUpWithItsSixPanels) {
-  testing::RecordingQtHost host(lockPath());
-  DesktopApp app(host);
-  app.start(false);
+  DesktopApp& app = start(false);
   MainWindow* main = app.mainWindow();
   ASSERT_NE(main, nullptr);
   EXPECT_TRUE(main->isVisible());
@@ -76,9 +71,7 @@ TEST_F(DesktopAppTest, MainWindowComesUpWithItsSixPanels) {
 }
 
 TEST_F(DesktopAppTest, CounterShowsThreeAfterThreeTicks) {
-  testing::RecordingQtHost host(lockPath());
-  DesktopApp app(host);
-  app.start(false);
+  DesktopApp& app = start(false);
   Form& form = *app.mainWindow()->form();
   QTimer* timer = app.mainWindow()->binding().timer(form.control("Tim1"));
   ASSERT_NE(timer, nullptr);
@@ -89,9 +82,7 @@ TEST_F(DesktopAppTest, CounterShowsThreeAfterThreeTicks) {
 }
 
 TEST_F(DesktopAppTest, MenuHoldsTheItemsWithTheirCaptions) {
-  testing::RecordingQtHost host(lockPath());
-  DesktopApp app(host);
-  app.start(false);
+  DesktopApp& app = start(false);
   QMenuBar* bar = app.mainWindow()->menuBar();
   QStringList top;
   for (QAction* action : bar->actions()) top << action->text();
@@ -135,16 +126,14 @@ TEST_F(DesktopAppTest, LockLeftByACrashedCopyIsTakenOver) {
   // a process number no process has, on this machine
   stale.write("999999999\ncorvane\n" + QSysInfo::machineHostName().toUtf8() + "\n");
   stale.close();
-  testing::RecordingQtHost host(lockPath());
-  EXPECT_FALSE(host.anotherInstanceRunning());
+  testing::RecordingQtHost taker(lockPath());
+  EXPECT_FALSE(taker.anotherInstanceRunning());
   testing::RecordingQtHost next(lockPath());
   EXPECT_TRUE(next.anotherInstanceRunning());
 }
 
 TEST_F(DesktopAppTest, CoverClickOpensTheMainWindowOnce) {
-  testing::RecordingQtHost host(lockPath());
-  DesktopApp app(host);
-  app.start(true);
+  DesktopApp& app = start(true);
   FormView* cover = app.cover();
   ASSERT_NE(cover, nullptr);
   EXPECT_TRUE(cover->isVisible());
@@ -168,9 +157,7 @@ TEST_F(DesktopAppTest, CoverClickOpensTheMainWindowOnce) {
 }
 
 TEST_F(DesktopAppTest, NewOpensTheElectricalFormAsAChildWindow) {
-  testing::RecordingQtHost host(lockPath());
-  DesktopApp app(host);
-  app.start(false);
+  DesktopApp& app = start(false);
   app.mainWindow()->resize(1120, 820);
   menuAction(app.mainWindow()->menuBar(), "NEW")->trigger();
   FormView* view = app.view("Frmeledata");
@@ -212,9 +199,7 @@ TEST_F(DesktopAppTest, NewOpensTheElectricalFormAsAChildWindow) {
 }
 
 TEST_F(DesktopAppTest, ClosedFormTakesItsWindowAlong) {
-  testing::RecordingQtHost host(lockPath());
-  DesktopApp app(host);
-  app.start(false);
+  DesktopApp& app = start(false);
   menuAction(app.mainWindow()->menuBar(), "HELP")->trigger();
   FormView* about = app.view("frmAbout");
   ASSERT_NE(about, nullptr);
@@ -232,9 +217,7 @@ TEST_F(DesktopAppTest, ClosedFormTakesItsWindowAlong) {
 }
 
 TEST_F(DesktopAppTest, ClosingAChildWindowOnlyHidesItsForm) {
-  testing::RecordingQtHost host(lockPath());
-  DesktopApp app(host);
-  app.start(false);
+  DesktopApp& app = start(false);
   menuAction(app.mainWindow()->menuBar(), "HELP")->trigger();
   FormView* about = app.view("frmAbout");
   about->parentWidget()->close();
@@ -247,9 +230,7 @@ TEST_F(DesktopAppTest, ClosingAChildWindowOnlyHidesItsForm) {
 }
 
 TEST_F(DesktopAppTest, PressOnTheEmptyAreaCascadesTheWindows) {
-  testing::RecordingQtHost host(lockPath());
-  DesktopApp app(host);
-  app.start(false);
+  DesktopApp& app = start(false);
   app.mainWindow()->resize(1100, 850);
   menuAction(app.mainWindow()->menuBar(), "HELP")->trigger();
   menuAction(app.mainWindow()->menuBar(), "NEW")->trigger();
@@ -264,9 +245,7 @@ TEST_F(DesktopAppTest, PressOnTheEmptyAreaCascadesTheWindows) {
 }
 
 TEST_F(DesktopAppTest, ChildWindowsOpenInsideASmallDocumentAreaAndScroll) {
-  testing::RecordingQtHost host(lockPath());
-  DesktopApp app(host);
-  app.start(false);
+  DesktopApp& app = start(false);
   app.mainWindow()->showNormal();
   app.mainWindow()->resize(1024, 700);
   QMdiArea* area = app.mainWindow()->mdiArea();
@@ -292,9 +271,7 @@ TEST_F(DesktopAppTest, ChildWindowsOpenInsideASmallDocumentAreaAndScroll) {
 }
 
 TEST_F(DesktopAppTest, ToolsMenuBringsAnOpenFormToTheFront) {
-  testing::RecordingQtHost host(lockPath());
-  DesktopApp app(host);
-  app.start(false);
+  DesktopApp& app = start(false);
   QMdiArea* area = app.mainWindow()->mdiArea();
   menuAction(app.mainWindow()->menuBar(), "Tools")->trigger();
   QWidget* tools = app.view("FrmWireTools")->parentWidget();
@@ -305,9 +282,7 @@ TEST_F(DesktopAppTest, ToolsMenuBringsAnOpenFormToTheFront) {
 }
 
 TEST_F(DesktopAppTest, NewElectricalFormTakesTypingInItsFirstValue) {
-  testing::RecordingQtHost host(lockPath());
-  DesktopApp app(host);
-  app.start(false);
+  DesktopApp& app = start(false);
   app.mainWindow()->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(app.mainWindow()));
   menuAction(app.mainWindow()->menuBar(), "NEW")->trigger();
@@ -319,9 +294,7 @@ TEST_F(DesktopAppTest, NewElectricalFormTakesTypingInItsFirstValue) {
 }
 
 TEST_F(DesktopAppTest, MenusShowTheStandardKeys) {
-  testing::RecordingQtHost host(lockPath());
-  DesktopApp app(host);
-  app.start(false);
+  DesktopApp& app = start(false);
   QMenuBar* bar = app.mainWindow()->menuBar();
   EXPECT_EQ(menuAction(bar, "NEW")->shortcut(), QKeySequence(QKeySequence::New));
   EXPECT_EQ(menuAction(bar, "OPEN")->shortcut(), QKeySequence(QKeySequence::Open));
@@ -336,9 +309,7 @@ TEST_F(DesktopAppTest, MenusShowTheStandardKeys) {
 }
 
 TEST_F(DesktopAppTest, MainWindowFitsTheScreensFreeArea) {
-  testing::RecordingQtHost host(lockPath());
-  DesktopApp app(host);
-  app.start(false);
+  DesktopApp& app = start(false);
   MainWindow* main = app.mainWindow();
   const QRect free = main->screen()->availableGeometry();
   EXPECT_TRUE(free.contains(main->frameGeometry()))

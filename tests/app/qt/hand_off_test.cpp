@@ -19,6 +19,7 @@
 #include "app/qt/file_hand_off.h"
 #include "app/qt/form_view.h"
 #include "app/qt/outside_file.h"
+#include "desktop_app_fixture.h"
 #include "electrical/design_file.h"
 #include "electrical/frmeledata.h"
 #include "model/workspace.h"
@@ -65,17 +66,14 @@ TEST(OutsideFile, RelativePathsBecomeAbsoluteAgainstTheCurrentFolder) {
 
 // ---------------------------------------------------------------- the running copy
 
-class HandOffTest : public ::testing::Test {
+class HandOffTest : public testing::DesktopAppFixture {
  protected:
-  HandOffTest() { testing::qtApp(); }
-
-  QString lockPath() const { return dir.filePath("corvane.lock"); }
   QString socketPath() const { return dir.filePath("corvane.socket"); }
 
   // A design file whose first output group gives 15 V.
   std::string writeDesign(const char* name) {
-    testing::RecordingQtHost host(dir.filePath("writer.lock"));
-    Workspace workspace(host);
+    testing::RecordingQtHost writer(dir.filePath("writer.lock"));
+    Workspace workspace(writer);
     registerAllForms(workspace);
     auto& form = workspace.form<Frmeledata>(Frmeledata::kName);
     workspace.runEvent([&] { workspace.field(Frmeledata::kName, "txtudc", 0).setText("15"); });
@@ -103,15 +101,11 @@ class HandOffTest : public ::testing::Test {
     QTest::qWait(20);  // the running copy opens the file from its event loop
     return taken;
   }
-
-  QTemporaryDir dir;
 };
 
 TEST_F(HandOffTest, HandedDesignFileOpensInTheRunningCopy) {
   std::string design = writeDesign("a.CVN");
-  testing::RecordingQtHost host(lockPath());
-  DesktopApp app(host);
-  app.start(false);
+  DesktopApp& app = start(false);
   ASSERT_TRUE(app.takesHandedFiles());
   EXPECT_FALSE(electricalShown(app));
 
@@ -126,9 +120,7 @@ TEST_F(HandOffTest, BadProjectFileAndMissingFileGiveOneMessageEach) {
   ASSERT_TRUE(project.open(QIODevice::WriteOnly));
   project.write("{}\n");
   project.close();
-  testing::RecordingQtHost host(lockPath());
-  DesktopApp app(host);
-  app.start(false);
+  DesktopApp& app = start(false);
 
   EXPECT_TRUE(handOver(project.fileName()));
   ASSERT_EQ(host.messages.size(), 1u);
@@ -146,9 +138,7 @@ TEST_F(HandOffTest, BadProjectFileAndMissingFileGiveOneMessageEach) {
 
 TEST_F(HandOffTest, FileWaitsWhileAModalDialogRuns) {
   std::string design = writeDesign("a.CVN");
-  testing::RecordingQtHost host(lockPath());
-  DesktopApp app(host);
-  app.start(false);
+  DesktopApp& app = start(false);
   QDialog dialog;
   dialog.setModal(true);
   dialog.show();
@@ -164,9 +154,7 @@ TEST_F(HandOffTest, FileWaitsWhileAModalDialogRuns) {
 
 TEST_F(HandOffTest, FileHandedDuringTheCoverOpensWithTheMainWindow) {
   std::string design = writeDesign("a.CVN");
-  testing::RecordingQtHost host(lockPath());
-  DesktopApp app(host);
-  app.start(true);
+  DesktopApp& app = start(true);
   ASSERT_TRUE(app.takesHandedFiles());
   EXPECT_TRUE(handOver(QString::fromStdString(design)));
   EXPECT_FALSE(electricalShown(app));
@@ -190,18 +178,14 @@ TEST_F(HandOffTest, SocketLeftByACrashedCopyDoesNotBlockTheNextStart) {
   EXPECT_FALSE(handFileToRunningCopy(socketPath(), "/tmp/a.CVN", 300));
 
   std::string design = writeDesign("a.CVN");
-  testing::RecordingQtHost host(lockPath());
-  DesktopApp app(host);
-  app.start(false);
+  DesktopApp& app = start(false);
   ASSERT_TRUE(app.takesHandedFiles());
   EXPECT_TRUE(handOver(QString::fromStdString(design)));
   EXPECT_EQ(outputVoltage(app), "15");
 }
 
 TEST_F(HandOffTest, MalformedRequestIsRefusedAndNothingOpens) {
-  testing::RecordingQtHost host(lockPath());
-  DesktopApp app(host);
-  app.start(false);
+  DesktopApp& app = start(false);
   QLocalSocket client;
   client.connectToServer(socketPath());
   ASSERT_TRUE(QTest::qWaitFor([&] { return client.state() == QLocalSocket::ConnectedState; }));
@@ -216,7 +200,6 @@ TEST_F(HandOffTest, MalformedRequestIsRefusedAndNothingOpens) {
 TEST_F(HandOffTest, SecondCopyWhoseHandOverFailsIsRefusedAsBefore) {
   QLockFile running(lockPath());  // a copy that holds the lock but takes no files
   ASSERT_TRUE(running.tryLock(0));
-  testing::RecordingQtHost host(lockPath());
   DesktopApp second(host);
   second.openFileFromOutside(writeDesign("a.CVN"));
   second.start(false);
@@ -230,9 +213,7 @@ TEST_F(HandOffTest, SecondCopyWhoseHandOverFailsIsRefusedAsBefore) {
 TEST_F(HandOffTest, SecondProgramHandsItsRelativeFileToTheRunningOne) {
   QDir(dir.path()).mkdir("designs");
   std::string design = writeDesign("designs/a.CVN");
-  testing::RecordingQtHost host(lockPath());
-  DesktopApp app(host);
-  app.start(false);
+  DesktopApp& app = start(false);
 
   QProcess second;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

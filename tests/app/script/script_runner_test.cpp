@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 #include "app/script/script_test_form.h"
@@ -40,164 +42,241 @@ class ScratchDir : public ::testing::Test {
   const std::filesystem::path& dir_ = folder_.path();
 };
 
-// ---------------------------------------------------------------- driving
+// A script run judged by all it printed, its exit status where one is given
+// and the diagnostics it must have noted: the commands one at a time, each
+// against the test form.
+constexpr std::optional<int> kAnyStatus = std::nullopt;
+struct Transcript {
+  const char* name;
+  const char* script;
+  const char* out;
+  std::optional<int> status;
+  std::array<const char*, 3> notes = {};
+};
 
-TEST(ScriptRun, SetCascadesThroughChangeReactions) {
-  Outcome r = run("set FrmTest.TxtA 5\nprint FrmTest.TxtB\nprint FrmTest.TxtC\n");
-  EXPECT_EQ(r.out, "FrmTest.TxtB = \"10\"\nFrmTest.TxtC = \"11\"\n");
-  EXPECT_EQ(r.status, 0);
+constexpr Transcript kTranscripts[] = {
+    // driving
+    {"SetCascadesThroughChangeReactions",
+     "set FrmTest.TxtA 5\nprint FrmTest.TxtB\nprint FrmTest.TxtC\n",
+     "FrmTest.TxtB = \"10\"\nFrmTest.TxtC = \"11\"\n", 0},
+    {"ArrayElementsFeedALabelCaption",
+     "set FrmTest.txtRow(0) 1\nset FrmTest.txtRow(2) 2.5\nprint FrmTest.LblSum\n",
+     "FrmTest.LblSum = \"3.5\"\n", kAnyStatus},
+    {"FormLoadRunsOnFirstUse", "print FrmTest.TxtLoaded\n", "FrmTest.TxtLoaded = \"yes\"\n",
+     kAnyStatus},
+    // gaining focus selects the whole text, so the first key replaces it
+    {"TypeRunsEachKeyPressBeforeItsChange",
+     "set FrmTest.TxtTyped zz\n"
+     "type FrmTest.TxtTyped ab\n"
+     "print FrmTest.TxtTyped\n"
+     "print FrmTest.TxtLog\n",
+     "FrmTest.TxtTyped = \"ab\"\nFrmTest.TxtLog = \"cpacpbc\"\n", kAnyStatus},
+    {"EnterAndKeyReachTheirReactions",
+     "enter FrmTest.TxtA\nprint FrmTest.TxtFocus\n"
+     "key FrmTest.TxtKey 27\nprint FrmTest.TxtKey\n"
+     "focus FrmTest.TxtB\n",
+     "FrmTest.TxtFocus = \"B\"\nFrmTest.TxtKey = \"27\"\n", 0},
+    {"ChooseTakesItemTextOrIndex",
+     "choose FrmTest.CmbKind 全桥电容\nprint FrmTest.TxtResult\n"
+     "choose FrmTest.CmbKind #1\nprint FrmTest.CmbKind\n"
+     "expect-prop FrmTest.CmbKind listindex 1\n",
+     "FrmTest.TxtResult = \"kind 2\"\nFrmTest.CmbKind = \"半波电容\"\n", 0},
+    {"ChooseOfAnUnknownItemIsAScriptError", "choose FrmTest.CmbKind 三相\n",
+     "ERROR line 1: FrmTest.CmbKind has no item \"三相\"\n", kAnyStatus},
+    {"ChooseOfAnItemPastTheLastIsAScriptError", "choose FrmTest.CmbKind #3\n",
+     "ERROR line 1: FrmTest.CmbKind has no item #3 (it has 3)\n", 2},
+    {"ChooseInATextBoxIsAScriptError", "choose FrmTest.TxtA x\n",
+     "ERROR line 1: cannot choose in FrmTest.TxtA: it is a text box\n", kAnyStatus},
+    {"SetOnAListOnlyComboSelectsTheItem",
+     "set FrmTest.CmbKind 半波电容\nprint FrmTest.TxtResult\n"
+     "set FrmTest.CmbWire TRIPLE\nprint FrmTest.CmbWire\n"
+     "set FrmTest.CmbKind 三相\nprint FrmTest.CmbKind\n",
+     "FrmTest.TxtResult = \"kind 1\"\nFrmTest.CmbWire = \"TRIPLE\"\n"
+     "ERROR line 5: FrmTest.CmbKind has no item \"三相\"\n",
+     2},
+    // controls nobody types into
+    {"SetRefusesACheckBox", "set FrmTest.ChkDual 1\n",
+     "ERROR line 1: cannot set FrmTest.ChkDual: it is a check box (use click or choose)\n",
+     kAnyStatus},
+    {"TypeRefusesALabel", "type FrmTest.LblSum 1\n",
+     "ERROR line 1: cannot type into FrmTest.LblSum: it is a label\n", kAnyStatus},
+    {"ClicksToggleCheckBoxesAndSelectOptions",
+     "click FrmTest.ChkDual\nprint FrmTest.ChkDual\n"
+     "expect-prop FrmTest.TxtSecond visible 1\n"
+     "expect-prop FrmTest.TxtSecond backcolor 255, 0, 0\n"
+     "click FrmTest.OptB\nprint FrmTest.OptA\nprint FrmTest.OptB\n"
+     "dblclick FrmTest.TxtResult\nprint FrmTest.TxtResult\n",
+     "FrmTest.ChkDual = \"1\"\nFrmTest.OptA = \"0\"\nFrmTest.OptB = \"1\"\n"
+     "FrmTest.TxtResult = \"double\"\n",
+     0},
+    {"CaptionsAddressButtonsAndArrayElements",
+     "click FrmTest.\"第二\"\nprint FrmTest.TxtResult\nclick FrmTest.\"无此按钮\"\n",
+     "FrmTest.TxtResult = \"row 1\"\n"
+     "ERROR line 3: FrmTest has no control captioned \"无此按钮\"\n",
+     kAnyStatus},
+    {"ShowMakesAFormVisibleWithoutCreatingItTwice",
+     "expect-prop FrmTest visible 0\nset FrmTest.TxtA 1\nshow FrmTest\n"
+     "expect-prop FrmTest visible true\nexpect-prop FrmTest caption 测试窗体\n"
+     "print FrmTest.TxtA\n",
+     "FrmTest.TxtA = \"1\"\n", 0},
+    {"UserActionsOnDisabledOrLockedControlsDoNothing",
+     "click FrmTest.CmdOff\nclick FrmTest.CmdInFrame\nset FrmTest.TxtLocked changed\n"
+     "print FrmTest.TxtResult\nprint FrmTest.TxtLocked\n",
+     "FrmTest.TxtResult = \"\"\nFrmTest.TxtLocked = \"fixed\"\n",
+     0,
+     {"line 1: FrmTest.CmdOff is disabled; nothing happens",
+      "line 2: FrmTest.CmdInFrame sits in the disabled frame FraBox",
+      "line 3: FrmTest.TxtLocked is locked"}},
+    // timers and clock
+    {"TickRunsTheTimerNTimesAndPanelsCountFromOne",
+     "tick FrmTest.TimCount 125\nprint FrmTest.St(2)\nprint FrmTest.St(1)\n"
+     "tick FrmTest.TimCount\nexpect FrmTest.St(2) 126\n",
+     "FrmTest.St(2) = \"125\"\nFrmTest.St(1) = \"欢迎\"\n", 0},
+    {"DisabledTimersDoNotFire",
+     "tick FrmTest.TimOff 3\ntick FrmTest.TimOnce 5\nprint FrmTest.TxtResult\n"
+     "tick FrmTest.CmdOff\n",
+     "FrmTest.TxtResult = \"t\"\n"
+     "ERROR line 4: cannot tick FrmTest.CmdOff: it is a button\n",
+     kAnyStatus},
+    // the print creates the form afresh: no tick reached it
+    {"TimersOfAClosedFormDoNotFire",
+     "tick FrmTest.TimCount 2\nclick FrmTest.CmdClose\ntick FrmTest.TimCount\n"
+     "print FrmTest.St(2)\n",
+     "FrmTest.St(2) = \"\"\n",
+     kAnyStatus,
+     {"FrmTest is closed; its timers do not fire"}},
+    {"TodayAndNowSetTheClockTheFormsRead",
+     "today 2024-02-29\nnow 08:05:00\nclick FrmTest.CmdClock\nprint FrmTest.TxtResult\n",
+     "FrmTest.TxtResult = \"2024/2/29 08:05:00\"\n", kAnyStatus},
+    // output
+    {"PrintEscapesQuotesBackslashesAndLineBreaks",
+     "set FrmTest.TxtTyped \"say \\\"hi\\\" \\\\ \\n\"\nprint FrmTest.TxtTyped\n",
+     "FrmTest.TxtTyped = \"say \\\"hi\\\" \\\\ \\n\"\n", kAnyStatus},
+    {"PrintEchoesTheAddressAsWritten", "print FrmTest.\"提示\"\n", "FrmTest.\"提示\" = \"提示\"\n",
+     kAnyStatus},
+    {"EvalPrintsFormulaResults",
+     "eval F1 220 50 1.5 10\neval F1 220 0 1.5 10\neval F5 30 0.5 \"2uew\" 1\n"
+     "eval F21 -1 1 1 1 1\n",
+     "661\n(empty)\n57\n(error)\n", 0},
+    // dialogs
+    {"MessagesListsEveryMessageBoxWithItsIcon",
+     "click FrmTest.CmdMessage\nclick FrmTest.CmdWarn\nclick FrmTest.CmdAsk\nmessages\n",
+     "[information] 计算完成\n[warning] 输入有误\\n请重试\n", kAnyStatus},
+    {"QuestionsTakeQueuedAnswersInOrderThenNo",
+     "answer yes\ninput 42\nanswer no\n"
+     "click FrmTest.CmdAsk\nprint FrmTest.TxtResult\n"
+     "click FrmTest.CmdAsk\nprint FrmTest.TxtResult\n"
+     "click FrmTest.CmdInput\nprint FrmTest.TxtResult\n"
+     "answer yes\nclick FrmTest.CmdAsk\nprint FrmTest.TxtResult\n"
+     "click FrmTest.CmdAsk\nprint FrmTest.TxtResult\n",
+     "FrmTest.TxtResult = \"yes\"\nFrmTest.TxtResult = \"no\"\n"
+     "FrmTest.TxtResult = \"42\"\nFrmTest.TxtResult = \"yes\"\n"
+     "FrmTest.TxtResult = \"no\"\n",
+     kAnyStatus},
+    {"InputBoxesTakeTextCancelOrTheQuotedWordCancel",
+     "input cancel\ninput \"cancel\"\ninput\n"
+     "click FrmTest.CmdInput\nprint FrmTest.TxtResult\n"
+     "click FrmTest.CmdInput\nprint FrmTest.TxtResult\n"
+     "set FrmTest.TxtResult x\nclick FrmTest.CmdInput\nprint FrmTest.TxtResult\n"
+     "click FrmTest.CmdInput\nprint FrmTest.TxtResult\n",
+     "FrmTest.TxtResult = \"(cancel)\"\nFrmTest.TxtResult = \"cancel\"\n"
+     "FrmTest.TxtResult = \"\"\nFrmTest.TxtResult = \"(cancel)\"\n",
+     kAnyStatus},
+    {"PrinterDialogsWithoutAnswerOrWithCancelPrintNothing",
+     "printer cancel\nclick FrmTest.CmdPrint\nprint FrmTest.TxtResult\n"
+     "set FrmTest.TxtResult x\nclick FrmTest.CmdPrint\nprint FrmTest.TxtResult\n",
+     "FrmTest.TxtResult = \"(cancel)\"\nFrmTest.TxtResult = \"(cancel)\"\n", kAnyStatus},
+    {"PrinterPdfNeedsTheDesktopProgram", "printer pdf /tmp/x.pdf\nprint FrmTest.TxtA\n",
+     "ERROR line 1: printer pdf needs the desktop program: run corvane --script FILE\n", 2},
+    // checks and exit status
+    {"FailedChecksReportAndTheRunGoesOn",
+     "set FrmTest.TxtA 5\nexpect FrmTest.TxtB 10\nexpect FrmTest.TxtC 12\n"
+     "expect FrmTest.TxtC \"11\"\nprint FrmTest.TxtC\n",
+     "FAIL line 3: FrmTest.TxtC = \"11\", expected \"12\"\nFrmTest.TxtC = \"11\"\n",
+     1,
+     {"3 check(s), 1 failed"}},
+    {"ExpectPropReadsEveryProperty",
+     "expect-prop FrmTest.TxtSecond visible false\n"
+     "expect-prop FrmTest.CmdOff enabled 0\n"
+     "expect-prop FrmTest.ChkDual caption 双组输入\n"
+     "expect-prop FrmTest.OptA checked 1\n"
+     "expect-prop FrmTest.CmbWire listindex -1\n"
+     "expect-prop FrmTest.TxtA backcolor 255,255,255\n"
+     "expect-prop FrmTest.TxtA forecolor 0,0,0\n"
+     "expect-prop FrmTest.TxtLocked text fixed\n"
+     "expect-prop FrmTest.LblSum text \"\"\n"
+     "expect-prop FrmTest.CmdAsk enabled 0\n"
+     "expect-prop FrmTest.TxtA forecolor 255,0,0\n",
+     "FAIL line 10: FrmTest.CmdAsk enabled = \"1\", expected \"0\"\n"
+     "FAIL line 11: FrmTest.TxtA forecolor = \"0,0,0\", expected \"255,0,0\"\n",
+     1},
+    {"ExpectPropRejectsAFlagThatIsNotAFlag", "expect-prop FrmTest.TxtA visible yes\n",
+     "ERROR line 1: visible is 1 or 0 (true or false), not \"yes\"\n", kAnyStatus},
+    {"ExpectPropOfAFormKnowsOnlyVisibleAndCaption", "expect-prop FrmTest text x\n",
+     "ERROR line 1: a form has only the properties visible and caption\n", kAnyStatus},
+    {"AScriptErrorStopsTheRunWithStatusTwoEvenAfterAFailure",
+     "# header\n\nexpect FrmTest.TxtA 1\nclick Nope.Cmd\nprint FrmTest.TxtA\n",
+     "FAIL line 3: FrmTest.TxtA = \"\", expected \"1\"\n"
+     "ERROR line 4: unknown form \"Nope\"\n",
+     2},
+    // A form's own code asking for a control it lacks is a fault of the
+    // program: the run reports it as a script error and stops, nothing crashes.
+    {"AReactionNamingAMissingControlIsAScriptErrorThatEndsTheRun",
+     "click FrmTest.CmdBroken\nprint FrmTest.TxtResult\n",
+     "ERROR line 1: FrmTest has no control TxtMisspelt\n", 2},
+    // unknown controls and indices
+    {"UnknownControlIsAScriptError", "print FrmTest.Nope\n",
+     "ERROR line 1: FrmTest has no control \"Nope\"\n", kAnyStatus},
+    {"ControlArrayWithoutAnIndexIsAScriptError", "print FrmTest.txtRow\n",
+     "ERROR line 1: FrmTest.txtRow is a control array: write it with an index, "
+     "txtRow(i)\n",
+     kAnyStatus},
+    {"IndexOnAPlainControlIsAScriptError", "print FrmTest.TxtA(0)\n",
+     "ERROR line 1: FrmTest.TxtA is not a control array\n", kAnyStatus},
+    {"IndexPastTheArrayIsAScriptError", "print FrmTest.txtRow(7)\n",
+     "ERROR line 1: FrmTest.txtRow(7) does not exist (FrmTest.txtRow has no element 7)\n",
+     kAnyStatus},
+    {"MalformedLinesAreScriptErrorsWithTheirLineNumber",
+     "print FrmTest.TxtA\r\nset FrmTest.TxtA \"open\nprint FrmTest.TxtA\n",
+     "FrmTest.TxtA = \"\"\nERROR line 2: unterminated quoted text\n", 2},
+    {"ArithmeticErrorsStopTheEventAndKeepWhatWasWritten",
+     "set FrmTest.TxtA 0\nclick FrmTest.CmdDivide\nprint FrmTest.TxtResult\n"
+     "set FrmTest.TxtA 4\nclick FrmTest.CmdDivide\nprint FrmTest.TxtResult\n"
+     "set FrmTest.TxtLoop a\n",
+     "FrmTest.TxtResult = \"started\"\nFrmTest.TxtResult = \"0.25\"\n", 0},
+    {"AfterTheProgramEndsActionsDoNothingButChecksStillRun",
+     "set FrmTest.TxtA 1\nclick FrmTest.mnuQuit\nset FrmTest.TxtA 2\nclick FrmTest.CmdMessage\n"
+     "tick FrmTest.TimCount\nprint FrmTest.TxtA\nexpect FrmTest.St(2) \"\"\nmessages\n",
+     "FrmTest.TxtA = \"1\"\n",
+     0,
+     {"line 2 ended the program", "line 3: the program has ended; nothing happens"}},
+    {"AFormWhoseLoadEndsTheProgramIsNotShown",
+     "another-instance yes\nshow FrmTest\nexpect-message 已经在运行\n"
+     "expect-prop FrmTest visible 0\n",
+     "", 0},
+};
+
+class ScriptTranscript : public ::testing::TestWithParam<Transcript> {};
+
+TEST_P(ScriptTranscript, PrintsWhatTheCommandsGive) {
+  const Transcript& c = GetParam();
+  Outcome r = run(c.script);
+  EXPECT_EQ(r.out, c.out);
+  if (c.status) {
+    EXPECT_EQ(r.status, *c.status);
+  }
+  for (const char* note : c.notes)
+    if (note) {
+      EXPECT_NE(r.notes.find(note), std::string::npos) << r.notes;
+    }
 }
 
-TEST(ScriptRun, ArrayElementsFeedALabelCaption) {
-  Outcome r = run("set FrmTest.txtRow(0) 1\nset FrmTest.txtRow(2) 2.5\nprint FrmTest.LblSum\n");
-  EXPECT_EQ(r.out, "FrmTest.LblSum = \"3.5\"\n");
-}
-
-TEST(ScriptRun, FormLoadRunsOnFirstUse) {
-  EXPECT_EQ(run("print FrmTest.TxtLoaded\n").out, "FrmTest.TxtLoaded = \"yes\"\n");
-}
-
-TEST(ScriptRun, TypeRunsEachKeyPressBeforeItsChange) {
-  Outcome r =
-      run("set FrmTest.TxtTyped zz\n"
-          "type FrmTest.TxtTyped ab\n"
-          "print FrmTest.TxtTyped\n"
-          "print FrmTest.TxtLog\n");
-  // gaining focus selects the whole text, so the first key replaces it
-  EXPECT_EQ(r.out, "FrmTest.TxtTyped = \"ab\"\nFrmTest.TxtLog = \"cpacpbc\"\n");
-}
-
-TEST(ScriptRun, EnterAndKeyReachTheirReactions) {
-  Outcome r =
-      run("enter FrmTest.TxtA\nprint FrmTest.TxtFocus\n"
-          "key FrmTest.TxtKey 27\nprint FrmTest.TxtKey\n"
-          "focus FrmTest.TxtB\n");
-  EXPECT_EQ(r.out, "FrmTest.TxtFocus = \"B\"\nFrmTest.TxtKey = \"27\"\n");
-  EXPECT_EQ(r.status, 0);
-}
-
-TEST(ScriptRun, ChooseTakesItemTextOrIndex) {
-  Outcome r =
-      run("choose FrmTest.CmbKind 全桥电容\nprint FrmTest.TxtResult\n"
-          "choose FrmTest.CmbKind #1\nprint FrmTest.CmbKind\n"
-          "expect-prop FrmTest.CmbKind listindex 1\n");
-  EXPECT_EQ(r.out, "FrmTest.TxtResult = \"kind 2\"\nFrmTest.CmbKind = \"半波电容\"\n");
-  EXPECT_EQ(r.status, 0);
-}
-
-TEST(ScriptRun, ChooseOfAnUnknownItemIsAScriptError) {
-  EXPECT_EQ(run("choose FrmTest.CmbKind 三相\n").out,
-            "ERROR line 1: FrmTest.CmbKind has no item \"三相\"\n");
-  Outcome r = run("choose FrmTest.CmbKind #3\n");
-  EXPECT_EQ(r.out, "ERROR line 1: FrmTest.CmbKind has no item #3 (it has 3)\n");
-  EXPECT_EQ(r.status, 2);
-  EXPECT_EQ(run("choose FrmTest.TxtA x\n").out,
-            "ERROR line 1: cannot choose in FrmTest.TxtA: it is a text box\n");
-}
-
-TEST(ScriptRun, SetOnAListOnlyComboSelectsTheItem) {
-  Outcome r =
-      run("set FrmTest.CmbKind 半波电容\nprint FrmTest.TxtResult\n"
-          "set FrmTest.CmbWire TRIPLE\nprint FrmTest.CmbWire\n"
-          "set FrmTest.CmbKind 三相\nprint FrmTest.CmbKind\n");
-  EXPECT_EQ(r.out,
-            "FrmTest.TxtResult = \"kind 1\"\nFrmTest.CmbWire = \"TRIPLE\"\n"
-            "ERROR line 5: FrmTest.CmbKind has no item \"三相\"\n");
-  EXPECT_EQ(r.status, 2);
-}
-
-TEST(ScriptRun, SetRefusesControlsNobodyTypesInto) {
-  EXPECT_EQ(run("set FrmTest.ChkDual 1\n").out,
-            "ERROR line 1: cannot set FrmTest.ChkDual: it is a check box (use click or choose)\n");
-  EXPECT_EQ(run("type FrmTest.LblSum 1\n").out,
-            "ERROR line 1: cannot type into FrmTest.LblSum: it is a label\n");
-}
-
-TEST(ScriptRun, ClicksToggleCheckBoxesAndSelectOptions) {
-  Outcome r =
-      run("click FrmTest.ChkDual\nprint FrmTest.ChkDual\n"
-          "expect-prop FrmTest.TxtSecond visible 1\n"
-          "expect-prop FrmTest.TxtSecond backcolor 255, 0, 0\n"
-          "click FrmTest.OptB\nprint FrmTest.OptA\nprint FrmTest.OptB\n"
-          "dblclick FrmTest.TxtResult\nprint FrmTest.TxtResult\n");
-  EXPECT_EQ(r.out,
-            "FrmTest.ChkDual = \"1\"\nFrmTest.OptA = \"0\"\nFrmTest.OptB = \"1\"\n"
-            "FrmTest.TxtResult = \"double\"\n");
-  EXPECT_EQ(r.status, 0);
-}
-
-TEST(ScriptRun, CaptionsAddressButtonsAndArrayElements) {
-  Outcome r = run("click FrmTest.\"第二\"\nprint FrmTest.TxtResult\nclick FrmTest.\"无此按钮\"\n");
-  EXPECT_EQ(r.out,
-            "FrmTest.TxtResult = \"row 1\"\n"
-            "ERROR line 3: FrmTest has no control captioned \"无此按钮\"\n");
-}
-
-TEST(ScriptRun, UserActionsOnDisabledOrLockedControlsDoNothing) {
-  Outcome r =
-      run("click FrmTest.CmdOff\nclick FrmTest.CmdInFrame\nset FrmTest.TxtLocked changed\n"
-          "print FrmTest.TxtResult\nprint FrmTest.TxtLocked\n");
-  EXPECT_EQ(r.out, "FrmTest.TxtResult = \"\"\nFrmTest.TxtLocked = \"fixed\"\n");
-  EXPECT_EQ(r.status, 0);
-  EXPECT_NE(r.notes.find("line 1: FrmTest.CmdOff is disabled; nothing happens"), std::string::npos);
-  EXPECT_NE(r.notes.find("line 2: FrmTest.CmdInFrame sits in the disabled frame FraBox"),
-            std::string::npos);
-  EXPECT_NE(r.notes.find("line 3: FrmTest.TxtLocked is locked"), std::string::npos);
-}
-
-TEST(ScriptRun, ShowMakesAFormVisibleWithoutCreatingItTwice) {
-  Outcome r =
-      run("expect-prop FrmTest visible 0\nset FrmTest.TxtA 1\nshow FrmTest\n"
-          "expect-prop FrmTest visible true\nexpect-prop FrmTest caption 测试窗体\n"
-          "print FrmTest.TxtA\n");
-  EXPECT_EQ(r.out, "FrmTest.TxtA = \"1\"\n");
-  EXPECT_EQ(r.status, 0);
-}
-
-// ---------------------------------------------------------------- timers and clock
-
-TEST(ScriptRun, TickRunsTheTimerNTimesAndPanelsCountFromOne) {
-  Outcome r =
-      run("tick FrmTest.TimCount 125\nprint FrmTest.St(2)\nprint FrmTest.St(1)\n"
-          "tick FrmTest.TimCount\nexpect FrmTest.St(2) 126\n");
-  EXPECT_EQ(r.out, "FrmTest.St(2) = \"125\"\nFrmTest.St(1) = \"欢迎\"\n");
-  EXPECT_EQ(r.status, 0);
-}
-
-TEST(ScriptRun, DisabledTimersDoNotFire) {
-  Outcome r =
-      run("tick FrmTest.TimOff 3\ntick FrmTest.TimOnce 5\nprint FrmTest.TxtResult\n"
-          "tick FrmTest.CmdOff\n");
-  EXPECT_EQ(r.out,
-            "FrmTest.TxtResult = \"t\"\n"
-            "ERROR line 4: cannot tick FrmTest.CmdOff: it is a button\n");
-}
-
-TEST(ScriptRun, TimersOfAClosedFormDoNotFire) {
-  Outcome r =
-      run("tick FrmTest.TimCount 2\nclick FrmTest.CmdClose\ntick FrmTest.TimCount\n"
-          "print FrmTest.St(2)\n");
-  // the print creates the form afresh: no tick reached it
-  EXPECT_EQ(r.out, "FrmTest.St(2) = \"\"\n");
-  EXPECT_NE(r.notes.find("FrmTest is closed; its timers do not fire"), std::string::npos);
-}
-
-TEST(ScriptRun, TodayAndNowSetTheClockTheFormsRead) {
-  Outcome r =
-      run("today 2024-02-29\nnow 08:05:00\nclick FrmTest.CmdClock\nprint FrmTest.TxtResult\n");
-  EXPECT_EQ(r.out, "FrmTest.TxtResult = \"2024/2/29 08:05:00\"\n");
-}
+INSTANTIATE_TEST_SUITE_P(ScriptRun, ScriptTranscript, ::testing::ValuesIn(kTranscripts),
+                         [](const ::testing::TestParamInfo<Transcript>& info) {
+                           return std::string(info.param.name);
+                         });
 
 // ---------------------------------------------------------------- output
-
-TEST(ScriptRun, PrintEscapesQuotesBackslashesAndLineBreaks) {
-  Outcome r = run("set FrmTest.TxtTyped \"say \\\"hi\\\" \\\\ \\n\"\nprint FrmTest.TxtTyped\n");
-  EXPECT_EQ(r.out, "FrmTest.TxtTyped = \"say \\\"hi\\\" \\\\ \\n\"\n");
-}
-
-TEST(ScriptRun, PrintEchoesTheAddressAsWritten) {
-  EXPECT_EQ(run("print FrmTest.\"提示\"\n").out, "FrmTest.\"提示\" = \"提示\"\n");
-}
 
 TEST(ScriptRun, DumpPrintsEveryControlInDesignOrder) {
   Outcome r = run("set FrmTest.TxtA 2\ndump FrmTest\n");
@@ -224,14 +303,6 @@ TEST(ScriptRun, ListNamesArraysOnceWithTheirIndices) {
   EXPECT_NE(r.out.find("\nCmdRow(0,1)\n"), std::string::npos);
 }
 
-TEST(ScriptRun, EvalPrintsFormulaResults) {
-  Outcome r =
-      run("eval F1 220 50 1.5 10\neval F1 220 0 1.5 10\neval F5 30 0.5 \"2uew\" 1\n"
-          "eval F21 -1 1 1 1 1\n");
-  EXPECT_EQ(r.out, "661\n(empty)\n57\n(error)\n");
-  EXPECT_EQ(r.status, 0);
-}
-
 TEST(ScriptRun, EvalOfAnUnknownFormulaOrWrongArgumentsIsAScriptError) {
   Outcome unknown = run("eval F15 1 2\n");
   EXPECT_EQ(unknown.status, 2);
@@ -244,12 +315,6 @@ TEST(ScriptRun, EvalOfAnUnknownFormulaOrWrongArgumentsIsAScriptError) {
 
 // ---------------------------------------------------------------- dialogs
 
-TEST(ScriptRun, MessagesListsEveryMessageBoxWithItsIcon) {
-  Outcome r =
-      run("click FrmTest.CmdMessage\nclick FrmTest.CmdWarn\nclick FrmTest.CmdAsk\nmessages\n");
-  EXPECT_EQ(r.out, "[information] 计算完成\n[warning] 输入有误\\n请重试\n");
-}
-
 TEST(ScriptRun, ExpectMessageChecksTheOldestUncheckedMessage) {
   Outcome r =
       run("click FrmTest.CmdMessage\nclick FrmTest.CmdWarn\n"
@@ -259,32 +324,6 @@ TEST(ScriptRun, ExpectMessageChecksTheOldestUncheckedMessage) {
   EXPECT_EQ(r.status, 1);
   Outcome wrong = run("click FrmTest.CmdMessage\nexpect-message 出错\n");
   EXPECT_EQ(wrong.out, "FAIL line 2: message = \"计算完成\", expected \"出错\"\n");
-}
-
-TEST(ScriptRun, QuestionsTakeQueuedAnswersInOrderThenNo) {
-  Outcome r =
-      run("answer yes\ninput 42\nanswer no\n"
-          "click FrmTest.CmdAsk\nprint FrmTest.TxtResult\n"
-          "click FrmTest.CmdAsk\nprint FrmTest.TxtResult\n"
-          "click FrmTest.CmdInput\nprint FrmTest.TxtResult\n"
-          "answer yes\nclick FrmTest.CmdAsk\nprint FrmTest.TxtResult\n"
-          "click FrmTest.CmdAsk\nprint FrmTest.TxtResult\n");
-  EXPECT_EQ(r.out,
-            "FrmTest.TxtResult = \"yes\"\nFrmTest.TxtResult = \"no\"\n"
-            "FrmTest.TxtResult = \"42\"\nFrmTest.TxtResult = \"yes\"\n"
-            "FrmTest.TxtResult = \"no\"\n");
-}
-
-TEST(ScriptRun, InputBoxesTakeTextCancelOrTheQuotedWordCancel) {
-  Outcome r =
-      run("input cancel\ninput \"cancel\"\ninput\n"
-          "click FrmTest.CmdInput\nprint FrmTest.TxtResult\n"
-          "click FrmTest.CmdInput\nprint FrmTest.TxtResult\n"
-          "set FrmTest.TxtResult x\nclick FrmTest.CmdInput\nprint FrmTest.TxtResult\n"
-          "click FrmTest.CmdInput\nprint FrmTest.TxtResult\n");
-  EXPECT_EQ(r.out,
-            "FrmTest.TxtResult = \"(cancel)\"\nFrmTest.TxtResult = \"cancel\"\n"
-            "FrmTest.TxtResult = \"\"\nFrmTest.TxtResult = \"(cancel)\"\n");
 }
 
 TEST(ScriptRun, FileAnswersServeOpenAndSaveChoosersInOrder) {
@@ -314,20 +353,6 @@ TEST_F(ScratchDir, PrinterRecordWritesTheListingOfTheJob) {
             "formimage FrmTest\n"
             "enddoc\n");
   EXPECT_FALSE(std::filesystem::exists(page + ".part"));
-}
-
-TEST_F(ScratchDir, PrinterDialogsWithoutAnswerOrWithCancelPrintNothing) {
-  Outcome r =
-      run("printer cancel\nclick FrmTest.CmdPrint\nprint FrmTest.TxtResult\n"
-          "set FrmTest.TxtResult x\nclick FrmTest.CmdPrint\nprint FrmTest.TxtResult\n");
-  EXPECT_EQ(r.out, "FrmTest.TxtResult = \"(cancel)\"\nFrmTest.TxtResult = \"(cancel)\"\n");
-}
-
-TEST(ScriptRun, PrinterPdfNeedsTheDesktopProgram) {
-  Outcome r = run("printer pdf /tmp/x.pdf\nprint FrmTest.TxtA\n");
-  EXPECT_EQ(r.out,
-            "ERROR line 1: printer pdf needs the desktop program: run corvane --script FILE\n");
-  EXPECT_EQ(r.status, 2);
 }
 
 TEST(ScriptRun, PrinterPdfUsesTheEnvironmentsPdfPrinter) {
@@ -407,100 +432,8 @@ TEST(ScriptRun, CatalogueNeedsAPathAndIsNotReadWithoutFileAnswers) {
 
 // ---------------------------------------------------------------- checks and exit status
 
-TEST(ScriptRun, FailedChecksReportAndTheRunGoesOn) {
-  Outcome r =
-      run("set FrmTest.TxtA 5\nexpect FrmTest.TxtB 10\nexpect FrmTest.TxtC 12\n"
-          "expect FrmTest.TxtC \"11\"\nprint FrmTest.TxtC\n");
-  EXPECT_EQ(r.out, "FAIL line 3: FrmTest.TxtC = \"11\", expected \"12\"\nFrmTest.TxtC = \"11\"\n");
-  EXPECT_EQ(r.status, 1);
-  EXPECT_NE(r.notes.find("3 check(s), 1 failed"), std::string::npos);
-}
-
-TEST(ScriptRun, ExpectPropReadsEveryProperty) {
-  Outcome r =
-      run("expect-prop FrmTest.TxtSecond visible false\n"
-          "expect-prop FrmTest.CmdOff enabled 0\n"
-          "expect-prop FrmTest.ChkDual caption 双组输入\n"
-          "expect-prop FrmTest.OptA checked 1\n"
-          "expect-prop FrmTest.CmbWire listindex -1\n"
-          "expect-prop FrmTest.TxtA backcolor 255,255,255\n"
-          "expect-prop FrmTest.TxtA forecolor 0,0,0\n"
-          "expect-prop FrmTest.TxtLocked text fixed\n"
-          "expect-prop FrmTest.LblSum text \"\"\n"
-          "expect-prop FrmTest.CmdAsk enabled 0\n"
-          "expect-prop FrmTest.TxtA forecolor 255,0,0\n");
-  EXPECT_EQ(r.out,
-            "FAIL line 10: FrmTest.CmdAsk enabled = \"1\", expected \"0\"\n"
-            "FAIL line 11: FrmTest.TxtA forecolor = \"0,0,0\", expected \"255,0,0\"\n");
-  EXPECT_EQ(r.status, 1);
-}
-
-TEST(ScriptRun, ExpectPropRejectsFlagsThatAreNotFlags) {
-  EXPECT_EQ(run("expect-prop FrmTest.TxtA visible yes\n").out,
-            "ERROR line 1: visible is 1 or 0 (true or false), not \"yes\"\n");
-  EXPECT_EQ(run("expect-prop FrmTest text x\n").out,
-            "ERROR line 1: a form has only the properties visible and caption\n");
-}
-
-TEST(ScriptRun, AScriptErrorStopsTheRunWithStatusTwoEvenAfterAFailure) {
-  Outcome r = run("# header\n\nexpect FrmTest.TxtA 1\nclick Nope.Cmd\nprint FrmTest.TxtA\n");
-  EXPECT_EQ(r.out,
-            "FAIL line 3: FrmTest.TxtA = \"\", expected \"1\"\n"
-            "ERROR line 4: unknown form \"Nope\"\n");
-  EXPECT_EQ(r.status, 2);
-}
-
-// A form's own code asking for a control it lacks is a fault of the
-// program: the run reports it as a script error and stops, nothing crashes.
-TEST(ScriptRun, AReactionNamingAMissingControlIsAScriptErrorThatEndsTheRun) {
-  Outcome r = run("click FrmTest.CmdBroken\nprint FrmTest.TxtResult\n");
-  EXPECT_EQ(r.out, "ERROR line 1: FrmTest has no control TxtMisspelt\n");
-  EXPECT_EQ(r.status, 2);
-}
-
-TEST(ScriptRun, UnknownControlsAndIndicesAreScriptErrors) {
-  EXPECT_EQ(run("print FrmTest.Nope\n").out, "ERROR line 1: FrmTest has no control \"Nope\"\n");
-  EXPECT_EQ(run("print FrmTest.txtRow\n").out,
-            "ERROR line 1: FrmTest.txtRow is a control array: write it with an index, "
-            "txtRow(i)\n");
-  EXPECT_EQ(run("print FrmTest.TxtA(0)\n").out,
-            "ERROR line 1: FrmTest.TxtA is not a control array\n");
-  EXPECT_EQ(run("print FrmTest.txtRow(7)\n").out,
-            "ERROR line 1: FrmTest.txtRow(7) does not exist (FrmTest.txtRow has no element 7)\n");
+TEST(ScriptRun, DumpOfAnUnknownFormIsAScriptError) {
   EXPECT_EQ(run("dump Nope\n").status, 2);
-}
-
-TEST(ScriptRun, MalformedLinesAreScriptErrorsWithTheirLineNumber) {
-  Outcome r = run("print FrmTest.TxtA\r\nset FrmTest.TxtA \"open\nprint FrmTest.TxtA\n");
-  EXPECT_EQ(r.out, "FrmTest.TxtA = \"\"\nERROR line 2: unterminated quoted text\n");
-  EXPECT_EQ(r.status, 2);
-}
-
-TEST(ScriptRun, ArithmeticErrorsStopTheEventAndKeepWhatWasWritten) {
-  Outcome r =
-      run("set FrmTest.TxtA 0\nclick FrmTest.CmdDivide\nprint FrmTest.TxtResult\n"
-          "set FrmTest.TxtA 4\nclick FrmTest.CmdDivide\nprint FrmTest.TxtResult\n"
-          "set FrmTest.TxtLoop a\n");
-  EXPECT_EQ(r.out, "FrmTest.TxtResult = \"started\"\nFrmTest.TxtResult = \"0.25\"\n");
-  EXPECT_EQ(r.status, 0);
-}
-
-TEST(ScriptRun, AfterTheProgramEndsActionsDoNothingButChecksStillRun) {
-  Outcome r = run(
-      "set FrmTest.TxtA 1\nclick FrmTest.mnuQuit\nset FrmTest.TxtA 2\nclick FrmTest.CmdMessage\n"
-      "tick FrmTest.TimCount\nprint FrmTest.TxtA\nexpect FrmTest.St(2) \"\"\nmessages\n");
-  EXPECT_EQ(r.out, "FrmTest.TxtA = \"1\"\n");
-  EXPECT_EQ(r.status, 0);
-  EXPECT_NE(r.notes.find("line 2 ended the program"), std::string::npos);
-  EXPECT_NE(r.notes.find("line 3: the program has ended; nothing happens"), std::string::npos);
-}
-
-TEST(ScriptRun, AFormWhoseLoadEndsTheProgramIsNotShown) {
-  Outcome r =
-      run("another-instance yes\nshow FrmTest\nexpect-message 已经在运行\n"
-          "expect-prop FrmTest visible 0\n");
-  EXPECT_EQ(r.out, "");
-  EXPECT_EQ(r.status, 0);
 }
 
 TEST(ScriptRun, UnusedAnswersAreNotedNotFailed) {

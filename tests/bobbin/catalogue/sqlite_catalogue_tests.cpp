@@ -2,6 +2,7 @@
 // file can fail to be a catalogue.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -19,6 +20,13 @@ std::unique_ptr<BobbinCatalogue> openOrFail(const std::string& path) {
   auto catalogue = openBobbinCatalogue(path);
   EXPECT_TRUE(catalogue) << catalogue.reason();
   return catalogue ? std::move(catalogue.value()) : nullptr;
+}
+
+// A record's dimension columns A, B, C1, C2, D and F, in the catalogue's
+// order, to compare with a catalogue line at once.
+using Dimensions = std::array<std::string, 6>;
+Dimensions dimensionsOf(const BobbinRecord& record) {
+  return {record.A, record.B, record.C1, record.C2, record.D, record.F};
 }
 
 std::string openError(const std::string& path) {
@@ -59,23 +67,13 @@ TEST(DefaultCatalogue, HoldsTheEi48With30StackOfEachType) {
   EXPECT_EQ(g.SUP, "标准骨架");
   EXPECT_EQ(g.specification, "EI-48*30");
   EXPECT_EQ(g.partno, "GZ-48-30");
-  EXPECT_EQ(g.A, "23.5");
-  EXPECT_EQ(g.B, "19");
-  EXPECT_EQ(g.C1, "21");
-  EXPECT_EQ(g.C2, "");
-  EXPECT_EQ(g.D, "6");
-  EXPECT_EQ(g.F, "33");
+  EXPECT_EQ(dimensionsOf(g), (Dimensions{"23.5", "19", "21", "", "6", "33"}));
   for (const auto& [table, partno] :
        {std::pair{"EIB2", "WZ-48-30"}, std::pair{"EIB3", "CT-48-30"}}) {
     const auto two = found(*catalogue, table, "EI-48*30*", error);
     ASSERT_EQ(two.size(), 1u) << table;
     EXPECT_EQ(two[0].partno, partno);
-    EXPECT_EQ(two[0].A, "23.5");
-    EXPECT_EQ(two[0].B, "19");
-    EXPECT_EQ(two[0].C1, "9.75");
-    EXPECT_EQ(two[0].C2, "9.75");
-    EXPECT_EQ(two[0].D, "6");
-    EXPECT_EQ(two[0].F, "33");
+    EXPECT_EQ(dimensionsOf(two[0]), (Dimensions{"23.5", "19", "9.75", "9.75", "6", "33"}));
   }
   EXPECT_EQ(error, "");
 }
@@ -149,12 +147,7 @@ TEST_F(UserCatalogue, NumbersAndNullsReadAsTheFormShowsThem) {
   const auto rows = found(*catalogue, "EIB1", "EI", error);
   ASSERT_EQ(rows.size(), 1u);
   EXPECT_EQ(rows[0].partno, "1234");
-  EXPECT_EQ(rows[0].A, "23.5");
-  EXPECT_EQ(rows[0].B, "19");
-  EXPECT_EQ(rows[0].C1, "21");
-  EXPECT_EQ(rows[0].C2, "");
-  EXPECT_EQ(rows[0].D, "6");
-  EXPECT_EQ(rows[0].F, "0.1");
+  EXPECT_EQ(dimensionsOf(rows[0]), (Dimensions{"23.5", "19", "21", "", "6", "0.1"}));
   // a NULL designation reads as empty text, found only by the empty search
   EXPECT_EQ(found(*catalogue, "EIB1", "", error).size(), 2u);
   EXPECT_EQ(error, "");
