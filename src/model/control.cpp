@@ -100,10 +100,10 @@ std::string Control::displayText() const {
 }
 
 // A property that keeps its value tells no view: nothing is redrawn for it.
-template <class T>
-void Control::change(T& member, T value, Property property) {
+template <class T, class V>
+void Control::change(T& member, V&& value, Property property) {
   if (value == member) return;
-  member = std::move(value);
+  member = std::forward<V>(value);
   notify(property);
 }
 

@@ -212,8 +212,8 @@ class Control {
   friend class Form;
   void notify(Property property);
   // Stores a new value of a plain property and tells the views of it.
-  template <class T>
-  void change(T& member, T value, Property property);
+  template <class T, class V>
+  void change(T& member, V&& value, Property property);
   template <class Settings>
   void copyCommonTo(Settings& out) const;
   bool storeText(std::string text);

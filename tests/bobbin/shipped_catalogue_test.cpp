@@ -90,7 +90,9 @@ TEST_F(ShippedCatalogue, EveryRowAgreesWithTheLaminationTable) {
       EXPECT_EQ(row.D, proposal.depth);
       EXPECT_EQ(Val(row.C1), Val(formatFixed(Val(proposal.slotWidth), 2)));
       EXPECT_EQ(row.C2.empty(), type.slots == 1);
-      if (type.slots == 2) EXPECT_EQ(row.C2, row.C1);
+      if (type.slots == 2) {
+        EXPECT_EQ(row.C2, row.C1);
+      }
       ++checked;
     }
   }

@@ -120,7 +120,7 @@ TEST_F(HandOffTest, BadProjectFileAndMissingFileGiveOneMessageEach) {
   ASSERT_TRUE(project.open(QIODevice::WriteOnly));
   project.write("{}\n");
   project.close();
-  DesktopApp& app = start(false);
+  start(false);
 
   EXPECT_TRUE(handOver(project.fileName()));
   ASSERT_EQ(host.messages.size(), 1u);
