@@ -576,7 +576,12 @@ class RandomEvents {
       }
       if (a.controls.size() != b.controls.size()) return a.name + ": number of controls";
       for (size_t c = 0; c < a.controls.size(); ++c)
-        if (a.controls[c] != b.controls[c])
+        if (a.controls[c].picture != b.controls[c].picture)
+          return a.name + "." + a.controls[c].name + " picture of " +
+                 std::to_string(a.controls[c].picture ? a.controls[c].picture->ops.size() : 0) +
+                 " drawing steps against " +
+                 std::to_string(b.controls[c].picture ? b.controls[c].picture->ops.size() : 0);
+        else if (a.controls[c] != b.controls[c])
           return a.name + "." + a.controls[c].name + "(" + std::to_string(a.controls[c].index) +
                  ") " + quoted(a.controls[c].state.text) + " against " +
                  quoted(b.controls[c].state.text);
