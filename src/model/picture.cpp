@@ -1,10 +1,17 @@
 #include "model/picture.h"
 
+#include <cmath>
+
 #include "model/value.h"
 
 namespace corvane {
 
+// A figure placed at no finite point (a stack or window of "1e308" or "nan"
+// typed into the core form) is not drawn: no screen or page could show it,
+// and a drawing that keeps it could not be saved and opened as it was.
 void Picture::add(DrawOp op) {
+  for (double coordinate : {op.x1, op.y1, op.x2, op.y2, op.start, op.end})
+    if (!std::isfinite(coordinate)) return;
   ops_.push_back(std::move(op));
   changed.emit();
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -308,6 +309,21 @@ TEST(PictureTest, RecordsDrawingsAndKnowsWhenItIsEmpty) {
   EXPECT_EQ(copy.listing(), expected);
   picture.clear();
   EXPECT_FALSE(picture.hasDrawing());
+}
+
+// Core dimensions of "1e308" give infinite or undefined coordinates: such a
+// figure is left out, so the picture equals itself and saves as it shows.
+TEST(PictureTest, AFigureAtNoFinitePointIsNotDrawn) {
+  Picture picture;
+  picture.setScale(0, 0, 70, 150);
+  const double huge = 1e308;
+  picture.line(0, 0, huge * 10, 5, colors::kBlue);
+  picture.filledBox(huge * 10 - huge * 10, 0, 1, 1, colors::kBlue);
+  picture.circle(1, 1, std::nan(""), colors::kBlue);
+  picture.line(1, 2, 3, 4, colors::kBlue);
+  EXPECT_EQ(picture.listing(),
+            (std::vector<std::string>{"scale 0 0 70 150", "line 1 2 3 4 0,0,255"}));
+  EXPECT_TRUE(picture.ops() == picture.ops());
 }
 
 }  // namespace
