@@ -281,7 +281,7 @@ void Frmjiegou::openCostForm() {
   workspace().form(forms::kCost).show();
 }
 
-// Back to the specification: this form and its table are discarded.
+// Back to the electrical form: this form and its table are discarded.
 void Frmjiegou::previousStep() {
   workspace().form(forms::kElectrical).show();
   workspace().close(kName);

@@ -232,7 +232,7 @@ TEST_F(StructureTest, TwoSlotBobbinStartsTheSecondariesOnTheBase) {
   // a secondary's turns per layer use slot 2's width
   const double d = Val(text(TXTWIRE, 2));
   EXPECT_EQ(text(TXTLN, 2), generalFormat(std::trunc(9.75 / (d + 0) / (d <= 0.15 ? 1.15 : 1.05))));
-  // and with two primaries the wire enter takes the secondaries' turns from the specification
+  // and with two primaries the wire enter takes the secondaries' turns from the electrical form
   cell(TXTTURN, 2).setText("1");
   enter(TXTWIRE, 2);
   EXPECT_EQ(text(TXTTURN, 2), "41");  // 13.5 V: 40.54

@@ -171,13 +171,13 @@ TEST_F(StructureChainTest, OpeningAgainForAnotherGroupCountRebuildsTheTable) {
   structure()->control(TXTWN, 1).setText("kept");
   click(electrical(), "CMDJIEDOU");  // same count: the table stays
   EXPECT_EQ(cell(TXTWN, 1), "kept");
-  auto& spec = workspace.form<Frmeledata>(Frmeledata::kName);
-  workspace.runEvent([&] { spec.appendGroup(); });
-  set(spec, "txtudc", "5", 1);
-  enter(spec, "txtudc", 1);
-  set(spec, "txtidc", "1", 1);
-  enter(spec, "txtidc", 1);
-  click(spec, "CMDJIEDOU");
+  auto& groups = workspace.form<Frmeledata>(Frmeledata::kName);
+  workspace.runEvent([&] { groups.appendGroup(); });
+  set(groups, "txtudc", "5", 1);
+  enter(groups, "txtudc", 1);
+  set(groups, "txtidc", "1", 1);
+  enter(groups, "txtidc", 1);
+  click(groups, "CMDJIEDOU");
   ASSERT_NE(structure(), nullptr);
   EXPECT_EQ(cell(Txtzb), "2");
   EXPECT_EQ(cell(TXTWN, 1), "N2");
