@@ -44,17 +44,17 @@ std::string readAllTables(const std::string& path) {
   for (const std::string_view table : kBobbinTables) file.requireColumns(table, kColumns);
   std::string out;
   for (const std::string_view table : kBobbinTables) {
-    std::vector<std::string> texts;
+    std::string body;
     size_t rows = 0;
     file.forEachRow(table, kColumns, [&](const std::vector<std::string>& row) {
-      texts.insert(texts.end(), row.begin(), row.end());
+      for (const std::string& text : row) {
+        putCount(body, text.size());
+        body += text;
+      }
       ++rows;
     });
     putCount(out, rows);
-    for (const std::string& text : texts) {
-      putCount(out, text.size());
-      out += text;
-    }
+    out += body;
   }
   return out;
 }

@@ -79,6 +79,17 @@ TEST_F(AccessFiles, AFileCutShortWhileOpenEndsTheReadCleanly) {
   EXPECT_LE(rows, 6u);
 }
 
+// An Access file whose object properties are damaged so that mdbtools
+// allocates gigabytes while it reads the catalogue of objects (found by the
+// catalogue fuzzer): the bobbin form gets a reason, the program stays small.
+TEST(AccessCatalogue, ADamagedFileIsRefusedWithoutEatingMemory) {
+  const std::string path =
+      std::string(CORVANE_SOURCE_DIR) + "/tests/bobbin/catalogue/data/damaged-properties.mdb";
+  auto opened = openBobbinCatalogue(path);
+  ASSERT_FALSE(opened);
+  EXPECT_EQ(opened.reason(), "读取所需的内存超出限度，文件可能已损坏");
+}
+
 #else
 
 TEST(AccessCatalogue, WithoutMdbtoolsAnAccessFileGivesAClearError) {

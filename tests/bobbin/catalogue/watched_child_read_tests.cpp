@@ -11,7 +11,6 @@
 #include <thread>
 #include <vector>
 
-#include "bobbin/catalogue/bobbin_catalogue.h"
 #include "bobbin/catalogue/watched_child_read.h"
 
 namespace corvane {
@@ -66,19 +65,6 @@ TEST(WatchedChildRead, EveryWayAReaderFailsGivesAReason) {
     EXPECT_EQ(read.reason(), c.reason);
   }
 }
-
-#ifdef CORVANE_HAVE_MDBTOOLS
-// An Access file whose object properties are damaged so that mdbtools
-// allocates gigabytes while it reads the catalogue of objects (found by the
-// catalogue fuzzer): the bobbin form gets a reason, the program stays small.
-TEST(WatchedChildRead, ADamagedAccessFileIsRefusedWithoutEatingMemory) {
-  const std::string path =
-      std::string(CORVANE_SOURCE_DIR) + "/tests/bobbin/catalogue/data/damaged-properties.mdb";
-  auto opened = openBobbinCatalogue(path);
-  ASSERT_FALSE(opened);
-  EXPECT_EQ(opened.reason(), "读取所需的内存超出限度，文件可能已损坏");
-}
-#endif
 
 }  // namespace
 }  // namespace corvane
