@@ -7,7 +7,9 @@
 #include "bom/frmbomlist.h"
 #include "core/frmcore.h"
 #include "electrical/frmeledata.h"
+#include "model/command_names.h"
 #include "model/workspace.h"
+#include "reports/manufacturing_sheet.h"
 #include "winding/frmjiegou.h"
 #include "wiretools/frmwiretools.h"
 
@@ -34,6 +36,10 @@ void registerAllForms(Workspace& workspace) {
   registerForm<FrmWireTools>(workspace);
   // its opening reads the winding-structure form
   registerForm<FrmBomList>(workspace);
+
+  // what the earlier forms run of the stages built on them
+  workspace.registerCommand(commands::kPrintManufacturingSheet,
+                            [&workspace] { printManufacturingSheet(workspace); });
 }
 
 }  // namespace corvane

@@ -42,6 +42,24 @@ void Workspace::registerFormsOf(const Workspace& other) {
     const Registration& registration = other.factories_.find(name)->second;
     registerForm(name, registration.factory, registration.role);
   }
+  for (const auto& [name, command] : other.commands_) commands_[name] = command;
+}
+
+void Workspace::registerCommand(const std::string& name, Command command) {
+  commands_[name] = std::move(command);
+}
+
+bool Workspace::runCommand(std::string_view name) {
+  auto it = commands_.find(name);
+  if (it == commands_.end()) return false;
+  // a copy: the command may register commands itself
+  Command command = it->second;
+  command();
+  return true;
+}
+
+bool Workspace::knowsCommand(std::string_view name) const {
+  return commands_.find(name) != commands_.end();
 }
 
 bool Workspace::knowsForm(std::string_view name) const {

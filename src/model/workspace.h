@@ -60,6 +60,17 @@ class Workspace {
   // have created another before its own turn came while the design was
   // being put back.
   void restoreCreationOrder(const std::vector<std::string>& names);
+  // --- commands that a later stage of the chain provides to an earlier form
+  // (the structure form's printed sheet, its simulator export): the program
+  // registers the code by name, the form runs it by name, so no form
+  // includes the stages built on it.
+  using Command = std::function<void()>;
+  void registerCommand(const std::string& name, Command command);
+  // Runs the command as part of the current event; false when the program
+  // registered none under that name (a workspace without that stage).
+  bool runCommand(std::string_view name);
+  bool knowsCommand(std::string_view name) const;
+
   // A field of a form (created on first use); a ProgrammingError if the form has no
   // such control.
   Control& field(std::string_view form, std::string_view name, int row = -1);
@@ -123,6 +134,7 @@ class Workspace {
   SharedValues shared_;
   std::unique_ptr<DesignSession> session_;
   std::map<std::string, Registration, std::less<>> factories_;
+  std::map<std::string, Command, std::less<>> commands_;
   std::vector<std::string> order_;
   std::map<std::string, std::unique_ptr<Form>, std::less<>> forms_;
   std::vector<std::string> creationOrder_;

@@ -7,12 +7,12 @@
 #include "bom/frmbomlist.h"
 #include "core/coreform_fields.h"
 #include "electrical/eledata_fields.h"
+#include "model/command_names.h"
 #include "model/host.h"
 #include "model/picture.h"
 #include "model/shared_values.h"
 #include "model/value.h"
 #include "model/workspace.h"
-#include "reports/manufacturing_sheet.h"
 #include "reports/outline_drawing.h"
 #include "winding/jiegou_fields.h"
 #include "winding/operating_point.h"
@@ -183,8 +183,9 @@ void Frmjiegou::addReactions() {
   on(EventKind::Click, Command5, [this](Control&, const EventArgs&) { LoadRun(); });
   on(EventKind::Click, Command6, [this](Control&, const EventArgs&) { NoLoadRun(); });
   on(EventKind::Click, Command4, [this](Control&, const EventArgs&) { openCostForm(); });
-  on(EventKind::Click, Pr,
-     [this](Control&, const EventArgs&) { printManufacturingSheet(workspace()); });
+  on(EventKind::Click, Pr, [this](Control&, const EventArgs&) {
+    workspace().runCommand(commands::kPrintManufacturingSheet);
+  });
   on(EventKind::Click, Command2, [this](Control&, const EventArgs&) { previousStep(); });
   on(EventKind::Click, wiretool,
      [this](Control&, const EventArgs&) { showFormIfKnown(forms::kWireTools); });
