@@ -182,6 +182,8 @@ void Frmjiegou::addReactions() {
     workspace().runCommand(commands::kPrintManufacturingSheet);
   });
   on(EventKind::Click, Command2, [this](Control&, const EventArgs&) { previousStep(); });
+  on(EventKind::Click, CmdOperating,
+     [this](Control&, const EventArgs&) { showFormIfKnown(forms::kOperating); });
   on(EventKind::Click, wiretool,
      [this](Control&, const EventArgs&) { showFormIfKnown(forms::kWireTools); });
 }
