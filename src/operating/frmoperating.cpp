@@ -82,7 +82,8 @@ DesignReading FrmOperating::readDesign() const {
   }
   if (const auto* groups = dynamic_cast<const Frmeledata*>(electrical)) {
     d.allowedRise = groups->control(eledata::TXTTEMPD).num();
-    for (int g = 0; g <= groups->highestGroup(); ++g) {
+    // the groups 0..N whose rows exist
+    for (int g = 0; g <= groups->highestGroup() && groups->find(eledata::txtidc, g); ++g) {
       operating::GroupReading group;
       group.name = groups->cell(eledata::TXTWN, g).text();
       group.circuit = groups->cell(eledata::CMBZL, g).text();
