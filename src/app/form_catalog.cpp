@@ -9,6 +9,7 @@
 #include "electrical/frmeledata.h"
 #include "model/command_names.h"
 #include "model/workspace.h"
+#include "operating/frmoperating.h"
 #include "reports/manufacturing_sheet.h"
 #include "winding/frmjiegou.h"
 #include "wiretools/frmwiretools.h"
@@ -36,6 +37,8 @@ void registerAllForms(Workspace& workspace) {
   registerForm<FrmWireTools>(workspace);
   // its opening reads the winding-structure form
   registerForm<FrmBomList>(workspace);
+  // its figures are worked out from the design: not saved, gone with the design
+  registerForm<FrmOperating>(workspace, FormRole::Derived);
 
   // what the earlier forms run of the stages built on them
   workspace.registerCommand(commands::kPrintManufacturingSheet,

@@ -25,11 +25,6 @@ using namespace jiegou;
 namespace {
 constexpr const char* kCaption = "Peak Corvane专家系统 - 基本结构设计与性能仿真";
 
-constexpr Rgb kGreen{0, 255, 0};
-constexpr Rgb kYellow{255, 255, 0};
-// flux density (T) from which the no-load field shows red whatever the steel
-constexpr double kFluxAlarm = 1.8;
-
 std::vector<std::string> itemsOf(const auto& list) {
   return {list.begin(), list.end()};
 }
@@ -187,6 +182,8 @@ void Frmjiegou::addReactions() {
     workspace().runCommand(commands::kPrintManufacturingSheet);
   });
   on(EventKind::Click, Command2, [this](Control&, const EventArgs&) { previousStep(); });
+  on(EventKind::Click, CmdOperating,
+     [this](Control&, const EventArgs&) { showFormIfKnown(forms::kOperating); });
   on(EventKind::Click, wiretool,
      [this](Control&, const EventArgs&) { showFormIfKnown(forms::kWireTools); });
 }
@@ -214,10 +211,9 @@ void Frmjiegou::copperWeightTotal() {
 }
 
 std::string Frmjiegou::riseText(double loss) const {
-  return formatFixed(
-             winding::openFrameRise(loss, core(coreform::TxtFM).num(), core(coreform::TxtFc).num()),
-             1) +
-         "℃";
+  const std::string rise =
+      winding::openFrameRiseText(loss, core(coreform::TxtFM).num(), core(coreform::TxtFc).num());
+  return rise.empty() ? rise : rise + "℃";
 }
 
 void Frmjiegou::totalLossAndRise() {
@@ -225,7 +221,7 @@ void Frmjiegou::totalLossAndRise() {
   rise.setText("");
   Control& loss = control(txtpLOST);
   loss.setText(generalFormat(control(TXTPCZ).num() + control(txtpcuz).num()) + "W");
-  if (core(coreform::TxtFc).num() != 0) rise.setText(riseText(std::fabs(loss.num())));
+  rise.setText(riseText(std::fabs(loss.num())));
 }
 
 void Frmjiegou::adapterRise() {
@@ -238,10 +234,7 @@ void Frmjiegou::showLoadFluxDensity() {
 
 void Frmjiegou::fluxColourCheck() {
   const double rated = workspace().field(forms::kCore, coreform::txtcoremt, 3).num();
-  const double bm = control(TxtBm).num();
-  Rgb colour = rated > bm ? kGreen : kYellow;
-  if (bm >= kFluxAlarm) colour = colors::kRed;
-  control(TxtBm).setBackColor(colour);
+  control(TxtBm).setBackColor(winding::fluxDensityColour(control(TxtBm).num(), rated));
 }
 
 // Enter in the no-load flux density: the core takes it, and the pass runs.

@@ -82,11 +82,13 @@ struct Button {
   const char* caption;
 };
 
-// in the panel's order, two to a row
+// in the panel's order, four to a row
 constexpr Button kButtons[] = {
-    {Command1, "参数仿真"}, {Command3, "结构仿真"}, {Command5, "负载运行"},
-    {Command6, "空载运行"}, {Command4, "材料清单"}, {Command2, "上一步"},
+    {Command1, "参数仿真"}, {Command3, "结构仿真"},     {Command5, "负载运行"},
+    {Command6, "空载运行"}, {CmdOperating, "工况分析"}, {Command4, "材料清单"},
+    {Command2, "上一步"},
 };
+constexpr int kButtonsPerRow = 4;
 
 std::vector<std::string> itemsOf(const auto& list) {
   return {list.begin(), list.end()};
@@ -185,7 +187,8 @@ void Frmjiegou::addSummary() {
 void Frmjiegou::addCommandsAndPictures() {
   const int top = kSummaryTop + kSummaryRows * kSummaryPitch + 180;
   for (size_t i = 0; i < std::size(kButtons); ++i) {
-    const int column = static_cast<int>(i % 3), row = static_cast<int>(i / 3);
+    const int column = static_cast<int>(i % kButtonsPerRow);
+    const int row = static_cast<int>(i / kButtonsPerRow);
     addControl(kButtons[i].name, ControlKind::CommandButton,
                captioned(kButtons[i].caption,
                          {kSummaryLeft + column * (kButtonWidth + 120),

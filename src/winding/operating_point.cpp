@@ -15,6 +15,11 @@ constexpr double kAdapterFactor = 1.414;
 constexpr double kOverheatingShare = 0.8;
 constexpr double kDangerMargin = 10;  // K above the allowed rise
 
+constexpr Rgb kGreen{0, 255, 0};
+constexpr Rgb kYellow{255, 255, 0};
+// flux density (T) from which the no-load field shows red whatever the steel
+constexpr double kFluxAlarm = 1.8;
+
 double decimal(double value) {
   return Val(generalFormat(value));
 }
@@ -24,9 +29,19 @@ std::string loadFluxDensityText(double noLoadFluxDensity, double regulation) {
   return formatFixed((100 - regulation / 2) * noLoadFluxDensity * 0.01, 2);
 }
 
+Rgb fluxDensityColour(double fluxDensity, double ratedFluxDensity) {
+  if (fluxDensity >= kFluxAlarm) return colors::kRed;
+  return ratedFluxDensity > fluxDensity ? kGreen : kYellow;
+}
+
 double openFrameRise(double loss, double coilSurface, double coreSurface) {
   const double density = checkedDivide(loss * 1000, coilSurface + coreSurface);
   return checkedFinite(kRiseCoefficient * std::pow(density, kRiseExponent));
+}
+
+std::string openFrameRiseText(double loss, double coilSurface, double coreSurface) {
+  if (coreSurface == 0) return "";
+  return formatFixed(openFrameRise(loss, coilSurface, coreSurface), 1);
 }
 
 std::string adapterRiseText(double openFrameRise) {

@@ -184,8 +184,8 @@ class RandomEvents {
   using Files = std::map<std::string, std::string>;  // path: size and time
 
   // A design in progress: the typical 12 V / 2 A design taken through the
-  // core, bobbin and winding structure to the cost form, and the wire tools
-  // open; every other run starts from a new design instead.
+  // core, bobbin and winding structure to the operating analysis and the
+  // cost form, and the wire tools open; every other run starts from a new design instead.
   void start() {
     run_ = std::make_unique<ProgramRun>();
     touched_.clear();
@@ -208,6 +208,7 @@ class RandomEvents {
                                         "click Frmbobbin.OPTG",
                                         "click Frmbobbin.cmdele",
                                         "click Frmeledata.\"结构仿真\"",
+                                        "click Frmjiegou.\"工况分析\"",
                                         "click Frmjiegou.\"材料清单\"",
                                         "click MDIForm1.Tools"};
     const size_t steps = restarts_ % 2 == 0 ? std::size(chain) : 3;
