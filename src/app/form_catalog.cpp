@@ -10,6 +10,7 @@
 #include "model/command_names.h"
 #include "model/workspace.h"
 #include "reports/manufacturing_sheet.h"
+#include "spice/spice_export.h"
 #include "winding/frmjiegou.h"
 #include "wiretools/frmwiretools.h"
 
@@ -40,6 +41,8 @@ void registerAllForms(Workspace& workspace) {
   // what the earlier forms run of the stages built on them
   workspace.registerCommand(commands::kPrintManufacturingSheet,
                             [&workspace] { printManufacturingSheet(workspace); });
+  workspace.registerCommand(commands::kExportSpiceModel,
+                            [&workspace] { spice::exportSpiceModel(workspace); });
 }
 
 }  // namespace corvane
