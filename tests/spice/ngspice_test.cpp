@@ -138,11 +138,13 @@ TEST_P(NgspiceCheck, NoLoadVoltagesAndCurrentAreTheDesigns) {
   const double n1 = structure("TXTTURN", 0);
   for (size_t w = 1; w < windings.size(); ++w) {
     const double expected = u1 * structure("TXTTURN", static_cast<int>(w)) / n1;
-    EXPECT_NEAR(measuredValue(run, "vw" + std::to_string(w)), expected, 0.01 * expected)
-        << windings[w];
+    const double seen = measuredValue(run, "vw" + std::to_string(w));
+    EXPECT_NEAR(seen, expected, 0.01 * expected) << windings[w];
+    std::cout << "no load " << windings[w] << ": " << seen << " V, U1 Ni/N1 " << expected << " V\n";
   }
   const double i0 = structure("TxtI0", -1);
   EXPECT_NEAR(measuredValue(run, "imains"), i0, 0.02 * i0);
+  std::cout << "no-load current " << measuredValue(run, "imains") << " A, TxtI0 " << i0 << " A\n";
 }
 
 TEST_P(NgspiceCheck, LoadedSecondariesShowTheirLoadVoltage) {
