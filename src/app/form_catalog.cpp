@@ -11,6 +11,7 @@
 #include "model/workspace.h"
 #include "operating/frmoperating.h"
 #include "reports/manufacturing_sheet.h"
+#include "spice/spice_export.h"
 #include "winding/frmjiegou.h"
 #include "wiretools/frmwiretools.h"
 
@@ -43,6 +44,8 @@ void registerAllForms(Workspace& workspace) {
   // what the earlier forms run of the stages built on them
   workspace.registerCommand(commands::kPrintManufacturingSheet,
                             [&workspace] { printManufacturingSheet(workspace); });
+  workspace.registerCommand(commands::kExportSpiceModel,
+                            [&workspace] { spice::exportSpiceModel(workspace); });
 }
 
 }  // namespace corvane

@@ -181,6 +181,8 @@ void Frmjiegou::addReactions() {
   on(EventKind::Click, Pr, [this](Control&, const EventArgs&) {
     workspace().runCommand(commands::kPrintManufacturingSheet);
   });
+  on(EventKind::Click, CmdExportSpice,
+     [this](Control&, const EventArgs&) { workspace().runCommand(commands::kExportSpiceModel); });
   on(EventKind::Click, Command2, [this](Control&, const EventArgs&) { previousStep(); });
   on(EventKind::Click, CmdOperating,
      [this](Control&, const EventArgs&) { showFormIfKnown(forms::kOperating); });

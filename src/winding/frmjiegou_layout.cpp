@@ -39,6 +39,9 @@ constexpr int kSummaryRows = 7;
 constexpr int kPictureTop = 5160;
 constexpr int kButtonWidth = 1335;
 constexpr int kButtonHeight = 375;
+constexpr int kButtonGap = 120;
+// the simulator export: a fourth column beside the first row, wide enough for its caption
+constexpr int kExportButtonWidth = 1695;
 
 // One header field: caption on the left, the field to its right.
 struct HeaderField {
@@ -191,9 +194,14 @@ void Frmjiegou::addCommandsAndPictures() {
     const int row = static_cast<int>(i / kButtonsPerRow);
     addControl(kButtons[i].name, ControlKind::CommandButton,
                captioned(kButtons[i].caption,
-                         {kSummaryLeft + column * (kButtonWidth + 120),
+                         {kSummaryLeft + column * (kButtonWidth + kButtonGap),
                           top + row * (kButtonHeight + 90), kButtonWidth, kButtonHeight}));
   }
+  // the export's longer caption takes the free place at the end of the second row
+  addControl(
+      CmdExportSpice, ControlKind::CommandButton,
+      captioned("导出SPICE模型", {kSummaryLeft + 3 * (kButtonWidth + kButtonGap),
+                                  top + kButtonHeight + 90, kExportButtonWidth, kButtonHeight}));
   addControl(Picture1, ControlKind::PictureBox, captioned("", {120, kPictureTop, 5500, 3300}));
   // the outline is drawn for the sheet's 95 × 60 mm box: the same proportion
   addControl(Img, ControlKind::PictureBox, captioned("", {5820, kPictureTop, 5225, 3300}));

@@ -62,5 +62,7 @@ inline constexpr const char* Command6 = "Command6";          // "空载运行"
 inline constexpr const char* CmdOperating = "CmdOperating";  // "工况分析"
 inline constexpr const char* wiretool = "wiretool";          // "导线工具"
 inline constexpr const char* Pr = "Pr";                      // "打印"
+// "导出SPICE模型": the transformer as a SPICE model, with its supply circuit
+inline constexpr const char* CmdExportSpice = "CmdExportSpice";
 
 }  // namespace corvane::jiegou
