@@ -1,4 +1,4 @@
-#!/bin/sh
+#!/bin/bash
 # shellcheck disable=SC2317  # the functions run through step and the traps
 # Proves that the README's test command passes on a minimal Debian 12: builds
 # a fresh root with mmdebstrap, clones the committed HEAD into it, runs
@@ -61,6 +61,7 @@ build_root="$work/build-root"
 install_root="$work/install-root"
 mkdir "$logs"
 step_pid=""
+phases=()
 summary=""
 failed=""
 
@@ -153,10 +154,36 @@ package_sources() {
   done
 }
 
+# Copies its input, each line led by the seconds since the step began, so
+# the log shows where the time went.
+stamp_lines() {
+  SECONDS=0
+  while IFS= read -r line || [ -n "$line" ]; do
+    printf '[%5d] %s\n' "$SECONDS" "$line"
+  done
+}
+
+# phase_times LOG TOTAL LABEL PATTERN LABEL PATTERN... LABEL: the seconds each
+# phase of a step took, a phase ending at the first log line that matches
+# the pattern after its label and the last one at TOTAL; nothing when a
+# pattern is not in the log.
+phase_times() {
+  local log="$1" total="$2" from=0 at text=""
+  shift 2
+  while [ $# -ge 3 ]; do
+    at=$(grep -m 1 -e "$2" "$log" | sed -n 's/^\[ *\([0-9]*\)\].*/\1/p')
+    [ -n "$at" ] || return 0
+    text="$text$1 $((at - from)) s, "
+    from=$at
+    shift 2
+  done
+  printf '  (%s%s %d s)' "$text" "$1" "$((total - from))"
+}
+
 # step NAME COMMAND...: runs the command as a job of its own (so an
-# interrupt is handled at once and ends the whole job), its output into
-# logs/NAME.log, and notes the time it took; on failure prints the end of
-# the log and stops the check.
+# interrupt is handled at once and ends the whole job), its output stamped
+# into logs/NAME.log, and notes the time it took; on failure prints the end
+# of the log and stops the check.
 set -m
 step() {
   name="$1"
@@ -164,7 +191,7 @@ step() {
   log="$logs/$name.log"
   echo "$(date +%H:%M:%S) $name ..."
   start=$(date +%s)
-  "$@" </dev/null >"$log" 2>&1 &
+  ("$@" </dev/null 2>&1 | stamp_lines >"$log"; exit "${PIPESTATUS[0]}") &
   step_pid=$!
   wait "$step_pid"
   status=$?
@@ -179,9 +206,10 @@ step() {
     echo "---"
     finish
   fi
-  summary="$summary$(printf '%-10s %6d s  ok' "$name" "$seconds")
+  summary="$summary$(printf '%-10s %6d s  ok' "$name" "$seconds")$(phase_times "$log" "$seconds" "${phases[@]}")
 "
   echo "$(date +%H:%M:%S) $name ok ($seconds s)"
+  phases=()
 }
 
 finish() {
@@ -249,9 +277,11 @@ echo "step logs: $logs"
 
 step root create_root
 step clone clone_head
+phases=(packages "-- The CXX compiler identification" build "Test project " ctest)
 step test in_root "$build_root" 'cd /root/corvane && sh scripts/test.sh'
 step skips no_test_skipped
 if [ "$with_package" = yes ]; then
+  phases=(build "CPack: Create package" cpack)
   step package in_root "$build_root" 'cd /root/corvane && sh scripts/package.sh'
   step install install_package
   step start start_installed
