@@ -165,11 +165,12 @@ stamp_lines() {
 
 # phase_times LOG TOTAL LABEL PATTERN LABEL PATTERN... LABEL: the seconds each
 # phase of a step took, a phase ending at the first log line that matches
-# the pattern after its label and the last one at TOTAL; nothing when a
-# pattern is not in the log.
+# the pattern after its label and the last one at TOTAL; nothing without
+# labels or when a pattern is not in the log.
 phase_times() {
   local log="$1" total="$2" from=0 at text=""
   shift 2
+  [ $# -gt 0 ] || return 0
   while [ $# -ge 3 ]; do
     at=$(grep -m 1 -e "$2" "$log" | sed -n 's/^\[ *\([0-9]*\)\].*/\1/p')
     [ -n "$at" ] || return 0
