@@ -114,6 +114,8 @@ Form& Workspace::form(std::string_view name) {
   std::unique_ptr<Form> created = registration->second.factory(*this);
   created->holdsDesign_ = registration->second.role == FormRole::Design;
   Form& ref = *created;
+  // what the constructor built is the design time a saved design compares with
+  ref.settleDesignTime();
   forms_.emplace(std::string(name), std::move(created));
   creationOrder_.emplace_back(name);
   formCreated.emit(ref);
