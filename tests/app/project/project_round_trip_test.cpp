@@ -71,6 +71,37 @@ TEST_F(ProjectRoundTrip, FullChainReopensExactlyAndGoesOnAsBefore) {
   EXPECT_TRUE(second.session().hasUnsavedChanges());
 }
 
+// The file holds the design, not the layout: no place, size, font, tool tip
+// or timer interval, and no caption the forms never change.
+TEST_F(ProjectRoundTrip, TheNineGroupFileHoldsNoLayout) {
+  ProgramRun run;
+  fullChain(run);
+  ASSERT_TRUE(run.session().saveTo(file("chain.cvd")));
+  const std::string text = contents(file("chain.cvd"));
+  for (const char* layout : {"\"geometry\"", "\"toolTip\"", "\"interval\"", "font", "输出电压",
+                             "请选择适当的整流电路形式"})
+    EXPECT_EQ(text.find(layout), std::string::npos) << layout;
+  EXPECT_NE(text.find("\"version\": 2,"), std::string::npos);
+}
+
+// The electrical form's load works the allowed rise out from the insulation
+// class; a designer who types the design-time rise back gets it back, though
+// the file need not name it.
+TEST_F(ProjectRoundTrip, ATextTypedBackToItsDesignTimeComesBack) {
+  ProgramRun first;
+  first.click("MDIForm1", "NEW");
+  Control& rise = first.form("Frmeledata").control("TXTTEMPD");
+  ASSERT_NE(rise.text(), rise.designTimeState().text);
+  first.set("Frmeledata", "TXTTEMPD", rise.designTimeState().text);
+  ASSERT_TRUE(first.session().saveTo(file("rise.cvd")));
+  EXPECT_EQ(contents(file("rise.cvd")).find("TXTTEMPD"), std::string::npos);
+
+  ProgramRun second;
+  ASSERT_TRUE(second.session().openFile(file("rise.cvd")));
+  EXPECT_EQ(second.form("Frmeledata").control("TXTTEMPD").text(), rise.text());
+  EXPECT_EQ(second.state(), first.state());
+}
+
 // A shared value that was a text and became a number (the diode drop after
 // "硅管" then "无") is saved as the number it is, so the design reopens equal.
 TEST_F(ProjectRoundTrip, ASharedValueThatChangedKindReopensAsItIs) {
