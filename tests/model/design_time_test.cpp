@@ -10,6 +10,7 @@
 #include "model/control_design.h"
 #include "model/control_init.h"
 #include "model/form.h"
+#include "model/programming_error.h"
 #include "model/project_state.h"
 #include "model/workspace.h"
 #include "support/fake_host.h"
@@ -171,6 +172,24 @@ TEST(DesignTime, AControlTakesBackItsDesignQuietly) {
   EXPECT_EQ(form.control("Sketch").design(), sketch);
   EXPECT_EQ(volts.design(), typed);
   EXPECT_EQ(form.control("Status").caption(), "");  // no change reaction
+}
+
+// A form whose constructor read another form would start from another
+// design-time state in each run: that is a programming error, and the
+// workspace goes on as before.
+TEST(DesignTime, AConstructorMayNotReadAnotherForm) {
+  class Reader : public Form {
+   public:
+    explicit Reader(Workspace& ws) : Form(ws, "frmReader", "") {
+      addControl("Copy", ControlKind::TextBox,
+                 textField(ws.field("frmLayout", "Volts").text(), {}));
+    }
+  };
+  Program program(false);
+  program.ws.registerForm("frmReader", [](Workspace& w) { return std::make_unique<Reader>(w); });
+  EXPECT_THROW(program.ws.form("frmReader"), ProgrammingError);
+  EXPECT_EQ(program.ws.existing("frmReader"), nullptr);
+  EXPECT_EQ(program.form().control("Loaded").text(), "5");
 }
 
 }  // namespace

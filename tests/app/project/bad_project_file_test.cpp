@@ -192,6 +192,14 @@ TEST_F(ProjectTest, WhatTheProgramDoesNotHaveIsSkippedAndNamed) {
   EXPECT_EQ(second.state(), first.state());
   EXPECT_EQ(second.session().path(), file("newer.cvd"));
   EXPECT_FALSE(second.session().hasUnsavedChanges());
+
+  // the active form was one of them: no form is active
+  write(file("newer.cvd"),
+        replaced(text, R"("activeForm": "FrmWireTools")", R"("activeForm": "FrmMotor")"));
+  ProgramRun third;
+  ASSERT_TRUE(third.session().openFile(file("newer.cvd")));
+  EXPECT_EQ(third.workspace.activeForm(), nullptr);
+  EXPECT_EQ(third.host.messages.size(), 1u);
 }
 
 // So may a design of version 1: a control renamed since is skipped, and the
