@@ -1,5 +1,7 @@
 #include "model/control_design.h"
 
+#include <utility>
+
 #include "model/programming_error.h"
 
 namespace corvane {
@@ -54,10 +56,18 @@ bool same(DesignProperty property, const ControlDesign& a, const ControlDesign& 
 
 }  // namespace
 
-DesignChanges DesignChanges::between(const ControlDesign& designTime, const ControlDesign& now) {
+DesignChanges DesignChanges::between(const ControlDesign& designTime, ControlDesign now) {
   DesignChanges changes;
-  for (DesignProperty property : kDesignProperties)
-    if (!same(property, designTime, now)) changes.take(property, now);
+  const ControlDesign plain;
+  // the values move over whole (a picture's display list is not copied);
+  // those of the properties that did not change go back to plain
+  for (DesignProperty property : kDesignProperties) {
+    if (same(property, designTime, now))
+      copy(property, now, plain);
+    else
+      changes.held_ |= bitOf(property);
+  }
+  changes.values_ = std::move(now);
   return changes;
 }
 

@@ -70,7 +70,7 @@ inline constexpr DesignProperty kDesignProperties[] = {
 class DesignChanges {
  public:
   // The properties of `now` that differ from `designTime`.
-  static DesignChanges between(const ControlDesign& designTime, const ControlDesign& now);
+  static DesignChanges between(const ControlDesign& designTime, ControlDesign now);
   // Every property, with the values of `state`.
   static DesignChanges whole(const ControlDesign& state);
 

@@ -105,14 +105,15 @@ void restoreControls(Form& form, const FormRecord& record) {
     saved[{control.name, control.index}] = &control;
   }
   for (Control* control : form.allControls()) {
-    ControlDesign state = control->designTimeState();
     auto own = saved.find({control->name(), control->index()});
-    if (own != saved.end()) {
-      const DesignChanges& changes = own->second->changes;
-      if (changes.has(DesignProperty::Picture) && control->kind() != ControlKind::PictureBox)
-        misfit(controlWhere(form, control->address()) + "不是图片框");
-      state = changes.appliedTo(std::move(state));
+    if (own == saved.end()) {
+      control->restoreDesign(control->designTimeState());
+      continue;
     }
+    const DesignChanges& changes = own->second->changes;
+    if (changes.has(DesignProperty::Picture) && control->kind() != ControlKind::PictureBox)
+      misfit(controlWhere(form, control->address()) + "不是图片框");
+    const ControlDesign state = changes.appliedTo(control->designTimeState());
     const long long highest = static_cast<long long>(state.items.size()) - 1;
     if (state.listIndex < -1 || state.listIndex > highest)
       misfit(controlWhere(form, control->address()) + "的 listIndex 应在 -1 与 " +
