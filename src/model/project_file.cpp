@@ -400,7 +400,7 @@ void readProperty(DesignProperty property, const Json& value, const std::string&
       return;
     case DesignProperty::ListIndex:
       // checked against the items once they are known
-      state.listIndex = wholeAt(value, where, -1, kLargestIndex);
+      state.listIndex = wholeAt(value, where, -1, INT_MAX);
       return;
     case DesignProperty::Value:
       state.value = wholeAt(value, where, 0, kLargestValue);

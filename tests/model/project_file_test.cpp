@@ -253,7 +253,7 @@ const std::vector<Refused> kRefused = {
   {control2(R"("toolTip": "")"), "控件“C”中有未知的项“toolTip”"},
   {control2(R"("text": null)"), "控件“C”的 text 应为文本"},
   {control2(R"("items": ["a"], "listIndex": 1)"), "控件“C”的 listIndex 应在 -1 与 0 之间"},
-  {control2(R"("listIndex": -2)"), "控件“C”的 listIndex 应在 -1 与 100000 之间"},
+  {control2(R"("listIndex": -2)"), "控件“C”的 listIndex 应在 -1 与 2147483647 之间"},
   {control2(R"("value": 3)"), "控件“C”的 value 应在 0 与 2 之间"},
   {control2(R"("enabled": "no")"), "控件“C”的 enabled 应为 true 或 false"},
   {control2(R"("picture": {"ops": [["line", 1, 2, 3]]})"), "应有 6 项，而有 4"},

@@ -499,6 +499,7 @@ class RandomEvents {
   std::string reopenProject(const std::string& path, const std::string& bytes,
                             const std::vector<std::string>& lines) {
     ++projectChecks_;
+    if (bytes.find("\n\"version\": 2,\n") == std::string::npos) return "not of version 2";
     Outcome<ProjectRecord> record = parseProjectFile(bytes);
     if (!record) return "does not read back: " + record.reason();
     if (Outcome<SkippedParts> fits = checkProjectFits(run_->workspace, record.value()); !fits)
