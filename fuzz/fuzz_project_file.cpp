@@ -1,8 +1,9 @@
-// Fuzzes the project-file reader: the input is a file's bytes. Reading ends
-// in a record or in a reason, never anything else; a record is then
-// tried on the program's forms, which again ends in success or
-// a reason; and a record read is written back to bytes that read as
-// the same record.
+// Fuzzes the project-file reader: the input is a file's bytes, of either
+// format version. Reading ends in a record or in a reason, never anything
+// else; a record is then tried on the program's forms, which again ends in
+// success (some parts skipped, maybe) or a reason; and a record read is
+// written back, in the current version, to bytes that read as the same
+// record.
 #include <cstdint>
 #include <string>
 #include <string_view>

@@ -63,6 +63,8 @@ void Frmeledata::addOutputTable() {
   addArray(eledata::TXTCP, ControlKind::TextBox, textField("", row0(7800, 1575)));
   addArray(eledata::TXTUNLOAD, ControlKind::TextBox, textField("", row0(9360, 975)));
   addArray(eledata::ChKSHC, ControlKind::CheckBox, captioned("S", row0(10440, 495)));
+  // the rows of the groups added later stand one under the other
+  for (const char* name : kRowArrays) array(name).setRowPitch(kRowPitch);
 }
 
 void Frmeledata::addInputBlock() {

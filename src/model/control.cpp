@@ -197,32 +197,26 @@ Picture& Control::picture() {
   return *picture_;
 }
 
-// What a control's design settings and its saved state both hold.
-template <class Settings>
-void Control::copyCommonTo(Settings& out) const {
-  out.text = text_;
-  out.caption = caption_;
-  out.toolTip = toolTip_;
-  out.geometry = geometry_;
-  out.items = items_;
-  out.listIndex = listIndex_;
-  out.value = value_;
-  out.interval = interval_;
-  out.visible = visible_;
-  out.enabled = enabled_;
-  out.locked = locked_;
-  out.hasBackColor = hasBackColor_;
-  out.backColor = backColor_;
-  out.foreColor = foreColor_;
-}
-
 ControlInit Control::snapshot() const {
   ControlInit init;
-  copyCommonTo(init);
+  init.text = text_;
+  init.caption = caption_;
+  init.toolTip = toolTip_;
+  init.geometry = geometry_;
   init.container = container_;
+  init.items = items_;
+  init.listIndex = listIndex_;
+  init.value = value_;
+  init.interval = interval_;
   init.minimum = minimum_;
   init.maximum = maximum_;
+  init.visible = visible_;
+  init.enabled = enabled_;
   init.listOnly = listOnly_;
+  init.locked = locked_;
+  init.hasBackColor = hasBackColor_;
+  init.backColor = backColor_;
+  init.foreColor = foreColor_;
   init.group = group_;
   init.menuParent = menuParent_;
   init.shortcut = shortcut_;
@@ -231,13 +225,24 @@ ControlInit Control::snapshot() const {
   return init;
 }
 
-ControlState Control::state() const {
-  ControlState state;
-  copyCommonTo(state);
+ControlDesign Control::design() const {
+  ControlDesign state;
+  state.text = text_;
+  state.caption = caption_;
+  state.items = items_;
+  state.listIndex = listIndex_;
+  state.value = value_;
+  state.visible = visible_;
+  state.enabled = enabled_;
+  state.locked = locked_;
+  state.hasBackColor = hasBackColor_;
+  state.backColor = backColor_;
+  state.foreColor = foreColor_;
+  if (picture_) state.picture = {picture_->ops(), picture_->backColor(), picture_->foreColor()};
   return state;
 }
 
-void Control::restore(const ControlState& state) {
+void Control::restoreDesign(const ControlDesign& state) {
   // a view rebuilds a list from its items, then selects and shows the text:
   // items go first
   if (state.items != items_) {
@@ -255,12 +260,11 @@ void Control::restore(const ControlState& state) {
     notify(Property::BackColor);
   }
   setForeColor(state.foreColor);
-  if (state.geometry != geometry_) setGeometry(state.geometry);
-  setInterval(state.interval);
-  setToolTip(state.toolTip);
   setLocked(state.locked);
   setEnabled(state.enabled);
   setVisible(state.visible);
+  if (kind_ == ControlKind::PictureBox)
+    picture().restore(state.picture.ops, state.picture.backColor, state.picture.foreColor);
 }
 
 }  // namespace corvane

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/color.h"
+#include "model/control_design.h"
 #include "model/signal.h"
 
 namespace corvane {
@@ -81,28 +82,7 @@ struct ControlInit {
   std::string shortcut = {};    // MenuItem: key sequence such as "Ctrl+S"
   double fontSize = 0;          // points; 0 keeps the form's default font
   bool fontBold = false;
-};
-
-// What a control shows at run time, as a saved design keeps it: the design
-// value and every property the forms' reactions change. The design-time
-// settings (kind, container, option group, list-only, font, slider range)
-// are not part of it: they come with the form.
-struct ControlState {
-  std::string text = {};
-  std::string caption = {};
-  std::string toolTip = {};
-  std::vector<std::string> items = {};
-  int listIndex = -1;
-  int value = 0;
-  bool visible = true;
-  bool enabled = true;
-  bool locked = false;
-  bool hasBackColor = false;
-  Rgb backColor = colors::kWindow;
-  Rgb foreColor = colors::kBlack;
-  Geometry geometry = {};
-  int interval = 0;
-  bool operator==(const ControlState&) const = default;
+  bool operator==(const ControlInit&) const = default;
 };
 
 class Control {
@@ -200,22 +180,27 @@ class Control {
   // A copy of this control's design settings, for new rows of an array.
   ControlInit snapshot() const;
 
-  ControlState state() const;
-  // Puts a saved state back as it stands: views hear of every property that
+  // --- the design (control_design.h)
+  ControlDesign design() const;
+  // Puts a design state back as it stands: views hear of every property that
   // changed, but no change, click or choose reaction runs, so nothing is
   // recalculated from it.
-  void restore(const ControlState& state);
+  void restoreDesign(const ControlDesign& state);
+  // The state the form's constructor left: a saved design keeps what differs
+  // from it. A row an array created at run time has the design-time state of
+  // the array's first row (form.h). Plain until the workspace settles the
+  // form's design time.
+  const ControlDesign& designTimeState() const { return designTime_; }
 
   Signal<Property> changed;
 
  private:
   friend class Form;
+  friend class ControlArray;
   void notify(Property property);
   // Stores a new value of a plain property and tells the views of it.
   template <class T, class V>
   void change(T& member, V&& value, Property property);
-  template <class Settings>
-  void copyCommonTo(Settings& out) const;
   bool storeText(std::string text);
 
   Form& form_;
@@ -248,6 +233,7 @@ class Control {
   Rgb backColor_;
   Rgb foreColor_;
   std::unique_ptr<Picture> picture_;
+  ControlDesign designTime_;
 };
 
 }  // namespace corvane

@@ -129,12 +129,14 @@ bool DesignSession::load(const std::string& path, bool fromRecovery) {
     return false;
   }
   Outcome<ProjectRecord> record = parseProjectFile(bytes.value());
-  Outcome<> fits = record ? checkProjectFits(workspace_, record.value()) : Failure{record.reason()};
+  Outcome<SkippedParts> fits =
+      record ? checkProjectFits(workspace_, record.value()) : Failure{record.reason()};
   if (!fits) {
     problem(openFailure(path, fits.reason()));
     return false;
   }
-  if (!apply(path, record.value())) return false;
+  std::optional<SkippedParts> skipped = apply(path, record.value());
+  if (!skipped) return false;
   if (fromRecovery) {
     path_ = record.value().recoveredFrom;
     cleanRevision_.reset();  // the recovered changes are in no design file
@@ -145,19 +147,24 @@ bool DesignSession::load(const std::string& path, bool fromRecovery) {
     rememberRecent(path_);
   }
   announce();
+  // the design is open; what of it this program does not have is named
+  if (!skipped->empty())
+    workspace_.host().showMessage(skippedMessage(*skipped), MessageIcon::Information, "");
   return true;
 }
 
-bool DesignSession::apply(const std::string& path, const ProjectRecord& record) {
-  if (Outcome<> restored = restoreProject(workspace_, record); !restored) {
+std::optional<SkippedParts> DesignSession::apply(const std::string& path,
+                                                 const ProjectRecord& record) {
+  Outcome<SkippedParts> restored = restoreProject(workspace_, record);
+  if (!restored) {
     // the scratch copy took it: only a form that behaves differently the
     // second time comes here
     problem(openFailure(path, restored.reason()));
     cleanRevision_.reset();
     announce();
-    return false;
+    return std::nullopt;
   }
-  return true;
+  return std::move(restored.value());
 }
 
 // ---------------------------------------------------------------- new, end

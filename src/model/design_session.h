@@ -16,6 +16,7 @@ namespace corvane {
 
 class Workspace;
 struct ProjectRecord;
+struct SkippedParts;
 
 class DesignSession {
  public:
@@ -86,7 +87,9 @@ class DesignSession {
 
  private:
   bool load(const std::string& path, bool fromRecovery);
-  bool apply(const std::string& path, const ProjectRecord& record);
+  // Puts the record in place of the design; the parts skipped, or none when
+  // it failed.
+  std::optional<SkippedParts> apply(const std::string& path, const ProjectRecord& record);
   void writeRecovery();
   void markClean();
   void rememberRecent(const std::string& path);

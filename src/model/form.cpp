@@ -1,6 +1,7 @@
 #include "model/form.h"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
 #include "model/programming_error.h"
@@ -37,6 +38,10 @@ Control& ControlArray::load(int index, ControlInit init) {
   auto control = std::make_unique<Control>(form_, name_, kind_, index, std::move(init));
   Control& ref = *control;
   ref.setContent(content_);
+  if (auto own = designTime_.find(index); own != designTime_.end())
+    ref.designTime_ = own->second.state;
+  else if (!designTime_.empty())
+    ref.designTime_ = designTime_.begin()->second.state;
   elements_.emplace(index, std::move(control));
   form_.rowAdded(name_, ref);
   return ref;
@@ -45,6 +50,29 @@ Control& ControlArray::load(int index, ControlInit init) {
 void ControlArray::setContent(Control::Content content) {
   content_ = content;
   for (auto& entry : elements_) entry.second->setContent(content);
+}
+
+void ControlArray::settleDesignTime() {
+  designTime_.clear();
+  for (auto& [index, control] : elements_) {
+    control->designTime_ = control->design();
+    designTime_[index] = {control->snapshot(), control->designTime_};
+  }
+  designRows_ = indices();
+}
+
+Control& ControlArray::loadDesignTimeRow(int index) {
+  if (Control* existing = at(index)) return *existing;
+  if (auto own = designTime_.find(index); own != designTime_.end())
+    return load(index, own->second.settings);
+  if (designTime_.empty()) throw ProgrammingError(name_ + " has no design-time row");
+  const auto first = designTime_.begin();
+  int pitch = pitch_;
+  if (pitch == 0 && designTime_.size() > 1)
+    pitch = std::next(first)->second.settings.geometry.top - first->second.settings.geometry.top;
+  ControlInit settings = first->second.settings;
+  settings.geometry.top += (index - first->first) * pitch;
+  return load(index, std::move(settings));
 }
 
 void ControlArray::unload(int index) {
@@ -334,6 +362,12 @@ void Form::controlChanged(Property property) {
     default:
       break;  // appearance only
   }
+}
+
+void Form::settleDesignTime() {
+  designTimeCaption_ = caption_;
+  for (auto& [name, control] : singles_) control->designTime_ = control->design();
+  for (auto& [name, rows] : arrays_) rows->settleDesignTime();
 }
 
 void Form::restoreVisibility(bool visible) {

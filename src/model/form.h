@@ -54,12 +54,38 @@ class ControlArray {
   // What the array's text boxes hold, this row and every row loaded later.
   void setContent(Control::Content content);
 
+  // --- design time (settled by the workspace before the form's load step)
+  // The rows the form's constructor created.
+  const std::vector<int>& designTimeRows() const { return designRows_; }
+  // The distance (layout units) from one row created at run time to the
+  // next, for an array whose constructor creates one row; with more, the
+  // distance between its first two rows.
+  void setRowPitch(int pitch) { pitch_ = pitch; }
+  // Creates row `index` as the form's layout has it, in its design-time
+  // state: a design-time row as the constructor made it, any other as the
+  // first design-time row moved down one pitch for each index past the
+  // first's. An existing row is returned unchanged.
+  Control& loadDesignTimeRow(int index);
+
  private:
+  friend class Form;
+  void settleDesignTime();
+
+  // A design-time row's settings and state; rows created at run time take
+  // their layout and design-time state from the first one.
+  struct DesignTimeRow {
+    ControlInit settings;
+    ControlDesign state;
+  };
+
   Form& form_;
   std::string name_;
   ControlKind kind_;
   Control::Content content_ = Control::Content::Quantity;
   std::map<int, std::unique_ptr<Control>> elements_;
+  std::map<int, DesignTimeRow> designTime_;
+  std::vector<int> designRows_;
+  int pitch_ = 0;
 };
 
 // Raised: show() on a form already shown, which brings its window to the front.
@@ -146,6 +172,8 @@ class Form {
   // Shows or hides the form as a saved design had it; it does not become the
   // active window and no activation step runs.
   void restoreVisibility(bool visible);
+  // The caption the constructor gave the form.
+  const std::string& designTimeCaption() const { return designTimeCaption_; }
 
   // Called by the workspace right after construction, under the event boundary.
   virtual void load() {}
@@ -187,10 +215,14 @@ class Form {
   void rowAdded(const std::string& array, Control& control);
   void rowRemoved(const std::string& array, int index, Control* control);
   void optionSelected(Control& option);
+  // Takes every control's state, each array's rows and the caption as the
+  // design time they compare with from now on.
+  void settleDesignTime();
 
   Workspace& workspace_;
   std::string name_;
   std::string caption_;
+  std::string designTimeCaption_;
   bool visible_ = false;
   Geometry size_;
   Control* focused_ = nullptr;

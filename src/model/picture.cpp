@@ -55,9 +55,9 @@ void Picture::clear() {
   changed.emit();
 }
 
-void Picture::restore(std::vector<DrawOp> ops, Rgb backColor, Rgb foreColor) {
+void Picture::restore(const std::vector<DrawOp>& ops, Rgb backColor, Rgb foreColor) {
   if (ops == ops_ && backColor == backColor_ && foreColor == foreColor_) return;
-  ops_ = std::move(ops);
+  ops_ = ops;
   backColor_ = backColor;
   foreColor_ = foreColor;
   changed.emit();

@@ -40,7 +40,7 @@ class Picture : public Drawing {
   Rgb backColor() const { return backColor_; }
   Rgb foreColor() const { return foreColor_; }
   // Puts a saved picture back: its display list and colours, as one change.
-  void restore(std::vector<DrawOp> ops, Rgb backColor, Rgb foreColor);
+  void restore(const std::vector<DrawOp>& ops, Rgb backColor, Rgb foreColor);
   // Replays the display list onto another surface.
   void replay(Drawing& target) const;
   // One line per operation, for tests and the script driver.

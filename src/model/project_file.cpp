@@ -1,5 +1,6 @@
 #include "model/project_file.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <initializer_list>
@@ -15,6 +16,9 @@ namespace {
 // insertion order: the file reads top-down as the design is built up
 using Json = nlohmann::ordered_json;
 
+// ---------------------------------------------------------------- keys
+
+// the file
 constexpr const char* kFormat = "format";
 constexpr const char* kVersion = "version";
 constexpr const char* kForms = "forms";
@@ -22,9 +26,61 @@ constexpr const char* kActiveForm = "activeForm";
 constexpr const char* kShared = "shared";
 constexpr const char* kWireInsulation = "wireInsulation";
 constexpr const char* kRecovery = "recovery";
+constexpr const char* kFile = "file";
+// a form
+constexpr const char* kName = "name";
+constexpr const char* kCaption = "caption";
+constexpr const char* kVisible = "visible";
+constexpr const char* kMembers = "members";
+constexpr const char* kRows = "rows";
+constexpr const char* kControls = "controls";
+// a control
+constexpr const char* kIndex = "index";
+constexpr const char* kText = "text";
+constexpr const char* kItems = "items";
+constexpr const char* kListIndex = "listIndex";
+constexpr const char* kValue = "value";
+constexpr const char* kEnabled = "enabled";
+constexpr const char* kLocked = "locked";
+constexpr const char* kOwnBackColor = "ownBackColor";
+constexpr const char* kBackColor = "backColor";
+constexpr const char* kForeColor = "foreColor";
+constexpr const char* kPicture = "picture";
+constexpr const char* kOps = "ops";
+// the layout that version 1 kept with each control: read, checked, not used
+constexpr const char* kToolTip = "toolTip";
+constexpr const char* kGeometry = "geometry";
+constexpr const char* kInterval = "interval";
+// a shared value
+constexpr const char* kNumber = "number";
+constexpr const char* kForm = "form";
+constexpr const char* kField = "field";
+constexpr const char* kRow = "row";
+
+struct PropertyKey {
+  DesignProperty property;
+  const char* key;
+};
+// each design property of a control and its key, in the order written
+constexpr PropertyKey kPropertyKeys[] = {
+    {DesignProperty::Text, kText},
+    {DesignProperty::Caption, kCaption},
+    {DesignProperty::Items, kItems},
+    {DesignProperty::ListIndex, kListIndex},
+    {DesignProperty::Value, kValue},
+    {DesignProperty::Visible, kVisible},
+    {DesignProperty::Enabled, kEnabled},
+    {DesignProperty::Locked, kLocked},
+    {DesignProperty::OwnBackColor, kOwnBackColor},
+    {DesignProperty::BackColor, kBackColor},
+    {DesignProperty::ForeColor, kForeColor},
+    {DesignProperty::Picture, kPicture},
+};
 
 // Array elements and rows of a form beyond these are not a design.
 constexpr int kLargestIndex = 100000;
+// A check box is 0 or 1, and 2 when greyed.
+constexpr int kLargestValue = 2;
 
 struct DrawKind {
   const char* name;
@@ -43,11 +99,6 @@ constexpr DrawKind kDrawKinds[] = {
     {"text", DrawOp::Kind::Text, 2, true, true},
     {"forecolor", DrawOp::Kind::ForeColor, 0, false, true},
     {"backcolor", DrawOp::Kind::BackColor, 0, false, true},
-};
-
-struct SharedKindName {
-  const char* name;
-  SharedValue::Kind kind;
 };
 
 // ---------------------------------------------------------------- writing
@@ -95,39 +146,54 @@ Json opJson(const DrawOp& op) {
   return out;
 }
 
-Json pictureJson(const PictureRecord& picture) {
+Json pictureJson(const PictureState& picture) {
   Json out = Json::object();
-  if (picture.backColor != colors::kWhite) out["backColor"] = colorJson(picture.backColor);
-  if (picture.foreColor != colors::kBlack) out["foreColor"] = colorJson(picture.foreColor);
+  if (picture.backColor != colors::kWhite) out[kBackColor] = colorJson(picture.backColor);
+  if (picture.foreColor != colors::kBlack) out[kForeColor] = colorJson(picture.foreColor);
   Json ops = Json::array();
   for (const DrawOp& op : picture.ops) ops.push_back(opJson(op));
-  out["ops"] = std::move(ops);
+  out[kOps] = std::move(ops);
   return out;
 }
 
-// Only what differs from a control's plain state is written.
+Json propertyJson(DesignProperty property, const ControlDesign& s) {
+  switch (property) {
+    case DesignProperty::Text:
+      return s.text;
+    case DesignProperty::Caption:
+      return s.caption;
+    case DesignProperty::Items:
+      return s.items;
+    case DesignProperty::ListIndex:
+      return s.listIndex;
+    case DesignProperty::Value:
+      return s.value;
+    case DesignProperty::Visible:
+      return s.visible;
+    case DesignProperty::Enabled:
+      return s.enabled;
+    case DesignProperty::Locked:
+      return s.locked;
+    case DesignProperty::OwnBackColor:
+      return s.hasBackColor;
+    case DesignProperty::BackColor:
+      return colorJson(s.backColor);
+    case DesignProperty::ForeColor:
+      return colorJson(s.foreColor);
+    case DesignProperty::Picture:
+      return pictureJson(s.picture);
+  }
+  return nullptr;
+}
+
+// The control's name and the properties it holds.
 Json controlJson(const ControlRecord& control) {
-  const ControlState& s = control.state;
-  const ControlState plain;
   Json out = Json::object();
-  out["name"] = control.name;
-  if (control.index >= 0) out["index"] = control.index;
-  if (s.text != plain.text) out["text"] = s.text;
-  if (s.caption != plain.caption) out["caption"] = s.caption;
-  if (s.toolTip != plain.toolTip) out["toolTip"] = s.toolTip;
-  if (!s.items.empty()) out["items"] = s.items;
-  if (s.listIndex != plain.listIndex) out["listIndex"] = s.listIndex;
-  if (s.value != plain.value) out["value"] = s.value;
-  if (s.visible != plain.visible) out["visible"] = s.visible;
-  if (s.enabled != plain.enabled) out["enabled"] = s.enabled;
-  if (s.locked != plain.locked) out["locked"] = s.locked;
-  if (s.hasBackColor) out["ownBackColor"] = true;
-  if (s.backColor != plain.backColor) out["backColor"] = colorJson(s.backColor);
-  if (s.foreColor != plain.foreColor) out["foreColor"] = colorJson(s.foreColor);
-  out["geometry"] =
-      Json::array({s.geometry.left, s.geometry.top, s.geometry.width, s.geometry.height});
-  if (s.interval != plain.interval) out["interval"] = s.interval;
-  if (control.picture) out["picture"] = pictureJson(*control.picture);
+  out[kName] = control.name;
+  if (control.index >= 0) out[kIndex] = control.index;
+  for (const PropertyKey& entry : kPropertyKeys)
+    if (control.changes.has(entry.property))
+      out[entry.key] = propertyJson(entry.property, control.changes.values());
   return out;
 }
 
@@ -146,12 +212,17 @@ Json memberJson(const MemberValue& value) {
 // The form without its controls, which the writer puts one a line.
 Json formHeadJson(const FormRecord& form) {
   Json out = Json::object();
-  out["name"] = form.name;
-  out["caption"] = form.caption;
-  out["visible"] = form.visible;
+  out[kName] = form.name;
+  if (form.caption) out[kCaption] = *form.caption;
+  out[kVisible] = form.visible;
   Json members = Json::object();
   for (const MemberRecord& member : form.members) members[member.name] = memberJson(member.value);
-  out["members"] = std::move(members);
+  out[kMembers] = std::move(members);
+  if (!form.rows.empty()) {
+    Json rows = Json::object();
+    for (const ArrayRows& array : form.rows) rows[array.name] = array.indices;
+    out[kRows] = std::move(rows);
+  }
   return out;
 }
 
@@ -161,15 +232,15 @@ Json sharedJson(const SharedRecord& shared) {
     case SharedValue::Kind::Empty:
       break;
     case SharedValue::Kind::Number:
-      out["number"] = numberJson(shared.number);
+      out[kNumber] = numberJson(shared.number);
       break;
     case SharedValue::Kind::Text:
-      out["text"] = shared.text;
+      out[kText] = shared.text;
       break;
     case SharedValue::Kind::Reference:
-      out["form"] = shared.reference.form;
-      out["field"] = shared.reference.field;
-      if (shared.reference.row >= 0) out["row"] = shared.reference.row;
+      out[kForm] = shared.reference.form;
+      out[kField] = shared.reference.field;
+      if (shared.reference.row >= 0) out[kRow] = shared.reference.row;
       break;
   }
   return out;
@@ -300,65 +371,135 @@ DrawOp opAt(const Json& value, const std::string& where) {
   return op;
 }
 
-PictureRecord pictureAt(const Json& value, const std::string& where) {
+PictureState pictureAt(const Json& value, const std::string& where) {
   objectAt(value, where);
-  checkKeys(value, {"backColor", "foreColor", "ops"}, where);
-  PictureRecord picture;
-  if (const Json* back = optional(value, "backColor"))
-    picture.backColor = colorAt(*back, of(where, "backColor"));
-  if (const Json* fore = optional(value, "foreColor"))
-    picture.foreColor = colorAt(*fore, of(where, "foreColor"));
-  const Json& ops = arrayAt(required(value, "ops", where), of(where, "ops"));
+  checkKeys(value, {kBackColor, kForeColor, kOps}, where);
+  PictureState picture;
+  if (const Json* back = optional(value, kBackColor))
+    picture.backColor = colorAt(*back, of(where, kBackColor));
+  if (const Json* fore = optional(value, kForeColor))
+    picture.foreColor = colorAt(*fore, of(where, kForeColor));
+  const Json& ops = arrayAt(required(value, kOps, where), of(where, kOps));
   for (size_t i = 0; i < ops.size(); ++i)
     picture.ops.push_back(opAt(ops[i], where + "的第 " + std::to_string(i + 1) + " 个绘图操作"));
   return picture;
 }
 
-ControlRecord controlAt(const Json& value, const std::string& formWhere, size_t position) {
-  std::string where = formWhere + "的第 " + std::to_string(position + 1) + " 个控件";
+// Reads one property's value into `state`.
+void readProperty(DesignProperty property, const Json& value, const std::string& where,
+                  ControlDesign& state) {
+  switch (property) {
+    case DesignProperty::Text:
+      state.text = textAt(value, where);
+      return;
+    case DesignProperty::Caption:
+      state.caption = textAt(value, where);
+      return;
+    case DesignProperty::Items:
+      state.items = textsAt(value, where);
+      return;
+    case DesignProperty::ListIndex:
+      // checked against the items once they are known
+      state.listIndex = wholeAt(value, where, -1, INT_MAX);
+      return;
+    case DesignProperty::Value:
+      state.value = wholeAt(value, where, 0, kLargestValue);
+      return;
+    case DesignProperty::Visible:
+      state.visible = flagAt(value, where);
+      return;
+    case DesignProperty::Enabled:
+      state.enabled = flagAt(value, where);
+      return;
+    case DesignProperty::Locked:
+      state.locked = flagAt(value, where);
+      return;
+    case DesignProperty::OwnBackColor:
+      state.hasBackColor = flagAt(value, where);
+      return;
+    case DesignProperty::BackColor:
+      state.backColor = colorAt(value, where);
+      return;
+    case DesignProperty::ForeColor:
+      state.foreColor = colorAt(value, where);
+      return;
+    case DesignProperty::Picture:
+      state.picture = pictureAt(value, where);
+      return;
+  }
+}
+
+// The control's name and index; `where` then names it.
+ControlRecord controlHeadAt(const Json& value, std::string& where, const std::string& formWhere) {
   objectAt(value, where);
   ControlRecord control;
-  control.name = textAt(required(value, "name", where), of(where, "name"));
-  if (control.name.empty()) fail(of(where, "name"), "是空的");
-  if (const Json* index = optional(value, "index"))
-    control.index = wholeAt(*index, of(where, "index"), 0, kLargestIndex);
+  control.name = textAt(required(value, kName, where), of(where, kName));
+  if (control.name.empty()) fail(of(where, kName), "是空的");
+  if (const Json* index = optional(value, kIndex))
+    control.index = wholeAt(*index, of(where, kIndex), 0, kLargestIndex);
   where = formWhere + "的控件“" + control.name +
           (control.index >= 0 ? "(" + std::to_string(control.index) + ")" : "") + "”";
+  return control;
+}
+
+// The design properties the object holds, each read into `state`.
+DesignChanges propertiesAt(const Json& value, const std::string& where, ControlDesign& state) {
+  DesignChanges changes;
+  for (const PropertyKey& entry : kPropertyKeys)
+    if (const Json* v = optional(value, entry.key)) {
+      readProperty(entry.property, *v, of(where, entry.key), state);
+      changes.take(entry.property, state);
+    }
+  // a selection past the list read with it
+  if (changes.has(DesignProperty::Items) && changes.has(DesignProperty::ListIndex))
+    wholeAt(value[kListIndex], of(where, kListIndex), -1,
+            static_cast<long long>(state.items.size()) - 1);
+  return changes;
+}
+
+std::string controlWhere(const std::string& formWhere, size_t position) {
+  return formWhere + "的第 " + std::to_string(position + 1) + " 个控件";
+}
+
+// Version 2: the properties that differ from the control's design time.
+ControlRecord controlAt(const Json& value, const std::string& formWhere, size_t position) {
+  std::string where = controlWhere(formWhere, position);
+  ControlRecord control = controlHeadAt(value, where, formWhere);
   checkKeys(value,
-            {"name", "index", "text", "caption", "toolTip", "items", "listIndex", "value",
-             "visible", "enabled", "locked", "ownBackColor", "backColor", "foreColor", "geometry",
-             "interval", "picture"},
+            {kName, kIndex, kText, kCaption, kItems, kListIndex, kValue, kVisible, kEnabled,
+             kLocked, kOwnBackColor, kBackColor, kForeColor, kPicture},
             where);
-  ControlState& s = control.state;
-  auto property = [&](const char* key) { return of(where, key); };
-  if (const Json* v = optional(value, "text")) s.text = textAt(*v, property("text"));
-  if (const Json* v = optional(value, "caption")) s.caption = textAt(*v, property("caption"));
-  if (const Json* v = optional(value, "toolTip")) s.toolTip = textAt(*v, property("toolTip"));
-  if (const Json* v = optional(value, "items")) s.items = textsAt(*v, property("items"));
-  if (const Json* v = optional(value, "listIndex"))
-    s.listIndex =
-        wholeAt(*v, property("listIndex"), -1, static_cast<long long>(s.items.size()) - 1);
-  // 0 or 1, and 2 for a greyed check box
-  if (const Json* v = optional(value, "value")) s.value = wholeAt(*v, property("value"), 0, 2);
-  if (const Json* v = optional(value, "visible")) s.visible = flagAt(*v, property("visible"));
-  if (const Json* v = optional(value, "enabled")) s.enabled = flagAt(*v, property("enabled"));
-  if (const Json* v = optional(value, "locked")) s.locked = flagAt(*v, property("locked"));
-  if (const Json* v = optional(value, "ownBackColor"))
-    s.hasBackColor = flagAt(*v, property("ownBackColor"));
-  if (const Json* v = optional(value, "backColor"))
-    s.backColor = colorAt(*v, property("backColor"));
-  if (const Json* v = optional(value, "foreColor"))
-    s.foreColor = colorAt(*v, property("foreColor"));
-  if (const Json* v = optional(value, "geometry")) {
-    const std::string at = property("geometry");
+  ControlDesign state;
+  control.changes = propertiesAt(value, where, state);
+  return control;
+}
+
+// Version 1: every property of the control as it showed, its layout with it.
+// A property the file leaves out is the plain control's; the layout is
+// checked but not used, and a picture box without a picture shows none.
+ControlRecord controlV1At(const Json& value, const std::string& formWhere, size_t position) {
+  std::string where = controlWhere(formWhere, position);
+  ControlRecord control = controlHeadAt(value, where, formWhere);
+  checkKeys(
+      value,
+      {kName, kIndex, kText, kCaption, kToolTip, kItems, kListIndex, kValue, kVisible, kEnabled,
+       kLocked, kOwnBackColor, kBackColor, kForeColor, kGeometry, kInterval, kPicture},
+      where);
+  ControlDesign state;
+  const DesignChanges present = propertiesAt(value, where, state);
+  // the list the selection belongs to is the file's, even when it is empty
+  wholeAt(optional(value, kListIndex) ? value[kListIndex] : Json(-1), of(where, kListIndex), -1,
+          static_cast<long long>(state.items.size()) - 1);
+  for (DesignProperty property : kDesignProperties)
+    if (property != DesignProperty::Picture) control.changes.take(property, state);
+  if (present.has(DesignProperty::Picture)) control.changes.take(DesignProperty::Picture, state);
+  if (const Json* v = optional(value, kToolTip)) textAt(*v, of(where, kToolTip));
+  if (const Json* v = optional(value, kGeometry)) {
+    const std::string at = of(where, kGeometry);
     if (!v->is_array() || v->size() != 4) fail(at, "应为 [左, 上, 宽, 高]");
-    s.geometry = {wholeAt((*v)[0], at, INT_MIN, INT_MAX), wholeAt((*v)[1], at, INT_MIN, INT_MAX),
-                  wholeAt((*v)[2], at, INT_MIN, INT_MAX), wholeAt((*v)[3], at, INT_MIN, INT_MAX)};
+    for (const Json& number : *v) wholeAt(number, at, INT_MIN, INT_MAX);
   }
-  if (const Json* v = optional(value, "interval"))
-    s.interval = wholeAt(*v, property("interval"), 0, INT_MAX);
-  if (const Json* v = optional(value, "picture"))
-    control.picture = pictureAt(*v, property("picture"));
+  if (const Json* v = optional(value, kInterval)) wholeAt(*v, of(where, kInterval), 0, INT_MAX);
   return control;
 }
 
@@ -380,28 +521,88 @@ MemberValue memberAt(const Json& value, const std::string& where) {
   fail(where, "应为数、文本、true/false 或文本表");
 }
 
-FormRecord formAt(const Json& value, size_t position) {
-  std::string where = "第 " + std::to_string(position + 1) + " 个窗体";
-  objectAt(value, where);
-  FormRecord form;
-  form.name = textAt(required(value, "name", where), of(where, "name"));
-  where = "窗体“" + form.name + "”";
-  checkKeys(value, {"name", "caption", "visible", "members", "controls"}, where);
-  form.caption = textAt(required(value, "caption", where), of(where, "caption"));
-  form.visible = flagAt(required(value, "visible", where), of(where, "visible"));
-  if (const Json* members = optional(value, "members")) {
-    objectAt(*members, of(where, "members"));
-    for (const auto& entry : members->items())
-      form.members.push_back(
+std::vector<MemberRecord> membersAt(const Json& form, const std::string& where) {
+  std::vector<MemberRecord> members;
+  if (const Json* object = optional(form, kMembers)) {
+    objectAt(*object, of(where, kMembers));
+    for (const auto& entry : object->items())
+      members.push_back(
           {entry.key(), memberAt(entry.value(), where + "的成员“" + entry.key() + "”")});
   }
-  const Json& controls = arrayAt(required(value, "controls", where), of(where, "controls"));
+  return members;
+}
+
+std::vector<ArrayRows> rowsAt(const Json& value, const std::string& where) {
+  std::vector<ArrayRows> rows;
+  for (const auto& entry : objectAt(value, where).items()) {
+    const std::string at = where + "的数组“" + entry.key() + "”";
+    if (entry.key().empty()) fail(where, "中有空的数组名");
+    ArrayRows array{entry.key(), {}};
+    std::set<int> seen;
+    for (const Json& index : arrayAt(entry.value(), at)) {
+      array.indices.push_back(wholeAt(index, at + "的行号", 0, kLargestIndex));
+      if (!seen.insert(array.indices.back()).second)
+        fail(at, "的行 " + std::to_string(array.indices.back()) + " 出现了两次");
+    }
+    rows.push_back(std::move(array));
+  }
+  return rows;
+}
+
+using ControlReader = ControlRecord (*)(const Json&, const std::string&, size_t);
+
+std::vector<ControlRecord> controlsAt(const Json& form, const std::string& where,
+                                      ControlReader read) {
+  const Json& controls = arrayAt(required(form, kControls, where), of(where, kControls));
+  std::vector<ControlRecord> out;
   std::set<std::pair<std::string, int>> seen;
   for (size_t i = 0; i < controls.size(); ++i) {
-    ControlRecord control = controlAt(controls[i], where, i);
+    ControlRecord control = read(controls[i], where, i);
     if (!seen.insert({control.name, control.index}).second)
       fail(where, "的控件“" + control.name + "”出现了两次");
-    form.controls.push_back(std::move(control));
+    out.push_back(std::move(control));
+  }
+  return out;
+}
+
+std::string formWhere(const Json& value, size_t position, FormRecord& form) {
+  std::string where = "第 " + std::to_string(position + 1) + " 个窗体";
+  objectAt(value, where);
+  form.name = textAt(required(value, kName, where), of(where, kName));
+  return "窗体“" + form.name + "”";
+}
+
+// Version 2: the caption where it differs from design time, and the rows of
+// the arrays that differ from their design-time rows.
+FormRecord formAt(const Json& value, size_t position) {
+  FormRecord form;
+  const std::string where = formWhere(value, position, form);
+  checkKeys(value, {kName, kCaption, kVisible, kMembers, kRows, kControls}, where);
+  if (const Json* caption = optional(value, kCaption))
+    form.caption = textAt(*caption, of(where, kCaption));
+  form.visible = flagAt(required(value, kVisible, where), of(where, kVisible));
+  form.members = membersAt(value, where);
+  if (const Json* rows = optional(value, kRows)) form.rows = rowsAt(*rows, of(where, kRows));
+  form.controls = controlsAt(value, where, controlAt);
+  return form;
+}
+
+// Version 1: every control of the form, so an array has exactly the rows the
+// file lists.
+FormRecord formV1At(const Json& value, size_t position) {
+  FormRecord form;
+  const std::string where = formWhere(value, position, form);
+  checkKeys(value, {kName, kCaption, kVisible, kMembers, kControls}, where);
+  form.caption = textAt(required(value, kCaption, where), of(where, kCaption));
+  form.visible = flagAt(required(value, kVisible, where), of(where, kVisible));
+  form.members = membersAt(value, where);
+  form.controls = controlsAt(value, where, controlV1At);
+  for (const ControlRecord& control : form.controls) {
+    if (control.index < 0) continue;
+    auto array = std::find_if(form.rows.begin(), form.rows.end(),
+                              [&](const ArrayRows& rows) { return rows.name == control.name; });
+    if (array == form.rows.end()) array = form.rows.insert(form.rows.end(), {control.name, {}});
+    array->indices.push_back(control.index);
   }
   return form;
 }
@@ -409,23 +610,23 @@ FormRecord formAt(const Json& value, size_t position) {
 SharedRecord sharedAt(const std::string& name, const Json& value) {
   const std::string where = "共享值“" + name + "”";
   objectAt(value, where);
-  checkKeys(value, {"number", "text", "form", "field", "row"}, where);
+  checkKeys(value, {kNumber, kText, kForm, kField, kRow}, where);
   SharedRecord shared;
   shared.name = name;
-  if (const Json* number = optional(value, "number")) {
+  if (const Json* number = optional(value, kNumber)) {
     if (value.size() != 1) fail(where, "只能是数、文本或引用之一");
     shared.kind = SharedValue::Kind::Number;
     shared.number = numberAt(*number, where);
-  } else if (const Json* text = optional(value, "text")) {
+  } else if (const Json* text = optional(value, kText)) {
     if (value.size() != 1) fail(where, "只能是数、文本或引用之一");
     shared.kind = SharedValue::Kind::Text;
     shared.text = textAt(*text, where);
   } else if (!value.empty()) {
     shared.kind = SharedValue::Kind::Reference;
-    shared.reference.form = textAt(required(value, "form", where), of(where, "form"));
-    shared.reference.field = textAt(required(value, "field", where), of(where, "field"));
-    if (const Json* row = optional(value, "row"))
-      shared.reference.row = wholeAt(*row, of(where, "row"), 0, kLargestIndex);
+    shared.reference.form = textAt(required(value, kForm, where), of(where, kForm));
+    shared.reference.field = textAt(required(value, kField, where), of(where, kField));
+    if (const Json* row = optional(value, kRow))
+      shared.reference.row = wholeAt(*row, of(where, kRow), 0, kLargestIndex);
   }
   return shared;
 }
@@ -445,43 +646,47 @@ Json parseJson(std::string_view bytes) {
   }
 }
 
-}  // namespace
+using FormReader = FormRecord (*)(const Json&, size_t);
 
-// ---------------------------------------------------------------- format
+// The version of the file, and the reader of its forms.
+FormReader formReaderOf(const Json& root) {
+  const Json& version = required(root, kVersion, "文件");
+  if (!version.is_number_integer() || version.get<long long>() < 1)
+    throw ProjectFileError("文件的格式版本无效");
+  if (version.get<long long>() > kProjectFormatVersion)
+    throw ProjectFileError("它由较新的程序写成（格式版本 " + version.dump() +
+                           "），本程序只能读取版本 1 至 " + std::to_string(kProjectFormatVersion));
+  return version.get<long long>() == 1 ? formV1At : formAt;
+}
 
-namespace {
 ProjectRecord parseRecord(std::string_view bytes) {
   if (bytes.empty()) throw ProjectFileError("文件是空的");
   const Json root = parseJson(bytes);
   const std::string top = "文件";
   if (!root.is_object() || !root.contains(kFormat) || root[kFormat] != kProjectFormatName)
     throw ProjectFileError("它不是 Corvane 设计文件");
-  const Json& version = required(root, kVersion, top);
-  if (!version.is_number_integer() || version.get<long long>() < 1)
-    throw ProjectFileError("文件的格式版本无效");
-  if (version.get<long long>() > kProjectFormatVersion)
-    throw ProjectFileError("它由较新的程序写成（格式版本 " + version.dump() +
-                           "），本程序只能读取版本 " + std::to_string(kProjectFormatVersion));
+  const FormReader readForm = formReaderOf(root);
   checkKeys(root, {kFormat, kVersion, kForms, kActiveForm, kShared, kRecovery}, top);
 
   ProjectRecord record;
-  const Json& forms = arrayAt(required(root, kForms, top), "文件的 forms ");
+  const Json& forms = arrayAt(required(root, kForms, top), of(top, kForms));
   std::set<std::string> names;
   for (size_t i = 0; i < forms.size(); ++i) {
-    FormRecord form = formAt(forms[i], i);
+    FormRecord form = readForm(forms[i], i);
     if (!names.insert(form.name).second)
       throw ProjectFileError("窗体“" + form.name + "”出现了两次");
     record.forms.push_back(std::move(form));
   }
   if (const Json* active = optional(root, kActiveForm)) {
-    record.activeForm = textAt(*active, "文件的 activeForm ");
+    record.activeForm = textAt(*active, of(top, kActiveForm));
     if (!names.count(record.activeForm))
       throw ProjectFileError("活动窗体“" + record.activeForm + "”不在文件的窗体之中");
   }
-  const Json& shared = objectAt(required(root, kShared, top), "文件的 shared ");
+  const Json& shared = objectAt(required(root, kShared, top), of(top, kShared));
   for (const auto& entry : shared.items()) {
     if (entry.key() == kWireInsulation) {
-      record.wireInsulation = numberAt(entry.value(), "共享值“wireInsulation”");
+      record.wireInsulation =
+          numberAt(entry.value(), std::string("共享值“") + kWireInsulation + "”");
       continue;
     }
     if (!SharedValues{}.find(entry.key()))
@@ -489,21 +694,15 @@ ProjectRecord parseRecord(std::string_view bytes) {
     record.shared.push_back(sharedAt(entry.key(), entry.value()));
   }
   if (const Json* recovery = optional(root, kRecovery)) {
-    const std::string where = "文件的 recovery ";
+    const std::string where = of(top, kRecovery);
     objectAt(*recovery, where);
-    checkKeys(*recovery, {"file"}, where);
+    checkKeys(*recovery, {kFile}, where);
     record.recoveryCopy = true;
-    record.recoveredFrom = textAt(required(*recovery, "file", where), of(where, "file"));
+    record.recoveredFrom = textAt(required(*recovery, kFile, where), of(where, kFile));
   }
   return record;
 }
-}  // namespace
 
-Outcome<ProjectRecord> parseProjectFile(std::string_view bytes) {
-  return outcomeOf<ProjectFileError>([&] { return parseRecord(bytes); });
-}
-
-namespace {
 std::string encodeRecord(const ProjectRecord& record) {
   // one control a line: the file stays readable and small
   auto line = [](const Json& value) { return value.dump(); };
@@ -516,7 +715,7 @@ std::string encodeRecord(const ProjectRecord& record) {
     out += std::to_string(kProjectFormatVersion) + ",\n";
     if (record.recoveryCopy) {
       key(kRecovery);
-      out += line(Json{{"file", record.recoveredFrom}}) + ",\n";
+      out += line(Json{{kFile, record.recoveredFrom}}) + ",\n";
     }
     key(kForms);
     out += "[";
@@ -524,7 +723,9 @@ std::string encodeRecord(const ProjectRecord& record) {
       const FormRecord& form = record.forms[f];
       std::string text = line(formHeadJson(form));
       text.pop_back();  // the closing brace: the controls follow
-      out += (f ? ",\n" : "\n") + text + ",\n\"controls\": [";
+      out += (f ? ",\n" : "\n") + text + ",\n";
+      key(kControls);
+      out += "[";
       for (size_t c = 0; c < form.controls.size(); ++c)
         out += (c ? ",\n" : "\n") + line(controlJson(form.controls[c]));
       out += "\n]}";
@@ -544,7 +745,12 @@ std::string encodeRecord(const ProjectRecord& record) {
   }
   return out;
 }
+
 }  // namespace
+
+Outcome<ProjectRecord> parseProjectFile(std::string_view bytes) {
+  return outcomeOf<ProjectFileError>([&] { return parseRecord(bytes); });
+}
 
 Outcome<std::string> encodeProjectFile(const ProjectRecord& record) {
   return outcomeOf<ProjectFileError>([&] { return encodeRecord(record); });

@@ -106,6 +106,10 @@ Form& Workspace::form(std::string_view name) {
   if (Form* form = existing(name)) return *form;
   auto registration = factories_.find(name);
   if (registration == factories_.end()) throw ProgrammingError("unknown form " + std::string(name));
+  // a constructor builds the design-time state a saved design is compared
+  // with: read from another form, it would differ from one run to the next
+  if (building_ > 0)
+    throw ProgrammingError("form " + std::string(name) + " reached while another form is built");
   // a form comes into being with its defaults: nothing it writes meanwhile
   // is a change to the design, and it loads with its reactions even while a
   // saved design is being put back
@@ -116,9 +120,15 @@ Form& Workspace::form(std::string_view name) {
     int before;
     ~RestoreQuiet() { depth = before; }
   } restoreQuiet{quietDepth_, quietBefore};
-  std::unique_ptr<Form> created = registration->second.factory(*this);
+  std::unique_ptr<Form> created;
+  {
+    DepthScope building(building_);
+    created = registration->second.factory(*this);
+  }
   created->holdsDesign_ = registration->second.role == FormRole::Design;
   Form& ref = *created;
+  // what the constructor built is the design time a saved design compares with
+  ref.settleDesignTime();
   forms_.emplace(std::string(name), std::move(created));
   creationOrder_.emplace_back(name);
   formCreated.emit(ref);

@@ -49,7 +49,10 @@ class Workspace {
   std::vector<std::string> formNames() const;
 
   // The form's single instance; created with its design-time defaults and its
-  // load step on first use. A ProgrammingError for an unknown name.
+  // load step on first use. A ProgrammingError for an unknown name, and for
+  // a form's constructor that reaches for another form (its design-time
+  // state must not depend on the rest of the design; a load step may read
+  // other forms).
   Form& form(std::string_view name);
   template <class T>
   T& form(std::string_view name) {
@@ -148,6 +151,7 @@ class Workspace {
   int reactionDepth_ = 0;
   int untrackedDepth_ = 0;
   int quietDepth_ = 0;
+  int building_ = 0;  // form constructors running
   unsigned long long revision_ = 0;
 };
 

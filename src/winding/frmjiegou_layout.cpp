@@ -152,7 +152,8 @@ void Frmjiegou::addTable() {
     init.geometry = columnPlace(column.left, column.width, winding::kRowZeroTop, height);
     if (column.kind == CellKind::Display) init.listOnly = false;
     addArray(column.name,
-             column.kind == CellKind::Text ? ControlKind::TextBox : ControlKind::ComboBox, init);
+             column.kind == CellKind::Text ? ControlKind::TextBox : ControlKind::ComboBox, init)
+        .setRowPitch(winding::kRowPitch);
   }
 }
 

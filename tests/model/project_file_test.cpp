@@ -9,12 +9,27 @@
 #include <string>
 #include <vector>
 
+#include "model/control_design.h"
 #include "model/project_file.h"
 
 namespace corvane {
 namespace {
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
+
+ControlDesign everyProperty() {
+  return {.text = "全桥电容",
+          .caption = "整流",
+          .items = {"无", "全桥电容"},
+          .listIndex = 1,
+          .value = 2,
+          .visible = false,
+          .enabled = false,
+          .locked = true,
+          .hasBackColor = true,
+          .backColor = {0, 255, 0},
+          .foreColor = {255, 0, 0}};
+}
 
 ProjectRecord everyKindOfValue() {
   ProjectRecord record;
@@ -28,27 +43,19 @@ ProjectRecord everyKindOfValue() {
                   {"material", std::string("铜")},
                   {"records", TextTable{{"SUP", "EI-48*30", ""}, {}}},
                   {"huge", kInf}};
-  ControlRecord plain{"TXTUIN1", -1, {}, std::nullopt};
-  ControlRecord full{"CMBZL", 4, {}, std::nullopt};
-  full.state = {.text = "全桥电容",
-                .caption = "整流",
-                .toolTip = "tip\\",
-                .items = {"无", "全桥电容"},
-                .listIndex = 1,
-                .value = 2,
-                .visible = false,
-                .enabled = false,
-                .locked = true,
-                .hasBackColor = true,
-                .backColor = {0, 255, 0},
-                .foreColor = {255, 0, 0},
-                .geometry = {-120, 1440, 1215, 300},
-                .interval = 1000};
-  ControlRecord sketch{"PICSHC", -1, {}, PictureRecord{}};
-  sketch.picture->backColor = {0, 0, 0};
-  sketch.picture->foreColor = {255, 255, 0};
+  form.rows = {{"CMBZL", {0, 4, 2}}, {"txtudc", {}}};
+  ControlRecord plain{"TXTUIN1", -1, {}};
+  ControlRecord full{"CMBZL", 4, DesignChanges::whole(everyProperty())};
+  ControlDesign emptied;  // a text the user cleared, a box shown again
+  emptied.text = "";
+  ControlRecord cleared{"TXTUIN2", -1, {}};
+  cleared.changes.take(DesignProperty::Text, emptied);
+  cleared.changes.take(DesignProperty::Visible, emptied);
+  ControlDesign drawn;
+  drawn.picture.backColor = {0, 0, 0};
+  drawn.picture.foreColor = {255, 255, 0};
   using K = DrawOp::Kind;
-  sketch.picture->ops = {
+  drawn.picture.ops = {
       {K::Scale, 0, 0, 100.5, -50, 0, 0, {}, {}},
       {K::Line, 1e-300, 2, 3, 4, 0, 0, {1, 2, 3}, {}},
       {K::Circle, 5, 6, 7, 0, 0, 0, {4, 5, 6}, {}},
@@ -58,9 +65,11 @@ ProjectRecord everyKindOfValue() {
       {K::ForeColor, 0, 0, 0, 0, 0, 0, {16, 17, 18}, {}},
       {K::BackColor, 0, 0, 0, 0, 0, 0, {19, 20, 21}, {}},
   };
-  form.controls = {plain, full, sketch};
+  ControlRecord sketch{"PICSHC", -1, {}};
+  sketch.changes.take(DesignProperty::Picture, drawn);
+  form.controls = {plain, full, cleared, sketch};
   record.forms.push_back(form);
-  record.forms.push_back({"Frmcore", "铁芯", false, {}, {}});
+  record.forms.push_back({"Frmcore", std::nullopt, false, {}, {}, {}});
   record.activeForm = "Frmcore";
   record.shared = {
       {"gFluxRef", SharedValue::Kind::Reference, 0, "", {"Frmcore", "TxtBm", -1}},
@@ -88,19 +97,62 @@ TEST(ProjectFile, NotANumberIsKeptToo) {
       std::isnan(parseProjectFile(encodeProjectFile(record).value()).value().wireInsulation));
 }
 
-TEST(ProjectFile, APlainControlTakesOneShortLine) {
+// A control holds only what differs from its design time: a text typed is
+// one short line, with no place, size, tool tip or font.
+TEST(ProjectFile, AChangedTextTakesOneShortLine) {
   ProjectRecord record;
-  record.forms.push_back({"Frmcore", "", false, {}, {{"TxtB", -1, {}, std::nullopt}}});
+  ControlDesign typed;
+  typed.text = "30";
+  ControlRecord stack{"TxtB", -1, {}};
+  stack.changes.take(DesignProperty::Text, typed);
+  record.forms.push_back({"Frmcore", std::nullopt, false, {}, {}, {stack}});
   const std::string bytes = encodeProjectFile(record).value();
-  EXPECT_NE(bytes.find("\n{\"name\":\"TxtB\",\"geometry\":[0,0,0,0]}\n"), std::string::npos)
+  EXPECT_NE(bytes.find("\n{\"name\":\"TxtB\",\"text\":\"30\"}\n"), std::string::npos) << bytes;
+  EXPECT_NE(bytes.find("{\"name\":\"Frmcore\",\"visible\":false,\"members\":{},\n"),
+            std::string::npos)
       << bytes;
-  EXPECT_EQ(bytes.rfind("{\n\"format\": \"corvane-design\",\n\"version\": 1,\n", 0), 0u);
+  EXPECT_EQ(bytes.rfind("{\n\"format\": \"corvane-design\",\n\"version\": 2,\n", 0), 0u);
 }
 
 TEST(ProjectFile, TextThatIsNotUtf8CannotBeSaved) {
   ProjectRecord record;
-  record.forms.push_back({"Frmcore", "\xB9\xE8\xB9\xDC", false, {}, {}});  // GBK, not UTF-8
+  record.forms.push_back(
+      {"Frmcore", std::string("\xB9\xE8\xB9\xDC"), false, {}, {}, {}});  // GBK, not UTF-8
   EXPECT_FALSE(encodeProjectFile(record));
+}
+
+// A control of version 1 is read as every property it showed (a property
+// left out is the plain control's), without its layout; an array has the
+// rows the file lists.
+TEST(ProjectFile, AVersionOneControlIsItsWholeDesignWithoutItsLayout) {
+  const std::string text = R"({"format": "corvane-design", "version": 1, "forms": [
+    {"name": "Frmeledata", "caption": "基本参数", "visible": true, "members": {}, "controls": [
+      {"name": "TXTUIN1", "text": "110", "toolTip": "电压", "geometry": [1, 2, 3, 4],
+       "interval": 5},
+      {"name": "txtudc", "index": 0, "geometry": [0, 0, 0, 0]},
+      {"name": "txtudc", "index": 2, "text": "12"},
+      {"name": "PICSHC", "picture": {"ops": []}}]}],
+    "shared": {}})";
+  const ProjectRecord record = parseProjectFile(text).value();
+  const FormRecord& form = record.forms.at(0);
+  EXPECT_EQ(form.caption, "基本参数");
+  EXPECT_EQ(form.rows, (std::vector<ArrayRows>{{"txtudc", {0, 2}}}));
+  ASSERT_EQ(form.controls.size(), 4u);
+  ControlDesign typed;
+  typed.text = "110";
+  DesignChanges expected = DesignChanges::whole(typed);
+  ControlDesign noPicture;
+  EXPECT_FALSE(form.controls[0].changes.has(DesignProperty::Picture));
+  expected.take(DesignProperty::Picture, noPicture);
+  DesignChanges read = form.controls[0].changes;
+  read.take(DesignProperty::Picture, noPicture);
+  EXPECT_EQ(read, expected);
+  EXPECT_EQ(form.controls[1].changes.values(), ControlDesign{});
+  EXPECT_TRUE(form.controls[3].changes.has(DesignProperty::Picture));
+  // what was read is written as the current version, and reads the same
+  const std::string written = encodeProjectFile(record).value();
+  EXPECT_EQ(written.find("geometry"), std::string::npos);
+  EXPECT_EQ(parseProjectFile(written).value(), record);
 }
 
 struct Refused {
@@ -114,13 +166,28 @@ std::ostream& operator<<(std::ostream& out, const Refused& refused) {
 
 class RefusedFile : public ::testing::TestWithParam<Refused> {};
 
-std::string file(const std::string& forms, const std::string& rest = R"("shared": {})") {
-  return R"({"format": "corvane-design", "version": 1, "forms": [)" + forms + "], " + rest + "}";
+std::string file(const std::string& forms, const std::string& rest = R"("shared": {})",
+                 int version = 1) {
+  return R"({"format": "corvane-design", "version": )" + std::to_string(version) +
+         R"(, "forms": [)" + forms + "], " + rest + "}";
 }
 
 std::string control(const std::string& properties) {
   return file(R"({"name": "F", "caption": "", "visible": true, "controls": [{"name": "C", )" +
               properties + "}]}");
+}
+
+// The same in the current version.
+std::string file2(const std::string& forms, const std::string& rest = R"("shared": {})") {
+  return file(forms, rest, 2);
+}
+
+std::string form2(const std::string& properties) {
+  return file2(R"({"name": "F", "visible": true, )" + properties + "}");
+}
+
+std::string control2(const std::string& properties) {
+  return form2(R"("controls": [{"name": "C", )" + properties + "}]");
 }
 
 // clang-format off
@@ -162,9 +229,37 @@ const std::vector<Refused> kRefused = {
   {control(R"("picture": {"ops": [["text", 1, 2, 3, [0, 0, 0]]]})"),
    "的第 1 个绘图操作的文字应为文本"},
   {control(R"("picture": {"ops": [["scale", 0, 0, "far", 1]]})"), "的第 1 个绘图操作应为数"},
+  {control(R"("geometry": [0, 0, 1])"), "控件“C”的 geometry 应为 [左, 上, 宽, 高]"},
+  {control(R"("toolTip": 1)"), "控件“C”的 toolTip 应为文本"},
   {file(R"({"name": "F", "caption": "", "visible": true,
            "controls": [{"name": "C"}, {"name": "C"}]})"),
    "窗体“F”的控件“C”出现了两次"},
+  {file(R"({"name": "F", "visible": true, "controls": []})"), "窗体“F”缺少“caption”"},
+  {file(R"({"name": "F", "caption": "", "visible": true, "rows": {}, "controls": []})"),
+   "窗体“F”中有未知的项“rows”"},
+  // the current version
+  {R"({"format": "corvane-design", "version": 3})",
+   "它由较新的程序写成（格式版本 3），本程序只能读取版本 1 至 2"},
+  {file2(R"({"name": "F", "caption": 7, "visible": true, "controls": []})"),
+   "窗体“F”的 caption 应为文本"},
+  {file2(R"({"name": "F", "controls": []})"), "窗体“F”缺少“visible”"},
+  {form2(R"("members": {})"), "窗体“F”缺少“controls”"},
+  {form2(R"("rows": [], "controls": [])"), "窗体“F”的 rows 应为一组键值（JSON 对象）"},
+  {form2(R"("rows": {"A": [0, 2, 0]}, "controls": [])"), "数组“A”的行 0 出现了两次"},
+  {form2(R"("rows": {"A": [-1]}, "controls": [])"), "数组“A”的行号应在 0 与 100000 之间"},
+  {form2(R"("rows": {"A": 3}, "controls": [])"), "数组“A”应为列表（JSON 数组）"},
+  {form2(R"("rows": {"": []}, "controls": [])"), "中有空的数组名"},
+  {control2(R"("geometry": [0, 0, 1, 1])"), "控件“C”中有未知的项“geometry”"},
+  {control2(R"("toolTip": "")"), "控件“C”中有未知的项“toolTip”"},
+  {control2(R"("text": null)"), "控件“C”的 text 应为文本"},
+  {control2(R"("items": ["a"], "listIndex": 1)"), "控件“C”的 listIndex 应在 -1 与 0 之间"},
+  {control2(R"("listIndex": -2)"), "控件“C”的 listIndex 应在 -1 与 2147483647 之间"},
+  {control2(R"("value": 3)"), "控件“C”的 value 应在 0 与 2 之间"},
+  {control2(R"("enabled": "no")"), "控件“C”的 enabled 应为 true 或 false"},
+  {control2(R"("picture": {"ops": [["line", 1, 2, 3]]})"), "应有 6 项，而有 4"},
+  {form2(R"("controls": [{"name": "C", "index": 1}, {"name": "C", "index": 1}])"),
+   "窗体“F”的控件“C”出现了两次"},
+  {form2(R"("controls": [{"name": ""}])"), "的 name 是空的"},
 };
 // clang-format on
 

@@ -3,14 +3,23 @@
 // file and the problem, and the design on screen stays as it was.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
+
 #include "electrical/design_file.h"
 #include "project_fixture.h"
 
 namespace corvane::testing {
 namespace {
 
+// The good file a bad one is made from: one the program writes now, or one
+// of version 1 (data/v1/typical_design.cvd: the typical design taken to the
+// core form, with every control and its layout).
+enum class Good { Current, VersionOne };
+
 struct BadFile {
   const char* what;
+  Good good;
   // the text of a good file in, the bad file out
   std::function<std::string(const std::string&)> spoil;
   const char* problem;  // part of the message
@@ -33,69 +42,112 @@ std::ostream& operator<<(std::ostream& out, const BadFile& bad) {
   return out << bad.what;
 }
 
+constexpr Good kNow = Good::Current;
+constexpr Good kV1 = Good::VersionOne;
+
 // clang-format off
 const BadFile kBadFiles[] = {
-  {"plain text", wholly("hello"), "它不是 Corvane 设计文件（第 1 个字节处不是有效的 JSON 文本）"},
-  {"an electrical design file", wholly("0\r\nW1\r\n12\r\n"), "不是有效的 JSON 文本"},
-  {"other JSON", wholly(R"({"format": "spreadsheet", "version": 1})"), "它不是 Corvane 设计文件"},
-  {"empty", wholly(""), "文件是空的"},
-  {"cut short", [](const std::string& good) { return good.substr(0, good.size() / 2); },
+  {"plain text", kNow, wholly("hello"), "它不是 Corvane 设计文件（第 1 个字节处不是有效的 JSON 文本）"},
+  {"an electrical design file", kNow, wholly("0\r\nW1\r\n12\r\n"), "不是有效的 JSON 文本"},
+  {"other JSON", kNow, wholly(R"({"format": "spreadsheet", "version": 1})"), "它不是 Corvane 设计文件"},
+  {"empty", kNow, wholly(""), "文件是空的"},
+  {"cut short", kNow, [](const std::string& good) { return good.substr(0, good.size() / 2); },
    "文件不完整"},
-  {"a newer version", replacing(R"("version": 1)", R"("version": 2)"),
-   "它由较新的程序写成（格式版本 2），本程序只能读取版本 1"},
-  {"an unknown form", replacing(R"("name":"Frmcore")", R"("name":"FrmMotor")"),
-   "窗体“FrmMotor”在本程序中不存在"},
-  {"a window of the program", replacing(R"("name":"Frmcore")", R"("name":"MDIForm1")"),
-   "窗体“MDIForm1”不属于设计"},
-  {"an unknown control", replacing(R"({"name":"TXTUIN1")", R"({"name":"TXTUIN9")"),
-   "窗体“Frmeledata”中没有控件“TXTUIN9”"},
-  {"a number for a text", replacing(R"("text":"220")", R"("text":220)"),
-   "控件“TXTUIN1”的 text 应为文本。"},
-  {"an array row without its index",
+  {"cut short, version 1", kV1, [](const std::string& good) { return good.substr(0, good.size() / 2); },
+   "文件不完整"},
+  {"a newer version", kNow, replacing(R"("version": 2)", R"("version": 3)"),
+   "它由较新的程序写成（格式版本 3），本程序只能读取版本 1 至 2"},
+  // what the program writes now
+  {"a number for a text", kNow, replacing(R"("text":"12")", R"("text":12)"),
+   "控件“txtudc(0)”的 text 应为文本。"},
+  {"an array row without its index", kNow,
    replacing(R"({"name":"txtudc","index":0,)", R"({"name":"txtudc",)"), "是控件数组"},
-  {"a text for a whole number", replacing(R"("CurrentRow":0)", R"("CurrentRow":"0")"),
+  {"a row the array does not have", kNow,
+   replacing(R"({"name":"txtudc","index":0,)", R"({"name":"txtudc","index":7,)"),
+   "窗体“Frmeledata”的控件“txtudc(7)”不在数组的行之中"},
+  {"rows of a single control", kNow,
+   replacing(R"("members":{"CurrentRow":0},)", R"("members":{"CurrentRow":0},"rows":{"TXTUIN1":[0]},)"),
+   "窗体“Frmeledata”的控件“TXTUIN1”不是控件数组，不能有行 rows"},
+  {"a text for a whole number", kNow, replacing(R"("CurrentRow":0)", R"("CurrentRow":"0")"),
    "成员“CurrentRow”的值类型或范围不对"},
-  {"a group past the ninth", replacing(R"("CurrentRow":0)", R"("CurrentRow":9)"),
+  {"a group past the ninth", kNow, replacing(R"("CurrentRow":0)", R"("CurrentRow":9)"),
    "成员“CurrentRow”的值类型或范围不对"},
-  {"an unknown member", replacing(R"("CurrentRow":0)", R"("CurrentRows":0)"),
+  {"an unknown member", kNow, replacing(R"("CurrentRow":0)", R"("CurrentRows":0)"),
    "没有成员“CurrentRows”"},
-  {"a list index past the items", replacing(R"("listIndex":0)", R"("listIndex":60)"),
+  {"a list index past the items", kNow, replacing(R"("listIndex":0)", R"("listIndex":60)"),
    "控件“CMBZL(0)”的 listIndex 应在 -1 与 6 之间"},
-  {"a short geometry", replacing(R"("geometry":[240,1200,600,240])", R"("geometry":[240,1200,600])"),
-   "的 geometry 应为 [左, 上, 宽, 高]"},
-  {"a picture on a text box",
-   replacing(R"({"name":"TXTUIN1",)", R"({"name":"TXTUIN1","picture":{"ops":[]},)"),
-   "控件“TXTUIN1”不是图片框"},
-  {"an unknown property", replacing(R"({"name":"TXTUIN1",)", R"({"name":"TXTUIN1","colour":1,)"),
+  {"a list index past the design-time list", kNow,
+   replacing(R"({"name":"TXTIIN",)", R"({"name":"TXTIIN","listIndex":2,)"),
+   "窗体“Frmeledata”的控件“TXTIIN”的 listIndex 应在 -1 与 -1 之间"},
+  {"a picture on a text box", kNow,
+   replacing(R"({"name":"TXTIIN",)", R"({"name":"TXTIIN","picture":{"ops":[]},)"),
+   "控件“TXTIIN”不是图片框"},
+  {"an unknown property", kNow, replacing(R"({"name":"TXTIIN",)", R"({"name":"TXTIIN","colour":1,)"),
    "中有未知的项“colour”"},
-  {"an unknown drawing", replacing(R"(["line",)", R"(["squiggle",)"), "不是已知的绘图操作"},
-  {"a reference into an unknown form",
+  {"a layout in the current version", kNow,
+   replacing(R"({"name":"TXTIIN",)", R"({"name":"TXTIIN","geometry":[0,0,1,1],)"),
+   "中有未知的项“geometry”"},
+  {"an unknown drawing", kNow, replacing(R"(["box",)", R"(["squiggle",)"), "不是已知的绘图操作"},
+  {"a reference into an unknown form", kNow,
    replacing(R"("gFluxRef":{"form":"Frmcore")", R"("gFluxRef":{"form":"FrmX")"),
    "共享值“gFluxRef”引用的窗体“FrmX”在本程序中不存在"},
-  {"a negative row", replacing(R"("gFluxRef":{"form":"Frmcore","field":"TxtBm"})",
-                                  R"("gFluxRef":{"form":"Frmcore","field":"TxtBm","row":-1})"),
+  {"a negative row", kNow, replacing(R"("gFluxRef":{"form":"Frmcore","field":"TxtBm"})",
+                                     R"("gFluxRef":{"form":"Frmcore","field":"TxtBm","row":-1})"),
    "共享值“gFluxRef”的 row 应在 0 与 100000 之间"},
+  // what the program wrote before
+  {"a number for a text, version 1", kV1, replacing(R"("text":"220")", R"("text":220)"),
+   "控件“TXTUIN1”的 text 应为文本。"},
+  {"an array row without its index, version 1", kV1,
+   replacing(R"({"name":"txtudc","index":0,)", R"({"name":"txtudc",)"), "是控件数组"},
+  {"a text for a whole number, version 1", kV1, replacing(R"("CurrentRow":0)", R"("CurrentRow":"0")"),
+   "成员“CurrentRow”的值类型或范围不对"},
+  {"a group past the ninth, version 1", kV1, replacing(R"("CurrentRow":0)", R"("CurrentRow":9)"),
+   "成员“CurrentRow”的值类型或范围不对"},
+  {"an unknown member, version 1", kV1, replacing(R"("CurrentRow":0)", R"("CurrentRows":0)"),
+   "没有成员“CurrentRows”"},
+  {"a list index past the items, version 1", kV1, replacing(R"("listIndex":6)", R"("listIndex":60)"),
+   "控件“CMBZL(0)”的 listIndex 应在 -1 与 6 之间"},
+  {"a short geometry, version 1", kV1,
+   replacing(R"("geometry":[240,1200,600,240])", R"("geometry":[240,1200,600])"),
+   "的 geometry 应为 [左, 上, 宽, 高]"},
+  {"a picture on a text box, version 1", kV1,
+   replacing(R"({"name":"TXTUIN1",)", R"({"name":"TXTUIN1","picture":{"ops":[]},)"),
+   "控件“TXTUIN1”不是图片框"},
+  {"an unknown property, version 1", kV1,
+   replacing(R"({"name":"TXTUIN1",)", R"({"name":"TXTUIN1","colour":1,)"), "中有未知的项“colour”"},
+  {"an unknown drawing, version 1", kV1, replacing(R"(["line",)", R"(["squiggle",)"),
+   "不是已知的绘图操作"},
+  {"a reference into an unknown form, version 1", kV1,
+   replacing(R"("gFluxRef":{"form":"Frmcore")", R"("gFluxRef":{"form":"FrmX")"),
+   "共享值“gFluxRef”引用的窗体“FrmX”在本程序中不存在"},
 };
 // clang-format on
 
-class BadProjectFile : public ProjectTest, public ::testing::WithParamInterface<BadFile> {
- protected:
-  static std::string goodFile() {
-    ProgramRun run;
-    run.click("MDIForm1", "NEW");
-    run.set("Frmeledata", "txtudc", "12", 0);
-    run.enter("Frmeledata", "txtudc", 0);
-    run.enter("Frmeledata", "txtsiac", 0);  // draws the schematic
-    run.click("Frmeledata", "cmdcore");
-    run.form("Frmeledata").show();  // the active form is not the one renamed below
-    return encodeProjectFile(run.state()).value();
-  }
-};
+// The typical design typed, its schematic drawn, taken to the core form and
+// back to the electrical form, saved.
+std::string currentFile() {
+  ProgramRun run;
+  run.click("MDIForm1", "NEW");
+  run.set("Frmeledata", "txtudc", "12", 0);
+  run.enter("Frmeledata", "txtudc", 0);
+  run.enter("Frmeledata", "txtsiac", 0);  // draws the schematic
+  run.click("Frmeledata", "cmdcore");
+  run.form("Frmeledata").show();  // the active form is not the one renamed below
+  return encodeProjectFile(run.state()).value();
+}
+
+const std::string& goodFile(Good good) {
+  static const std::string now = currentFile();
+  static const std::string v1 = fileContents(std::filesystem::path(CORVANE_SOURCE_DIR) /
+                                             "tests/app/project/data/v1/typical_design.cvd");
+  return good == Good::Current ? now : v1;
+}
+
+class BadProjectFile : public ProjectTest, public ::testing::WithParamInterface<BadFile> {};
 
 TEST_P(BadProjectFile, GivesOneMessageAndKeepsTheDesign) {
-  static const std::string good = goodFile();
   const std::string path = file("bad.cvd");
-  write(path, GetParam().spoil(good));
+  write(path, GetParam().spoil(goodFile(GetParam().good)));
 
   ProgramRun run;
   run.click("MDIForm1", "NEW");
@@ -112,6 +164,56 @@ TEST_P(BadProjectFile, GivesOneMessageAndKeepsTheDesign) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Classes, BadProjectFile, ::testing::ValuesIn(kBadFiles));
+
+// A design saved by another version of the program may name a form, a
+// control or an array this one does not have (or has as a window of its
+// own): the rest opens, as saved, and one message names what was left out.
+TEST_F(ProjectTest, WhatTheProgramDoesNotHaveIsSkippedAndNamed) {
+  ProgramRun first;
+  fullChain(first);
+  ASSERT_TRUE(first.session().saveTo(file("chain.cvd")));
+  std::string text = contents(file("chain.cvd"));
+  text = replaced(text, "\"controls\": [\n",
+                  "\"controls\": [\n{\"name\":\"TXTUIN9\",\"text\":\"380\"},\n"
+                  "{\"name\":\"txtX\",\"index\":2,\"text\":\"3\"},\n");
+  text = replaced(text, R"("rows":{)", R"("rows":{"txtY":[0,1],)");  // the electrical form's
+  text = replaced(text, "\"forms\": [\n",
+                  "\"forms\": [\n{\"name\":\"FrmMotor\",\"visible\":true,\"members\":{\"rpm\":1},\n"
+                  "\"controls\": [\n{\"name\":\"TxtRpm\",\"text\":\"1500\"}\n]},\n"
+                  "{\"name\":\"MDIForm1\",\"visible\":false,\"members\":{},\n\"controls\": []},\n");
+  write(file("newer.cvd"), text);
+
+  ProgramRun second;
+  ASSERT_TRUE(second.session().openFile(file("newer.cvd"))) << second.host.messageTexts()[0];
+  EXPECT_EQ(second.host.messageTexts(),
+            std::vector<std::string>{"以下内容已忽略：\n窗体“FrmMotor”\n窗体“MDIForm1”\n"
+                                     "窗体“Frmeledata”的控件“txtY”、“TXTUIN9”、“txtX”"});
+  EXPECT_EQ(second.host.messages[0].icon, MessageIcon::Information);
+  EXPECT_EQ(second.state(), first.state());
+  EXPECT_EQ(second.session().path(), file("newer.cvd"));
+  EXPECT_FALSE(second.session().hasUnsavedChanges());
+
+  // the active form was one of them: no form is active
+  write(file("newer.cvd"),
+        replaced(text, R"("activeForm": "FrmWireTools")", R"("activeForm": "FrmMotor")"));
+  ProgramRun third;
+  ASSERT_TRUE(third.session().openFile(file("newer.cvd")));
+  EXPECT_EQ(third.workspace.activeForm(), nullptr);
+  EXPECT_EQ(third.host.messages.size(), 1u);
+}
+
+// So may a design of version 1: a control renamed since is skipped, and the
+// control of the new name keeps its design-time state.
+TEST_F(ProjectTest, AVersionOneControlTheProgramDoesNotHaveIsSkipped) {
+  write(file("old.cvd"),
+        replaced(goodFile(Good::VersionOne), R"({"name":"TXTUIN1",)", R"({"name":"TXTUIN9",)"));
+  ProgramRun run;
+  ASSERT_TRUE(run.session().openFile(file("old.cvd")));
+  EXPECT_EQ(run.host.messageTexts(),
+            std::vector<std::string>{"以下内容已忽略：\n窗体“Frmeledata”的控件“TXTUIN9”"});
+  EXPECT_EQ(run.form("Frmeledata").control("TXTUIN1").text(), "220");
+  EXPECT_EQ(run.form("Frmcore").control("txtpo").text(), "47.554");
+}
 
 TEST_F(ProjectTest, AMissingFileIsNamedWithTheReason) {
   ProgramRun run;

@@ -7,6 +7,7 @@
 #include "core/frmcore.h"
 #include "electrical/frmeledata.h"
 #include "project_fixture.h"
+#include "support/same_controls.h"
 #include "wiretools/frmwiretools.h"
 
 namespace corvane::testing {
@@ -40,17 +41,19 @@ TEST_F(ProjectRoundTrip, FullChainReopensExactlyAndGoesOnAsBefore) {
   const ProjectRecord saved = first.state();
   // the chain reached every form and drew the pictures
   EXPECT_EQ(saved.forms.size(), 6u);
-  EXPECT_EQ(controlIn(saved, "FrmBomList", "TxtCorePrice").state.text, "28");
-  EXPECT_EQ(controlIn(saved, "FrmBomList", "Check8").state.value, 1);
-  EXPECT_EQ(controlIn(saved, "Frmjiegou", "TXTTURN", 4).state.text, "30");
-  EXPECT_FALSE(controlIn(saved, "Frmjiegou", "Picture1").picture->ops.empty());
+  EXPECT_EQ(controlIn(saved, "FrmBomList", "TxtCorePrice").changes.values().text, "28");
+  EXPECT_EQ(controlIn(saved, "FrmBomList", "Check8").changes.values().value, 1);
+  EXPECT_EQ(controlIn(saved, "Frmjiegou", "TXTTURN", 4).changes.values().text, "30");
+  EXPECT_FALSE(controlIn(saved, "Frmjiegou", "Picture1").changes.values().picture.ops.empty());
   EXPECT_EQ(saved.activeForm, "FrmWireTools");
 
   ProgramRun second;
   ASSERT_TRUE(second.session().openFile(file("chain.cvd"))) << second.host.messageTexts()[0];
   EXPECT_TRUE(second.host.messages.empty());
-  // every control, row, picture, member, shared value and window as saved
+  // every control, row, picture, member, shared value and window as saved,
+  // and the rows the design added laid out as the forms lay them out
   EXPECT_EQ(second.state(), saved);
+  EXPECT_EQ(firstOtherControl(second.workspace, first.workspace), "");
   EXPECT_FALSE(second.session().hasUnsavedChanges());
 
   // the next edits cascade from the reopened design as from the original
@@ -64,7 +67,39 @@ TEST_F(ProjectRoundTrip, FullChainReopensExactlyAndGoesOnAsBefore) {
     run->click("FrmBomList", "Command13");
   }
   EXPECT_EQ(second.state(), first.state());
+  EXPECT_EQ(firstOtherControl(second.workspace, first.workspace), "");
   EXPECT_TRUE(second.session().hasUnsavedChanges());
+}
+
+// The file holds the design, not the layout: no place, size, font, tool tip
+// or timer interval, and no caption the forms never change.
+TEST_F(ProjectRoundTrip, TheNineGroupFileHoldsNoLayout) {
+  ProgramRun run;
+  fullChain(run);
+  ASSERT_TRUE(run.session().saveTo(file("chain.cvd")));
+  const std::string text = contents(file("chain.cvd"));
+  for (const char* layout : {"\"geometry\"", "\"toolTip\"", "\"interval\"", "font", "输出电压",
+                             "请选择适当的整流电路形式"})
+    EXPECT_EQ(text.find(layout), std::string::npos) << layout;
+  EXPECT_NE(text.find("\"version\": 2,"), std::string::npos);
+}
+
+// The electrical form's load works the allowed rise out from the insulation
+// class; a designer who types the design-time rise back gets it back, though
+// the file need not name it.
+TEST_F(ProjectRoundTrip, ATextTypedBackToItsDesignTimeComesBack) {
+  ProgramRun first;
+  first.click("MDIForm1", "NEW");
+  Control& rise = first.form("Frmeledata").control("TXTTEMPD");
+  ASSERT_NE(rise.text(), rise.designTimeState().text);
+  first.set("Frmeledata", "TXTTEMPD", rise.designTimeState().text);
+  ASSERT_TRUE(first.session().saveTo(file("rise.cvd")));
+  EXPECT_EQ(contents(file("rise.cvd")).find("TXTTEMPD"), std::string::npos);
+
+  ProgramRun second;
+  ASSERT_TRUE(second.session().openFile(file("rise.cvd")));
+  EXPECT_EQ(second.form("Frmeledata").control("TXTTEMPD").text(), rise.text());
+  EXPECT_EQ(second.state(), first.state());
 }
 
 // A shared value that was a text and became a number (the diode drop after
@@ -91,10 +126,12 @@ TEST_F(ProjectRoundTrip, OpenPutsBackStoredResultsWithoutRecalculating) {
   ProgramRun first;
   fullChain(first);
   ProjectRecord record = first.state();
+  ControlDesign stored;
+  stored.text = "99.99";
   for (FormRecord& form : record.forms)
     for (ControlRecord& control : form.controls)
       if (form.name == "Frmeledata" && control.name == "txtsuac" && control.index == 0)
-        control.state.text = "99.99";
+        control.changes.take(DesignProperty::Text, stored);
   write(file("edited.cvd"), encodeProjectFile(record).value());
 
   ProgramRun second;
@@ -193,6 +230,7 @@ TEST_F(ProjectRoundTrip, ReopensEqualWhateverOrderTheFormsWereOpenedIn) {
       ASSERT_TRUE(second.session().openFile(path));
       EXPECT_EQ(formNames(second.state()), formNames(first.state()));
       EXPECT_EQ(second.state(), first.state());
+      EXPECT_EQ(firstOtherControl(second.workspace, first.workspace), "");
     }
   }
 }
@@ -230,7 +268,8 @@ TEST_F(ProjectRoundTrip, ADesignWhoseCatalogueFileIsGoneOpensAndSaysSo) {
         << field;
   EXPECT_EQ(reopened.records().count(), bobbin.records().count());
   EXPECT_FALSE(second.session().hasUnsavedChanges());
-  EXPECT_EQ(controlIn(saved, "Frmbobbin", "LblStatus").state.caption, "骨架目录：" + own);
+  EXPECT_EQ(controlIn(saved, "Frmbobbin", "LblStatus").changes.values().caption,
+            "骨架目录：" + own);
 }
 
 }  // namespace

@@ -283,6 +283,8 @@ TEST_F(Session, RecoveryCopyAtMostOnceAMinuteWhileChangesAreUnsaved) {
   seconds(1);
   ASSERT_TRUE(fs::exists(copy));
   const std::string first = contents(copy);
+  EXPECT_EQ(first.rfind("{\n\"format\": \"corvane-design\",\n\"version\": 2,\n\"recovery\": ", 0),
+            0u);
   run.set("Frmeledata", "txtidc", "2", 0);
   seconds(59);
   EXPECT_EQ(contents(copy), first);
