@@ -31,6 +31,29 @@ std::vector<std::string> formsOf(const std::string& dump) {
   return forms;
 }
 
+// The control a dump line shows ("Frmcore.TxtB" of "Frmcore.TxtB = …"), or ""
+// for a line that is no control's (a message).
+std::string controlOf(const std::string& line) {
+  const std::size_t equals = line.find(" = ");
+  return equals == std::string::npos ? std::string() : line.substr(0, equals);
+}
+
+// The lines of a reopened design's dump that the file's dump can speak for:
+// a control the program gained after the file was written (a new button)
+// shows its design-time state, which no version-1 file holds.
+std::string linesOfControlsIn(const std::string& dump, const std::string& stored) {
+  std::set<std::string> known;
+  std::istringstream storedLines(stored);
+  for (std::string line; std::getline(storedLines, line);) known.insert(controlOf(line));
+  std::string kept;
+  std::istringstream lines(dump);
+  for (std::string line; std::getline(lines, line);) {
+    const std::string control = controlOf(line);
+    if (control.empty() || known.count(control) != 0) kept += line + "\n";
+  }
+  return kept;
+}
+
 class VersionOneFile : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(VersionOneFile, ReopensToTheDumpOfTheDesignThatWroteIt) {
@@ -46,7 +69,7 @@ TEST_P(VersionOneFile, ReopensToTheDumpOfTheDesignThatWroteIt) {
   std::istringstream in(script);
   std::ostringstream out;
   EXPECT_EQ(runScript(in, out), 0);
-  EXPECT_EQ(out.str(), expected);
+  EXPECT_EQ(linesOfControlsIn(out.str(), expected), expected);
 }
 
 std::vector<std::string> versionOneFiles() {
