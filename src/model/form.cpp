@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "model/programming_error.h"
+#include "model/scope_exit.h"
 #include "model/utf8.h"
 #include "model/value.h"
 #include "model/workspace.h"
@@ -229,10 +230,7 @@ void Form::react(EventKind kind, Control& source, const EventArgs& args) {
   auto it = reactions_.find(source.name());
   if (it == reactions_.end() || !it->second[static_cast<size_t>(kind)]) return;
   workspace_.enterReaction();
-  struct Leave {
-    Workspace& ws;
-    ~Leave() { ws.leaveReaction(); }
-  } leave{workspace_};
+  ScopeExit leave([this] { workspace_.leaveReaction(); });
   // a reaction may replace the table entry: hold on to the one that runs
   const std::shared_ptr<const Reaction> reaction = it->second[static_cast<size_t>(kind)];
   (*reaction)(source, args);

@@ -8,20 +8,10 @@
 
 #include "model/design_session.h"
 #include "model/programming_error.h"
+#include "model/scope_exit.h"
 #include "model/value.h"
 
 namespace corvane {
-
-namespace {
-// Restores a counter however the scope ends.
-struct DepthScope {
-  int& depth;
-  explicit DepthScope(int& counter) : depth(counter) { ++depth; }
-  ~DepthScope() { --depth; }
-  DepthScope(const DepthScope&) = delete;
-  DepthScope& operator=(const DepthScope&) = delete;
-};
-}  // namespace
 
 Workspace::Workspace(Host& host) : host_(host), session_(std::make_unique<DesignSession>(*this)) {}
 
@@ -104,13 +94,12 @@ Form& Workspace::form(std::string_view name) {
   // a form comes into being with its defaults: nothing it writes meanwhile
   // is a change to the design, and it loads with its reactions even while a
   // saved design is being put back
-  DepthScope untracked(untrackedDepth_);
+  ++untrackedDepth_;
   const int quietBefore = std::exchange(quietDepth_, 0);
-  struct RestoreQuiet {
-    int& depth;
-    int before;
-    ~RestoreQuiet() { depth = before; }
-  } restoreQuiet{quietDepth_, quietBefore};
+  ScopeExit restore([this, quietBefore] {
+    --untrackedDepth_;
+    quietDepth_ = quietBefore;
+  });
   std::unique_ptr<Form> created = registration->second.factory(*this);
   created->holdsDesign_ = registration->second.role == FormRole::Design;
   Form& ref = *created;
@@ -159,16 +148,11 @@ void Workspace::deactivate(const Form& form) {
 void Workspace::runEvent(const std::function<void()>& action) {
   // restored however the action ends: a programming error passes through
   // this boundary and must not leave the nesting counts behind
-  struct Depths {
-    Workspace& ws;
-    int reactionsBefore;
-    ~Depths() {
-      ws.reactionDepth_ = reactionsBefore;
-      if (--ws.eventDepth_ == 0) ws.disposed_.clear();
-    }
-  };
   ++eventDepth_;
-  Depths depths{*this, reactionDepth_};
+  ScopeExit depths([this, reactionsBefore = reactionDepth_] {
+    reactionDepth_ = reactionsBefore;
+    if (--eventDepth_ == 0) disposed_.clear();
+  });
   try {
     action();
   } catch (const RecalcAbort&) {
@@ -183,12 +167,14 @@ void Workspace::noteDesignChange(const Form& form) {
 }
 
 void Workspace::runUntracked(const std::function<void()>& action) {
-  DepthScope untracked(untrackedDepth_);
+  ++untrackedDepth_;
+  ScopeExit untracked([this] { --untrackedDepth_; });
   runEvent(action);
 }
 
 void Workspace::runQuietly(const std::function<void()>& action) {
-  DepthScope quietScope(quietDepth_);
+  ++quietDepth_;
+  ScopeExit quietScope([this] { --quietDepth_; });
   runEvent(action);
 }
 
