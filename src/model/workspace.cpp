@@ -33,6 +33,7 @@ void Workspace::registerFormsOf(const Workspace& other) {
     registerForm(name, registration.factory, registration.role);
   }
   for (const auto& [name, command] : other.commands_) commands_[name] = command;
+  for (const auto& [name, field] : other.links_) links_[name] = field;
 }
 
 void Workspace::registerCommand(const std::string& name, Command command) {
@@ -50,6 +51,27 @@ bool Workspace::runCommand(std::string_view name) {
 
 bool Workspace::knowsCommand(std::string_view name) const {
   return commands_.find(name) != commands_.end();
+}
+
+void Workspace::registerFieldLinks(const std::string& form, std::span<const LinkedField> fields) {
+  for (const LinkedField& field : fields) links_[field.link] = {form, field.control};
+}
+
+const Workspace::FieldLink& Workspace::fieldLink(std::string_view link) const {
+  auto it = links_.find(link);
+  if (it == links_.end()) throw ProgrammingError("no form offers the field " + std::string(link));
+  return it->second;
+}
+
+Control& Workspace::linkedField(std::string_view link) {
+  const FieldLink& target = fieldLink(link);
+  return field(target.form, target.control);
+}
+
+Control* Workspace::linkedFieldIfOpen(std::string_view link) {
+  const FieldLink& target = fieldLink(link);
+  Form* open = existing(target.form);
+  return open ? &open->control(target.control) : nullptr;
 }
 
 bool Workspace::knowsForm(std::string_view name) const {

@@ -14,11 +14,13 @@
 #include <vector>
 
 #include "model/control_init.h"
+#include "core/frmcore.h"
 #include "model/form.h"
 #include "model/picture.h"
 #include "model/workspace.h"
 #include "reports/manufacturing_sheet.h"
-#include "reports/outline_drawing.h"
+#include "winding/frmjiegou.h"
+#include "winding/outline_drawing.h"
 
 namespace corvane::testing {
 
@@ -208,3 +210,6 @@ inline void registerDesignStandIns(Workspace& workspace, bool typical = true) {
 }
 
 }  // namespace corvane::testing
+  // the fields the electrical form reaches in the later forms
+  workspace.registerFieldLinks("Frmcore", Frmcore::kLinkedFields);
+  workspace.registerFieldLinks(StructureStandIn::kName, Frmjiegou::kLinkedFields);
