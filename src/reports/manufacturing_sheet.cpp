@@ -25,8 +25,6 @@ namespace {
 
 constexpr const char* kWindingForm = forms::kStructure;
 constexpr const char* kElectricalForm = forms::kElectrical;
-constexpr const char* kCoreForm = forms::kCore;
-constexpr const char* kBobbinForm = forms::kBobbin;
 
 constexpr const char* kFont = "黑体";
 constexpr double kTitleSize = 14;
@@ -95,9 +93,9 @@ class SheetPrinter {
   }
 
   const std::string& text(const char* name, int row = -1) const {
-    return ws_.field(kWindingForm, name, row).text();
+    return jiegou::field(ws_, name, row).text();
   }
-  double num(const char* name, int row) const { return ws_.field(kWindingForm, name, row).num(); }
+  double num(const char* name, int row) const { return jiegou::field(ws_, name, row).num(); }
 
   void at(double x, double y, const std::vector<PrintItem>& items) {
     page_.setCurrentX(x);
@@ -142,13 +140,13 @@ class SheetPrinter {
 
   void corePart() {
     auto core = [this](const char* name, int row = -1) -> const std::string& {
-      return ws_.field(kCoreForm, name, row).text();
+      return coreform::field(ws_, name, row).text();
     };
     auto bobbin = [this](const char* name) -> const std::string& {
-      return ws_.field(kBobbinForm, name).text();
+      return bobbinform::field(ws_, name).text();
     };
     at(15, kCoreSectionY, {"2.铁芯规格"});
-    double noLoadMilliamps = 1000 * ws_.field(kWindingForm, jiegou::TxtI0).num();
+    double noLoadMilliamps = 1000 * jiegou::field(ws_, jiegou::TxtI0).num();
     at(15, kCoreLineY,
        {core(coreform::txtcname), PrintItem::gap(3), core(coreform::txtcoremt, 4),
         PrintItem::gap(3), core(coreform::txtcoremt, 0), PrintItem::gap(3), core(coreform::txtwe),
@@ -233,10 +231,10 @@ class SheetPrinter {
 // primary, which has no rectifier. Nothing when the group or circuit is unknown.
 std::optional<double> currentFactor(Workspace& ws, int row) {
   Form& electrical = ws.form(kElectricalForm);
-  bool twoPrimaries = electrical.control("Chkp").value() == 1;
+  bool twoPrimaries = electrical.control(eledata::Chkp).value() == 1;
   if (twoPrimaries && row == 1) return 1.0;
   int group = row - (twoPrimaries ? 2 : 1);
-  Control* circuitField = electrical.find("CMBZL", group);
+  Control* circuitField = electrical.find(eledata::CMBZL, group);
   if (group < 0 || !circuitField) return std::nullopt;
   const electrical::RectifierCircuit* circuit =
       electrical::findRectifierCircuit(circuitField->text());
@@ -247,9 +245,9 @@ std::optional<double> currentFactor(Workspace& ws, int row) {
 }  // namespace
 
 std::string loadCurrentCell(Workspace& ws, int row) {
-  if (row == 0) return ws.field(kElectricalForm, eledata::TXTIIN).text();
-  double hot = ws.field(kWindingForm, jiegou::TXTDCRHOT, row).num();  // mΩ
-  double loss = ws.field(kWindingForm, jiegou::TXTPCU, row).num();    // W
+  if (row == 0) return eledata::field(ws, eledata::TXTIIN).text();
+  double hot = jiegou::field(ws, jiegou::TXTDCRHOT, row).num();  // mΩ
+  double loss = jiegou::field(ws, jiegou::TXTPCU, row).num();    // W
   if (!(hot > 0) || loss < 0) return {};
   std::optional<double> ki = currentFactor(ws, row);
   if (!ki) return {};

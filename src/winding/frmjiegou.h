@@ -39,7 +39,9 @@ class Frmjiegou : public Form {
   void load() override;
 
   // N: the highest row index, as Txtzb holds it (never past the rows that exist).
-  int highestRow() const;
+  int highestRow() const { return highestRowOf(*this); }
+  // The same of the structure form, or of a form that stands in for it.
+  static int highestRowOf(const Form& structure);
   Control& cell(const char* column, int row) const;
 
   // --- table
@@ -103,7 +105,6 @@ class Frmjiegou : public Form {
   void confirmFluxDensity();
   void confirmCurrentDensities(const char* next);
   void drawOutline();
-  void openCostForm();
   void previousStep();
   void showFormIfKnown(const char* name);
 
