@@ -246,14 +246,22 @@ void Form::userType(Control& control, std::string_view characters) {
   });
   for (const std::string& ch : utf8::characters(characters)) {
     workspace_.runEvent([&] {
-      EventArgs args;
-      args.keyChar = ch;
-      react(EventKind::KeyPress, control, args);
+      keyPressed(control, ch);
       std::string text = control.wholeTextSelected() ? ch : control.text() + ch;
       control.setWholeTextSelected(false);
       control.setText(std::move(text));
     });
   }
+}
+
+void Form::keyPressed(Control& control, std::string_view character) {
+  EventArgs args;
+  args.keyChar = std::string(character);
+  react(EventKind::KeyPress, control, args);
+}
+
+void Form::userKeyPress(Control& control, std::string_view character) {
+  workspace_.runEvent([&] { keyPressed(control, character); });
 }
 
 void Form::userKey(Control& control, int keyCode) {

@@ -1,0 +1,88 @@
+// The adapters of the fields that take a value: the text box, the
+// drop-down list (editable or not), the list box and the slider.
+#pragma once
+
+#include <QLineEdit>
+#include <QPointer>
+
+#include "app/qt/control_adapter.h"
+
+class QComboBox;
+class QListWidget;
+class QSlider;
+
+namespace corvane {
+
+class TextBoxAdapter : public WidgetAdapter {
+ public:
+  using WidgetAdapter::WidgetAdapter;
+  void create() override;
+  QLineEdit* lineEdit() const override { return edit_; }
+  bool takesTyping() const override { return true; }
+  bool holdsName() const override;
+
+ protected:
+  void showText() override;
+  void showLocked() override;
+  void showHints() override;
+  std::pair<QPalette::ColorRole, QPalette::ColorRole> colourRoles() const override {
+    return {QPalette::Text, QPalette::Base};
+  }
+
+ private:
+  QPointer<QLineEdit> edit_;
+};
+
+class ComboBoxAdapter : public WidgetAdapter {
+ public:
+  using WidgetAdapter::WidgetAdapter;
+  void create() override;
+  QLineEdit* lineEdit() const override;
+  bool takesTyping() const override { return true; }
+
+ protected:
+  void showText() override;
+  void showItems() override;
+  void showListIndex() override;
+  void showHints() override;
+  std::pair<QPalette::ColorRole, QPalette::ColorRole> colourRoles() const override {
+    return {QPalette::Text, QPalette::Base};
+  }
+
+ private:
+  // an editable list's text goes back to its beginning unless it is typed in
+  void showBeginning();
+
+  QPointer<QComboBox> combo_;
+};
+
+class ListBoxAdapter : public WidgetAdapter {
+ public:
+  using WidgetAdapter::WidgetAdapter;
+  void create() override;
+
+ protected:
+  void showItems() override;
+  void showListIndex() override;
+  std::pair<QPalette::ColorRole, QPalette::ColorRole> colourRoles() const override {
+    return {QPalette::Text, QPalette::Base};
+  }
+
+ private:
+  QPointer<QListWidget> list_;
+};
+
+// The slider's text holds its position, a whole number within its range.
+class SliderAdapter : public WidgetAdapter {
+ public:
+  using WidgetAdapter::WidgetAdapter;
+  void create() override;
+
+ protected:
+  void showText() override;
+
+ private:
+  QPointer<QSlider> slider_;
+};
+
+}  // namespace corvane
