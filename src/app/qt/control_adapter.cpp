@@ -83,47 +83,30 @@ void WidgetAdapter::adopt(QWidget* widget) {
 
 void WidgetAdapter::apply(Property property) {
   if (!widget_) return;
-  switch (property) {
-    case Property::Text:
-      showText();
-      showHints();
-      break;
-    case Property::Caption:
-      showCaption();
-      break;
-    case Property::Items:
-      showItems();
-      break;
-    case Property::ListIndex:
-      showListIndex();
-      break;
-    case Property::Value:
-      showValue();
-      break;
-    case Property::BackColor:
-    case Property::ForeColor:
-      showColours();
-      break;
-    case Property::Geometry:
-      showGeometry();
-      break;
-    case Property::Visible:
-      widget_->setVisible(control().visible());
-      break;
-    case Property::Enabled:
-      widget_->setEnabled(control().enabled());
-      showHints();
-      break;
-    case Property::ToolTip:
-      showHints();
-      break;
-    case Property::Locked:
-      showLocked();
-      showHints();
-      break;
-    case Property::Interval:
-      break;
-  }
+  // what shows a changed property, in order
+  using Show = void (WidgetAdapter::*)();
+  struct View {
+    Property property;
+    Show shows[2];
+  };
+  static constexpr View kViews[] = {
+      {Property::Text, {&WidgetAdapter::showText, &WidgetAdapter::showHints}},
+      {Property::Caption, {&WidgetAdapter::showCaption}},
+      {Property::Items, {&WidgetAdapter::showItems}},
+      {Property::ListIndex, {&WidgetAdapter::showListIndex}},
+      {Property::Value, {&WidgetAdapter::showValue}},
+      {Property::BackColor, {&WidgetAdapter::showColours}},
+      {Property::ForeColor, {&WidgetAdapter::showColours}},
+      {Property::Geometry, {&WidgetAdapter::showGeometry}},
+      {Property::Visible, {&WidgetAdapter::showVisible}},
+      {Property::Enabled, {&WidgetAdapter::showEnabled, &WidgetAdapter::showHints}},
+      {Property::ToolTip, {&WidgetAdapter::showHints}},
+      {Property::Locked, {&WidgetAdapter::showLocked, &WidgetAdapter::showHints}},
+  };
+  for (const View& view : kViews)
+    if (view.property == property)
+      for (Show show : view.shows)
+        if (show) (this->*show)();
 }
 
 void WidgetAdapter::applyAll() {
@@ -136,10 +119,18 @@ void WidgetAdapter::applyAll() {
   showValue();
   showColours();
   showGeometry();
-  widget_->setEnabled(control().enabled());
+  showEnabled();
   showLocked();
   showHints();
+  showVisible();
+}
+
+void WidgetAdapter::showVisible() {
   widget_->setVisible(control().visible());
+}
+
+void WidgetAdapter::showEnabled() {
+  widget_->setEnabled(control().enabled());
 }
 
 void WidgetAdapter::showHints() {

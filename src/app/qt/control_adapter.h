@@ -149,6 +149,8 @@ class WidgetAdapter : public ControlAdapter {
  private:
   void showColours();
   void showFont();
+  void showVisible();
+  void showEnabled();
 
   QPointer<QWidget> widget_;
   bool paletteSet_ = false;

@@ -13,9 +13,21 @@ class QSlider;
 
 namespace corvane {
 
-class TextBoxAdapter : public WidgetAdapter {
+// A field whose value the user types or picks: its colours are those of
+// the text and of the field's base.
+class ValueFieldAdapter : public WidgetAdapter {
  public:
   using WidgetAdapter::WidgetAdapter;
+
+ protected:
+  std::pair<QPalette::ColorRole, QPalette::ColorRole> colourRoles() const override {
+    return {QPalette::Text, QPalette::Base};
+  }
+};
+
+class TextBoxAdapter : public ValueFieldAdapter {
+ public:
+  using ValueFieldAdapter::ValueFieldAdapter;
   void create() override;
   QLineEdit* lineEdit() const override { return edit_; }
   bool takesTyping() const override { return true; }
@@ -25,17 +37,14 @@ class TextBoxAdapter : public WidgetAdapter {
   void showText() override;
   void showLocked() override;
   void showHints() override;
-  std::pair<QPalette::ColorRole, QPalette::ColorRole> colourRoles() const override {
-    return {QPalette::Text, QPalette::Base};
-  }
 
  private:
   QPointer<QLineEdit> edit_;
 };
 
-class ComboBoxAdapter : public WidgetAdapter {
+class ComboBoxAdapter : public ValueFieldAdapter {
  public:
-  using WidgetAdapter::WidgetAdapter;
+  using ValueFieldAdapter::ValueFieldAdapter;
   void create() override;
   QLineEdit* lineEdit() const override;
   bool takesTyping() const override { return true; }
@@ -45,9 +54,6 @@ class ComboBoxAdapter : public WidgetAdapter {
   void showItems() override;
   void showListIndex() override;
   void showHints() override;
-  std::pair<QPalette::ColorRole, QPalette::ColorRole> colourRoles() const override {
-    return {QPalette::Text, QPalette::Base};
-  }
 
  private:
   // an editable list's text goes back to its beginning unless it is typed in
@@ -56,17 +62,14 @@ class ComboBoxAdapter : public WidgetAdapter {
   QPointer<QComboBox> combo_;
 };
 
-class ListBoxAdapter : public WidgetAdapter {
+class ListBoxAdapter : public ValueFieldAdapter {
  public:
-  using WidgetAdapter::WidgetAdapter;
+  using ValueFieldAdapter::ValueFieldAdapter;
   void create() override;
 
  protected:
   void showItems() override;
   void showListIndex() override;
-  std::pair<QPalette::ColorRole, QPalette::ColorRole> colourRoles() const override {
-    return {QPalette::Text, QPalette::Base};
-  }
 
  private:
   QPointer<QListWidget> list_;

@@ -90,19 +90,12 @@ void MenuItemAdapter::showCaption() {
 
 void MenuItemAdapter::apply(Property property) {
   if (!action_) return;
-  switch (property) {
-    case Property::Caption:
-      showCaption();
-      break;
-    case Property::Visible:
-      action_->setVisible(control().visible());
-      break;
-    case Property::Enabled:
-      action_->setEnabled(control().enabled());
-      break;
-    default:
-      break;
-  }
+  if (property == Property::Caption)
+    showCaption();
+  else if (property == Property::Visible)
+    action_->setVisible(control().visible());
+  else if (property == Property::Enabled)
+    action_->setEnabled(control().enabled());
 }
 
 void MenuItemAdapter::applyAll() {
