@@ -6,7 +6,7 @@ set -eu
 PACKAGES="cmake make g++ pkg-config clang-format qt6-base-dev libgtest-dev libbenchmark-dev \
 libsqlite3-dev mdbtools-dev nlohmann-json3-dev xvfb xauth fonts-wqy-zenhei imagemagick poppler-utils \
 qt6-translations-l10n librsvg2-bin desktop-file-utils appstream libxml2-utils shared-mime-info \
-dpkg-dev man-db"
+dpkg-dev man-db ngspice"
 missing=""
 for p in $PACKAGES; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -9,7 +9,9 @@
 #include "electrical/frmeledata.h"
 #include "model/command_names.h"
 #include "model/workspace.h"
+#include "operating/frmoperating.h"
 #include "reports/manufacturing_sheet.h"
+#include "spice/spice_export.h"
 #include "winding/frmjiegou.h"
 #include "wiretools/frmwiretools.h"
 
@@ -27,10 +29,14 @@ void registerAllForms(Workspace& workspace) {
   workspace.registerForm<FrmWireTools>();
   // its opening reads the winding-structure form
   workspace.registerForm<FrmBomList>();
+  // its figures are worked out from the design: not saved, gone with the design
+  workspace.registerForm<FrmOperating>(FormRole::Derived);
 
   // what the earlier forms run of the stages built on them
   workspace.registerCommand(commands::kPrintManufacturingSheet,
                             [&workspace] { printManufacturingSheet(workspace); });
+  workspace.registerCommand(commands::kExportSpiceModel,
+                            [&workspace] { spice::exportSpiceModel(workspace); });
 }
 
 }  // namespace corvane

@@ -6,5 +6,7 @@ namespace corvane::commands {
 
 // the structure form's "打印": the manufacturing sheet
 inline constexpr const char* kPrintManufacturingSheet = "printManufacturingSheet";
+// the structure form's "导出SPICE模型": the transformer's SPICE model and its supply circuit
+inline constexpr const char* kExportSpiceModel = "exportSpiceModel";
 
 }  // namespace corvane::commands

@@ -56,11 +56,13 @@ Outcome<std::string> readWhole(const std::string& path, std::size_t largest,
   return content;
 }
 
-Outcome<> writeReplacing(const std::string& path, const std::string& bytes) {
+namespace {
+
+// The file a write replaces: a link is saved through, so the file it names
+// is replaced and the link stays a link.
+Outcome<fs::path> writableTarget(const std::string& path) {
   std::error_code error;
   fs::path target(path);
-  // A link is saved through: the file it names is replaced, and the link
-  // stays a link.
   for (int hops = 0; fs::is_symlink(target, error); ++hops) {
     if (hops == kMostLinkHops)
       return Failure{reasonText(std::make_error_code(std::errc::too_many_symbolic_link_levels))};
@@ -76,8 +78,20 @@ Outcome<> writeReplacing(const std::string& path, const std::string& bytes) {
   if (fs::exists(status) && !fs::is_regular_file(status)) {
     return Failure{"这不是普通文件"};
   }
+  return target;
+}
+
+fs::path temporaryFor(const fs::path& target) {
   fs::path temporary = target;
   temporary += ".corvane-tmp";
+  return temporary;
+}
+
+// The bytes in the target's temporary file, complete; nothing left behind
+// when they cannot be.
+Outcome<> writeTemporary(const fs::path& target, const std::string& bytes) {
+  const fs::path temporary = temporaryFor(target);
+  std::error_code error;
   errno = 0;
   std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
   if (!out) {
@@ -92,11 +106,54 @@ Outcome<> writeReplacing(const std::string& path, const std::string& bytes) {
     fs::remove(temporary, error);
     return Failure{reasonText(writeError)};
   }
+  return {};
+}
+
+// The temporary file replaces the target.
+Outcome<> putInPlace(const fs::path& target) {
+  const fs::path temporary = temporaryFor(target);
+  std::error_code error;
   fs::rename(temporary, target, error);
   if (error) {
     const std::string reason = reasonText(error);
     fs::remove(temporary, error);
     return Failure{reason};
+  }
+  return {};
+}
+
+}  // namespace
+
+Outcome<> writeReplacing(const std::string& path, const std::string& bytes) {
+  std::string failedPath;
+  return writeAllReplacing({{path, bytes}}, failedPath);
+}
+
+Outcome<> writeAllReplacing(const std::vector<FileContent>& files, std::string& failedPath) {
+  std::vector<fs::path> targets;
+  auto removeTemporaries = [&targets] {
+    std::error_code ignored;
+    for (const fs::path& target : targets) fs::remove(temporaryFor(target), ignored);
+  };
+  for (const FileContent& file : files) {
+    Outcome<fs::path> target = writableTarget(file.path);
+    Outcome<> written = Failure{target.reason()};
+    if (target) written = writeTemporary(target.value(), file.bytes);
+    if (!written) {
+      removeTemporaries();
+      failedPath = file.path;
+      return written;
+    }
+    targets.push_back(target.value());
+  }
+  for (std::size_t i = 0; i < targets.size(); ++i) {
+    if (Outcome<> placed = putInPlace(targets[i]); !placed) {
+      std::error_code ignored;
+      for (std::size_t j = i + 1; j < targets.size(); ++j)
+        fs::remove(temporaryFor(targets[j]), ignored);
+      failedPath = files[i].path;
+      return placed;
+    }
   }
   return {};
 }

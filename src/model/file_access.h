@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "model/outcome.h"
 
@@ -23,5 +24,17 @@ Outcome<std::string> readWhole(const std::string& path, std::size_t largest,
 // over the target; the reason when that fails, with the target untouched
 // and the temporary file removed.
 Outcome<> writeReplacing(const std::string& path, const std::string& bytes);
+
+// One file of a set written together.
+struct FileContent {
+  std::string path;
+  std::string bytes;
+};
+
+// Files that belong together: each is written to its temporary file first,
+// and only when every one is complete do they replace their targets, so a
+// failure to write any of them leaves every old file as it was. On failure
+// `failedPath` names the file, and the temporary files are removed.
+Outcome<> writeAllReplacing(const std::vector<FileContent>& files, std::string& failedPath);
 
 }  // namespace corvane::files

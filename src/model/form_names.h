@@ -13,5 +13,6 @@ inline constexpr const char* kBobbin = "Frmbobbin";
 inline constexpr const char* kStructure = "Frmjiegou";
 inline constexpr const char* kCost = "FrmBomList";
 inline constexpr const char* kWireTools = "FrmWireTools";
+inline constexpr const char* kOperating = "FrmOperating";
 
 }  // namespace corvane::forms

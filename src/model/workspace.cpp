@@ -83,6 +83,11 @@ bool Workspace::holdsDesign(std::string_view name) const {
   return it != factories_.end() && it->second.role == FormRole::Design;
 }
 
+bool Workspace::goesWithDesign(std::string_view name) const {
+  auto it = factories_.find(name);
+  return it != factories_.end() && it->second.role != FormRole::Program;
+}
+
 std::vector<std::string> Workspace::formNames() const {
   return order_;
 }
@@ -204,7 +209,7 @@ void Workspace::discardDesign() {
   runQuietly([this] {
     std::vector<std::string> names = creationOrder_;
     for (auto name = names.rbegin(); name != names.rend(); ++name)
-      if (holdsDesign(*name)) close(*name);
+      if (goesWithDesign(*name)) close(*name);
     shared_ = SharedValues{};
   });
 }

@@ -22,8 +22,10 @@ class DesignSession;
 class Host;
 
 // A design form holds part of the design; the program's own windows (main
-// window, cover, about box) hold none.
-enum class FormRole { Design, Program };
+// window, cover, about box) hold none. A derived form shows figures worked
+// out from the design (the operating analysis): it is not saved, and it goes
+// with the design, so a new or opened design never shows its old figures.
+enum class FormRole { Design, Program, Derived };
 
 class Workspace {
  public:
@@ -50,8 +52,10 @@ class Workspace {
   // Knows the same forms as `other`: a scratch copy to try a saved design on.
   void registerFormsOf(const Workspace& other);
   bool knowsForm(std::string_view name) const;
-  // False for the program's own windows and for unknown names.
+  // False for the program's own windows, derived forms and unknown names.
   bool holdsDesign(std::string_view name) const;
+  // True for the design forms and the derived forms: what a new design discards.
+  bool goesWithDesign(std::string_view name) const;
   std::vector<std::string> formNames() const;
 
   // The form's single instance; created with its design-time defaults and its
@@ -132,8 +136,8 @@ class Workspace {
   // usual.
   void runQuietly(const std::function<void()>& action);
   bool quiet() const { return quietDepth_ > 0; }
-  // Discards every design form and empties the shared values: the next
-  // access to a form finds it as at first use.
+  // Discards every design form and every derived form and empties the
+  // shared values: the next access to a form finds it as at first use.
   void discardDesign();
 
   // The design's file, its unsaved changes, recent designs and recovery.

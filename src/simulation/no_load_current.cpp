@@ -26,16 +26,20 @@ std::string amperes(double current) {
 
 }  // namespace
 
+bool isSaturated(std::string_view grade, double fluxDensity) {
+  const CoreCurve* curve = curveForGrade(grade);
+  return curve && inCurveUnit(*curve, fluxDensity) > curve->saturatedAbove;
+}
+
 std::string curveNoLoadCurrentText(std::string_view grade, const NoLoadInputs& in) {
   const CoreCurve* curve = curveForGrade(grade);
   if (!curve) return "";
-  const double b = inCurveUnit(*curve, in.fluxDensity);
-  if (b > curve->saturatedAbove) {
+  if (isSaturated(grade, in.fluxDensity)) {
     // saturated: the primary is a plain resistor across the supply
     if (in.primaryResistance == 0) return "";
     return amperes(in.primaryVoltage / (in.primaryResistance * kOhmPerMilliohm));
   }
-  const CurveBand* band = bandFor(*curve, b);
+  const CurveBand* band = bandFor(*curve, inCurveUnit(*curve, in.fluxDensity));
   if (!band || in.primaryTurns == 0 || in.primaryVoltage == 0) return "";
   // peak ampere-turns of the path over the turns, and the iron-loss current
   const double magnetising = kCmPerMm * in.pathLength * band->h / in.primaryTurns;

@@ -19,6 +19,10 @@ struct NoLoadInputs {
   double primaryResistance = 0;  // R1 at 20 °C, mΩ
 };
 
+// True when the grade has a curve and the flux density (T) lies above its
+// saturation threshold: the core is taken as fully saturated.
+bool isSaturated(std::string_view grade, double fluxDensity);
+
 // The "0.0000" text of I0 (A) for a grade's curve; "" when the grade has no
 // curve, or when a quotient would have no divisor (no primary turns or
 // voltage for the curve, no primary resistance in saturation).

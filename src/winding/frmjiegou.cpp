@@ -7,7 +7,6 @@
 #include "core/coreform_fields.h"
 #include "electrical/eledata_fields.h"
 #include "model/command_names.h"
-#include "model/design_constants.h"
 #include "model/host.h"
 #include "model/picture.h"
 #include "model/shared_values.h"
@@ -24,9 +23,6 @@ using namespace jiegou;
 
 namespace {
 constexpr const char* kCaption = "Peak Corvane专家系统 - 基本结构设计与性能仿真";
-
-constexpr Rgb kGreen{0, 255, 0};
-constexpr Rgb kYellow{255, 255, 0};
 
 std::vector<std::string> itemsOf(const auto& list) {
   return {list.begin(), list.end()};
@@ -185,7 +181,11 @@ void Frmjiegou::addReactions() {
   on(EventKind::Click, Pr, [this](Control&, const EventArgs&) {
     workspace().runCommand(commands::kPrintManufacturingSheet);
   });
+  on(EventKind::Click, CmdExportSpice,
+     [this](Control&, const EventArgs&) { workspace().runCommand(commands::kExportSpiceModel); });
   on(EventKind::Click, Command2, [this](Control&, const EventArgs&) { previousStep(); });
+  on(EventKind::Click, CmdOperating,
+     [this](Control&, const EventArgs&) { showFormIfKnown(forms::kOperating); });
   on(EventKind::Click, wiretool,
      [this](Control&, const EventArgs&) { showFormIfKnown(forms::kWireTools); });
 }
@@ -213,10 +213,9 @@ void Frmjiegou::copperWeightTotal() {
 }
 
 std::string Frmjiegou::riseText(double loss) const {
-  return formatFixed(
-             winding::openFrameRise(loss, core(coreform::TxtFM).num(), core(coreform::TxtFc).num()),
-             1) +
-         "℃";
+  const std::string rise =
+      winding::openFrameRiseText(loss, core(coreform::TxtFM).num(), core(coreform::TxtFc).num());
+  return rise.empty() ? rise : rise + "℃";
 }
 
 void Frmjiegou::totalLossAndRise() {
@@ -224,7 +223,7 @@ void Frmjiegou::totalLossAndRise() {
   rise.setText("");
   Control& loss = control(txtpLOST);
   loss.setText(generalFormat(control(TXTPCZ).num() + control(txtpcuz).num()) + "W");
-  if (core(coreform::TxtFc).num() != 0) rise.setText(riseText(std::fabs(loss.num())));
+  rise.setText(riseText(std::fabs(loss.num())));
 }
 
 void Frmjiegou::adapterRise() {
@@ -235,17 +234,9 @@ void Frmjiegou::showLoadFluxDensity() {
   control(TxtB).setText(winding::loadFluxDensityText(control(TxtBm).num(), cell(TxtDU, 1).num()));
 }
 
-// The no-load flux density of the finished design against the chosen grade:
-// green below the grade's rated B, yellow at or above it, red from the
-// saturation value on whatever the grade. The core form's check, made before
-// the design is laid out, only marks a value past saturation; this one marks
-// the saturation value itself too.
 void Frmjiegou::fluxColourCheck() {
   const double rated = coreform::field(workspace(), coreform::txtcoremt, 3).num();
-  const double bm = control(TxtBm).num();
-  Rgb colour = rated > bm ? kGreen : kYellow;
-  if (bm >= design::kSaturationFluxDensity) colour = colors::kRed;
-  control(TxtBm).setBackColor(colour);
+  control(TxtBm).setBackColor(winding::fluxDensityColour(control(TxtBm).num(), rated));
 }
 
 // Enter in the no-load flux density: the core takes it, and the pass runs.

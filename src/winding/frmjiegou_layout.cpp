@@ -39,6 +39,9 @@ constexpr int kSummaryRows = 7;
 constexpr int kPictureTop = 5160;
 constexpr int kButtonWidth = 1335;
 constexpr int kButtonHeight = 375;
+constexpr int kButtonGap = 120;
+// the simulator export: a fourth column beside the first row, wide enough for its caption
+constexpr int kExportButtonWidth = 1695;
 
 // One header field: caption on the left, the field to its right.
 struct HeaderField {
@@ -82,11 +85,13 @@ struct Button {
   const char* caption;
 };
 
-// in the panel's order, two to a row
+// in the panel's order, four to a row
 constexpr Button kButtons[] = {
-    {Command1, "参数仿真"}, {Command3, "结构仿真"}, {Command5, "负载运行"},
-    {Command6, "空载运行"}, {Command4, "材料清单"}, {Command2, "上一步"},
+    {Command1, "参数仿真"}, {Command3, "结构仿真"},     {Command5, "负载运行"},
+    {Command6, "空载运行"}, {CmdOperating, "工况分析"}, {Command4, "材料清单"},
+    {Command2, "上一步"},
 };
+constexpr int kButtonsPerRow = 4;
 
 std::vector<std::string> itemsOf(const auto& list) {
   return {list.begin(), list.end()};
@@ -185,12 +190,18 @@ void Frmjiegou::addSummary() {
 void Frmjiegou::addCommandsAndPictures() {
   const int top = kSummaryTop + kSummaryRows * kSummaryPitch + 180;
   for (size_t i = 0; i < std::size(kButtons); ++i) {
-    const int column = static_cast<int>(i % 3), row = static_cast<int>(i / 3);
+    const int column = static_cast<int>(i % kButtonsPerRow);
+    const int row = static_cast<int>(i / kButtonsPerRow);
     addControl(kButtons[i].name, ControlKind::CommandButton,
                captioned(kButtons[i].caption,
-                         {kSummaryLeft + column * (kButtonWidth + 120),
+                         {kSummaryLeft + column * (kButtonWidth + kButtonGap),
                           top + row * (kButtonHeight + 90), kButtonWidth, kButtonHeight}));
   }
+  // the export's longer caption takes the free place at the end of the second row
+  addControl(
+      CmdExportSpice, ControlKind::CommandButton,
+      captioned("导出SPICE模型", {kSummaryLeft + 3 * (kButtonWidth + kButtonGap),
+                                  top + kButtonHeight + 90, kExportButtonWidth, kButtonHeight}));
   addControl(Picture1, ControlKind::PictureBox, captioned("", {120, kPictureTop, 5500, 3300}));
   // the outline is drawn for the sheet's 95 × 60 mm box: the same proportion
   addControl(Img, ControlKind::PictureBox, captioned("", {5820, kPictureTop, 5225, 3300}));

@@ -88,15 +88,18 @@ inline constexpr const char* TxtJ = "TxtJ";                // primary current de
 inline constexpr const char* TxtJs = "TxtJs";              // secondary current density, A/mm²
 
 // --- pictures, commands and menu
-inline constexpr const char* Picture1 = "Picture1";  // structure cross-section
-inline constexpr const char* Img = "Img";            // outline of the transformer
-inline constexpr const char* Command1 = "Command1";  // "参数仿真"
-inline constexpr const char* Command2 = "Command2";  // "上一步"
-inline constexpr const char* Command3 = "Command3";  // "结构仿真"
-inline constexpr const char* Command4 = "Command4";  // "材料清单"
-inline constexpr const char* Command5 = "Command5";  // "负载运行"
-inline constexpr const char* Command6 = "Command6";  // "空载运行"
-inline constexpr const char* wiretool = "wiretool";  // "导线工具"
-inline constexpr const char* Pr = "Pr";              // "打印"
+inline constexpr const char* Picture1 = "Picture1";          // structure cross-section
+inline constexpr const char* Img = "Img";                    // outline of the transformer
+inline constexpr const char* Command1 = "Command1";          // "参数仿真"
+inline constexpr const char* Command2 = "Command2";          // "上一步"
+inline constexpr const char* Command3 = "Command3";          // "结构仿真"
+inline constexpr const char* Command4 = "Command4";          // "材料清单"
+inline constexpr const char* Command5 = "Command5";          // "负载运行"
+inline constexpr const char* Command6 = "Command6";          // "空载运行"
+inline constexpr const char* CmdOperating = "CmdOperating";  // "工况分析"
+inline constexpr const char* wiretool = "wiretool";          // "导线工具"
+inline constexpr const char* Pr = "Pr";                      // "打印"
+// "导出SPICE模型": the transformer as a SPICE model, with its supply circuit
+inline constexpr const char* CmdExportSpice = "CmdExportSpice";
 
 }  // namespace corvane::jiegou

@@ -68,7 +68,7 @@ void Frmjiegou::NoLoadRun() {
   }
   Control& loss = control(txtpLOST);
   loss.setText(generalFormat(control(TXTPCZ).num() + copperLoss.num()) + "W");
-  if (core(coreform::TxtFc).num() != 0) rise.setText(riseText(loss.num()));
+  rise.setText(riseText(loss.num()));
   TemperatureVerdict("空载运行过热", "空载运行安全");
 }
 

@@ -38,6 +38,10 @@ std::string roundedUpLayers(const std::string& layers) {
   return generalFormat(Val(layers) + 1 - tenths);
 }
 
+double dcLoadVoltage(const RectifierSide& rectifier, double acVoltage) {
+  return checkedDivide(acVoltage - rectifier.diodeDrop * rectifier.diodes, rectifier.voltageFactor);
+}
+
 double evaluateRow(SharedValues& shared, const RowInputs& in, FieldSink& out) {
   using namespace formulas;
   const std::string_view type = layoutWireType(in.wireType);
@@ -107,9 +111,7 @@ double evaluateRow(SharedValues& shared, const RowInputs& in, FieldSink& out) {
   // voltage behind its own rectifier
   if (isSecondary(in)) {
     put(out, jiegou::txtlud, PercentChange(in.specifiedVoltage, load).fieldText());
-    const RectifierSide& dc = in.rectifier;
-    const double dcVolts = checkedDivide(Val(load) - dc.diodeDrop * dc.diodes, dc.voltageFactor);
-    put(out, jiegou::CMBLINK, formatFixed(dcVolts, 2));
+    put(out, jiegou::CMBLINK, formatFixed(dcLoadVoltage(in.rectifier, Val(load)), 2));
   }
   return Val(build);
 }

@@ -52,6 +52,10 @@ struct RectifierSide {
   int diodes = 0;            // conducting in series
 };
 
+// The DC voltage behind the rectifier of a winding at `acVoltage` (V);
+// RecalcAbort for a circuit factor of 0.
+double dcLoadVoltage(const RectifierSide& rectifier, double acVoltage);
+
 struct RowInputs {
   RowRole role = RowRole::FirstPrimary;
   // steps that only some runs take

@@ -8,6 +8,7 @@
 
 #include "model/form.h"
 #include "model/picture.h"
+#include "model/project_state.h"
 #include "model/value.h"
 #include "model/workspace.h"
 #include "support/fake_host.h"
@@ -57,6 +58,9 @@ class QuietRestore : public ::testing::Test {
     ws.registerForm(
         "frmWindow", [](Workspace& w) { return std::make_unique<LoggingForm>(w, "frmWindow"); },
         FormRole::Program);
+    ws.registerForm(
+        "frmFigures", [](Workspace& w) { return std::make_unique<LoggingForm>(w, "frmFigures"); },
+        FormRole::Derived);
   }
   LoggingForm& design() { return ws.form<LoggingForm>("frmDesign"); }
 
@@ -183,6 +187,23 @@ TEST_F(QuietRestore, DiscardingTheDesignKeepsTheProgramsWindows) {
   EXPECT_EQ(ws.shared().gDiodeDrop.kind(), SharedValue::Kind::Empty);
   EXPECT_EQ(ws.designRevision(), 0u);
   EXPECT_EQ(design().control("Twice").text(), "10");  // afresh, with its load
+}
+
+// A form of figures worked out from the design: the user's edits in it are
+// no change to the design, a saved design does not hold it, and a new design
+// takes it away with the design forms.
+TEST_F(QuietRestore, ADerivedFormIsNeverSavedAndGoesWithTheDesign) {
+  design();
+  LoggingForm& figures = ws.form<LoggingForm>("frmFigures");
+  const unsigned long long before = ws.designRevision();
+  figures.userSetText(figures.control("Volts"), "7");
+  EXPECT_EQ(ws.designRevision(), before);
+  EXPECT_FALSE(ws.holdsDesign("frmFigures"));
+  for (const FormRecord& saved : captureProject(ws).forms) EXPECT_NE(saved.name, "frmFigures");
+  ws.form("frmWindow");
+  ws.discardDesign();
+  EXPECT_EQ(ws.existing("frmFigures"), nullptr);
+  EXPECT_NE(ws.existing("frmWindow"), nullptr);
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ struct ChainLink {
 // and design pass are plain arithmetic over plain values that the structure
 // form calls, so it sits below the winding stage. A new stage above the
 // winding table gets a row like the reports'.
-const std::array<ChainLink, 10> kChain{{
+const std::array<ChainLink, 12> kChain{{
     {"model", {}},
     {"electrical", {"model"}},
     {"core", {"model", "electrical"}},
@@ -35,10 +35,12 @@ const std::array<ChainLink, 10> kChain{{
     {"winding", {"model", "electrical", "core", "bobbin", "simulation"}},
     {"reports", {"model", "electrical", "core", "bobbin", "simulation", "winding"}},
     {"bom", {"model", "electrical", "core", "bobbin", "simulation", "winding"}},
+    {"operating", {"model", "electrical", "core", "bobbin", "simulation", "winding"}},
+    {"spice", {"model", "electrical", "core", "bobbin", "simulation", "winding"}},
     {"wiretools", {"model"}},
     {"app",
      {"model", "electrical", "core", "bobbin", "simulation", "winding", "reports", "bom",
-      "wiretools"}},
+      "operating", "spice", "wiretools"}},
 }};
 
 const ChainLink* linkOf(std::string_view subsystem) {

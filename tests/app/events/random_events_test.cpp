@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdlib>
 #include <deque>
 #include <filesystem>
@@ -184,8 +185,8 @@ class RandomEvents {
   using Files = std::map<std::string, std::string>;  // path: size and time
 
   // A design in progress: the typical 12 V / 2 A design taken through the
-  // core, bobbin and winding structure to the cost form, and the wire tools
-  // open; every other run starts from a new design instead.
+  // core, bobbin and winding structure to the operating analysis and the
+  // cost form, and the wire tools open; every other run starts from a new design instead.
   void start() {
     run_ = std::make_unique<ProgramRun>();
     touched_.clear();
@@ -208,6 +209,7 @@ class RandomEvents {
                                         "click Frmbobbin.OPTG",
                                         "click Frmbobbin.cmdele",
                                         "click Frmeledata.\"结构仿真\"",
+                                        "click Frmjiegou.\"工况分析\"",
                                         "click Frmjiegou.\"材料清单\"",
                                         "click MDIForm1.Tools"};
     const size_t steps = restarts_ % 2 == 0 ? std::size(chain) : 3;
@@ -469,7 +471,9 @@ class RandomEvents {
     Files files;
     for (const fs::directory_entry& entry : fs::directory_iterator(folder_)) {
       const std::string extension = entry.path().extension().string();
-      if (!entry.is_regular_file() || (extension != ".cvd" && extension != ".CVN")) continue;
+      if (!entry.is_regular_file() || (extension != ".cvd" && extension != ".CVN" &&
+                                       extension != ".lib" && extension != ".cir"))
+        continue;
       files[entry.path().string()] =
           std::to_string(entry.file_size()) + "@" +
           std::to_string(entry.last_write_time().time_since_epoch().count());
@@ -481,16 +485,54 @@ class RandomEvents {
   // the program, to the state it holds; a project saved by the main window's
   // save holds the design as it stands.
   std::string checkSavedFiles(const Files& before, const std::vector<std::string>& lines) {
-    for (const auto& [path, stamp] : snapshotFiles()) {
-      auto old = before.find(path);
-      if (old != before.end() && old->second == stamp) continue;
+    const Files after = snapshotFiles();
+    auto changed = [&](const std::string& path) {
+      auto old = before.find(path), now = after.find(path);
+      return now != after.end() && (old == before.end() || old->second != now->second);
+    };
+    for (const auto& [path, stamp] : after) {
+      if (!changed(path)) continue;
       const std::string bytes = testing::fileContents(path);
+      if (const fs::path file(path); file.extension() == ".lib" || file.extension() == ".cir") {
+        // the SPICE export writes the model and its circuit together
+        const fs::path other =
+            fs::path(file).replace_extension(file.extension() == ".lib" ? ".cir" : ".lib");
+        if (!changed(other.string())) return path + ": written without " + other.string();
+        if (std::string problem = checkNetlist(bytes); !problem.empty())
+          return path + ": " + problem;
+        continue;
+      }
       // the name is the user's choice: a project saved as "x.CVN" is still a
       // project file, so the bytes tell which kind of file it is
       const bool project = !bytes.empty() && bytes.front() == '{';
       if (bytes.rfind("\xEF\xBB\xBF", 0) == 0) continue;  // a bill of materials (CSV)
       std::string problem = project ? reopenProject(path, bytes, lines) : reopenDesign(path, bytes);
       if (!problem.empty()) return path + ": " + problem;
+    }
+    return {};
+  }
+
+  // Netlist lines (not comments) are printable ASCII, and every number in
+  // them is finite.
+  static std::string checkNetlist(const std::string& bytes) {
+    std::istringstream in(bytes);
+    for (std::string line; std::getline(in, line);) {
+      if (line.empty() || line[0] == '*') continue;
+      for (char c : line)
+        if (static_cast<unsigned char>(c) < 0x20 || static_cast<unsigned char>(c) > 0x7E)
+          return "a netlist line holds more than printable ASCII: " + line;
+      std::string word;
+      for (char c : line + " ") {
+        if (c != ' ' && c != '=' && c != '(' && c != ')') {
+          word += c;
+          continue;
+        }
+        char* end = nullptr;
+        const double value = std::strtod(word.c_str(), &end);
+        if (!word.empty() && *end == '\0' && !std::isfinite(value))
+          return "a netlist line holds a value that is not finite: " + line;
+        word.clear();
+      }
     }
     return {};
   }

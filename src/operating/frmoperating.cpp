@@ -1,0 +1,199 @@
+#include "operating/frmoperating.h"
+
+#include "core/coreform_fields.h"
+#include "electrical/eledata_fields.h"
+#include "electrical/frmeledata.h"
+#include "model/host.h"
+#include "model/print_job.h"
+#include "model/value.h"
+#include "model/workspace.h"
+#include "operating/operating_fields.h"
+#include "operating/operating_figures.h"
+#include "operating/operating_report.h"
+#include "winding/frmjiegou.h"
+#include "winding/jiegou_fields.h"
+
+namespace corvane {
+
+using namespace operatingform;
+using operating::DesignReading;
+using operating::Figure;
+using operating::Reading;
+
+namespace {
+
+constexpr const char* kCaption = "Peak Corvane专家系统 - 工况分析";
+constexpr const char* kNoElectrical = "电气规格窗体未打开";
+constexpr const char* kNoCore = "铁芯窗体未打开";
+constexpr const char* kNoStructure = "结构仿真窗体未打开，尚无绕组数据";
+
+constexpr const char* kMainsHeaders[] = {"低压", "额定", "高压"};
+
+// The number a field shows, or why it shows none.
+Reading reading(const Control& field, const std::string& what) {
+  if (!startsWithNumber(field.text())) return Reading::none(what + "没有数值");
+  return Reading::of(field.num());
+}
+
+}  // namespace
+
+FrmOperating::FrmOperating(Workspace& workspace) : Form(workspace, kName, kCaption) {
+  addControls();
+  holdsText({Verdict, GroupName, GroupCircuit, AdapterClass, AdapterVerdict});
+  on(EventKind::Click, CmdCalculate, [this](Control&, const EventArgs&) { calculate(); });
+  on(EventKind::Change, MainsTolerance, [this](Control&, const EventArgs&) { calculate(); });
+  on(EventKind::Click, CmdPrint, [this](Control&, const EventArgs&) { printReport(); });
+  // shown again from the structure form while it is the active window: the
+  // design may have changed meanwhile
+  events.connect([this](const FormEvent& event) {
+    if (event.kind == FormEventKind::Shown || event.kind == FormEventKind::Raised)
+      this->workspace().runEvent([this] { calculate(); });
+  });
+}
+
+void FrmOperating::load() {
+  calculate();
+}
+
+void FrmOperating::activated() {
+  calculate();
+}
+
+// ---------------------------------------------------------------- reading
+
+DesignReading FrmOperating::readDesign() const {
+  DesignReading d;
+  d.tolerance = reading(control(MainsTolerance), "电网波动");
+  const Form* electrical = workspace().existing(forms::kElectrical);
+  const Form* core = workspace().existing(forms::kCore);
+  d.primaryVoltage = electrical
+                         ? reading(electrical->control(eledata::TXTUIN1), "电气规格的输入电压")
+                         : Reading::none(kNoElectrical);
+  if (core) {
+    d.fluxDensity = reading(core->control(coreform::TxtBm), "铁芯的工作磁密Bm");
+    d.ironLoss = reading(core->control(coreform::txtpc), "铁芯的铁损Pc");
+    d.pathLength = reading(core->control(coreform::txtle), "铁芯的平均磁路长度Le");
+    d.grade = core->control(coreform::Cmbnew).text();
+    d.ratedFluxDensity = core->control(coreform::txtcoremt, 3).num();
+    d.coilSurface = core->control(coreform::TxtFM).num();
+    d.coreSurface = core->control(coreform::TxtFc).num();
+  } else {
+    d.fluxDensity = d.ironLoss = d.pathLength = Reading::none(kNoCore);
+  }
+  if (const auto* groups = dynamic_cast<const Frmeledata*>(electrical)) {
+    d.allowedRise = groups->control(eledata::TXTTEMPD).num();
+    // the groups 0..N whose rows exist
+    for (int g = 0; g <= groups->highestGroup() && groups->find(eledata::txtidc, g); ++g) {
+      operating::GroupReading group;
+      group.name = groups->cell(eledata::TXTWN, g).text();
+      group.circuit = groups->cell(eledata::CMBZL, g).text();
+      group.diode = groups->cell(eledata::cmbdio, g).text();
+      group.voltage = groups->cell(eledata::txtudc, g).num();
+      group.current = groups->cell(eledata::txtidc, g).num();
+      d.groups.push_back(std::move(group));
+    }
+  }
+  readStructure(d);
+  return d;
+}
+
+// The winding table: the primary's turns and resistance, the no-load
+// current, the copper losses and each group's winding voltage.
+void FrmOperating::readStructure(DesignReading& d) const {
+  const auto* structure = dynamic_cast<const Frmjiegou*>(workspace().existing(forms::kStructure));
+  if (!structure) {
+    d.primaryTurns = d.primaryResistance = d.copperLoss = Reading::none(kNoStructure);
+    d.noLoadCurrent = Figure::empty(kNoStructure);
+    for (operating::GroupReading& group : d.groups)
+      group.windingVoltage = Reading::none(kNoStructure);
+    return;
+  }
+  const int last = structure->highestRow();
+  auto label = [&](int row) { return "绕组" + structure->cell(jiegou::TXTWN, row).text(); };
+  d.primaryTurns = reading(structure->cell(jiegou::TXTTURN, 0), label(0) + "的圈数");
+  d.primaryResistance = reading(structure->cell(jiegou::TXTDCR20, 0), label(0) + "的冷阻");
+  const std::string& current = structure->control(jiegou::TxtI0).text();
+  d.noLoadCurrent = startsWithNumber(current) ? Figure::shown(current)
+                                              : Figure::empty("结构仿真的空载电流I0没有数值");
+  // the full-load copper loss of every winding, totalled as the load run does
+  double copper = 0;
+  d.copperLoss = Reading::of(0);
+  for (int row = 0; row <= last; ++row) {
+    const Reading loss = reading(structure->cell(jiegou::TXTPCU, row), label(row) + "的铜损");
+    if (!loss.value) {
+      d.copperLoss = loss;
+      break;
+    }
+    copper = Val(generalFormat(copper + *loss.value));
+    d.copperLoss = Reading::of(copper);
+  }
+  const Form* electrical = workspace().existing(forms::kElectrical);
+  const int primaries = electrical && electrical->control(eledata::Chkp).value() == 1 ? 2 : 1;
+  for (size_t g = 0; g < d.groups.size(); ++g) {
+    const int row = static_cast<int>(g) + primaries;
+    d.groups[g].windingVoltage =
+        row <= last ? reading(structure->cell(jiegou::TxtUnV, row), label(row) + "的空载电压")
+                    : Reading::none("该组没有绕组行：请回到电气规格重新进入结构仿真");
+  }
+}
+
+// ---------------------------------------------------------------- showing
+
+void FrmOperating::showFigure(const char* name, const Figure& figure, int index) {
+  Control& field = control(name, index);
+  field.setText(figure.text);
+  const std::string& tip = tips_[name];
+  field.setToolTip(figure.reason.empty() ? tip : tip + "。" + figure.reason);
+}
+
+void FrmOperating::calculate() {
+  const DesignReading design = readDesign();
+  const operating::OperatingFigures f = operating::operatingFigures(design);
+  const std::string tolerance = f.factors ? generalFormat(Val(control(MainsTolerance).text())) : "";
+  for (int k = 0; k < operating::kMainsColumns; ++k) {
+    std::string header = kMainsHeaders[k];
+    if (f.factors && k != 1) header += (k == 0 ? " −" : " +") + tolerance + "%";
+    control(MainsHeader, k).setCaption(header);
+    showFigure(MainsVoltage, f.mainsVoltage[k], k);
+    showFigure(FluxDensity, f.fluxDensity[k], k);
+    control(FluxDensity, k).setBackColor(f.fluxColour[k].value_or(colors::kWindow));
+    showFigure(IronLoss, f.ironLoss[k], k);
+    showFigure(NoLoadCurrent, f.noLoadCurrent[k], k);
+    showFigure(LoadRise, f.loadRise[k], k);
+    showFigure(EnclosedRise, f.enclosedRise[k], k);
+    showFigure(Verdict, f.verdict[k], k);
+  }
+  for (int g = 0; g < kGroupRows; ++g) {
+    const bool used = g < static_cast<int>(f.groups.size());
+    const Figure none = Figure::empty("");
+    const operating::GroupFigures* group = used ? &f.groups[g] : nullptr;
+    control(GroupName, g).setText(used ? design.groups[g].name : "");
+    control(GroupCircuit, g).setText(used ? design.groups[g].circuit : "");
+    showFigure(NoLoadOutLow, group ? group->noLoadOutput[0] : none, g);
+    showFigure(NoLoadOutNominal, group ? group->noLoadOutput[1] : none, g);
+    showFigure(NoLoadOutHigh, group ? group->noLoadOutput[2] : none, g);
+    showFigure(CapacitorRating, group ? group->capacitorRating : none, g);
+    for (const char* column :
+         {GroupName, GroupCircuit, NoLoadOutLow, NoLoadOutNominal, NoLoadOutHigh, CapacitorRating})
+      control(column, g).setVisible(used);
+  }
+  for (size_t j = 0; j < operating::kLoadPoints; ++j) {
+    const int index = static_cast<int>(j);
+    showFigure(OutputPower, f.outputPower[j], index);
+    showFigure(Losses, f.losses[j], index);
+    showFigure(Efficiency, f.efficiency[j], index);
+  }
+  showFigure(AverageEfficiency, f.averageEfficiency);
+  showFigure(NoLoadInputPower, f.noLoadInputPower);
+  showFigure(AdapterClass, f.adapterClass);
+  showFigure(RequiredEfficiency, f.requiredEfficiency);
+  showFigure(RequiredNoLoadPower, f.requiredNoLoadPower);
+  showFigure(AdapterVerdict, f.adapterVerdict);
+}
+
+void FrmOperating::printReport() {
+  corvane::printReport(host(), caption(),
+                       [this](PrintSurface& page) { printOperatingReport(*this, page); });
+}
+
+}  // namespace corvane
