@@ -17,29 +17,20 @@
 
 namespace corvane {
 
-namespace {
-// The form class F under its own name.
-template <class F>
-void registerForm(Workspace& workspace, FormRole role = FormRole::Design) {
-  workspace.registerForm(
-      F::kName, [](Workspace& ws) { return std::make_unique<F>(ws); }, role);
-}
-}  // namespace
-
 void registerAllForms(Workspace& workspace) {
   // the program's own windows are no part of a design
-  registerForm<MainWindowForm>(workspace, FormRole::Program);
-  registerForm<CoverForm>(workspace, FormRole::Program);
-  registerForm<AboutForm>(workspace, FormRole::Program);
-  registerForm<Frmeledata>(workspace);
-  registerForm<Frmcore>(workspace);
-  registerForm<Frmbobbin>(workspace);
-  registerForm<Frmjiegou>(workspace);
-  registerForm<FrmWireTools>(workspace);
+  workspace.registerForm<MainWindowForm>(FormRole::Program);
+  workspace.registerForm<CoverForm>(FormRole::Program);
+  workspace.registerForm<AboutForm>(FormRole::Program);
+  workspace.registerForm<Frmeledata>();
+  workspace.registerForm<Frmcore>();
+  workspace.registerForm<Frmbobbin>();
+  workspace.registerForm<Frmjiegou>();
+  workspace.registerForm<FrmWireTools>();
   // its opening reads the winding-structure form
-  registerForm<FrmBomList>(workspace);
+  workspace.registerForm<FrmBomList>();
   // its figures are worked out from the design: not saved, gone with the design
-  registerForm<FrmOperating>(workspace, FormRole::Derived);
+  workspace.registerForm<FrmOperating>(FormRole::Derived);
 
   // what the earlier forms run of the stages built on them
   workspace.registerCommand(commands::kPrintManufacturingSheet,

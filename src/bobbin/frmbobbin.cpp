@@ -29,11 +29,11 @@ Frmbobbin::Frmbobbin(Workspace& workspace, CatalogueSource source)
 }
 
 Control& Frmbobbin::core(const char* name) const {
-  return workspace().field(forms::kCore, name);
+  return coreform::field(workspace(), name);
 }
 
 Control& Frmbobbin::electrical(const char* name) const {
-  return workspace().field(forms::kElectrical, name);
+  return eledata::field(workspace(), name);
 }
 
 // Each time the form comes to the front it proposes the drawer bobbin for the
@@ -232,7 +232,7 @@ void Frmbobbin::handOver() {
   Form& specification = workspace().form(forms::kElectrical);
   specification.show();
   hide();
-  specification.control("CMDJIEDOU").setEnabled(true);
+  specification.control(eledata::CMDJIEDOU).setEnabled(true);
 }
 
 // A side view of the bobbin, not to scale: the tube, the two flanges and, on

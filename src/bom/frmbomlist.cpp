@@ -12,6 +12,7 @@
 #include "model/form_names.h"
 #include "model/value.h"
 #include "model/workspace.h"
+#include "winding/frmjiegou.h"
 #include "winding/jiegou_fields.h"
 
 namespace corvane {
@@ -19,8 +20,6 @@ namespace corvane {
 namespace {
 constexpr const char* kCaption = "Peak Corvane专家系统 - BOM材料清单";
 constexpr const char* kWindingForm = forms::kStructure;
-constexpr const char* kCoreForm = forms::kCore;
-constexpr const char* kBobbinForm = forms::kBobbin;
 
 // design-time texts the opening writes into every material row
 constexpr const char* kLeadLength = "200";  // mm per lead
@@ -51,15 +50,15 @@ FrmBomList::FrmBomList(Workspace& workspace) : Form(workspace, kName, kCaption) 
 }
 
 Control& FrmBomList::winding(const char* name, int row) const {
-  return workspace().field(kWindingForm, name, row);
+  return jiegou::field(workspace(), name, row);
 }
 
 Control& FrmBomList::core(const char* name, int row) const {
-  return workspace().field(kCoreForm, name, row);
+  return coreform::field(workspace(), name, row);
 }
 
 Control& FrmBomList::bobbin(const char* name) const {
-  return workspace().field(kBobbinForm, name);
+  return bobbinform::field(workspace(), name);
 }
 
 void FrmBomList::write(const char* name, std::string text, int row) {
@@ -93,6 +92,13 @@ void FrmBomList::load() {
   wireCosts();
   wireTotal();
   copiesAndQuantities();
+}
+
+void FrmBomList::activated() {
+  const Form* windings = workspace().existing(kWindingForm);
+  if (!windings || Frmjiegou::highestRowOf(*windings) == highestRow_) return;
+  workspace().close(kName);
+  workspace().form(kName).show();
 }
 
 // Rows beyond the design's windings are hidden; a design with more windings

@@ -28,6 +28,9 @@ class FrmBomList : public Form {
   // The opening: bracket, shields, lead and wire rows, the copies from the
   // core, bobbin and winding forms and the quantities that follow from them.
   void load() override;
+  // A form opened for a winding table of another row count opens afresh,
+  // so its material rows follow the windings.
+  void activated() override;
 
   // N: the last winding row, as the winding form had it when this form opened.
   int highestRow() const { return highestRow_; }

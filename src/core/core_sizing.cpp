@@ -16,6 +16,7 @@
 #include "model/form_fields.h"
 #include "model/formulas.h"
 #include "model/host.h"
+#include "model/scope_exit.h"
 #include "model/value.h"
 
 namespace corvane {
@@ -164,10 +165,7 @@ void Frmcore::stackConfirmation() {
     // the window follows from c and h here; re-deriving c, h, a and b from it
     // would replace the stack just confirmed
     keepDimensions_ = true;
-    struct Reset {
-      bool& flag;
-      ~Reset() { flag = false; }
-    } reset{keepDimensions_};
+    ScopeExit reset([this] { keepDimensions_ = false; });
     write(coreform::txtsw, core::windowAreaText(num(coreform::txtc), num(coreform::txth)));
   }
   va();

@@ -77,7 +77,7 @@ double Frmcore::num(const char* name) const {
 
 std::string Frmcore::electricalText(const char* name) const {
   if (!workspace().knowsForm(forms::kElectrical)) return {};
-  return workspace().field(forms::kElectrical, name).text();
+  return eledata::field(workspace(), name).text();
 }
 
 double Frmcore::electrical(const char* name) const {

@@ -13,6 +13,8 @@
 
 #include <string>
 
+#include "core/coreform_fields.h"
+#include "model/field_links.h"
 #include "model/form.h"
 #include "model/form_names.h"
 
@@ -25,6 +27,10 @@ struct RatedPowerTable;
 class Frmcore : public Form {
  public:
   static constexpr const char* kName = forms::kCore;
+  // What the electrical form reads and writes here: the frequency for its
+  // capacitor recommendation, the output power "铁芯选型" raises.
+  static constexpr LinkedField kLinkedFields[] = {{links::kCoreFrequency, coreform::TxtF},
+                                                  {links::kCorePower, coreform::txtpo}};
 
   explicit Frmcore(Workspace& workspace);
   void load() override;

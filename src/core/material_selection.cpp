@@ -5,6 +5,7 @@
 #include "core/frmcore.h"
 #include "core/material_grades.h"
 #include "model/color.h"
+#include "model/design_constants.h"
 #include "model/value.h"
 
 namespace corvane {
@@ -12,8 +13,6 @@ namespace corvane {
 namespace {
 constexpr const char* kGradeLists[] = {coreform::Cmbnew, coreform::cmbjis, coreform::cmbcq};
 constexpr int kMaterialFields = 5;  // thickness, density, P1.5/50, B, description
-// Above this working flux density (T) the steel runs into saturation.
-constexpr double kFluxWarningLimit = 1.8;
 // The working flux density proposed for a grade, as a share of its B.
 constexpr double kWorkingFluxShare = 0.95;
 }  // namespace
@@ -70,9 +69,13 @@ void Frmcore::finishChosen(const char* finishLetter) {
   CDATA();
 }
 
+// Only a flux density past saturation is marked: the form proposes 0.95 ×
+// the grade's B itself, and the steel's rating is judged where the design is
+// finished, on the structure form, with its own rule (green, yellow, red from
+// the saturation value on). Here the saturation value itself stays white.
 void Frmcore::fluxColourCheck() {
-  control(coreform::TxtBm)
-      .setBackColor(num(coreform::TxtBm) > kFluxWarningLimit ? colors::kRed : colors::kWhite);
+  const bool saturated = num(coreform::TxtBm) > design::kSaturationFluxDensity;
+  control(coreform::TxtBm).setBackColor(saturated ? colors::kRed : colors::kWhite);
 }
 
 }  // namespace corvane

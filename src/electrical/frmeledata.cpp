@@ -5,7 +5,6 @@
 #include <string_view>
 #include <vector>
 
-#include "core/coreform_fields.h"
 #include "electrical/design_file.h"
 #include "electrical/electrical_tables.h"
 #include "electrical/eledata_fields.h"
@@ -303,7 +302,7 @@ void Frmeledata::deleteLastGroup() {
 void Frmeledata::openCoreForm() {
   // the core is sized for the output power raised by the allowed regulation
   double raised = control(eledata::txtpo).num() * (1 + 0.01 * control(eledata::TXTLUD).num());
-  workspace().field(forms::kCore, coreform::txtpo).setText(generalFormat(raised));
+  workspace().linkedField(links::kCorePower).setText(generalFormat(raised));
   workspace().form(forms::kCore).show();
   hide();
 }
@@ -315,12 +314,11 @@ void Frmeledata::openStructureForm() {
   const double rows = control(eledata::txtzb).num() + primaries;
   // a table built for another number of windings is built afresh from the
   // specification as it now stands, so its rows and its row count agree
-  if (Form* open = workspace().existing(forms::kStructure);
-      open && open->control("Txtzb").num() != rows)
+  if (const Control* open = workspace().linkedFieldIfOpen(links::kStructureHighestRow);
+      open && open->num() != rows)
     workspace().close(forms::kStructure);
-  Form& structure = workspace().form(forms::kStructure);
-  structure.control("Txtzb").setText(generalFormat(rows));
-  structure.show();
+  workspace().linkedField(links::kStructureHighestRow).setText(generalFormat(rows));
+  workspace().form(forms::kStructure).show();
   hide();
 }
 

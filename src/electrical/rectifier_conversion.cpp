@@ -2,13 +2,11 @@
 // the no-load voltages from the allowed regulation, and the schematic.
 #include <cmath>
 
-#include "core/coreform_fields.h"
 #include "electrical/electrical_tables.h"
 #include "electrical/eledata_fields.h"
 #include "electrical/frmeledata.h"
 #include "electrical/group_conversion.h"
 #include "electrical/schematic.h"
-#include "model/form_names.h"
 #include "model/picture.h"
 #include "model/shared_values.h"
 #include "model/value.h"
@@ -47,7 +45,7 @@ void Frmeledata::rectifierConversion() {
                                           cell(eledata::txtsuac, r).num()));
 
   // reading the frequency brings the core form into being
-  double frequency = ws.field(forms::kCore, coreform::TxtF).num();
+  double frequency = ws.linkedField(links::kCoreFrequency).num();
   if (auto range = electrical::capacitorRangeText(outputVoltage, outputCurrent, frequency))
     cell(eledata::TXTCP, r).setText(*range);
 

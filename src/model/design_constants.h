@@ -28,4 +28,8 @@ inline constexpr double kCopperResistivity20 = 17.9;
 inline constexpr double kStackingFactor = 0.96;
 inline constexpr double kConfirmedStackingFactor = 0.95;
 
+// Flux density (T) from which silicon steel runs into saturation: the core
+// and structure forms show their flux density red there.
+inline constexpr double kSaturationFluxDensity = 1.8;
+
 }  // namespace corvane::design

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "model/programming_error.h"
+#include "model/scope_exit.h"
 #include "model/utf8.h"
 #include "model/value.h"
 #include "model/workspace.h"
@@ -257,10 +258,7 @@ void Form::react(EventKind kind, Control& source, const EventArgs& args) {
   auto it = reactions_.find(source.name());
   if (it == reactions_.end() || !it->second[static_cast<size_t>(kind)]) return;
   workspace_.enterReaction();
-  struct Leave {
-    Workspace& ws;
-    ~Leave() { ws.leaveReaction(); }
-  } leave{workspace_};
+  ScopeExit leave([this] { workspace_.leaveReaction(); });
   // a reaction may replace the table entry: hold on to the one that runs
   const std::shared_ptr<const Reaction> reaction = it->second[static_cast<size_t>(kind)];
   (*reaction)(source, args);
@@ -276,14 +274,22 @@ void Form::userType(Control& control, std::string_view characters) {
   });
   for (const std::string& ch : utf8::characters(characters)) {
     workspace_.runEvent([&] {
-      EventArgs args;
-      args.keyChar = ch;
-      react(EventKind::KeyPress, control, args);
+      keyPressed(control, ch);
       std::string text = control.wholeTextSelected() ? ch : control.text() + ch;
       control.setWholeTextSelected(false);
       control.setText(std::move(text));
     });
   }
+}
+
+void Form::keyPressed(Control& control, std::string_view character) {
+  EventArgs args;
+  args.keyChar = std::string(character);
+  react(EventKind::KeyPress, control, args);
+}
+
+void Form::userKeyPress(Control& control, std::string_view character) {
+  workspace_.runEvent([&] { keyPressed(control, character); });
 }
 
 void Form::userKey(Control& control, int keyCode) {

@@ -147,6 +147,10 @@ class Form {
   void userSetText(Control& control, std::string text);
   void userType(Control& control, std::string_view characters);
   void userKey(Control& control, int keyCode);
+  // A character key pressed in a field that edits its text itself (a view's
+  // line edit): the key-press reaction sees the field before the character
+  // changes it; the new text follows through userSetText.
+  void userKeyPress(Control& control, std::string_view character);
   void userEnter(Control& control) { userKey(control, 13); }
   void userClick(Control& control);
   void userDblClick(Control& control);
@@ -212,6 +216,7 @@ class Form {
   friend class Control;
   friend class Workspace;
   void controlChanged(Property property);
+  void keyPressed(Control& control, std::string_view character);
   void rowAdded(const std::string& array, Control& control);
   void rowRemoved(const std::string& array, int index, Control* control);
   void optionSelected(Control& option);

@@ -76,6 +76,16 @@ void PrintSurface::print(const std::vector<PrintItem>& items, bool lineFeed) {
   }
 }
 
+void PrintSurface::printAt(double x, double y, const std::vector<PrintItem>& items) {
+  setCurrentX(x);
+  setCurrentY(y);
+  print(items);
+}
+
+void PrintSurface::printCell(double x, double y, const std::string& text) {
+  if (!text.empty()) printAt(x, y, {text});
+}
+
 void PrintSurface::line(double x1, double y1, double x2, double y2, Rgb color) {
   if (ended_ || failed()) return;
   drawLine(x1, y1, x2, y2, color);

@@ -56,6 +56,11 @@ class PrintSurface {
   // Prints the items left to right from the current position; with
   // `lineFeed` the position then goes to the start of the next line.
   void print(const std::vector<PrintItem>& items, bool lineFeed = true);
+  // The same from (x, y).
+  void printAt(double x, double y, const std::vector<PrintItem>& items);
+  // One cell of a printed table at (x, y): an empty text prints nothing, as
+  // a form's field left empty shows nothing.
+  void printCell(double x, double y, const std::string& text);
   void line(double x1, double y1, double x2, double y2, Rgb color = colors::kBlack);
   void paintPicture(const Picture& picture, const std::string& name, double x, double y,
                     double width, double height);

@@ -8,20 +8,10 @@
 
 #include "model/design_session.h"
 #include "model/programming_error.h"
+#include "model/scope_exit.h"
 #include "model/value.h"
 
 namespace corvane {
-
-namespace {
-// Restores a counter however the scope ends.
-struct DepthScope {
-  int& depth;
-  explicit DepthScope(int& counter) : depth(counter) { ++depth; }
-  ~DepthScope() { --depth; }
-  DepthScope(const DepthScope&) = delete;
-  DepthScope& operator=(const DepthScope&) = delete;
-};
-}  // namespace
 
 Workspace::Workspace(Host& host) : host_(host), session_(std::make_unique<DesignSession>(*this)) {}
 
@@ -43,6 +33,7 @@ void Workspace::registerFormsOf(const Workspace& other) {
     registerForm(name, registration.factory, registration.role);
   }
   for (const auto& [name, command] : other.commands_) commands_[name] = command;
+  for (const auto& [name, field] : other.links_) links_[name] = field;
 }
 
 void Workspace::registerCommand(const std::string& name, Command command) {
@@ -60,6 +51,27 @@ bool Workspace::runCommand(std::string_view name) {
 
 bool Workspace::knowsCommand(std::string_view name) const {
   return commands_.find(name) != commands_.end();
+}
+
+void Workspace::registerFieldLinks(const std::string& form, std::span<const LinkedField> fields) {
+  for (const LinkedField& field : fields) links_[field.link] = {form, field.control};
+}
+
+const Workspace::FieldLink& Workspace::fieldLink(std::string_view link) const {
+  auto it = links_.find(link);
+  if (it == links_.end()) throw ProgrammingError("no form offers the field " + std::string(link));
+  return it->second;
+}
+
+Control& Workspace::linkedField(std::string_view link) {
+  const FieldLink& target = fieldLink(link);
+  return field(target.form, target.control);
+}
+
+Control* Workspace::linkedFieldIfOpen(std::string_view link) {
+  const FieldLink& target = fieldLink(link);
+  Form* open = existing(target.form);
+  return open ? &open->control(target.control) : nullptr;
 }
 
 bool Workspace::knowsForm(std::string_view name) const {
@@ -113,16 +125,16 @@ Form& Workspace::form(std::string_view name) {
   // a form comes into being with its defaults: nothing it writes meanwhile
   // is a change to the design, and it loads with its reactions even while a
   // saved design is being put back
-  DepthScope untracked(untrackedDepth_);
+  ++untrackedDepth_;
   const int quietBefore = std::exchange(quietDepth_, 0);
-  struct RestoreQuiet {
-    int& depth;
-    int before;
-    ~RestoreQuiet() { depth = before; }
-  } restoreQuiet{quietDepth_, quietBefore};
+  ScopeExit restore([this, quietBefore] {
+    --untrackedDepth_;
+    quietDepth_ = quietBefore;
+  });
   std::unique_ptr<Form> created;
   {
-    DepthScope building(building_);
+    ++building_;
+    ScopeExit built([this] { --building_; });
     created = registration->second.factory(*this);
   }
   created->holdsDesign_ = registration->second.role == FormRole::Design;
@@ -174,16 +186,11 @@ void Workspace::deactivate(const Form& form) {
 void Workspace::runEvent(const std::function<void()>& action) {
   // restored however the action ends: a programming error passes through
   // this boundary and must not leave the nesting counts behind
-  struct Depths {
-    Workspace& ws;
-    int reactionsBefore;
-    ~Depths() {
-      ws.reactionDepth_ = reactionsBefore;
-      if (--ws.eventDepth_ == 0) ws.disposed_.clear();
-    }
-  };
   ++eventDepth_;
-  Depths depths{*this, reactionDepth_};
+  ScopeExit depths([this, reactionsBefore = reactionDepth_] {
+    reactionDepth_ = reactionsBefore;
+    if (--eventDepth_ == 0) disposed_.clear();
+  });
   try {
     action();
   } catch (const RecalcAbort&) {
@@ -198,12 +205,14 @@ void Workspace::noteDesignChange(const Form& form) {
 }
 
 void Workspace::runUntracked(const std::function<void()>& action) {
-  DepthScope untracked(untrackedDepth_);
+  ++untrackedDepth_;
+  ScopeExit untracked([this] { --untrackedDepth_; });
   runEvent(action);
 }
 
 void Workspace::runQuietly(const std::function<void()>& action) {
-  DepthScope quietScope(quietDepth_);
+  ++quietDepth_;
+  ScopeExit quietScope([this] { --quietDepth_; });
   runEvent(action);
 }
 

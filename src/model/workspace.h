@@ -6,10 +6,12 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "model/field_links.h"
 #include "model/form.h"
 #include "model/shared_values.h"
 #include "model/signal.h"
@@ -39,6 +41,14 @@ class Workspace {
   const SharedValues& shared() const { return shared_; }
 
   void registerForm(const std::string& name, Factory factory, FormRole role = FormRole::Design);
+  // The form class F under its name F::kName, with the fields it offers the
+  // earlier forms (F::kLinkedFields) when it has any.
+  template <class F>
+  void registerForm(FormRole role = FormRole::Design) {
+    registerForm(
+        F::kName, [](Workspace& ws) { return std::make_unique<F>(ws); }, role);
+    if constexpr (requires { F::kLinkedFields; }) registerFieldLinks(F::kName, F::kLinkedFields);
+  }
   // Knows the same forms as `other`: a scratch copy to try a saved design on.
   void registerFormsOf(const Workspace& other);
   bool knowsForm(std::string_view name) const;
@@ -77,6 +87,15 @@ class Workspace {
   // registered none under that name (a workspace without that stage).
   bool runCommand(std::string_view name);
   bool knowsCommand(std::string_view name) const;
+
+  // --- fields a later stage offers to an earlier form (model/field_links.h)
+  void registerFieldLinks(const std::string& form, std::span<const LinkedField> fields);
+  // The linked field; its form comes into being on first use, as field()
+  // creates it. A ProgrammingError for a link no form offers.
+  Control& linkedField(std::string_view link);
+  // The linked field when its form exists, else nullptr: the form is not
+  // created.
+  Control* linkedFieldIfOpen(std::string_view link);
 
   // A field of a form (created on first use); a ProgrammingError if the form has no
   // such control.
@@ -142,6 +161,12 @@ class Workspace {
   std::unique_ptr<DesignSession> session_;
   std::map<std::string, Registration, std::less<>> factories_;
   std::map<std::string, Command, std::less<>> commands_;
+  struct FieldLink {
+    std::string form;
+    std::string control;
+  };
+  const FieldLink& fieldLink(std::string_view link) const;
+  std::map<std::string, FieldLink, std::less<>> links_;
   std::vector<std::string> order_;
   std::map<std::string, std::unique_ptr<Form>, std::less<>> forms_;
   std::vector<std::string> creationOrder_;

@@ -16,10 +16,10 @@ using namespace operatingform;
 
 namespace {
 
-constexpr const char* kMainsFrame = "FrameMains";
-constexpr const char* kGroupFrame = "FrameGroups";
-constexpr const char* kLoadFrame = "FrameLoad";
-constexpr const char* kAdapterFrame = "FrameAdapter";
+constexpr const char* kMainsFrame = FrameMains;
+constexpr const char* kGroupFrame = FrameGroups;
+constexpr const char* kLoadFrame = FrameLoad;
+constexpr const char* kAdapterFrame = FrameAdapter;
 
 constexpr int kFrameTop = 600;
 constexpr int kFrameGap = 120;
@@ -45,15 +45,15 @@ struct FigureRow {
 
 // label, caption, field array, tool tip, one row per quantity
 constexpr FigureRow kMainsRows[kMainsRowCount] = {
-    {"LblMainsVoltage", "电网电压(V)", MainsVoltage, "该电网电压下的初级输入电压，V"},
-    {"LblFluxDensity", "磁通密度Bm(T)", FluxDensity,
+    {LblMainsVoltage, "电网电压(V)", MainsVoltage, "该电网电压下的初级输入电压，V"},
+    {LblFluxDensity, "磁通密度Bm(T)", FluxDensity,
      "空载磁通密度，T，随电网电压成正比；底色同结构仿真的空载Bo"},
-    {"LblIronLoss", "铁损(W)", IronLoss, "铁损，W，随磁通密度的平方变化"},
-    {"LblNoLoadCurrent", "空载电流I0(A)", NoLoadCurrent,
+    {LblIronLoss, "铁损(W)", IronLoss, "铁损，W，随磁通密度的平方变化"},
+    {LblNoLoadCurrent, "空载电流I0(A)", NoLoadCurrent,
      "空载电流，A：额定列取结构仿真的I0，其余按矽钢片磁化曲线计算"},
-    {"LblLoadRise", "开放式温升(℃)", LoadRise, "满载时的开放式温升，K（铁损随电网电压变化）"},
-    {"LblEnclosedRise", "适配器温升(℃)", EnclosedRise, "装在适配器外壳内的温升，K（开放式×1.414）"},
-    {"LblVerdict", "满载温升判定", Verdict, "满载温升相对允许温升的判定：安全、过热或严重警告"},
+    {LblLoadRise, "开放式温升(℃)", LoadRise, "满载时的开放式温升，K（铁损随电网电压变化）"},
+    {LblEnclosedRise, "适配器温升(℃)", EnclosedRise, "装在适配器外壳内的温升，K（开放式×1.414）"},
+    {LblVerdict, "满载温升判定", Verdict, "满载温升相对允许温升的判定：安全、过热或严重警告"},
 };
 
 constexpr const char* kMainsHeaders[] = {"低压", "额定", "高压"};
@@ -88,9 +88,9 @@ constexpr const char* kLoadHeaders[] = {"25%", "50%", "75%", "100%"};
 
 // label, caption, field array, tool tip
 constexpr FigureRow kLoadRows[] = {
-    {"LblOutputPower", "输出功率(W)", OutputPower, "该负载率下的输出功率，W（铭牌功率×负载率）"},
-    {"LblLosses", "损耗(W)", Losses, "铁损、铜损（随负载率平方）与整流二极管损耗之和，W"},
-    {"LblEfficiency", "效率(%)", Efficiency, "输出功率占输入功率的百分数，%"},
+    {LblOutputPower, "输出功率(W)", OutputPower, "该负载率下的输出功率，W（铭牌功率×负载率）"},
+    {LblLosses, "损耗(W)", Losses, "铁损、铜损（随负载率平方）与整流二极管损耗之和，W"},
+    {LblEfficiency, "效率(%)", Efficiency, "输出功率占输入功率的百分数，%"},
 };
 
 // --- the adapter level: a caption and its field, in two columns
@@ -111,17 +111,17 @@ struct AdapterField {
 
 // label, caption, field, row, in the second column, field width, tool tip
 constexpr AdapterField kAdapterFields[] = {
-    {"LblAverage", "平均效率(%)", AverageEfficiency, 0, false, 1080,
+    {LblAverage, "平均效率(%)", AverageEfficiency, 0, false, 1080,
      "25%、50%、75%和100%负载时效率的平均值，%"},
-    {"LblRequiredEfficiency", "要求不低于(%)", RequiredEfficiency, 0, true, 1080,
+    {LblRequiredEfficiency, "要求不低于(%)", RequiredEfficiency, 0, true, 1080,
      "该类别和铭牌功率下六级能效要求的最低平均效率，%"},
-    {"LblNoLoadPower", "空载输入功率(W)", NoLoadInputPower, 1, false, 1080,
+    {LblNoLoadPower, "空载输入功率(W)", NoLoadInputPower, 1, false, 1080,
      "空载时的输入功率，W：铁损加空载电流在初级冷阻上的损耗"},
-    {"LblRequiredNoLoad", "要求不高于(W)", RequiredNoLoadPower, 1, true, 1080,
+    {LblRequiredNoLoad, "要求不高于(W)", RequiredNoLoadPower, 1, true, 1080,
      "该类别和铭牌功率下六级能效允许的最大空载功耗，W"},
-    {"LblAdapterClass", "适配器类别", AdapterClass, 2, false, 1080,
+    {LblAdapterClass, "适配器类别", AdapterClass, 2, false, 1080,
      "外部电源类别：基本电压、低压、交流输出或多路输出"},
-    {"LblAdapterVerdict", "能效判定", AdapterVerdict, 3, false, 4560,
+    {LblAdapterVerdict, "能效判定", AdapterVerdict, 3, false, 4560,
      "平均效率和空载功耗是否满足六级能效要求"},
 };
 
@@ -133,7 +133,7 @@ int loadFrameHeight() {
 
 void FrmOperating::addControls() {
   setSize(13200, 7200);
-  addControl("LblTolerance", ControlKind::Label,
+  addControl(LblTolerance, ControlKind::Label,
              captioned("电网波动±%", {240, 165, 1140, layout::kLabelHeight}));
   addControl(
       MainsTolerance, ControlKind::TextBox,
@@ -194,7 +194,7 @@ void FrmOperating::addGroupRows() {
                                          kFirstRowTop + kGroupRows * kGroupPitch + 60}));
   for (const GroupColumn& column : kGroupColumns) {
     addControl(
-        std::string("Head") + column.field, ControlKind::Label,
+        columnHead(column.field), ControlKind::Label,
         captioned(column.header, {column.left, kHeaderTop, column.width, layout::kLabelHeight},
                   kGroupFrame));
     for (int g = 0; g < kGroupRows; ++g)

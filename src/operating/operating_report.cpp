@@ -36,14 +36,14 @@ struct Row {
 };
 
 constexpr Row kMainsRows[] = {
-    {"LblMainsVoltage", MainsVoltage}, {"LblFluxDensity", FluxDensity},
-    {"LblIronLoss", IronLoss},         {"LblNoLoadCurrent", NoLoadCurrent},
-    {"LblLoadRise", LoadRise},         {"LblEnclosedRise", EnclosedRise},
-    {"LblVerdict", Verdict},
+    {LblMainsVoltage, MainsVoltage}, {LblFluxDensity, FluxDensity},
+    {LblIronLoss, IronLoss},         {LblNoLoadCurrent, NoLoadCurrent},
+    {LblLoadRise, LoadRise},         {LblEnclosedRise, EnclosedRise},
+    {LblVerdict, Verdict},
 };
 
 constexpr Row kLoadRows[] = {
-    {"LblOutputPower", OutputPower}, {"LblLosses", Losses}, {"LblEfficiency", Efficiency}};
+    {LblOutputPower, OutputPower}, {LblLosses, Losses}, {LblEfficiency, Efficiency}};
 
 struct GroupColumn {
   const char* field;
@@ -62,10 +62,10 @@ struct LevelLine {
   const char* limit;
 };
 constexpr LevelLine kLevelLines[] = {
-    {"LblAdapterClass", AdapterClass, "", ""},
-    {"LblAverage", AverageEfficiency, "LblRequiredEfficiency", RequiredEfficiency},
-    {"LblNoLoadPower", NoLoadInputPower, "LblRequiredNoLoad", RequiredNoLoadPower},
-    {"LblAdapterVerdict", AdapterVerdict, "", ""},
+    {LblAdapterClass, AdapterClass, "", ""},
+    {LblAverage, AverageEfficiency, LblRequiredEfficiency, RequiredEfficiency},
+    {LblNoLoadPower, NoLoadInputPower, LblRequiredNoLoad, RequiredNoLoadPower},
+    {LblAdapterVerdict, AdapterVerdict, "", ""},
 };
 
 constexpr const char* kNote[] = {
@@ -81,10 +81,10 @@ class ReportPrinter {
     page_.scale(0, 0, 210, 290);
     page_.setFontName(kFont);
     page_.setFontSize(kTitleSize);
-    at(85, 15, {"工况分析报告"});
+    page_.printAt(85, 15, {"工况分析报告"});
     page_.setFontSize(kBodySize);
-    at(kCaptionX, 25, {"电网波动 ±" + text(MainsTolerance) + "%"});
-    at(150, 25, {shortDateText(form_.host().today())});
+    page_.printAt(kCaptionX, 25, {"电网波动 ±" + text(MainsTolerance) + "%"});
+    page_.printAt(150, 25, {shortDateText(form_.host().today())});
     mainsTable();
     groupTable();
     loadTable();
@@ -99,17 +99,8 @@ class ReportPrinter {
   const std::string& caption(const char* name, int index = -1) const {
     return form_.control(name, index).caption();
   }
-  void at(double x, double y, const std::vector<PrintItem>& items) {
-    page_.setCurrentX(x);
-    page_.setCurrentY(y);
-    page_.print(items);
-  }
-  // a cell prints nothing when the form shows nothing there
-  void cell(double x, double y, const std::string& value) {
-    if (!value.empty()) at(x, y, {value});
-  }
   void section(double y, const char* title) {
-    at(kRuleLeft, y, {title});
+    page_.printAt(kRuleLeft, y, {title});
     const double below = page_.currentY();
     page_.line(kRuleLeft, below, kRuleRight, below);
   }
@@ -118,12 +109,13 @@ class ReportPrinter {
     section(kMainsY, "1. 电网电压工况");
     const double header = kMainsY + 8;
     for (int k = 0; k < operating::kMainsColumns; ++k)
-      at(kMainsX[k], header, {caption(MainsHeader, k)});
+      page_.printAt(kMainsX[k], header, {caption(MainsHeader, k)});
     double y = header;
     for (const Row& row : kMainsRows) {
       y += kRowPitch;
-      at(kCaptionX, y, {caption(row.label)});
-      for (int k = 0; k < operating::kMainsColumns; ++k) cell(kMainsX[k], y, text(row.field, k));
+      page_.printAt(kCaptionX, y, {caption(row.label)});
+      for (int k = 0; k < operating::kMainsColumns; ++k)
+        page_.printCell(kMainsX[k], y, text(row.field, k));
     }
   }
 
@@ -131,27 +123,28 @@ class ReportPrinter {
     section(kGroupsY, "2. 各输出组空载直流电压");
     const double header = kGroupsY + 8;
     for (const GroupColumn& column : kGroupColumns)
-      at(column.x, header, {caption((std::string("Head") + column.field).c_str())});
+      page_.printAt(column.x, header, {caption(columnHead(column.field).c_str())});
     double y = header;
     for (int g = 0; g < FrmOperating::kGroupRows; ++g) {
       if (!form_.control(GroupName, g).visible()) continue;
       y += kRowPitch;
-      for (const GroupColumn& column : kGroupColumns) cell(column.x, y, text(column.field, g));
+      for (const GroupColumn& column : kGroupColumns)
+        page_.printCell(column.x, y, text(column.field, g));
     }
   }
 
   void loadTable() {
     section(kLoadY, "3. 部分负载效率");
     const double header = kLoadY + 8;
-    at(kCaptionX, header, {"负载率"});
+    page_.printAt(kCaptionX, header, {"负载率"});
     for (size_t j = 0; j < operating::kLoadPoints; ++j)
-      at(kLoadX[j], header, {caption(LoadHeader, static_cast<int>(j))});
+      page_.printAt(kLoadX[j], header, {caption(LoadHeader, static_cast<int>(j))});
     double y = header;
     for (const Row& row : kLoadRows) {
       y += kRowPitch;
-      at(kCaptionX, y, {caption(row.label)});
+      page_.printAt(kCaptionX, y, {caption(row.label)});
       for (size_t j = 0; j < operating::kLoadPoints; ++j)
-        cell(kLoadX[j], y, text(row.field, static_cast<int>(j)));
+        page_.printCell(kLoadX[j], y, text(row.field, static_cast<int>(j)));
     }
   }
 
@@ -160,16 +153,16 @@ class ReportPrinter {
     double y = kAdapterY + 2;
     for (const LevelLine& line : kLevelLines) {
       y += kRowPitch + 1;
-      at(kCaptionX, y, {caption(line.label)});
-      cell(kMainsX[0], y, text(line.field));
+      page_.printAt(kCaptionX, y, {caption(line.label)});
+      page_.printCell(kMainsX[0], y, text(line.field));
       if (*line.limitLabel) {
-        at(kMainsX[1], y, {caption(line.limitLabel)});
-        cell(kMainsX[2], y, text(line.limit));
+        page_.printAt(kMainsX[1], y, {caption(line.limitLabel)});
+        page_.printCell(kMainsX[2], y, text(line.limit));
       }
     }
     y += 2 * kRowPitch;
     for (const char* note : kNote) {
-      at(kCaptionX, y, {note});
+      page_.printAt(kCaptionX, y, {note});
       y += kRowPitch;
     }
   }

@@ -25,8 +25,6 @@ namespace {
 
 constexpr const char* kWindingForm = forms::kStructure;
 constexpr const char* kElectricalForm = forms::kElectrical;
-constexpr const char* kCoreForm = forms::kCore;
-constexpr const char* kBobbinForm = forms::kBobbin;
 
 constexpr const char* kFont = "黑体";
 constexpr double kTitleSize = 14;
@@ -76,10 +74,10 @@ class SheetPrinter {
     electricalTable(0);
     pictures();
     page_.line(kRuleLeft, 275, kRuleRight, 275);
-    at(20, 270,
-       {text(jiegou::TXTTEMP) + "开放式温升", PrintItem::gap(5),
-        text(jiegou::Tp2) + "适配器式温升"});
-    at(130, 280, {shortDateText(ws_.host().today())});
+    page_.printAt(20, 270,
+                  {text(jiegou::TXTTEMP) + "开放式温升", PrintItem::gap(5),
+                   text(jiegou::Tp2) + "适配器式温升"});
+    page_.printAt(130, 280, {shortDateText(ws_.host().today())});
     continuationPages();
     page_.endDoc();
   }
@@ -95,44 +93,37 @@ class SheetPrinter {
   }
 
   const std::string& text(const char* name, int row = -1) const {
-    return ws_.field(kWindingForm, name, row).text();
+    return jiegou::field(ws_, name, row).text();
   }
-  double num(const char* name, int row) const { return ws_.field(kWindingForm, name, row).num(); }
+  double num(const char* name, int row) const { return jiegou::field(ws_, name, row).num(); }
 
-  void at(double x, double y, const std::vector<PrintItem>& items) {
-    page_.setCurrentX(x);
-    page_.setCurrentY(y);
-    page_.print(items);
-  }
-  // a cell prints nothing when its text is empty
-  void cell(double x, double y, const std::string& value) {
-    if (!value.empty()) at(x, y, {value});
-  }
   void ruleBelow() {
     double y = page_.currentY();
     page_.line(kRuleLeft, y, kRuleRight, y);
   }
   void section(double x, double y, const char* caption) {
-    at(x, y, {caption});
+    page_.printAt(x, y, {caption});
     ruleBelow();
   }
 
   void title() {
     page_.setFontName(kFont);
     page_.setFontSize(kTitleSize);
-    at(90, 15, {"变压器制作参数表"});
+    page_.printAt(90, 15, {"变压器制作参数表"});
     page_.print({});
     page_.setFontSize(kBodySize);
   }
 
   // rows [first, first + capacity) of the winding order table
   void windingTable(int first) {
-    for (const Column& column : kWindingColumns) at(column.x, kWindingHeaderY, {column.header});
+    for (const Column& column : kWindingColumns)
+      page_.printAt(column.x, kWindingHeaderY, {column.header});
     ruleBelow();
     int last = std::min(rows_, first + kWindingRowsPerPage);
     for (int i = first; i < last; ++i) {
       double y = kWindingHeaderY + kRowPitch * (i - first + 1);
-      for (const Column& column : kWindingColumns) cell(column.x, y, text(column.field, i));
+      for (const Column& column : kWindingColumns)
+        page_.printCell(column.x, y, text(column.field, i));
     }
     if (last > first) {
       page_.setCurrentY(kWindingHeaderY + kRowPitch * (last - first) + page_.lineHeight());
@@ -142,23 +133,24 @@ class SheetPrinter {
 
   void corePart() {
     auto core = [this](const char* name, int row = -1) -> const std::string& {
-      return ws_.field(kCoreForm, name, row).text();
+      return coreform::field(ws_, name, row).text();
     };
     auto bobbin = [this](const char* name) -> const std::string& {
-      return ws_.field(kBobbinForm, name).text();
+      return bobbinform::field(ws_, name).text();
     };
-    at(15, kCoreSectionY, {"2.铁芯规格"});
-    double noLoadMilliamps = 1000 * ws_.field(kWindingForm, jiegou::TxtI0).num();
-    at(15, kCoreLineY,
-       {core(coreform::txtcname), PrintItem::gap(3), core(coreform::txtcoremt, 4),
-        PrintItem::gap(3), core(coreform::txtcoremt, 0), PrintItem::gap(3), core(coreform::txtwe),
-        PrintItem::gap(6), "空载电流Io：", PrintItem::gap(3),
-        generalFormat(noLoadMilliamps) + "mA"});
+    page_.printAt(15, kCoreSectionY, {"2.铁芯规格"});
+    double noLoadMilliamps = 1000 * jiegou::field(ws_, jiegou::TxtI0).num();
+    page_.printAt(15, kCoreLineY,
+                  {core(coreform::txtcname), PrintItem::gap(3), core(coreform::txtcoremt, 4),
+                   PrintItem::gap(3), core(coreform::txtcoremt, 0), PrintItem::gap(3),
+                   core(coreform::txtwe), PrintItem::gap(6), "空载电流Io：", PrintItem::gap(3),
+                   generalFormat(noLoadMilliamps) + "mA"});
     ruleBelow();
-    at(15, kBobbinSectionY, {"3 骨架"});
-    at(15, kBobbinLineY,
-       {core(coreform::txtcname), PrintItem::gap(3), bobbin(bobbinform::TxtBTY), PrintItem::gap(3),
-        bobbin(bobbinform::Text6), PrintItem::gap(3), bobbin(bobbinform::Text7)});
+    page_.printAt(15, kBobbinSectionY, {"3 骨架"});
+    page_.printAt(
+        15, kBobbinLineY,
+        {core(coreform::txtcname), PrintItem::gap(3), bobbin(bobbinform::TxtBTY), PrintItem::gap(3),
+         bobbin(bobbinform::Text6), PrintItem::gap(3), bobbin(bobbinform::Text7)});
   }
 
   void electricalSection(const char* caption) { section(15, kElectricalSectionY, caption); }
@@ -180,7 +172,7 @@ class SheetPrinter {
   // rows [first, first + capacity) of the electrical table
   void electricalTable(int first) {
     for (size_t c = 0; c < std::size(kElectricalX); ++c)
-      at(kElectricalX[c], kElectricalHeaderY, {kElectricalHeaders[c]});
+      page_.printAt(kElectricalX[c], kElectricalHeaderY, {kElectricalHeaders[c]});
     int last = std::min(rows_, first + kElectricalRowsPerPage);
     for (int i = first; i < last; ++i) {
       double y = kElectricalHeaderY + kRowPitch * (i - first + 1);
@@ -188,15 +180,15 @@ class SheetPrinter {
                                    text(jiegou::CMBLINK, i), loadCurrentCell(ws_, i),
                                    resistanceCell(i),        text(jiegou::TXTPCU, i),
                                    regulationCell(i)};
-      for (size_t c = 0; c < std::size(cells); ++c) cell(kElectricalX[c], y, cells[c]);
+      for (size_t c = 0; c < std::size(cells); ++c) page_.printCell(kElectricalX[c], y, cells[c]);
       page_.line(kRuleLeft, y, kRuleRight, y);  // along the top edge of the row's text
-      cell(kElectricalX[7], y, text(jiegou::TXTCUWEIGH, i));
+      page_.printCell(kElectricalX[7], y, text(jiegou::TXTCUWEIGH, i));
     }
   }
 
   void pictures() {
-    at(110, kPictureCaptionY, {"6.结构示意图"});
-    at(15, kPictureCaptionY, {"5.外形示意图"});
+    page_.printAt(110, kPictureCaptionY, {"6.结构示意图"});
+    page_.printAt(15, kPictureCaptionY, {"5.外形示意图"});
     Form& winding = ws_.form(kWindingForm);
     page_.paintPicture(winding.control(jiegou::Img).picture(), jiegou::Img, 15, kPictureY, 95,
                        kPictureHeight);
@@ -233,10 +225,10 @@ class SheetPrinter {
 // primary, which has no rectifier. Nothing when the group or circuit is unknown.
 std::optional<double> currentFactor(Workspace& ws, int row) {
   Form& electrical = ws.form(kElectricalForm);
-  bool twoPrimaries = electrical.control("Chkp").value() == 1;
+  bool twoPrimaries = electrical.control(eledata::Chkp).value() == 1;
   if (twoPrimaries && row == 1) return 1.0;
   int group = row - (twoPrimaries ? 2 : 1);
-  Control* circuitField = electrical.find("CMBZL", group);
+  Control* circuitField = electrical.find(eledata::CMBZL, group);
   if (group < 0 || !circuitField) return std::nullopt;
   const electrical::RectifierCircuit* circuit =
       electrical::findRectifierCircuit(circuitField->text());
@@ -247,9 +239,9 @@ std::optional<double> currentFactor(Workspace& ws, int row) {
 }  // namespace
 
 std::string loadCurrentCell(Workspace& ws, int row) {
-  if (row == 0) return ws.field(kElectricalForm, eledata::TXTIIN).text();
-  double hot = ws.field(kWindingForm, jiegou::TXTDCRHOT, row).num();  // mΩ
-  double loss = ws.field(kWindingForm, jiegou::TXTPCU, row).num();    // W
+  if (row == 0) return eledata::field(ws, eledata::TXTIIN).text();
+  double hot = jiegou::field(ws, jiegou::TXTDCRHOT, row).num();  // mΩ
+  double loss = jiegou::field(ws, jiegou::TXTPCU, row).num();    // W
   if (!(hot > 0) || loss < 0) return {};
   std::optional<double> ki = currentFactor(ws, row);
   if (!ki) return {};

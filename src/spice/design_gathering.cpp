@@ -59,11 +59,9 @@ class Gatherer {
   }
 
  private:
-  Control& electrical(const char* name, int row = -1) {
-    return ws_.field(forms::kElectrical, name, row);
-  }
-  Control& core(const char* name) { return ws_.field(forms::kCore, name); }
-  Control& bobbin(const char* name) { return ws_.field(forms::kBobbin, name); }
+  Control& electrical(const char* name, int row = -1) { return eledata::field(ws_, name, row); }
+  Control& core(const char* name) { return coreform::field(ws_, name); }
+  Control& bobbin(const char* name) { return bobbinform::field(ws_, name); }
 
   // Each row of the table in its slot, and the output groups its secondaries serve.
   void windings(TransformerDescription& d, bool twoPrimaries) {

@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "bobbin/bobbinform_fields.h"
-#include "bom/frmbomlist.h"
 #include "core/coreform_fields.h"
 #include "electrical/eledata_fields.h"
 #include "model/command_names.h"
@@ -13,9 +12,9 @@
 #include "model/shared_values.h"
 #include "model/value.h"
 #include "model/workspace.h"
-#include "reports/outline_drawing.h"
 #include "winding/jiegou_fields.h"
 #include "winding/operating_point.h"
+#include "winding/outline_drawing.h"
 #include "winding/winding_columns.h"
 
 namespace corvane {
@@ -39,18 +38,18 @@ Frmjiegou::Frmjiegou(Workspace& workspace) : Form(workspace, kName, kCaption) {
 }
 
 Control& Frmjiegou::electrical(const char* name, int row) const {
-  return workspace().field(forms::kElectrical, name, row);
+  return eledata::field(workspace(), name, row);
 }
 Control& Frmjiegou::core(const char* name) const {
-  return workspace().field(forms::kCore, name);
+  return coreform::field(workspace(), name);
 }
 Control& Frmjiegou::bobbin(const char* name) const {
-  return workspace().field(forms::kBobbin, name);
+  return bobbinform::field(workspace(), name);
 }
 
-int Frmjiegou::highestRow() const {
-  const int lastRow = static_cast<int>(array(TXTWN).count()) - 1;
-  const double n = roundHalfEven(control(Txtzb).num());
+int Frmjiegou::highestRowOf(const Form& structure) {
+  const int lastRow = static_cast<int>(structure.array(TXTWN).count()) - 1;
+  const double n = roundHalfEven(structure.control(Txtzb).num());
   return static_cast<int>(std::clamp(n, 0.0, static_cast<double>(lastRow)));
 }
 
@@ -154,12 +153,11 @@ void Frmjiegou::addReactions() {
     return
         [this, column, enabled](Control&, const EventArgs&) { setColumnEnabled(column, enabled); };
   };
-  const std::string head = "Head";
-  on(EventKind::Click, head + TXTQ, lock(TXTQ, true));
-  on(EventKind::Click, head + TXTTURN, lock(TXTTURN, false));
-  on(EventKind::DblClick, head + TXTTURN, lock(TXTTURN, true));
-  on(EventKind::Click, head + TXTWIRE, lock(TXTWIRE, false));
-  on(EventKind::DblClick, head + TXTWIRE, lock(TXTWIRE, true));
+  on(EventKind::Click, columnHead(TXTQ), lock(TXTQ, true));
+  on(EventKind::Click, columnHead(TXTTURN), lock(TXTTURN, false));
+  on(EventKind::DblClick, columnHead(TXTTURN), lock(TXTTURN, true));
+  on(EventKind::Click, columnHead(TXTWIRE), lock(TXTWIRE, false));
+  on(EventKind::DblClick, columnHead(TXTWIRE), lock(TXTWIRE, true));
 
   on(EventKind::Enter, TxtBm, [this](Control&, const EventArgs&) { confirmFluxDensity(); });
   on(EventKind::Enter, TxtJ,
@@ -177,7 +175,9 @@ void Frmjiegou::addReactions() {
   });
   on(EventKind::Click, Command5, [this](Control&, const EventArgs&) { LoadRun(); });
   on(EventKind::Click, Command6, [this](Control&, const EventArgs&) { NoLoadRun(); });
-  on(EventKind::Click, Command4, [this](Control&, const EventArgs&) { openCostForm(); });
+  // the cost form sees to it that its material rows follow this table
+  on(EventKind::Click, Command4,
+     [this](Control&, const EventArgs&) { showFormIfKnown(forms::kCost); });
   on(EventKind::Click, Pr, [this](Control&, const EventArgs&) {
     workspace().runCommand(commands::kPrintManufacturingSheet);
   });
@@ -235,7 +235,7 @@ void Frmjiegou::showLoadFluxDensity() {
 }
 
 void Frmjiegou::fluxColourCheck() {
-  const double rated = workspace().field(forms::kCore, coreform::txtcoremt, 3).num();
+  const double rated = coreform::field(workspace(), coreform::txtcoremt, 3).num();
   control(TxtBm).setBackColor(winding::fluxDensityColour(control(TxtBm).num(), rated));
 }
 
@@ -265,16 +265,6 @@ void Frmjiegou::showFormIfKnown(const char* name) {
 void Frmjiegou::drawOutline() {
   drawTransformerOutline(control(Img).picture(), core(coreform::TXTL).num(),
                          core(coreform::TXTw).num(), core(coreform::TxtB).num());
-}
-
-// The cost form prices this table; one opened for a table of another row
-// count is opened afresh, so its material rows follow the windings.
-void Frmjiegou::openCostForm() {
-  if (!workspace().knowsForm(forms::kCost)) return;
-  if (auto* open = dynamic_cast<FrmBomList*>(workspace().existing(forms::kCost));
-      open && open->highestRow() != highestRow())
-    workspace().close(forms::kCost);
-  workspace().form(forms::kCost).show();
 }
 
 // Back to the electrical form: this form and its table are discarded.

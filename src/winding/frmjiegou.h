@@ -14,8 +14,10 @@
 #include <string>
 
 #include "bobbin/winding_section_drawing.h"
+#include "model/field_links.h"
 #include "model/form.h"
 #include "model/form_names.h"
+#include "winding/jiegou_fields.h"
 #include "winding/slot_arrangement.h"
 
 namespace corvane {
@@ -27,6 +29,8 @@ struct RowInputs;
 class Frmjiegou : public Form {
  public:
   static constexpr const char* kName = forms::kStructure;
+  // What the electrical form's "结构仿真" sets here: the highest row index.
+  static constexpr LinkedField kLinkedFields[] = {{links::kStructureHighestRow, jiegou::Txtzb}};
 
   // The Enter operations of the editable columns; each recalculates the whole table.
   enum class Edit { Strands, Turns, NoLoadVoltage, WireDiameter };
@@ -35,7 +39,9 @@ class Frmjiegou : public Form {
   void load() override;
 
   // N: the highest row index, as Txtzb holds it (never past the rows that exist).
-  int highestRow() const;
+  int highestRow() const { return highestRowOf(*this); }
+  // The same of the structure form, or of a form that stands in for it.
+  static int highestRowOf(const Form& structure);
   Control& cell(const char* column, int row) const;
 
   // --- table
@@ -99,7 +105,6 @@ class Frmjiegou : public Form {
   void confirmFluxDensity();
   void confirmCurrentDensities(const char* next);
   void drawOutline();
-  void openCostForm();
   void previousStep();
   void showFormIfKnown(const char* name);
 

@@ -56,10 +56,10 @@ struct HeaderField {
 
 // label, caption, field, design-time text, caption left, field left, width
 constexpr HeaderField kHeaderFields[] = {
-    {"Label1", "订单ID:", TXTID, "20080701", 120, 840, 1215},
-    {"Label2", "客户ID:", TXTCUS, "111111", 2280, 3000, 1095},
-    {"Label3", "型号:", TXTNAME, "", 4320, 4920, 1455},
-    {"Label4", "产品ID:", TXTPROID, "000000000000", 6600, 7320, 1695},
+    {Label1, "订单ID:", TXTID, "20080701", 120, 840, 1215},
+    {Label2, "客户ID:", TXTCUS, "111111", 2280, 3000, 1095},
+    {Label3, "型号:", TXTNAME, "", 4320, 4920, 1455},
+    {Label4, "产品ID:", TXTPROID, "000000000000", 6600, 7320, 1695},
 };
 
 // One summary field under its caption line, in the order of the panel.
@@ -72,12 +72,12 @@ struct SummaryField {
 
 // label, caption, field, accepts input
 constexpr SummaryField kSummaryFields[] = {
-    {"Label11", "铜损(W)", txtpcuz, true},    {"Label12", "铁损(W)", TXTPCZ, true},
-    {"Label13", "总损耗(W)", txtpLOST, true}, {"Label14", "铜总重KG", TxtCuWt, true},
-    {"Label15", "空载电流I0", TxtI0, true},   {"Label16", "开放式温升△℃", TXTTEMP, true},
-    {"Label17", "适配器温升△℃", Tp2, true},   {"Label18", "空载Bo", TxtBm, true},
-    {"Label19", "工作B", TxtB, true},         {"Label20", "初级电流密度", TxtJ, true},
-    {"Label21", "次级电流密度", TxtJs, true},
+    {Label11, "铜损(W)", txtpcuz, true},    {Label12, "铁损(W)", TXTPCZ, true},
+    {Label13, "总损耗(W)", txtpLOST, true}, {Label14, "铜总重KG", TxtCuWt, true},
+    {Label15, "空载电流I0", TxtI0, true},   {Label16, "开放式温升△℃", TXTTEMP, true},
+    {Label17, "适配器温升△℃", Tp2, true},   {Label18, "空载Bo", TxtBm, true},
+    {Label19, "工作B", TxtB, true},         {Label20, "初级电流密度", TxtJ, true},
+    {Label21, "次级电流密度", TxtJs, true},
 };
 
 struct Button {
@@ -111,7 +111,7 @@ void Frmjiegou::addHeader() {
   ControlInit title = captioned("结构参数与仿真报告", {5400, 60, 4800, 420});
   title.fontSize = 14;
   title.fontBold = true;
-  addControl("LblTitle", ControlKind::Label, title);
+  addControl(LblTitle, ControlKind::Label, title);
   for (const HeaderField& f : kHeaderFields) {
     addControl(f.label, ControlKind::Label,
                captioned(f.caption, {f.labelLeft, kHeaderTop + 15, f.left - f.labelLeft,
@@ -136,7 +136,7 @@ void Frmjiegou::addTable() {
       int width = 0;
       for (int s = 0; s < column.headerSpan; ++s)
         width = columns[c + s].left + columns[c + s].width - column.left;
-      addControl(std::string("Head") + column.name, ControlKind::Label,
+      addControl(columnHead(column.name), ControlKind::Label,
                  captioned(column.header, columnPlace(column.left, width, kColumnHeaderTop,
                                                       layout::kLabelHeight)));
     }
@@ -177,7 +177,7 @@ void Frmjiegou::addSummary() {
   // one caption over the tape layers and the tape length beside them
   Geometry caption = place(2400, layout::kLabelHeight);
   caption.top += 15;
-  addControl("Label22", ControlKind::Label, captioned("胶带层数  总长度MM", caption));
+  addControl(Label22, ControlKind::Label, captioned("胶带层数  总长度MM", caption));
   ++slot;
   ControlInit layers;
   layers.items = itemsOf(winding::kTapeLayers);

@@ -2,7 +2,20 @@
 // form's layout and reactions use them through these declarations.
 #pragma once
 
+#include <string>
+#include <string_view>
+
+#include "model/form_names.h"
+#include "model/workspace.h"
+
 namespace corvane::jiegou {
+
+// A field of the winding-structure form (a row of the table when row ≥ 0) as
+// the later forms read it: the form comes into being with its defaults on first
+// use. Every read of this form's fields from another form goes through here.
+inline Control& field(Workspace& workspace, const char* name, int row = -1) {
+  return workspace.field(forms::kStructure, name, row);
+}
 
 // --- the winding table: control arrays, one element per row 0..Txtzb
 inline constexpr const char* TXTWN = "TXTWN";              // winding label
@@ -27,15 +40,39 @@ inline constexpr const char* txtlud = "txtlud";            // deviation from the
 inline constexpr const char* CMBLINK = "CMBLINK";          // DC load voltage, V
 inline constexpr const char* TxtDU = "TxtDU";              // regulation, %
 
-// --- header fields
-inline constexpr const char* TXTID = "TXTID";
-inline constexpr const char* TXTCUS = "TXTCUS";
-inline constexpr const char* TXTNAME = "TXTNAME";
-inline constexpr const char* TXTPROID = "TXTPROID";
-inline constexpr const char* Lbldate = "Lbldate";
-inline constexpr const char* Txtzb = "Txtzb";  // highest row index N
+// The caption over a column of the table: "Head" and the column's name
+// ("HeadTXTQ"). A click on the strands, turns or wire heading locks or frees
+// that column.
+inline std::string columnHead(std::string_view column) {
+  return "Head" + std::string(column);
+}
 
-// --- summary fields
+// --- header fields
+inline constexpr const char* LblTitle = "LblTitle";  // the title "结构参数与仿真报告"
+inline constexpr const char* Label1 = "Label1";      // caption "订单ID:"
+inline constexpr const char* TXTID = "TXTID";        // order number
+inline constexpr const char* Label2 = "Label2";      // caption "客户ID:"
+inline constexpr const char* TXTCUS = "TXTCUS";      // customer number
+inline constexpr const char* Label3 = "Label3";      // caption "型号:"
+inline constexpr const char* TXTNAME = "TXTNAME";    // model: the bobbin's core name
+inline constexpr const char* Label4 = "Label4";      // caption "产品ID:"
+inline constexpr const char* TXTPROID = "TXTPROID";  // product number
+inline constexpr const char* Lbldate = "Lbldate";    // today's date, set on opening
+inline constexpr const char* Txtzb = "Txtzb";        // highest row index N (hidden)
+
+// --- summary fields and their captions
+inline constexpr const char* Label11 = "Label11";          // caption "铜损(W)"
+inline constexpr const char* Label12 = "Label12";          // caption "铁损(W)"
+inline constexpr const char* Label13 = "Label13";          // caption "总损耗(W)"
+inline constexpr const char* Label14 = "Label14";          // caption "铜总重KG"
+inline constexpr const char* Label15 = "Label15";          // caption "空载电流I0"
+inline constexpr const char* Label16 = "Label16";          // caption "开放式温升△℃"
+inline constexpr const char* Label17 = "Label17";          // caption "适配器温升△℃"
+inline constexpr const char* Label18 = "Label18";          // caption "空载Bo"
+inline constexpr const char* Label19 = "Label19";          // caption "工作B"
+inline constexpr const char* Label20 = "Label20";          // caption "初级电流密度"
+inline constexpr const char* Label21 = "Label21";          // caption "次级电流密度"
+inline constexpr const char* Label22 = "Label22";          // caption "胶带层数  总长度MM"
 inline constexpr const char* txtpcuz = "txtpcuz";          // total copper loss, W
 inline constexpr const char* TXTPCZ = "TXTPCZ";            // iron loss, W
 inline constexpr const char* txtpLOST = "txtpLOST";        // total loss, W

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "model/design_constants.h"
 #include "model/value.h"
 
 namespace corvane::winding {
@@ -17,8 +18,6 @@ constexpr double kDangerMargin = 10;  // K above the allowed rise
 
 constexpr Rgb kGreen{0, 255, 0};
 constexpr Rgb kYellow{255, 255, 0};
-// flux density (T) from which the no-load field shows red whatever the steel
-constexpr double kFluxAlarm = 1.8;
 
 double decimal(double value) {
   return Val(generalFormat(value));
@@ -29,8 +28,12 @@ std::string loadFluxDensityText(double noLoadFluxDensity, double regulation) {
   return formatFixed((100 - regulation / 2) * noLoadFluxDensity * 0.01, 2);
 }
 
+// The core form's check, made before the windings are laid out, only marks a
+// value past saturation and leaves the saturation value itself white; the
+// finished design is judged against its grade here, and a design that sits
+// on the saturation value is marked too.
 Rgb fluxDensityColour(double fluxDensity, double ratedFluxDensity) {
-  if (fluxDensity >= kFluxAlarm) return colors::kRed;
+  if (fluxDensity >= design::kSaturationFluxDensity) return colors::kRed;
   return ratedFluxDensity > fluxDensity ? kGreen : kYellow;
 }
 

@@ -110,7 +110,7 @@ void Frmjiegou::layOutRows(const Context& context, Prepare prepare) {
   winding::BuildBelow builds;
   for (const PlannedRow& planned : winding::plannedRows(context.twoPrimaries, context.lastGroup,
                                                         context.arrangement, highestRow())) {
-    if (!isPrimary(planned)) pointGroupReferences(planned.group, "TXTUNLOAD", planned.group);
+    if (!isPrimary(planned)) pointGroupReferences(planned.group, eledata::TXTUNLOAD, planned.group);
     RowInputs in = rowInputs(planned, context, builds.before(planned.slot));
     prepare(planned, in);
     FormFields writer(*this, planned.row);

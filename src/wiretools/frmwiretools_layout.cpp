@@ -9,6 +9,8 @@
 
 namespace corvane {
 
+using namespace wiretoolsform;
+
 namespace {
 
 constexpr int kFieldHeight = 285;
@@ -31,53 +33,54 @@ struct FrameLayout {
 // frame, caption, left and top on the form, label and field width, grid
 // (twips); the skin-effect frame beside the wire frame, litz and foil below
 constexpr std::array<FrameLayout, 4> kFrames{{
-    {wiretoolsform::Frame1, "漆包线", 120, 120, 1440, 2040, 2, 5},
-    {wiretoolsform::Frame4, "趋表效应", 7800, 120, 1620, 1320, 1, 5},
-    {wiretoolsform::Frame2, "Litz线", 120, 2760, 1320, 1080, 2, 3},
-    {wiretoolsform::Frame3, "Foil", 5640, 2760, 1320, 1080, 2, 3},
+    {Frame1, "漆包线", 120, 120, 1440, 2040, 2, 5},
+    {Frame4, "趋表效应", 7800, 120, 1620, 1320, 1, 5},
+    {Frame2, "Litz线", 120, 2760, 1320, 1080, 2, 3},
+    {Frame3, "Foil", 5640, 2760, 1320, 1080, 2, 3},
 }};
 
 struct FieldLayout {
   const char* frame;
+  const char* label;  // the caption's control
   const char* name;
-  const char* label;
+  const char* caption;
   const char* text;  // design-time text
   int column, row;
   bool list;  // a drop-down list instead of a text box
 };
 
-// frame, field, label, design-time text, column, row, drop-down
+// frame, caption control, field, caption, design-time text, column, row, drop-down
 constexpr std::array<FieldLayout, 27> kFields{{
-    {wiretoolsform::Frame1, wiretoolsform::TxtWireD, "线径mm ф", "", 0, 0, false},
-    {wiretoolsform::Frame1, wiretoolsform::CmbWire, "线材", "", 0, 1, true},
-    {wiretoolsform::Frame1, wiretoolsform::TxtWireLeng, "长度L(M)", "1", 0, 2, false},
-    {wiretoolsform::Frame1, wiretoolsform::TxtAwg, "AWG", "", 0, 3, false},
-    {wiretoolsform::Frame1, wiretoolsform::TxtJ, "电流密度A/mm2", "", 0, 4, false},
-    {wiretoolsform::Frame1, wiretoolsform::TxtWireS, "截面积S(mm2)", "", 1, 0, false},
-    {wiretoolsform::Frame1, wiretoolsform::TxtWireOM, "导体电阻Ω.M", "", 1, 1, false},
-    {wiretoolsform::Frame1, wiretoolsform::TxtWireWeig, "重量We(g)", "", 1, 2, false},
-    {wiretoolsform::Frame1, wiretoolsform::TxtWireDCR, "电阻R(Ω)", "", 1, 3, false},
-    {wiretoolsform::Frame1, wiretoolsform::TxtI, "允许电流A", "", 1, 4, false},
+    {Frame1, Label1, TxtWireD, "线径mm ф", "", 0, 0, false},
+    {Frame1, Label2, CmbWire, "线材", "", 0, 1, true},
+    {Frame1, Label3, TxtWireLeng, "长度L(M)", "1", 0, 2, false},
+    {Frame1, Label4, TxtAwg, "AWG", "", 0, 3, false},
+    {Frame1, Label5, TxtJ, "电流密度A/mm2", "", 0, 4, false},
+    {Frame1, Label6, TxtWireS, "截面积S(mm2)", "", 1, 0, false},
+    {Frame1, Label7, TxtWireOM, "导体电阻Ω.M", "", 1, 1, false},
+    {Frame1, Label8, TxtWireWeig, "重量We(g)", "", 1, 2, false},
+    {Frame1, Label9, TxtWireDCR, "电阻R(Ω)", "", 1, 3, false},
+    {Frame1, Label10, TxtI, "允许电流A", "", 1, 4, false},
 
-    {wiretoolsform::Frame4, wiretoolsform::TxtF, "频率KHz", "", 0, 0, false},
-    {wiretoolsform::Frame4, wiretoolsform::TxtHfT, "趋表深度mm", "", 0, 1, false},
-    {wiretoolsform::Frame4, wiretoolsform::TxtHftMax, "最大线径及厚度", "", 0, 2, false},
-    {wiretoolsform::Frame4, wiretoolsform::TxtRac, "Rac", "", 0, 3, false},
-    {wiretoolsform::Frame4, wiretoolsform::TxtR, "交流电阻R(Ω)", "", 0, 4, false},
+    {Frame4, Label11, TxtF, "频率KHz", "", 0, 0, false},
+    {Frame4, Label12, TxtHfT, "趋表深度mm", "", 0, 1, false},
+    {Frame4, Label13, TxtHftMax, "最大线径及厚度", "", 0, 2, false},
+    {Frame4, Label14, TxtRac, "Rac", "", 0, 3, false},
+    {Frame4, Label15, TxtR, "交流电阻R(Ω)", "", 0, 4, false},
 
-    {wiretoolsform::Frame2, wiretoolsform::TxtLitzD, "单股线径mm", "", 0, 0, false},
-    {wiretoolsform::Frame2, wiretoolsform::TxtLitzP, "股数 P", "", 0, 1, false},
-    {wiretoolsform::Frame2, wiretoolsform::TxtLitzLeng, "长度L(M)", "1", 0, 2, false},
-    {wiretoolsform::Frame2, wiretoolsform::TxtLitzS, "截面积S(mm2)", "", 1, 0, false},
-    {wiretoolsform::Frame2, wiretoolsform::TxtLitzDCR, "电阻R(Ω)", "", 1, 1, false},
-    {wiretoolsform::Frame2, wiretoolsform::TxtLitzWeig, "重量We(g)", "", 1, 2, false},
+    {Frame2, Label16, TxtLitzD, "单股线径mm", "", 0, 0, false},
+    {Frame2, Label17, TxtLitzP, "股数 P", "", 0, 1, false},
+    {Frame2, Label18, TxtLitzLeng, "长度L(M)", "1", 0, 2, false},
+    {Frame2, Label19, TxtLitzS, "截面积S(mm2)", "", 1, 0, false},
+    {Frame2, Label20, TxtLitzDCR, "电阻R(Ω)", "", 1, 1, false},
+    {Frame2, Label21, TxtLitzWeig, "重量We(g)", "", 1, 2, false},
 
-    {wiretoolsform::Frame3, wiretoolsform::TxtFoilTh, "厚度(mm)", "", 0, 0, false},
-    {wiretoolsform::Frame3, wiretoolsform::TxtFoilWd, "宽度(mm)", "", 0, 1, false},
-    {wiretoolsform::Frame3, wiretoolsform::TxtFoilLeng, "长度L(M)", "1", 0, 2, false},
-    {wiretoolsform::Frame3, wiretoolsform::TxtFoilS, "截面积S(mm2)", "", 1, 0, false},
-    {wiretoolsform::Frame3, wiretoolsform::TxtFoilDCR, "电阻R(Ω)", "", 1, 1, false},
-    {wiretoolsform::Frame3, wiretoolsform::TxtFoilWeig, "重量We(g)", "", 1, 2, false},
+    {Frame3, Label22, TxtFoilTh, "厚度(mm)", "", 0, 0, false},
+    {Frame3, Label23, TxtFoilWd, "宽度(mm)", "", 0, 1, false},
+    {Frame3, Label24, TxtFoilLeng, "长度L(M)", "1", 0, 2, false},
+    {Frame3, Label25, TxtFoilS, "截面积S(mm2)", "", 1, 0, false},
+    {Frame3, Label26, TxtFoilDCR, "电阻R(Ω)", "", 1, 1, false},
+    {Frame3, Label27, TxtFoilWeig, "重量We(g)", "", 1, 2, false},
 }};
 
 struct ButtonLayout {
@@ -89,9 +92,9 @@ struct ButtonLayout {
 constexpr int kButtonTop = 4680;
 // button, caption, left (twips)
 constexpr std::array<ButtonLayout, 3> kButtons{{
-    {wiretoolsform::P, "打印", 7800},
-    {wiretoolsform::OP, "关闭", 8880},
-    {wiretoolsform::Ab, "关于", 9960},
+    {P, "打印", 7800},
+    {OP, "关闭", 8880},
+    {Ab, "关于", 9960},
 }};
 
 int columnLeft(const FrameLayout& frame, int column) {
@@ -117,13 +120,12 @@ void FrmWireTools::addControls() {
   for (const FrameLayout& frame : kFrames)
     addControl(frame.name, ControlKind::Frame, captioned(frame.caption, frameGeometry(frame)));
 
-  int labelNumber = 0;
   for (const FieldLayout& field : kFields) {
     const FrameLayout& frame = frameNamed(field.frame);
     const int left = columnLeft(frame, field.column);
     const int top = kFirstRowTop + field.row * kRowPitch;
-    addControl("Label" + std::to_string(++labelNumber), ControlKind::Label,
-               captioned(field.label, {left, top + kLabelDrop, frame.labelWidth, kFieldHeight},
+    addControl(field.label, ControlKind::Label,
+               captioned(field.caption, {left, top + kLabelDrop, frame.labelWidth, kFieldHeight},
                          field.frame));
     const Geometry place{left + frame.labelWidth + kLabelGap, top, frame.fieldWidth,
                          field.list ? kListHeight : kFieldHeight};
@@ -136,15 +138,15 @@ void FrmWireTools::addControls() {
 void FrmWireTools::addClockAndButtons() {
   ControlInit clock = captioned(kClockPrefix, {120, 4620, 6600, 600});
   clock.fontSize = 24;
-  addControl(wiretoolsform::Lbt, ControlKind::Label, clock);
+  addControl(Lbt, ControlKind::Label, clock);
   ControlInit counter = textField("", {7080, 4680, 120, kFieldHeight});
   counter.visible = false;  // counts the clock's ticks, not an entry field
-  addControl(wiretoolsform::Txt1, ControlKind::TextBox, counter);
+  addControl(Txt1, ControlKind::TextBox, counter);
 
   ControlInit timer;
   timer.interval = 1000;
   timer.enabled = false;  // the load step starts it
-  addControl(wiretoolsform::Tim1, ControlKind::Timer, timer);
+  addControl(Tim1, ControlKind::Timer, timer);
 
   for (const ButtonLayout& button : kButtons)
     addControl(button.name, ControlKind::CommandButton,

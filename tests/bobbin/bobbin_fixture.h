@@ -29,6 +29,7 @@ class BobbinTest : public ::testing::Test {
                            [](Workspace& w) { return std::make_unique<Frmeledata>(w); });
     workspace.registerForm("Frmcore",
                            [](Workspace& w) { return std::make_unique<CoreStandIn>(w); });
+    workspace.registerFieldLinks("Frmcore", Frmcore::kLinkedFields);
     workspace.registerForm(Frmbobbin::kName, [this](Workspace& w) {
       return std::make_unique<Frmbobbin>(w, catalogues.source(kShipped));
     });

@@ -190,6 +190,35 @@ TEST_F(FrmBomListTest, OpensOnTheWindingRowsThatExist) {
   EXPECT_EQ(bomText("TxtLead"), "0.40");
 }
 
+// The cost form checks its rows against the winding table whenever it becomes
+// the active window, whoever shows it: for a table of another row count it
+// opens afresh, as a first opening would; otherwise it keeps what was typed.
+TEST_F(FrmBomListTest, ActivatedForAWindingTableOfAnotherRowCountItOpensAfresh) {
+  bomSet("TxtCorePrice", "28");
+  electrical().show();
+  bom().show();  // the same winding table: nothing is lost
+  EXPECT_EQ(bomText("TxtCorePrice"), "28");
+
+  workspace.runEvent([&] { structure().resize(2); });
+  electrical().show();
+  bom().show();  // picked among the open windows
+  EXPECT_EQ(bom().highestRow(), 2);
+  EXPECT_TRUE(bom().control("TxtLeadLeng", 2).visible());
+  EXPECT_EQ(bomText("TxtCorePrice"), "25");
+  EXPECT_EQ(workspace.activeForm(), &bom());
+  EXPECT_TRUE(bom().visible());
+}
+
+TEST_F(FrmBomListTest, ActivatedWithoutAWindingTableItStaysAsItIs) {
+  workspace.runEvent([&] { structure().resize(2); });
+  bomSet("TxtCorePrice", "28");
+  workspace.close(StructureStandIn::kName);  // "上一步" discards the table
+  bom().show();
+  EXPECT_EQ(workspace.existing(StructureStandIn::kName), nullptr);  // not brought back
+  EXPECT_EQ(bomText("TxtCorePrice"), "28");
+  EXPECT_EQ(bom().highestRow(), 2);
+}
+
 TEST_F(FrmBomListTest, MoreWindingsThanTheFormsRowsGetRowsOfTheirOwn) {
   workspace.runEvent([&] { structure().resize(12); });
   EXPECT_EQ(bom().highestRow(), 12);

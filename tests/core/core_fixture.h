@@ -19,10 +19,8 @@ namespace corvane::testing {
 class CoreTest : public ::testing::Test {
  protected:
   CoreTest() {
-    workspace.registerForm(Frmeledata::kName,
-                           [](Workspace& w) { return std::make_unique<Frmeledata>(w); });
-    workspace.registerForm(Frmcore::kName,
-                           [](Workspace& w) { return std::make_unique<Frmcore>(w); });
+    workspace.registerForm<Frmeledata>();
+    workspace.registerForm<Frmcore>();
   }
 
   Frmcore& core() { return workspace.form<Frmcore>(Frmcore::kName); }

@@ -21,9 +21,8 @@ class ElectricalTest : public ::testing::Test {
   ElectricalTest() { registerForms(workspace); }
 
   static void registerForms(Workspace& ws) {
-    ws.registerForm(Frmeledata::kName,
-                    [](Workspace& w) { return std::make_unique<Frmeledata>(w); });
-    ws.registerForm(Frmcore::kName, [](Workspace& w) { return std::make_unique<Frmcore>(w); });
+    ws.registerForm<Frmeledata>();
+    ws.registerForm<Frmcore>();
   }
 
   Frmeledata& form() { return workspace.form<Frmeledata>(Frmeledata::kName); }

@@ -263,6 +263,32 @@ TEST_F(RuntimeTest, SharedReferencesReadTheFieldLive) {
   EXPECT_EQ(ws.shared().find("gNothing"), nullptr);
 }
 
+// A later stage offering its Divisor to earlier forms under a link name.
+struct LinkedCascadeForm : CascadeForm {
+  using CascadeForm::CascadeForm;
+  static constexpr const char* kName = "frmCascade";
+  static constexpr LinkedField kLinkedFields[] = {{"cascadeDivisor", "Divisor"}};
+};
+
+TEST(FieldLinkTest, ALinkedFieldIsReachedByItsNameCreatingTheFormOnlyWhenAsked) {
+  testing::FakeHost host;
+  Workspace ws(host);
+  ws.registerForm<LinkedCascadeForm>();
+  EXPECT_EQ(ws.linkedFieldIfOpen("cascadeDivisor"), nullptr);
+  EXPECT_EQ(ws.existing("frmCascade"), nullptr);  // asking whether it is open opens nothing
+  Control& divisor = ws.linkedField("cascadeDivisor");
+  EXPECT_EQ(&divisor, &ws.form("frmCascade").control("Divisor"));
+  EXPECT_EQ(divisor.text(), "1");
+  EXPECT_EQ(ws.linkedFieldIfOpen("cascadeDivisor"), &divisor);
+  // a scratch copy of the workspace knows the same links
+  Workspace scratch(host);
+  scratch.registerFormsOf(ws);
+  EXPECT_EQ(scratch.linkedField("cascadeDivisor").text(), "1");
+  // a link no form offers is a fault of the program, whichever way it is asked
+  EXPECT_THROW(ws.linkedField("cascadeNothing"), ProgrammingError);
+  EXPECT_THROW(ws.linkedFieldIfOpen("cascadeNothing"), ProgrammingError);
+}
+
 // A form that counts how often it became the active window.
 class ActivationForm : public Form {
  public:

@@ -11,46 +11,74 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "core/frmcore.h"
 #include "model/control_init.h"
 #include "model/form.h"
 #include "model/picture.h"
 #include "model/workspace.h"
 #include "reports/manufacturing_sheet.h"
-#include "reports/outline_drawing.h"
+#include "winding/frmjiegou.h"
+#include "winding/outline_drawing.h"
 
 namespace corvane::testing {
 
-class CoreStandIn : public Form {
+// A form that stands in for one of the program's: plain text boxes holding
+// what the real form would have left there.
+class StandInForm : public Form {
  public:
-  explicit CoreStandIn(Workspace& workspace) : Form(workspace, "Frmcore", "core") {
-    const char* fields[][2] = {
-        {"TXTL", "48"},           {"TXTw", "40"},      {"TxtB", "30"},
-        {"txth", "24"},           {"txtc", "8"},       {"TXTa", "16"},
-        {"TxtF", "50"},           {"TxtBm", "1.5"},    {"TxtJ", "5"},
-        {"txtjsec", "5"},         {"txtwe", "345.6g"}, {"txtpc", "2.07W"},
-        {"txtcname", "EI-48*30"}, {"TXTSC", "4"},      {"TxtTurnPri", ""},
+  using Form::Form;
+
+ protected:
+  // name, text
+  using FieldText = std::pair<const char*, const char*>;
+  void addTextFields(std::initializer_list<FieldText> fields) {
+    for (const auto& [name, text] : fields)
+      addControl(name, ControlKind::TextBox, textField(text, {}));
+  }
+};
+
+class CoreStandIn : public StandInForm {
+ public:
+  explicit CoreStandIn(Workspace& workspace) : StandInForm(workspace, "Frmcore", "core") {
+    addTextFields({
+        {"TXTL", "48"},
+        {"TXTw", "40"},
+        {"TxtB", "30"},
+        {"txth", "24"},
+        {"txtc", "8"},
+        {"TXTa", "16"},
+        {"TxtF", "50"},
+        {"TxtBm", "1.5"},
+        {"TxtJ", "5"},
+        {"txtjsec", "5"},
+        {"txtwe", "345.6g"},
+        {"txtpc", "2.07W"},
+        {"txtcname", "EI-48*30"},
+        {"TXTSC", "4"},
+        {"TxtTurnPri", ""},
         {"txtautocore", ""},
-    };
-    for (const auto& field : fields)
-      addControl(field[0], ControlKind::TextBox, textField(field[1], {}));
+    });
     const char* material[] = {"0.5", "7.65", "3.6", "1.6", "H12-0.5A"};
     addArray("txtcoremt", ControlKind::TextBox, textField(material[0], {}));
     for (int i = 1; i < 5; ++i) array("txtcoremt").load(i, textField(material[i], {}));
   }
 };
 
-class BobbinStandIn : public Form {
+class BobbinStandIn : public StandInForm {
  public:
-  explicit BobbinStandIn(Workspace& workspace) : Form(workspace, "Frmbobbin", "bobbin") {
-    const char* fields[][2] = {
-        {"TxtBTY", "抽屉型"},     {"Text6", "CT-48-30"},      {"Text7", "标准骨架"},
-        {"TxtTapeW", "20"},       {"TxtKB", "0.25*20*100mm"}, {"TxtKB1", "0.25*10*100mm"},
+  explicit BobbinStandIn(Workspace& workspace) : StandInForm(workspace, "Frmbobbin", "bobbin") {
+    addTextFields({
+        {"TxtBTY", "抽屉型"},
+        {"Text6", "CT-48-30"},
+        {"Text7", "标准骨架"},
+        {"TxtTapeW", "20"},
+        {"TxtKB", "0.25*20*100mm"},
+        {"TxtKB1", "0.25*10*100mm"},
         {"txtbname", "EI-48*30"},
-    };
-    for (const auto& field : fields)
-      addControl(field[0], ControlKind::TextBox, textField(field[1], {}));
+    });
   }
 };
 
@@ -92,7 +120,7 @@ inline const std::vector<WindingRowTexts>& typicalWindingRows() {
   return rows;
 }
 
-class StructureStandIn : public Form {
+class StructureStandIn : public StandInForm {
  public:
   static constexpr const char* kName = "Frmjiegou";
   static constexpr const char* kRowArrays[] = {
@@ -102,21 +130,29 @@ class StructureStandIn : public Form {
 
   // `typical`: fill rows 0 and 1 and the summary with the typical design
   StructureStandIn(Workspace& workspace, bool typical = true)
-      : Form(workspace, kName, "Peak Corvane专家系统 - 基本结构设计与性能仿真"), typical_(typical) {
+      : StandInForm(workspace, kName, "Peak Corvane专家系统 - 基本结构设计与性能仿真"),
+        typical_(typical) {
     for (const char* name : kRowArrays) {
       ControlKind kind = isList(name) ? ControlKind::ComboBox : ControlKind::TextBox;
       ControlInit init = textField(name == std::string("TXTQ") ? "1" : "", {});
       init.listOnly = false;
       addArray(name, kind, init);
     }
-    const char* summary[][2] = {
-        {"Txtzb", ""},       {"txtpcuz", ""},  {"TXTPCZ", "2.07W"}, {"txtpLOST", ""},
-        {"TxtTapeLeng", ""}, {"TxtCuWt", ""},  {"TxtI0", ""},       {"TXTTEMP", ""},
-        {"Tp2", ""},         {"TxtBm", "1.5"}, {"TxtB", ""},        {"TxtJ", "5"},
+    addTextFields({
+        {"Txtzb", ""},
+        {"txtpcuz", ""},
+        {"TXTPCZ", "2.07W"},
+        {"txtpLOST", ""},
+        {"TxtTapeLeng", ""},
+        {"TxtCuWt", ""},
+        {"TxtI0", ""},
+        {"TXTTEMP", ""},
+        {"Tp2", ""},
+        {"TxtBm", "1.5"},
+        {"TxtB", ""},
+        {"TxtJ", "5"},
         {"TxtJs", "5"},
-    };
-    for (const auto& field : summary)
-      addControl(field[0], ControlKind::TextBox, textField(field[1], {}));
+    });
     ControlInit layers = textField("3", {});
     layers.items = {"1", "2", "3", "4", "5", "6"};
     layers.listIndex = 2;
@@ -205,6 +241,9 @@ inline void registerDesignStandIns(Workspace& workspace, bool typical = true) {
   workspace.registerForm(StructureStandIn::kName, [typical](Workspace& w) {
     return std::make_unique<StructureStandIn>(w, typical);
   });
+  // the fields the electrical form reaches in the later forms
+  workspace.registerFieldLinks("Frmcore", Frmcore::kLinkedFields);
+  workspace.registerFieldLinks(StructureStandIn::kName, Frmjiegou::kLinkedFields);
 }
 
 }  // namespace corvane::testing

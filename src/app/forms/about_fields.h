@@ -5,10 +5,11 @@
 
 namespace corvane::about {
 
-inline constexpr const char* lblTitle = "lblTitle";
-inline constexpr const char* lblVersion = "lblVersion";
-inline constexpr const char* lblDescription = "lblDescription";
-inline constexpr const char* cmdOK = "cmdOK";
+inline constexpr const char* lblTitle = "lblTitle";              // the product title
+inline constexpr const char* lblVersion = "lblVersion";          // the version line
+inline constexpr const char* lblDescription = "lblDescription";  // what the program designs
+inline constexpr const char* cmdOK = "cmdOK";                    // "确定": closes the box
+// "系统信息(&S)...": starts the system's information tool
 inline constexpr const char* cmdSysInfo = "cmdSysInfo";
 
 }  // namespace corvane::about

@@ -12,6 +12,7 @@
 #include "app/qt/cover_window.h"
 #include "app/qt/file_hand_off.h"
 #include "app/qt/form_view.h"
+#include "app/qt/guarded_event.h"
 #include "app/qt/main_window.h"
 #include "app/qt/outside_file.h"
 #include "app/qt/qt_host.h"
@@ -61,7 +62,7 @@ void DesktopApp::start(bool withCover) {
     return;
   }
   // a copy refused here learns it in the main window's load step
-  startProgram(workspace_, withCover);
+  runGuarded(host_, product::kTitle, [&] { startProgram(workspace_, withCover); });
 }
 
 bool DesktopApp::handPendingFilesToRunningCopy() {
@@ -116,7 +117,7 @@ void DesktopApp::formCreated(Form& form) {
     // the close button ends the program as "关闭" does, after the same question
     main_->onClose = [this] {
       bool ends = false;
-      workspace_.runEvent([&] { ends = workspace_.session().endProgram(); });
+      runGuardedEvent(workspace_, [&] { ends = workspace_.session().endProgram(); });
       return ends;
     };
     main_->onFirstShow = [this] { mainWindowShown(); };
@@ -168,7 +169,7 @@ void DesktopApp::mainWindowShown() {
   // once the main window has painted: the recovery question (a dialog over
   // an empty screen would puzzle), then the files named on the command line
   QTimer::singleShot(0, main_.get(), [this] {
-    workspace_.runEvent([this] { workspace_.session().offerRecovery(); });
+    runGuardedEvent(workspace_, [this] { workspace_.session().offerRecovery(); });
     for (const std::string& path : std::exchange(pendingFiles_, {})) openFileFromOutside(path);
   });
   if (onMainWindowShown) onMainWindowShown();
@@ -194,7 +195,7 @@ void DesktopApp::openFileFromOutside(const std::string& path) {
 // "打开" would open it, and the form is shown.
 void DesktopApp::openDesignFile(const std::string& path) {
   if (!workspace_.knowsForm(Frmeledata::kName)) return;
-  workspace_.runEvent([&] {
+  runGuardedEvent(workspace_, [&] {
     // the file replaces the electrical design: unsaved changes are offered a save first
     if (!workspace_.session().settleUnsavedChanges()) return;
     auto& electrical = workspace_.form<Frmeledata>(Frmeledata::kName);
@@ -206,7 +207,7 @@ void DesktopApp::openDesignFile(const std::string& path) {
 // A project file from outside replaces the whole design, after the
 // unsaved-changes question, as the main window's "打开" does.
 void DesktopApp::openProjectFile(const std::string& path) {
-  workspace_.runEvent([&] { workspace_.session().openFile(path); });
+  runGuardedEvent(workspace_, [&] { workspace_.session().openFile(path); });
 }
 
 }  // namespace corvane

@@ -1,8 +1,11 @@
-// The one generic piece between a headless form and Qt: it creates a widget
-// (or menu action, status panel, timer) for every control of the form, keeps
-// the widgets in step with the model, and hands what the user does to the
-// form's user entry points. Model writes update the widgets with their
-// signals blocked, so nothing echoes back into the model.
+// The one generic piece between a headless form and Qt: it holds an adapter
+// for every control of the form (control_adapter.h), which makes the
+// control's widget, menu entry, status panel or timer and keeps it in step
+// with the model; the binding places the widgets in their frames, follows
+// the rows a form adds and removes, moves the keyboard focus as the form
+// does, and hands the keys, focus and mouse presses the user gives a widget
+// to the form's user entry points. Model writes update the widgets with
+// their signals blocked, so nothing echoes back into the model.
 //
 // Layout comes from the model alone: every control's geometry in twips and
 // its container name (a frame, or any control that holds others).
@@ -10,34 +13,20 @@
 
 #include <QHash>
 #include <QObject>
-#include <QPointer>
 #include <QSize>
+#include <QString>
 #include <functional>
 #include <map>
+#include <memory>
 #include <vector>
 
-#include "model/control.h"
+#include "app/qt/control_adapter.h"
 
-class QAction;
-class QMenu;
-class QMenuBar;
-class QStatusBar;
-class QTimer;
-class QWidget;
 class QKeyEvent;
 
 namespace corvane {
 
-class Form;
 struct FormEvent;
-
-// Where the binding puts a form's controls; a null target leaves those
-// controls out (the main window has no canvas, a child form no status bar).
-struct BindingTargets {
-  QWidget* canvas = nullptr;
-  QMenuBar* menuBar = nullptr;
-  QStatusBar* statusBar = nullptr;
-};
 
 class FormBinding : public QObject {
  public:
@@ -60,65 +49,49 @@ class FormBinding : public QObject {
   // opens or comes to the front.
   void focusFirstInput();
 
-  // Form events after the binding has handled them (shown, hidden, caption).
-  std::function<void(const FormEvent&)> onFormEvent;
+  // What the form's window does as the form changes: its title follows the
+  // form's caption; the form is shown (true, also when brought to the
+  // front) or hidden (false); a row added may need more room.
+  struct WindowHooks {
+    std::function<void(const QString& title)> title;
+    std::function<void(bool visible)> visibility;
+    std::function<void()> rowAdded;
+  };
+  WindowHooks window;
 
   static bool hasControlOfKind(const Form& form, ControlKind kind);
 
  protected:
-  static void showBeginningLater(QWidget* widget);
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  struct Bound {
-    Control* control = nullptr;
-    QPointer<QWidget> widget;
-    QPointer<QAction> action;
-    QPointer<QMenu> menu;
-    QPointer<QTimer> timer;
-    int changedId = 0;
-    int pictureId = 0;
-    bool paletteSet = false;
-  };
-
   void bindAll();
-  Bound& create(Control& control);
-  QWidget* createWidget(Control& control);
+  ControlAdapter& bind(Control& control);
   void watch(QObject* object, Control& control);
-  void buildMenus(const std::vector<Control*>& controls);
-  void addMenuItem(Control& item, bool hasChildren);
-  void giveShortcut(QAction& action, const Control& item);
-  void placeInContainer(Bound& bound);
+  void placeInContainer(ControlAdapter& adapter);
   void unbind(Control* control);
-  void forget(Bound& bound);
 
   void onFormEventRaised(const FormEvent& event);
-  void apply(Control& control, Property property);
-  void applyAll(Bound& bound);
-  void applyText(Bound& bound);
-  void applyCaption(Bound& bound);
-  void applyItems(Bound& bound);
-  void applyListIndex(Bound& bound);
-  void applyValue(Bound& bound);
-  void applyColours(Bound& bound);
-  void applyGeometry(Bound& bound);
-  void applyTimer(Bound& bound);
-  void applyFont(Bound& bound);
-  void applyHints(Bound& bound);
   void focusControl(Control& control);
 
+  ControlAdapter* adapterOf(const Control* control) const;
   // Runs a user action on a control; false when the control (or the whole
   // form) went away during it.
-  bool dispatch(Control* control, const std::function<void(Form&, Control&)>& action);
-  bool isBound(const Control* control) const { return bound_.count(control) > 0; }
-  bool onKeyPress(Control* control, QKeyEvent* event);
-  void onFocusIn(Control* control, QObject* watched);
+  bool dispatch(Control& control, const UserAction& action);
+  bool onKeyPress(ControlAdapter& adapter, QKeyEvent* event);
+  void onFocusIn(ControlAdapter& adapter, QObject* watched);
 
   Form* form_;
-  BindingTargets targets_;
+  AdapterContext context_;
   int eventsId_ = 0;
   bool applyingFocus_ = false;
-  std::map<Control*, Bound, std::less<>> bound_;  // looked up by const pointers too
+  struct Bound {
+    std::unique_ptr<ControlAdapter> adapter;
+    int changedId = 0;
+  };
+  static void forget(Bound& bound);
+  std::map<const Control*, Bound, std::less<>> bound_;
+  // the control of every widget the event filter watches
   QHash<QObject*, Control*> controlOf_;
 };
 

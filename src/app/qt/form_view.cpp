@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/qt/guarded_event.h"
 #include "app/qt/qt_convert.h"
 #include "model/form.h"
 #include "model/workspace.h"
@@ -41,7 +42,18 @@ FormView::FormView(Form& form, QWidget* parent) : QWidget(parent), key_(&form) {
     layout->addWidget(statusBar_);
   }
   binding_ = std::make_unique<FormBinding>(form, BindingTargets{canvas_, menuBar_, statusBar_});
-  binding_->onFormEvent = [this](const FormEvent& event) { formEvent(event); };
+  binding_->window.title = [this](const QString& title) { setWindowTitle(title); };
+  binding_->window.visibility = [this](bool visible) {
+    if (onVisibility)
+      onVisibility(visible);
+    else
+      setVisible(visible);
+    if (visible) focusSoon();
+  };
+  // a new row may reach past the client area
+  binding_->window.rowAdded = [this] {
+    canvas_->resize(canvas_->size().expandedTo(binding_->contentSize()));
+  };
   canvas_->resize(binding_->contentSize());
   setWindowTitle(toQString(form.caption()));
   liveViews().insert(key_, this);
@@ -66,33 +78,6 @@ QSize FormView::preferredSize() const {
 void FormView::detach() {
   liveViews().remove(key_);
   binding_->detach();
-}
-
-void FormView::formEvent(const FormEvent& event) {
-  Form* form = binding_->form();
-  if (!form) return;
-  switch (event.kind) {
-    case FormEventKind::Caption:
-      setWindowTitle(toQString(form->caption()));
-      break;
-    case FormEventKind::Shown:
-    case FormEventKind::Raised:
-    case FormEventKind::Hidden: {
-      bool visible = event.kind != FormEventKind::Hidden;
-      if (onVisibility)
-        onVisibility(visible);
-      else
-        setVisible(visible);
-      if (visible) focusSoon();
-      break;
-    }
-    case FormEventKind::RowAdded:
-      // a new row may reach past the client area
-      canvas_->resize(canvas_->size().expandedTo(binding_->contentSize()));
-      break;
-    default:
-      break;
-  }
 }
 
 // The focus moves once the event that showed the form has ended, so that the
@@ -121,7 +106,7 @@ bool FormView::event(QEvent* event) {
 // do when the form moves on to the next stage.
 void FormView::closeEvent(QCloseEvent* event) {
   event->ignore();
-  if (Form* form = binding_->form()) form->workspace().runEvent([form] { form->hide(); });
+  if (Form* form = binding_->form()) runGuardedEvent(form->workspace(), [form] { form->hide(); });
 }
 
 }  // namespace corvane

@@ -46,7 +46,6 @@ class FormView : public QWidget {
   bool event(QEvent* event) override;
 
  private:
-  void formEvent(const struct FormEvent& event);
   void focusSoon();
   void focusIfInFront();
 

@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "app/qt/form_view.h"
+#include "app/qt/guarded_event.h"
 #include "app/qt/qt_convert.h"
 #include "model/form.h"
 #include "model/workspace.h"
@@ -37,11 +38,19 @@ MainWindow::MainWindow(Form& form, QWidget* parent) : QMainWindow(parent) {
     auto* view = child ? dynamic_cast<FormView*>(child->widget()) : nullptr;
     if (!view || !view->form()) return;
     Form* form = view->form();
-    form->workspace().runEvent([form] { form->workspace().activate(*form); });
+    runGuardedEvent(form->workspace(), [form] { form->workspace().activate(*form); });
   });
   setCentralWidget(mdi_);
   binding_ = std::make_unique<FormBinding>(form, BindingTargets{nullptr, menuBar(), statusBar()});
-  binding_->onFormEvent = [this](const FormEvent& event) { formEvent(event); };
+  binding_->window.title = [this](const QString& title) { setWindowTitle(title); };
+  binding_->window.visibility = [this](bool visible) {
+    if (!visible) {
+      hide();
+      return;
+    }
+    showFitted();
+    raise();
+  };
   setWindowTitle(toQString(form.caption()));
   resize(binding_->contentSize());
 }
@@ -132,26 +141,6 @@ void MainWindow::placeInside(QMdiSubWindow* child) {
   placed.moveLeft(std::clamp(placed.left(), area.left(), area.right() - placed.width() + 1));
   placed.moveTop(std::clamp(placed.top(), area.top(), area.bottom() - placed.height() + 1));
   child->setGeometry(placed);
-}
-
-void MainWindow::formEvent(const FormEvent& event) {
-  Form* form = binding_->form();
-  if (!form) return;
-  switch (event.kind) {
-    case FormEventKind::Caption:
-      setWindowTitle(toQString(form->caption()));
-      break;
-    case FormEventKind::Shown:
-    case FormEventKind::Raised:
-      showFitted();
-      raise();
-      break;
-    case FormEventKind::Hidden:
-      hide();
-      break;
-    default:
-      break;
-  }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

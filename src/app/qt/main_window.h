@@ -43,7 +43,6 @@ class MainWindow : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void formEvent(const struct FormEvent& event);
   void placeInside(QMdiSubWindow* child);
   void keepFrameInside(const QRect& area);
 

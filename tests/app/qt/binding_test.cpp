@@ -9,12 +9,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <functional>
+#include <stdexcept>
 
 #include "app/qt/form_view.h"
 #include "model/picture.h"
 #include "model/print_surface.h"
+#include "model/programming_error.h"
 #include "model/workspace.h"
 #include "qt_test_support.h"
 #include "support/fake_host.h"
@@ -55,6 +59,10 @@ class ChainForm : public Form {
     addControl("mnuPrint", ControlKind::MenuItem,
                {.caption = "打印", .menuParent = "mnuFile", .shortcut = "Ctrl+P"});
     addControl("mnuHelp", ControlKind::MenuItem, {.caption = "帮助"});
+    addControl("cmdFault", ControlKind::CommandButton,
+               {.caption = "故障", .geometry = at(4800, 120)});
+    addControl("cmdBack", ControlKind::CommandButton,
+               {.caption = "上一步", .geometry = at(4800, 480)});
 
     on(EventKind::Change, "txtA", [this](Control& c, const EventArgs&) {
       ++changesOfA;
@@ -74,6 +82,20 @@ class ChainForm : public Form {
     });
     on(EventKind::KeyDown, "txtC",
        [this](Control&, const EventArgs& args) { keyCodes.push_back(args.keyCode); });
+    // faults of the program, not of the design
+    on(EventKind::Click, "cmdFault", [this](Control&, const EventArgs&) {
+      ++faults;
+      if (faults == 1) throw ProgrammingError("frmChain has no control txtNowhere");
+      if (faults == 2) throw std::out_of_range("vector index 12");
+      throw 42;
+    });
+    on(EventKind::Enter, "txtIn",
+       [](Control&, const EventArgs&) { throw std::runtime_error("no such row"); });
+    // the form's window goes away, then the reaction meets a fault
+    on(EventKind::Click, "cmdBack", [this](Control&, const EventArgs&) {
+      closing();
+      throw ProgrammingError("frmChain has no control txtGone");
+    });
   }
   std::vector<std::string> keysSeen;
   std::vector<int> keyCodes;
@@ -82,6 +104,8 @@ class ChainForm : public Form {
   int choices = 0;
   int helps = 0;
   int prints = 0;
+  int faults = 0;
+  std::function<void()> closing;
 };
 
 class BindingTest : public ::testing::Test {
@@ -367,6 +391,39 @@ TEST_F(BindingTest, NameFieldTakesTheTypingWhenNoNumberFieldIsOpen) {
   form->control("txtRow", 0).setEnabled(false);
   openAndActivate();
   EXPECT_TRUE(focusReaches(widget<QLineEdit>("txtC")));
+}
+
+// Whatever a reaction throws stops at the binding: one message and one line
+// on standard error each time, and the form goes on taking the user's input.
+TEST_F(BindingTest, AFaultEscapingAReactionEndsInOneMessageAndTheProgramGoesOn) {
+  auto* fault = widget<QPushButton>("cmdFault");
+  ::testing::internal::CaptureStderr();
+  for (int i = 0; i < 3; ++i) QTest::mouseClick(fault, Qt::LeftButton);
+  QTest::keyClick(widget<QLineEdit>("txtIn"), Qt::Key_Return);
+  const std::string logged = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(host.messageTexts(),
+            (std::vector<std::string>{"程序内部错误：frmChain has no control txtNowhere",
+                                      "程序内部错误：vector index 12", "程序内部错误：未知异常",
+                                      "程序内部错误：no such row"}));
+  EXPECT_EQ(logged,
+            "corvane: programming error: frmChain has no control txtNowhere\n"
+            "corvane: unexpected error: vector index 12\n"
+            "corvane: unexpected error: 未知异常\n"
+            "corvane: unexpected error: no such row\n");
+  QTest::keyClicks(widget<QLineEdit>("txtA"), "7");
+  EXPECT_EQ(form->control("txtB").text(), "7!");
+}
+
+// A reaction that closes its own form's window (its view detaches from the
+// form) and then meets a fault is still reported.
+TEST_F(BindingTest, AFaultAfterTheFormsWindowWentAwayIsStillReported) {
+  form->closing = [this] { view->detach(); };
+  ::testing::internal::CaptureStderr();
+  QTest::mouseClick(widget<QPushButton>("cmdBack"), Qt::LeftButton);
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+            "corvane: programming error: frmChain has no control txtGone\n");
+  EXPECT_EQ(host.messageTexts(),
+            std::vector<std::string>{"程序内部错误：frmChain has no control txtGone"});
 }
 
 TEST_F(BindingTest, DetachedViewNoLongerReachesTheForm) {

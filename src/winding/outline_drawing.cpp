@@ -1,4 +1,4 @@
-#include "reports/outline_drawing.h"
+#include "winding/outline_drawing.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,0 +1,92 @@
+#include "app/qt/display_adapters.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QStatusBar>
+
+#include "app/qt/field_hints.h"
+#include "app/qt/picture_widget.h"
+#include "app/qt/qt_convert.h"
+#include "model/form.h"
+#include "model/picture.h"
+
+namespace corvane {
+
+bool ClickTargetAdapter::mousePressed() {
+  userClick();
+  return true;
+}
+
+// ---------------------------------------------------------------- label
+
+void LabelAdapter::create() {
+  if (!targets().canvas) return;
+  label_ = new QLabel(targets().canvas);
+  label_->setTextFormat(Qt::PlainText);
+  adopt(label_);
+}
+
+void LabelAdapter::placed() {
+  if (label_) fitCaption(*label_);
+}
+
+void LabelAdapter::showCaption() {
+  QSignalBlocker block(label_);
+  label_->setText(toQString(control().caption()));
+  label_->setWordWrap(twipsToPixels(control().geometry().height) >=
+                      2 * label_->fontMetrics().height());
+}
+
+// ---------------------------------------------------------------- frame
+
+void FrameAdapter::create() {
+  if (!targets().canvas) return;
+  frame_ = new QGroupBox(targets().canvas);
+  frame_->setStyleSheet(QStringLiteral(
+      "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 0.6em; }"
+      "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
+  adopt(frame_);
+}
+
+void FrameAdapter::showCaption() {
+  QSignalBlocker block(frame_);
+  frame_->setTitle(toQString(control().caption()));
+}
+
+// ---------------------------------------------------------------- picture
+
+void PictureBoxAdapter::create() {
+  if (!targets().canvas) return;
+  picture_ = new PictureWidget(control().picture(), targets().canvas);
+  changedId_ = control().picture().changed.connect([widget = picture_] {
+    if (widget) widget->update();
+  });
+  adopt(picture_);
+}
+
+void PictureBoxAdapter::forget() {
+  if (changedId_) control().picture().changed.disconnect(changedId_);
+  changedId_ = 0;
+  if (picture_) picture_->forgetPicture();
+}
+
+// ---------------------------------------------------------------- status panel
+
+void StatusPanelAdapter::create() {
+  QStatusBar* bar = targets().statusBar;
+  if (!bar) return;
+  panel_ = new QLabel(bar);
+  panel_->setTextFormat(Qt::PlainText);
+  panel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  panel_->setMinimumWidth(twipsToPixels(control().geometry().width));
+  bar->addWidget(panel_);
+  adopt(panel_);
+}
+
+void StatusPanelAdapter::showText() {
+  QSignalBlocker block(panel_);
+  panel_->setText(toQString(control().text()));
+}
+
+}  // namespace corvane
