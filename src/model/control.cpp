@@ -50,21 +50,21 @@ std::string Control::address() const {
   return index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")";
 }
 
-bool Control::storeText(std::string text) {
+bool Control::storeText(std::string_view text) {
   if (text == text_) return false;
-  text_ = std::move(text);
+  text_.assign(text);
   notify(Property::Text);
   return true;
 }
 
-bool Control::setText(std::string text) {
+bool Control::setText(std::string_view text) {
   bool isList = kind_ == ControlKind::ComboBox || kind_ == ControlKind::ListBox;
   if (isList && (listOnly_ || kind_ == ControlKind::ListBox)) {
     int index = findItem(text);
     if (index < 0) return false;
     return setListIndex(index);
   }
-  if (!storeText(std::move(text))) return false;
+  if (!storeText(text)) return false;
   if (isList) {
     int index = findItem(text_);
     if (index != listIndex_) {
@@ -77,11 +77,29 @@ bool Control::setText(std::string text) {
 }
 
 double Control::num() const {
-  return Val(displayText());
+  std::string scratch;
+  return Val(readableText(scratch));
 }
 
 double Control::strict() const {
-  return strictNumber(displayText());
+  std::string scratch;
+  return strictNumber(readableText(scratch));
+}
+
+std::string_view Control::readableText(std::string& scratch) const {
+  switch (kind_) {
+    case ControlKind::Label:
+    case ControlKind::Frame:
+    case ControlKind::CommandButton:
+    case ControlKind::MenuItem:
+      return caption_;
+    case ControlKind::CheckBox:
+    case ControlKind::OptionButton:
+      scratch = displayText();
+      return scratch;
+    default:
+      return text_;
+  }
 }
 
 std::string Control::displayText() const {

@@ -124,7 +124,8 @@ class Control {
   // Replaces the text; when it differs, notifies and runs the change reaction.
   // On a list-only combo box the text selects the item of that text (see
   // setListIndex) and an unknown text changes nothing and returns false.
-  bool setText(std::string text);
+  // A text equal to the one shown costs only the comparison.
+  bool setText(std::string_view text);
   double num() const;     // leading-number read
   double strict() const;  // strict read: RecalcAbort unless the text is a number
 
@@ -216,7 +217,10 @@ class Control {
   void change(T& member, V&& value, Property property);
   template <class Settings>
   void copyCommonTo(Settings& out) const;
-  bool storeText(std::string text);
+  bool storeText(std::string_view text);
+  // What the leading-number read sees: the text displayText() gives, without
+  // copying it where it is a stored text.
+  std::string_view readableText(std::string& scratch) const;
 
   Form& form_;
   std::string name_;
