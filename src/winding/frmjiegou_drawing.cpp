@@ -54,7 +54,14 @@ void Frmjiegou::DrawWindingSection() {
     heldSection_ = std::move(in);
     return;
   }
-  drawWindingSection(control(Picture1).picture(), in);
+  drawSectionOnDemand(std::move(in));
+}
+
+// The circles are laid out only when a view, a report or a save reads the
+// picture; a recalculation that nobody looks at draws nothing.
+void Frmjiegou::drawSectionOnDemand(SectionDrawingInputs in) {
+  control(Picture1).picture().drawOnDemand(
+      kSectionBackground, [in = std::move(in)](Drawing& d) { drawSectionFigures(d, in); });
 }
 
 void Frmjiegou::withSectionDrawnOnce(const std::function<void()>& recalculation) {
@@ -70,9 +77,9 @@ void Frmjiegou::withSectionDrawnOnce(const std::function<void()>& recalculation)
 
 void Frmjiegou::drawHeldSection() {
   if (--sectionHeld_ > 0 || !heldSection_) return;
-  const SectionDrawingInputs in = std::move(*heldSection_);
+  SectionDrawingInputs in = std::move(*heldSection_);
   heldSection_.reset();
-  drawWindingSection(control(Picture1).picture(), in);
+  drawSectionOnDemand(std::move(in));
 }
 
 }  // namespace corvane

@@ -326,5 +326,76 @@ TEST(PictureTest, AFigureAtNoFinitePointIsNotDrawn) {
   EXPECT_TRUE(picture.ops() == picture.ops());
 }
 
+// A drawing on demand is drawn once, when the picture is first read, and
+// reads exactly as the same drawing made at once.
+TEST(PictureTest, ADrawingOnDemandIsDrawnWhenFirstRead) {
+  int drawn = 0;
+  auto figures = [&drawn](Drawing& d) {
+    ++drawn;
+    d.setScale(0, 0, 100, 60);
+    d.line(1, 2, 3, 4, colors::kRed);
+    d.circle(5, 6, 0.5, colors::kBlue);
+  };
+  Picture now;
+  now.setForeColor(colors::kBlue);
+  now.setBackColor(colors::kWhite);
+  figures(now);
+  drawn = 0;
+
+  Picture later;
+  later.setForeColor(colors::kBlue);
+  int notices = 0;
+  later.changed.connect([&] { ++notices; });
+  later.drawOnDemand(colors::kWhite, figures);
+  EXPECT_EQ(drawn, 0);
+  EXPECT_EQ(notices, 1);
+  EXPECT_EQ(later.backColor(), colors::kWhite);
+  EXPECT_EQ(later.listing(), now.listing());
+  EXPECT_TRUE(later.ops() == now.ops());
+  EXPECT_EQ(drawn, 1);
+  Picture copy;
+  later.replay(copy);
+  EXPECT_EQ(copy.listing(), now.listing());
+  EXPECT_EQ(drawn, 1);
+}
+
+TEST(PictureTest, WhatIsDrawnAfterADrawingOnDemandFollowsIt) {
+  Picture picture;
+  picture.drawOnDemand(colors::kRed, [](Drawing& d) { d.line(1, 1, 2, 2, colors::kBlue); });
+  picture.text(0, 0, "W1", colors::kBlack);
+  picture.setForeColor(colors::kBlue);
+  EXPECT_EQ(picture.listing(),
+            (std::vector<std::string>{"line 1 1 2 2 0,0,255", "text 0 0 \"W1\" 0,0,0",
+                                      "forecolor 0,0,255"}));
+}
+
+TEST(PictureTest, AClearedOrRepaintedPictureNeverDrawsWhatWasOnDemand) {
+  int drawn = 0;
+  auto figures = [&drawn](Drawing& d) {
+    ++drawn;
+    d.line(1, 1, 2, 2, colors::kBlue);
+  };
+  Picture picture;
+  picture.drawOnDemand(colors::kWhite, figures);
+  picture.clear();
+  EXPECT_FALSE(picture.hasDrawing());
+  picture.drawOnDemand(colors::kWhite, figures);
+  picture.setBackColor(colors::kRed);
+  EXPECT_FALSE(picture.hasDrawing());
+  EXPECT_EQ(picture.backColor(), colors::kRed);
+  picture.drawOnDemand(colors::kWhite, figures);
+  picture.drawOnDemand(colors::kWhite, figures);  // the second replaces the first
+  EXPECT_EQ(picture.ops().size(), 1u);
+  EXPECT_EQ(drawn, 1);
+}
+
+TEST(PictureTest, ADrawingOnDemandThatSetsColoursIsAProgrammingError) {
+  Picture picture;
+  picture.drawOnDemand(colors::kWhite, [](Drawing& d) { d.setBackColor(colors::kRed); });
+  EXPECT_THROW(picture.ops(), ProgrammingError);
+  picture.drawOnDemand(colors::kWhite, [](Drawing& d) { d.clear(); });
+  EXPECT_THROW(picture.hasDrawing(), ProgrammingError);
+}
+
 }  // namespace
 }  // namespace corvane
