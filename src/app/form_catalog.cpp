@@ -24,14 +24,17 @@ void registerForm(Workspace& workspace, FormRole role = FormRole::Design) {
 }
 }  // namespace
 
-void registerAllForms(Workspace& workspace) {
+void registerAllForms(Workspace& workspace, std::shared_ptr<CatalogueShelf> catalogues) {
+  if (!catalogues) catalogues = std::make_shared<CatalogueShelf>();
   // the program's own windows are no part of a design
   registerForm<MainWindowForm>(workspace, FormRole::Program);
   registerForm<CoverForm>(workspace, FormRole::Program);
   registerForm<AboutForm>(workspace, FormRole::Program);
   registerForm<Frmeledata>(workspace);
   registerForm<Frmcore>(workspace);
-  registerForm<Frmbobbin>(workspace);
+  workspace.registerForm(Frmbobbin::kName, [catalogues](Workspace& ws) {
+    return std::make_unique<Frmbobbin>(ws, catalogues);
+  });
   registerForm<Frmjiegou>(workspace);
   registerForm<FrmWireTools>(workspace);
   // its opening reads the winding-structure form
