@@ -92,22 +92,27 @@ double convert(std::string_view number) {
 }
 
 // The plain decimal texts fields hold ("220", "-3.25", "0.0125W"): at most
-// 15 digits and no exponent. Their digits make an integer below 2^53 and the
-// decimals a power of ten that is exactly a double, so one division rounds
-// as the full conversion does. False for any other text, which takes the
-// full conversion.
+// 15 significant digits, 22 decimals and no exponent. Their digits make an integer below 2^53 and
+// the decimals a power of ten that is exactly a double, so one division rounds as the full
+// conversion does. False for any other text, which takes the full conversion.
 bool readPlainDecimal(std::string_view s, size_t pos, double& value) {
   size_t i = pos;
   bool negative = false;
   if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
   std::uint64_t digits = 0;
-  int count = 0;
+  int count = 0;        // digits read
+  int significant = 0;  // from the first one that is not a leading zero
   int decimals = 0;
-  for (; i < s.size() && isDigit(s[i]); ++i, ++count) digits = digits * 10 + (s[i] - '0');
+  auto take = [&](char c) {
+    ++count;
+    if (digits != 0 || c != '0') ++significant;
+    digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+  };
+  for (; i < s.size() && isDigit(s[i]); ++i) take(s[i]);
   if (i < s.size() && s[i] == '.')
-    for (++i; i < s.size() && isDigit(s[i]); ++i, ++count, ++decimals)
-      digits = digits * 10 + (s[i] - '0');
-  if (count == 0 || count > kSignificantDigits) return false;
+    for (++i; i < s.size() && isDigit(s[i]); ++i, ++decimals) take(s[i]);
+  if (count == 0 || significant > kSignificantDigits) return false;
+  if (decimals >= static_cast<int>(kExactPowers.size())) return false;
   if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) return false;
   const double magnitude = static_cast<double>(digits) / kExactPowers[decimals];
   value = (negative ? -magnitude : magnitude) + 0.0;  // -0 reads as 0

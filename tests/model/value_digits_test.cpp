@@ -149,7 +149,7 @@ void expectReadAgrees(const std::string& text) {
 TEST(LeadingNumberRead, AgreesWithTheRuleOverManyTexts) {
   std::mt19937_64 random(5);
   const char* const units[] = {"", "", "W", "℃", "mm", "uF-4700uF", " V", "..5", "e", "E+", "３"};
-  const char* const before[] = {"", "", " ", "\t ", "+", "-", "-0", "０"};
+  const char* const before[] = {"", "", " ", "\t ", "+", "-", "-0", "０", "0.0000", "-.000"};
   for (int i = 0; i < 60000; ++i) {
     std::string digits = std::to_string(random() % 1000000000000000000ull);
     digits.resize(1 + random() % digits.size());
@@ -164,7 +164,8 @@ TEST(LeadingNumberRead, AgreesWithTheRuleOverManyTexts) {
   for (const char* text :
        {"-0", "-0.000", "+0", "0.5", "-.5", "2.5000000000000001", "123456789012345",
         "1234567890123456", "9007199254740993", "0.000000000000000000000001",
-        "000000000000000000012.5", "1e22", "1e23", "１２", "12３"})
+        "000000000000000000012.5", "0.333333333333333", "-0.0000123456789012345",
+        "0.0000000000000000000012345", "1e22", "1e23", "１２", "12３"})
     expectReadAgrees(text);
 }
 
