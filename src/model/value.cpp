@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 
 namespace corvane {
@@ -92,28 +93,30 @@ double convert(std::string_view number) {
 }
 
 // The plain decimal texts fields hold ("220", "-3.25", "0.0125W"): at most
-// 15 significant digits, 22 decimals and no exponent. Their digits make an integer below 2^53 and
-// the decimals a power of ten that is exactly a double, so one division rounds as the full
-// conversion does. False for any other text, which takes the full conversion.
+// 19 digits of which at most 15 significant, and no exponent. Their digits
+// make an integer below 10^15 < 2^53 and the decimals a power of ten that is
+// exactly a double, so one division rounds as the full conversion does.
+// False for any other text, which takes the full conversion.
 bool readPlainDecimal(std::string_view s, size_t pos, double& value) {
-  size_t i = pos;
+  constexpr int kMostDigits = 19;  // no more can overflow the integer
+  const char* p = s.data() + pos;
+  const char* const end = s.data() + s.size();
   bool negative = false;
-  if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
+  if (p != end && (*p == '+' || *p == '-')) negative = *p++ == '-';
   std::uint64_t digits = 0;
-  int count = 0;        // digits read
-  int significant = 0;  // from the first one that is not a leading zero
+  const char* const whole = p;
+  while (p != end && isDigit(*p)) digits = digits * 10 + static_cast<std::uint64_t>(*p++ - '0');
+  int count = static_cast<int>(p - whole);
   int decimals = 0;
-  auto take = [&](char c) {
-    ++count;
-    if (digits != 0 || c != '0') ++significant;
-    digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
-  };
-  for (; i < s.size() && isDigit(s[i]); ++i) take(s[i]);
-  if (i < s.size() && s[i] == '.')
-    for (++i; i < s.size() && isDigit(s[i]); ++i, ++decimals) take(s[i]);
-  if (count == 0 || significant > kSignificantDigits) return false;
-  if (decimals >= static_cast<int>(kExactPowers.size())) return false;
-  if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) return false;
+  if (p != end && *p == '.') {
+    const char* const fraction = ++p;
+    while (p != end && isDigit(*p)) digits = digits * 10 + static_cast<std::uint64_t>(*p++ - '0');
+    decimals = static_cast<int>(p - fraction);
+    count += decimals;
+  }
+  // more than 15 significant digits make the integer 10^15 or more
+  if (count == 0 || count > kMostDigits || digits >= kMantissaLimit) return false;
+  if (p != end && (*p == 'e' || *p == 'E')) return false;
   const double magnitude = static_cast<double>(digits) / kExactPowers[decimals];
   value = (negative ? -magnitude : magnitude) + 0.0;  // -0 reads as 0
   return true;
@@ -243,37 +246,58 @@ Decimal roundDigits(Decimal d, int keep, Tie tie) {
   return d;
 }
 
-// The 15 digits of a mantissa, most significant first, two at a time.
-std::array<char, kSignificantDigits> digitsOf(std::uint64_t mantissa) {
-  static constexpr char kPairs[] =
-      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-      "8081828384858687888990919293949596979899";
-  std::array<char, kSignificantDigits> digits;
-  for (int i = kSignificantDigits - 2; i > 0; i -= 2) {
-    const auto pair = static_cast<size_t>(mantissa % 100) * 2;
-    mantissa /= 100;
-    digits[i] = kPairs[pair];
-    digits[i + 1] = kPairs[pair + 1];
+// The eight digits of a number below 10^8 as eight characters in one word,
+// the first digit in its lowest byte: split into halves of four digits, the
+// halves into pairs and the pairs into digits, each step on all parts of the
+// word at once (x / 100 as x * 10486 >> 20 below 10^4, x / 10 as
+// x * 103 >> 10 below 100). A big-endian machine takes them digit by digit.
+std::array<char, 8> eightDigitsOf(std::uint32_t number) {
+  std::array<char, 8> digits;
+  if constexpr (std::endian::native == std::endian::little) {
+    const std::uint64_t halves = (number / 10000) | (std::uint64_t{number % 10000} << 32);
+    const std::uint64_t hundreds = ((halves * 10486) >> 20) & 0x0000007F0000007F;
+    const std::uint64_t pairs = hundreds | ((halves - 100 * hundreds) << 16);
+    const std::uint64_t tens = ((pairs * 103) >> 10) & 0x000F000F000F000F;
+    const std::uint64_t word = tens | ((pairs - 10 * tens) << 8) | 0x3030303030303030;
+    std::memcpy(digits.data(), &word, sizeof word);
+  } else {
+    for (int i = 7; i >= 0; --i, number /= 10) digits[i] = static_cast<char>('0' + number % 10);
   }
-  digits[0] = static_cast<char>('0' + mantissa);
   return digits;
 }
 
-// Plain notation with `decimals` places; the digits beyond the 15th are 0.
-void plainText(const Decimal& d, int decimals, NumberText& out) {
+// The 15 digits of a mantissa, most significant first.
+std::array<char, kSignificantDigits> digitsOf(std::uint64_t mantissa) {
+  constexpr std::uint64_t kEightDigits = 100'000'000;
+  const std::array<char, 8> high =
+      eightDigitsOf(static_cast<std::uint32_t>(mantissa / kEightDigits));
+  const std::array<char, 8> low =
+      eightDigitsOf(static_cast<std::uint32_t>(mantissa % kEightDigits));
+  std::array<char, kSignificantDigits> digits;
+  std::copy(high.begin() + 1, high.end(), digits.begin());  // below 10^7: seven digits
+  std::copy(low.begin(), low.end(), digits.begin() + 7);
+  return digits;
+}
+
+// Plain notation with `decimals` places from the value and its 15 digits;
+// the digits beyond the 15th are 0.
+void plainText(const Decimal& d, const std::array<char, kSignificantDigits>& digits, int decimals,
+               NumberText& out) {
   const bool negative = d.negative && d.mantissa != 0;
   const size_t length = (negative ? 1 : 0) + static_cast<size_t>(std::max(d.point, 1)) +
                         (decimals > 0 ? static_cast<size_t>(decimals) + 1 : 0);
   char* p = out.resize(length);
   if (negative) *p++ = '-';
-  std::array<char, kSignificantDigits> digits;
-  digits.fill('0');
-  if (d.mantissa != 0) digits = digitsOf(d.mantissa);
-  // the digits from place `first` (0: the first significant one) on
+  // the digits from place `first` (0: the first significant one) on: zeros
+  // before the first and after the 15th
   auto copyDigits = [&](int first, int count) {
-    for (int i = first; i < first + count; ++i)
-      *p++ = i >= 0 && i < kSignificantDigits ? digits[i] : '0';
+    const int end = first + count;
+    const int from = std::clamp(first, 0, kSignificantDigits);
+    const int to = std::clamp(end, from, kSignificantDigits);
+    const int zerosBefore = std::max(std::min(from, end) - first, 0);
+    p = std::fill_n(p, zerosBefore, '0');
+    p = std::copy(digits.begin() + from, digits.begin() + to, p);
+    p = std::fill_n(p, end - first - zerosBefore - (to - from), '0');
   };
   if (d.point <= 0)
     *p++ = '0';
@@ -308,13 +332,21 @@ void requireFinite(double value) {
 
 }  // namespace
 
+namespace {
+// Every text the plain-decimal read does not take; kept apart so that read
+// stays a short leaf.
+[[gnu::noinline]] double readAnyNumber(std::string_view text, size_t pos) {
+  size_t length = numberPrefixLength(text, pos);
+  if (length == 0) return 0.0;
+  return convert(text.substr(pos, length));
+}
+}  // namespace
+
 double Val(std::string_view text) {
   const size_t pos = skipBlanks(text);
   double value = 0;
   if (readPlainDecimal(text, pos, value)) return value;
-  size_t length = numberPrefixLength(text, pos);
-  if (length == 0) return 0.0;
-  return convert(text.substr(pos, length));
+  return readAnyNumber(text, pos);
 }
 
 bool startsWithNumber(std::string_view text) {
@@ -340,7 +372,8 @@ NumberText fixedText(double value, int decimals) {
   if (decimals < 0) decimals = 0;
   Decimal d = toDecimal(value);
   NumberText out;
-  plainText(roundDigits(d, d.point + decimals, Tie::AwayFromZero), decimals, out);
+  const Decimal rounded = roundDigits(d, d.point + decimals, Tie::AwayFromZero);
+  plainText(rounded, digitsOf(rounded.mantissa), decimals, out);
   return out;
 }
 
@@ -384,7 +417,7 @@ NumberText generalText(double value) {
     std::copy(text.data(), p, out.resize(static_cast<size_t>(p - text.data())));
     return out;
   }
-  plainText(d, count > d.point ? count - d.point : 0, out);
+  plainText(d, digits, count > d.point ? count - d.point : 0, out);
   return out;
 }
 
@@ -394,6 +427,9 @@ std::string generalFormat(double value) {
 
 double roundHalfEven(double value) {
   requireFinite(value);
+  // a whole number of at most 15 digits is its own 15-digit value (row
+  // counts and turns read from their fields are)
+  if (std::fabs(value) < 1e15 && std::trunc(value) == value) return value + 0.0;
   Decimal d = toDecimal(value);
   return decimalToDouble(roundDigits(d, d.point, Tie::ToEven)) + 0.0;
 }

@@ -177,6 +177,11 @@ TEST(FifteenDigits, ExactHalvesAtTheSixteenthDigitGoToTheEvenNeighbour) {
   EXPECT_EQ(generalFormat(1234567890123465.0), "1.23456789012346E+15");
   EXPECT_EQ(generalFormat(-1000000000000005.0), "-1E+15");
   EXPECT_EQ(formatFixed(1234567890123465.0, 0), "1234567890123460");
+  // whole numbers keep their value only up to 15 digits
+  EXPECT_EQ(roundHalfEven(999999999999999.0), 999999999999999.0);
+  EXPECT_EQ(roundHalfEven(-999999999999999.0), -999999999999999.0);
+  EXPECT_EQ(roundHalfEven(1234567890123455.0), 1234567890123460.0);
+  EXPECT_EQ(roundHalfEven(1234567890123465.0), 1234567890123460.0);
   for (long long n = 1000000000000005; n < 9000000000000000; n += 123456789012340)
     expectGeneralAgrees(static_cast<double>(n));
   // the same digits scaled down are no longer exact halves
