@@ -53,6 +53,7 @@ std::string Control::address() const {
 bool Control::storeText(std::string_view text) {
   if (text == text_) return false;
   text_.assign(text);
+  numberRead_ = false;
   notify(Property::Text);
   return true;
 }
@@ -78,7 +79,14 @@ bool Control::setText(std::string_view text) {
 
 double Control::num() const {
   std::string scratch;
-  return Val(readableText(scratch));
+  const std::string_view shown = readableText(scratch);
+  // a caption or a check state is read afresh; the text once per change
+  if (shown.data() != text_.data()) return Val(shown);
+  if (!numberRead_) {
+    number_ = Val(text_);
+    numberRead_ = true;
+  }
+  return number_;
 }
 
 double Control::strict() const {

@@ -227,6 +227,10 @@ class Control {
   ControlKind kind_;
   int index_;
   std::string text_;
+  // The leading-number read of text_, kept until the text changes: a
+  // recalculation reads the same fields many times.
+  mutable double number_ = 0;
+  mutable bool numberRead_ = false;
   std::string caption_;
   std::string toolTip_;
   Geometry geometry_;

@@ -88,5 +88,22 @@ TEST_F(NumberWrite, ANewNumberIsStoredAndRunsTheReaction) {
   EXPECT_EQ(fixedText(1e30, 2).str(), "1" + std::string(30, '0') + ".00");
 }
 
+// The read of a field is kept between writes; every way its text changes
+// (a write, a list choice, a restored design) reads anew.
+TEST_F(NumberWrite, AFieldReadFollowsEveryChangeOfItsText) {
+  Control& result = form().control("Result");
+  result.setText("12");
+  EXPECT_EQ(result.num(), 12);
+  EXPECT_EQ(result.num(), 12);
+  result.setText("35.5W");
+  EXPECT_EQ(result.num(), 35.5);
+  ControlState saved = result.state();
+  saved.text = "7";
+  result.restore(saved);
+  EXPECT_EQ(result.num(), 7);
+  result.setText("");
+  EXPECT_EQ(result.num(), 0);
+}
+
 }  // namespace
 }  // namespace corvane
