@@ -178,14 +178,16 @@ Decimal toDecimalByText(double magnitude) {
 }
 
 // The same by one multiplication, for magnitudes from 1e-7 to 1e15: the
-// value times an exact power of ten lands between 10^14 and 10^15, off the
-// exact product by at most half its binary spacing (1/16 there). Unless that
-// product lies near a half, the nearest integer to it is the 15-digit
-// mantissa the exact conversion gives. False where it cannot decide.
+// value times an exact power of ten lands between 10^14 and 10^15, and the
+// exact product is that product plus what a fused multiply-add leaves of it.
+// The product's whole part is the mantissa, one more when the exact product
+// lies above the half: its fraction less one half is exact at this size, and
+// a sum of two doubles has the sign of the exact sum. False where it cannot
+// decide: outside that range, or on an exact half, which the exact
+// conversion sends to the even neighbour.
 bool toDecimalByProduct(double magnitude, Decimal& d) {
   constexpr double kLowest = 1e-7;
   constexpr double kHighest = 1e15;
-  constexpr double kWorstError = 1.0 / 16;
   if (!(magnitude >= kLowest && magnitude < kHighest)) return false;
   // the decade from the binary exponent (times log10 2, 78913 / 2^18), at
   // most one too low; the loop below puts that right
@@ -204,9 +206,11 @@ bool toDecimalByProduct(double magnitude, Decimal& d) {
       break;
   }
   if (product < 1e14 || product >= 1e15) return false;
-  const double nearest = std::nearbyint(product);
-  if (std::fabs(product - nearest) > 0.5 - kWorstError) return false;
-  d.mantissa = static_cast<std::uint64_t>(nearest);
+  const double error = std::fma(magnitude, kExactPowers[scale], -product);
+  const auto whole = static_cast<std::uint64_t>(product);
+  const double aboveHalf = (product - static_cast<double>(whole) - 0.5) + error;
+  if (aboveHalf == 0) return false;
+  d.mantissa = whole + (aboveHalf > 0 ? 1 : 0);
   d.point = kSignificantDigits - scale;
   if (d.mantissa == kMantissaLimit) {
     d.mantissa = kSmallestMantissa;
