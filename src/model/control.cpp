@@ -103,7 +103,7 @@ std::string_view Control::readableText(std::string& scratch) const {
       return caption_;
     case ControlKind::CheckBox:
     case ControlKind::OptionButton:
-      scratch = displayText();
+      scratch = std::to_string(value_);
       return scratch;
     default:
       return text_;
@@ -111,18 +111,8 @@ std::string_view Control::readableText(std::string& scratch) const {
 }
 
 std::string Control::displayText() const {
-  switch (kind_) {
-    case ControlKind::Label:
-    case ControlKind::Frame:
-    case ControlKind::CommandButton:
-    case ControlKind::MenuItem:
-      return caption_;
-    case ControlKind::CheckBox:
-    case ControlKind::OptionButton:
-      return std::to_string(value_);
-    default:
-      return text_;
-  }
+  std::string scratch;
+  return std::string(readableText(scratch));
 }
 
 // A property that keeps its value tells no view: nothing is redrawn for it.

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "heap_count.h"
 #include "model/control.h"
 #include "model/form.h"
 #include "model/picture.h"
@@ -134,6 +135,50 @@ TEST_F(RuntimeTest, ChangeReactionRunsOnlyOnARealChange) {
   EXPECT_TRUE(form().log.empty());
   EXPECT_TRUE(field("Input").setText("4"));
   EXPECT_EQ(form().log.front(), "Input");
+}
+
+// A number is formatted into a buffer of its own and compared with the text
+// shown: written again, it costs only the comparison, even past the 15
+// characters a std::string holds without the heap.
+TEST_F(RuntimeTest, TheSameNumberWrittenAgainCostsOnlyTheComparison) {
+  Control& after = field("After");
+  int notices = 0;
+  after.changed.connect([&](Property) { ++notices; });
+  const double value = 123456789.1234567;
+  ASSERT_TRUE(after.setText(fixedText(value, 6)));
+  ASSERT_EQ(after.text(), "123456789.123457");
+  notices = 0;
+  const std::size_t before = testing::heapAllocations();
+  EXPECT_FALSE(after.setText(fixedText(value, 6)));
+  EXPECT_FALSE(after.setText(fixedText(123456789.1234571, 6)));
+  EXPECT_EQ(testing::heapAllocations(), before);
+  after.setText("-1.23456789012346E+20");
+  const std::size_t general = testing::heapAllocations();
+  EXPECT_FALSE(after.setText(generalText(-123456789012345678901.0)));
+  EXPECT_EQ(testing::heapAllocations(), general);
+  EXPECT_EQ(notices, 1);
+
+  form().log.clear();
+  EXPECT_TRUE(field("Sum").setText(generalText(0.1 + 0.2)));
+  EXPECT_EQ(field("Sum").text(), "0.3");
+  EXPECT_EQ(form().log, std::vector<std::string>{"Sum"});
+}
+
+// The read of a field is kept between writes; every way its text changes
+// (a write, a restored design) reads anew.
+TEST_F(RuntimeTest, AFieldReadFollowsEveryChangeOfItsText) {
+  Control& after = field("After");
+  after.setText("12");
+  EXPECT_EQ(after.num(), 12);
+  EXPECT_EQ(after.num(), 12);
+  after.setText("35.5W");
+  EXPECT_EQ(after.num(), 35.5);
+  ControlState saved = after.state();
+  saved.text = "7";
+  after.restore(saved);
+  EXPECT_EQ(after.num(), 7);
+  after.setText("");
+  EXPECT_EQ(after.num(), 0);
 }
 
 TEST_F(RuntimeTest, CascadeRunsInWriteOrderAndTheLastWriteWins) {
