@@ -10,6 +10,7 @@
 
 #include "app/form_catalog.h"
 #include "app/script/script_runner.h"
+#include "bobbin/catalogue/catalogue_shelf.h"
 #include "design_chain.h"
 #include "support/fake_host.h"
 
@@ -17,11 +18,13 @@ namespace corvane {
 namespace {
 
 void BM_WholeDesignChain(benchmark::State& state) {
+  // the designs share the bobbin catalogue read once, as the scripts of a batch do
+  const auto catalogues = std::make_shared<CatalogueShelf>();
   for (auto _ : state) {
     testing::FakeHost host;
     host.questions.assign(8, true);
     Workspace ws(host);
-    registerAllForms(ws);
+    registerAllForms(ws, catalogues);
     bench::nineGroupDesign(ws);
     Form& structure = ws.form("Frmjiegou");
     bench::click(structure, "Command5");  // load run

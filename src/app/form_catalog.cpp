@@ -17,14 +17,18 @@
 
 namespace corvane {
 
-void registerAllForms(Workspace& workspace) {
+void registerAllForms(Workspace& workspace, std::shared_ptr<CatalogueShelf> catalogues) {
+  if (!catalogues) catalogues = std::make_shared<CatalogueShelf>();
   // the program's own windows are no part of a design
   workspace.registerForm<MainWindowForm>(FormRole::Program);
   workspace.registerForm<CoverForm>(FormRole::Program);
   workspace.registerForm<AboutForm>(FormRole::Program);
   workspace.registerForm<Frmeledata>();
   workspace.registerForm<Frmcore>();
-  workspace.registerForm<Frmbobbin>();
+  // the designs of one run share the bobbin catalogues already read
+  workspace.registerForm(Frmbobbin::kName, [catalogues](Workspace& ws) {
+    return std::make_unique<Frmbobbin>(ws, catalogues);
+  });
   workspace.registerForm<Frmjiegou>();
   workspace.registerForm<FrmWireTools>();
   // its opening reads the winding-structure form

@@ -2,10 +2,16 @@
 // program and the script driver know the same forms by the same names.
 #pragma once
 
+#include <memory>
+
 namespace corvane {
 
+class CatalogueShelf;
 class Workspace;
 
-void registerAllForms(Workspace& workspace);
+// The bobbin forms of every design built from these registrations (the
+// scratch copies a saved design is tried on included) read their catalogues
+// through one shelf: `catalogues`, or a shelf of their own when it is null.
+void registerAllForms(Workspace& workspace, std::shared_ptr<CatalogueShelf> catalogues = nullptr);
 
 }  // namespace corvane

@@ -11,6 +11,7 @@
 
 #include "bobbin/bobbin_types.h"
 #include "bobbin/catalogue/bobbin_catalogue.h"
+#include "bobbin/catalogue/catalogue_shelf.h"
 #include "bobbin/record_view.h"
 #include "model/form.h"
 #include "model/form_names.h"
@@ -40,6 +41,9 @@ class Frmbobbin : public Form {
 
   // The shipped catalogue, read through openBobbinCatalogue.
   explicit Frmbobbin(Workspace& workspace);
+  // The same, with the catalogues kept on a shelf the bobbin forms of other
+  // designs share.
+  Frmbobbin(Workspace& workspace, std::shared_ptr<CatalogueShelf> catalogues);
   Frmbobbin(Workspace& workspace, CatalogueSource source);
 
   void activated() override;

@@ -7,4 +7,10 @@ namespace corvane {
 Frmbobbin::Frmbobbin(Workspace& workspace)
     : Frmbobbin(workspace, CatalogueSource{&openBobbinCatalogue, defaultBobbinCataloguePath()}) {}
 
+Frmbobbin::Frmbobbin(Workspace& workspace, std::shared_ptr<CatalogueShelf> catalogues)
+    : Frmbobbin(workspace, CatalogueSource{[catalogues](const std::string& path) {
+                                             return catalogues->open(path);
+                                           },
+                                           defaultBobbinCataloguePath()}) {}
+
 }  // namespace corvane

@@ -68,11 +68,15 @@ double sectionScale(double slot1, double slot2) {
 }
 
 void drawWindingSection(Drawing& drawing, const SectionDrawingInputs& in) {
+  drawing.setBackColor(kSectionBackground);
+  drawSectionFigures(drawing, in);
+}
+
+void drawSectionFigures(Drawing& drawing, const SectionDrawingInputs& in) {
   const double k = sectionScale(in.slot1, in.slot2);
   const double centre = 50 * k;
   const double base = kMiddle + in.depth / 2;
   const double opening = kMiddle - in.depth / 2;
-  drawing.setBackColor(colors::kWhite);
   drawing.setScale(0, 0, kWidth * k, kHeight * k);
   long circlesLeft = kMaxSectionCircles;
 

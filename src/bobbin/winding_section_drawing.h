@@ -7,6 +7,8 @@
 
 #include <vector>
 
+#include "model/color.h"
+
 namespace corvane {
 
 class Drawing;
@@ -37,6 +39,11 @@ double sectionScale(double slot1, double slot2);
 // circles. A drawing is a screen aid: beyond kMaxCircles circles it stops
 // adding turns, so a table holding absurd turn counts cannot stall the form.
 void drawWindingSection(Drawing& drawing, const SectionDrawingInputs& in);
+
+// The drawing's background, and everything drawWindingSection draws on it:
+// the scale, the slots and the windings.
+inline constexpr Rgb kSectionBackground = colors::kWhite;
+void drawSectionFigures(Drawing& drawing, const SectionDrawingInputs& in);
 
 inline constexpr long kMaxSectionCircles = 20000;
 

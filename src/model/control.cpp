@@ -50,21 +50,22 @@ std::string Control::address() const {
   return index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")";
 }
 
-bool Control::storeText(std::string text) {
+bool Control::storeText(std::string_view text) {
   if (text == text_) return false;
-  text_ = std::move(text);
+  text_.assign(text);
+  numberRead_ = false;
   notify(Property::Text);
   return true;
 }
 
-bool Control::setText(std::string text) {
+bool Control::setText(std::string_view text) {
   bool isList = kind_ == ControlKind::ComboBox || kind_ == ControlKind::ListBox;
   if (isList && (listOnly_ || kind_ == ControlKind::ListBox)) {
     int index = findItem(text);
     if (index < 0) return false;
     return setListIndex(index);
   }
-  if (!storeText(std::move(text))) return false;
+  if (!storeText(text)) return false;
   if (isList) {
     int index = findItem(text_);
     if (index != listIndex_) {
@@ -77,14 +78,23 @@ bool Control::setText(std::string text) {
 }
 
 double Control::num() const {
-  return Val(displayText());
+  std::string scratch;
+  const std::string_view shown = readableText(scratch);
+  // a caption or a check state is read afresh; the text once per change
+  if (shown.data() != text_.data()) return Val(shown);
+  if (!numberRead_) {
+    number_ = Val(text_);
+    numberRead_ = true;
+  }
+  return number_;
 }
 
 double Control::strict() const {
-  return strictNumber(displayText());
+  std::string scratch;
+  return strictNumber(readableText(scratch));
 }
 
-std::string Control::displayText() const {
+std::string_view Control::readableText(std::string& scratch) const {
   switch (kind_) {
     case ControlKind::Label:
     case ControlKind::Frame:
@@ -93,10 +103,16 @@ std::string Control::displayText() const {
       return caption_;
     case ControlKind::CheckBox:
     case ControlKind::OptionButton:
-      return std::to_string(value_);
+      scratch = std::to_string(value_);
+      return scratch;
     default:
       return text_;
   }
+}
+
+std::string Control::displayText() const {
+  std::string scratch;
+  return std::string(readableText(scratch));
 }
 
 // A property that keeps its value tells no view: nothing is redrawn for it.

@@ -104,7 +104,8 @@ class Control {
   // Replaces the text; when it differs, notifies and runs the change reaction.
   // On a list-only combo box the text selects the item of that text (see
   // setListIndex) and an unknown text changes nothing and returns false.
-  bool setText(std::string text);
+  // A text equal to the one shown costs only the comparison.
+  bool setText(std::string_view text);
   double num() const;     // leading-number read
   double strict() const;  // strict read: RecalcAbort unless the text is a number
 
@@ -201,13 +202,20 @@ class Control {
   // Stores a new value of a plain property and tells the views of it.
   template <class T, class V>
   void change(T& member, V&& value, Property property);
-  bool storeText(std::string text);
+  bool storeText(std::string_view text);
+  // What the leading-number read sees: the text displayText() gives, without
+  // copying it where it is a stored text.
+  std::string_view readableText(std::string& scratch) const;
 
   Form& form_;
   std::string name_;
   ControlKind kind_;
   int index_;
   std::string text_;
+  // The leading-number read of text_, kept until the text changes: a
+  // recalculation reads the same fields many times.
+  mutable double number_ = 0;
+  mutable bool numberRead_ = false;
   std::string caption_;
   std::string toolTip_;
   Geometry geometry_;

@@ -124,6 +124,7 @@ Control& Form::addControl(std::string name, ControlKind kind, ControlInit init) 
   auto control = std::make_unique<Control>(*this, name, kind, -1, std::move(init));
   Control& ref = *control;
   order_.push_back(name);
+  design_.push_back({&ref, nullptr});
   singles_.emplace(std::move(name), std::move(control));
   return ref;
 }
@@ -132,6 +133,7 @@ ControlArray& Form::addArray(std::string name, ControlKind kind, ControlInit ini
   auto array = std::make_unique<ControlArray>(*this, name, kind);
   ControlArray& ref = *array;
   order_.push_back(name);
+  design_.push_back({nullptr, &ref});
   arrays_.emplace(std::move(name), std::move(array));
   ref.load(firstIndex, std::move(init));
   return ref;
@@ -188,13 +190,13 @@ std::vector<std::string> Form::names() const {
 
 std::vector<const Control*> Form::allControls() const {
   std::vector<const Control*> out;
-  for (const std::string& name : order_) {
-    if (const Control* single = find(name)) {
-      out.push_back(single);
+  out.reserve(design_.size());
+  for (const DesignEntry& entry : design_) {
+    if (entry.single) {
+      out.push_back(entry.single);
       continue;
     }
-    const ControlArray& rows = array(name);
-    for (int index : rows.indices()) out.push_back(rows.at(index));
+    entry.array->forEachElement([&out](const Control& element) { out.push_back(&element); });
   }
   return out;
 }

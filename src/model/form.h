@@ -53,6 +53,11 @@ class ControlArray {
   void unload(int index);
   // What the array's text boxes hold, this row and every row loaded later.
   void setContent(Control::Content content);
+  // Calls `visit` with every element, in index order.
+  template <class Visit>
+  void forEachElement(Visit visit) const {
+    for (const auto& element : elements_) visit(*element.second);
+  }
 
   // --- design time (settled by the workspace before the form's load step)
   // The rows the form's constructor created.
@@ -234,6 +239,13 @@ class Form {
   bool holdsDesign_ = true;
   std::vector<KeptMember> kept_;
   std::vector<std::string> order_;
+  // the same in design order, a control or an array each: walking every
+  // control needs no look-up by name
+  struct DesignEntry {
+    Control* single = nullptr;
+    ControlArray* array = nullptr;
+  };
+  std::vector<DesignEntry> design_;
   // Names hash once per look-up instead of a string compare per tree level:
   // the forms look their fields up by name on every write.
   struct NameHash {

@@ -1,8 +1,11 @@
 // A picture box's content: the display list of everything drawn on it since
 // the last clear. Views replay it onto the screen, reports onto the page, and
-// tests read it.
+// tests read it. A drawing given on demand is kept as what it takes to draw
+// it and becomes a display list only when something reads the picture: a
+// recalculation that nobody looks at draws nothing.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -33,7 +36,14 @@ class Picture : public Drawing {
   void setBackColor(Rgb color) override;
   void clear() override;
 
-  const std::vector<DrawOp>& ops() const { return ops_; }
+  // What a drawing on demand draws: figures and the scale only, never a
+  // colour setting or a clear (a ProgrammingError when it is drawn).
+  using Figures = std::function<void(Drawing&)>;
+  // The same as setBackColor(backColor) followed by figures(*this), with the
+  // figures drawn when the picture is first read.
+  void drawOnDemand(Rgb backColor, Figures figures);
+
+  const std::vector<DrawOp>& ops() const;
   // True when anything visible was drawn since the last clear (scale and
   // colour settings alone leave the picture empty).
   bool hasDrawing() const;
@@ -49,8 +59,12 @@ class Picture : public Drawing {
   Signal<> changed;
 
  private:
-  void add(DrawOp op);
-  std::vector<DrawOp> ops_;
+  template <class Draw>
+  void drawNow(Draw draw);
+  // Draws the figures given on demand, if any, into the display list.
+  void build() const;
+  mutable std::vector<DrawOp> ops_;
+  mutable Figures pending_;
   Rgb backColor_ = colors::kWhite;
   Rgb foreColor_ = colors::kBlack;
 };

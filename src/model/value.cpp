@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 
 namespace corvane {
@@ -11,12 +14,42 @@ namespace corvane {
 namespace {
 
 constexpr int kSignificantDigits = 15;
+// 10^15: one more than the largest 15-digit mantissa.
+constexpr std::uint64_t kMantissaLimit = 1'000'000'000'000'000;
+constexpr std::uint64_t kSmallestMantissa = kMantissaLimit / 10;
+
+// Powers of ten up to 10^22, every one exactly a double.
+constexpr std::array<double, 23> kExactPowers{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                              1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr std::array<std::uint64_t, 16> kIntegerPowers{1,
+                                                       10,
+                                                       100,
+                                                       1'000,
+                                                       10'000,
+                                                       100'000,
+                                                       1'000'000,
+                                                       10'000'000,
+                                                       100'000'000,
+                                                       1'000'000'000,
+                                                       10'000'000'000,
+                                                       100'000'000'000,
+                                                       1'000'000'000'000,
+                                                       10'000'000'000'000,
+                                                       100'000'000'000'000,
+                                                       kMantissaLimit};
 
 bool isBlank(char c) {
   return c == ' ' || c == '\t';
 }
 bool isDigit(char c) {
   return c >= '0' && c <= '9';
+}
+
+size_t skipBlanks(std::string_view s) {
+  size_t pos = 0;
+  while (pos < s.size() && isBlank(s[pos])) ++pos;
+  return pos;
 }
 
 // Length of the decimal-number prefix of `s` starting at `pos` (0 if none).
@@ -59,11 +92,42 @@ double convert(std::string_view number) {
   return value + 0.0;  // -0 reads as 0
 }
 
-// The value as 15 significant decimal digits: value = 0.d1d2..d15 x 10^(point),
+// The plain decimal texts fields hold ("220", "-3.25", "0.0125W"): at most
+// 19 digits of which at most 15 significant, and no exponent. Their digits
+// make an integer below 10^15 < 2^53 and the decimals a power of ten that is
+// exactly a double, so one division rounds as the full conversion does.
+// False for any other text, which takes the full conversion.
+bool readPlainDecimal(std::string_view s, size_t pos, double& value) {
+  constexpr int kMostDigits = 19;  // no more can overflow the integer
+  const char* p = s.data() + pos;
+  const char* const end = s.data() + s.size();
+  bool negative = false;
+  if (p != end && (*p == '+' || *p == '-')) negative = *p++ == '-';
+  std::uint64_t digits = 0;
+  const char* const whole = p;
+  while (p != end && isDigit(*p)) digits = digits * 10 + static_cast<std::uint64_t>(*p++ - '0');
+  int count = static_cast<int>(p - whole);
+  int decimals = 0;
+  if (p != end && *p == '.') {
+    const char* const fraction = ++p;
+    while (p != end && isDigit(*p)) digits = digits * 10 + static_cast<std::uint64_t>(*p++ - '0');
+    decimals = static_cast<int>(p - fraction);
+    count += decimals;
+  }
+  // more than 15 significant digits make the integer 10^15 or more
+  if (count == 0 || count > kMostDigits || digits >= kMantissaLimit) return false;
+  if (p != end && (*p == 'e' || *p == 'E')) return false;
+  const double magnitude = static_cast<double>(digits) / kExactPowers[decimals];
+  value = (negative ? -magnitude : magnitude) + 0.0;  // -0 reads as 0
+  return true;
+}
+
+// The value rounded to 15 significant decimal digits: value =
+// mantissa x 10^(point - 15), the mantissa a 15-digit integer (0 for zero),
 // i.e. `point` digits stand before the decimal point.
 struct Decimal {
   bool negative = false;
-  std::string digits;  // exactly kSignificantDigits digits, or "" for zero
+  std::uint64_t mantissa = 0;
   int point = 0;
 };
 
@@ -88,11 +152,7 @@ int scientificDigits(const char* first, const char* last, char* digits, int& exp
 // end exactly on a half ("...5" as the 16th digit), where only the exact
 // value decides; that case, and the subnormals with their coarser spacing,
 // take the exact conversion to 15 digits.
-Decimal toDecimal(double value) {
-  Decimal d;
-  if (value == 0) return d;
-  d.negative = value < 0;
-  const double magnitude = std::fabs(value);
+Decimal toDecimalByText(double magnitude) {
   std::array<char, 32> text{};
   char digits[17];
   int exponent = 0;
@@ -105,88 +165,168 @@ Decimal toDecimal(double value) {
                                std::chars_format::scientific, kSignificantDigits - 1);
     count = scientificDigits(text.data(), exact.ptr, digits, exponent);
   }
-  if (count > kSignificantDigits && digits[kSignificantDigits] >= '5') {
-    int i = kSignificantDigits - 1;
-    while (i >= 0 && digits[i] == '9') digits[i--] = '0';
-    if (i >= 0) {
-      ++digits[i];
-    } else {
-      digits[0] = '1';  // 9.99...96 rounds to 10.0...0
-      ++exponent;
-    }
+  Decimal d;
+  for (int i = 0; i < kSignificantDigits; ++i)
+    d.mantissa = d.mantissa * 10 + (i < count ? digits[i] - '0' : 0);
+  if (count > kSignificantDigits && digits[kSignificantDigits] >= '5') ++d.mantissa;
+  if (d.mantissa == kMantissaLimit) {  // 9.99...96 rounds to 10.0...0
+    d.mantissa = kSmallestMantissa;
+    ++exponent;
   }
-  d.digits.assign(digits, std::min(count, kSignificantDigits));
-  d.digits.resize(kSignificantDigits, '0');
   d.point = exponent + 1;
+  return d;
+}
+
+// The same by one multiplication, for magnitudes from 1e-7 to 1e15: the
+// value times an exact power of ten lands between 10^14 and 10^15, and the
+// exact product is that product plus what a fused multiply-add leaves of it.
+// The product's whole part is the mantissa, one more when the exact product
+// lies above the half: its fraction less one half is exact at this size, and
+// a sum of two doubles has the sign of the exact sum. False where it cannot
+// decide: outside that range, or on an exact half, which the exact
+// conversion sends to the even neighbour.
+bool toDecimalByProduct(double magnitude, Decimal& d) {
+  constexpr double kLowest = 1e-7;
+  constexpr double kHighest = 1e15;
+  if (!(magnitude >= kLowest && magnitude < kHighest)) return false;
+  // the decade from the binary exponent (times log10 2, 78913 / 2^18), at
+  // most one too low; the loop below puts that right
+  const int binaryExponent =
+      static_cast<int>((std::bit_cast<std::uint64_t>(magnitude) >> 52) & 0x7ff) - 1023;
+  int scale = kSignificantDigits - 1 - ((binaryExponent * 78913) >> 18);
+  double product = 0;
+  for (int tries = 0; tries < 2; ++tries) {
+    if (scale < 0 || scale >= static_cast<int>(kExactPowers.size())) return false;
+    product = magnitude * kExactPowers[scale];
+    if (product < 1e14)
+      ++scale;
+    else if (product >= 1e15)
+      --scale;
+    else
+      break;
+  }
+  if (product < 1e14 || product >= 1e15) return false;
+  const double error = std::fma(magnitude, kExactPowers[scale], -product);
+  const auto whole = static_cast<std::uint64_t>(product);
+  const double aboveHalf = (product - static_cast<double>(whole) - 0.5) + error;
+  if (aboveHalf == 0) return false;
+  d.mantissa = whole + (aboveHalf > 0 ? 1 : 0);
+  d.point = kSignificantDigits - scale;
+  if (d.mantissa == kMantissaLimit) {
+    d.mantissa = kSmallestMantissa;
+    ++d.point;
+  }
+  return true;
+}
+
+Decimal toDecimal(double value) {
+  Decimal d;
+  if (value == 0) return d;
+  const double magnitude = std::fabs(value);
+  if (!toDecimalByProduct(magnitude, d)) d = toDecimalByText(magnitude);
+  d.negative = value < 0;
   return d;
 }
 
 enum class Tie { AwayFromZero, ToEven };
 
-// Keeps `keep` leading digits (keep may be <= 0), rounding the rest away. The
-// result digits may grow by one on a carry (then `point` grows too).
+// Keeps `keep` leading digits (keep may be <= 0), rounding the rest away. A
+// carry out of the first digit raises `point`.
 Decimal roundDigits(Decimal d, int keep, Tie tie) {
-  if (d.digits.empty() || keep >= static_cast<int>(d.digits.size())) return d;
+  if (d.mantissa == 0 || keep >= kSignificantDigits) return d;
   if (keep < 0) return Decimal{};  // below half of the last kept place
-  bool up = false;
-  {
-    char next = d.digits[keep];
-    bool restZero = d.digits.find_first_not_of('0', keep + 1) == std::string::npos;
-    if (next > '5' || (next == '5' && !restZero))
-      up = true;
-    else if (next == '5') {
-      if (tie == Tie::AwayFromZero)
-        up = true;
-      else
-        up = keep > 0 && ((d.digits[keep - 1] - '0') % 2 == 1);
-    }
-    d.digits.resize(keep);
+  const std::uint64_t step = kIntegerPowers[kSignificantDigits - keep];
+  std::uint64_t kept = d.mantissa / step;
+  const std::uint64_t rest = d.mantissa % step;
+  const std::uint64_t half = step / 2;
+  if (rest > half || (rest == half && (tie == Tie::AwayFromZero || kept % 2 == 1))) ++kept;
+  if (kept == 0) return Decimal{};
+  if (kept == kIntegerPowers[keep]) {  // 0.96 -> 1.0: one more integer digit
+    d.mantissa = kSmallestMantissa;
+    ++d.point;
+    return d;
   }
-  if (up) {
-    int i = static_cast<int>(d.digits.size()) - 1;
-    while (i >= 0 && d.digits[i] == '9') d.digits[i--] = '0';
-    if (i >= 0) {
-      ++d.digits[i];
-    } else {
-      d.digits.insert(d.digits.begin(), '1');  // 0.96 -> 1.0: one more integer digit
-      ++d.point;
-    }
-  }
-  if (d.digits.find_first_not_of('0') == std::string::npos) d = Decimal{};
+  d.mantissa = kept * step;
   return d;
 }
 
-// Digit at position `pos` counted from the first significant digit ('0' off the end).
-char digitAt(const Decimal& d, int pos) {
-  if (pos < 0 || pos >= static_cast<int>(d.digits.size())) return '0';
-  return d.digits[pos];
-}
-
-std::string plainText(const Decimal& d, int decimals) {
-  std::string out;
-  out.reserve(static_cast<size_t>(std::max(d.point, 1) + decimals + 2));
-  if (d.negative && !d.digits.empty()) out.push_back('-');
-  if (d.point <= 0) {
-    out.push_back('0');
+// The eight digits of a number below 10^8 as eight characters in one word,
+// the first digit in its lowest byte: split into halves of four digits, the
+// halves into pairs and the pairs into digits, each step on all parts of the
+// word at once (x / 100 as x * 10486 >> 20 below 10^4, x / 10 as
+// x * 103 >> 10 below 100). A big-endian machine takes them digit by digit.
+std::array<char, 8> eightDigitsOf(std::uint32_t number) {
+  std::array<char, 8> digits;
+  if constexpr (std::endian::native == std::endian::little) {
+    const std::uint64_t halves = (number / 10000) | (std::uint64_t{number % 10000} << 32);
+    const std::uint64_t hundreds = ((halves * 10486) >> 20) & 0x0000007F0000007F;
+    const std::uint64_t pairs = hundreds | ((halves - 100 * hundreds) << 16);
+    const std::uint64_t tens = ((pairs * 103) >> 10) & 0x000F000F000F000F;
+    const std::uint64_t word = tens | ((pairs - 10 * tens) << 8) | 0x3030303030303030;
+    std::memcpy(digits.data(), &word, sizeof word);
   } else {
-    for (int i = 0; i < d.point; ++i) out.push_back(digitAt(d, i));
+    for (int i = 7; i >= 0; --i, number /= 10) digits[i] = static_cast<char>('0' + number % 10);
   }
-  if (decimals > 0) {
-    out.push_back('.');
-    for (int i = 0; i < decimals; ++i) out.push_back(digitAt(d, d.point + i));
-  }
-  return out;
+  return digits;
 }
 
+// The 15 digits of a mantissa, most significant first.
+std::array<char, kSignificantDigits> digitsOf(std::uint64_t mantissa) {
+  constexpr std::uint64_t kEightDigits = 100'000'000;
+  const std::array<char, 8> high =
+      eightDigitsOf(static_cast<std::uint32_t>(mantissa / kEightDigits));
+  const std::array<char, 8> low =
+      eightDigitsOf(static_cast<std::uint32_t>(mantissa % kEightDigits));
+  std::array<char, kSignificantDigits> digits;
+  std::copy(high.begin() + 1, high.end(), digits.begin());  // below 10^7: seven digits
+  std::copy(low.begin(), low.end(), digits.begin() + 7);
+  return digits;
+}
+
+// Plain notation with `decimals` places from the value and its 15 digits;
+// the digits beyond the 15th are 0.
+void plainText(const Decimal& d, const std::array<char, kSignificantDigits>& digits, int decimals,
+               NumberText& out) {
+  const bool negative = d.negative && d.mantissa != 0;
+  const size_t length = (negative ? 1 : 0) + static_cast<size_t>(std::max(d.point, 1)) +
+                        (decimals > 0 ? static_cast<size_t>(decimals) + 1 : 0);
+  char* p = out.resize(length);
+  if (negative) *p++ = '-';
+  // the digits from place `first` (0: the first significant one) on: zeros
+  // before the first and after the 15th
+  auto copyDigits = [&](int first, int count) {
+    const int end = first + count;
+    const int from = std::clamp(first, 0, kSignificantDigits);
+    const int to = std::clamp(end, from, kSignificantDigits);
+    const int zerosBefore = std::max(std::min(from, end) - first, 0);
+    p = std::fill_n(p, zerosBefore, '0');
+    p = std::copy(digits.begin() + from, digits.begin() + to, p);
+    p = std::fill_n(p, end - first - zerosBefore - (to - from), '0');
+  };
+  if (d.point <= 0)
+    *p++ = '0';
+  else
+    copyDigits(0, d.point);
+  if (decimals > 0) {
+    *p++ = '.';
+    copyDigits(d.point, decimals);
+  }
+}
+
+// The mantissa is below 2^53, so within 22 decades one multiplication or
+// division by an exact power of ten rounds as the text conversion does.
 double decimalToDouble(const Decimal& d) {
-  if (d.digits.empty()) return 0.0;
-  std::array<char, 48> text{};
-  char* end = std::copy(d.digits.begin(), d.digits.end(), text.data());
-  *end++ = 'e';
-  end = std::to_chars(end, text.data() + text.size(), d.point - static_cast<int>(d.digits.size()))
-            .ptr;
+  if (d.mantissa == 0) return 0.0;
+  const int exponent = d.point - kSignificantDigits;
+  const int decades = std::abs(exponent);
+  const double mantissa = static_cast<double>(d.mantissa);
   double magnitude = 0;
-  std::from_chars(text.data(), end, magnitude);
+  if (decades < static_cast<int>(kExactPowers.size())) {
+    magnitude = exponent < 0 ? mantissa / kExactPowers[decades] : mantissa * kExactPowers[decades];
+  } else {
+    const std::string text = std::to_string(d.mantissa) + 'e' + std::to_string(exponent);
+    std::from_chars(text.data(), text.data() + text.size(), magnitude);
+  }
   return d.negative ? -magnitude : magnitude;
 }
 
@@ -196,23 +336,29 @@ void requireFinite(double value) {
 
 }  // namespace
 
-double Val(std::string_view text) {
-  size_t pos = 0;
-  while (pos < text.size() && isBlank(text[pos])) ++pos;
+namespace {
+// Every text the plain-decimal read does not take; kept apart so that read
+// stays a short leaf.
+[[gnu::noinline]] double readAnyNumber(std::string_view text, size_t pos) {
   size_t length = numberPrefixLength(text, pos);
   if (length == 0) return 0.0;
   return convert(text.substr(pos, length));
 }
+}  // namespace
+
+double Val(std::string_view text) {
+  const size_t pos = skipBlanks(text);
+  double value = 0;
+  if (readPlainDecimal(text, pos, value)) return value;
+  return readAnyNumber(text, pos);
+}
 
 bool startsWithNumber(std::string_view text) {
-  size_t pos = 0;
-  while (pos < text.size() && isBlank(text[pos])) ++pos;
-  return numberPrefixLength(text, pos) > 0;
+  return numberPrefixLength(text, skipBlanks(text)) > 0;
 }
 
 bool isWholeNumber(std::string_view text) {
-  size_t pos = 0;
-  while (pos < text.size() && isBlank(text[pos])) ++pos;
+  const size_t pos = skipBlanks(text);
   size_t length = numberPrefixLength(text, pos);
   if (length == 0) return false;
   size_t end = pos + length;
@@ -225,11 +371,18 @@ double strictNumber(std::string_view text) {
   return Val(text);
 }
 
-std::string formatFixed(double value, int decimals) {
+NumberText fixedText(double value, int decimals) {
   requireFinite(value);
   if (decimals < 0) decimals = 0;
   Decimal d = toDecimal(value);
-  return plainText(roundDigits(d, d.point + decimals, Tie::AwayFromZero), decimals);
+  NumberText out;
+  const Decimal rounded = roundDigits(d, d.point + decimals, Tie::AwayFromZero);
+  plainText(rounded, digitsOf(rounded.mantissa), decimals, out);
+  return out;
+}
+
+std::string formatFixed(double value, int decimals) {
+  return fixedText(value, decimals).str();
 }
 
 std::string formatPattern(double value, std::string_view pattern) {
@@ -238,39 +391,55 @@ std::string formatPattern(double value, std::string_view pattern) {
   return formatFixed(value, decimals);
 }
 
-std::string generalFormat(double value) {
+NumberText generalText(double value) {
   requireFinite(value);
-  Decimal d = toDecimal(value);
-  if (d.digits.empty()) return "0";
-  size_t last = d.digits.find_last_not_of('0');
-  d.digits.resize(last + 1);
-  int count = static_cast<int>(d.digits.size());
-  std::string out = d.negative ? "-" : "";
-  int exponent = d.point - 1;
-  if (exponent >= 15 || exponent < -4) {
-    out += d.digits.front();
-    if (count > 1) {
-      out += '.';
-      out.append(d.digits, 1, std::string::npos);
-    }
-    const int magnitude = std::abs(exponent);
-    out += exponent < 0 ? "E-" : "E+";
-    if (magnitude < 10) out += '0';
-    out += std::to_string(magnitude);
+  const Decimal d = toDecimal(value);
+  NumberText out;
+  if (d.mantissa == 0) {
+    *out.resize(1) = '0';
     return out;
   }
-  int decimals = count > d.point ? count - d.point : 0;
-  return plainText(d, decimals);
+  const std::array<char, kSignificantDigits> digits = digitsOf(d.mantissa);
+  int count = kSignificantDigits;
+  while (digits[count - 1] == '0') --count;
+  const int exponent = d.point - 1;
+  if (exponent >= 15 || exponent < -4) {
+    // "-1.5E+20", "1E-05": at least two exponent digits
+    std::array<char, 32> text;
+    char* p = text.data();
+    if (d.negative) *p++ = '-';
+    *p++ = digits[0];
+    if (count > 1) {
+      *p++ = '.';
+      p = std::copy(digits.begin() + 1, digits.begin() + count, p);
+    }
+    *p++ = 'E';
+    *p++ = exponent < 0 ? '-' : '+';
+    const int magnitude = std::abs(exponent);
+    if (magnitude < 10) *p++ = '0';
+    p = std::to_chars(p, text.data() + text.size(), magnitude).ptr;
+    std::copy(text.data(), p, out.resize(static_cast<size_t>(p - text.data())));
+    return out;
+  }
+  plainText(d, digits, count > d.point ? count - d.point : 0, out);
+  return out;
+}
+
+std::string generalFormat(double value) {
+  return generalText(value).str();
 }
 
 double roundHalfEven(double value) {
   requireFinite(value);
+  // a whole number of at most 15 digits is its own 15-digit value (row
+  // counts and turns read from their fields are)
+  if (std::fabs(value) < 1e15 && std::trunc(value) == value) return value + 0.0;
   Decimal d = toDecimal(value);
   return decimalToDouble(roundDigits(d, d.point, Tie::ToEven)) + 0.0;
 }
 
 double roundHalfAway(double value, int decimals) {
-  return Val(formatFixed(value, decimals));
+  return Val(fixedText(value, decimals).view());
 }
 
 double checkedDivide(double numerator, double denominator) {

@@ -3,11 +3,43 @@
 // number back as text.
 #pragma once
 
+#include <cstddef>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace corvane {
+
+// A formatted number held in a buffer of its own: the fixed and general
+// formats write into it without the heap, so a field can compare it with the
+// text it shows before storing anything. Only a text longer than the buffer
+// (a fixed pattern of a huge value, or of very many decimals) takes the heap.
+class NumberText {
+ public:
+  static constexpr size_t kInline = 40;
+
+  std::string_view view() const {
+    return longText_.empty() ? std::string_view(chars_, size_) : std::string_view(longText_);
+  }
+  operator std::string_view() const { return view(); }
+  std::string str() const { return std::string(view()); }
+  bool operator==(std::string_view other) const { return view() == other; }
+
+  // Makes the text `size` characters long and gives them to be written.
+  char* resize(size_t size) {
+    if (size <= kInline) {
+      size_ = size;
+      return chars_;
+    }
+    longText_.resize(size);
+    return longText_.data();
+  }
+
+ private:
+  char chars_[kInline];
+  size_t size_ = 0;
+  std::string longText_;
+};
 
 // Thrown by a checked operation (division by zero, a strict read of a
 // non-number, an overflow) inside a recalculation. The event boundary of the
@@ -39,6 +71,7 @@ double strictNumber(std::string_view text);
 // significant digits (2.675 gives 2.68). Never "-0". A non-finite value is an
 // overflow: RecalcAbort.
 std::string formatFixed(double value, int decimals);
+NumberText fixedText(double value, int decimals);
 
 // The same with the pattern text itself: "0", "0.0", ... "0.000000".
 std::string formatPattern(double value, std::string_view pattern);
@@ -47,6 +80,7 @@ std::string formatPattern(double value, std::string_view pattern);
 // trailing zeros, "0" for zero, scientific ("1.5E+20", "1E-05") outside
 // 1e-5 .. 1e15. A non-finite value is an overflow: RecalcAbort.
 std::string generalFormat(double value);
+NumberText generalText(double value);
 
 // Whole number nearest to the value, ties to the even neighbour (660.5 gives
 // 660), decided on the 15-digit decimal value like the fixed patterns.

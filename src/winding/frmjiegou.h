@@ -114,6 +114,7 @@ class Frmjiegou : public Form {
   // the last request saw.
   void withSectionDrawnOnce(const std::function<void()>& recalculation);
   void drawHeldSection();
+  void drawSectionOnDemand(SectionDrawingInputs in);
   void recalculateRows(Edit edit);
   void designRows();
   int sectionHeld_ = 0;

@@ -41,20 +41,36 @@ void Frmjiegou::DrawWindingSection() {
   in.twoSlots = bobbin(bobbinform::OPTW).value() == 1 || bobbin(bobbinform::Option1).value() == 1;
   in.twoPrimaries = electrical(eledata::Chkp).value() == 1;
   in.layerFactor = values.gWireLayerFactor.num(ws);
-  for (int i = 0; i <= highestRow(); ++i) {
+  // every row's hot resistance asks for this while a recalculation runs:
+  // the columns are found once
+  const ControlArray& build = array(TXTHT);
+  const ControlArray& layers = array(TXTL);
+  const ControlArray& turnsPerLayer = array(TXTLN);
+  const ControlArray& strands = array(TXTQ);
+  const ControlArray& wire = array(TXTWIRE);
+  const int last = highestRow();
+  in.rows.reserve(static_cast<size_t>(last) + 1);
+  for (int i = 0; i <= last; ++i) {
     SectionRow row;
-    row.build = cell(TXTHT, i).num();
-    row.layers = wholeCount(cell(TXTL, i).num());
-    row.turnsPerLayer = wholeCount(cell(TXTLN, i).num());
-    row.strands = cell(TXTQ, i).num();
-    row.diameter = cell(TXTWIRE, i).num();
+    row.build = build.element(i).num();
+    row.layers = wholeCount(layers.element(i).num());
+    row.turnsPerLayer = wholeCount(turnsPerLayer.element(i).num());
+    row.strands = strands.element(i).num();
+    row.diameter = wire.element(i).num();
     in.rows.push_back(row);
   }
   if (sectionHeld_ > 0) {
     heldSection_ = std::move(in);
     return;
   }
-  drawWindingSection(control(Picture1).picture(), in);
+  drawSectionOnDemand(std::move(in));
+}
+
+// The circles are laid out only when a view, a report or a save reads the
+// picture; a recalculation that nobody looks at draws nothing.
+void Frmjiegou::drawSectionOnDemand(SectionDrawingInputs in) {
+  control(Picture1).picture().drawOnDemand(
+      kSectionBackground, [in = std::move(in)](Drawing& d) { drawSectionFigures(d, in); });
 }
 
 void Frmjiegou::withSectionDrawnOnce(const std::function<void()>& recalculation) {
@@ -70,9 +86,9 @@ void Frmjiegou::withSectionDrawnOnce(const std::function<void()>& recalculation)
 
 void Frmjiegou::drawHeldSection() {
   if (--sectionHeld_ > 0 || !heldSection_) return;
-  const SectionDrawingInputs in = std::move(*heldSection_);
+  SectionDrawingInputs in = std::move(*heldSection_);
   heldSection_.reset();
-  drawWindingSection(control(Picture1).picture(), in);
+  drawSectionOnDemand(std::move(in));
 }
 
 }  // namespace corvane

@@ -26,14 +26,14 @@ struct Rect {
   double left, top, right, bottom;
 };
 
-void outline(Picture& p, const Rect& r, Rgb color) {
+void outline(Drawing& p, const Rect& r, Rgb color) {
   p.line(r.left, r.top, r.right, r.top, color);
   p.line(r.right, r.top, r.right, r.bottom, color);
   p.line(r.right, r.bottom, r.left, r.bottom, color);
   p.line(r.left, r.bottom, r.left, r.top, color);
 }
 
-void coil(Picture& p, const Rect& r) {
+void coil(Drawing& p, const Rect& r) {
   p.filledBox(r.left, r.top, r.right, r.bottom, kCoilColor);
   outline(p, r, kCoilEdge);
 }
@@ -79,14 +79,14 @@ class OutlineLayout {
   double unitsPerMm_ = 1;
 };
 
-void arrowHead(Picture& p, double x, double y, double dx, double dy, double size) {
+void arrowHead(Drawing& p, double x, double y, double dx, double dy, double size) {
   // dx, dy: unit vector from the tip into the dimension line
   double wing = size * 0.35;
   p.line(x, y, x + dx * size - dy * wing, y + dy * size + dx * wing, kDimensionColor);
   p.line(x, y, x + dx * size + dy * wing, y + dy * size - dx * wing, kDimensionColor);
 }
 
-void horizontalDimension(Picture& p, const OutlineLayout& at, double x1, double x2, double edge,
+void horizontalDimension(Drawing& p, const OutlineLayout& at, double x1, double x2, double edge,
                          double y, const std::string& label) {
   double gap = at.mm(0.8), over = at.mm(1.2), head = at.mm(2);
   p.line(x1, edge + gap, x1, y + over, kDimensionColor);
@@ -97,7 +97,7 @@ void horizontalDimension(Picture& p, const OutlineLayout& at, double x1, double 
   p.text((x1 + x2 - at.textWidth(label)) / 2, y + at.mm(0.8), label, colors::kBlack);
 }
 
-void verticalDimension(Picture& p, const OutlineLayout& at, double y1, double y2, double edge,
+void verticalDimension(Drawing& p, const OutlineLayout& at, double y1, double y2, double edge,
                        double x, const std::string& label) {
   double gap = at.mm(0.8), over = at.mm(1.2), head = at.mm(2);
   p.line(edge - gap, y1, x - over, y1, kDimensionColor);
@@ -109,7 +109,7 @@ void verticalDimension(Picture& p, const OutlineLayout& at, double y1, double y2
   p.text(left, (y1 + y2 - at.mm(kTextHeightMm)) / 2, label, colors::kBlack);
 }
 
-void frontView(Picture& p, const OutlineLayout& at) {
+void frontView(Drawing& p, const OutlineLayout& at) {
   double x0 = at.frontLeft_, y0 = at.top_;
   double windowTop = y0 + at.yoke_, seam = y0 + at.H_ - at.yoke_;
   double leftWindow = x0 + at.tongue_ / 2, rightWindow = x0 + at.L_ - at.tongue_ / 2 - at.window_;
@@ -128,7 +128,7 @@ void frontView(Picture& p, const OutlineLayout& at) {
   verticalDimension(p, at, y0, y0 + at.H_, x0, x0 - at.mm(4), "H=" + generalFormat(at.H_));
 }
 
-void sideView(Picture& p, const OutlineLayout& at) {
+void sideView(Drawing& p, const OutlineLayout& at) {
   double x0 = at.sideLeft_, y0 = at.top_;
   double seam = y0 + at.H_ - at.yoke_;
   // the coil wraps the tongue and stands out of the stack by the window width;
@@ -145,10 +145,7 @@ bool usable(double value) {
   return std::isfinite(value) && value > 0;
 }
 
-}  // namespace
-
-void drawTransformerOutline(Picture& picture, double L, double H, double b) {
-  picture.clear();
+void outlineFigures(Drawing& picture, double L, double H, double b) {
   if (!usable(L) || !usable(H)) return;
   if (!std::isfinite(b)) b = 0;
   OutlineLayout layout(L, H, b);
@@ -156,6 +153,13 @@ void drawTransformerOutline(Picture& picture, double L, double H, double b) {
   picture.setScale(s.left, s.top, s.right, s.bottom);
   frontView(picture, layout);
   if (b > 0) sideView(picture, layout);
+}
+
+}  // namespace
+
+// drawn on the picture's own background when the picture is read
+void drawTransformerOutline(Picture& picture, double L, double H, double b) {
+  picture.drawOnDemand(picture.backColor(), [L, H, b](Drawing& d) { outlineFigures(d, L, H, b); });
 }
 
 }  // namespace corvane

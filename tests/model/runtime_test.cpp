@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "heap_count.h"
 #include "model/control.h"
 #include "model/form.h"
 #include "model/picture.h"
@@ -134,6 +135,50 @@ TEST_F(RuntimeTest, ChangeReactionRunsOnlyOnARealChange) {
   EXPECT_TRUE(form().log.empty());
   EXPECT_TRUE(field("Input").setText("4"));
   EXPECT_EQ(form().log.front(), "Input");
+}
+
+// A number is formatted into a buffer of its own and compared with the text
+// shown: written again, it costs only the comparison, even past the 15
+// characters a std::string holds without the heap.
+TEST_F(RuntimeTest, TheSameNumberWrittenAgainCostsOnlyTheComparison) {
+  Control& after = field("After");
+  int notices = 0;
+  after.changed.connect([&](Property) { ++notices; });
+  const double value = 123456789.1234567;
+  ASSERT_TRUE(after.setText(fixedText(value, 6)));
+  ASSERT_EQ(after.text(), "123456789.123457");
+  notices = 0;
+  const std::size_t before = testing::heapAllocations();
+  EXPECT_FALSE(after.setText(fixedText(value, 6)));
+  EXPECT_FALSE(after.setText(fixedText(123456789.1234571, 6)));
+  EXPECT_EQ(testing::heapAllocations(), before);
+  after.setText("-1.23456789012346E+20");
+  const std::size_t general = testing::heapAllocations();
+  EXPECT_FALSE(after.setText(generalText(-123456789012345678901.0)));
+  EXPECT_EQ(testing::heapAllocations(), general);
+  EXPECT_EQ(notices, 1);
+
+  form().log.clear();
+  EXPECT_TRUE(field("Sum").setText(generalText(0.1 + 0.2)));
+  EXPECT_EQ(field("Sum").text(), "0.3");
+  EXPECT_EQ(form().log, std::vector<std::string>{"Sum"});
+}
+
+// The read of a field is kept between writes; every way its text changes
+// (a write, a restored design) reads anew.
+TEST_F(RuntimeTest, AFieldReadFollowsEveryChangeOfItsText) {
+  Control& after = field("After");
+  after.setText("12");
+  EXPECT_EQ(after.num(), 12);
+  EXPECT_EQ(after.num(), 12);
+  after.setText("35.5W");
+  EXPECT_EQ(after.num(), 35.5);
+  ControlState saved = after.state();
+  saved.text = "7";
+  after.restore(saved);
+  EXPECT_EQ(after.num(), 7);
+  after.setText("");
+  EXPECT_EQ(after.num(), 0);
 }
 
 TEST_F(RuntimeTest, CascadeRunsInWriteOrderAndTheLastWriteWins) {
@@ -350,6 +395,77 @@ TEST(PictureTest, AFigureAtNoFinitePointIsNotDrawn) {
   EXPECT_EQ(picture.listing(),
             (std::vector<std::string>{"scale 0 0 70 150", "line 1 2 3 4 0,0,255"}));
   EXPECT_TRUE(picture.ops() == picture.ops());
+}
+
+// A drawing on demand is drawn once, when the picture is first read, and
+// reads exactly as the same drawing made at once.
+TEST(PictureTest, ADrawingOnDemandIsDrawnWhenFirstRead) {
+  int drawn = 0;
+  auto figures = [&drawn](Drawing& d) {
+    ++drawn;
+    d.setScale(0, 0, 100, 60);
+    d.line(1, 2, 3, 4, colors::kRed);
+    d.circle(5, 6, 0.5, colors::kBlue);
+  };
+  Picture now;
+  now.setForeColor(colors::kBlue);
+  now.setBackColor(colors::kWhite);
+  figures(now);
+  drawn = 0;
+
+  Picture later;
+  later.setForeColor(colors::kBlue);
+  int notices = 0;
+  later.changed.connect([&] { ++notices; });
+  later.drawOnDemand(colors::kWhite, figures);
+  EXPECT_EQ(drawn, 0);
+  EXPECT_EQ(notices, 1);
+  EXPECT_EQ(later.backColor(), colors::kWhite);
+  EXPECT_EQ(later.listing(), now.listing());
+  EXPECT_TRUE(later.ops() == now.ops());
+  EXPECT_EQ(drawn, 1);
+  Picture copy;
+  later.replay(copy);
+  EXPECT_EQ(copy.listing(), now.listing());
+  EXPECT_EQ(drawn, 1);
+}
+
+TEST(PictureTest, WhatIsDrawnAfterADrawingOnDemandFollowsIt) {
+  Picture picture;
+  picture.drawOnDemand(colors::kRed, [](Drawing& d) { d.line(1, 1, 2, 2, colors::kBlue); });
+  picture.text(0, 0, "W1", colors::kBlack);
+  picture.setForeColor(colors::kBlue);
+  EXPECT_EQ(picture.listing(),
+            (std::vector<std::string>{"line 1 1 2 2 0,0,255", "text 0 0 \"W1\" 0,0,0",
+                                      "forecolor 0,0,255"}));
+}
+
+TEST(PictureTest, AClearedOrRepaintedPictureNeverDrawsWhatWasOnDemand) {
+  int drawn = 0;
+  auto figures = [&drawn](Drawing& d) {
+    ++drawn;
+    d.line(1, 1, 2, 2, colors::kBlue);
+  };
+  Picture picture;
+  picture.drawOnDemand(colors::kWhite, figures);
+  picture.clear();
+  EXPECT_FALSE(picture.hasDrawing());
+  picture.drawOnDemand(colors::kWhite, figures);
+  picture.setBackColor(colors::kRed);
+  EXPECT_FALSE(picture.hasDrawing());
+  EXPECT_EQ(picture.backColor(), colors::kRed);
+  picture.drawOnDemand(colors::kWhite, figures);
+  picture.drawOnDemand(colors::kWhite, figures);  // the second replaces the first
+  EXPECT_EQ(picture.ops().size(), 1u);
+  EXPECT_EQ(drawn, 1);
+}
+
+TEST(PictureTest, ADrawingOnDemandThatSetsColoursIsAProgrammingError) {
+  Picture picture;
+  picture.drawOnDemand(colors::kWhite, [](Drawing& d) { d.setBackColor(colors::kRed); });
+  EXPECT_THROW(picture.ops(), ProgrammingError);
+  picture.drawOnDemand(colors::kWhite, [](Drawing& d) { d.clear(); });
+  EXPECT_THROW(picture.hasDrawing(), ProgrammingError);
 }
 
 }  // namespace

@@ -197,6 +197,21 @@ TEST_F(WorkedTable, TheSectionShowsTheRecalculatedRows) {
                           [](const std::string& op) { return op.rfind("circle", 0) == 0; }));
 }
 
+// Every row's new hot resistance asks for a redraw; the views hear of one new
+// cross-section, whose turns are laid out when it is read.
+TEST_F(WorkedTable, AnEnterGivesTheViewsOneNewSection) {
+  Picture& picture = form().control(Picture1).picture();
+  int notices = 0;
+  picture.changed.connect([&notices] { ++notices; });
+  enter(TXTWIRE, 1);
+  EXPECT_EQ(notices, 1);
+  const std::vector<std::string> drawn = picture.listing();
+  EXPECT_GT(std::count_if(drawn.begin(), drawn.end(),
+                          [](const std::string& op) { return op.rfind("circle", 0) == 0; }),
+            100);
+  EXPECT_EQ(notices, 1);
+}
+
 TEST_F(WorkedTable, SaturatedCoreAddsThePrimaryAsAResistor) {
   enter(TXTWIRE, 0);
   ASSERT_EQ(text(TXTDCRHOT, 0), "931.0");

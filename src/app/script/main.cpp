@@ -11,6 +11,7 @@
 #include <string>
 
 #include "app/script/script_runner.h"
+#include "bobbin/catalogue/catalogue_shelf.h"
 
 namespace {
 
@@ -35,6 +36,8 @@ int runOne(const std::string& path, const corvane::ScriptEnvironment& environmen
 int main(int argc, char** argv) {
   corvane::ScriptEnvironment environment;
   environment.diagnostics = &std::cerr;
+  // the scripts of a batch read the bobbin catalogue once
+  environment.catalogues = std::make_shared<corvane::CatalogueShelf>();
   if (argc <= 2) return runOne(argc == 2 ? argv[1] : "-", environment);
   // a batch: a script that fails does not stop the next; the status is the
   // worst of them

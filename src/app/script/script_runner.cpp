@@ -19,7 +19,7 @@ int runScript(std::istream& script, std::ostream& out, const ScriptEnvironment& 
     host.setNote(
         [&environment](const std::string& line) { *environment.diagnostics << line << "\n"; });
   Workspace workspace(host);
-  registerAllForms(workspace);
+  registerAllForms(workspace, environment.catalogues);
   if (environment.extraForms) environment.extraForms(workspace);
 
   ScriptDriver driver(workspace, host, out, environment);

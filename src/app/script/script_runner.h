@@ -57,6 +57,7 @@
 
 namespace corvane {
 
+class CatalogueShelf;
 class PrintSurface;
 class Workspace;
 
@@ -64,6 +65,9 @@ struct ScriptEnvironment {
   // Makes a print surface that writes a PDF to the path; empty in the
   // headless driver, where `printer pdf` is an error that says so.
   std::function<std::unique_ptr<PrintSurface>(const std::string& path)> pdfPrinter;
+  // The bobbin catalogues the scripts of one run share, read once while
+  // their files stay as they were; null: each script opens its own.
+  std::shared_ptr<CatalogueShelf> catalogues;
   // Registers forms besides the program's own (tests and the fuzzer add a
   // form of their own); empty in the programs.
   std::function<void(Workspace&)> extraForms;

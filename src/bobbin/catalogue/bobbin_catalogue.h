@@ -44,6 +44,11 @@ class BobbinCatalogue {
   // The rows of bobbin table `table` (an index of kBobbinTables) the search
   // text finds; a failed read throws CatalogueReadError.
   virtual std::vector<BobbinRecord> search(size_t table, const std::string& searchText) = 0;
+  // The same search in another catalogue, for one that hands it on.
+  static std::vector<BobbinRecord> searchIn(BobbinCatalogue& catalogue, size_t table,
+                                            const std::string& searchText) {
+    return catalogue.search(table, searchText);
+  }
 };
 
 // Opens a catalogue file: SQLite, or Access (.mdb) when the program was built

@@ -45,9 +45,10 @@ std::string reasonOf(const sqlite::SqliteError& error) {
   return "数据库出错（" + message + "）";
 }
 
-// The search of one table. NULL designations read as empty text, as the
-// Access reader sees them, so both readers find the same rows.
-std::string searchSql(std::string_view table) {
+// Every row of one table, the designation index searches them. NULL
+// designations read as empty text, as the Access reader sees them, so both
+// readers find the same rows.
+std::string readSql(std::string_view table) {
   std::string sql = "SELECT ";
   for (size_t i = 0; i < kBobbinColumns.size(); ++i) {
     if (i) sql += ", ";
@@ -55,7 +56,6 @@ std::string searchSql(std::string_view table) {
   }
   sql += " FROM ";
   sql += table;
-  sql += " WHERE coalesce(specification, '') LIKE ?1 ESCAPE '\\'";
   return sql;
 }
 
@@ -64,7 +64,7 @@ class SqliteBobbinCatalogue final : public BobbinCatalogue {
   SqliteBobbinCatalogue(std::string path, sqlite::Database db)
       : path_(std::move(path)), db_(std::move(db)) {
     for (size_t i = 0; i < kBobbinTables.size(); ++i)
-      searches_[i] = db_.prepare(searchSql(kBobbinTables[i]));
+      reads_[i] = db_.prepare(readSql(kBobbinTables[i]));
   }
 
   const std::string& path() const override { return path_; }
@@ -83,13 +83,12 @@ class SqliteBobbinCatalogue final : public BobbinCatalogue {
   // is tried again at the next search.
   const DesignationIndex& indexOf(size_t table) {
     std::optional<DesignationIndex>& index = indexes_[table];
-    if (!index) index.emplace(readAll(searches_[table]));
+    if (!index) index.emplace(readAll(reads_[table]));
     return *index;
   }
 
   static std::vector<BobbinRecord> readAll(sqlite::Statement& statement) {
     statement.reset();
-    statement.bindText(1, "%");
     std::vector<BobbinRecord> rows;
     while (statement.step()) {
       std::array<std::string, kBobbinColumns.size()> columns;
@@ -103,7 +102,7 @@ class SqliteBobbinCatalogue final : public BobbinCatalogue {
 
   std::string path_;
   sqlite::Database db_;
-  std::array<sqlite::Statement, kBobbinTables.size()> searches_;
+  std::array<sqlite::Statement, kBobbinTables.size()> reads_;
   std::array<std::optional<DesignationIndex>, kBobbinTables.size()> indexes_;
 };
 

@@ -8,7 +8,7 @@
 
 namespace corvane {
 
-// Opens `path` read-only and prepares the search of the three bobbin tables, so
+// Opens `path` read-only and prepares the read of the three bobbin tables, so
 // a SQLite file that lacks a table or a column fails here with a clear reason.
 Outcome<std::unique_ptr<BobbinCatalogue>> openSqliteBobbinCatalogue(const std::string& path);
 

@@ -81,8 +81,10 @@ Database Database::open(const std::string& path, int flags) {
   return db;
 }
 
+// A connection serves one thread only, so it takes no lock of its own: a
+// table read would lock and unlock it for every column of every row.
 Database Database::openReadOnly(const std::string& path) {
-  return open(path, SQLITE_OPEN_READONLY);
+  return open(path, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX);
 }
 
 Database Database::openForWriting(const std::string& path) {

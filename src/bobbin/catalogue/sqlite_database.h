@@ -52,7 +52,7 @@ class Statement {
 
 class Database {
  public:
-  // Opens an existing file without write access.
+  // Opens an existing file without write access, for use by one thread.
   static Database openReadOnly(const std::string& path);
   // Creates the file, or opens it for writing when it exists.
   static Database openForWriting(const std::string& path);
