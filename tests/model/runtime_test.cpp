@@ -173,9 +173,9 @@ TEST_F(RuntimeTest, AFieldReadFollowsEveryChangeOfItsText) {
   EXPECT_EQ(after.num(), 12);
   after.setText("35.5W");
   EXPECT_EQ(after.num(), 35.5);
-  ControlState saved = after.state();
+  ControlDesign saved = after.design();
   saved.text = "7";
-  after.restore(saved);
+  after.restoreDesign(saved);
   EXPECT_EQ(after.num(), 7);
   after.setText("");
   EXPECT_EQ(after.num(), 0);
