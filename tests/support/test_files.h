@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 #include <unistd.h>
+#include <algorithm>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -28,8 +30,7 @@ class TestFolder {
  public:
   explicit TestFolder(const std::string& prefix)
       : path_(std::filesystem::temp_directory_path() /
-              (prefix + "-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
+              (prefix + "-" + std::to_string(::getpid()) + "-" + runningTestName())) {
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
   }
@@ -42,6 +43,14 @@ class TestFolder {
   std::string file(const std::string& name) const { return (path_ / name).string(); }
 
  private:
+  // The running test's name as one path segment: a parameterised test is
+  // named "Case/3", whose slash would leave the folder "Case" behind.
+  static std::string runningTestName() {
+    std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    std::replace(name.begin(), name.end(), '/', '_');
+    return name;
+  }
+
   std::filesystem::path path_;
 };
 
