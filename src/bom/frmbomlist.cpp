@@ -95,6 +95,16 @@ void FrmBomList::load() {
   copiesAndQuantities();
 }
 
+void FrmBomList::takeDesign() {
+  leadRowsFromWinding();
+  wireRowsFromWinding(true);
+  leadCosts();
+  leadTotal();
+  wireCosts();
+  wireTotal();
+  copiesAndQuantities();
+}
+
 // Rows beyond the design's windings are hidden; a design with more windings
 // than the design-time rows gets rows of its own.
 void FrmBomList::ensureRows(int highest) {

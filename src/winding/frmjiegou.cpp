@@ -268,12 +268,16 @@ void Frmjiegou::drawOutline() {
 }
 
 // The cost form prices this table; one opened for a table of another row
-// count is opened afresh, so its material rows follow the windings.
+// count is opened afresh, so its material rows follow the windings, and one
+// opened before for these windings takes the design as it now stands.
 void Frmjiegou::openCostForm() {
   if (!workspace().knowsForm(forms::kCost)) return;
-  if (auto* open = dynamic_cast<FrmBomList*>(workspace().existing(forms::kCost));
-      open && open->highestRow() != highestRow())
+  auto* open = dynamic_cast<FrmBomList*>(workspace().existing(forms::kCost));
+  if (open && open->highestRow() != highestRow()) {
     workspace().close(forms::kCost);
+    open = nullptr;
+  }
+  if (open) open->takeDesign();
   workspace().form(forms::kCost).show();
 }
 
