@@ -11,6 +11,7 @@
 #include "model/workspace.h"
 #include "operating/frmoperating.h"
 #include "reports/manufacturing_sheet.h"
+#include "search/frmsearch.h"
 #include "spice/spice_export.h"
 #include "winding/frmjiegou.h"
 #include "wiretools/frmwiretools.h"
@@ -40,6 +41,12 @@ void registerAllForms(Workspace& workspace) {
   registerForm<FrmBomList>(workspace);
   // its figures are worked out from the design: not saved, gone with the design
   registerForm<FrmOperating>(workspace, FormRole::Derived);
+  // the search runs the program's own forms on workspaces of its threads; its
+  // results belong to the design they were found for, not to the saved design
+  workspace.registerForm(
+      FrmSearch::kName,
+      [](Workspace& ws) { return std::make_unique<FrmSearch>(ws, registerAllForms); },
+      FormRole::Program);
 
   // what the earlier forms run of the stages built on them
   workspace.registerCommand(commands::kPrintManufacturingSheet,
