@@ -46,6 +46,8 @@ inline constexpr const char* txtzb = "txtzb";
 inline constexpr const char* CMDWNDEL = "CMDWNDEL";
 inline constexpr const char* cmdcore = "cmdcore";
 inline constexpr const char* CMDJIEDOU = "CMDJIEDOU";
+// "自动设计": the automatic search for the cheapest design of these requirements
+inline constexpr const char* CmdSearch = "CmdSearch";
 inline constexpr const char* PICSHC = "PICSHC";
 inline constexpr const char* FILe = "FILe";
 inline constexpr const char* OPEN = "OPEN";
