@@ -25,6 +25,7 @@
 
 #include "app/qt/field_hints.h"
 #include "app/qt/picture_widget.h"
+#include "app/qt/progress_bar_adapter.h"
 #include "app/qt/qt_convert.h"
 #include "model/form.h"
 #include "model/host.h"
@@ -242,6 +243,8 @@ QWidget* FormBinding::createWidget(Control& control) {
     }
     case ControlKind::PictureBox:
       return new PictureWidget(control.picture(), canvas);
+    case ControlKind::ProgressBar:
+      return createProgressBar(canvas);
     case ControlKind::Slider: {
       auto* slider = new QSlider(Qt::Horizontal, canvas);
       slider->setRange(control.minimum(), control.maximum());
@@ -506,6 +509,8 @@ void FormBinding::applyText(Bound& bound) {
     slider->setValue(static_cast<int>(position));
   } else if (control.kind() == ControlKind::StatusPanel) {
     setLabelText(widget, text);
+  } else {
+    showProgress(widget, control);
   }
   applyHints(bound);
 }
@@ -525,6 +530,8 @@ void FormBinding::applyCaption(Bound& bound) {
     button->setText(caption);
   } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
     frame->setTitle(caption);
+  } else {
+    showProgress(widget, *bound.control);
   }
 }
 
