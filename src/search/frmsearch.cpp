@@ -29,7 +29,7 @@ namespace {
 
 constexpr const char* kCaption = "Peak Corvane专家系统 - 自动设计";
 constexpr const char* kChangedSinceSearch =
-    "设计在这次搜索之后已经改动，表中的结果不再适用。请重新搜索后再采用。";
+    "设计在这次搜索之后已经改动。采用这一行会放回搜索时的设计，放弃之后的改动。是否采用？";
 constexpr Rgb kSelectedRow{204, 228, 255};
 constexpr Rgb kCell{240, 240, 240};
 
@@ -355,21 +355,21 @@ bool FrmSearch::designUnchanged() const {
 }
 
 // The selected design built on the forms: the design the search started from
-// put back, then the candidate's replay as the designer's own steps, so the
-// forms show the row's figures and the change is one to save.
+// put back, then the candidate's replay up to the design pass as the
+// designer's own steps, so the change is one to save; the runs, the bill of
+// materials and the price then show the row's figures as the designer asks
+// for them.
 void FrmSearch::adopt() {
   if (!selected_ || !base_) return;
-  if (!designUnchanged()) {
-    host().showMessage(kChangedSinceSearch, MessageIcon::Warning, caption());
-    return;
-  }
+  // the design put back would take what the designer did since: only on their word
+  if (!designUnchanged() && !host().askYesNo(kChangedSinceSearch, caption())) return;
   const search::Candidate candidate = results_[*selected_].candidate;
   Workspace& ws = workspace();
   if (Outcome<> restored = restoreProject(ws, base_->record); !restored) {
     host().showMessage(restored.reason(), MessageIcon::Warning, caption());
     return;
   }
-  for (const search::ReplayStep& step : search::replaySteps(candidate, base_->context))
+  for (const search::ReplayStep& step : search::buildingSteps(candidate, base_->context))
     search::perform(ws, step);
   adopted_ = captureProject(ws);
   if (ws.knowsForm(forms::kStructure)) ws.form(forms::kStructure).show();

@@ -51,7 +51,7 @@ std::string bobbinCaption(int bobbin) {
   return bobbin::kBobbinTypes.at(static_cast<size_t>(bobbin)).caption;
 }
 
-std::vector<ReplayStep> replaySteps(const Candidate& c, const ReplayContext& context) {
+std::vector<ReplayStep> buildingSteps(const Candidate& c, const ReplayContext& context) {
   using namespace forms;
   std::vector<ReplayStep> steps;
   if (context.structureOpen) steps.push_back(click(kStructure, jiegou::Command2));
@@ -73,6 +73,12 @@ std::vector<ReplayStep> replaySteps(const Candidate& c, const ReplayContext& con
   steps.push_back(click(kBobbin, bobbin::kBobbinTypes.at(static_cast<size_t>(c.bobbin)).option));
   steps.push_back(click(kBobbin, bobbinform::cmdele));
   steps.push_back(click(kElectrical, eledata::CMDJIEDOU));
+  return steps;
+}
+
+std::vector<ReplayStep> replaySteps(const Candidate& c, const ReplayContext& context) {
+  using namespace forms;
+  std::vector<ReplayStep> steps = buildingSteps(c, context);
   steps.push_back(print(kBobbin, bobbinform::TXTCh, Reading::SlotDepth));
   for (int row = 0; row <= context.highestRow; ++row)
     steps.push_back(print(kStructure, jiegou::TXTHT, Reading::RowBuild, row));

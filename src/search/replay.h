@@ -51,6 +51,10 @@ struct ReplayContext {
 };
 
 std::vector<ReplayStep> replaySteps(const Candidate& candidate, const ReplayContext& context);
+// The steps of the replay that build the candidate on the forms, up to the
+// design pass of "结构仿真": what "采用" carries out, leaving the runs and
+// the price to the designer.
+std::vector<ReplayStep> buildingSteps(const Candidate& candidate, const ReplayContext& context);
 
 // One step as a line of the script grammar.
 std::string scriptLine(const ReplayStep& step);
