@@ -1,6 +1,7 @@
 #include "search/frmsearch.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 
 #include "core/coreform_fields.h"
@@ -220,7 +221,16 @@ void FrmSearch::poll() {
   const bool ended = run_->finished();
   for (CandidateResult& result : finished) results_.push_back(std::move(result));
   if (ended) finish();
-  if (!finished.empty() || ended) refresh();
+  // ranking every result and drawing every point is the costly part, which
+  // the threads would wait for: while they work, the table and the plot
+  // follow once a second, the bar at every look
+  const auto now = std::chrono::steady_clock::now();
+  if (ended || (!finished.empty() && now - lastRefresh_ >= kRefreshInterval)) {
+    lastRefresh_ = now;
+    refresh();
+  } else if (!finished.empty()) {
+    showProgress();
+  }
 }
 
 void FrmSearch::finish() {

@@ -8,6 +8,7 @@
 // row is adopted only into the design it was found for.
 #pragma once
 
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <string>
@@ -35,6 +36,9 @@ class FrmSearch : public Form {
   static constexpr const char* kCsvFilter = "CSV(*.csv)|*.csv|(*.*)|*.*";
   // milliseconds between two looks at the search's threads
   static constexpr int kPollInterval = 250;
+  // the least time between two redraws of the table and the plot while the
+  // search runs
+  static constexpr std::chrono::milliseconds kRefreshInterval{1000};
 
   FrmSearch(Workspace& workspace, search::RegisterForms registerForms);
   ~FrmSearch() override;
@@ -92,6 +96,7 @@ class FrmSearch : public Form {
   int sortColumn_ = -1;             // -1: the order of the objective
   bool sortAscending_ = true;
   bool stopped_ = false;
+  std::chrono::steady_clock::time_point lastRefresh_;
   // the grade the form last filled in from the core form
   std::string filledGrade_;
   // the design as the last "采用" left it

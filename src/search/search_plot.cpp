@@ -14,17 +14,18 @@ namespace {
 constexpr double kWidth = 1000;
 constexpr double kHeight = 600;
 constexpr double kLeft = 90;
-constexpr double kRight = 975;
+constexpr double kRight = 945;  // room for the last cost mark, "1000", right of it
 constexpr double kTop = 40;
 constexpr double kBottom = 530;
 constexpr double kDot = 4;  // half the side of a candidate's square
+constexpr double kFrontHalfWidth = 1.5;
 constexpr int kMarks = 5;
 
 constexpr Rgb kAxis{64, 64, 64};
 constexpr Rgb kGrid{225, 225, 225};
 constexpr Rgb kFeasible{0, 102, 204};
 constexpr Rgb kInfeasible{240, 150, 150};
-constexpr Rgb kFront{0, 140, 60};
+constexpr Rgb kFront{235, 120, 0};
 constexpr Rgb kSelected{230, 0, 0};
 
 struct Range {
@@ -97,7 +98,8 @@ void drawSearchPlot(Drawing& d, const std::vector<CandidateResult>& results,
   d.text(314, 6, "可行", kAxis);
   d.filledBox(380, 12, 388, 20, kInfeasible);
   d.text(394, 6, "不可行", kAxis);
-  d.line(470, 16, 500, 16, kFront);
+  for (double offset : {-kFrontHalfWidth, 0.0, kFrontHalfWidth})
+    d.line(470, 16 + offset, 500, 16 + offset, kFront);
   d.text(506, 6, "帕累托前沿", kAxis);
   if (costs.empty()) {
     d.text(kLeft + 20, kTop + 20, "尚无结果", kAxis);
@@ -111,9 +113,11 @@ void drawSearchPlot(Drawing& d, const std::vector<CandidateResult>& results,
         d.filledBox(px(result.costValue()) - kDot, py(result.loadRiseValue()) - kDot,
                     px(result.costValue()) + kDot, py(result.loadRiseValue()) + kDot,
                     feasible ? kFeasible : kInfeasible);
-  for (size_t i = 1; i < front.size(); ++i)
-    d.line(px(front[i - 1]->costValue()), py(front[i - 1]->loadRiseValue()),
-           px(front[i]->costValue()), py(front[i]->loadRiseValue()), kFront);
+  // the front three lines thick, so it shows along the edge of the cloud
+  for (double offset : {-kFrontHalfWidth, 0.0, kFrontHalfWidth})
+    for (size_t i = 1; i < front.size(); ++i)
+      d.line(px(front[i - 1]->costValue()), py(front[i - 1]->loadRiseValue()) + offset,
+             px(front[i]->costValue()), py(front[i]->loadRiseValue()) + offset, kFront);
   if (selected && plotted(*selected)) {
     d.circle(px(selected->costValue()), py(selected->loadRiseValue()), 3 * kDot, kSelected);
     d.circle(px(selected->costValue()), py(selected->loadRiseValue()), 3 * kDot + 1, kSelected);

@@ -27,6 +27,9 @@ void SearchRun::start() {
   started_ = true;
   start_ = std::chrono::steady_clock::now();
   running_ = jobs_;
+  sorting_ = jobs_;
+  skipReasons_.assign(candidates_.size(), std::string());
+  sorted_ = std::make_unique<std::latch>(jobs_);
   for (int i = 0; i < jobs_; ++i) threads_.emplace_back([this] { work(); });
 }
 
@@ -41,7 +44,28 @@ void SearchRun::wait() {
   if (fault_) std::rethrow_exception(std::exchange(fault_, nullptr));
 }
 
+void SearchRun::sortOutSkipped() {
+  size_t toRun = 0;
+  try {
+    while (!stopRequested_) {
+      const size_t at = nextSorted_++;
+      if (at >= candidates_.size()) break;
+      if (skip_) skipReasons_[at] = skip_(candidates_[at]);
+      if (skipReasons_[at].empty()) ++toRun;
+    }
+  } catch (...) {
+    std::lock_guard lock(mutex_);
+    if (!fault_) fault_ = std::current_exception();
+    stopRequested_ = true;
+  }
+  toRun_ += toRun;
+  --sorting_;
+  // every thread comes here, faulty or not, so none waits for ever
+  sorted_->arrive_and_wait();
+}
+
 void SearchRun::work() {
+  sortOutSkipped();
   try {
     std::unique_ptr<CandidateRunner> runner;
     while (!stopRequested_) {
@@ -49,14 +73,15 @@ void SearchRun::work() {
       if (at >= candidates_.size()) break;
       const Candidate& candidate = candidates_[at];
       CandidateResult result;
-      if (std::string reason = skip_ ? skip_(candidate) : std::string(); !reason.empty()) {
+      if (!skipReasons_[at].empty()) {
         result.candidate = candidate;
         result.skipped = true;
-        result.reason = std::move(reason);
+        result.reason = skipReasons_[at];
       } else {
         // the workspace is made on the thread that uses it
         if (!runner) runner = std::make_unique<CandidateRunner>(base_, registerForms_);
         result = runner->run(candidate);
+        ++runDone_;
       }
       {
         std::lock_guard lock(mutex_);
@@ -83,10 +108,11 @@ double SearchRun::elapsedSeconds() const {
 }
 
 std::optional<double> SearchRun::secondsLeft() const {
-  const size_t finishedCount = done();
-  if (finishedCount == 0) return std::nullopt;
-  const double perCandidate = elapsedSeconds() / static_cast<double>(finishedCount);
-  return perCandidate * static_cast<double>(total() - std::min(total(), finishedCount));
+  const size_t ran = runDone_.load();
+  if (!started_ || sorting_.load() > 0 || ran == 0) return std::nullopt;
+  const size_t toRun = toRun_.load();
+  const double perCandidate = elapsedSeconds() / static_cast<double>(ran);
+  return perCandidate * static_cast<double>(toRun - std::min(toRun, ran));
 }
 
 std::vector<CandidateResult> runSearch(SearchBase base, std::vector<Candidate> candidates,

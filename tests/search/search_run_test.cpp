@@ -84,6 +84,34 @@ TEST_F(SearchRunTest, AStopKeepsWhatWasFinished) {
   for (const CandidateResult& result : results) EXPECT_FALSE(result.printed.empty());
 }
 
+// Skipped candidates take next to no time: the time left is reckoned from
+// the candidates run alone, and is none while none has run.
+TEST_F(SearchRunTest, TheTimeLeftCountsOnlyTheCandidatesToRun) {
+  std::vector<Candidate> candidates = mixedCandidates();
+  candidates.resize(40);
+  SearchRun everySkipped(base, candidates, registerAllForms, 2,
+                         [](const Candidate&) { return std::string("skipped: test"); });
+  EXPECT_FALSE(everySkipped.secondsLeft());
+  everySkipped.start();
+  everySkipped.wait();
+  EXPECT_EQ(everySkipped.done(), candidates.size());
+  EXPECT_FALSE(everySkipped.secondsLeft());
+
+  // all but the last two skipped: once those have run nothing is left
+  const int last = candidates[candidates.size() - 2].id;
+  SearchRun twoRun(base, candidates, registerAllForms, 2, [last](const Candidate& c) {
+    return c.id < last ? std::string("skipped: test") : std::string();
+  });
+  twoRun.start();
+  twoRun.wait();
+  ASSERT_TRUE(twoRun.secondsLeft());
+  EXPECT_EQ(*twoRun.secondsLeft(), 0);
+  std::vector<CandidateResult> results = twoRun.takeResults();
+  EXPECT_EQ(std::count_if(results.begin(), results.end(),
+                          [](const CandidateResult& r) { return r.skipped; }),
+            static_cast<long>(candidates.size()) - 2);
+}
+
 TEST_F(SearchRunTest, EverySkippedCandidateOverfillsItsBobbinWhenRun) {
   const SkipRule skip = certainlyInfeasible(base, registerAllForms);
   ASSERT_TRUE(skip);
@@ -100,8 +128,9 @@ TEST_F(SearchRunTest, EverySkippedCandidateOverfillsItsBobbinWhenRun) {
     const CandidateResult run = runner.run(candidate);
     EXPECT_FALSE(run.feasible) << candidate.id;
     // the pass stopped, or the windings showed more than the slot holds
-    if (run.reason.rfind("结构仿真未完成", 0) != 0)
+    if (run.reason.rfind("结构仿真未完成", 0) != 0) {
       EXPECT_GT(Val(run.fill), 1) << candidate.id << " " << reason << " / " << run.reason;
+    }
   }
   EXPECT_GT(skipped, 50);
   EXPECT_GT(kept, 50);
