@@ -59,7 +59,9 @@ void SearchRun::sortOutSkipped() {
     stopRequested_ = true;
   }
   toRun_ += toRun;
-  --sorting_;
+  // the last thread to finish marks when the runs began
+  const double now = elapsedSeconds();
+  if (--sorting_ == 0) sortedAt_ = now;
   // every thread comes here, faulty or not, so none waits for ever
   sorted_->arrive_and_wait();
 }
@@ -109,9 +111,10 @@ double SearchRun::elapsedSeconds() const {
 
 std::optional<double> SearchRun::secondsLeft() const {
   const size_t ran = runDone_.load();
-  if (!started_ || sorting_.load() > 0 || ran == 0) return std::nullopt;
+  const double sortedAt = sortedAt_.load();
+  if (!started_ || sortedAt < 0 || ran == 0) return std::nullopt;
   const size_t toRun = toRun_.load();
-  const double perCandidate = elapsedSeconds() / static_cast<double>(ran);
+  const double perCandidate = (elapsedSeconds() - sortedAt) / static_cast<double>(ran);
   return perCandidate * static_cast<double>(toRun - std::min(toRun, ran));
 }
 

@@ -80,6 +80,8 @@ class SearchRun {
   std::atomic<size_t> nextSorted_{0};
   std::atomic<size_t> toRun_{0};
   std::atomic<int> sorting_{0};  // threads still sorting out the skipped
+  // seconds from the start to the end of the sorting; below 0 before
+  std::atomic<double> sortedAt_{-1};
   std::unique_ptr<std::latch> sorted_;
   std::atomic<size_t> next_{0};
   std::atomic<size_t> done_{0};
