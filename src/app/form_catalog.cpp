@@ -11,6 +11,7 @@
 #include "model/workspace.h"
 #include "operating/frmoperating.h"
 #include "reports/manufacturing_sheet.h"
+#include "search/frmsearch.h"
 #include "spice/spice_export.h"
 #include "winding/frmjiegou.h"
 #include "wiretools/frmwiretools.h"
@@ -35,12 +36,23 @@ void registerAllForms(Workspace& workspace, std::shared_ptr<CatalogueShelf> cata
   workspace.registerForm<FrmBomList>();
   // its figures are worked out from the design: not saved, gone with the design
   workspace.registerForm<FrmOperating>(FormRole::Derived);
+  // the search runs the program's own forms on workspaces of its threads, each
+  // with catalogues of its own; its results belong to the design they were
+  // found for, not to the saved design
+  workspace.registerForm(
+      FrmSearch::kName,
+      [](Workspace& ws) { return std::make_unique<FrmSearch>(ws, registerFormsWithOwnCatalogues); },
+      FormRole::Program);
 
   // what the earlier forms run of the stages built on them
   workspace.registerCommand(commands::kPrintManufacturingSheet,
                             [&workspace] { printManufacturingSheet(workspace); });
   workspace.registerCommand(commands::kExportSpiceModel,
                             [&workspace] { spice::exportSpiceModel(workspace); });
+}
+
+void registerFormsWithOwnCatalogues(Workspace& workspace) {
+  registerAllForms(workspace);
 }
 
 }  // namespace corvane

@@ -14,4 +14,8 @@ class Workspace;
 // through one shelf: `catalogues`, or a shelf of their own when it is null.
 void registerAllForms(Workspace& workspace, std::shared_ptr<CatalogueShelf> catalogues = nullptr);
 
+// The same with a shelf of the workspace's own: what a search thread, whose
+// workspace shares nothing with another's, registers.
+void registerFormsWithOwnCatalogues(Workspace& workspace);
+
 }  // namespace corvane

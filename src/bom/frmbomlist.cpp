@@ -94,11 +94,29 @@ void FrmBomList::load() {
   copiesAndQuantities();
 }
 
+// A cost form shown again takes the design as it now stands: one priced for
+// a table of another row count is opened afresh, so its material rows follow
+// the windings; one for these windings copies the core, bobbin and winding
+// figures again and keeps the prices typed.
 void FrmBomList::activated() {
   const Form* windings = workspace().existing(kWindingForm);
-  if (!windings || Frmjiegou::highestRowOf(*windings) == highestRow_) return;
+  if (!windings) return;
+  if (Frmjiegou::highestRowOf(*windings) == highestRow_) {
+    takeDesign();
+    return;
+  }
   workspace().close(kName);
   workspace().form(kName).show();
+}
+
+void FrmBomList::takeDesign() {
+  leadRowsFromWinding();
+  wireRowsFromWinding(true);
+  leadCosts();
+  leadTotal();
+  wireCosts();
+  wireTotal();
+  copiesAndQuantities();
 }
 
 // Rows beyond the design's windings are hidden; a design with more windings

@@ -34,6 +34,11 @@ class FrmBomList : public Form {
 
   // N: the last winding row, as the winding form had it when this form opened.
   int highestRow() const { return highestRow_; }
+  // Opened again for the same windings: the design as it now stands. What
+  // the opening copied from the core, bobbin and winding forms, and the
+  // quantities that follow from them, are taken afresh; the prices, rates
+  // and lengths the designer typed stay.
+  void takeDesign();
 
   // --- commands
   void apply();         // 应用

@@ -63,10 +63,12 @@ inline constexpr const char* cmdcore = "cmdcore";  // "铁芯选型": on to the 
 // "结构仿真": on to the structure form, once the bobbin is chosen
 inline constexpr const char* CMDJIEDOU = "CMDJIEDOU";
 inline constexpr const char* PICSHC = "PICSHC";  // schematic of the windings
-inline constexpr const char* FILe = "FILe";      // menu "文件"
-inline constexpr const char* OPEN = "OPEN";      // "打开": reads a design file
-inline constexpr const char* SAVE = "SAVE";      // "保存": writes the design file
-inline constexpr const char* OVER = "OVER";      // "关闭": ends the program
+// "自动设计": the automatic search for the cheapest design of these requirements
+inline constexpr const char* CmdSearch = "CmdSearch";
+inline constexpr const char* FILe = "FILe";  // menu "文件"
+inline constexpr const char* OPEN = "OPEN";  // "打开": reads a design file
+inline constexpr const char* SAVE = "SAVE";  // "保存": writes the design file
+inline constexpr const char* OVER = "OVER";  // "关闭": ends the program
 // "打印参数表": prints the electrical parameter table
 inline constexpr const char* PRINT = "PRINT";
 

@@ -130,6 +130,10 @@ void Frmeledata::addReactions() {
   on(EventKind::Click, eledata::cmdcore, [this](Control&, const EventArgs&) { openCoreForm(); });
   on(EventKind::Click, eledata::CMDJIEDOU,
      [this](Control&, const EventArgs&) { openStructureForm(); });
+  // the search is a later stage: known by name, as the program registers it
+  on(EventKind::Click, eledata::CmdSearch, [this](Control&, const EventArgs&) {
+    if (workspace().knowsForm(forms::kSearch)) workspace().form(forms::kSearch).show();
+  });
   // the file replaces the electrical design: unsaved changes are offered a save first
   on(EventKind::Click, eledata::OPEN, [this](Control&, const EventArgs&) {
     if (workspace().session().settleUnsavedChanges()) openDesign(*this);

@@ -118,6 +118,8 @@ void Frmeledata::addCommandsAndMenu() {
   ControlInit structure = captioned("结构仿真", {9720, 6960, 1215, 375});
   structure.enabled = false;  // the bobbin form's "变压器参数" enables it
   addControl(eledata::CMDJIEDOU, ControlKind::CommandButton, structure);
+  addControl(eledata::CmdSearch, ControlKind::CommandButton,
+             captioned("自动设计", {8400, 7440, 2535, 375}));
 
   addControl(eledata::PICSHC, ControlKind::PictureBox, captioned("", {11160, 1080, 3975, 8415}));
 

@@ -32,6 +32,9 @@ enum class ControlKind {
   Timer,
   StatusPanel,
   Slider,
+  // shows how far a long piece of work has come: its text the per cent done
+  // (0 to 100), its caption what the bar says over it
+  ProgressBar,
 };
 
 // Position and size in the form's layout units (twips unless a form says

@@ -57,6 +57,10 @@ class Host {
   virtual bool launchSystemInformation() = 0;
   // True when another copy of the program already runs for this user.
   virtual bool anotherInstanceRunning() { return false; }
+  // True when the program goes on serving the user while long work runs on
+  // threads of its own (the desktop program); a headless run waits for the
+  // work to end before its next command.
+  virtual bool runsWorkInBackground() const { return false; }
 
   // The user's settings: the design files opened or saved last, newest first.
   virtual std::vector<std::string> recentDesigns() = 0;

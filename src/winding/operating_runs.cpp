@@ -9,6 +9,7 @@
 #include "winding/frmjiegou.h"
 #include "winding/jiegou_fields.h"
 #include "winding/operating_point.h"
+#include "winding/run_verdicts.h"
 
 namespace corvane {
 
@@ -49,7 +50,7 @@ void Frmjiegou::LoadRun() {
   for (int i = 0; i <= highestRow(); ++i)
     copperLoss.setText(generalFormat(copperLoss.num() + cell(TXTPCU, i).num()));
   determineNoLoadCurrent();
-  TemperatureVerdict("负载运行过热", "负载运行安全");
+  TemperatureVerdict(winding::kLoadOverheating, winding::kLoadSafe);
 }
 
 void Frmjiegou::NoLoadRun() {
@@ -69,7 +70,7 @@ void Frmjiegou::NoLoadRun() {
   Control& loss = control(txtpLOST);
   loss.setText(generalFormat(control(TXTPCZ).num() + copperLoss.num()) + "W");
   rise.setText(riseText(loss.num()));
-  TemperatureVerdict("空载运行过热", "空载运行安全");
+  TemperatureVerdict(winding::kNoLoadOverheating, winding::kNoLoadSafe);
 }
 
 void Frmjiegou::TemperatureVerdict(const char* overheating, const char* safe) {

@@ -19,9 +19,11 @@ if ! cmp -s "$prefix.expected" "$prefix.found"; then
   diff "$prefix.expected" "$prefix.found" | grep '^[<>]' | sed 's/^</-/;s/^>/+/'
   status=1
 fi
-for program in bin/corvane-script ${gui:+bin/corvane}; do
+for program in bin/corvane-script bin/corvane-search ${gui:+bin/corvane}; do
   [ -x "$prefix/$program" ] || { echo "FAIL: $program is not executable"; status=1; }
 done
+"$prefix/bin/corvane-search" --help | grep -q "usage: corvane-search DESIGN" \
+  || { echo "FAIL: the installed corvane-search does not run"; status=1; }
 
 # the installed corvane-script looks its catalogue up beside itself, then in
 # the tree it was installed into

@@ -185,5 +185,37 @@ TEST_F(StructureChainTest, OpeningAgainForAnotherGroupCountRebuildsTheTable) {
   EXPECT_GT(Val(cell(TXTTURN, 2)), 0);
 }
 
+// The cost form opened again after the core changed prices the new design:
+// the core and copper weights, the lamination count and the wire follow the
+// forms, while a price the designer typed stays.
+TEST_F(StructureChainTest, CostFormOpenedAgainPricesTheDesignAsItNowStands) {
+  typicalSpecification();
+  laminationCore("50H800");
+  oneSlotBobbinAndStructure();
+  click(*structure(), Command4);
+  Form& cost = workspace.form("FrmBomList");
+  set(cost, "TxtCorePrice", "40");
+  set(cost, "TxtWirePrice", "60", 1);
+  const std::string oldCore = cost.control("txtwe").text();
+  const std::string oldCopper = cost.control("TXTCUWEIGH", 1).text();
+
+  click(*structure(), Command2);
+  laminationCore("50H800");
+  set(core(), "TxtB", "40");
+  enter(core(), "TxtB");
+  oneSlotBobbinAndStructure();
+  click(*structure(), Command4);
+  EXPECT_EQ(cost.control("txtwe").text(), core().control("txtwe").text());
+  EXPECT_NE(cost.control("txtwe").text(), oldCore);
+  EXPECT_EQ(Val(cost.control("TXTCUWEIGH", 1).text()), Val(cell(TXTCUWEIGH, 1)));
+  EXPECT_NE(cost.control("TXTCUWEIGH", 1).text(), oldCopper);
+  EXPECT_EQ(cost.control("TxtZpQ").text(), "81");  // 40 / 0.5 / 0.98 laminations
+  EXPECT_EQ(cost.control("txtcname").text(), "EI-48*40");
+  EXPECT_EQ(cost.control("TxtCorePrice").text(), "40");
+  EXPECT_EQ(cost.control("TxtWirePrice", 1).text(), "60");
+  EXPECT_EQ(cost.control("TxtCoreCost").text(),
+            formatFixed(40 * Val(core().control("txtwe").text()) * 0.001, 2));
+}
+
 }  // namespace
 }  // namespace corvane::testing

@@ -37,6 +37,8 @@ constexpr MenuRow kMenu[] = {
     {mainwindow::SepClose, "-", mainwindow::FILe},
     {mainwindow::OVER, "关闭", mainwindow::FILe},
     {mainwindow::Tools, "工具", ""},
+    {mainwindow::ToolsWire, "导线工具", mainwindow::Tools},
+    {mainwindow::ToolsSearch, "自动设计", mainwindow::Tools},
     {mainwindow::sys, "系统信息", ""},
     {mainwindow::HELP, "帮助", "", keys::kHelp},
 };
@@ -96,8 +98,13 @@ void MainWindowForm::addMenu() {
   on(EventKind::Click, kRecentItems, [&session](Control& item, const EventArgs&) {
     session.openRecent(item.index() - kFirstRecent);
   });
-  on(EventKind::Click, mainwindow::Tools,
-     [this](Control&, const EventArgs&) { showFormIfKnown(forms::kWireTools); });
+  // a click on the menu itself opens the wire tools, as it did before the
+  // menu had items; scripts still say so
+  auto wireTools = [this](Control&, const EventArgs&) { showFormIfKnown(forms::kWireTools); };
+  on(EventKind::Click, mainwindow::Tools, wireTools);
+  on(EventKind::Click, mainwindow::ToolsWire, wireTools);
+  on(EventKind::Click, mainwindow::ToolsSearch,
+     [this](Control&, const EventArgs&) { showFormIfKnown(forms::kSearch); });
   on(EventKind::Click, mainwindow::HELP,
      [this](Control&, const EventArgs&) { workspace().form(AboutForm::kName).show(); });
   on(EventKind::Click, mainwindow::sys,

@@ -7,6 +7,7 @@
 #include "app/qt/display_adapters.h"
 #include "app/qt/field_adapters.h"
 #include "app/qt/menu_item_adapter.h"
+#include "app/qt/progress_bar_adapter.h"
 #include "app/qt/qt_convert.h"
 #include "app/qt/timer_adapter.h"
 #include "model/form.h"
@@ -41,6 +42,7 @@ constexpr AdapterRow kAdapters[] = {
     {ControlKind::Timer, &make<TimerAdapter>},
     {ControlKind::StatusPanel, &make<StatusPanelAdapter>},
     {ControlKind::Slider, &make<SliderAdapter>},
+    {ControlKind::ProgressBar, &make<ProgressBarAdapter>},
 };
 
 }  // namespace

@@ -43,6 +43,8 @@ class QtHost : public Host {
   // Takes the lock on the first call; true when another copy holds it. A
   // lock left by a copy that crashed is taken over.
   bool anotherInstanceRunning() override;
+  // The event loop keeps serving the user while a search runs.
+  bool runsWorkInBackground() const override { return true; }
 
   std::vector<std::string> recentDesigns() override;
   void storeRecentDesigns(const std::vector<std::string>& paths) override;

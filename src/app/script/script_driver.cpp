@@ -52,6 +52,8 @@ const char* kindName(ControlKind kind) {
       return "a status panel";
     case ControlKind::Slider:
       return "a slider";
+    case ControlKind::ProgressBar:
+      return "a progress bar";
   }
   return "a control";
 }

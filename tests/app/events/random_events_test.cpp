@@ -212,7 +212,8 @@ class RandomEvents {
                                         "click Frmeledata.\"结构仿真\"",
                                         "click Frmjiegou.\"工况分析\"",
                                         "click Frmjiegou.\"材料清单\"",
-                                        "click MDIForm1.Tools"};
+                                        "click MDIForm1.Tools",
+                                        "click Frmeledata.CmdSearch"};
     const size_t steps = restarts_ % 2 == 0 ? std::size(chain) : 3;
     for (size_t i = 0; i < steps; ++i) runLine(chain[i]);
   }
@@ -351,6 +352,7 @@ class RandomEvents {
     if (controls.empty()) return {};
     Control& control = *controls[pick(controls.size())];
     const std::string address = form.name() + "." + control.address();
+    if (address == "FrmSearch.CmdStart") return searchStart(form, address);
     switch (control.kind()) {
       case ControlKind::TextBox:
         touched_.insert(address);
@@ -386,10 +388,34 @@ class RandomEvents {
                                    std::max(1, control.maximum() - control.minimum() + 1)))))};
       case ControlKind::Timer:
       case ControlKind::Frame:
+      case ControlKind::ProgressBar:
         return {};
       default:
         return {(pick(6) == 0 ? "dblclick " : "click ") + address};
     }
+  }
+
+  // A search of the whole default space takes minutes: one of more than a
+  // few candidates is narrowed to ten first, whatever the fields held.
+  static std::vector<std::string> searchStart(const Form& form, const std::string& address) {
+    const std::string count = form.control("LblCount").caption();
+    const std::string prefix = "候选方案 ";
+    const long candidates =
+        count.rfind(prefix, 0) == 0 ? std::strtol(count.c_str() + prefix.size(), nullptr, 10) : 0;
+    if (candidates <= 12) return {"click " + address};
+    return {"set FrmSearch.TxtLaminations EI64",
+            "set FrmSearch.TxtGrades H12",
+            "set FrmSearch.TxtStackMin 1",
+            "set FrmSearch.TxtStackMax 2",
+            "set FrmSearch.TxtStackStep 0.25",
+            "set FrmSearch.TxtFluxMin 1.6",
+            "set FrmSearch.TxtFluxMax 1.6",
+            "set FrmSearch.TxtFluxStep 0.05",
+            "set FrmSearch.TxtJMin 5",
+            "set FrmSearch.TxtJMax 5",
+            "set FrmSearch.TxtJStep 0.5",
+            "set FrmSearch.TxtJRatio 1",
+            "click " + address};
   }
 
   int keyCode() {
@@ -506,7 +532,8 @@ class RandomEvents {
       // the name is the user's choice: a project saved as "x.CVN" is still a
       // project file, so the bytes tell which kind of file it is
       const bool project = !bytes.empty() && bytes.front() == '{';
-      if (bytes.rfind("\xEF\xBB\xBF", 0) == 0) continue;  // a bill of materials (CSV)
+      if (bytes.rfind("\xEF\xBB\xBF", 0) == 0) continue;       // a bill of materials (CSV)
+      if (bytes.rfind("id,rank,feasible,", 0) == 0) continue;  // the search's table (CSV)
       std::string problem = project ? reopenProject(path, bytes, lines) : reopenDesign(path, bytes);
       if (!problem.empty()) return path + ": " + problem;
     }

@@ -250,7 +250,7 @@ TEST_F(DesktopAppTest, ChildWindowsOpenInsideASmallDocumentAreaAndScroll) {
   app.mainWindow()->resize(1024, 700);
   QMdiArea* area = app.mainWindow()->mdiArea();
   menuAction(app.mainWindow()->menuBar(), "NEW")->trigger();
-  menuAction(app.mainWindow()->menuBar(), "Tools")->trigger();
+  menuAction(app.mainWindow()->menuBar(), "ToolsWire")->trigger();
   menuAction(app.mainWindow()->menuBar(), "HELP")->trigger();
   QList<QMdiSubWindow*> children = visibleChildren(app);
   ASSERT_EQ(children.size(), 3);
@@ -273,11 +273,11 @@ TEST_F(DesktopAppTest, ChildWindowsOpenInsideASmallDocumentAreaAndScroll) {
 TEST_F(DesktopAppTest, ToolsMenuBringsAnOpenFormToTheFront) {
   DesktopApp& app = start(false);
   QMdiArea* area = app.mainWindow()->mdiArea();
-  menuAction(app.mainWindow()->menuBar(), "Tools")->trigger();
+  menuAction(app.mainWindow()->menuBar(), "ToolsWire")->trigger();
   QWidget* tools = app.view("FrmWireTools")->parentWidget();
   menuAction(app.mainWindow()->menuBar(), "HELP")->trigger();
   ASSERT_NE(area->activeSubWindow(), tools);
-  menuAction(app.mainWindow()->menuBar(), "Tools")->trigger();
+  menuAction(app.mainWindow()->menuBar(), "ToolsWire")->trigger();
   EXPECT_EQ(area->activeSubWindow(), tools);
 }
 

@@ -1,0 +1,127 @@
+#include "search/search_plot.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "model/value.h"
+
+namespace corvane::search {
+
+namespace {
+
+// The picture's own scale: a 1000 × 600 canvas, the plot inside the margins
+// that hold the axis marks.
+constexpr double kWidth = 1000;
+constexpr double kHeight = 600;
+constexpr double kLeft = 90;
+constexpr double kRight = 945;  // room for the last cost mark, "1000", right of it
+constexpr double kTop = 40;
+constexpr double kBottom = 530;
+constexpr double kDot = 4;  // half the side of a candidate's square
+constexpr double kFrontHalfWidth = 1.5;
+constexpr int kMarks = 5;
+
+constexpr Rgb kAxis{64, 64, 64};
+constexpr Rgb kGrid{225, 225, 225};
+constexpr Rgb kFeasible{0, 102, 204};
+constexpr Rgb kInfeasible{240, 150, 150};
+constexpr Rgb kFront{235, 120, 0};
+constexpr Rgb kSelected{230, 0, 0};
+
+struct Range {
+  double low = 0;
+  double high = 1;
+};
+
+// From the smallest to the largest value, widened to whole steps.
+Range rangeOf(const std::vector<double>& values) {
+  if (values.empty()) return {};
+  auto [low, high] = std::minmax_element(values.begin(), values.end());
+  double a = *low, b = *high;
+  if (b - a < 1e-9) {
+    a -= 1;
+    b += 1;
+  }
+  const double step = axisStep(b - a, kMarks);
+  return {std::floor(a / step) * step, std::ceil(b / step) * step};
+}
+
+bool plotted(const CandidateResult& result) {
+  return !result.skipped && startsWithNumber(result.cost) && startsWithNumber(result.loadRise);
+}
+
+}  // namespace
+
+double axisStep(double span, int parts) {
+  if (!(span > 0) || parts < 1) return 1;
+  const double rough = span / parts;
+  const double power = std::pow(10, std::floor(std::log10(rough)));
+  for (double factor : {1.0, 2.0, 5.0})
+    if (factor * power >= rough) return factor * power;
+  return 10 * power;
+}
+
+void drawSearchPlot(Drawing& d, const std::vector<CandidateResult>& results,
+                    const std::vector<const CandidateResult*>& front,
+                    const CandidateResult* selected) {
+  d.clear();
+  d.setScale(0, 0, kWidth, kHeight);
+  std::vector<double> costs, rises;
+  for (const CandidateResult& result : results) {
+    if (!plotted(result)) continue;
+    costs.push_back(result.costValue());
+    rises.push_back(result.loadRiseValue());
+  }
+  const Range x = rangeOf(costs), y = rangeOf(rises);
+  auto px = [&](double cost) {
+    return kLeft + (cost - x.low) / (x.high - x.low) * (kRight - kLeft);
+  };
+  auto py = [&](double rise) {
+    return kBottom - (rise - y.low) / (y.high - y.low) * (kBottom - kTop);
+  };
+
+  // the grid and its marks
+  const double xStep = axisStep(x.high - x.low, kMarks), yStep = axisStep(y.high - y.low, kMarks);
+  for (double v = x.low; v <= x.high + xStep / 2; v += xStep) {
+    d.line(px(v), kTop, px(v), kBottom, kGrid);
+    d.text(px(v) - 15, kBottom + 8, generalFormat(roundHalfAway(v, 6)), kAxis);
+  }
+  for (double v = y.low; v <= y.high + yStep / 2; v += yStep) {
+    d.line(kLeft, py(v), kRight, py(v), kGrid);
+    d.text(8, py(v) - 10, generalFormat(roundHalfAway(v, 6)), kAxis);
+  }
+  d.line(kLeft, kBottom, kRight, kBottom, kAxis);
+  d.line(kLeft, kTop, kLeft, kBottom, kAxis);
+  d.text(kRight - 110, kBottom + 36, "成本价(元)", kAxis);
+  d.text(8, 6, "负载温升(℃)", kAxis);
+  d.filledBox(300, 12, 308, 20, kFeasible);
+  d.text(314, 6, "可行", kAxis);
+  d.filledBox(380, 12, 388, 20, kInfeasible);
+  d.text(394, 6, "不可行", kAxis);
+  for (double offset : {-kFrontHalfWidth, 0.0, kFrontHalfWidth})
+    d.line(470, 16 + offset, 500, 16 + offset, kFront);
+  d.text(506, 6, "帕累托前沿", kAxis);
+  if (costs.empty()) {
+    d.text(kLeft + 20, kTop + 20, "尚无结果", kAxis);
+    return;
+  }
+
+  // the infeasible under the feasible, so the feasible stay in sight
+  for (bool feasible : {false, true})
+    for (const CandidateResult& result : results)
+      if (plotted(result) && result.feasible == feasible)
+        d.filledBox(px(result.costValue()) - kDot, py(result.loadRiseValue()) - kDot,
+                    px(result.costValue()) + kDot, py(result.loadRiseValue()) + kDot,
+                    feasible ? kFeasible : kInfeasible);
+  // the front three lines thick, so it shows along the edge of the cloud
+  for (double offset : {-kFrontHalfWidth, 0.0, kFrontHalfWidth})
+    for (size_t i = 1; i < front.size(); ++i)
+      d.line(px(front[i - 1]->costValue()), py(front[i - 1]->loadRiseValue()) + offset,
+             px(front[i]->costValue()), py(front[i]->loadRiseValue()) + offset, kFront);
+  if (selected && plotted(*selected)) {
+    d.circle(px(selected->costValue()), py(selected->loadRiseValue()), 3 * kDot, kSelected);
+    d.circle(px(selected->costValue()), py(selected->loadRiseValue()), 3 * kDot + 1, kSelected);
+  }
+}
+
+}  // namespace corvane::search
