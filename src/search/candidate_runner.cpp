@@ -72,7 +72,7 @@ std::vector<int> CandidateRunner::slotsOfRows(int bobbin) const {
 CandidateResult CandidateRunner::run(const Candidate& candidate) {
   CandidateResult result;
   result.candidate = candidate;
-  if (Outcome<> restored = restoreProject(workspace_, base_.record); !restored)
+  if (Outcome<SkippedParts> restored = restoreProject(workspace_, base_.record); !restored)
     throw ProgrammingError("the search's design could not be put back: " + restored.reason());
   host_.takeMessages();
 

@@ -375,7 +375,7 @@ void FrmSearch::adopt() {
   if (!designUnchanged() && !host().askYesNo(kChangedSinceSearch, caption())) return;
   const search::Candidate candidate = results_[*selected_].candidate;
   Workspace& ws = workspace();
-  if (Outcome<> restored = restoreProject(ws, base_->record); !restored) {
+  if (Outcome<SkippedParts> restored = restoreProject(ws, base_->record); !restored) {
     host().showMessage(restored.reason(), MessageIcon::Warning, caption());
     return;
   }
