@@ -26,7 +26,7 @@ struct ChainLink {
 // and design pass are plain arithmetic over plain values that the structure
 // form calls, so it sits below the winding stage. A new stage above the
 // winding table gets a row like the reports'.
-const std::array<ChainLink, 12> kChain{{
+const std::array<ChainLink, 13> kChain{{
     {"model", {}},
     {"electrical", {"model"}},
     {"core", {"model", "electrical"}},
@@ -37,10 +37,14 @@ const std::array<ChainLink, 12> kChain{{
     {"bom", {"model", "electrical", "core", "bobbin", "simulation", "winding"}},
     {"operating", {"model", "electrical", "core", "bobbin", "simulation", "winding"}},
     {"spice", {"model", "electrical", "core", "bobbin", "simulation", "winding"}},
+    // the search runs the whole chain, the cost form's price included
+    {"search",
+     {"model", "electrical", "core", "bobbin", "simulation", "winding", "reports", "bom",
+      "operating", "spice"}},
     {"wiretools", {"model"}},
     {"app",
      {"model", "electrical", "core", "bobbin", "simulation", "winding", "reports", "bom",
-      "operating", "spice", "wiretools"}},
+      "operating", "spice", "search", "wiretools"}},
 }};
 
 const ChainLink* linkOf(std::string_view subsystem) {
