@@ -18,6 +18,9 @@ ControlArray::ControlArray(Form& form, std::string name, ControlKind kind)
     : form_(form), name_(std::move(name)), kind_(kind) {}
 
 Control* ControlArray::at(int index) const {
+  if (index >= 0 && index < kDirectRows)
+    return static_cast<size_t>(index) < direct_.size() ? direct_[static_cast<size_t>(index)]
+                                                       : nullptr;
   auto it = elements_.find(index);
   return it == elements_.end() ? nullptr : it->second.get();
 }
@@ -44,6 +47,11 @@ Control& ControlArray::load(int index, ControlInit init) {
   else if (!designTime_.empty())
     ref.designTime_ = designTime_.begin()->second.state;
   elements_.emplace(index, std::move(control));
+  if (index >= 0 && index < kDirectRows) {
+    if (static_cast<size_t>(index) >= direct_.size())
+      direct_.resize(static_cast<size_t>(index) + 1);
+    direct_[static_cast<size_t>(index)] = &ref;
+  }
   form_.rowAdded(name_, ref);
   return ref;
 }
@@ -80,6 +88,7 @@ void ControlArray::unload(int index) {
   auto it = elements_.find(index);
   if (it == elements_.end()) return;
   form_.rowRemoved(name_, index, it->second.get());
+  if (index >= 0 && index < kDirectRows) direct_[static_cast<size_t>(index)] = nullptr;
   elements_.erase(it);
 }
 
@@ -126,6 +135,7 @@ Control& Form::addControl(std::string name, ControlKind kind, ControlInit init) 
   order_.push_back(name);
   design_.push_back({&ref, nullptr});
   singles_.emplace(std::move(name), std::move(control));
+  resolved_.clear();
   return ref;
 }
 
@@ -135,17 +145,24 @@ ControlArray& Form::addArray(std::string name, ControlKind kind, ControlInit ini
   order_.push_back(name);
   design_.push_back({nullptr, &ref});
   arrays_.emplace(std::move(name), std::move(array));
+  resolved_.clear();
   ref.load(firstIndex, std::move(init));
   return ref;
 }
 
+Form::Resolved Form::resolve(std::string_view name) const {
+  if (const Resolved* known = resolved_.find(name)) return *known;
+  Resolved found;
+  if (auto it = singles_.find(name); it != singles_.end()) found.single = it->second.get();
+  if (auto it = arrays_.find(name); it != arrays_.end()) found.array = it->second.get();
+  resolved_.remember(name, found);
+  return found;
+}
+
 const Control* Form::find(std::string_view name, int index) const {
-  if (index < 0) {
-    auto it = singles_.find(name);
-    return it == singles_.end() ? nullptr : it->second.get();
-  }
-  const ControlArray* array = findArray(name);
-  return array ? array->at(index) : nullptr;
+  const Resolved found = resolve(name);
+  if (index < 0) return found.single;
+  return found.array ? found.array->at(index) : nullptr;
 }
 
 Control* Form::find(std::string_view name, int index) {
@@ -167,8 +184,7 @@ Control& Form::control(std::string_view name, int index) {
 }
 
 const ControlArray* Form::findArray(std::string_view name) const {
-  auto it = arrays_.find(name);
-  return it == arrays_.end() ? nullptr : it->second.get();
+  return resolve(name).array;
 }
 
 ControlArray* Form::findArray(std::string_view name) {
@@ -211,6 +227,7 @@ std::vector<Control*> Form::allControls() {
 void Form::on(EventKind kind, std::string name, Reaction reaction) {
   reactions_[std::move(name)][static_cast<size_t>(kind)] =
       std::make_shared<const Reaction>(std::move(reaction));
+  reactionsOf_.clear();
 }
 
 void Form::on(EventKind kind, std::initializer_list<const char*> names, const Reaction& reaction) {
@@ -257,12 +274,19 @@ std::vector<std::string> Form::reactionNames() const {
 
 void Form::react(EventKind kind, Control& source, const EventArgs& args) {
   if (workspace_.quiet()) return;
-  auto it = reactions_.find(source.name());
-  if (it == reactions_.end() || !it->second[static_cast<size_t>(kind)]) return;
+  const Reactions* reactions = nullptr;
+  if (const Reactions* const* known = reactionsOf_.find(source.name())) {
+    reactions = *known;
+  } else {
+    auto it = reactions_.find(source.name());
+    if (it != reactions_.end()) reactions = &it->second;
+    reactionsOf_.remember(source.name(), reactions);
+  }
+  if (!reactions || !(*reactions)[static_cast<size_t>(kind)]) return;
   workspace_.enterReaction();
   ScopeExit leave([this] { workspace_.leaveReaction(); });
   // a reaction may replace the table entry: hold on to the one that runs
-  const std::shared_ptr<const Reaction> reaction = it->second[static_cast<size_t>(kind)];
+  const std::shared_ptr<const Reaction> reaction = (*reactions)[static_cast<size_t>(kind)];
   (*reaction)(source, args);
 }
 

@@ -17,6 +17,7 @@
 
 #include "model/control.h"
 #include "model/kept_member.h"
+#include "model/name_memo.h"
 #include "model/signal.h"
 
 namespace corvane {
@@ -88,6 +89,10 @@ class ControlArray {
   ControlKind kind_;
   Control::Content content_ = Control::Content::Quantity;
   std::map<int, std::unique_ptr<Control>> elements_;
+  // the same rows by index, for the indices a table has (0 up to a few
+  // dozen): a cell is reached without a walk down the tree
+  static constexpr int kDirectRows = 256;
+  std::vector<Control*> direct_;
   std::map<int, DesignTimeRow> designTime_;
   std::vector<int> designRows_;
   int pitch_ = 0;
@@ -261,6 +266,17 @@ class Form {
   static constexpr size_t kEventKinds = static_cast<size_t>(EventKind::Tick) + 1;
   using Reactions = std::array<std::shared_ptr<const Reaction>, kEventKinds>;
   ByName<Reactions> reactions_;
+  // what each name a reaction or a later form asked for resolved to (both
+  // null when the form has no such control); cleared when a control or a
+  // reaction is added
+  struct Resolved {
+    Control* single = nullptr;
+    ControlArray* array = nullptr;
+  };
+  Resolved resolve(std::string_view name) const;
+  mutable NameMemo<Resolved> resolved_;
+  // a control's reactions by its name, null when it has none
+  mutable NameMemo<const Reactions*> reactionsOf_;
 };
 
 }  // namespace corvane

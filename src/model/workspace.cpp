@@ -18,6 +18,8 @@ Workspace::Workspace(Host& host) : host_(host), session_(std::make_unique<Design
 Workspace::~Workspace() {
   // forms may read each other while they go; drop them in reverse creation order
   active_ = nullptr;
+  // a form that reads another while it goes must not find one already gone
+  remembersForms_ = false;
   forms_.clear();
   disposed_.clear();
 }
@@ -93,8 +95,12 @@ std::vector<std::string> Workspace::formNames() const {
 }
 
 Form* Workspace::existing(std::string_view name) const {
+  if (remembersForms_)
+    if (Form* const* known = formsByName_.find(name)) return *known;
   auto it = forms_.find(name);
-  return it == forms_.end() ? nullptr : it->second.get();
+  Form* found = it == forms_.end() ? nullptr : it->second.get();
+  if (remembersForms_) formsByName_.remember(name, found);
+  return found;
 }
 
 std::vector<Form*> Workspace::existingForms() const {
@@ -142,6 +148,7 @@ Form& Workspace::form(std::string_view name) {
   // what the constructor built is the design time a saved design compares with
   ref.settleDesignTime();
   forms_.emplace(std::string(name), std::move(created));
+  formsByName_.clear();
   creationOrder_.emplace_back(name);
   formCreated.emit(ref);
   // the load step is an event of its own: an arithmetic error stops the load
@@ -164,6 +171,7 @@ void Workspace::close(std::string_view name) {
   std::erase(creationOrder_, key);
   disposed_.push_back(std::move(it->second));
   forms_.erase(it);
+  formsByName_.clear();
   formClosed.emit(key);
   if (eventDepth_ == 0) disposed_.clear();
 }

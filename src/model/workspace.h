@@ -13,6 +13,7 @@
 
 #include "model/field_links.h"
 #include "model/form.h"
+#include "model/name_memo.h"
 #include "model/shared_values.h"
 #include "model/signal.h"
 
@@ -169,6 +170,11 @@ class Workspace {
   std::map<std::string, FieldLink, std::less<>> links_;
   std::vector<std::string> order_;
   std::map<std::string, std::unique_ptr<Form>, std::less<>> forms_;
+  // the open form each name a cross-form read asked for resolved to (null
+  // when none is open); cleared whenever a form opens or closes, and gone
+  // while the workspace closes every form
+  mutable NameMemo<Form*> formsByName_;
+  bool remembersForms_ = true;
   std::vector<std::string> creationOrder_;
   std::vector<std::unique_ptr<Form>> disposed_;
   Form* active_ = nullptr;

@@ -1,0 +1,68 @@
+// What a name resolved to, remembered by where the name is stored. The forms'
+// field names are constants with one address each, so a reaction's second
+// read of a field costs a multiplication and a short compare instead of
+// hashing the text again. Each entry keeps its own copy of the text: a name
+// in a passing buffer (a script's line, a file's record) that reuses an
+// address matches only if its text is the same, and then it names the same
+// thing. The owner clears the memo whenever what a name resolves to changes.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string_view>
+
+namespace corvane {
+
+template <class T>
+class NameMemo {
+ public:
+  // Names longer than this are looked up every time (no field name is).
+  static constexpr size_t kLongestName = 22;
+
+  // The remembered resolution of `name`, or nullptr when there is none.
+  const T* find(std::string_view name) const {
+    const Entry& entry = entries_[slot(name.data())];
+    if (entry.generation != generation_ || entry.address != name.data() ||
+        entry.size != name.size() || std::memcmp(entry.text, name.data(), name.size()) != 0)
+      return nullptr;
+    return &entry.value;
+  }
+
+  void remember(std::string_view name, const T& value) {
+    if (name.size() > kLongestName) return;
+    Entry& entry = entries_[slot(name.data())];
+    entry.generation = generation_;
+    entry.address = name.data();
+    entry.size = static_cast<unsigned char>(name.size());
+    std::memcpy(entry.text, name.data(), name.size());
+    entry.value = value;
+  }
+
+  // Forgets every entry at once (an entry of an earlier generation never
+  // matches), so an owner may clear it after each of many additions.
+  void clear() { ++generation_; }
+
+ private:
+  static constexpr int kSlotBits = 7;
+  // Fibonacci hashing of the address: the constants of one header lie a few
+  // bytes apart and spread over the slots.
+  static size_t slot(const char* address) {
+    const auto bits = reinterpret_cast<std::uintptr_t>(address);
+    return static_cast<size_t>((static_cast<std::uint64_t>(bits) * 0x9E3779B97F4A7C15ull) >>
+                               (64 - kSlotBits));
+  }
+
+  struct Entry {
+    const char* address = nullptr;
+    unsigned generation = 0;
+    unsigned char size = 0;
+    char text[kLongestName] = {};
+    T value{};
+  };
+  std::array<Entry, size_t{1} << kSlotBits> entries_{};
+  unsigned generation_ = 1;
+};
+
+}  // namespace corvane
