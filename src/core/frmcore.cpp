@@ -211,13 +211,7 @@ void Frmcore::addEnterChain() {
   on(EventKind::Enter, coreform::TXTBA, focusOn(coreform::TXTHC));
   on(EventKind::Enter, coreform::TXTHC, focusOn(coreform::CMDBB));
   on(EventKind::Enter, coreform::txtautocore, focusOn(coreform::TxtB));
-  on(EventKind::Enter, coreform::TXTL, [this](Control&, const EventArgs&) {
-    biaozhuncore();
-    rebuildCoreName();
-    va();
-    Fc();
-    Fm();  // the snap wrote the catalogue's coil surface; this is the one of the dimensions
-  });
+  on(EventKind::Enter, coreform::TXTL, [this](Control&, const EventArgs&) { laminationEntered(); });
   on(EventKind::Enter, coreform::TxtB, [this](Control&, const EventArgs&) { stackConfirmation(); });
   on(EventKind::Enter, {coreform::TXTa, coreform::TXTw},
      [this](Control&, const EventArgs&) { CDATA(); });
