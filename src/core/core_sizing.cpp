@@ -13,6 +13,7 @@
 #include "core/lamination_catalogue.h"
 #include "core/rated_power_tables.h"
 #include "electrical/eledata_fields.h"
+#include "electrical/input_voltages.h"
 #include "model/form_fields.h"
 #include "model/formulas.h"
 #include "model/host.h"
@@ -191,7 +192,7 @@ void Frmcore::customCoreChoice() {
 }
 
 void Frmcore::primaryTurns() {
-  double volts = electrical(eledata::TXTUIN1) + electrical(eledata::TXTUIN2);
+  double volts = electrical(eledata::TXTUIN1) + secondInputVoltage();
   write(coreform::TxtTurnPri, formulas::TurnsFromVoltage(volts, num(coreform::TxtF),
                                                          num(coreform::TxtBm), num(coreform::TXTSC))
                                   .fieldText());

@@ -8,6 +8,7 @@
 #include "core/material_grades.h"
 #include "core/rated_power_tables.h"
 #include "electrical/eledata_fields.h"
+#include "electrical/input_voltages.h"
 #include "model/design_session.h"
 #include "model/form_image_print.h"
 #include "model/host.h"
@@ -82,6 +83,11 @@ std::string Frmcore::electricalText(const char* name) const {
 
 double Frmcore::electrical(const char* name) const {
   return Val(electricalText(name));
+}
+
+double Frmcore::secondInputVoltage() const {
+  if (!workspace().knowsForm(forms::kElectrical)) return 0;
+  return electrical::secondInputVoltage(workspace());
 }
 
 void Frmcore::write(const char* name, std::string text) {

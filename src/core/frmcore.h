@@ -96,6 +96,8 @@ class Frmcore : public Form {
   // A field of the electrical form ("" in a workspace without that form).
   std::string electricalText(const char* name) const;
   double electrical(const char* name) const;
+  // U2 while the electrical form has two primaries, else 0.
+  double secondInputVoltage() const;
   void write(const char* name, std::string text);
   Control& material(int index);
   const Control& material(int index) const;

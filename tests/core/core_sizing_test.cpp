@@ -131,6 +131,11 @@ TEST_F(CoreSizingTest, PrimaryTurnsFromBothInputVoltages) {
   EXPECT_EQ(text("TxtTurnPri"), "859");  // 220 V × 10⁴ / (4.44 × 50 × 1.52 × 7.593)
   setElectrical("TXTUIN2", "110");
   set("TxtF", "60");
+  EXPECT_EQ(text("TxtTurnPri"), "716");  // one primary: 220 V at 60 Hz, the 110 V not read
+  electrical().userClick(electrical().control("Chkp"));  // two primaries
+  set("TXTSC", "7.593cm^2");  // the frequency's change had sized it afresh for no power
+  set("TxtBm", "1.5");
+  set("TxtBm", "1.52");
   EXPECT_EQ(text("TxtTurnPri"), "1073");  // 330 V at 60 Hz
   set("TXTSC", "");
   set("TxtBm", "1.5");
