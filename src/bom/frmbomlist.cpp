@@ -92,6 +92,19 @@ void FrmBomList::load() {
   wireCosts();
   wireTotal();
   copiesAndQuantities();
+  labourAndPrices();
+}
+
+// The labour times, the labour cost and the prices once, as "绕线", "配线",
+// "包胶带", "总装配", "总工时（S）", "生产工时费" and "成本" would in that order;
+// each is an arithmetic boundary of its own, so a stop in one leaves the
+// others to run.
+void FrmBomList::labourAndPrices() {
+  for (void (FrmBomList::*step)() :
+       {&FrmBomList::windingTime, &FrmBomList::leadTime, &FrmBomList::tapingTime,
+        &FrmBomList::assemblyTime, &FrmBomList::totalTime, &FrmBomList::labourCost,
+        &FrmBomList::prices})
+    workspace().runEvent([this, step] { (this->*step)(); });
 }
 
 // A cost form shown again takes the design as it now stands: one priced for

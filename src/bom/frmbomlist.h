@@ -49,6 +49,8 @@ class FrmBomList : public Form {
   void assemblyTime();  // 总装配
   void totalTime();     // 总工时（S）
   void labourCost();    // 生产工时费
+  // The seven labour and price buttons in order, as the opening's last step.
+  void labourAndPrices();
   void printProductionList();
   // Saves the bill of materials; false after the message naming the file and
   // the reason (the old file then stays as it was).

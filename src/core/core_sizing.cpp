@@ -13,6 +13,7 @@
 #include "core/lamination_catalogue.h"
 #include "core/rated_power_tables.h"
 #include "electrical/eledata_fields.h"
+#include "electrical/input_voltages.h"
 #include "model/form_fields.h"
 #include "model/formulas.h"
 #include "model/host.h"
@@ -92,6 +93,16 @@ void Frmcore::biaozhuncore() {
 }
 
 void Frmcore::pickRatedPower(const core::RatedPowerTable& table) {
+  if (!proposeRatedPower(table)) return;
+  // the table names its lamination by the length alone; the catalogue has the rest of it
+  if (!core::catalogueLaminationOf(num(coreform::TXTL))) {
+    laminationOutsideCatalogue();
+    return;
+  }
+  laminationEntered();
+}
+
+bool Frmcore::proposeRatedPower(const core::RatedPowerTable& table) {
   write(coreform::Text3, table.marker);
   const core::RatedPowerBand* band = core::bandFor(table, num(coreform::txtpo));
   if (!band) host().showMessage("抱歉暂无此功率规格", MessageIcon::Information, caption());
@@ -107,6 +118,30 @@ void Frmcore::pickRatedPower(const core::RatedPowerTable& table) {
   write(coreform::Text2, generalFormat(chosen.rise));
   write(coreform::TxtVa0, generalFormat(chosen.noLoadVa));
   material(4).setText(table.description);
+  return band != nullptr;
+}
+
+// What Enter in TXTL does: the standard lamination's dimensions, the core
+// name, the highest output power and both cooling surfaces.
+void Frmcore::laminationEntered() {
+  biaozhuncore();
+  rebuildCoreName();
+  va();
+  Fc();
+  Fm();  // the snap wrote the catalogue's coil surface; this is the one of the dimensions
+}
+
+// A lamination the catalogue lacks would snap to another one: its dimensions
+// are the designer's to type, and nothing is derived from a size not known.
+void Frmcore::laminationOutsideCatalogue() {
+  for (const char* dimension : {coreform::TXTw, coreform::TXTa, coreform::txtc, coreform::txth})
+    write(dimension, "");
+  // the path and weight first: their change reactions rewrite the estimates
+  for (const char* derived : {coreform::txtle, coreform::txtwe, coreform::txtpc, coreform::TXTVA,
+                              coreform::TxtLv, coreform::TxtCu, coreform::TxtFc, coreform::TxtFM})
+    write(derived, "");
+  host().showMessage("标准片目录中没有此铁芯的尺寸，请输入铁芯尺寸", MessageIcon::Information,
+                     caption());
 }
 
 void Frmcore::PowerTable800() {
@@ -115,10 +150,27 @@ void Frmcore::PowerTable800() {
 
 void Frmcore::standardLaminationChoice() {
   control(coreform::OPTFB).setEnabled(true);
-  // the 50H800 table proposes length and stack while it serves the power
-  if (num(coreform::txtpo) <= core::kH800Table.highestPower()) PowerTable800();
+  // a lamination is picked for a section: the one the power asks for, as
+  // Enter in the power field sizes it, when there is none yet
+  if (num(coreform::TXTSC) == 0) ap();
+  // the 50H800 table proposes length and stack while it serves the power;
+  // the catalogue lamination is picked below in any case
+  if (num(coreform::txtpo) <= core::kH800Table.highestPower())
+    proposeRatedPower(core::kH800Table);
+  else if (num(coreform::TXTL) <= 0)
+    proposeLaminationForSection();
   biaozhuncore();
   va();
+}
+
+// No length asked for: the smallest standard tongue that carries the section
+// within the stack-to-tongue proportion, and the stack for it.
+void Frmcore::proposeLaminationForSection() {
+  const auto proposal =
+      core::standardLaminationForSection(num(coreform::TXTSC), num(coreform::TXTBA));
+  if (!proposal) return;
+  write(coreform::TXTL, generalFormat(proposal->row->length));
+  write(coreform::TxtB, generalFormat(Val(formatFixed(proposal->stack, 1))));
 }
 
 void Frmcore::customCoreChoice() {
@@ -140,7 +192,7 @@ void Frmcore::customCoreChoice() {
 }
 
 void Frmcore::primaryTurns() {
-  double volts = electrical(eledata::TXTUIN1) + electrical(eledata::TXTUIN2);
+  double volts = electrical(eledata::TXTUIN1) + secondInputVoltage();
   write(coreform::TxtTurnPri, formulas::TurnsFromVoltage(volts, num(coreform::TxtF),
                                                          num(coreform::TxtBm), num(coreform::TXTSC))
                                   .fieldText());

@@ -8,6 +8,7 @@
 #include "core/material_grades.h"
 #include "core/rated_power_tables.h"
 #include "electrical/eledata_fields.h"
+#include "electrical/input_voltages.h"
 #include "model/design_session.h"
 #include "model/form_image_print.h"
 #include "model/host.h"
@@ -82,6 +83,11 @@ std::string Frmcore::electricalText(const char* name) const {
 
 double Frmcore::electrical(const char* name) const {
   return Val(electricalText(name));
+}
+
+double Frmcore::secondInputVoltage() const {
+  if (!workspace().knowsForm(forms::kElectrical)) return 0;
+  return electrical::secondInputVoltage(workspace());
 }
 
 void Frmcore::write(const char* name, std::string text) {
@@ -211,13 +217,7 @@ void Frmcore::addEnterChain() {
   on(EventKind::Enter, coreform::TXTBA, focusOn(coreform::TXTHC));
   on(EventKind::Enter, coreform::TXTHC, focusOn(coreform::CMDBB));
   on(EventKind::Enter, coreform::txtautocore, focusOn(coreform::TxtB));
-  on(EventKind::Enter, coreform::TXTL, [this](Control&, const EventArgs&) {
-    biaozhuncore();
-    rebuildCoreName();
-    va();
-    Fc();
-    Fm();  // the snap wrote the catalogue's coil surface; this is the one of the dimensions
-  });
+  on(EventKind::Enter, coreform::TXTL, [this](Control&, const EventArgs&) { laminationEntered(); });
   on(EventKind::Enter, coreform::TxtB, [this](Control&, const EventArgs&) { stackConfirmation(); });
   on(EventKind::Enter, {coreform::TXTa, coreform::TXTw},
      [this](Control&, const EventArgs&) { CDATA(); });

@@ -51,7 +51,8 @@ class Frmcore : public Form {
   void Fm();
   // Snaps TXTL to the standard lamination at or above it.
   void biaozhuncore();
-  // A standard transformer for the required power from a grade's table.
+  // A standard transformer for the required power from a grade's table,
+  // with its lamination's dimensions from the catalogue.
   void pickRatedPower(const core::RatedPowerTable& table);
   void PowerTable800();
   void standardLaminationChoice();
@@ -64,6 +65,8 @@ class Frmcore : public Form {
   void windingEstimates();
   void rebuildCoreName();
   void enableGradeButtons();
+  // Enter in TXTL: the lamination snapped to the catalogue and what follows from it.
+  void laminationEntered();
 
   // --- steel material
   // The data of the grade whose list index TXTINDEX holds.
@@ -93,6 +96,8 @@ class Frmcore : public Form {
   // A field of the electrical form ("" in a workspace without that form).
   std::string electricalText(const char* name) const;
   double electrical(const char* name) const;
+  // U2 while the electrical form has two primaries, else 0.
+  double secondInputVoltage() const;
   void write(const char* name, std::string text);
   Control& material(int index);
   const Control& material(int index) const;
@@ -108,6 +113,10 @@ class Frmcore : public Form {
   std::string turnsPerVoltText() const;
   std::string copperLossCoefficientText() const;
   void applyTool();
+  // The writes of a rated-power pick; false when the power is beyond the table.
+  bool proposeRatedPower(const core::RatedPowerTable& table);
+  void laminationOutsideCatalogue();
+  void proposeLaminationForSection();
   void openBobbinForm();
 
   // Set while the stack confirmation writes the window it computed from c

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "model/design_constants.h"
+
 namespace corvane::core {
 
 namespace {
@@ -64,6 +66,24 @@ const StandardEiRow* standardLaminationFor(double length) {
   for (const StandardEiRow& row : kStandardLaminations)
     if (length <= row.length) return &row;
   return nullptr;
+}
+
+const StandardEiRow* catalogueLaminationOf(double length) {
+  for (const StandardEiRow& row : kStandardLaminations)
+    if (length == row.length) return &row;
+  return nullptr;
+}
+
+std::optional<SectionProposal> standardLaminationForSection(double section,
+                                                            double stackOverTongue) {
+  const double proportion = stackOverTongue > 0 ? stackOverTongue : 1;
+  // cm² to mm² of iron, and the gross stack that gives it
+  const double iron = section * 100;
+  for (const StandardEiRow& row : kStandardLaminations) {
+    const double stack = iron / (design::kConfirmedStackingFactor * row.tongue);
+    if (stack <= proportion * row.tongue) return SectionProposal{&row, stack};
+  }
+  return std::nullopt;
 }
 
 double windowHeightOf(const StandardEiRow& row) {

@@ -32,6 +32,20 @@ std::span<const StandardEiRow> standardLaminations();
 // nullptr above the largest.
 const StandardEiRow* standardLaminationFor(double length);
 
+// The lamination of exactly that length; nullptr when the catalogue has none
+// (a rated-power table's EI75).
+const StandardEiRow* catalogueLaminationOf(double length);
+
+// The standard lamination and the stack (mm) that carry a net core section
+// (cm²): the smallest tongue a whose stack b = section / (0.95 a), at the
+// stacking of a confirmed stack, is no deeper than `stackOverTongue` × a (1
+// when that proportion is not positive). nullopt above the largest tongue.
+struct SectionProposal {
+  const StandardEiRow* row;
+  double stack;
+};
+std::optional<SectionProposal> standardLaminationForSection(double section, double stackOverTongue);
+
 // The window height a row stands for. A row that lacks it has it from its
 // yokes: the rows around it all have H = h + a.
 double windowHeightOf(const StandardEiRow& row);

@@ -248,6 +248,7 @@ void applyDesign(Frmeledata& form, const DesignRecordFile& design) {
     workspace.runEvent([&] { form.control(field.name).setText(design.input.*field.member); });
 
   form.keepCurrentRowInDesign();
+  form.showInputsAsArranged();
   if (highest > 0) form.control(eledata::CMDWNDEL).setEnabled(true);
 }
 

@@ -31,6 +31,7 @@ Frmeledata::Frmeledata(Workspace& workspace) : Form(workspace, kName, kCaption) 
   addEnterChain();
   holdsText({eledata::TXTWN, eledata::TXTCP});
   holdsSignedQuantity({eledata::TXTTEMP20});
+  holdsRailQuantity({eledata::txtudc, eledata::txtidc});
   keep("CurrentRow", currentRow_, 0, kHighestGroup);
 }
 
@@ -48,6 +49,17 @@ void Frmeledata::load() {
                                    electrical::kInsulationClassItems.end());
   insulation.setItems(std::move(classes));
   insulation.setListIndex(electrical::kDefaultInsulationItem);
+  showInputsAsArranged();
+}
+
+// A saved design from before the field followed the arrangement may show it.
+void Frmeledata::restored() {
+  showInputsAsArranged();
+}
+
+// The second input voltage is there to type only for two primaries.
+void Frmeledata::showInputsAsArranged() {
+  control(eledata::TXTUIN2).setVisible(control(eledata::Chkp).value() == 1);
 }
 
 int Frmeledata::highestGroup() const {

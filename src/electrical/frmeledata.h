@@ -31,6 +31,7 @@ class Frmeledata : public Form {
 
   explicit Frmeledata(Workspace& workspace);
   void load() override;
+  void restored() override;
 
   // The group the next rectifier conversion recomputes.
   int currentRow() const { return currentRow_; }
@@ -59,6 +60,8 @@ class Frmeledata : public Form {
   void appendGroup();
   // CMDWNDEL: removes the last group after the input box.
   void deleteLastGroup();
+  // TXTUIN2 shown for two primaries only.
+  void showInputsAsArranged();
 
  private:
   void addControls();

@@ -18,6 +18,10 @@ std::string wholeMicrofarads(double microfarads) {
 }
 }  // namespace
 
+double railMagnitude(double typed) {
+  return std::fabs(typed);
+}
+
 std::string acVoltageText(double voltageFactor, double outputVoltage, double diodeDrop,
                           int diodes) {
   return generalFormat(voltageFactor * outputVoltage + diodeDrop * diodes);

@@ -9,6 +9,11 @@
 
 namespace corvane::electrical {
 
+// A negative output voltage or current is a negative rail: its winding, its
+// rectifier and its share of the power are those of the positive rail, so
+// the design takes the magnitude of what was typed.
+double railMagnitude(double typed);
+
 // General text of Kv × Udc + Vd × n: the AC voltage that gives the DC output.
 std::string acVoltageText(double voltageFactor, double outputVoltage, double diodeDrop, int diodes);
 // General text of Ki × Idc.

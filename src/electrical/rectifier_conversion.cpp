@@ -6,6 +6,7 @@
 #include "electrical/eledata_fields.h"
 #include "electrical/frmeledata.h"
 #include "electrical/group_conversion.h"
+#include "electrical/input_voltages.h"
 #include "electrical/schematic.h"
 #include "model/picture.h"
 #include "model/shared_values.h"
@@ -36,8 +37,8 @@ void Frmeledata::rectifierConversion() {
   double ki = values.gRectCurrFactor.num(ws);
   double drop = values.gDiodeDrop.num(ws);
 
-  double outputVoltage = cell(eledata::txtudc, r).num();
-  double outputCurrent = cell(eledata::txtidc, r).num();
+  const double outputVoltage = electrical::railMagnitude(cell(eledata::txtudc, r).num());
+  const double outputCurrent = electrical::railMagnitude(cell(eledata::txtidc, r).num());
   cell(eledata::txtsuac, r).setText(electrical::acVoltageText(kv, outputVoltage, drop, diodes));
   cell(eledata::txtsiac, r).setText(electrical::acCurrentText(ki, outputCurrent));
   cell(eledata::txtspo, r)
@@ -64,7 +65,7 @@ void Frmeledata::recomputeTotals() {
   for (int i = 0; i <= n; ++i) {
     double share = electrical::primaryCurrentShare(
         cell(eledata::txtsuac, i).num(), cell(eledata::txtsiac, i).num(),
-        control(eledata::TXTUIN1).num(), control(eledata::TXTUIN2).num());
+        control(eledata::TXTUIN1).num(), electrical::secondInputVoltage(workspace()));
     inputCurrent.setText(generalFormat(share + inputCurrent.num()));
     totalPower.setText(generalFormat(totalPower.num() + cell(eledata::txtspo, i).num()) + "W");
   }

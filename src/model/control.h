@@ -142,9 +142,11 @@ class Control {
   bool listOnly() const { return listOnly_; }
   // What a text box holds: a number (the default; it may carry a unit after
   // it), or a text such as a name or a designation. A number that can be
-  // below zero (an ambient temperature, a deviation) says so; views use both
-  // to point out a typed text that is read as something else.
-  enum class Content { Quantity, SignedQuantity, Text };
+  // below zero (an ambient temperature, a deviation) says so, and so does one
+  // whose sign marks a negative rail, designed for its magnitude (an output
+  // voltage or current); views use them to point out a typed text that is
+  // read as something else.
+  enum class Content { Quantity, SignedQuantity, RailQuantity, Text };
   Content content() const { return content_; }
   void setContent(Content content) { content_ = content; }
   double fontSize() const { return fontSize_; }

@@ -14,6 +14,8 @@ std::string readingNote(const Control& control) {
   const double value = Val(text);
   if (value < 0 && control.content() == Control::Content::Quantity)
     return "此处不应为负数，读作 " + generalFormat(value);
+  if (value < 0 && control.content() == Control::Content::RailQuantity)
+    return "为负电源轨，按其绝对值 " + generalFormat(-value) + " 设计";
   return "";
 }
 

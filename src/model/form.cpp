@@ -259,6 +259,10 @@ void Form::holdsSignedQuantity(std::initializer_list<const char*> names) {
   setContentOf(*this, names, Control::Content::SignedQuantity);
 }
 
+void Form::holdsRailQuantity(std::initializer_list<const char*> names) {
+  setContentOf(*this, names, Control::Content::RailQuantity);
+}
+
 std::vector<std::string> Form::reactionNames() const {
   std::vector<std::string> names;
   for (const auto& entry : reactions_)

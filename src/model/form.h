@@ -212,6 +212,7 @@ class Form {
   // What the named text boxes hold (every row of an array), for the views.
   void holdsText(std::initializer_list<const char*> names);
   void holdsSignedQuantity(std::initializer_list<const char*> names);
+  void holdsRailQuantity(std::initializer_list<const char*> names);
 
   // Makes a member variable part of the saved design.
   void keep(std::string name, std::function<MemberValue()> get,

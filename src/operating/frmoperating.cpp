@@ -3,6 +3,7 @@
 #include "core/coreform_fields.h"
 #include "electrical/eledata_fields.h"
 #include "electrical/frmeledata.h"
+#include "electrical/group_conversion.h"
 #include "model/host.h"
 #include "model/print_job.h"
 #include "model/value.h"
@@ -88,8 +89,8 @@ DesignReading FrmOperating::readDesign() const {
       group.name = groups->cell(eledata::TXTWN, g).text();
       group.circuit = groups->cell(eledata::CMBZL, g).text();
       group.diode = groups->cell(eledata::cmbdio, g).text();
-      group.voltage = groups->cell(eledata::txtudc, g).num();
-      group.current = groups->cell(eledata::txtidc, g).num();
+      group.voltage = electrical::railMagnitude(groups->cell(eledata::txtudc, g).num());
+      group.current = electrical::railMagnitude(groups->cell(eledata::txtidc, g).num());
       d.groups.push_back(std::move(group));
     }
   }

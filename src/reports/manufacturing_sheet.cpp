@@ -18,6 +18,7 @@
 #include "model/value.h"
 #include "model/workspace.h"
 #include "winding/jiegou_fields.h"
+#include "winding/run_rises.h"
 
 namespace corvane {
 
@@ -38,6 +39,7 @@ constexpr double kCoreSectionY = 110, kCoreLineY = 117;
 constexpr double kBobbinSectionY = 122, kBobbinLineY = 130;
 constexpr double kElectricalSectionY = 137, kElectricalHeaderY = 145;
 constexpr double kPictureCaptionY = 205, kPictureY = 210, kPictureHeight = 60;
+constexpr double kRiseX = 20, kLoadRiseY = 270, kNoLoadRiseY = 280;
 
 struct Column {
   double x;
@@ -74,15 +76,25 @@ class SheetPrinter {
     electricalTable(0);
     pictures();
     page_.line(kRuleLeft, 275, kRuleRight, 275);
-    page_.printAt(20, 270,
-                  {text(jiegou::TXTTEMP) + "开放式温升", PrintItem::gap(5),
-                   text(jiegou::Tp2) + "适配器式温升"});
+    rises();
     page_.printAt(130, 280, {shortDateText(ws_.host().today())});
     continuationPages();
     page_.endDoc();
   }
 
  private:
+  // Each run's rise on a line of its own, labelled by the run; a run not
+  // made since the table was designed leaves its line empty.
+  void rises() {
+    const auto* source = dynamic_cast<const winding::RunRiseSource*>(&ws_.form(kWindingForm));
+    if (!source) return;
+    const winding::RunRises rises = source->lastRunRises();
+    if (!rises.load.empty())
+      page_.printAt(kRiseX, kLoadRiseY,
+                    {"负载温升 " + rises.load + "（封闭 " + rises.loadEnclosed + "）"});
+    if (!rises.noLoad.empty()) page_.printAt(kRiseX, kNoLoadRiseY, {"空载温升 " + rises.noLoad});
+  }
+
   int rowCount() const {
     Form& winding = ws_.form(kWindingForm);
     int highest = static_cast<int>(std::max(0.0, winding.control(jiegou::Txtzb).num()));

@@ -6,6 +6,8 @@
 #include "core/coreform_fields.h"
 #include "electrical/electrical_tables.h"
 #include "electrical/eledata_fields.h"
+#include "electrical/group_conversion.h"
+#include "electrical/input_voltages.h"
 #include "model/design_session.h"
 #include "model/form_names.h"
 #include "model/host.h"
@@ -40,9 +42,9 @@ class Gatherer {
     d.fluxDensity = core(coreform::TxtBm).num();
     d.saturated = simulation::isSaturated(d.grade, d.fluxDensity);
 
-    const bool twoPrimaries = electrical(eledata::Chkp).value() == 1;
+    const bool twoPrimaries = electrical::hasTwoPrimaries(ws_);
     d.inputVoltage1 = electrical(eledata::TXTUIN1).num();
-    d.inputVoltage2 = twoPrimaries ? electrical(eledata::TXTUIN2).num() : 0;
+    d.inputVoltage2 = electrical::secondInputVoltage(ws_);
     d.frequency = core(coreform::TxtF).num();
     // a field that shows no number has no current, whatever it reads as
     const Control& noLoad = structure_.control(jiegou::TxtI0);
@@ -109,8 +111,8 @@ class Gatherer {
     g.diode = electrical(eledata::cmbdio, group).text();
     if (const electrical::RectifierDiode* diode = electrical::findRectifierDiode(g.diode))
       g.diodeDrop = Val(diode->dropText);
-    g.outputVoltage = electrical(eledata::txtudc, group).num();
-    g.outputCurrent = electrical(eledata::txtidc, group).num();
+    g.outputVoltage = electrical::railMagnitude(electrical(eledata::txtudc, group).num());
+    g.outputCurrent = electrical::railMagnitude(electrical(eledata::txtidc, group).num());
     g.windingVoltage = electrical(eledata::txtsuac, group).num();
     g.windingCurrent = electrical(eledata::txtsiac, group).num();
     // "2653uF-6634uF": the leading number is the lower end

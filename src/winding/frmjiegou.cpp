@@ -35,6 +35,7 @@ Frmjiegou::Frmjiegou(Workspace& workspace) : Form(workspace, kName, kCaption) {
   addSummaryHooks();
   holdsText({TXTWN, TXTID, TXTCUS, TXTNAME, TXTPROID});
   holdsSignedQuantity({txtlud, TxtDU});
+  keepRunRises();
 }
 
 Control& Frmjiegou::electrical(const char* name, int row) const {
@@ -165,10 +166,7 @@ void Frmjiegou::addReactions() {
   on(EventKind::Enter, TxtJs,
      [this](Control&, const EventArgs&) { confirmCurrentDensities(TxtJ); });
 
-  on(EventKind::Click, Command1, [this](Control&, const EventArgs&) {
-    FANGZHEN();
-    determineNoLoadCurrent();
-  });
+  on(EventKind::Click, Command1, [this](Control&, const EventArgs&) { parameterSimulation(); });
   on(EventKind::Click, Command3, [this](Control&, const EventArgs&) {
     DrawWindingSection();
     drawOutline();

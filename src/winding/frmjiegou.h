@@ -12,12 +12,14 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "bobbin/winding_section_drawing.h"
 #include "model/field_links.h"
 #include "model/form.h"
 #include "model/form_names.h"
 #include "winding/jiegou_fields.h"
+#include "winding/run_rises.h"
 #include "winding/slot_arrangement.h"
 
 namespace corvane {
@@ -26,7 +28,7 @@ namespace winding {
 struct RowInputs;
 }
 
-class Frmjiegou : public Form {
+class Frmjiegou : public Form, public winding::RunRiseSource {
  public:
   static constexpr const char* kName = forms::kStructure;
   // What the electrical form's "结构仿真" sets here: the highest row index.
@@ -56,6 +58,11 @@ class Frmjiegou : public Form {
   // --- operating runs
   void LoadRun();
   void NoLoadRun();
+  // "参数仿真": the design pass, then the no-load current.
+  void parameterSimulation();
+  // What the table lacks for a run, in the designer's words; empty when complete.
+  std::vector<std::string> missingForRuns() const;
+  winding::RunRises lastRunRises() const override { return rises_; }
   // --- drawing
   void DrawWindingSection();
 
@@ -102,6 +109,9 @@ class Frmjiegou : public Form {
   void adapterRise();
   std::string riseText(double loss) const;
   void TemperatureVerdict(const char* overheating, const char* safe);
+  // Shows "设计不完整：…" once when the design lacks what a run needs.
+  bool warnedIncomplete();
+  void keepRunRises();
   void confirmFluxDensity();
   void confirmCurrentDensities(const char* next);
   void drawOutline();
@@ -118,6 +128,8 @@ class Frmjiegou : public Form {
   void recalculateRows(Edit edit);
   void designRows();
   int sectionHeld_ = 0;
+  // the rises of the last runs since the table was last designed or recalculated
+  winding::RunRises rises_;
   std::optional<SectionDrawingInputs> heldSection_;
 };
 

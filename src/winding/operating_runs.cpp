@@ -1,11 +1,15 @@
 // The no-load current, the load and no-load runs and their safety verdict.
+#include <variant>
+
 #include "core/coreform_fields.h"
 #include "electrical/eledata_fields.h"
+#include "electrical/input_voltages.h"
 #include "model/host.h"
 #include "model/picture.h"
 #include "model/value.h"
 #include "model/workspace.h"
 #include "simulation/no_load_current.h"
+#include "winding/design_completeness.h"
 #include "winding/frmjiegou.h"
 #include "winding/jiegou_fields.h"
 #include "winding/operating_point.h"
@@ -36,24 +40,73 @@ void Frmjiegou::Io() {
 // no-load current follows from its steel's curve.
 void Frmjiegou::determineNoLoadCurrent() {
   if (core(coreform::Text3).num() > 0) {
-    control(TxtI0).setText(simulation::ratedNoLoadCurrentText(core(coreform::TxtVa0).num(),
-                                                              electrical(eledata::TXTUIN1).num(),
-                                                              electrical(eledata::TXTUIN2).num()));
+    control(TxtI0).setText(simulation::ratedNoLoadCurrentText(
+        core(coreform::TxtVa0).num(), electrical(eledata::TXTUIN1).num(),
+        electrical::secondInputVoltage(workspace())));
     return;
   }
   Io();
 }
 
+// The pass in a boundary of its own: where it stops at a value the design
+// lacks, the warning still says what that is.
+void Frmjiegou::parameterSimulation() {
+  bool designed = false;
+  workspace().runEvent([&] {
+    FANGZHEN();
+    designed = true;
+  });
+  if (warnedIncomplete()) {
+    control(TxtI0).setText("");  // no current for a design without its windings
+    return;
+  }
+  if (designed) determineNoLoadCurrent();
+}
+
+std::vector<std::string> Frmjiegou::missingForRuns() const {
+  std::vector<winding::WindingPresence> windings;
+  for (int i = 0; i <= highestRow(); ++i)
+    windings.push_back({cell(TXTWN, i).text(), cell(TXTTURN, i).num(), cell(TXTWIRE, i).num()});
+  return winding::missingForRuns(electrical(eledata::TXTUIN1).num(), windings);
+}
+
+bool Frmjiegou::warnedIncomplete() {
+  const std::vector<std::string> missing = missingForRuns();
+  if (missing.empty()) return false;
+  host().showMessage(winding::incompleteDesignText(missing), MessageIcon::Warning, caption());
+  return true;
+}
+
+void Frmjiegou::keepRunRises() {
+  auto keepText = [this](const char* name, std::string& member) {
+    keep(
+        name, [&member] { return MemberValue(member); },
+        [&member](const MemberValue& value) {
+          const std::string* text = std::get_if<std::string>(&value);
+          if (!text) return false;
+          member = *text;
+          return true;
+        });
+  };
+  keepText("loadRise", rises_.load);
+  keepText("loadEnclosedRise", rises_.loadEnclosed);
+  keepText("noLoadRise", rises_.noLoad);
+}
+
 void Frmjiegou::LoadRun() {
+  if (warnedIncomplete()) return;
   Control& copperLoss = control(txtpcuz);
   copperLoss.setText("");
   for (int i = 0; i <= highestRow(); ++i)
     copperLoss.setText(generalFormat(copperLoss.num() + cell(TXTPCU, i).num()));
   determineNoLoadCurrent();
+  rises_.load = control(TXTTEMP).text();
+  rises_.loadEnclosed = control(Tp2).text();
   TemperatureVerdict(winding::kLoadOverheating, winding::kLoadSafe);
 }
 
 void Frmjiegou::NoLoadRun() {
+  if (warnedIncomplete()) return;
   Control& rise = control(TXTTEMP);
   rise.setText("");
   const bool saturated = control(TxtB).num() >= kSaturatedFlux;
@@ -70,6 +123,7 @@ void Frmjiegou::NoLoadRun() {
   Control& loss = control(txtpLOST);
   loss.setText(generalFormat(control(TXTPCZ).num() + copperLoss.num()) + "W");
   rise.setText(riseText(loss.num()));
+  rises_.noLoad = rise.text();
   TemperatureVerdict(winding::kNoLoadOverheating, winding::kNoLoadSafe);
 }
 

@@ -7,6 +7,7 @@
 #include "core/coreform_fields.h"
 #include "electrical/electrical_tables.h"
 #include "electrical/eledata_fields.h"
+#include "electrical/input_voltages.h"
 #include "model/form_fields.h"
 #include "model/form_names.h"
 #include "model/shared_values.h"
@@ -37,7 +38,7 @@ Frmjiegou::Context Frmjiegou::readContext() const {
   c.twoPrimaries = electrical(eledata::Chkp).value() == 1;
   c.lastGroup = static_cast<int>(std::max(0.0, roundHalfEven(electrical(eledata::txtzb).num())));
   c.inputVoltage1 = electrical(eledata::TXTUIN1).num();
-  c.inputVoltage2 = electrical(eledata::TXTUIN2).num();
+  c.inputVoltage2 = electrical::secondInputVoltage(workspace());
   c.primaryCurrent = electrical(eledata::TXTIIN).num();
   c.ambient = electrical(eledata::TXTTEMP20).num();
   c.allowedRise = electrical(eledata::TXTTEMPD).num();
@@ -119,6 +120,7 @@ void Frmjiegou::layOutRows(const Context& context, Prepare prepare) {
 }
 
 void Frmjiegou::recalculate(Edit edit) {
+  rises_ = {};  // the runs were made on another table
   withSectionDrawnOnce([this, edit] { recalculateRows(edit); });
 }
 
@@ -186,6 +188,7 @@ void Frmjiegou::recalculateRows(Edit edit) {
 // The design pass: each winding's turns from its voltage and its wire from
 // its current at the current density, then its layout and performance.
 void Frmjiegou::FANGZHEN() {
+  rises_ = {};  // the runs were made on another table
   withSectionDrawnOnce([this] { designRows(); });
 }
 

@@ -44,6 +44,35 @@ TEST_F(FrmBomListTest, OpeningPricesTheTypicalDesign) {
   EXPECT_FALSE(bom().control("TxtLeadLeng", 2).visible());
 }
 
+// The opening ends as the seven buttons would, so no price stands at 0 or
+// empty beside the material costs it follows from.
+TEST_F(FrmBomListTest, OpeningComputesTheLabourAndThePricesAsTheButtonsWould) {
+  expectTexts({{"TxtTN", "1255"},
+               {"TxtWindTime", "50.2"},
+               {"TxtPxTime", "120.0"},
+               {"TxtWindTpTime", "3.6"},
+               {"TxtZpTime", "61.0"},
+               {"TxtTime", "288.0"},
+               {"TxtXsF", "7.21"},
+               {"TxtGsF", "0.58"},
+               {"TxtMtCost", "14.07"},
+               {"TxtCost", "21.65"},
+               {"TxtSelsCost", "25.33"}});
+  EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(FrmBomListTest, AnArithmeticStopInOneOpeningStepLeavesTheOthersToRun) {
+  // turns beyond any number: the winding time stops where it sums them
+  for (int row : {0, 1}) structure().control("TXTTURN", row).setText("1e308");
+  expectTexts({{"TxtWindTime", ""},
+               {"TxtPxTime", "120.0"},
+               {"TxtWindTpTime", "3.6"},
+               {"TxtZpTime", "61.0"},
+               {"TxtXsF", "7.21"}});
+  EXPECT_FALSE(bomText("TxtMtCost").empty());
+  EXPECT_FALSE(bomText("TxtSelsCost").empty());
+}
+
 TEST_F(FrmBomListTest, TotalsCountEveryRowOnceWhateverTheOrderOfChanges) {
   bomSet("TxtLeadLeng", "300", 1);
   EXPECT_EQ(bomText("TxtLead"), "0.50");
@@ -127,8 +156,12 @@ TEST_F(FrmBomListTest, ApplyAndPricesOfTheTypicalDesign) {
                {"TxtTime", "288.0"},
                {"TxtXsF", "7.21"},
                {"TxtGsF", "0.58"},
-               {"TxtTpCost", "0.00"},
-               {"TxtMtCost", ""}});  // "应用" leaves the prices to "成本"
+               {"TxtTpCost", "0.00"}});
+  // "应用" leaves the prices to "成本": they stand as the opening computed them
+  bomSet("TxtOtherCost", "2");
+  bomClick("Command12");
+  EXPECT_EQ(bomText("TxtMtCost"), "14.07");
+  bomSet("TxtOtherCost", "1");
   bomClick("Command13");
   expectTexts({{"TxtMtCost", "14.07"}, {"TxtCost", "21.65"}, {"TxtSelsCost", "25.33"}});
 }

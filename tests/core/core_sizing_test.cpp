@@ -131,6 +131,11 @@ TEST_F(CoreSizingTest, PrimaryTurnsFromBothInputVoltages) {
   EXPECT_EQ(text("TxtTurnPri"), "859");  // 220 V × 10⁴ / (4.44 × 50 × 1.52 × 7.593)
   setElectrical("TXTUIN2", "110");
   set("TxtF", "60");
+  EXPECT_EQ(text("TxtTurnPri"), "716");  // one primary: 220 V at 60 Hz, the 110 V not read
+  electrical().userClick(electrical().control("Chkp"));  // two primaries
+  set("TXTSC", "7.593cm^2");  // the frequency's change had sized it afresh for no power
+  set("TxtBm", "1.5");
+  set("TxtBm", "1.52");
   EXPECT_EQ(text("TxtTurnPri"), "1073");  // 330 V at 60 Hz
   set("TXTSC", "");
   set("TxtBm", "1.5");
@@ -221,6 +226,90 @@ TEST_F(CoreSizingTest, StandardLaminationAboveTheH800RangeOnlySnaps) {
   click("OptBZ");
   EXPECT_TRUE(shows({{"Text3", ""}, {"TXTL", "54"}, {"TxtJ", "5"}}));
   EXPECT_TRUE(host.messages.empty());
+}
+
+// The rated-power tables name a lamination by its length; its other
+// dimensions, and everything that follows from them, come from the catalogue.
+TEST_F(CoreSizingTest, RatedPowerPickTakesTheCatalogueDimensionsOfItsLamination) {
+  click("OptBZ");  // no power yet: the first 50H800 band snapped, EI30 over an earlier core
+  set("txtpo", "122");
+  click("Command5");  // DW360-50, 99.5 to 125 W: EI66 × 50
+  EXPECT_TRUE(shows({{"TXTL", "66"},
+                     {"TXTw", "55"},
+                     {"TXTa", "22"},
+                     {"txtc", "11"},
+                     {"txth", "33"},
+                     {"TxtB", "50"},
+                     {"txtcname", "EI-66*50"},
+                     {"TxtVa0", "50"},
+                     {"TxtFM", "54.60"},
+                     {"txtle", "132.0"},
+                     {"TXTSC", "8.150cm^2"}}));
+  // 132 mm × 8.150 cm² × 7.65 g/cm³, not the weight of a core with EI30's window
+  EXPECT_EQ(text("txtwe"), "823.0g");
+  // the core's highest output power, not the table's no-load VA (50)
+  EXPECT_EQ(text("TXTVA"), "104.6W");
+  EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(CoreSizingTest, RatedPowerPickOfALaminationOutsideTheCatalogueAsksForItsSize) {
+  useLamination("48", "16");
+  set("txtpo", "100");
+  click("Command4");  // DW540-50, 94.4 to 117 W: EI75 × 50, which the catalogue lacks
+  ASSERT_EQ(host.messageTexts(),
+            (std::vector<std::string>{"标准片目录中没有此铁芯的尺寸，请输入铁芯尺寸"}));
+  EXPECT_TRUE(shows({{"TXTL", "75"},
+                     {"TxtB", "50"},
+                     {"txtcname", "EI-75*50"},
+                     {"TXTw", ""},
+                     {"TXTa", ""},
+                     {"txtc", ""},
+                     {"txth", ""},
+                     {"TxtVa0", "56.8"},
+                     {"Text3", "540"}}));
+  // nothing derived from a core of unknown size
+  EXPECT_TRUE(shows(
+      {{"txtle", ""}, {"txtwe", ""}, {"txtpc", ""}, {"TXTVA", ""}, {"TxtFc", ""}, {"TxtFM", ""}}));
+  // the 50H800 table's EI75 too, by its own button
+  host.messages.clear();
+  useLamination("48", "16");
+  click("Command6");
+  EXPECT_EQ(host.messageTexts().size(), 1u);
+  EXPECT_EQ(text("TXTa"), "");
+}
+
+TEST_F(CoreSizingTest, StandardLaminationWithoutSectionSizesItFromThePowerFirst) {
+  // "铁芯选型" brought 134.2 W; no Enter in the power field, no length asked for
+  set("txtpo", "134.2");
+  click("OptBZ");
+  EXPECT_EQ(text("TXTSC"), "8.548cm^2");
+  // the smallest tongue that carries 8.548 cm² at a stack no deeper than the
+  // tongue is wide (b/a 1, stacking 0.95): EI95's 30 mm with a 30 mm stack
+  EXPECT_TRUE(shows({{"TXTL", "95"},
+                     {"TXTa", "30"},
+                     {"TxtB", "30"},
+                     {"txtcname", "EI-95*30"},
+                     {"TXTw", "82.5"},
+                     {"txth", "47.5"}}));
+  EXPECT_NE(text("txtwe"), "0.0g");
+  EXPECT_NE(text("TXTVA"), "0.0W");
+  // confirming the stack keeps the section the power needs
+  enter("TxtB");
+  EXPECT_EQ(text("TXTSC"), "8.55");
+  // a flatter proportion allows a deeper stack on a narrower tongue
+  set("TXTBA", "2");
+  set("TXTL", "");
+  set("TXTSC", "");
+  click("OptBZ");
+  EXPECT_TRUE(shows({{"TXTL", "66"}, {"TXTa", "22"}, {"TxtB", "40.9"}}));
+}
+
+TEST_F(CoreSizingTest, StandardLaminationKeepsALengthAskedForAboveTheTables) {
+  set("TXTL", "50");
+  set("txtpo", "150");
+  click("OptBZ");
+  EXPECT_EQ(text("TXTSC"), "9.037cm^2");  // the section now follows the power
+  EXPECT_TRUE(shows({{"TXTL", "54"}, {"TXTa", "18"}}));
 }
 
 TEST_F(CoreSizingTest, CustomCoreSizesTheWindowForTheWindings) {

@@ -167,6 +167,22 @@ TEST_F(DesignFileTest, ReactionsRunInFileOrder) {
   EXPECT_EQ(text("TXTLUD"), "18");
 }
 
+TEST_F(DesignFileTest, OnePrimaryFileKeepsItsSecondVoltageLineButHidesTheField) {
+  std::string single = typicalFile();
+  single.replace(single.find("\r\n0\r\n0.183"), 5, "\r\n110\r\n");
+  openBytes("single.CVN", single);
+  EXPECT_EQ(field("Chkp").caption(), "单组输入");
+  EXPECT_FALSE(field("TXTUIN2").visible());
+  EXPECT_EQ(text("TXTUIN2"), "110");
+  save(path("again.CVN"));
+  EXPECT_EQ(fileContents(path("again.CVN")), single);
+  // opened over two primaries, the arrangement's untick hides it as well
+  click("Chkp");
+  open(path("single.CVN"));
+  EXPECT_FALSE(field("TXTUIN2").visible());
+  EXPECT_EQ(text("TXTUIN2"), "110");
+}
+
 TEST_F(DesignFileTest, CancelledOpenKeepsEveryRow) {
   typeThreeGroups();
   std::vector<std::string> before = snapshot();

@@ -117,7 +117,8 @@ TEST_F(ElectricalTest, LoadSetsTheListsTheAllowedRiseAndConvertsRowZero) {
   EXPECT_EQ(text("txtsuac", 0), "0");
   EXPECT_EQ(text("txtpo"), "0W");
   EXPECT_EQ(text("TXTLUD"), "27");
-  EXPECT_TRUE(field("TXTUIN2").visible());
+  // one primary: the second input voltage is hidden, its "0" kept
+  EXPECT_FALSE(field("TXTUIN2").visible());
   EXPECT_EQ(text("TXTUIN2"), "0");
   EXPECT_EQ(field("Chkp").caption(), "单组输入");
   // reading the frequency created the core form
@@ -171,6 +172,40 @@ TEST_F(ElectricalTest, InputArrangementShowsAndClearsTheSecondPrimary) {
   click("Chkp");
   EXPECT_TRUE(field("TXTUIN2").visible());
   EXPECT_EQ(text("TXTUIN2"), "");
+}
+
+// Whatever the hidden second input voltage holds while the box reads
+// "单组输入" (a design file keeps its line), there is no second primary to
+// share the input current with.
+TEST_F(ElectricalTest, SecondInputVoltageCountsOnlyWithTwoPrimaries) {
+  set("TXTUIN2", "110");
+  typeGroup(0, "12", "2", "全桥电容", "硅管");
+  EXPECT_EQ(text("TXTIIN"), "0.183");  // 40.3 VA over 220 V, not over 330 V
+  click("Chkp");
+  EXPECT_TRUE(field("TXTUIN2").visible());
+  EXPECT_EQ(text("TXTIIN"), "0.122");  // now over both primaries
+}
+
+// A negative output is a negative rail: its winding is the positive rail's,
+// and its power adds to the total like any other group's.
+TEST_F(ElectricalTest, NegativeRailIsDesignedForItsMagnitude) {
+  set("TXTUIN1", "220");
+  typeGroupAndContinue(0, "12", "2", "全桥电容", "硅管", true);
+  typeGroup(1, "-12", "2", "全桥电容", "硅管");
+  EXPECT_TRUE(shows({{"txtpo", "80.6W"}, {"TXTIIN", "0.366"}}));
+  for (int row : {0, 1})
+    EXPECT_EQ(std::vector<std::string>({text("txtsuac", row), text("txtsiac", row),
+                                        text("txtspo", row), text("TXTCP", row)}),
+              (std::vector<std::string>{"12.2", "3.3", "40.3", "5307uF-13269uF"}))
+        << row;
+  // the current typed negative as well, or only the current
+  set("txtidc", 1, "-2");
+  EXPECT_EQ(text("txtspo", 1), "40.3");
+  set("txtudc", 1, "12");
+  EXPECT_EQ(text("txtspo", 1), "40.3");
+  EXPECT_EQ(text("txtpo"), "80.6W");
+  EXPECT_EQ(cell("txtudc", 1).content(), Control::Content::RailQuantity);
+  EXPECT_EQ(cell("txtidc", 0).content(), Control::Content::RailQuantity);
 }
 
 TEST_F(ElectricalTest, TablesAreCompleteAndInListOrder) {

@@ -57,6 +57,14 @@ TEST(ReadingNote, NegativeOnlyWhereTheQuantityCannotBeNegative) {
   EXPECT_EQ(noteFor("-2.5mm", Control::Content::Quantity), "此处不应为负数，读作 -2.5");
 }
 
+TEST(ReadingNote, ANegativeRailSaysItIsDesignedForItsMagnitude) {
+  EXPECT_EQ(noteFor("-12", Control::Content::RailQuantity), "为负电源轨，按其绝对值 12 设计");
+  EXPECT_EQ(noteFor("-0.5A", Control::Content::RailQuantity), "为负电源轨，按其绝对值 0.5 设计");
+  EXPECT_EQ(noteFor("12", Control::Content::RailQuantity), "");
+  EXPECT_EQ(noteFor("-0", Control::Content::RailQuantity), "");
+  EXPECT_EQ(noteFor("V12", Control::Content::RailQuantity), "不以数字开头，读作 0");
+}
+
 TEST(ReadingNote, OtherControlsNeverCarryANote) {
   testing::FakeHost host;
   Workspace ws{host};

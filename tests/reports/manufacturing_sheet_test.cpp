@@ -62,7 +62,7 @@ const std::vector<std::string> kTypicalSheet{
     "picture Img 15 210 95 60",
     "picture Picture1 110 210 100 60",
     "line 15 275 190 275 0,0,0",
-    "print 20 270 \"38.2℃开放式温升\" gap 5 \"54.0℃适配器式温升\"",
+    "print 20 270 \"负载温升 38.2℃（封闭 54.0℃）\"",
     "print 130 280 \"2024/3/9\"",
     "enddoc",
 };
@@ -76,6 +76,22 @@ TEST_F(ManufacturingSheetTest, TypicalDesignPrintsEveryPositionLineByLine) {
   ASSERT_TRUE(host.printerAsked);
   EXPECT_EQ(host.printed, kTypicalSheet);
   EXPECT_TRUE(host.messages.empty());
+}
+
+// Each run's rise is printed as that run's, whichever was pressed last; a
+// run not made leaves its line out rather than showing the other's rise.
+TEST_F(ManufacturingSheetTest, RisesArePrintedEachUnderItsOwnRun) {
+  structure().rises = {"38.2℃", "54.0℃", "21.7℃"};
+  print();
+  EXPECT_TRUE(host.hasPrinted("print 20 270 \"负载温升 38.2℃（封闭 54.0℃）\""));
+  EXPECT_TRUE(host.hasPrinted("print 20 280 \"空载温升 21.7℃\""));
+  structure().rises = {"", "", "21.7℃"};
+  print();
+  EXPECT_EQ(host.countPrinted("print 20 270"), 0u);
+  EXPECT_TRUE(host.hasPrinted("print 20 280 \"空载温升 21.7℃\""));
+  structure().rises = {};
+  print();
+  EXPECT_EQ(host.countPrinted("print 20 2"), 0u);
 }
 
 TEST_F(ManufacturingSheetTest, EachSecondaryConvertsWithItsOwnGroupsCurrentFactor) {

@@ -22,6 +22,7 @@
 #include "reports/manufacturing_sheet.h"
 #include "winding/frmjiegou.h"
 #include "winding/outline_drawing.h"
+#include "winding/run_rises.h"
 
 namespace corvane::testing {
 
@@ -120,7 +121,7 @@ inline const std::vector<WindingRowTexts>& typicalWindingRows() {
   return rows;
 }
 
-class StructureStandIn : public StandInForm {
+class StructureStandIn : public StandInForm, public winding::RunRiseSource {
  public:
   static constexpr const char* kName = "Frmjiegou";
   static constexpr const char* kRowArrays[] = {
@@ -182,7 +183,11 @@ class StructureStandIn : public StandInForm {
                                 {"Tp2", "54.0℃"},     {"TxtTapeLeng", "668.4"},
                                 {"txtpcuz", "5.671"}, {"TxtCuWt", "0.066"}};
     for (const auto& field : summary) control(field[0]).setText(field[1]);
+    rises = {"38.2℃", "54.0℃", ""};  // a load run made, no no-load run
   }
+
+  winding::RunRises lastRunRises() const override { return rises; }
+  winding::RunRises rises;
 
   size_t rows() const { return static_cast<size_t>(control("Txtzb").num()); }
 

@@ -324,13 +324,18 @@ TEST_F(StructureTest, ZeroCurrentDensityLeavesTheWireEmptyAndStopsThePass) {
   EXPECT_EQ(text(TXTWIRE, 0), "0.50");
   EXPECT_EQ(text(TXTWIRE, 1), "");
   EXPECT_EQ(text(TXTCUWEIGH, 1), "old");
-  EXPECT_TRUE(host.messages.empty());
+  // the winding it could not design is named; the pass gives no current
+  EXPECT_EQ(host.messageTexts(), (std::vector<std::string>{"设计不完整：缺少N2的线径"}));
+  EXPECT_EQ(text(TxtI0), "");
 }
 
 // ---------------------------------------------------------------- runs
 
 class RunTest : public StructureTest {
  protected:
+  // a design the runs can work on: a 12 V / 1 A winding beside the primary
+  void SetUp() override { group(0, "12", "1", "13.5"); }
+
   // a total loss of `watts` over cooling surfaces of 100 cm²
   void lossOf(const char* watts) {
     form().control(TXTPCZ).setText("0W");
@@ -380,9 +385,79 @@ TEST_F(RunTest, RatedTableCoreBringsItsNoLoadVoltAmperes) {
   setCore("TxtVa0", "22.4");
   click(Command1);
   EXPECT_EQ(text(TxtI0), "0.10182");
+  // one primary: a second input voltage left in its hidden field is not read
+  setElectrical("TXTUIN2", "110");
+  click(Command1);
+  EXPECT_EQ(text(TxtI0), "0.10182");
   setElectrical("TXTUIN1", "0");
   click(Command1);
   EXPECT_EQ(text(TxtI0), "");  // no input voltage to share it over
+}
+
+// With no primary voltage the table has no primary turns; a run then names
+// what is missing and gives no verdict, and leaves the rise fields alone.
+TEST_F(RunTest, ARunOnAnIncompleteDesignNamesWhatIsMissingAndGivesNoVerdict) {
+  group(0, "12", "1", "13.5");
+  setElectrical("TXTUIN1", "");
+  form();
+  const std::string rise = text(TXTTEMP);
+  std::vector<Rgb> colours;
+  for (const char* name : {TXTTEMP, Tp2, Picture1})
+    colours.push_back(form().control(name).backColor());
+  click(Command5);
+  click(Command6);
+  const std::string warning = "设计不完整：缺少输入电压、N1的匝数";
+  ASSERT_EQ(host.messageTexts(), (std::vector<std::string>{warning, warning}));
+  EXPECT_EQ(host.messages[0].icon, MessageIcon::Warning);
+  EXPECT_EQ(text(TXTTEMP), rise);
+  std::vector<Rgb> after;
+  for (const char* name : {TXTTEMP, Tp2, Picture1})
+    after.push_back(form().control(name).backColor());
+  EXPECT_EQ(after, colours);
+  EXPECT_EQ(form().lastRunRises().load, "");
+  // "参数仿真" designs the table again and says the same
+  host.messages.clear();
+  click(Command1);
+  EXPECT_EQ(host.messageTexts(), (std::vector<std::string>{warning}));
+  EXPECT_EQ(text(TxtI0), "");
+}
+
+TEST_F(RunTest, EveryMissingTurnsAndWireIsNamedInTableOrder) {
+  group(0, "12", "1", "13.5");
+  form();
+  cell(TXTWIRE, 0).setText("0");
+  cell(TXTTURN, 1).setText("");
+  cell(TXTWIRE, 1).setText("abc");
+  cell(TXTWN, 1).setText("");
+  const std::string loss = text(txtpcuz);
+  click(Command5);
+  EXPECT_EQ(
+      host.messageTexts(),
+      (std::vector<std::string>{"设计不完整：缺少N1的线径、第2个绕组的匝数、第2个绕组的线径"}));
+  EXPECT_EQ(text(txtpcuz), loss);  // no copper loss totalled
+}
+
+// The sheet prints each run's own rise: the form keeps the last of each,
+// with the design, until the table is designed or recalculated again.
+TEST_F(RunTest, EachRunKeepsItsOwnRiseUntilTheTableChanges) {
+  lossOf("5");
+  click(Command5);
+  const winding::RunRises afterLoad = form().lastRunRises();
+  EXPECT_EQ(afterLoad.load, text(TXTTEMP));
+  EXPECT_EQ(afterLoad.loadEnclosed, text(Tp2));
+  EXPECT_EQ(afterLoad.noLoad, "");
+  click(Command6);
+  const winding::RunRises both = form().lastRunRises();
+  EXPECT_EQ(both.load, afterLoad.load);  // not the no-load run's rise
+  EXPECT_EQ(both.noLoad, text(TXTTEMP));
+  EXPECT_NE(both.noLoad, both.load);
+  // kept with the design by name
+  for (const KeptMember& member : form().keptMembers())
+    if (member.name == "noLoadRise") EXPECT_TRUE(member.set(MemberValue(std::string("9.9℃"))));
+  EXPECT_EQ(form().lastRunRises().noLoad, "9.9℃");
+  click(Command1);
+  EXPECT_EQ(form().lastRunRises().load, "");
+  EXPECT_EQ(form().lastRunRises().noLoad, "");
 }
 
 TEST_F(RunTest, AGradeWithoutACurveLeavesNoStaleCurrent) {
