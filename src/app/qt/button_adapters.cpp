@@ -19,7 +19,7 @@ void ButtonAdapter::adoptButton(QAbstractButton* button) {
 
 void ButtonAdapter::showCaption() {
   QSignalBlocker block(button_);
-  button_->setText(toQString(control().caption()));
+  button_->setText(shown(control().caption()));
 }
 
 void CheckBoxAdapter::create() {

@@ -28,12 +28,12 @@ QString joined(const QString& first, const QString& second) {
 
 }  // namespace
 
-void showFieldHints(QLineEdit& edit, const Control& control) {
-  const QString tip = toQString(control.toolTip());
+void showFieldHints(QLineEdit& edit, const Control& control, const ShownText& shown) {
+  const QString tip = shown(control.toolTip());
   const QString text = edit.text();
   const bool typed = control.enabled() && !control.locked();
   const bool cut = edit.fontMetrics().horizontalAdvance(text) > edit.width() - kEditPadding;
-  const QString note = typed ? toQString(readingNote(control)) : QString();
+  const QString note = typed ? shown(readingNote(control)) : QString();
   QString hint = tip;
   if (!note.isEmpty())
     hint = joined(QStringLiteral("“") + text + QStringLiteral("”") + note, tip);
@@ -48,14 +48,14 @@ void showFieldHints(QLineEdit& edit, const Control& control) {
   if (edit.styleSheet() != frame) edit.setStyleSheet(frame);
 }
 
-void showListHints(QComboBox& combo, const Control& control) {
+void showListHints(QComboBox& combo, const Control& control, const ShownText& shown) {
   int widest = 0;
   for (int i = 0; i < combo.count(); ++i)
     widest = std::max(widest, combo.fontMetrics().horizontalAdvance(combo.itemText(i)));
   combo.view()->setMinimumWidth(std::max(widest + kListPadding, combo.width()));
   const QString text = combo.currentText();
   const bool cut = combo.fontMetrics().horizontalAdvance(text) > combo.width() - kListPadding;
-  const QString tip = toQString(control.toolTip());
+  const QString tip = shown(control.toolTip());
   const QString hint = cut ? joined(text, tip) : tip;
   if (combo.toolTip() != hint) combo.setToolTip(hint);
 }

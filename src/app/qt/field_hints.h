@@ -6,6 +6,10 @@
 // Views only: nothing here changes a design value.
 #pragma once
 
+#include <QString>
+#include <functional>
+#include <string>
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -14,8 +18,11 @@ namespace corvane {
 
 class Control;
 
-void showFieldHints(QLineEdit& edit, const Control& control);
-void showListHints(QComboBox& combo, const Control& control);
+// A text of the form (a tool tip, a reading note) as the user reads it.
+using ShownText = std::function<QString(const std::string&)>;
+
+void showFieldHints(QLineEdit& edit, const Control& control, const ShownText& shown);
+void showListHints(QComboBox& combo, const Control& control, const ShownText& shown);
 // Call once the form's widgets are placed: the room beside a label is what
 // its neighbours leave.
 void fitCaption(QLabel& label);
