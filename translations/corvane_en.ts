@@ -1172,19 +1172,19 @@
     </message>
     <message>
         <source>全桥电容</source>
-        <translation>Bridge, capacitor</translation>
+        <translation>Bridge C</translation>
     </message>
     <message>
         <source>全桥电阻</source>
-        <translation>Bridge, resistive</translation>
+        <translation>Bridge R</translation>
     </message>
     <message>
         <source>全波电容</source>
-        <translation>Full-wave, capacitor</translation>
+        <translation>Full-wave C</translation>
     </message>
     <message>
         <source>全波电阻</source>
-        <translation>Full-wave, resistive</translation>
+        <translation>Full-wave R</translation>
     </message>
     <message>
         <source>关闭</source>
@@ -1196,11 +1196,11 @@
     </message>
     <message>
         <source>半波电容</source>
-        <translation>Half-wave, capacitor</translation>
+        <translation>Half-wave C</translation>
     </message>
     <message>
         <source>半波电阻</source>
-        <translation>Half-wave, resistive</translation>
+        <translation>Half-wave R</translation>
     </message>
     <message>
         <source>单组输入</source>
@@ -1248,7 +1248,7 @@
     </message>
     <message>
         <source>空载电压</source>
-        <translation>No-load voltage</translation>
+        <translation>No-load V</translation>
     </message>
     <message>
         <source>组别</source>
@@ -1260,15 +1260,15 @@
     </message>
     <message>
         <source>绕组AC电压</source>
-        <translation>Winding AC voltage</translation>
+        <translation>Winding V</translation>
     </message>
     <message>
         <source>绕组AC电流</source>
-        <translation>Winding AC current</translation>
+        <translation>Winding A</translation>
     </message>
     <message>
         <source>绕组功率</source>
-        <translation>Winding power</translation>
+        <translation>Winding VA</translation>
     </message>
     <message>
         <source>请设定变压器使用时的环境温度</source>
@@ -1308,11 +1308,11 @@
     </message>
     <message>
         <source>输出电压</source>
-        <translation>Output voltage</translation>
+        <translation>Output V</translation>
     </message>
     <message>
         <source>输出电流</source>
-        <translation>Output current</translation>
+        <translation>Output A</translation>
     </message>
     <message>
         <source>铁芯选型</source>
@@ -1548,6 +1548,10 @@
 </context>
 <context>
     <name>MDIForm1</name>
+    <message>
+        <source>Peak Corvane专家系统</source>
+        <translation>Peak Corvane expert system</translation>
+    </message>
     <message>
         <source>EI型工频电源变压器设计</source>
         <translation>EI mains-frequency power transformer design</translation>

@@ -46,6 +46,8 @@ constexpr SentenceMark kMarks[] = {
     {U'\n', "\n"},
 };
 
+constexpr SentenceMark kTitleDash = {U'-', " - "};
+
 const SentenceMark* markOf(char32_t c) {
   for (const SentenceMark& m : kMarks)
     if (m.mark == c) return &m;
@@ -77,6 +79,15 @@ std::vector<Piece> split(const std::string& text) {
         if (codes[i] == kCloseQuote) break;
       }
       pieces.push_back({Piece::Kind::Name, name});
+    } else if (c == U'-' && i > 0 && codes[i - 1] == U' ' && i + 1 < codes.size() &&
+               codes[i + 1] == U' ') {
+      // "TITLE - NAME": a window title with the design's name after the dash
+      flush();
+      pieces.push_back({Piece::Kind::Mark, "-", &kTitleDash});
+      std::string name;
+      for (++i; i + 1 < codes.size(); ++i) name += utf8::encode(codes[i + 1]);
+      if (!name.empty()) pieces.push_back({Piece::Kind::Name, name});
+      break;
     } else if (const SentenceMark* mark = markOf(c)) {
       flush();
       pieces.push_back({Piece::Kind::Mark, utf8::encode(c), mark});

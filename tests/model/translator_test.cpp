@@ -43,6 +43,10 @@ TEST(ComposedTranslation, NamesAndValuesStayAndThePhrasesAroundThemAreTranslated
   EXPECT_EQ(translateComposed(d, "Report", "31.3℃开放式温升"), "31.3℃ open-frame rise");
   EXPECT_EQ(translateComposed(d, "Report", "0.20元"), "0.20 CNY");
   EXPECT_EQ(translateComposed(d, "Report", "功率：10.3W"), "Power: 10.3W");
+  // a window title with the design's name after the dash
+  d.entries[{"Message", "Peak Corvane专家系统"}] = "Peak Corvane expert system";
+  EXPECT_EQ(translateComposed(d, "Message", "Peak Corvane专家系统 - 变压器 1.cvd"),
+            "Peak Corvane expert system - 变压器 1.cvd");
   // a numbered heading keeps its number
   EXPECT_EQ(translateComposed(d, "Report", "1.绕线顺序表"), "1. Winding order");
 }

@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 
+class QAbstractButton;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -26,5 +27,10 @@ void showListHints(QComboBox& combo, const Control& control, const ShownText& sh
 // Call once the form's widgets are placed: the room beside a label is what
 // its neighbours leave.
 void fitCaption(QLabel& label);
+// A button's caption (a command, check box or option) too wide for it: a
+// smaller face, down to three quarters of the design's, and the whole
+// caption in the tip. English captions run longer than the Chinese ones the
+// layouts were drawn for.
+void fitCaption(QAbstractButton& button);
 
 }  // namespace corvane
