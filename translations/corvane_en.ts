@@ -1796,7 +1796,7 @@
     </message>
     <message>
         <source>引线型号</source>
-        <translation>Lead type</translation>
+        <translation>Lead</translation>
     </message>
     <message>
         <source>引线端子</source>
@@ -1804,7 +1804,7 @@
     </message>
     <message>
         <source>引线颜色</source>
-        <translation>Lead colour</translation>
+        <translation>Colour</translation>
     </message>
     <message>
         <source>弹介</source>
@@ -1860,7 +1860,7 @@
     </message>
     <message>
         <source>每层匝数</source>
-        <translation>Turns per layer</translation>
+        <translation>Turns/layer</translation>
     </message>
     <message>
         <source>毛利率</source>
@@ -1916,7 +1916,7 @@
     </message>
     <message>
         <source>直流电阻</source>
-        <translation>DC resistance</translation>
+        <translation>DC res. Ω</translation>
     </message>
     <message>
         <source>磁屏蔽</source>
@@ -1940,7 +1940,7 @@
     </message>
     <message>
         <source>空载电压</source>
-        <translation>No-load voltage</translation>
+        <translation>No-load V</translation>
     </message>
     <message>
         <source>空载电流</source>
@@ -1972,11 +1972,11 @@
     </message>
     <message>
         <source>绕组</source>
-        <translation>Winding</translation>
+        <translation>Wdg</translation>
     </message>
     <message>
         <source>绕组损耗</source>
-        <translation>Winding loss</translation>
+        <translation>Cu loss W</translation>
     </message>
     <message>
         <source>绝缘套</source>
@@ -2016,11 +2016,11 @@
     </message>
     <message>
         <source>负载电压</source>
-        <translation>Load voltage</translation>
+        <translation>Load V</translation>
     </message>
     <message>
         <source>负载电流</source>
-        <translation>Load current</translation>
+        <translation>Load A</translation>
     </message>
     <message>
         <source>输出功率(W)</source>
@@ -2060,7 +2060,7 @@
     </message>
     <message>
         <source>铜线类型</source>
-        <translation>Wire type</translation>
+        <translation>Wire</translation>
     </message>
     <message>
         <source>铜线股数</source>
@@ -2068,7 +2068,7 @@
     </message>
     <message>
         <source>铜线规格</source>
-        <translation>Wire size</translation>
+        <translation>Size</translation>
     </message>
     <message>
         <source>铜重(g)</source>
