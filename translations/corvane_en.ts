@@ -1659,6 +1659,26 @@
         <source>负载运行过热</source>
         <translation>Load run: overheating</translation>
     </message>
+    <message>
+        <source>Peak Corvane专家系统</source>
+        <translation>Peak Corvane expert system</translation>
+    </message>
+    <message>
+        <source>保存操作成功！</source>
+        <translation>The design was saved.</translation>
+    </message>
+    <message>
+        <source>您要继续添加输出参数吗？</source>
+        <translation>Add another output group?</translation>
+    </message>
+    <message>
+        <source>是否保存对设计的修改？</source>
+        <translation>Save the changes to the design?</translation>
+    </message>
+    <message>
+        <source>此时系统信息不可用</source>
+        <translation>System information is not available now</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>

@@ -42,7 +42,12 @@ void ScriptedHost::showMessage(const std::string& text, MessageIcon icon,
                        translateComposed(*translator_, text_contexts::kMessage, title)});
 }
 
-Answer ScriptedHost::nextAnswer(const std::string& question) {
+std::string ScriptedHost::shown(const std::string& text) const {
+  return translator_ ? translateComposed(*translator_, text_contexts::kMessage, text) : text;
+}
+
+Answer ScriptedHost::nextAnswer(const std::string& asked) {
+  const std::string question = shown(asked);
   Answer answer = Answer::No;
   if (!questions_.empty()) {
     answer = questions_.front();
@@ -88,7 +93,7 @@ std::optional<std::string> ScriptedHost::inputBox(const std::string& prompt, con
     answer = inputs_.front();
     inputs_.pop_front();
   }
-  note("input \"" + prompt + "\" -> " + (answer ? "\"" + *answer + "\"" : "cancel"));
+  note("input \"" + shown(prompt) + "\" -> " + (answer ? "\"" + *answer + "\"" : "cancel"));
   return answer;
 }
 

@@ -104,6 +104,8 @@ class ScriptedHost : public Host {
  private:
   std::optional<std::string> nextFile(const char* chooser, const std::string& filter);
   Answer nextAnswer(const std::string& question);
+  // A question's or prompt's text in the host's language.
+  std::string shown(const std::string& text) const;
   // A page that prints in the host's language.
   std::unique_ptr<PrintSurface> speaking(std::unique_ptr<PrintSurface> page) const;
   void note(const std::string& line) const {
