@@ -659,7 +659,7 @@
     </message>
     <message>
         <source>最大线径及厚度</source>
-        <translation>Max. diameter and thickness</translation>
+        <translation>Max. dia./thick.</translation>
     </message>
     <message>
         <source>漆包线</source>
@@ -720,6 +720,10 @@
     <message>
         <source>频率KHz</source>
         <translation>Frequency kHz</translation>
+    </message>
+    <message>
+        <source>现在是</source>
+        <translation>Now</translation>
     </message>
 </context>
 <context>
@@ -1549,6 +1553,10 @@
 <context>
     <name>MDIForm1</name>
     <message>
+        <source>Peak Corvane专家系统 - 未命名设计</source>
+        <translation>Peak Corvane expert system - Untitled design</translation>
+    </message>
+    <message>
         <source>Peak Corvane专家系统</source>
         <translation>Peak Corvane expert system</translation>
     </message>
@@ -1619,6 +1627,58 @@
 </context>
 <context>
     <name>Message</name>
+    <message>
+        <source>是(&amp;Y)</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>否(&amp;N)</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>上次程序没有正常结束，留下了未保存的设计。是否恢复它？</source>
+        <translation>The program did not end normally last time and left an unsaved design. Restore it?</translation>
+    </message>
+    <message>
+        <source>本专家系统软件已经在运行！</source>
+        <translation>The program is already running.</translation>
+    </message>
+    <message>
+        <source>严重警告！该设计方案可能引起严重的事故！！</source>
+        <translation>Severe warning! This design may cause a serious accident!</translation>
+    </message>
+    <message>
+        <source>祝您工作更轻松！谢谢您的使用！再见！</source>
+        <translation>Thank you for using the program. Goodbye!</translation>
+    </message>
+    <message>
+        <source>程序内部错误</source>
+        <translation>Internal program error</translation>
+    </message>
+    <message>
+        <source>无法打印到</source>
+        <translation>Cannot print to</translation>
+    </message>
+    <message>
+        <source>文件无法创建</source>
+        <translation>the file cannot be created</translation>
+    </message>
+    <message>
+        <source>打印机无法开始打印</source>
+        <translation>the printer cannot start printing</translation>
+    </message>
+    <message>
+        <source>打印机报告错误，打印作业未完成</source>
+        <translation>the printer reported an error; the job was not completed</translation>
+    </message>
     <message>
         <source>Peak Corvane专家系统 - BOM材料清单</source>
         <translation>Peak Corvane expert system - Bill of materials</translation>
@@ -2150,7 +2210,7 @@
     <name>frmCover</name>
     <message>
         <source>Corvane专家系统 特别鸣谢 </source>
-        <translation>Corvane expert system: special thanks </translation>
+        <translation>Special thanks </translation>
     </message>
     <message>
         <source>EI型工频电源变压器设计</source>
@@ -2162,11 +2222,18 @@
     </message>
     <message>
         <source>感谢各位变压器工程师的支持与帮助</source>
-        <translation>Thanks to the transformer engineers for their support and help</translation>
+        <translation>With thanks to transformer engineers</translation>
     </message>
     <message>
         <source>版本</source>
         <translation>Version</translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>所有文件</source>
+        <translation>All files</translation>
     </message>
 </context>
 </TS>
