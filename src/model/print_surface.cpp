@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "model/translator.h"
 #include "model/utf8.h"
 
 namespace corvane {
@@ -44,9 +45,18 @@ double PrintSurface::lineHeight() const {
   return pointsToPageUnits(font_.size) * kLineHeightEm;
 }
 
-double PrintSurface::width(const std::vector<PrintItem>& items) const {
+std::vector<PrintItem> PrintSurface::shown(const std::vector<PrintItem>& items) const {
+  std::vector<PrintItem> translated = items;
+  if (translator_)
+    for (PrintItem& item : translated)
+      if (item.kind == PrintItem::Kind::Text)
+        item.text = translateComposed(*translator_, text_contexts::kReport, item.text);
+  return translated;
+}
+
+double PrintSurface::width(const std::vector<PrintItem>& given) const {
   double total = 0;
-  for (const PrintItem& item : items)
+  for (const PrintItem& item : shown(given))
     total += item.kind == PrintItem::Kind::Gap ? item.count * pointsToPageUnits(font_.size) / 2
                                                : textWidth(item.text);
   return total;
@@ -59,8 +69,9 @@ double PrintSurface::textWidth(const std::string& text) const {
   return width;
 }
 
-void PrintSurface::print(const std::vector<PrintItem>& items, bool lineFeed) {
+void PrintSurface::print(const std::vector<PrintItem>& given, bool lineFeed) {
   if (ended_ || failed()) return;
+  const std::vector<PrintItem> items = shown(given);
   onPrintCall(x_, y_, items);
   for (const PrintItem& item : items) {
     if (item.kind == PrintItem::Kind::Gap) {

@@ -18,6 +18,7 @@ namespace corvane {
 
 class Form;
 class Picture;
+class Translator;
 
 struct PrintItem {
   enum class Kind { Text, Gap };
@@ -73,6 +74,11 @@ class PrintSurface {
   void endDoc();
   bool ended() const { return ended_; }
 
+  // The language the page speaks: every text item printed from now on is
+  // shown as `translator` gives it (the reports' context); none prints the
+  // texts as the reports give them. The translator outlives the surface.
+  void translateWith(const Translator* translator) { translator_ = translator; }
+
   // The printer or file the job goes to, as the user knows it.
   virtual std::string deviceName() const = 0;
   // Why the job failed, "" while it has not. The first reason stays.
@@ -104,12 +110,16 @@ class PrintSurface {
   void fail(std::string reason);
 
  private:
+  // The items as the page's language prints them.
+  std::vector<PrintItem> shown(const std::vector<PrintItem>& items) const;
+
   PrintFont font_;
   double x_ = 0;
   double y_ = 0;
   double scaleLeft_ = 0, scaleTop_ = 0, scaleRight_ = 210, scaleBottom_ = 290;
   bool ended_ = false;
   std::string failure_;
+  const Translator* translator_ = nullptr;
 };
 
 }  // namespace corvane

@@ -5,6 +5,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
+#include "app/qt/field_hints.h"
 #include "app/qt/qt_convert.h"
 
 namespace corvane {
@@ -19,7 +20,11 @@ void ButtonAdapter::adoptButton(QAbstractButton* button) {
 
 void ButtonAdapter::showCaption() {
   QSignalBlocker block(button_);
-  button_->setText(toQString(control().caption()));
+  button_->setText(shown(control().caption()));
+}
+
+void ButtonAdapter::placed() {
+  if (button_) fitCaption(*button_);
 }
 
 void CheckBoxAdapter::create() {

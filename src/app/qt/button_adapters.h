@@ -19,6 +19,7 @@ class ButtonAdapter : public WidgetAdapter {
   // then shows what the model decided of its value.
   void adoptButton(QAbstractButton* button);
   void showCaption() override;
+  void placed() override;
   QAbstractButton* button() const { return button_; }
 
  private:

@@ -12,6 +12,7 @@
 #include "app/qt/timer_adapter.h"
 #include "model/form.h"
 #include "model/programming_error.h"
+#include "model/translator.h"
 
 namespace corvane {
 
@@ -62,6 +63,17 @@ ControlAdapter::~ControlAdapter() = default;
 
 void ControlAdapter::enterPressed() {
   run([](Form& form, Control& field) { form.userEnter(field); });
+}
+
+QString ControlAdapter::shown(const std::string& text) const {
+  if (!context_.translator) return toQString(text);
+  return toQString(translateComposed(*context_.translator, context_.textContext, text));
+}
+
+QStringList ControlAdapter::shownItems() const {
+  QStringList items;
+  for (const std::string& item : control_.items()) items << shown(item);
+  return items;
 }
 
 bool ControlAdapter::userSetText(const QString& text) {
@@ -136,7 +148,7 @@ void WidgetAdapter::showEnabled() {
 }
 
 void WidgetAdapter::showHints() {
-  widget_->setToolTip(toQString(control().toolTip()));
+  widget_->setToolTip(shown(control().toolTip()));
 }
 
 void WidgetAdapter::showGeometry() {

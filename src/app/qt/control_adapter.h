@@ -10,6 +10,7 @@
 #include <QPalette>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 #include <map>
@@ -30,6 +31,7 @@ class QTimer;
 namespace corvane {
 
 class Form;
+class Translator;
 
 // Where the binding puts a form's controls; a null target leaves those
 // controls out (the main window has no canvas, a child form no status bar).
@@ -52,6 +54,11 @@ struct AdapterContext {
   // Runs the user's action; false when the control or the whole form went
   // away during it (the adapter may be gone then too).
   std::function<bool(Control&, const UserAction&)> dispatch;
+  // What the user reads for the form's texts (captions, list items, tool
+  // tips), in the form's context; a text box's content is a design value
+  // and is shown as it is.
+  const Translator* translator = nullptr;
+  std::string textContext;
   // the menus made so far, by their item's name, for the items inside them
   std::map<std::string, QPointer<QMenu>, std::less<>> menus;
 };
@@ -106,6 +113,10 @@ class ControlAdapter {
   // Hands the user's action to the form; false when the control went away
   // meanwhile, and then this adapter must not be touched either.
   bool run(const UserAction& action) { return context_.dispatch(control_, action); }
+  // A text of the form as the user reads it in the language shown.
+  QString shown(const std::string& text) const;
+  // A list's items so.
+  QStringList shownItems() const;
   // The user's doing the kinds share, through the form's entry points.
   bool userSetText(const QString& text);
   bool userChoose(int index);

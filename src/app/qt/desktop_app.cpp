@@ -111,9 +111,28 @@ void DesktopApp::bringMainWindowToFront() {
   main_->activateWindow();
 }
 
+bool DesktopApp::setLanguage(Language language, bool remember) {
+  if (!language_.apply(language)) return false;
+  if (remember) host_.storeLanguage(language);
+  retranslateWindows();
+  return true;
+}
+
+void DesktopApp::retranslateWindows() {
+  if (main_) {
+    main_->binding().retranslate();
+    main_->showLanguage(language_.current());
+  }
+  if (cover_) cover_->binding().retranslate();
+  for (auto& entry : children_)
+    if (entry.second) entry.second->binding().retranslate();
+}
+
 void DesktopApp::formCreated(Form& form) {
   if (form.name() == MainWindowForm::kName) {
     main_ = std::make_unique<MainWindow>(form);
+    main_->addLanguageMenu([this](Language language) { setLanguage(language, true); });
+    main_->showLanguage(language_.current());
     // the close button ends the program as "关闭" does, after the same question
     main_->onClose = [this] {
       bool ends = false;

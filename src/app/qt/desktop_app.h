@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "app/qt/interface_language.h"
 #include "model/workspace.h"
 
 class QMdiSubWindow;
@@ -55,6 +56,13 @@ class DesktopApp {
   // Whether this copy listens for files handed over by later copies.
   bool takesHandedFiles() const;
 
+  // The language every window, dialog and report speaks from now on: every
+  // open window shows its texts again at once. With `remember` the choice
+  // is kept in the user's settings for the next start. False when the
+  // English texts cannot be had.
+  bool setLanguage(Language language, bool remember);
+  Language language() const { return language_.current(); }
+
   // The main window's first show (start-up measurement).
   std::function<void()> onMainWindowShown;
 
@@ -70,7 +78,10 @@ class DesktopApp {
   void openHandedFiles();
   void bringMainWindowToFront();
 
+  void retranslateWindows();
+
   QtHost& host_;
+  InterfaceLanguage language_;
   Workspace workspace_;
   std::unique_ptr<MainWindow> main_;
   std::unique_ptr<FormView> cover_;

@@ -33,7 +33,7 @@ void LabelAdapter::placed() {
 
 void LabelAdapter::showCaption() {
   QSignalBlocker block(label_);
-  label_->setText(toQString(control().caption()));
+  label_->setText(shown(control().caption()));
   label_->setWordWrap(twipsToPixels(control().geometry().height) >=
                       2 * label_->fontMetrics().height());
 }
@@ -51,7 +51,7 @@ void FrameAdapter::create() {
 
 void FrameAdapter::showCaption() {
   QSignalBlocker block(frame_);
-  frame_->setTitle(toQString(control().caption()));
+  frame_->setTitle(shown(control().caption()));
 }
 
 // ---------------------------------------------------------------- picture
@@ -86,7 +86,7 @@ void StatusPanelAdapter::create() {
 
 void StatusPanelAdapter::showText() {
   QSignalBlocker block(panel_);
-  panel_->setText(toQString(control().text()));
+  panel_->setText(shown(control().text()));
 }
 
 }  // namespace corvane

@@ -9,17 +9,10 @@
 
 #include "app/qt/field_hints.h"
 #include "app/qt/qt_convert.h"
+#include "model/form.h"
 #include "model/value.h"
 
 namespace corvane {
-
-namespace {
-QStringList itemsOf(const Control& control) {
-  QStringList items;
-  for (const std::string& item : control.items()) items << toQString(item);
-  return items;
-}
-}  // namespace
 
 // ---------------------------------------------------------------- text box
 
@@ -49,7 +42,7 @@ void TextBoxAdapter::showLocked() {
 }
 
 void TextBoxAdapter::showHints() {
-  showFieldHints(*edit_, control());
+  showFieldHints(*edit_, control(), [this](const std::string& text) { return shown(text); });
 }
 
 // ---------------------------------------------------------------- drop-down list
@@ -62,8 +55,9 @@ void ComboBoxAdapter::create() {
   QObject::connect(combo_, &QComboBox::activated, context().owner,
                    [this](int index) { userChoose(index); });
   if (QLineEdit* edit = combo_->lineEdit())
-    QObject::connect(edit, &QLineEdit::textEdited, context().owner,
-                     [this](const QString& text) { userSetText(text); });
+    QObject::connect(edit, &QLineEdit::textEdited, context().owner, [this](const QString& text) {
+      run([typed = typedText(text)](Form& form, Control& list) { form.userSetText(list, typed); });
+    });
   adopt(combo_);
 }
 
@@ -75,8 +69,21 @@ void ComboBoxAdapter::showBeginning() {
   if (!combo_->hasFocus()) combo_->lineEdit()->setCursorPosition(0);
 }
 
+QString ComboBoxAdapter::shownText() const {
+  const std::string& text = control().text();
+  const std::vector<std::string>& items = control().items();
+  if (std::find(items.begin(), items.end(), text) != items.end()) return shown(text);
+  return toQString(text);
+}
+
+std::string ComboBoxAdapter::typedText(const QString& text) const {
+  for (const std::string& item : control().items())
+    if (shown(item) == text) return item;
+  return toStd(text);
+}
+
 void ComboBoxAdapter::showText() {
-  QString text = toQString(control().text());
+  QString text = shownText();
   if (!combo_->isEditable() || combo_->currentText() == text) return;
   QSignalBlocker block(combo_);
   QSignalBlocker blockEdit(combo_->lineEdit());
@@ -89,7 +96,7 @@ void ComboBoxAdapter::showItems() {
     QSignalBlocker block(combo_);
     QSignalBlocker blockEdit(combo_->lineEdit());
     combo_->clear();
-    combo_->addItems(itemsOf(control()));
+    combo_->addItems(shownItems());
   }
   showListIndex();
   showText();
@@ -101,12 +108,12 @@ void ComboBoxAdapter::showListIndex() {
   QSignalBlocker blockEdit(combo_->lineEdit());
   combo_->setCurrentIndex(control().listIndex());
   if (!combo_->isEditable()) return;
-  combo_->setEditText(toQString(control().text()));
+  combo_->setEditText(shownText());
   showBeginning();
 }
 
 void ComboBoxAdapter::showHints() {
-  showListHints(*combo_, control());
+  showListHints(*combo_, control(), [this](const std::string& text) { return shown(text); });
 }
 
 // ---------------------------------------------------------------- list box
@@ -123,7 +130,7 @@ void ListBoxAdapter::showItems() {
   {
     QSignalBlocker block(list_);
     list_->clear();
-    list_->addItems(itemsOf(control()));
+    list_->addItems(shownItems());
   }
   showListIndex();
   showHints();

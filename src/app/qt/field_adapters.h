@@ -58,6 +58,10 @@ class ComboBoxAdapter : public ValueFieldAdapter {
  private:
   // an editable list's text goes back to its beginning unless it is typed in
   void showBeginning();
+  // An item chosen shows as the item does, in the language shown; a text
+  // typed shows as it is. What is typed goes back as the item it shows.
+  QString shownText() const;
+  std::string typedText(const QString& text) const;
 
   QPointer<QComboBox> combo_;
 };

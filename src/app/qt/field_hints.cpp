@@ -1,9 +1,11 @@
 #include "app/qt/field_hints.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <algorithm>
 
 #include "app/qt/qt_convert.h"
@@ -28,12 +30,12 @@ QString joined(const QString& first, const QString& second) {
 
 }  // namespace
 
-void showFieldHints(QLineEdit& edit, const Control& control) {
-  const QString tip = toQString(control.toolTip());
+void showFieldHints(QLineEdit& edit, const Control& control, const ShownText& shown) {
+  const QString tip = shown(control.toolTip());
   const QString text = edit.text();
   const bool typed = control.enabled() && !control.locked();
   const bool cut = edit.fontMetrics().horizontalAdvance(text) > edit.width() - kEditPadding;
-  const QString note = typed ? toQString(readingNote(control)) : QString();
+  const QString note = typed ? shown(readingNote(control)) : QString();
   QString hint = tip;
   if (!note.isEmpty())
     hint = joined(QStringLiteral("“") + text + QStringLiteral("”") + note, tip);
@@ -48,20 +50,57 @@ void showFieldHints(QLineEdit& edit, const Control& control) {
   if (edit.styleSheet() != frame) edit.setStyleSheet(frame);
 }
 
-void showListHints(QComboBox& combo, const Control& control) {
+void showListHints(QComboBox& combo, const Control& control, const ShownText& shown) {
   int widest = 0;
   for (int i = 0; i < combo.count(); ++i)
     widest = std::max(widest, combo.fontMetrics().horizontalAdvance(combo.itemText(i)));
   combo.view()->setMinimumWidth(std::max(widest + kListPadding, combo.width()));
   const QString text = combo.currentText();
   const bool cut = combo.fontMetrics().horizontalAdvance(text) > combo.width() - kListPadding;
-  const QString tip = toQString(control.toolTip());
+  const QString tip = shown(control.toolTip());
   const QString hint = cut ? joined(text, tip) : tip;
   if (combo.toolTip() != hint) combo.setToolTip(hint);
 }
 
+namespace {
+
+// The face the layout gave the widget, kept the first time a caption is fitted.
+constexpr const char* kDesignFontProperty = "corvaneDesignFont";
+// how far a caption's face may shrink to fit its box
+constexpr double kSmallestFontShare = 0.75;
+
+// Shrinks the widget's face in half points until `text` fits `room` pixels.
+void shrinkToFit(QWidget& widget, const QString& text, int room) {
+  const QVariant kept = widget.property(kDesignFontProperty);
+  if (kept.isValid())
+    widget.setFont(kept.value<QFont>());
+  else
+    widget.setProperty(kDesignFontProperty, widget.font());
+  QFont font = widget.font();
+  const double smallest = font.pointSizeF() * kSmallestFontShare;
+  while (QFontMetrics(font).horizontalAdvance(text) > room && font.pointSizeF() - 0.5 >= smallest)
+    font.setPointSizeF(font.pointSizeF() - 0.5);
+  if (font != widget.font()) widget.setFont(font);
+}
+
+}  // namespace
+
+void fitCaption(QAbstractButton& button) {
+  const QString text = button.text().remove(QLatin1Char('&'));
+  if (text.isEmpty()) return;
+  // the box or circle of a check box or option, or a push button's margins
+  const int decoration = qobject_cast<QPushButton*>(&button) ? kEditPadding : 2 * kEditPadding + 8;
+  const int room = button.width() - decoration;
+  shrinkToFit(button, text, room);
+  const bool cut = button.fontMetrics().horizontalAdvance(text) > room;
+  if (cut && button.toolTip().isEmpty()) button.setToolTip(text);
+}
+
 void fitCaption(QLabel& label) {
-  if (label.wordWrap() || label.text().isEmpty()) return;
+  if (label.text().isEmpty()) return;
+  if (label.property(kDesignFontProperty).isValid())
+    label.setFont(label.property(kDesignFontProperty).value<QFont>());
+  if (label.wordWrap()) return;
   const int needed = label.fontMetrics().horizontalAdvance(label.text()) + 2;
   if (needed <= label.width()) return;
   // the room to the right up to the nearest widget beside it, or the edge
@@ -77,7 +116,9 @@ void fitCaption(QLabel& label) {
     }
   const int width = std::max(label.width(), std::min(needed, limit - label.x()));
   label.resize(width, label.height());
-  if (needed > width && label.toolTip().isEmpty()) label.setToolTip(label.text());
+  if (needed > width) shrinkToFit(label, label.text(), width - 2);
+  const bool cut = label.fontMetrics().horizontalAdvance(label.text()) + 2 > width;
+  if (cut && label.toolTip().isEmpty()) label.setToolTip(label.text());
 }
 
 }  // namespace corvane

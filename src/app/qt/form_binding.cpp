@@ -11,6 +11,7 @@
 #include <tuple>
 
 #include "app/qt/guarded_event.h"
+#include "app/qt/interface_language.h"
 #include "app/qt/menu_item_adapter.h"
 #include "app/qt/qt_convert.h"
 #include "model/form.h"
@@ -62,6 +63,8 @@ FormBinding::FormBinding(Form& form, BindingTargets targets, QObject* parent)
     : QObject(parent), form_(&form) {
   context_.targets = targets;
   context_.owner = this;
+  context_.translator = &interfaceTranslator();
+  context_.textContext = form.name();
   context_.dispatch = [this](Control& control, const UserAction& action) {
     return dispatch(control, action);
   };
@@ -85,6 +88,18 @@ ControlAdapter* FormBinding::adapterOf(const Control* control) const {
 }
 
 // ------------------------------------------------------------ creation
+
+QString FormBinding::title() const {
+  if (!form_) return {};
+  return toQString(translateComposed(*context_.translator, context_.textContext, form_->caption()));
+}
+
+void FormBinding::retranslate() {
+  if (!form_) return;
+  for (auto& entry : bound_) entry.second.adapter->applyAll();
+  for (auto& entry : bound_) entry.second.adapter->placed();
+  if (window.title) window.title(title());
+}
 
 void FormBinding::bindAll() {
   for (Control* control : inBindingOrder(form_->allControls())) bind(*control);
@@ -172,7 +187,7 @@ void FormBinding::onFormEventRaised(const FormEvent& event) {
       if (event.control) focusControl(*event.control);
       break;
     case FormEventKind::Caption:
-      if (window.title) window.title(toQString(form_->caption()));
+      if (window.title) window.title(title());
       break;
     case FormEventKind::Shown:
     case FormEventKind::Raised:

@@ -59,6 +59,11 @@ class FormBinding : public QObject {
   };
   WindowHooks window;
 
+  // The form's caption as the window's title, in the language shown.
+  QString title() const;
+  // Shows every text again in the language now chosen.
+  void retranslate();
+
   static bool hasControlOfKind(const Form& form, ControlKind kind);
 
  protected:

@@ -55,7 +55,7 @@ FormView::FormView(Form& form, QWidget* parent) : QWidget(parent), key_(&form) {
     canvas_->resize(canvas_->size().expandedTo(binding_->contentSize()));
   };
   canvas_->resize(binding_->contentSize());
-  setWindowTitle(toQString(form.caption()));
+  setWindowTitle(binding_->title());
   liveViews().insert(key_, this);
 }
 

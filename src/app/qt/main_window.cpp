@@ -1,10 +1,12 @@
 #include "app/qt/main_window.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
@@ -51,7 +53,7 @@ MainWindow::MainWindow(Form& form, QWidget* parent) : QMainWindow(parent) {
     showFitted();
     raise();
   };
-  setWindowTitle(toQString(form.caption()));
+  setWindowTitle(binding_->title());
   resize(binding_->contentSize());
 }
 
@@ -91,6 +93,27 @@ void MainWindow::keepFrameInside(const QRect& area) {
       frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
   QRect inner = geometry().intersected(area.marginsRemoved(frame));
   setGeometry(inner.isEmpty() ? area.marginsRemoved(frame) : inner);
+}
+
+void MainWindow::addLanguageMenu(std::function<void(Language)> choose) {
+  QMenu* menu = menuBar()->addMenu(QStringLiteral("语言 / Language"));
+  menu->setObjectName(QStringLiteral("languageMenu"));
+  auto* choices = new QActionGroup(menu);
+  auto add = [&](const QString& name, Language language) {
+    QAction* item = menu->addAction(name);
+    item->setCheckable(true);
+    item->setActionGroup(choices);
+    item->setObjectName(QStringLiteral("language_") + QString::fromUtf8(languageCode(language)));
+    connect(item, &QAction::triggered, this, [choose, language] { choose(language); });
+    return item;
+  };
+  chinese_ = add(QStringLiteral("中文"), Language::Chinese);
+  english_ = add(QStringLiteral("English"), Language::English);
+}
+
+void MainWindow::showLanguage(Language language) {
+  if (chinese_) chinese_->setChecked(language == Language::Chinese);
+  if (english_) english_->setChecked(language == Language::English);
 }
 
 MainWindow::~MainWindow() {

@@ -7,7 +7,9 @@
 #include <memory>
 
 #include "app/qt/form_binding.h"
+#include "model/translator.h"
 
+class QAction;
 class QMdiArea;
 class QMdiSubWindow;
 
@@ -32,6 +34,13 @@ class MainWindow : public QMainWindow {
   // shows and hides its child window.
   QMdiSubWindow* addChild(FormView* view);
 
+  // The menu "语言 / Language" after the form's own menus: its items name
+  // each language in that language, so that a user who reads only one finds
+  // it; choosing one calls `choose`.
+  void addLanguageMenu(std::function<void(Language)> choose);
+  // Ticks the language shown.
+  void showLanguage(Language language);
+
   // Closing the main window ends the program; false keeps it running.
   std::function<bool()> onClose;
   // The first time the window is shown (start-up measurement).
@@ -48,6 +57,8 @@ class MainWindow : public QMainWindow {
 
   QMdiArea* mdi_;
   std::unique_ptr<FormBinding> binding_;
+  QAction* chinese_ = nullptr;
+  QAction* english_ = nullptr;
   bool shownOnce_ = false;
   int cascadeStep_ = 0;
 };

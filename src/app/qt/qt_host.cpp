@@ -1,5 +1,7 @@
 #include "app/qt/qt_host.h"
 
+#include "app/qt/interface_language.h"
+
 #include <QApplication>
 #include <QDate>
 #include <QDir>
@@ -33,8 +35,13 @@ constexpr const char* kSystemInformationTools[] = {
     "hardinfo2", "hardinfo", "kinfocenter", "gnome-system-monitor", "xfce4-taskmanager",
 };
 
+// A message's text as the user reads it in the language shown.
+QString shown(const std::string& text, const char* context = text_contexts::kMessage) {
+  return toQString(translateComposed(interfaceTranslator(), context, text));
+}
+
 QString titleOrProduct(const std::string& title) {
-  return toQString(title.empty() ? std::string(product::kTitle) : title);
+  return shown(title.empty() ? std::string(product::kTitle) : title);
 }
 
 QString defaultLockPath() {
@@ -70,27 +77,27 @@ QWidget* QtHost::dialogParent() const {
 
 void QtHost::showMessage(const std::string& text, MessageIcon icon, const std::string& title) {
   QMessageBox box(icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::Information,
-                  titleOrProduct(title), toQString(text), QMessageBox::Ok, dialogParent());
-  box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+                  titleOrProduct(title), shown(text), QMessageBox::Ok, dialogParent());
+  box.button(QMessageBox::Ok)->setText(shown("确定"));
   fitTitle(box);
   box.exec();
 }
 
 bool QtHost::askYesNo(const std::string& text, const std::string& title) {
-  QMessageBox box(QMessageBox::Question, titleOrProduct(title), toQString(text),
+  QMessageBox box(QMessageBox::Question, titleOrProduct(title), shown(text),
                   QMessageBox::Yes | QMessageBox::No, dialogParent());
-  box.button(QMessageBox::Yes)->setText(QStringLiteral("是(&Y)"));
-  box.button(QMessageBox::No)->setText(QStringLiteral("否(&N)"));
+  box.button(QMessageBox::Yes)->setText(shown("是(&Y)"));
+  box.button(QMessageBox::No)->setText(shown("否(&N)"));
   fitTitle(box);
   return box.exec() == QMessageBox::Yes;
 }
 
 Answer QtHost::askYesNoCancel(const std::string& text, const std::string& title) {
-  QMessageBox box(QMessageBox::Question, titleOrProduct(title), toQString(text),
+  QMessageBox box(QMessageBox::Question, titleOrProduct(title), shown(text),
                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, dialogParent());
-  box.button(QMessageBox::Yes)->setText(QStringLiteral("是(&Y)"));
-  box.button(QMessageBox::No)->setText(QStringLiteral("否(&N)"));
-  box.button(QMessageBox::Cancel)->setText(QStringLiteral("取消"));
+  box.button(QMessageBox::Yes)->setText(shown("是(&Y)"));
+  box.button(QMessageBox::No)->setText(shown("否(&N)"));
+  box.button(QMessageBox::Cancel)->setText(shown("取消"));
   box.setEscapeButton(QMessageBox::Cancel);
   fitTitle(box);
   switch (box.exec()) {
@@ -107,10 +114,10 @@ std::optional<std::string> QtHost::inputBox(const std::string& prompt, const std
                                             const std::string& defaultText) {
   QInputDialog dialog(dialogParent());
   dialog.setWindowTitle(titleOrProduct(title));
-  dialog.setLabelText(toQString(prompt));
+  dialog.setLabelText(shown(prompt));
   dialog.setTextValue(toQString(defaultText));
-  dialog.setOkButtonText(QStringLiteral("确定"));
-  dialog.setCancelButtonText(QStringLiteral("取消"));
+  dialog.setOkButtonText(shown("确定"));
+  dialog.setCancelButtonText(shown("取消"));
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return toStd(dialog.textValue());
 }
@@ -133,6 +140,8 @@ QString QtHost::qtFilter(const std::string& filter) {
     else
       label += QLatin1Char(' ');
     if (label.trimmed().isEmpty()) label = QStringLiteral("所有文件 ");
+    if (containsCjk(toStd(label)))
+      label = shown(toStd(label.trimmed()), text_contexts::kProgram) + QLatin1Char(' ');
     entries << label + QLatin1Char('(') + patterns + QLatin1Char(')');
   }
   return entries.join(QStringLiteral(";;"));
@@ -184,11 +193,13 @@ std::unique_ptr<PrintSurface> QtHost::choosePrinter() {
     std::string path = toStd(printer->outputFileName());
     std::string why;
     std::unique_ptr<PrintSurface> pdf = makePdfSurface(path, &why);
+    if (pdf) pdf->translateWith(&interfaceTranslator());
     if (!pdf) showMessage("无法打印到“" + path + "”：" + why + "。", MessageIcon::Warning, {});
     return pdf;
   }
   std::string name = toStd(printer->printerName());
   std::unique_ptr<PrintSurface> page = makePrinterSurface(std::move(printer));
+  if (page) page->translateWith(&interfaceTranslator());
   if (!page)
     showMessage("无法打印到“" + name + "”：打印机无法开始打印。", MessageIcon::Warning, {});
   return page;
@@ -223,6 +234,7 @@ QString QtHost::handOffServerName() const {
 }
 
 namespace {
+constexpr const char* kLanguageKey = "language";
 constexpr const char* kRecentKey = "recentDesigns";
 }  // namespace
 
@@ -239,6 +251,19 @@ void QtHost::storeRecentDesigns(const std::vector<std::string>& paths) {
   for (const std::string& path : paths) list << toQString(path);
   std::unique_ptr<QSettings> settings = openSettings();
   settings->setValue(QString::fromUtf8(kRecentKey), list);
+}
+
+std::optional<Language> QtHost::storedLanguage() const {
+  std::unique_ptr<QSettings> settings = openSettings();
+  Language language;
+  const std::string code = toStd(settings->value(QString::fromUtf8(kLanguageKey)).toString());
+  if (!languageFromCode(code, language)) return std::nullopt;
+  return language;
+}
+
+void QtHost::storeLanguage(Language language) {
+  std::unique_ptr<QSettings> settings = openSettings();
+  settings->setValue(QString::fromUtf8(kLanguageKey), QString::fromUtf8(languageCode(language)));
 }
 
 std::unique_ptr<QSettings> QtHost::openSettings() const {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/host.h"
+#include "model/translator.h"
 
 class QLockFile;
 class QSettings;
@@ -48,6 +49,9 @@ class QtHost : public Host {
 
   std::vector<std::string> recentDesigns() override;
   void storeRecentDesigns(const std::vector<std::string>& paths) override;
+  // The interface language the user chose last; none before the first choice.
+  std::optional<Language> storedLanguage() const;
+  void storeLanguage(Language language);
   // QStandardPaths::AppDataLocation unless set otherwise.
   std::string dataFolder() override;
 

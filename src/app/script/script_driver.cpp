@@ -8,6 +8,7 @@
 #include "model/design_session.h"
 #include "model/form.h"
 #include "model/formula_table.h"
+#include "model/translator.h"
 #include "model/value.h"
 #include "model/workspace.h"
 
@@ -248,6 +249,8 @@ void ScriptDriver::execute(const Command& command) {
       return useCatalogue(command);
     case Verb::Settings:
       return useSettings(command);
+    case Verb::Language:
+      return useLanguage(command);
   }
 }
 
@@ -422,6 +425,17 @@ void ScriptDriver::useSettings(const Command& command) {
   }
   host_.useSettingsFile(path);
   workspace_.session().reloadRecentDesigns();
+}
+
+// The language of the message boxes and the reports from now on; the forms,
+// their values and every file stay as they are.
+void ScriptDriver::useLanguage(const Command& command) {
+  Language language = Language::Chinese;
+  if (!languageFromCode(command.value.text, language)) throw ScriptError("language needs en or zh");
+  const Translator* translator = environment_.speak ? environment_.speak(language) : nullptr;
+  if (language == Language::English && !translator)
+    throw ScriptError("no English texts in this program (corvane --script has them)");
+  host_.setTranslator(language == Language::English ? translator : nullptr);
 }
 
 void ScriptDriver::queuePrinter(const Command& command) {

@@ -56,6 +56,7 @@ class ScriptDriver {
   void queueFile(const script::Command& command);
   void useCatalogue(const script::Command& command);
   void useSettings(const script::Command& command);
+  void useLanguage(const script::Command& command);
   void printControl(const std::string& written, const Control& control);
   void dump(const std::string& formName);
   void list(const std::string& formName);

@@ -60,6 +60,7 @@ constexpr std::array kVerbs{
     VerbEntry{"another-instance", Verb::AnotherInstance, Shape::YesNo},
     VerbEntry{"catalogue", Verb::Catalogue, Shape::ValueOnly},
     VerbEntry{"settings", Verb::Settings, Shape::ValueOnly},
+    VerbEntry{"language", Verb::Language, Shape::ValueOnly},
 };
 
 constexpr std::array<std::string_view, 8> kProperties{

@@ -65,6 +65,7 @@ enum class Verb {
   AnotherInstance,
   Catalogue,
   Settings,
+  Language,
 };
 
 struct Command {

@@ -39,6 +39,10 @@
 //                          supplier list
 //   settings PATH          the user's settings (the recent designs) live in
 //                          that file, one path a line, from now on
+//   language en|zh         message boxes (as `messages` lists them) and
+//                          printed reports in English or Chinese from now
+//                          on; the forms' values and files stay as they are
+//                          (English only in `corvane --script`)
 // Answers are used in order, one queue per kind of dialog; a dialog with no
 // answer queued gets No (question, Yes/No or Yes/No/Cancel) or cancel (input
 // box, file chooser, printer). A user action on a disabled control (or one in a disabled frame)
@@ -55,13 +59,20 @@
 #include <memory>
 #include <string>
 
+#include "model/translator.h"
+
 namespace corvane {
 
 class CatalogueShelf;
 class PrintSurface;
+class Translator;
 class Workspace;
 
 struct ScriptEnvironment {
+  // Switches the program's texts to a language; returns the translator the
+  // messages and reports then go through (nullptr when the language cannot
+  // be had). Empty in the headless driver, which speaks only Chinese.
+  std::function<const Translator*(Language)> speak;
   // Makes a print surface that writes a PDF to the path; empty in the
   // headless driver, where `printer pdf` is an error that says so.
   std::function<std::unique_ptr<PrintSurface>(const std::string& path)> pdfPrinter;

@@ -5,6 +5,7 @@
 
 #include "model/file_access.h"
 #include "model/print_surface.h"
+#include "model/translator.h"
 #include "reports/recording_printer.h"
 
 namespace corvane {
@@ -33,10 +34,20 @@ std::vector<std::string> ScriptedHost::takeErrors() {
 
 void ScriptedHost::showMessage(const std::string& text, MessageIcon icon,
                                const std::string& title) {
-  messages_.push_back({icon, text, title});
+  if (!translator_) {
+    messages_.push_back({icon, text, title});
+    return;
+  }
+  messages_.push_back({icon, translateComposed(*translator_, text_contexts::kMessage, text),
+                       translateComposed(*translator_, text_contexts::kMessage, title)});
 }
 
-Answer ScriptedHost::nextAnswer(const std::string& question) {
+std::string ScriptedHost::shown(const std::string& text) const {
+  return translator_ ? translateComposed(*translator_, text_contexts::kMessage, text) : text;
+}
+
+Answer ScriptedHost::nextAnswer(const std::string& asked) {
+  const std::string question = shown(asked);
   Answer answer = Answer::No;
   if (!questions_.empty()) {
     answer = questions_.front();
@@ -82,7 +93,7 @@ std::optional<std::string> ScriptedHost::inputBox(const std::string& prompt, con
     answer = inputs_.front();
     inputs_.pop_front();
   }
-  note("input \"" + prompt + "\" -> " + (answer ? "\"" + *answer + "\"" : "cancel"));
+  note("input \"" + shown(prompt) + "\" -> " + (answer ? "\"" + *answer + "\"" : "cancel"));
   return answer;
 }
 
@@ -104,6 +115,11 @@ std::optional<std::string> ScriptedHost::chooseSaveFile(const std::string& filte
   return nextFile("save", filter);
 }
 
+std::unique_ptr<PrintSurface> ScriptedHost::speaking(std::unique_ptr<PrintSurface> page) const {
+  page->translateWith(translator_);
+  return page;
+}
+
 std::unique_ptr<PrintSurface> ScriptedHost::choosePrinter() {
   PrinterAnswer answer;
   if (!printers_.empty()) {
@@ -113,15 +129,16 @@ std::unique_ptr<PrintSurface> ScriptedHost::choosePrinter() {
   switch (answer.kind) {
     case PrinterAnswer::Kind::Record:
       note("printer -> record " + answer.path);
-      return std::make_unique<RecordingPrinter>(
-          answer.path, [this](const std::string& message) { errors_.push_back(message); });
+      return speaking(std::make_unique<RecordingPrinter>(
+          answer.path, [this](const std::string& message) { errors_.push_back(message); }));
     case PrinterAnswer::Kind::Pdf:
       note("printer -> pdf " + answer.path);
       if (!pdfFactory_) {
         errors_.push_back("no PDF printer in this program");
         return nullptr;
       }
-      if (std::unique_ptr<PrintSurface> pdf = pdfFactory_(answer.path)) return pdf;
+      if (std::unique_ptr<PrintSurface> pdf = pdfFactory_(answer.path))
+        return speaking(std::move(pdf));
       // as the desktop's dialog does when the file cannot be created
       showMessage("无法打印到“" + answer.path + "”：文件无法创建。", MessageIcon::Warning, {});
       return nullptr;

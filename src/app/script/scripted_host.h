@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "model/host.h"
+#include "model/translator.h"
 
 namespace corvane {
 
@@ -50,6 +51,9 @@ class ScriptedHost : public Host {
   ScriptedHost();
 
   void setPdfFactory(PdfFactory factory) { pdfFactory_ = std::move(factory); }
+  // The language messages are recorded and reports printed in; nullptr for
+  // the program's own Chinese texts.
+  void setTranslator(const Translator* translator) { translator_ = translator; }
   void setNote(Note note) { note_ = std::move(note); }
 
   // --- answers for the next dialogs
@@ -100,12 +104,17 @@ class ScriptedHost : public Host {
  private:
   std::optional<std::string> nextFile(const char* chooser, const std::string& filter);
   Answer nextAnswer(const std::string& question);
+  // A question's or prompt's text in the host's language.
+  std::string shown(const std::string& text) const;
+  // A page that prints in the host's language.
+  std::unique_ptr<PrintSurface> speaking(std::unique_ptr<PrintSurface> page) const;
   void note(const std::string& line) const {
     if (note_) note_(line);
   }
 
   PdfFactory pdfFactory_;
   Note note_;
+  const Translator* translator_ = nullptr;
   std::deque<Answer> questions_;
   std::deque<std::optional<std::string>> inputs_;
   std::deque<std::optional<std::string>> files_;

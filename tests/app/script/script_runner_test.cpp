@@ -444,3 +444,45 @@ TEST(ScriptRun, UnusedAnswersAreNotedNotFailed) {
 
 }  // namespace
 }  // namespace corvane
+
+namespace corvane {
+namespace {
+
+// English for the test form's message, as the desktop's translations give it.
+class TestFormEnglish : public Translator {
+ public:
+  std::string translate(std::string_view, const std::string& source) const override {
+    return source == "计算完成" ? "Done" : source;
+  }
+};
+
+TEST(ScriptLanguage, EnglishChangesTheMessagesOnlyAndNeedsAProgramThatHasIt) {
+  TestFormEnglish english;
+  ScriptEnvironment speaking;
+  std::vector<Language> asked;
+  speaking.speak = [&](Language language) -> const Translator* {
+    asked.push_back(language);
+    return &english;
+  };
+  const std::string script = "click FrmTest.CmdMessage\nmessages\ndump FrmTest\n";
+  Outcome chinese = run(script, speaking);
+  Outcome inEnglish = run("language en\n" + script, speaking);
+  EXPECT_NE(inEnglish.out.find("[information] Done"), std::string::npos) << inEnglish.out;
+  // everything but the message box reads as in Chinese, values included
+  EXPECT_EQ(inEnglish.out.substr(inEnglish.out.find("FrmTest.")),
+            chinese.out.substr(chinese.out.find("FrmTest.")));
+  Outcome back = run("language en\nlanguage zh\n" + script, speaking);
+  EXPECT_EQ(back.out, chinese.out);
+  EXPECT_EQ(asked,
+            (std::vector<Language>{Language::English, Language::English, Language::Chinese}));
+
+  // the headless driver has no English, and says so rather than go on in Chinese
+  Outcome headless = run("language en\nclick FrmTest.CmdMessage\n");
+  EXPECT_EQ(headless.status, 2);
+  EXPECT_NE(headless.out.find("ERROR line 1: no English texts"), std::string::npos) << headless.out;
+  EXPECT_EQ(run("language zh\n").status, 0);
+  EXPECT_EQ(run("language fr\n").out, "ERROR line 1: language needs en or zh\n");
+}
+
+}  // namespace
+}  // namespace corvane

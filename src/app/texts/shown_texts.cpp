@@ -1,0 +1,34 @@
+#include "app/texts/shown_texts.h"
+
+#include "model/control.h"
+#include "model/form.h"
+#include "model/workspace.h"
+
+namespace corvane {
+
+// A text noted is given back marked, so that translateComposed takes it as
+// translated and asks for none of its phrases on their own.
+std::string NotingTranslator::translate(std::string_view context, const std::string& source) const {
+  if (!containsCjk(source) || holdsValues(source)) return source;
+  auto it = texts_.find(context);
+  if (it == texts_.end()) it = texts_.emplace(std::string(context), std::set<std::string>{}).first;
+  it->second.insert(source);
+  return "[" + source + "]";
+}
+
+void askForFormTexts(Workspace& workspace, const Translator& translator) {
+  for (const std::string& name : workspace.formNames()) {
+    Form& form = workspace.form(name);
+    auto ask = [&](const std::string& text) { translateComposed(translator, name, text); };
+    ask(form.caption());
+    for (const Control* control : form.allControls()) {
+      ask(control->caption());
+      ask(control->toolTip());
+      for (const std::string& item : control->items()) ask(item);
+      // a status panel's text is the program's; a field's is a design value
+      if (control->kind() == ControlKind::StatusPanel) ask(control->text());
+    }
+  }
+}
+
+}  // namespace corvane

@@ -1,0 +1,243 @@
+#include "model/translator.h"
+
+#include <algorithm>
+#include <cctype>
+#include <iterator>
+
+#include "model/utf8.h"
+
+namespace corvane {
+
+namespace {
+
+struct CodeRange {
+  char32_t first, last;
+};
+
+// Chinese characters and the punctuation of Chinese text
+constexpr CodeRange kCjkRanges[] = {
+    {0x2E80, 0x2FDF},  // radicals
+    {0x3000, 0x303F},  // ideographic space, 、。「」【】
+    {0x3400, 0x4DBF},  // extension A
+    {0x4E00, 0x9FFF},  // unified ideographs
+    {0xF900, 0xFAFF},  // compatibility ideographs
+    {0xFE30, 0xFE4F},  // vertical forms
+    {0xFF01, 0xFF60},  // full-width ASCII forms: ，：；（）
+    {0x20000, 0x2FA1F},
+};
+
+constexpr char32_t kOpenQuote = 0x201C;   // “
+constexpr char32_t kCloseQuote = 0x201D;  // ”
+
+struct SentenceMark {
+  char32_t mark;
+  const char* english;
+};
+
+// the marks a composed text's phrases end at, and how English writes them
+constexpr SentenceMark kMarks[] = {
+    {0xFF1A, ": "},  // ：
+    {0xFF0C, ", "},  // ，
+    {0x3002, ". "},  // 。
+    {0xFF1B, "; "},  // ；
+    {0xFF01, "! "},  // ！
+    {0xFF1F, "? "},  // ？
+    {0x3001, ", "},  // 、
+    {U'\n', "\n"},
+};
+
+constexpr SentenceMark kTitleDash = {U'-', " - "};
+
+const SentenceMark* markOf(char32_t c) {
+  for (const SentenceMark& m : kMarks)
+    if (m.mark == c) return &m;
+  return nullptr;
+}
+
+// One piece of a composed text: a phrase to look up, a quoted name, or a mark.
+struct Piece {
+  enum class Kind { Phrase, Name, Mark } kind;
+  std::string text;
+  const SentenceMark* mark = nullptr;
+};
+
+std::vector<Piece> split(const std::string& text) {
+  std::vector<Piece> pieces;
+  std::string phrase;
+  auto flush = [&] {
+    if (!phrase.empty()) pieces.push_back({Piece::Kind::Phrase, phrase});
+    phrase.clear();
+  };
+  const std::vector<char32_t> codes = utf8::decode(text);
+  for (size_t i = 0; i < codes.size(); ++i) {
+    char32_t c = codes[i];
+    if (c == kOpenQuote) {
+      flush();
+      std::string name;
+      for (; i < codes.size(); ++i) {
+        name += utf8::encode(codes[i]);
+        if (codes[i] == kCloseQuote) break;
+      }
+      pieces.push_back({Piece::Kind::Name, name});
+    } else if (c == U'-' && i > 0 && codes[i - 1] == U' ' && i + 1 < codes.size() &&
+               codes[i + 1] == U' ') {
+      // "TITLE - NAME": a window title with the design's name after the dash
+      flush();
+      pieces.push_back({Piece::Kind::Mark, "-", &kTitleDash});
+      std::string name;
+      for (++i; i + 1 < codes.size(); ++i) name += utf8::encode(codes[i + 1]);
+      if (!name.empty()) pieces.push_back({Piece::Kind::Name, name});
+      break;
+    } else if (const SentenceMark* mark = markOf(c)) {
+      flush();
+      pieces.push_back({Piece::Kind::Mark, utf8::encode(c), mark});
+    } else {
+      phrase += utf8::encode(c);
+    }
+  }
+  flush();
+  return pieces;
+}
+
+// A phrase without the blanks around it, which the lookup ignores.
+std::string_view trimmed(std::string_view text) {
+  size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  size_t last = text.find_last_not_of(' ');
+  return text.substr(first, last - first + 1);
+}
+
+}  // namespace
+
+bool languageFromCode(std::string_view code, Language& language) {
+  if (code == "zh") {
+    language = Language::Chinese;
+    return true;
+  }
+  if (code == "en") {
+    language = Language::English;
+    return true;
+  }
+  return false;
+}
+
+const char* languageCode(Language language) {
+  return language == Language::English ? "en" : "zh";
+}
+
+bool isCjk(char32_t c) {
+  return std::any_of(std::begin(kCjkRanges), std::end(kCjkRanges),
+                     [c](const CodeRange& r) { return c >= r.first && c <= r.last; });
+}
+
+bool containsCjk(std::string_view text) {
+  // ASCII alone is the common case: numbers and units
+  if (std::all_of(text.begin(), text.end(),
+                  [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+    return false;
+  const std::vector<char32_t> codes = utf8::decode(text);
+  return std::any_of(codes.begin(), codes.end(), isCjk);
+}
+
+namespace {
+
+// The parts of a phrase: what comes before its first Chinese character, the
+// Chinese middle, and what follows its last one.
+struct PhraseParts {
+  std::string before, middle, after;
+};
+
+PhraseParts partsOf(const std::string& phrase) {
+  const std::vector<char32_t> codes = utf8::decode(phrase);
+  size_t first = 0;
+  while (first < codes.size() && !isCjk(codes[first])) ++first;
+  size_t last = codes.size();
+  while (last > first && !isCjk(codes[last - 1])) --last;
+  PhraseParts parts;
+  for (size_t i = 0; i < codes.size(); ++i)
+    (i < first ? parts.before : i < last ? parts.middle : parts.after) += utf8::encode(codes[i]);
+  return parts;
+}
+
+bool hasDigit(std::string_view text) {
+  return std::any_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+bool startsWord(std::string_view text) {
+  return !text.empty() && std::isalnum(static_cast<unsigned char>(text.front()));
+}
+
+// One phrase as the user reads it; the same phrase when it has no translation.
+std::string translatePhrase(const Translator& translator, std::string_view context,
+                            const std::string& phrase) {
+  if (!containsCjk(phrase)) return phrase;
+  if (!holdsValues(phrase)) return translator.translate(context, phrase);
+  PhraseParts parts = partsOf(phrase);
+  std::string middle = translator.translate(context, parts.middle);
+  if (middle == parts.middle) return phrase;
+  // a number and an English word stand a blank apart: "31.3℃ open-frame rise"
+  std::string out = parts.before;
+  if (!out.empty() && out.back() != ' ' && startsWord(middle) && !middle.starts_with(' '))
+    out += ' ';
+  out += middle;
+  if (!parts.after.empty() && startsWord(parts.after) && !middle.ends_with(' ')) out += ' ';
+  return out + parts.after;
+}
+
+}  // namespace
+
+bool holdsValues(std::string_view text) {
+  if (text.find("\u201C") != std::string_view::npos) return true;
+  const PhraseParts parts = partsOf(std::string(text));
+  return hasDigit(parts.before) || hasDigit(parts.after);
+}
+
+std::vector<std::string> composedPhrases(const std::string& text) {
+  std::vector<std::string> phrases;
+  for (const Piece& piece : split(text)) {
+    std::string phrase(trimmed(piece.text));
+    if (piece.kind != Piece::Kind::Phrase || !containsCjk(phrase)) continue;
+    phrases.push_back(holdsValues(phrase) ? partsOf(phrase).middle : phrase);
+  }
+  return phrases;
+}
+
+std::string translateComposed(const Translator& translator, std::string_view context,
+                              const std::string& text) {
+  if (!containsCjk(text)) return text;
+  if (!holdsValues(text)) {
+    std::string whole = translator.translate(context, text);
+    if (whole != text) return whole;
+  }
+  std::string out;
+  bool translatedAny = false;
+  // English words and names stand a blank apart
+  auto separate = [&out] {
+    if (!out.empty() && out.back() != ' ' && out.back() != '\n') out += ' ';
+  };
+  for (const Piece& piece : split(text)) {
+    switch (piece.kind) {
+      case Piece::Kind::Name:
+        separate();
+        out += piece.text;
+        break;
+      case Piece::Kind::Mark:
+        out += piece.mark->english;
+        break;
+      case Piece::Kind::Phrase: {
+        std::string phrase(trimmed(piece.text));
+        std::string shown = translatePhrase(translator, context, phrase);
+        translatedAny = translatedAny || shown != phrase;
+        if (shown.empty()) break;
+        separate();
+        out += shown;
+        break;
+      }
+    }
+  }
+  if (!translatedAny) return text;
+  while (!out.empty() && out.back() == ' ') out.pop_back();
+  return out;
+}
+
+}  // namespace corvane

@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "app/qt/form_view.h"
+#include "app/qt/interface_language.h"
+#include "app/qt/main_window.h"
+#include "app/script/script_driver.h"
+#include "app/script/scripted_host.h"
+#include "desktop_app_fixture.h"
+#include "model/form.h"
+#include "model/translator.h"
+
+namespace corvane {
+namespace {
+
+class EnglishInterfaceTest : public testing::DesktopAppFixture {
+ protected:
+  // Drives the program's workspace with a walk script's lines, as the user
+  // would; the reports are left out (their printer dialog would wait).
+  void drive(DesktopApp& app, const char* script) {
+    std::ifstream in(std::string(CORVANE_SOURCE_DIR) + "/translations/" + script);
+    ASSERT_TRUE(in) << script;
+    ScriptedHost unused;
+    std::ostringstream transcript;
+    ScriptEnvironment environment;
+    environment.fileAnswers = false;
+    ScriptDriver driver(app.workspace(), unused, transcript, environment);
+    std::string line;
+    int number = 0;
+    while (std::getline(in, line)) {
+      ++number;
+      const bool prints = line.find("打印") != std::string::npos ||
+                          line.find("制作清单") != std::string::npos ||
+                          line.find(".Pr") != std::string::npos;
+      // nor the program's end and the system's own tool
+      const bool leaves = line.find("MDIForm1.OVER") != std::string::npos ||
+                          line.find("MDIForm1.sys") != std::string::npos;
+      if (prints || leaves) continue;
+      // the program's own host asks the questions
+      if (line == "answer yes") host.yesNo.push_back(true);
+      ASSERT_TRUE(driver.runLine(line, number)) << transcript.str();
+    }
+  }
+
+  // Every text a window shows the user, but the values of its fields.
+  static void collectChinese(QWidget* window, QStringList& found) {
+    const QMenu* languages = window->findChild<QMenu*>("languageMenu");
+    auto note = [&](const QObject* where, const QString& text) {
+      // the language menu names each language in itself, on purpose
+      if (languages && text == languages->title()) return;
+      if (containsCjk(text.toStdString())) found << where->objectName() + ": " + text;
+    };
+    note(window, window->windowTitle());
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+      if (!widget->isVisibleTo(window)) continue;
+      note(widget, widget->toolTip());
+      if (auto* label = qobject_cast<QLabel*>(widget)) note(label, label->text());
+      if (auto* button = qobject_cast<QAbstractButton*>(widget)) note(button, button->text());
+      if (auto* frame = qobject_cast<QGroupBox*>(widget)) note(frame, frame->title());
+      if (auto* child = qobject_cast<QMdiSubWindow*>(widget)) note(child, child->windowTitle());
+      if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        for (int i = 0; i < combo->count(); ++i) note(combo, combo->itemText(i));
+        if (!combo->isEditable()) note(combo, combo->currentText());
+      }
+      if (auto* list = qobject_cast<QListWidget*>(widget))
+        for (int i = 0; i < list->count(); ++i) note(list, list->item(i)->text());
+    }
+    for (QMenu* menu : window->findChildren<QMenu*>()) {
+      if (menu == languages) continue;
+      note(menu, menu->title());
+      for (QAction* action : menu->actions())
+        if (action->isVisible()) note(action, action->text());
+    }
+  }
+
+  // Saves a picture of every form's window for a person to look at, when asked to.
+  static void saveShots(DesktopApp& app, const char* design) {
+    const char* folder = std::getenv("CORVANE_SHOT_DIR");
+    if (!folder) return;
+    for (QMdiSubWindow* child : app.mainWindow()->mdiArea()->subWindowList())
+      if (auto* view = dynamic_cast<FormView*>(child->widget()); view && view->form())
+        view->grab().save(QString("%1/%2-%3.png")
+                              .arg(folder, design, QString::fromStdString(view->form()->name())));
+  }
+
+  void expectNoChineseShown(DesktopApp& app) {
+    QStringList found;
+    collectChinese(app.mainWindow(), found);
+    EXPECT_TRUE(found.isEmpty()) << found.size() << " Chinese texts shown in English, first:\n"
+                                 << found.mid(0, 25).join('\n').toStdString();
+  }
+};
+
+TEST_F(EnglishInterfaceTest, EveryWindowOfTheTypicalDesignShowsNoChinese) {
+  DesktopApp& app = start(false);
+  ASSERT_TRUE(app.setLanguage(Language::English, false));
+  drive(app, "typical_design.cvs");
+  expectNoChineseShown(app);
+  saveShots(app, "typical");
+  EXPECT_EQ(app.mainWindow()->findChild<QLabel*>("St1(6)")->text(), "s");
+  app.setLanguage(Language::Chinese, false);
+}
+
+TEST_F(EnglishInterfaceTest, EveryWindowOfTheNineGroupDesignShowsNoChinese) {
+  DesktopApp& app = start(false);
+  ASSERT_TRUE(app.setLanguage(Language::English, false));
+  drive(app, "nine_groups.cvs");
+  expectNoChineseShown(app);
+  saveShots(app, "nine");
+  app.setLanguage(Language::Chinese, false);
+}
+
+TEST_F(EnglishInterfaceTest, SwitchingLanguageRetitlesOpenWindowsButLeavesEveryValue) {
+  DesktopApp& app = start(false);
+  drive(app, "typical_design.cvs");
+  FormView* electrical = app.view("Frmeledata");
+  ASSERT_NE(electrical, nullptr);
+  Form& form = *electrical->form();
+  auto* input = qobject_cast<QLineEdit*>(electrical->binding().widget(form.control("TXTUIN1")));
+  auto* rectifier =
+      qobject_cast<QComboBox*>(electrical->binding().widget(form.control("CMBZL", 0)));
+  ASSERT_NE(input, nullptr);
+  ASSERT_NE(rectifier, nullptr);
+  const std::string design = form.control("CMBZL", 0).text();
+
+  ASSERT_TRUE(app.setLanguage(Language::English, false));
+  EXPECT_EQ(rectifier->currentText(), "Bridge C");
+  EXPECT_EQ(input->text(), "220");
+  EXPECT_TRUE(app.mainWindow()->windowTitle().startsWith("Peak Corvane expert system"));
+  // what the form holds is the Chinese design value whatever is shown
+  EXPECT_EQ(form.control("CMBZL", 0).text(), design);
+
+  app.setLanguage(Language::Chinese, false);
+  EXPECT_EQ(rectifier->currentText(), QString::fromStdString(design));
+  EXPECT_TRUE(app.mainWindow()->windowTitle().startsWith("Peak Corvane专家系统"));
+}
+
+TEST_F(EnglishInterfaceTest, TheChoiceIsRememberedAndTheCommandLineOverridesItForOneRun) {
+  EXPECT_EQ(host.storedLanguage(), std::nullopt);
+  DesktopApp& app = start(false);
+  QMenu* menu = app.mainWindow()->findChild<QMenu*>("languageMenu");
+  ASSERT_NE(menu, nullptr);
+  QAction* english = menu->findChild<QAction*>("language_en");
+  ASSERT_NE(english, nullptr);
+  english->trigger();
+  EXPECT_EQ(app.language(), Language::English);
+  EXPECT_TRUE(english->isChecked());
+  EXPECT_EQ(host.storedLanguage(), Language::English);
+  // a run with --lang zh does not store its language
+  app.setLanguage(Language::Chinese, false);
+  EXPECT_EQ(host.storedLanguage(), Language::English);
+
+  EXPECT_EQ(InterfaceLanguage::atStart(Language::Chinese, Language::English), Language::Chinese);
+  EXPECT_EQ(InterfaceLanguage::atStart(std::nullopt, Language::English), Language::English);
+  EXPECT_EQ(InterfaceLanguage::ofLocale(QLocale(QLocale::Chinese, QLocale::Taiwan)),
+            Language::Chinese);
+  EXPECT_EQ(InterfaceLanguage::ofLocale(QLocale(QLocale::German)), Language::English);
+}
+
+}  // namespace
+}  // namespace corvane

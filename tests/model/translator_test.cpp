@@ -1,0 +1,108 @@
+#include "model/translator.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace corvane {
+namespace {
+
+// A dictionary of a few English texts, by context.
+class Dictionary : public Translator {
+ public:
+  std::map<std::pair<std::string, std::string>, std::string> entries;
+  mutable int lookups = 0;
+
+  std::string translate(std::string_view context, const std::string& source) const override {
+    ++lookups;
+    auto it = entries.find({std::string(context), source});
+    return it == entries.end() ? source : it->second;
+  }
+};
+
+Dictionary english() {
+  Dictionary d;
+  d.entries[{"Message", "无法打印到"}] = "Cannot print to";
+  d.entries[{"Message", "文件无法创建"}] = "the file cannot be created";
+  d.entries[{"Message", "保存操作成功！"}] = "Saved.";
+  d.entries[{"Report", "开放式温升"}] = "open-frame rise";
+  d.entries[{"Report", "元"}] = "CNY";
+  d.entries[{"Report", "功率"}] = "Power";
+  d.entries[{"Report", "绕线顺序表"}] = "Winding order";
+  return d;
+}
+
+TEST(ComposedTranslation, NamesAndValuesStayAndThePhrasesAroundThemAreTranslated) {
+  Dictionary d = english();
+  // a whole text known is taken as it stands
+  EXPECT_EQ(translateComposed(d, "Message", "保存操作成功！"), "Saved.");
+  // a quoted path is a name: kept byte for byte, even when it holds Chinese
+  EXPECT_EQ(translateComposed(d, "Message", "无法打印到“/tmp/报表.pdf”：文件无法创建。"),
+            "Cannot print to “/tmp/报表.pdf”: the file cannot be created.");
+  // a value in front of a phrase stays, a blank apart from the English
+  EXPECT_EQ(translateComposed(d, "Report", "31.3℃开放式温升"), "31.3℃ open-frame rise");
+  EXPECT_EQ(translateComposed(d, "Report", "0.20元"), "0.20 CNY");
+  EXPECT_EQ(translateComposed(d, "Report", "功率：10.3W"), "Power: 10.3W");
+  // a window title with the design's name after the dash
+  d.entries[{"Message", "Peak Corvane专家系统"}] = "Peak Corvane expert system";
+  EXPECT_EQ(translateComposed(d, "Message", "Peak Corvane专家系统 - 变压器 1.cvd"),
+            "Peak Corvane expert system - 变压器 1.cvd");
+  // a numbered heading keeps its number
+  EXPECT_EQ(translateComposed(d, "Report", "1.绕线顺序表"), "1. Winding order");
+}
+
+TEST(ComposedTranslation, AnUnknownTextAndTheChineseInterfaceLeaveTheTextByteForByte) {
+  Dictionary none;
+  for (const char* text : {"无法打印到“a.pdf”：文件无法创建。", "31.3℃开放式温升", "功率：10.3W",
+                           "低压 −10%", "“未闭合的名称", "：：。。", ""})
+    EXPECT_EQ(translateComposed(none, "Report", text), text) << text;
+  // a phrase the dictionary lacks stays Chinese beside the ones it has
+  Dictionary d = english();
+  EXPECT_EQ(translateComposed(d, "Message", "无法打印到“x”：纸张用完。"),
+            "Cannot print to “x”: 纸张用完.");
+}
+
+TEST(ComposedTranslation, PlainNumbersAndLatinItemsAreNeverLookedUp) {
+  Dictionary d = english();
+  for (const char* text : {"12.2", "2UEW", "Class B", "EI-48*30", "5307uF-13269uF", "℃"})
+    EXPECT_EQ(translateComposed(d, "Report", text), text);
+  EXPECT_EQ(d.lookups, 0);
+}
+
+TEST(ChineseText, TheCheckFindsIdeographsAndChinesePunctuationButNotUnitsOrQuotes) {
+  EXPECT_TRUE(containsCjk("空载电流"));
+  EXPECT_TRUE(containsCjk("Io："));  // full-width colon
+  EXPECT_TRUE(containsCjk("a，b"));  // full-width comma
+  EXPECT_TRUE(containsCjk("注。"));
+  EXPECT_FALSE(containsCjk("31.3℃ rise"));
+  EXPECT_FALSE(containsCjk("“name”"));
+  EXPECT_FALSE(containsCjk("cm^2 mΩ ±10% −"));
+  // a malformed byte is no Chinese character
+  EXPECT_FALSE(containsCjk(std::string("\xff\xfe", 2)));
+}
+
+TEST(ChineseText, ValuesMakeATextOneComposedAtRunTime) {
+  EXPECT_TRUE(holdsValues("0.20元"));
+  EXPECT_TRUE(holdsValues("低压 −10%"));
+  EXPECT_TRUE(holdsValues("无法打开“a”"));
+  EXPECT_FALSE(holdsValues("铜重(g)"));
+  EXPECT_FALSE(holdsValues("磁通密度Bm(T)"));
+  EXPECT_FALSE(holdsValues("六级能效（美国能源部六级、欧盟2019/1782号条例）"));
+  EXPECT_EQ(composedPhrases("无法打印到“a”：文件无法创建。"),
+            (std::vector<std::string>{"无法打印到", "文件无法创建"}));
+  EXPECT_EQ(composedPhrases("31.3℃开放式温升"), (std::vector<std::string>{"开放式温升"}));
+}
+
+TEST(LanguageCode, OnlyTheTwoCodesAreLanguages) {
+  Language language = Language::English;
+  EXPECT_TRUE(languageFromCode("zh", language));
+  EXPECT_EQ(language, Language::Chinese);
+  EXPECT_TRUE(languageFromCode("en", language));
+  EXPECT_EQ(language, Language::English);
+  for (const char* bad : {"", "EN", "zh_CN", "de", "en "})
+    EXPECT_FALSE(languageFromCode(bad, language)) << bad;
+  EXPECT_STREQ(languageCode(Language::Chinese), "zh");
+}
+
+}  // namespace
+}  // namespace corvane

@@ -1,0 +1,2239 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_GB" sourcelanguage="zh_CN">
+<context>
+    <name>FrmBomList</name>
+    <message>
+        <source>Peak Corvane专家系统 - BOM材料清单</source>
+        <translation>Peak Corvane expert system - Bill of materials</translation>
+    </message>
+    <message>
+        <source>人工费</source>
+        <translation>Labour</translation>
+    </message>
+    <message>
+        <source>价格</source>
+        <translation>Price</translation>
+    </message>
+    <message>
+        <source>元/PCS</source>
+        <translation>CNY/pc</translation>
+    </message>
+    <message>
+        <source>元/小时</source>
+        <translation>CNY/h</translation>
+    </message>
+    <message>
+        <source>共计</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>共计成本</source>
+        <translation>Total cost</translation>
+    </message>
+    <message>
+        <source>其它费用</source>
+        <translation>Other costs</translation>
+    </message>
+    <message>
+        <source>制作清单</source>
+        <translation>Production list</translation>
+    </message>
+    <message>
+        <source>包胶带</source>
+        <translation>Taping</translation>
+    </message>
+    <message>
+        <source>包装</source>
+        <translation>Packing</translation>
+    </message>
+    <message>
+        <source>半成品检测</source>
+        <translation>In-process test</translation>
+    </message>
+    <message>
+        <source>单价(元/M)</source>
+        <translation>Price (CNY/m)</translation>
+    </message>
+    <message>
+        <source>单价(元/PCS)</source>
+        <translation>Price (CNY/pc)</translation>
+    </message>
+    <message>
+        <source>单价(元/kg)</source>
+        <translation>Price (CNY/kg)</translation>
+    </message>
+    <message>
+        <source>单价(元/mm)</source>
+        <translation>Price (CNY/mm)</translation>
+    </message>
+    <message>
+        <source>厚度mm</source>
+        <translation>Thickness mm</translation>
+    </message>
+    <message>
+        <source>含浸/烘烤</source>
+        <translation>Varnish/bake</translation>
+    </message>
+    <message>
+        <source>含税销售价</source>
+        <translation>Selling price incl. tax</translation>
+    </message>
+    <message>
+        <source>外屏蔽</source>
+        <translation>Outer shield</translation>
+    </message>
+    <message>
+        <source>天/月</source>
+        <translation>days/month</translation>
+    </message>
+    <message>
+        <source>宽度mm</source>
+        <translation>Width mm</translation>
+    </message>
+    <message>
+        <source>导出CSV</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>小时/天</source>
+        <translation>hours/day</translation>
+    </message>
+    <message>
+        <source>屏蔽</source>
+        <translation>Shield</translation>
+    </message>
+    <message>
+        <source>工时(秒)</source>
+        <translation>Time (s)</translation>
+    </message>
+    <message>
+        <source>平介</source>
+        <translation>Flat washer</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>引线</source>
+        <translation>Lead wires</translation>
+    </message>
+    <message>
+        <source>引线型号 </source>
+        <translation>Lead type </translation>
+    </message>
+    <message>
+        <source>弹介</source>
+        <translation>Spring washer</translation>
+    </message>
+    <message>
+        <source>快巴纸</source>
+        <translation>Fish paper</translation>
+    </message>
+    <message>
+        <source>快把纸规格</source>
+        <translation>Fish paper size</translation>
+    </message>
+    <message>
+        <source>总工时（S）</source>
+        <translation>Total time (s)</translation>
+    </message>
+    <message>
+        <source>总装配</source>
+        <translation>Final assembly</translation>
+    </message>
+    <message>
+        <source>总长度mm</source>
+        <translation>Total length mm</translation>
+    </message>
+    <message>
+        <source>成 本(元)</source>
+        <translation>Cost (CNY)</translation>
+    </message>
+    <message>
+        <source>成品检测</source>
+        <translation>Final test</translation>
+    </message>
+    <message>
+        <source>成本</source>
+        <translation>Cost</translation>
+    </message>
+    <message>
+        <source>成本(元)</source>
+        <translation>Cost (CNY)</translation>
+    </message>
+    <message>
+        <source>成本价</source>
+        <translation>Cost price</translation>
+    </message>
+    <message>
+        <source>成本（元）</source>
+        <translation>Cost (CNY)</translation>
+    </message>
+    <message>
+        <source>接插件</source>
+        <translation>Connectors</translation>
+    </message>
+    <message>
+        <source>接插件   规格描述  用量  单价  成本 </source>
+        <translation>Connectors   Description  Qty  Price  Cost </translation>
+    </message>
+    <message>
+        <source>插件</source>
+        <translation>Plug-in</translation>
+    </message>
+    <message>
+        <source>支架</source>
+        <translation>Stand</translation>
+    </message>
+    <message>
+        <source>放宽率%</source>
+        <translation>Margin %</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>月工资(元)</source>
+        <translation>Monthly wage (CNY)</translation>
+    </message>
+    <message>
+        <source>桥架</source>
+        <translation>Bridge bracket</translation>
+    </message>
+    <message>
+        <source>毛利率%</source>
+        <translation>Gross margin %</translation>
+    </message>
+    <message>
+        <source>漆包线</source>
+        <translation>Enamelled wire</translation>
+    </message>
+    <message>
+        <source>生产工时</source>
+        <translation>Production time</translation>
+    </message>
+    <message>
+        <source>生产工时费</source>
+        <translation>Labour cost</translation>
+    </message>
+    <message>
+        <source>用量(PCS)</source>
+        <translation>Qty (pcs)</translation>
+    </message>
+    <message>
+        <source>磁屏蔽</source>
+        <translation>Magnetic shield</translation>
+    </message>
+    <message>
+        <source>税前价</source>
+        <translation>Price before tax</translation>
+    </message>
+    <message>
+        <source>税率%</source>
+        <translation>Tax rate %</translation>
+    </message>
+    <message>
+        <source>端子</source>
+        <translation>Terminal</translation>
+    </message>
+    <message>
+        <source>线型      规格    用量(g)  单价(元/kg)   成本（元）</source>
+        <translation>Wire type      Size    Qty (g)  Price (CNY/kg)   Cost (CNY)</translation>
+    </message>
+    <message>
+        <source>结构件</source>
+        <translation>Hardware</translation>
+    </message>
+    <message>
+        <source>结构件   规格描述  用量  单价   成本</source>
+        <translation>Hardware   Description  Qty  Price   Cost</translation>
+    </message>
+    <message>
+        <source>绕线</source>
+        <translation>Winding</translation>
+    </message>
+    <message>
+        <source>绝缘套</source>
+        <translation>Insulating sleeve</translation>
+    </message>
+    <message>
+        <source>绝缘漆</source>
+        <translation>Varnish</translation>
+    </message>
+    <message>
+        <source>绝缘漆  型号  用量g  单价(元/kg)  成本（元）</source>
+        <translation>Varnish  Type  Qty g  Price (CNY/kg)  Cost (CNY)</translation>
+    </message>
+    <message>
+        <source>绝缘胶带</source>
+        <translation>Insulating tape</translation>
+    </message>
+    <message>
+        <source>螺帽</source>
+        <translation>Nut</translation>
+    </message>
+    <message>
+        <source>螺杆</source>
+        <translation>Screw</translation>
+    </message>
+    <message>
+        <source>规  格</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>速度/分</source>
+        <translation>Speed/min</translation>
+    </message>
+    <message>
+        <source>配线</source>
+        <translation>Wiring</translation>
+    </message>
+    <message>
+        <source>重量g</source>
+        <translation>Weight g</translation>
+    </message>
+    <message>
+        <source>铁芯</source>
+        <translation>Core</translation>
+    </message>
+    <message>
+        <source>铁芯规格     铁芯片材   铁芯重量 (kg)  单价(元/kg)   成本（元）</source>
+        <translation>Core     Lamination   Core weight (kg)  Price (CNY/kg)   Cost (CNY)</translation>
+    </message>
+    <message>
+        <source>铜线成本</source>
+        <translation>Copper cost</translation>
+    </message>
+    <message>
+        <source>长度MM</source>
+        <translation>Length mm</translation>
+    </message>
+    <message>
+        <source>长度mm</source>
+        <translation>Length mm</translation>
+    </message>
+    <message>
+        <source>骨架</source>
+        <translation>Bobbin</translation>
+    </message>
+</context>
+<context>
+    <name>FrmOperating</name>
+    <message>
+        <source>Peak Corvane专家系统 - 工况分析</source>
+        <translation>Peak Corvane expert system - Operating analysis</translation>
+    </message>
+    <message>
+        <source>不低于高压空载电压的最小标准电解电容耐压，V（电容输入电路）</source>
+        <translation>Smallest standard electrolytic capacitor rating not below the high-line no-load voltage, V (capacitor-input circuits)</translation>
+    </message>
+    <message>
+        <source>不低于高压空载电压的最小标准电解电容耐压，V（电容输入电路）。非电容输入电路，不需滤波电容</source>
+        <translation>Smallest standard electrolytic capacitor rating not below the high-line no-load voltage, V (capacitor-input circuits). Not a capacitor-input circuit: no filter capacitor needed</translation>
+    </message>
+    <message>
+        <source>低压</source>
+        <translation>Low line</translation>
+    </message>
+    <message>
+        <source>低压(V)</source>
+        <translation>Low line (V)</translation>
+    </message>
+    <message>
+        <source>低压电网下的空载直流输出电压，V</source>
+        <translation>No-load DC output voltage at low line, V</translation>
+    </message>
+    <message>
+        <source>低压电网下的空载直流输出电压，V。绕组N2的空载电压没有数值</source>
+        <translation>No-load DC output voltage at low line, V. Winding N2 has no no-load voltage</translation>
+    </message>
+    <message>
+        <source>六级能效（外部电源）</source>
+        <translation>Level VI efficiency (external power supply)</translation>
+    </message>
+    <message>
+        <source>各输出组空载直流电压</source>
+        <translation>No-load DC voltage of each output group</translation>
+    </message>
+    <message>
+        <source>和100%负载时效率的平均值</source>
+        <translation>and 100% load</translation>
+    </message>
+    <message>
+        <source>外部电源类别：基本电压、低压、交流输出或多路输出</source>
+        <translation>External power supply class: basic-voltage, low-voltage, AC output or multiple output</translation>
+    </message>
+    <message>
+        <source>平均效率(%)</source>
+        <translation>Average efficiency (%)</translation>
+    </message>
+    <message>
+        <source>平均效率和空载功耗是否满足六级能效要求</source>
+        <translation>Whether average efficiency and no-load power meet Level VI</translation>
+    </message>
+    <message>
+        <source>平均效率和空载功耗是否满足六级能效要求。绕组N2的铜损没有数值</source>
+        <translation>Whether average efficiency and no-load power meet Level VI. Winding N2 has no copper loss</translation>
+    </message>
+    <message>
+        <source>开放式温升(℃)</source>
+        <translation>Open-frame rise (℃)</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>损耗(W)</source>
+        <translation>Loss (W)</translation>
+    </message>
+    <message>
+        <source>效率(%)</source>
+        <translation>Efficiency (%)</translation>
+    </message>
+    <message>
+        <source>整流电路</source>
+        <translation>Rectifier</translation>
+    </message>
+    <message>
+        <source>注：六级能效只适用于装在插墙式电源适配器内出售的变压器；平均效率含整流二极管损耗。</source>
+        <translation>Note: Level VI applies only to transformers sold in a wall-plug power adapter; the average efficiency includes the rectifier diode losses.</translation>
+    </message>
+    <message>
+        <source>满载时的开放式温升，K（铁损随电网电压变化）</source>
+        <translation>Open-frame temperature rise at full load, K (iron loss follows the line voltage)</translation>
+    </message>
+    <message>
+        <source>满载时的开放式温升，K（铁损随电网电压变化）。绕组N2的铜损没有数值</source>
+        <translation>Open-frame temperature rise at full load, K (iron loss follows the line voltage). Winding N2 has no copper loss</translation>
+    </message>
+    <message>
+        <source>满载温升判定</source>
+        <translation>Full-load rise verdict</translation>
+    </message>
+    <message>
+        <source>满载温升相对允许温升的判定：安全、过热或严重警告</source>
+        <translation>Full-load rise against the allowed rise: safe, overheating or severe warning</translation>
+    </message>
+    <message>
+        <source>满载温升相对允许温升的判定：安全、过热或严重警告。绕组N2的铜损没有数值</source>
+        <translation>Full-load rise against the allowed rise: safe, overheating or severe warning. Winding N2 has no copper loss</translation>
+    </message>
+    <message>
+        <source>电容耐压(V)</source>
+        <translation>Capacitor rating (V)</translation>
+    </message>
+    <message>
+        <source>电网波动±%</source>
+        <translation>Line variation ±%</translation>
+    </message>
+    <message>
+        <source>电网电压(V)</source>
+        <translation>Line voltage (V)</translation>
+    </message>
+    <message>
+        <source>电网电压工况</source>
+        <translation>Line voltage conditions</translation>
+    </message>
+    <message>
+        <source>电网电压相对额定值的波动，%：低压列为额定×(1−波动)，高压列为额定×(1+波动)</source>
+        <translation>Line voltage variation from rated, %: the low-line column is rated×(1−variation), the high-line column rated×(1+variation)</translation>
+    </message>
+    <message>
+        <source>磁通密度Bm(T)</source>
+        <translation>Flux density Bm (T)</translation>
+    </message>
+    <message>
+        <source>空载时的输入功率，W：铁损加空载电流在初级冷阻上的损耗</source>
+        <translation>Input power at no load, W: iron loss plus the no-load current's loss in the primary's cold resistance</translation>
+    </message>
+    <message>
+        <source>空载时的输入功率，W：铁损加空载电流在初级冷阻上的损耗。结构仿真的空载电流I0没有数值</source>
+        <translation>Input power at no load, W: iron loss plus the no-load current's loss in the primary's cold resistance. The structure simulation has no no-load current I0</translation>
+    </message>
+    <message>
+        <source>空载电流</source>
+        <translation>No-load current</translation>
+    </message>
+    <message>
+        <source>空载电流，A：额定列取结构仿真的I0，其余按矽钢片磁化曲线计算</source>
+        <translation>No-load current, A: the rated column takes I0 of the structure simulation, the others follow the steel's magnetising curve</translation>
+    </message>
+    <message>
+        <source>空载电流，A：额定列取结构仿真的I0，其余按矽钢片磁化曲线计算。结构仿真的空载电流I0没有数值</source>
+        <translation>No-load current, A: the rated column takes I0 of the structure simulation, the others follow the steel's magnetising curve. The structure simulation has no no-load current I0</translation>
+    </message>
+    <message>
+        <source>空载电流，A：额定列取结构仿真的I0，其余按矽钢片磁化曲线计算。绕组N1的圈数没有数值</source>
+        <translation>No-load current, A: the rated column takes I0 of the structure simulation, the others follow the steel's magnetising curve. Winding N1 has no turns</translation>
+    </message>
+    <message>
+        <source>空载磁通密度，T，随电网电压成正比；底色同结构仿真的空载Bo</source>
+        <translation>No-load flux density, T, proportional to the line voltage; coloured as the structure simulation's no-load Bo</translation>
+    </message>
+    <message>
+        <source>空载输入功率(W)</source>
+        <translation>No-load input power (W)</translation>
+    </message>
+    <message>
+        <source>组别</source>
+        <translation>Group</translation>
+    </message>
+    <message>
+        <source>绕组N2的铜损没有数值</source>
+        <translation>Winding N2 has no copper loss</translation>
+    </message>
+    <message>
+        <source>能效判定</source>
+        <translation>Efficiency verdict</translation>
+    </message>
+    <message>
+        <source>装在适配器外壳内的温升，K（开放式×1.414）</source>
+        <translation>Temperature rise inside an adapter case, K (open-frame × 1.414)</translation>
+    </message>
+    <message>
+        <source>装在适配器外壳内的温升，K（开放式×1.414）。绕组N2的铜损没有数值</source>
+        <translation>Temperature rise inside an adapter case, K (open-frame × 1.414). Winding N2 has no copper loss</translation>
+    </message>
+    <message>
+        <source>要求不低于(%)</source>
+        <translation>Required min. (%)</translation>
+    </message>
+    <message>
+        <source>要求不高于(W)</source>
+        <translation>Required max. (W)</translation>
+    </message>
+    <message>
+        <source>计算</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>该电网电压下的初级输入电压，V</source>
+        <translation>Primary input voltage at this line voltage, V</translation>
+    </message>
+    <message>
+        <source>该类别和铭牌功率下六级能效允许的最大空载功耗，W</source>
+        <translation>Maximum no-load power Level VI allows for this class and rated power, W</translation>
+    </message>
+    <message>
+        <source>该类别和铭牌功率下六级能效要求的最低平均效率，%</source>
+        <translation>Minimum average efficiency Level VI requires for this class and rated power, %</translation>
+    </message>
+    <message>
+        <source>该组的整流电路</source>
+        <translation>Rectifier of this group</translation>
+    </message>
+    <message>
+        <source>该负载率下的输出功率，W（铭牌功率×负载率）</source>
+        <translation>Output power at this load, W (rated power × load)</translation>
+    </message>
+    <message>
+        <source>输出功率(W)</source>
+        <translation>Output power (W)</translation>
+    </message>
+    <message>
+        <source>输出功率占输入功率的百分数，%</source>
+        <translation>Output power as a percentage of input power, %</translation>
+    </message>
+    <message>
+        <source>输出功率占输入功率的百分数，%。绕组N2的铜损没有数值</source>
+        <translation>Output power as a percentage of input power, %. Winding N2 has no copper loss</translation>
+    </message>
+    <message>
+        <source>输出组别</source>
+        <translation>Output group</translation>
+    </message>
+    <message>
+        <source>适配器温升(℃)</source>
+        <translation>Adapter rise (℃)</translation>
+    </message>
+    <message>
+        <source>适配器类别</source>
+        <translation>Adapter class</translation>
+    </message>
+    <message>
+        <source>部分负载效率</source>
+        <translation>Part-load efficiency</translation>
+    </message>
+    <message>
+        <source>铁损(W)</source>
+        <translation>Iron loss (W)</translation>
+    </message>
+    <message>
+        <source>铁损、铜损（随负载率平方）与整流二极管损耗之和，W</source>
+        <translation>Sum of iron loss, copper loss (with the square of the load) and rectifier diode loss, W</translation>
+    </message>
+    <message>
+        <source>铁损、铜损（随负载率平方）与整流二极管损耗之和，W。绕组N2的铜损没有数值</source>
+        <translation>Sum of iron loss, copper loss (with the square of the load) and rectifier diode loss, W. Winding N2 has no copper loss</translation>
+    </message>
+    <message>
+        <source>铁损，W，随磁通密度的平方变化</source>
+        <translation>Iron loss, W, with the square of the flux density</translation>
+    </message>
+    <message>
+        <source>额定</source>
+        <translation>Rated</translation>
+    </message>
+    <message>
+        <source>额定(V)</source>
+        <translation>Rated (V)</translation>
+    </message>
+    <message>
+        <source>额定电网下的空载直流输出电压，V</source>
+        <translation>No-load DC output voltage at rated line, V</translation>
+    </message>
+    <message>
+        <source>额定电网下的空载直流输出电压，V。绕组N2的空载电压没有数值</source>
+        <translation>No-load DC output voltage at rated line, V. Winding N2 has no no-load voltage</translation>
+    </message>
+    <message>
+        <source>高压</source>
+        <translation>High line</translation>
+    </message>
+    <message>
+        <source>高压(V)</source>
+        <translation>High line (V)</translation>
+    </message>
+    <message>
+        <source>高压电网下的空载直流输出电压，V：滤波电容和稳压器须承受的电压</source>
+        <translation>No-load DC output voltage at high line, V: what the filter capacitor and the regulator must withstand</translation>
+    </message>
+    <message>
+        <source>高压电网下的空载直流输出电压，V：滤波电容和稳压器须承受的电压。绕组N2的空载电压没有数值</source>
+        <translation>No-load DC output voltage at high line, V: what the filter capacitor and the regulator must withstand. Winding N2 has no no-load voltage</translation>
+    </message>
+</context>
+<context>
+    <name>FrmWireTools</name>
+    <message>
+        <source>Litz线</source>
+        <translation>Litz wire</translation>
+    </message>
+    <message>
+        <source>交流电阻R(Ω)</source>
+        <translation>AC resistance R (Ω)</translation>
+    </message>
+    <message>
+        <source>允许电流A</source>
+        <translation>Allowed current A</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>单股线径mm</source>
+        <translation>Strand dia. mm</translation>
+    </message>
+    <message>
+        <source>厚度(mm)</source>
+        <translation>Thickness (mm)</translation>
+    </message>
+    <message>
+        <source>宽度(mm)</source>
+        <translation>Width (mm)</translation>
+    </message>
+    <message>
+        <source>导体电阻Ω.M</source>
+        <translation>Conductor res. Ω/m</translation>
+    </message>
+    <message>
+        <source>导线换算程序</source>
+        <translation>Wire conversion tools</translation>
+    </message>
+    <message>
+        <source>截面积</source>
+        <translation>Cross-section</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>最大线径及厚度</source>
+        <translation>Max. dia./thick.</translation>
+    </message>
+    <message>
+        <source>漆包线</source>
+        <translation>Enamelled wire</translation>
+    </message>
+    <message>
+        <source>现在是：</source>
+        <translation>Now:</translation>
+    </message>
+    <message>
+        <source>电流密度</source>
+        <translation>Current density</translation>
+    </message>
+    <message>
+        <source>电阻R(Ω)</source>
+        <translation>Resistance R (Ω)</translation>
+    </message>
+    <message>
+        <source>线径mm ф</source>
+        <translation>Dia. mm ф</translation>
+    </message>
+    <message>
+        <source>线材</source>
+        <translation>Wire</translation>
+    </message>
+    <message>
+        <source>股数 P</source>
+        <translation>Strands P</translation>
+    </message>
+    <message>
+        <source>趋表效应</source>
+        <translation>Skin effect</translation>
+    </message>
+    <message>
+        <source>趋表深度mm</source>
+        <translation>Skin depth mm</translation>
+    </message>
+    <message>
+        <source>重量We(g)</source>
+        <translation>Weight We (g)</translation>
+    </message>
+    <message>
+        <source>铜包铝线</source>
+        <translation>Copper-clad aluminium</translation>
+    </message>
+    <message>
+        <source>铜线</source>
+        <translation>Copper wire</translation>
+    </message>
+    <message>
+        <source>铝线</source>
+        <translation>Aluminium wire</translation>
+    </message>
+    <message>
+        <source>长度L(M)</source>
+        <translation>Length L (m)</translation>
+    </message>
+    <message>
+        <source>频率KHz</source>
+        <translation>Frequency kHz</translation>
+    </message>
+    <message>
+        <source>现在是</source>
+        <translation>Now</translation>
+    </message>
+</context>
+<context>
+    <name>Frmbobbin</name>
+    <message>
+        <source>BOBBIN 查找</source>
+        <translation>Bobbin search</translation>
+    </message>
+    <message>
+        <source>Peak Corvane专家系统 - 骨架设置与选型</source>
+        <translation>Peak Corvane expert system - Bobbin setup and selection</translation>
+    </message>
+    <message>
+        <source>供应商</source>
+        <translation>Supplier</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>其他骨架目录…</source>
+        <translation>Other bobbin catalogue…</translation>
+    </message>
+    <message>
+        <source>匝数</source>
+        <translation>Turns</translation>
+    </message>
+    <message>
+        <source>变压器参数</source>
+        <translation>Transformer parameters</translation>
+    </message>
+    <message>
+        <source>叠厚</source>
+        <translation>Stack</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>型号</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>工字</source>
+        <translation>I-type</translation>
+    </message>
+    <message>
+        <source>已知匝数</source>
+        <translation>Known turns</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>底周长</source>
+        <translation>Base perimeter</translation>
+    </message>
+    <message>
+        <source>底边</source>
+        <translation>Base</translation>
+    </message>
+    <message>
+        <source>底边长</source>
+        <translation>Base length</translation>
+    </message>
+    <message>
+        <source>快把纸规格</source>
+        <translation>Fish paper size</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>抽屉式</source>
+        <translation>Drawer type</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>最佳适应电流密度</source>
+        <translation>Best-fit current density</translation>
+    </message>
+    <message>
+        <source>未知匝数</source>
+        <translation>Unknown turns</translation>
+    </message>
+    <message>
+        <source>标准骨架</source>
+        <translation>Standard bobbin</translation>
+    </message>
+    <message>
+        <source>槽厚</source>
+        <translation>Slot depth</translation>
+    </message>
+    <message>
+        <source>槽宽</source>
+        <translation>Slot width</translation>
+    </message>
+    <message>
+        <source>槽满率</source>
+        <translation>Window fill</translation>
+    </message>
+    <message>
+        <source>槽满率%</source>
+        <translation>Window fill %</translation>
+    </message>
+    <message>
+        <source>测试电压</source>
+        <translation>Test voltage</translation>
+    </message>
+    <message>
+        <source>王字</source>
+        <translation>E-type</translation>
+    </message>
+    <message>
+        <source>电压</source>
+        <translation>Voltage</translation>
+    </message>
+    <message>
+        <source>电流</source>
+        <translation>Current</translation>
+    </message>
+    <message>
+        <source>电流密度</source>
+        <translation>Current density</translation>
+    </message>
+    <message>
+        <source>磁通密度</source>
+        <translation>Flux density</translation>
+    </message>
+    <message>
+        <source>窗口总面积</source>
+        <translation>Total window area</translation>
+    </message>
+    <message>
+        <source>系统推荐最佳骨架商</source>
+        <translation>Recommended bobbin supplier</translation>
+    </message>
+    <message>
+        <source>线径</source>
+        <translation>Diameter</translation>
+    </message>
+    <message>
+        <source>胶带宽度</source>
+        <translation>Tape width</translation>
+    </message>
+    <message>
+        <source>规格EI</source>
+        <translation>Size EI</translation>
+    </message>
+    <message>
+        <source>记录</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>输入电压</source>
+        <translation>Input voltage</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>铁芯</source>
+        <translation>Core</translation>
+    </message>
+    <message>
+        <source>骨架功率</source>
+        <translation>Bobbin power</translation>
+    </message>
+    <message>
+        <source>骨架商</source>
+        <translation>Bobbin supplier</translation>
+    </message>
+    <message>
+        <source>骨架查找</source>
+        <translation>Bobbin search</translation>
+    </message>
+    <message>
+        <source>骨架目录</source>
+        <translation>Bobbin catalogue</translation>
+    </message>
+    <message>
+        <source>骨架类型</source>
+        <translation>Bobbin type</translation>
+    </message>
+    <message>
+        <source>骨架选型</source>
+        <translation>Bobbin selection</translation>
+    </message>
+    <message>
+        <source>高级</source>
+        <translation>Advanced</translation>
+    </message>
+    <message>
+        <source>高级应用</source>
+        <translation>Advanced</translation>
+    </message>
+</context>
+<context>
+    <name>Frmcore</name>
+    <message>
+        <source>Peak Corvane专家系统 - 铁芯设计与选型</source>
+        <translation>Peak Corvane expert system - Core design and selection</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>允许温升</source>
+        <translation>Allowed temperature rise</translation>
+    </message>
+    <message>
+        <source>允许磁密</source>
+        <translation>Allowed flux density</translation>
+    </message>
+    <message>
+        <source>允许铜损</source>
+        <translation>Allowed copper loss</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>初级匝数 N1（匝）</source>
+        <translation>Primary turns N1</translation>
+    </message>
+    <message>
+        <source>功率Po(W)</source>
+        <translation>Power Po (W)</translation>
+    </message>
+    <message>
+        <source>功率铁芯规格设计</source>
+        <translation>Core size from power</translation>
+    </message>
+    <message>
+        <source>厚度mm</source>
+        <translation>Thickness mm</translation>
+    </message>
+    <message>
+        <source>工作温度下的铜损系数 Z</source>
+        <translation>Copper loss factor at working temperature Z</translation>
+    </message>
+    <message>
+        <source>工作磁密Bm(T)</source>
+        <translation>Working flux density Bm (T)</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>所用额定功率表：540、360、800，空为未用</source>
+        <translation>Rated-power table used: 540, 360, 800; empty when none</translation>
+    </message>
+    <message>
+        <source>所选材质在列表中的序号</source>
+        <translation>Index of the chosen grade in the list</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>描述</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>最高输出功率</source>
+        <translation>Max. output power</translation>
+    </message>
+    <message>
+        <source>标准EI片</source>
+        <translation>Standard EI</translation>
+    </message>
+    <message>
+        <source>每伏匝数（匝/V）</source>
+        <translation>Turns per volt</translation>
+    </message>
+    <message>
+        <source>比重</source>
+        <translation>Density</translation>
+    </message>
+    <message>
+        <source>电压调整率</source>
+        <translation>Regulation</translation>
+    </message>
+    <message>
+        <source>电流密度J(A/mm)</source>
+        <translation>Current density J (A/mm²)</translation>
+    </message>
+    <message>
+        <source>电磁参量确定工具</source>
+        <translation>Electromagnetic parameter tool</translation>
+    </message>
+    <message>
+        <source>白片</source>
+        <translation>White lamination</translation>
+    </message>
+    <message>
+        <source>磁通密度(T)</source>
+        <translation>Flux density (T)</translation>
+    </message>
+    <message>
+        <source>窗口允许的初级电流密度（A/mm²）</source>
+        <translation>Primary current density the window allows (A/mm²)</translation>
+    </message>
+    <message>
+        <source>窗高/窗宽</source>
+        <translation>Window height/width</translation>
+    </message>
+    <message>
+        <source>线圈平均匝长（mm）</source>
+        <translation>Coil mean turn length (mm)</translation>
+    </message>
+    <message>
+        <source>线圈散热面积 FM（cm²）</source>
+        <translation>Coil cooling surface FM (cm²)</translation>
+    </message>
+    <message>
+        <source>线圈铜重估算（kg）</source>
+        <translation>Estimated coil copper weight (kg)</translation>
+    </message>
+    <message>
+        <source>绕组所需窗口面积（cm²）</source>
+        <translation>Window area the windings need (cm²)</translation>
+    </message>
+    <message>
+        <source>自定义铁芯尺寸比</source>
+        <translation>Custom core proportions</translation>
+    </message>
+    <message>
+        <source>表面散热系数 α（W/(cm²·K)）</source>
+        <translation>Surface dissipation coefficient α (W/(cm²·K))</translation>
+    </message>
+    <message>
+        <source>要求的叠片长度 L（mm），取标准EI片</source>
+        <translation>Required lamination length L (mm), taken from the standard EI laminations</translation>
+    </message>
+    <message>
+        <source>迭厚/舌宽</source>
+        <translation>Stack/tongue</translation>
+    </message>
+    <message>
+        <source>选择矽钢片材质</source>
+        <translation>Choose the lamination steel</translation>
+    </message>
+    <message>
+        <source>铁损</source>
+        <translation>Iron loss</translation>
+    </message>
+    <message>
+        <source>铁芯参数</source>
+        <translation>Core parameters</translation>
+    </message>
+    <message>
+        <source>铁芯名称：EI-长度L*叠厚b</source>
+        <translation>Core name: EI-length L*stack b</translation>
+    </message>
+    <message>
+        <source>铁芯尺寸</source>
+        <translation>Core dimensions</translation>
+    </message>
+    <message>
+        <source>铁芯截面积Sc</source>
+        <translation>Core cross-section Sc</translation>
+    </message>
+    <message>
+        <source>铁芯散热面积 FC（cm²）</source>
+        <translation>Core cooling surface FC (cm²)</translation>
+    </message>
+    <message>
+        <source>铁芯最高输出功率（W）</source>
+        <translation>Core maximum output power (W)</translation>
+    </message>
+    <message>
+        <source>铁芯窗口面积Sw</source>
+        <translation>Core window area Sw</translation>
+    </message>
+    <message>
+        <source>铁芯规格ScSw</source>
+        <translation>Core size ScSw</translation>
+    </message>
+    <message>
+        <source>长L    高H   舌宽a  迭厚b 窗口宽c  窗口高h  平均磁路长度Le  铁芯重量We   铁损Pc</source>
+        <translation>Length L    Height H   Tongue a  Stack b  Window c  Window h  Mean path Le  Core weight We   Iron loss Pc</translation>
+    </message>
+    <message>
+        <source>非标EI片</source>
+        <translation>Non-standard EI</translation>
+    </message>
+    <message>
+        <source>频率F(Hz)</source>
+        <translation>Frequency F (Hz)</translation>
+    </message>
+    <message>
+        <source>额定功率表的温升（K）</source>
+        <translation>Temperature rise of the rated-power table (K)</translation>
+    </message>
+    <message>
+        <source>额定功率表的空载视在功率（VA）</source>
+        <translation>No-load apparent power of the rated-power table (VA)</translation>
+    </message>
+    <message>
+        <source>高级</source>
+        <translation>Advanced</translation>
+    </message>
+    <message>
+        <source>黑片</source>
+        <translation>Black lamination</translation>
+    </message>
+</context>
+<context>
+    <name>Frmeledata</name>
+    <message>
+        <source>Peak Corvane专家系统 - 基本参数设置与设计</source>
+        <translation>Peak Corvane expert system - Electrical specification</translation>
+    </message>
+    <message>
+        <source>二极管类型</source>
+        <translation>Diode type</translation>
+    </message>
+    <message>
+        <source>交流输入电压</source>
+        <translation>AC input voltage</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>允许电压调整率%</source>
+        <translation>Allowed regulation %</translation>
+    </message>
+    <message>
+        <source>全桥电容</source>
+        <translation>Bridge C</translation>
+    </message>
+    <message>
+        <source>全桥电阻</source>
+        <translation>Bridge R</translation>
+    </message>
+    <message>
+        <source>全波电容</source>
+        <translation>Full-wave C</translation>
+    </message>
+    <message>
+        <source>全波电阻</source>
+        <translation>Full-wave R</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>删除输出组别</source>
+        <translation>Delete output group</translation>
+    </message>
+    <message>
+        <source>半波电容</source>
+        <translation>Half-wave C</translation>
+    </message>
+    <message>
+        <source>半波电阻</source>
+        <translation>Half-wave R</translation>
+    </message>
+    <message>
+        <source>单组输入</source>
+        <translation>Single primary</translation>
+    </message>
+    <message>
+        <source>双组输入</source>
+        <translation>Dual primary</translation>
+    </message>
+    <message>
+        <source>打印参数表</source>
+        <translation>Print parameter table</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>整流电路</source>
+        <translation>Rectifier</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>滤波电容</source>
+        <translation>Filter capacitor</translation>
+    </message>
+    <message>
+        <source>环境温度℃  允许温升℃</source>
+        <translation>Ambient ℃  Allowed rise ℃</translation>
+    </message>
+    <message>
+        <source>电压</source>
+        <translation>Voltage</translation>
+    </message>
+    <message>
+        <source>硅管</source>
+        <translation>Silicon</translation>
+    </message>
+    <message>
+        <source>空载电压</source>
+        <translation>No-load V</translation>
+    </message>
+    <message>
+        <source>组别</source>
+        <translation>Group</translation>
+    </message>
+    <message>
+        <source>结构仿真</source>
+        <translation>Structure simulation</translation>
+    </message>
+    <message>
+        <source>绕组AC电压</source>
+        <translation>Winding V</translation>
+    </message>
+    <message>
+        <source>绕组AC电流</source>
+        <translation>Winding A</translation>
+    </message>
+    <message>
+        <source>绕组功率</source>
+        <translation>Winding VA</translation>
+    </message>
+    <message>
+        <source>请设定变压器使用时的环境温度</source>
+        <translation>Set the ambient temperature the transformer works in</translation>
+    </message>
+    <message>
+        <source>请设定变压器的电压调整率</source>
+        <translation>Set the transformer's regulation</translation>
+    </message>
+    <message>
+        <source>请设定此变压器的允许工作温升</source>
+        <translation>Set the allowed temperature rise of this transformer</translation>
+    </message>
+    <message>
+        <source>请输入交流输入电压</source>
+        <translation>Enter the AC input voltage</translation>
+    </message>
+    <message>
+        <source>请选择适当的整流二极管</source>
+        <translation>Choose the rectifier diode</translation>
+    </message>
+    <message>
+        <source>请选择适当的整流电路形式</source>
+        <translation>Choose the rectifier circuit</translation>
+    </message>
+    <message>
+        <source>输入参数</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>输入电流</source>
+        <translation>Input current</translation>
+    </message>
+    <message>
+        <source>输出总功率</source>
+        <translation>Total output power</translation>
+    </message>
+    <message>
+        <source>输出电压</source>
+        <translation>Output V</translation>
+    </message>
+    <message>
+        <source>输出电流</source>
+        <translation>Output A</translation>
+    </message>
+    <message>
+        <source>铁芯选型</source>
+        <translation>Core selection</translation>
+    </message>
+    <message>
+        <source>锗管</source>
+        <translation>Germanium</translation>
+    </message>
+</context>
+<context>
+    <name>Frmjiegou</name>
+    <message>
+        <source>Peak Corvane专家系统 - 基本结构设计与性能仿真</source>
+        <translation>Peak Corvane expert system - Winding structure and performance</translation>
+    </message>
+    <message>
+        <source>S/F颜色</source>
+        <translation>S/F colour</translation>
+    </message>
+    <message>
+        <source>上一步</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>产品ID:</source>
+        <translation>Product ID:</translation>
+    </message>
+    <message>
+        <source>冷阻(mΩ)</source>
+        <translation>Cold res. (mΩ)</translation>
+    </message>
+    <message>
+        <source>初级电流密度</source>
+        <translation>Primary current density</translation>
+    </message>
+    <message>
+        <source>匝长mm</source>
+        <translation>MLT mm</translation>
+    </message>
+    <message>
+        <source>压降V</source>
+        <translation>Drop V</translation>
+    </message>
+    <message>
+        <source>厚度mm</source>
+        <translation>Thickness mm</translation>
+    </message>
+    <message>
+        <source>参数仿真</source>
+        <translation>Simulate</translation>
+    </message>
+    <message>
+        <source>圈数Ts</source>
+        <translation>Turns Ts</translation>
+    </message>
+    <message>
+        <source>型号:</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>客户ID:</source>
+        <translation>Customer ID:</translation>
+    </message>
+    <message>
+        <source>导出SPICE模型</source>
+        <translation>Export SPICE model</translation>
+    </message>
+    <message>
+        <source>导线工具</source>
+        <translation>Wire tools</translation>
+    </message>
+    <message>
+        <source>层匝Ts</source>
+        <translation>Turns/layer</translation>
+    </message>
+    <message>
+        <source>层数</source>
+        <translation>Layers</translation>
+    </message>
+    <message>
+        <source>工作B</source>
+        <translation>Working B</translation>
+    </message>
+    <message>
+        <source>工况分析</source>
+        <translation>Operating analysis</translation>
+    </message>
+    <message>
+        <source>开放式温升△℃</source>
+        <translation>Open-frame rise △℃</translation>
+    </message>
+    <message>
+        <source>引出线型号</source>
+        <translation>Lead-wire type</translation>
+    </message>
+    <message>
+        <source>总损耗(W)</source>
+        <translation>Total loss (W)</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>材料清单</source>
+        <translation>Bill of materials</translation>
+    </message>
+    <message>
+        <source>棕/棕</source>
+        <translation>Brown/brown</translation>
+    </message>
+    <message>
+        <source>次级电流密度</source>
+        <translation>Secondary current density</translation>
+    </message>
+    <message>
+        <source>热阻(mΩ)</source>
+        <translation>Hot res. (mΩ)</translation>
+    </message>
+    <message>
+        <source>白/白</source>
+        <translation>White/white</translation>
+    </message>
+    <message>
+        <source>直流负载电压  调整率</source>
+        <translation>DC load voltage  Regulation</translation>
+    </message>
+    <message>
+        <source>稳态电压V</source>
+        <translation>Steady voltage V</translation>
+    </message>
+    <message>
+        <source>空载Bo</source>
+        <translation>No-load Bo</translation>
+    </message>
+    <message>
+        <source>空载电压V</source>
+        <translation>No-load voltage V</translation>
+    </message>
+    <message>
+        <source>空载电流</source>
+        <translation>No-load current</translation>
+    </message>
+    <message>
+        <source>空载运行</source>
+        <translation>No-load run</translation>
+    </message>
+    <message>
+        <source>紫/紫</source>
+        <translation>Violet/violet</translation>
+    </message>
+    <message>
+        <source>红/红</source>
+        <translation>Red/red</translation>
+    </message>
+    <message>
+        <source>线径mm</source>
+        <translation>Dia. mm</translation>
+    </message>
+    <message>
+        <source>组别</source>
+        <translation>Group</translation>
+    </message>
+    <message>
+        <source>结构仿真</source>
+        <translation>Structure simulation</translation>
+    </message>
+    <message>
+        <source>结构参数与仿真报告</source>
+        <translation>Structure and simulation report</translation>
+    </message>
+    <message>
+        <source>绕组线型</source>
+        <translation>Winding wire type</translation>
+    </message>
+    <message>
+        <source>绿/绿</source>
+        <translation>Green/green</translation>
+    </message>
+    <message>
+        <source>股数P</source>
+        <translation>Strands P</translation>
+    </message>
+    <message>
+        <source>胶带层数  总长度MM</source>
+        <translation>Tape layers  Total length mm</translation>
+    </message>
+    <message>
+        <source>蓝/蓝</source>
+        <translation>Blue/blue</translation>
+    </message>
+    <message>
+        <source>订单ID:</source>
+        <translation>Order ID:</translation>
+    </message>
+    <message>
+        <source>负载运行</source>
+        <translation>Load run</translation>
+    </message>
+    <message>
+        <source>适配器温升△℃</source>
+        <translation>Adapter rise △℃</translation>
+    </message>
+    <message>
+        <source>铁损(W)</source>
+        <translation>Iron loss (W)</translation>
+    </message>
+    <message>
+        <source>铜总重KG</source>
+        <translation>Total copper kg</translation>
+    </message>
+    <message>
+        <source>铜损(W)</source>
+        <translation>Copper loss (W)</translation>
+    </message>
+    <message>
+        <source>铜损W</source>
+        <translation>Copper loss W</translation>
+    </message>
+    <message>
+        <source>铜重g</source>
+        <translation>Cu weight g</translation>
+    </message>
+    <message>
+        <source>黄/黄</source>
+        <translation>Yellow/yellow</translation>
+    </message>
+    <message>
+        <source>黑/黑</source>
+        <translation>Black/black</translation>
+    </message>
+</context>
+<context>
+    <name>MDIForm1</name>
+    <message>
+        <source>Peak Corvane专家系统 - 未命名设计</source>
+        <translation>Peak Corvane expert system - Untitled design</translation>
+    </message>
+    <message>
+        <source>Peak Corvane专家系统</source>
+        <translation>Peak Corvane expert system</translation>
+    </message>
+    <message>
+        <source>EI型工频电源变压器设计</source>
+        <translation>EI mains-frequency power transformer design</translation>
+    </message>
+    <message>
+        <source>Peak Corvane专家系统 - 未命名设计*</source>
+        <translation>Peak Corvane expert system - Untitled design*</translation>
+    </message>
+    <message>
+        <source>Peak Corvane专家系统 欢迎使用</source>
+        <translation>Peak Corvane expert system - Welcome</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>另存为…</source>
+        <translation>Save as…</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>Tools</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>您已操作：</source>
+        <translation>In use for:</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>新建</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>欢迎使用Peak Corvane专家系统</source>
+        <translation>Welcome to Peak Corvane expert system</translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>系统信息</source>
+        <translation>System information</translation>
+    </message>
+</context>
+<context>
+    <name>Message</name>
+    <message>
+        <source>是(&amp;Y)</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>否(&amp;N)</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>上次程序没有正常结束，留下了未保存的设计。是否恢复它？</source>
+        <translation>The program did not end normally last time and left an unsaved design. Restore it?</translation>
+    </message>
+    <message>
+        <source>本专家系统软件已经在运行！</source>
+        <translation>The program is already running.</translation>
+    </message>
+    <message>
+        <source>严重警告！该设计方案可能引起严重的事故！！</source>
+        <translation>Severe warning! This design may cause a serious accident!</translation>
+    </message>
+    <message>
+        <source>祝您工作更轻松！谢谢您的使用！再见！</source>
+        <translation>Thank you for using the program. Goodbye!</translation>
+    </message>
+    <message>
+        <source>程序内部错误</source>
+        <translation>Internal program error</translation>
+    </message>
+    <message>
+        <source>无法打印到</source>
+        <translation>Cannot print to</translation>
+    </message>
+    <message>
+        <source>文件无法创建</source>
+        <translation>the file cannot be created</translation>
+    </message>
+    <message>
+        <source>打印机无法开始打印</source>
+        <translation>the printer cannot start printing</translation>
+    </message>
+    <message>
+        <source>打印机报告错误，打印作业未完成</source>
+        <translation>the printer reported an error; the job was not completed</translation>
+    </message>
+    <message>
+        <source>Peak Corvane专家系统 - BOM材料清单</source>
+        <translation>Peak Corvane expert system - Bill of materials</translation>
+    </message>
+    <message>
+        <source>Peak Corvane专家系统 - 基本参数设置与设计</source>
+        <translation>Peak Corvane expert system - Electrical specification</translation>
+    </message>
+    <message>
+        <source>Peak Corvane专家系统 - 基本结构设计与性能仿真</source>
+        <translation>Peak Corvane expert system - Winding structure and performance</translation>
+    </message>
+    <message>
+        <source>文件或文件夹不存在</source>
+        <translation>the file or folder does not exist</translation>
+    </message>
+    <message>
+        <source>无法保存材料清单</source>
+        <translation>Cannot save the bill of materials</translation>
+    </message>
+    <message>
+        <source>无法保存设计文件</source>
+        <translation>Cannot save the design file</translation>
+    </message>
+    <message>
+        <source>无法打开设计文件</source>
+        <translation>Cannot open the design file</translation>
+    </message>
+    <message>
+        <source>空载运行安全</source>
+        <translation>No-load run: safe</translation>
+    </message>
+    <message>
+        <source>负载运行安全</source>
+        <translation>Load run: safe</translation>
+    </message>
+    <message>
+        <source>负载运行过热</source>
+        <translation>Load run: overheating</translation>
+    </message>
+    <message>
+        <source>Peak Corvane专家系统</source>
+        <translation>Peak Corvane expert system</translation>
+    </message>
+    <message>
+        <source>保存操作成功！</source>
+        <translation>The design was saved.</translation>
+    </message>
+    <message>
+        <source>您要继续添加输出参数吗？</source>
+        <translation>Add another output group?</translation>
+    </message>
+    <message>
+        <source>是否保存对设计的修改？</source>
+        <translation>Save the changes to the design?</translation>
+    </message>
+    <message>
+        <source>此时系统信息不可用</source>
+        <translation>System information is not available now</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>不满足六级能效：平均效率、空载功耗</source>
+        <translation>Fails Level VI: average efficiency, no-load power</translation>
+    </message>
+    <message>
+        <source>交流输入电压:</source>
+        <translation>AC input voltage:</translation>
+    </message>
+    <message>
+        <source>人工费</source>
+        <translation>Labour</translation>
+    </message>
+    <message>
+        <source>低压</source>
+        <translation>Low line</translation>
+    </message>
+    <message>
+        <source>低压(V)</source>
+        <translation>Low line (V)</translation>
+    </message>
+    <message>
+        <source>元</source>
+        <translation>CNY</translation>
+    </message>
+    <message>
+        <source>全桥电容</source>
+        <translation>Bridge, capacitor</translation>
+    </message>
+    <message>
+        <source>全桥电阻</source>
+        <translation>Bridge, resistive</translation>
+    </message>
+    <message>
+        <source>全波电容</source>
+        <translation>Full-wave, capacitor</translation>
+    </message>
+    <message>
+        <source>全波电阻</source>
+        <translation>Full-wave, resistive</translation>
+    </message>
+    <message>
+        <source>六级能效（外部电源）</source>
+        <translation>Level VI efficiency (external power supply)</translation>
+    </message>
+    <message>
+        <source>其它费用</source>
+        <translation>Other costs</translation>
+    </message>
+    <message>
+        <source>出售的变压器；单独出售或装入其他设备的变压器不受其约束。平均效率含整流二极管损耗。</source>
+        <translation>sold in a wall-plug adapter; a transformer sold alone or built into other equipment is exempt. The average efficiency includes the rectifier diode losses.</translation>
+    </message>
+    <message>
+        <source>制作工时</source>
+        <translation>Production time</translation>
+    </message>
+    <message>
+        <source>功率</source>
+        <translation>Power</translation>
+    </message>
+    <message>
+        <source>匝数</source>
+        <translation>Turns</translation>
+    </message>
+    <message>
+        <source>半波电容</source>
+        <translation>Half-wave, capacitor</translation>
+    </message>
+    <message>
+        <source>变压器制作参数表</source>
+        <translation>Transformer manufacturing sheet</translation>
+    </message>
+    <message>
+        <source>变压器设计要求</source>
+        <translation>Transformer design requirements</translation>
+    </message>
+    <message>
+        <source>变压器设计规格书</source>
+        <translation>Transformer design specification</translation>
+    </message>
+    <message>
+        <source>变压器输出总功率：</source>
+        <translation>Total output power:</translation>
+    </message>
+    <message>
+        <source>各输出组空载直流电压</source>
+        <translation>No-load DC voltage of each output group</translation>
+    </message>
+    <message>
+        <source>含税价</source>
+        <translation>Price incl. tax</translation>
+    </message>
+    <message>
+        <source>基本电压</source>
+        <translation>Basic-voltage</translation>
+    </message>
+    <message>
+        <source>外形示意图</source>
+        <translation>Outline drawing</translation>
+    </message>
+    <message>
+        <source>多路输出</source>
+        <translation>Multiple-output</translation>
+    </message>
+    <message>
+        <source>安全</source>
+        <translation>Safe</translation>
+    </message>
+    <message>
+        <source>工况分析报告</source>
+        <translation>Operating analysis report</translation>
+    </message>
+    <message>
+        <source>平介</source>
+        <translation>Flat washer</translation>
+    </message>
+    <message>
+        <source>平均效率(%)</source>
+        <translation>Average efficiency (%)</translation>
+    </message>
+    <message>
+        <source>开放式温升</source>
+        <translation>open-frame temperature rise</translation>
+    </message>
+    <message>
+        <source>开放式温升(℃)</source>
+        <translation>Open-frame rise (℃)</translation>
+    </message>
+    <message>
+        <source>引线</source>
+        <translation>Lead wires</translation>
+    </message>
+    <message>
+        <source>引线型号</source>
+        <translation>Lead</translation>
+    </message>
+    <message>
+        <source>引线端子</source>
+        <translation>Terminal</translation>
+    </message>
+    <message>
+        <source>引线颜色</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>弹介</source>
+        <translation>Spring washer</translation>
+    </message>
+    <message>
+        <source>快巴纸</source>
+        <translation>Fish paper</translation>
+    </message>
+    <message>
+        <source>成本价</source>
+        <translation>Cost price</translation>
+    </message>
+    <message>
+        <source>抽屉型</source>
+        <translation>Drawer type</translation>
+    </message>
+    <message>
+        <source>损耗(W)</source>
+        <translation>Loss (W)</translation>
+    </message>
+    <message>
+        <source>接插件</source>
+        <translation>Connectors</translation>
+    </message>
+    <message>
+        <source>支架</source>
+        <translation>Stand</translation>
+    </message>
+    <message>
+        <source>效率(%)</source>
+        <translation>Efficiency (%)</translation>
+    </message>
+    <message>
+        <source>整流电路</source>
+        <translation>Rectifier</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>材料清单及成本核算</source>
+        <translation>Bill of materials and cost accounting</translation>
+    </message>
+    <message>
+        <source>标准骨架</source>
+        <translation>Standard bobbin</translation>
+    </message>
+    <message>
+        <source>桥架</source>
+        <translation>Bridge bracket</translation>
+    </message>
+    <message>
+        <source>每层匝数</source>
+        <translation>Turns/layer</translation>
+    </message>
+    <message>
+        <source>毛利率</source>
+        <translation>Gross margin</translation>
+    </message>
+    <message>
+        <source>注：六级能效（美国能源部六级、欧盟2019/1782号条例）只适用于装在插墙式电源适配器内</source>
+        <translation>Note: Level VI (US DOE Level VI, EU Regulation 2019/1782) applies only to transformers</translation>
+    </message>
+    <message>
+        <source>满载温升判定</source>
+        <translation>Full-load rise verdict</translation>
+    </message>
+    <message>
+        <source>漆包线</source>
+        <translation>Enamelled wire</translation>
+    </message>
+    <message>
+        <source>电压</source>
+        <translation>Voltage</translation>
+    </message>
+    <message>
+        <source>电压调整率</source>
+        <translation>Regulation</translation>
+    </message>
+    <message>
+        <source>电容耐压(V)</source>
+        <translation>Capacitor rating (V)</translation>
+    </message>
+    <message>
+        <source>电气参数</source>
+        <translation>Electrical parameters</translation>
+    </message>
+    <message>
+        <source>电气示意图</source>
+        <translation>Circuit diagram</translation>
+    </message>
+    <message>
+        <source>电网波动</source>
+        <translation>Line variation</translation>
+    </message>
+    <message>
+        <source>电网电压(V)</source>
+        <translation>Line voltage (V)</translation>
+    </message>
+    <message>
+        <source>电网电压工况</source>
+        <translation>Line voltage conditions</translation>
+    </message>
+    <message>
+        <source>电解电容</source>
+        <translation>Electrolytic capacitor</translation>
+    </message>
+    <message>
+        <source>直流电阻</source>
+        <translation>DC res. Ω</translation>
+    </message>
+    <message>
+        <source>磁屏蔽</source>
+        <translation>Magnetic shield</translation>
+    </message>
+    <message>
+        <source>磁通密度Bm(T)</source>
+        <translation>Flux density Bm (T)</translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>税前价</source>
+        <translation>Price before tax</translation>
+    </message>
+    <message>
+        <source>税率</source>
+        <translation>Tax rate</translation>
+    </message>
+    <message>
+        <source>空载电压</source>
+        <translation>No-load V</translation>
+    </message>
+    <message>
+        <source>空载电流</source>
+        <translation>No-load current</translation>
+    </message>
+    <message>
+        <source>空载电流Io：</source>
+        <translation>No-load current Io:</translation>
+    </message>
+    <message>
+        <source>空载输入功率(W)</source>
+        <translation>No-load input power (W)</translation>
+    </message>
+    <message>
+        <source>红/红</source>
+        <translation>Red/red</translation>
+    </message>
+    <message>
+        <source>组别</source>
+        <translation>Group</translation>
+    </message>
+    <message>
+        <source>结构示意图</source>
+        <translation>Structure drawing</translation>
+    </message>
+    <message>
+        <source>绕线顺序表</source>
+        <translation>Winding order</translation>
+    </message>
+    <message>
+        <source>绕组</source>
+        <translation>Wdg</translation>
+    </message>
+    <message>
+        <source>绕组损耗</source>
+        <translation>Cu loss W</translation>
+    </message>
+    <message>
+        <source>绝缘套</source>
+        <translation>Insulating sleeve</translation>
+    </message>
+    <message>
+        <source>绝缘漆</source>
+        <translation>Varnish</translation>
+    </message>
+    <message>
+        <source>绝缘胶带</source>
+        <translation>Insulating tape</translation>
+    </message>
+    <message>
+        <source>能效判定</source>
+        <translation>Efficiency verdict</translation>
+    </message>
+    <message>
+        <source>螺帽</source>
+        <translation>Nut</translation>
+    </message>
+    <message>
+        <source>螺杆</source>
+        <translation>Screw</translation>
+    </message>
+    <message>
+        <source>要求不低于(%)</source>
+        <translation>Required min. (%)</translation>
+    </message>
+    <message>
+        <source>要求不高于(W)</source>
+        <translation>Required max. (W)</translation>
+    </message>
+    <message>
+        <source>负载率</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>负载电压</source>
+        <translation>Load V</translation>
+    </message>
+    <message>
+        <source>负载电流</source>
+        <translation>Load A</translation>
+    </message>
+    <message>
+        <source>输出功率(W)</source>
+        <translation>Output power (W)</translation>
+    </message>
+    <message>
+        <source>过热</source>
+        <translation>Overheating</translation>
+    </message>
+    <message>
+        <source>适配器式温升</source>
+        <translation>adapter temperature rise</translation>
+    </message>
+    <message>
+        <source>适配器温升(℃)</source>
+        <translation>Adapter rise (℃)</translation>
+    </message>
+    <message>
+        <source>适配器类别</source>
+        <translation>Adapter class</translation>
+    </message>
+    <message>
+        <source>部分负载效率</source>
+        <translation>Part-load efficiency</translation>
+    </message>
+    <message>
+        <source>铁损(W)</source>
+        <translation>Iron loss (W)</translation>
+    </message>
+    <message>
+        <source>铁芯</source>
+        <translation>Core</translation>
+    </message>
+    <message>
+        <source>铁芯规格</source>
+        <translation>Core</translation>
+    </message>
+    <message>
+        <source>铜线类型</source>
+        <translation>Wire</translation>
+    </message>
+    <message>
+        <source>铜线股数</source>
+        <translation>Strands</translation>
+    </message>
+    <message>
+        <source>铜线规格</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>铜重(g)</source>
+        <translation>Cu weight (g)</translation>
+    </message>
+    <message>
+        <source>频率</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>额定</source>
+        <translation>Rated</translation>
+    </message>
+    <message>
+        <source>额定(V)</source>
+        <translation>Rated (V)</translation>
+    </message>
+    <message>
+        <source>骨架</source>
+        <translation>Bobbin</translation>
+    </message>
+    <message>
+        <source>高压</source>
+        <translation>High line</translation>
+    </message>
+    <message>
+        <source>高压(V)</source>
+        <translation>High line (V)</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>EI型工频电源变压器设计助手</source>
+        <translation>EI mains-frequency power transformer design assistant</translation>
+    </message>
+    <message>
+        <source>Peak Corvane专家系统</source>
+        <translation>Peak Corvane expert system</translation>
+    </message>
+    <message>
+        <source>关于 Peak Corvane专家系统</source>
+        <translation>About Peak Corvane expert system</translation>
+    </message>
+    <message>
+        <source>版本</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>系统信息(&amp;S)...</source>
+        <translation>&amp;System information...</translation>
+    </message>
+</context>
+<context>
+    <name>frmCover</name>
+    <message>
+        <source>Corvane专家系统 特别鸣谢 </source>
+        <translation>Special thanks </translation>
+    </message>
+    <message>
+        <source>EI型工频电源变压器设计</source>
+        <translation>EI mains-frequency power transformer design</translation>
+    </message>
+    <message>
+        <source>Peak Corvane专家系统</source>
+        <translation>Peak Corvane expert system</translation>
+    </message>
+    <message>
+        <source>感谢各位变压器工程师的支持与帮助</source>
+        <translation>With thanks to transformer engineers</translation>
+    </message>
+    <message>
+        <source>版本</source>
+        <translation>Version</translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>所有文件</source>
+        <translation>All files</translation>
+    </message>
+</context>
+</TS>
