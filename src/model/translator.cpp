@@ -43,6 +43,8 @@ constexpr SentenceMark kMarks[] = {
     {0xFF01, "! "},  // ！
     {0xFF1F, "? "},  // ？
     {0x3001, ", "},  // 、
+    {0xFF08, " ("},  // （
+    {0xFF09, ")"},   // ）
     {U'\n', "\n"},
 };
 
@@ -189,7 +191,17 @@ std::string translatePhrase(const Translator& translator, std::string_view conte
 bool holdsValues(std::string_view text) {
   if (text.find("\u201C") != std::string_view::npos) return true;
   const PhraseParts parts = partsOf(std::string(text));
-  return hasDigit(parts.before) || hasDigit(parts.after);
+  // a figure before or after the words, or a file's path after them
+  // ("骨架目录：/usr/share/…")
+  if (hasDigit(parts.before) || hasDigit(parts.after) || parts.after.starts_with('/')) return true;
+  // a figure in brackets after a phrase with its own: "负载温升 62.2℃（封闭 88.0℃）"
+  if (text.find("\uFF08") == std::string_view::npos) return false;
+  const std::vector<Piece> pieces = split(std::string(text));
+  return pieces.size() > 1 && std::any_of(pieces.begin(), pieces.end(), [](const Piece& piece) {
+           if (piece.kind != Piece::Kind::Phrase || !containsCjk(piece.text)) return false;
+           const PhraseParts phrase = partsOf(piece.text);
+           return hasDigit(phrase.before) || hasDigit(phrase.after);
+         });
 }
 
 std::vector<std::string> composedPhrases(const std::string& text) {
@@ -213,7 +225,7 @@ std::string translateComposed(const Translator& translator, std::string_view con
   bool translatedAny = false;
   // English words and names stand a blank apart
   auto separate = [&out] {
-    if (!out.empty() && out.back() != ' ' && out.back() != '\n') out += ' ';
+    if (!out.empty() && out.back() != ' ' && out.back() != '\n' && out.back() != '(') out += ' ';
   };
   for (const Piece& piece : split(text)) {
     switch (piece.kind) {
