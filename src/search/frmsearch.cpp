@@ -155,7 +155,7 @@ void FrmSearch::showCount() {
   else if (!count)
     label.setCaption(count.reason());
   else
-    label.setCaption("候选方案 " + std::to_string(count.value()) + " 个");
+    label.setCaption("候选方案数：" + std::to_string(count.value()));
 }
 
 bool FrmSearch::running() const {
@@ -323,12 +323,13 @@ void FrmSearch::showProgress() {
     ++feasible;
     if (!cheapest || result.costValue() < *cheapest) cheapest = result.costValue();
   }
-  std::string text = (running()  ? "已完成 "
+  // phrases and figures apart, so that the English interface can say them
+  std::string text = (running()  ? "已完成："
                       : stopped_ ? "已停止："
                                  : "搜索完成：") +
-                     std::to_string(done) + "/" + std::to_string(total) + "，可行 " +
-                     std::to_string(feasible) + " 个";
-  text += cheapest ? "，最低成本价 " + formatFixed(*cheapest, 2) + " 元" : "，尚无可行方案";
+                     std::to_string(done) + "/" + std::to_string(total) + "，可行方案：" +
+                     std::to_string(feasible);
+  text += cheapest ? "，最低成本价：" + formatFixed(*cheapest, 2) + " 元" : "，尚无可行方案";
   if (running()) {
     std::optional<double> left = run_->secondsLeft();
     text += left ? "，剩余约 " + duration(*left) : "，正在估计剩余时间";

@@ -80,8 +80,9 @@ TEST_F(FrmSearchTest, TheSearchRunsBesideTheProgramAndTheTimerBringsItsResults) 
   EXPECT_TRUE(search().control(TmrProgress).enabled());
   tickUntilEnded();
   EXPECT_EQ(search().control(PrgSearch).text(), "100");
-  EXPECT_EQ(caption(PrgSearch).rfind("搜索完成：1820/1820，可行 ", 0), 0u) << caption(PrgSearch);
-  EXPECT_NE(caption(PrgSearch).find("最低成本价 17.10 元"), std::string::npos);
+  EXPECT_EQ(caption(PrgSearch).rfind("搜索完成：1820/1820，可行方案：", 0), 0u)
+      << caption(PrgSearch);
+  EXPECT_NE(caption(PrgSearch).find("最低成本价：17.10 元"), std::string::npos);
   EXPECT_EQ(search().control(TblCost, 0).text(), "17.10");
   EXPECT_TRUE(search().control(CmdStart).enabled());
   EXPECT_FALSE(search().control(CmdStop).enabled());
