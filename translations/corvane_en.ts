@@ -2,6 +2,337 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="zh_CN">
 <context>
+    <name>FrmSearch</name>
+    <message>
+        <source>Peak Corvane专家系统 - 自动设计</source>
+        <translation>Peak Corvane expert system - Automatic design</translation>
+    </message>
+    <message>
+        <source>×舌宽a</source>
+        <translation>× tongue a</translation>
+    </message>
+    <message>
+        <source>候选方案数</source>
+        <translation>Candidates</translation>
+    </message>
+    <message>
+        <source>候选方案的编号：corvane-search --replay 按它重演</source>
+        <translation>Candidate number: corvane-search --replay replays it</translation>
+    </message>
+    <message>
+        <source>候选方案的编号：corvane-search --replay 按它重演；单击按此列排序，再单击反向</source>
+        <translation>Candidate number: corvane-search --replay replays it; click to sort by this column, click again to reverse</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>初级电流密度J，A/mm²（次级按比例）</source>
+        <translation>Primary current density J, A/mm² (secondary in proportion)</translation>
+    </message>
+    <message>
+        <source>初级电流密度J，A/mm²（次级按比例）；单击按此列排序，再单击反向</source>
+        <translation>Primary current density J, A/mm² (secondary in proportion); click to sort by this column, click again to reverse</translation>
+    </message>
+    <message>
+        <source>初级电流密度的范围，A/mm²；次级电流密度按下面的比例</source>
+        <translation>Range of the primary current density, A/mm²; the secondary density follows the ratio below</translation>
+    </message>
+    <message>
+        <source>叠厚</source>
+        <translation>Stack</translation>
+    </message>
+    <message>
+        <source>叠厚(mm)</source>
+        <translation>Stack (mm)</translation>
+    </message>
+    <message>
+        <source>叠厚b的范围：按舌宽a的倍数（取整到mm）或直接按mm</source>
+        <translation>Range of the stack thickness b: in multiples of the tongue width a (rounded to mm) or in mm</translation>
+    </message>
+    <message>
+        <source>叠厚b，mm</source>
+        <translation>Stack thickness b, mm</translation>
+    </message>
+    <message>
+        <source>叠厚b，mm；单击按此列排序，再单击反向</source>
+        <translation>Stack thickness b, mm; click to sort by this column, click again to reverse</translation>
+    </message>
+    <message>
+        <source>可行方案按什么排名：成本价、负载总损耗或铁芯加铜的重量；相同时损耗低的在前，再相同时成本低的在前</source>
+        <translation>What ranks the feasible designs: cost price, total load loss or core plus copper weight; ties go to the lower loss, then the lower cost</translation>
+    </message>
+    <message>
+        <source>名次</source>
+        <translation>Rank</translation>
+    </message>
+    <message>
+        <source>填充率</source>
+        <translation>Fill</translation>
+    </message>
+    <message>
+        <source>如</source>
+        <translation>e.g.</translation>
+    </message>
+    <message>
+        <source>导出CSV</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>尚未搜索</source>
+        <translation>Not searched yet</translation>
+    </message>
+    <message>
+        <source>工作磁通密度Bm，T</source>
+        <translation>Working flux density Bm, T</translation>
+    </message>
+    <message>
+        <source>工作磁通密度Bm，T；单击按此列排序，再单击反向</source>
+        <translation>Working flux density Bm, T; click to sort by this column, click again to reverse</translation>
+    </message>
+    <message>
+        <source>工作磁通密度的范围，T；最大值空着时取各材质的额定磁通密度</source>
+        <translation>Range of the working flux density, T; an empty maximum takes each grade&apos;s rated flux density</translation>
+    </message>
+    <message>
+        <source>工字</source>
+        <translation>I-type</translation>
+    </message>
+    <message>
+        <source>已完成的候选方案数、到此为止的最低成本价和估计的剩余时间</source>
+        <translation>Candidates done, the lowest cost price so far and the estimated time left</translation>
+    </message>
+    <message>
+        <source>开始搜索</source>
+        <translation>Start search</translation>
+    </message>
+    <message>
+        <source>总损耗(W)</source>
+        <translation>Total loss (W)</translation>
+    </message>
+    <message>
+        <source>成本价(元)</source>
+        <translation>Cost price (CNY)</translation>
+    </message>
+    <message>
+        <source>成本最低</source>
+        <translation>Lowest cost</translation>
+    </message>
+    <message>
+        <source>成本核算的成本价，元</source>
+        <translation>Cost price of the cost sheet, CNY</translation>
+    </message>
+    <message>
+        <source>成本核算的成本价，元；单击按此列排序，再单击反向</source>
+        <translation>Cost price of the cost sheet, CNY; click to sort by this column, click again to reverse</translation>
+    </message>
+    <message>
+        <source>或用逗号分开的规格</source>
+        <translation>or sizes separated by commas</translation>
+    </message>
+    <message>
+        <source>抽屉式</source>
+        <translation>Drawer type</translation>
+    </message>
+    <message>
+        <source>按目标排列的名次</source>
+        <translation>Rank by the objective</translation>
+    </message>
+    <message>
+        <source>按目标排列的名次；单击按此列排序，再单击反向</source>
+        <translation>Rank by the objective; click to sort by this column, click again to reverse</translation>
+    </message>
+    <message>
+        <source>损耗最低</source>
+        <translation>Lowest loss</translation>
+    </message>
+    <message>
+        <source>搜索范围</source>
+        <translation>Search space</translation>
+    </message>
+    <message>
+        <source>最大</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>最小</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>材质</source>
+        <translation>Grade</translation>
+    </message>
+    <message>
+        <source>标准EI铁芯片</source>
+        <translation>Standard EI lamination</translation>
+    </message>
+    <message>
+        <source>标准EI铁芯片；单击按此列排序，再单击反向</source>
+        <translation>Standard EI lamination; click to sort by this column, click again to reverse</translation>
+    </message>
+    <message>
+        <source>次级/初级</source>
+        <translation>Sec./pri.</translation>
+    </message>
+    <message>
+        <source>次级电流密度与初级电流密度之比</source>
+        <translation>Ratio of the secondary to the primary current density</translation>
+    </message>
+    <message>
+        <source>步长</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>每个已计算的候选方案的成本价与负载温升：蓝色可行，红色不可行，绿线为可行方案的帕累托前沿，红圈为表中选中的方案</source>
+        <translation>Cost price against load temperature rise of every candidate run: blue feasible, red infeasible, the line the Pareto front of the feasible designs, the circle the design selected in the table</translation>
+    </message>
+    <message>
+        <source>王字</source>
+        <translation>E-type</translation>
+    </message>
+    <message>
+        <source>电流密度J(A/mm²)</source>
+        <translation>Current density J (A/mm²)</translation>
+    </message>
+    <message>
+        <source>目标</source>
+        <translation>Objective</translation>
+    </message>
+    <message>
+        <source>矽钢片材质</source>
+        <translation>Steel grade</translation>
+    </message>
+    <message>
+        <source>矽钢片材质；单击按此列排序，再单击反向</source>
+        <translation>Steel grade; click to sort by this column, click again to reverse</translation>
+    </message>
+    <message>
+        <source>磁通密度Bm(T)</source>
+        <translation>Flux density Bm (T)</translation>
+    </message>
+    <message>
+        <source>空载温升(℃)</source>
+        <translation>No-load rise (℃)</translation>
+    </message>
+    <message>
+        <source>空载运行的开放式温升，K</source>
+        <translation>Open-frame temperature rise at no load, K</translation>
+    </message>
+    <message>
+        <source>空载运行的开放式温升，K；单击按此列排序，再单击反向</source>
+        <translation>Open-frame temperature rise at no load, K; click to sort by this column, click again to reverse</translation>
+    </message>
+    <message>
+        <source>编号</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>要试的标准EI铁芯</source>
+        <translation>Standard EI laminations to try</translation>
+    </message>
+    <message>
+        <source>要试的矽钢片材质，用逗号分开，如 50H800,H12；空着时取铁芯窗体所选的材质</source>
+        <translation>Steel grades to try, separated by commas, e.g. 50H800,H12; empty takes the grade chosen on the core form</translation>
+    </message>
+    <message>
+        <source>负载温升(℃)</source>
+        <translation>Load rise (℃)</translation>
+    </message>
+    <message>
+        <source>负载运行时装在适配器内的温升，K</source>
+        <translation>Temperature rise on load enclosed in an adapter, K</translation>
+    </message>
+    <message>
+        <source>负载运行时装在适配器内的温升，K；单击按此列排序，再单击反向</source>
+        <translation>Temperature rise on load enclosed in an adapter, K; click to sort by this column, click again to reverse</translation>
+    </message>
+    <message>
+        <source>负载运行的开放式温升，K</source>
+        <translation>Open-frame temperature rise on load, K</translation>
+    </message>
+    <message>
+        <source>负载运行的开放式温升，K；单击按此列排序，再单击反向</source>
+        <translation>Open-frame temperature rise on load, K; click to sort by this column, click again to reverse</translation>
+    </message>
+    <message>
+        <source>负载运行的总损耗（铁损加铜损），W</source>
+        <translation>Total loss on load (iron plus copper loss), W</translation>
+    </message>
+    <message>
+        <source>负载运行的总损耗（铁损加铜损），W；单击按此列排序，再单击反向</source>
+        <translation>Total loss on load (iron plus copper loss), W; click to sort by this column, click again to reverse</translation>
+    </message>
+    <message>
+        <source>较满的骨架槽中各绕组厚度之和与槽厚之比</source>
+        <translation>Sum of the winding build in the fuller bobbin slot over the slot depth</translation>
+    </message>
+    <message>
+        <source>较满的骨架槽中各绕组厚度之和与槽厚之比；单击按此列排序，再单击反向</source>
+        <translation>Sum of the winding build in the fuller bobbin slot over the slot depth; click to sort by this column, click again to reverse</translation>
+    </message>
+    <message>
+        <source>适配器温升(℃)</source>
+        <translation>Enclosed rise (℃)</translation>
+    </message>
+    <message>
+        <source>采用</source>
+        <translation>Adopt</translation>
+    </message>
+    <message>
+        <source>重量最低</source>
+        <translation>Lowest weight</translation>
+    </message>
+    <message>
+        <source>铁芯</source>
+        <translation>Core</translation>
+    </message>
+    <message>
+        <source>铁芯规格</source>
+        <translation>Lamination</translation>
+    </message>
+    <message>
+        <source>铁芯重(g)</source>
+        <translation>Core weight (g)</translation>
+    </message>
+    <message>
+        <source>铁芯重量，g</source>
+        <translation>Core weight, g</translation>
+    </message>
+    <message>
+        <source>铁芯重量，g；单击按此列排序，再单击反向</source>
+        <translation>Core weight, g; click to sort by this column, click again to reverse</translation>
+    </message>
+    <message>
+        <source>铜线总重，kg</source>
+        <translation>Total copper weight, kg</translation>
+    </message>
+    <message>
+        <source>铜线总重，kg；单击按此列排序，再单击反向</source>
+        <translation>Total copper weight, kg; click to sort by this column, click again to reverse</translation>
+    </message>
+    <message>
+        <source>铜重(kg)</source>
+        <translation>Copper weight (kg)</translation>
+    </message>
+    <message>
+        <source>骨架</source>
+        <translation>Bobbin</translation>
+    </message>
+    <message>
+        <source>骨架类型</source>
+        <translation>Bobbin type</translation>
+    </message>
+    <message>
+        <source>骨架类型；单击按此列排序，再单击反向</source>
+        <translation>Bobbin type; click to sort by this column, click again to reverse</translation>
+    </message>
+</context>
+<context>
     <name>FrmBomList</name>
     <message>
         <source>Peak Corvane专家系统 - BOM材料清单</source>
@@ -319,6 +650,14 @@
         <source>骨架</source>
         <translation>Bobbin</translation>
     </message>
+    <message>
+        <source>元</source>
+        <translation>CNY</translation>
+    </message>
+    <message>
+        <source>单价(元</source>
+        <translation>Price (CNY</translation>
+    </message>
 </context>
 <context>
     <name>FrmOperating</name>
@@ -605,6 +944,14 @@
     <message>
         <source>高压电网下的空载直流输出电压，V：滤波电容和稳压器须承受的电压。绕组N2的空载电压没有数值</source>
         <translation>No-load DC output voltage at high line, V: what the filter capacitor and the regulator must withstand. Winding N2 has no no-load voltage</translation>
+    </message>
+    <message>
+        <source>开放式</source>
+        <translation>open-frame</translation>
+    </message>
+    <message>
+        <source>装在适配器外壳内的温升</source>
+        <translation>rise enclosed in an adapter case</translation>
     </message>
 </context>
 <context>
@@ -1151,6 +1498,14 @@
         <source>黑片</source>
         <translation>Black lamination</translation>
     </message>
+    <message>
+        <source>初级匝数</source>
+        <translation>Primary turns</translation>
+    </message>
+    <message>
+        <source>匝</source>
+        <translation>turns</translation>
+    </message>
 </context>
 <context>
     <name>Frmeledata</name>
@@ -1325,6 +1680,10 @@
     <message>
         <source>锗管</source>
         <translation>Germanium</translation>
+    </message>
+    <message>
+        <source>自动设计</source>
+        <translation>Automatic design</translation>
     </message>
 </context>
 <context>
@@ -1623,6 +1982,14 @@
     <message>
         <source>系统信息</source>
         <translation>System information</translation>
+    </message>
+    <message>
+        <source>导线工具</source>
+        <translation>Wire tools</translation>
+    </message>
+    <message>
+        <source>自动设计</source>
+        <translation>Automatic design</translation>
     </message>
 </context>
 <context>
@@ -2177,6 +2544,26 @@
     <message>
         <source>高压(V)</source>
         <translation>High line (V)</translation>
+    </message>
+    <message>
+        <source>六级能效</source>
+        <translation>Level VI efficiency</translation>
+    </message>
+    <message>
+        <source>外部电源</source>
+        <translation>external power supply</translation>
+    </message>
+    <message>
+        <source>封闭</source>
+        <translation>enclosed</translation>
+    </message>
+    <message>
+        <source>空载温升</source>
+        <translation>No-load temperature rise</translation>
+    </message>
+    <message>
+        <source>负载温升</source>
+        <translation>Load temperature rise</translation>
     </message>
 </context>
 <context>
