@@ -86,7 +86,7 @@ TEST_F(DesktopAppTest, MenuHoldsTheItemsWithTheirCaptions) {
   QMenuBar* bar = app.mainWindow()->menuBar();
   QStringList top;
   for (QAction* action : bar->actions()) top << action->text();
-  EXPECT_EQ(top, (QStringList{"文件", "工具", "系统信息", "帮助"}));
+  EXPECT_EQ(top, (QStringList{"文件", "编辑", "工具", "系统信息", "帮助"}));
   QMenu* file = bar->actions().at(0)->menu();
   ASSERT_NE(file, nullptr);
   QStringList items;
@@ -102,6 +102,13 @@ TEST_F(DesktopAppTest, MenuHoldsTheItemsWithTheirCaptions) {
   EXPECT_EQ(items, (QStringList{"新建", "打开", "保存", "另存为…", "打印", "关闭"}));
   EXPECT_EQ(separators, 1);
   EXPECT_EQ(menuAction(bar, "OVER")->text(), "关闭");
+  // nothing to undo yet: greyed, with every key of the entry
+  QAction* undo = menuAction(bar, "UNDO");
+  QAction* redo = menuAction(bar, "REDO");
+  EXPECT_FALSE(undo->isEnabled());
+  EXPECT_EQ(undo->shortcuts(), (QList<QKeySequence>{QKeySequence("Ctrl+Z")}));
+  EXPECT_EQ(redo->shortcuts(),
+            (QList<QKeySequence>{QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
 }
 
 TEST_F(DesktopAppTest, SecondCopyIsRefusedWithoutAMainWindow) {
