@@ -4,8 +4,10 @@
 #include <iterator>
 #include <utility>
 
+#include "model/design_history.h"
 #include "model/programming_error.h"
 #include "model/scope_exit.h"
+#include "model/step_label.h"
 #include "model/utf8.h"
 #include "model/value.h"
 #include "model/workspace.h"
@@ -294,22 +296,53 @@ void Form::react(EventKind kind, Control& source, const EventArgs& args) {
   (*reaction)(source, args);
 }
 
+namespace {
+
+// How the "编辑" menu names a step: what the user did, and to what.
+StepCause typingCause(const Control& control) {
+  return {"修改 " + fieldLabel(control), control.form().name() + "." + control.address()};
+}
+
+StepCause cause(const char* verb, const Control& control) {
+  return {std::string(verb) + " " + fieldLabel(control), {}};
+}
+
+// A click: a command says its caption, a check box that it is ticked or
+// cleared, an option that it is chosen.
+StepCause clickCause(const Control& control) {
+  switch (control.kind()) {
+    case ControlKind::CheckBox:
+      return cause(control.value() == 1 ? "取消勾选" : "勾选", control);
+    case ControlKind::OptionButton:
+      return cause("选择", control);
+    case ControlKind::CommandButton:
+    case ControlKind::MenuItem:
+      return {fieldLabel(control), {}};
+    default:
+      return cause("单击", control);
+  }
+}
+
+}  // namespace
+
 void Form::userSetText(Control& control, std::string text) {
-  workspace_.runEvent([&] { control.setText(std::move(text)); });
+  workspace_.runStep(typingCause(control), [&] { control.setText(std::move(text)); });
 }
 
 void Form::userType(Control& control, std::string_view characters) {
-  workspace_.runEvent([&] {
-    if (focused_ != &control) setFocus(control);
-  });
-  for (const std::string& ch : utf8::characters(characters)) {
+  workspace_.runStep(typingCause(control), [&] {
     workspace_.runEvent([&] {
-      keyPressed(control, ch);
-      std::string text = control.wholeTextSelected() ? ch : control.text() + ch;
-      control.setWholeTextSelected(false);
-      control.setText(std::move(text));
+      if (focused_ != &control) setFocus(control);
     });
-  }
+    for (const std::string& ch : utf8::characters(characters)) {
+      workspace_.runEvent([&] {
+        keyPressed(control, ch);
+        std::string text = control.wholeTextSelected() ? ch : control.text() + ch;
+        control.setWholeTextSelected(false);
+        control.setText(std::move(text));
+      });
+    }
+  });
 }
 
 void Form::keyPressed(Control& control, std::string_view character) {
@@ -319,11 +352,11 @@ void Form::keyPressed(Control& control, std::string_view character) {
 }
 
 void Form::userKeyPress(Control& control, std::string_view character) {
-  workspace_.runEvent([&] { keyPressed(control, character); });
+  workspace_.runStep(typingCause(control), [&] { keyPressed(control, character); });
 }
 
 void Form::userKey(Control& control, int keyCode) {
-  workspace_.runEvent([&] {
+  workspace_.runStep(cause(keyCode == 13 ? "回车" : "按键", control), [&] {
     EventArgs args;
     args.keyCode = keyCode;
     react(EventKind::KeyDown, control, args);
@@ -332,7 +365,7 @@ void Form::userKey(Control& control, int keyCode) {
 }
 
 void Form::userClick(Control& control) {
-  workspace_.runEvent([&] {
+  workspace_.runStep(clickCause(control), [&] {
     switch (control.kind()) {
       case ControlKind::CheckBox:
         control.setValue(control.value() == 1 ? 0 : 1);
@@ -347,11 +380,11 @@ void Form::userClick(Control& control) {
 }
 
 void Form::userDblClick(Control& control) {
-  workspace_.runEvent([&] { react(EventKind::DblClick, control); });
+  workspace_.runStep(cause("双击", control), [&] { react(EventKind::DblClick, control); });
 }
 
 void Form::userChoose(Control& control, int index) {
-  workspace_.runEvent([&] {
+  workspace_.runStep(cause("选择", control), [&] {
     // choosing the item already shown still reports the choice
     if (!control.setListIndex(index) && index == control.listIndex())
       react(EventKind::Choose, control);
@@ -359,7 +392,7 @@ void Form::userChoose(Control& control, int index) {
 }
 
 void Form::userFocus(Control& control) {
-  workspace_.runEvent([&] { setFocus(control); });
+  workspace_.runStep(cause("进入", control), [&] { setFocus(control); });
 }
 
 // a tick is the clock's doing, not the user's: what it writes is no change

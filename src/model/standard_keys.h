@@ -10,5 +10,8 @@ inline constexpr const char* kOpen = "Ctrl+O";
 inline constexpr const char* kSave = "Ctrl+S";
 inline constexpr const char* kPrint = "Ctrl+P";
 inline constexpr const char* kHelp = "F1";
+// Several keys of one entry are separated by "; ".
+inline constexpr const char* kUndo = "Ctrl+Z";
+inline constexpr const char* kRedo = "Ctrl+Y; Ctrl+Shift+Z";
 
 }  // namespace corvane::keys

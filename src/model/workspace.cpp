@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/design_history.h"
 #include "model/design_session.h"
 #include "model/programming_error.h"
 #include "model/scope_exit.h"
@@ -13,7 +14,10 @@
 
 namespace corvane {
 
-Workspace::Workspace(Host& host) : host_(host), session_(std::make_unique<DesignSession>(*this)) {}
+Workspace::Workspace(Host& host)
+    : host_(host),
+      session_(std::make_unique<DesignSession>(*this)),
+      history_(std::make_unique<DesignHistory>(*this)) {}
 
 Workspace::~Workspace() {
   // forms may read each other while they go; drop them in reverse creation order
@@ -208,8 +212,32 @@ void Workspace::runEvent(const std::function<void()>& action) {
 
 void Workspace::noteDesignChange(const Form& form) {
   if (!form.holdsDesign() || untrackedDepth_ > 0 || quietDepth_ > 0) return;
-  ++revision_;
+  revision_ = ++lastRevision_;
   designChanged.emit();
+}
+
+void Workspace::restoreRevision(unsigned long long revision) {
+  if (revision == revision_) return;
+  revision_ = revision;
+  designChanged.emit();
+}
+
+void Workspace::runStep(const StepCause& cause, const std::function<void()>& action) {
+  if (stepping_) history_->nameStep(cause);
+  if (stepping_ || eventDepth_ > 0 || quietDepth_ > 0 || untrackedDepth_ > 0) {
+    runEvent(action);
+    return;
+  }
+  stepping_ = true;
+  ScopeExit stepped([this] { stepping_ = false; });
+  history_->beginStep(cause);
+  try {
+    runEvent(action);
+  } catch (...) {
+    history_->abandonStep();
+    throw;
+  }
+  history_->endStep();
 }
 
 void Workspace::runUntracked(const std::function<void()>& action) {
@@ -231,6 +259,7 @@ void Workspace::discardDesign() {
       if (goesWithDesign(*name)) close(*name);
     shared_ = SharedValues{};
   });
+  history_->clear();
 }
 
 void Workspace::enterReaction() {

@@ -19,8 +19,10 @@
 
 namespace corvane {
 
+class DesignHistory;
 class DesignSession;
 class Host;
+struct StepCause;
 
 // A design form holds part of the design; the program's own windows (main
 // window, cover, about box) hold none. A derived form shows figures worked
@@ -132,6 +134,13 @@ class Workspace {
   // change nothing here.
   unsigned long long designRevision() const { return revision_; }
   void noteDesignChange(const Form& form);
+  // Runs `action` as one user event: a step of the undo history with every
+  // change its cascade makes. Nested in another step it names that step when
+  // it has no name yet; inside any other event it is part of that event.
+  void runStep(const StepCause& cause, const std::function<void()>& action);
+  // Puts back the revision of a design state the undo history returns to, so
+  // the unsaved-changes mark follows the position in the history.
+  void restoreRevision(unsigned long long revision);
   // Runs `action` as an event whose writes are not the user's doing.
   void runUntracked(const std::function<void()>& action);
   // Runs `action` as an event in which no reaction and no activation step
@@ -146,6 +155,8 @@ class Workspace {
 
   // The design's file, its unsaved changes, recent designs and recovery.
   DesignSession& session() { return *session_; }
+  // The undo history of the design.
+  DesignHistory& history() { return *history_; }
 
   Signal<Form&> formCreated;
   Signal<const std::string&> formClosed;
@@ -160,6 +171,7 @@ class Workspace {
   Host& host_;
   SharedValues shared_;
   std::unique_ptr<DesignSession> session_;
+  std::unique_ptr<DesignHistory> history_;
   std::map<std::string, Registration, std::less<>> factories_;
   std::map<std::string, Command, std::less<>> commands_;
   struct FieldLink {
@@ -183,7 +195,10 @@ class Workspace {
   int untrackedDepth_ = 0;
   int quietDepth_ = 0;
   int building_ = 0;  // form constructors running
+  bool stepping_ = false;
   unsigned long long revision_ = 0;
+  // the last revision given out: an undone branch's numbers never return
+  unsigned long long lastRevision_ = 0;
 };
 
 }  // namespace corvane

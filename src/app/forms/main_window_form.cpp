@@ -8,6 +8,7 @@
 #include "app/forms/cover_form.h"
 #include "app/forms/mainwindow_fields.h"
 #include "app/forms/product.h"
+#include "model/design_history.h"
 #include "model/design_session.h"
 #include "model/host.h"
 #include "model/standard_keys.h"
@@ -36,6 +37,9 @@ constexpr MenuRow kMenu[] = {
     {mainwindow::SepRecent, "-", mainwindow::FILe},
     {mainwindow::SepClose, "-", mainwindow::FILe},
     {mainwindow::OVER, "关闭", mainwindow::FILe},
+    {mainwindow::EDIT, "编辑", ""},
+    {mainwindow::UNDO, "撤销", mainwindow::EDIT, keys::kUndo},
+    {mainwindow::REDO, "重做", mainwindow::EDIT, keys::kRedo},
     {mainwindow::Tools, "工具", ""},
     {mainwindow::ToolsWire, "导线工具", mainwindow::Tools},
     {mainwindow::ToolsSearch, "自动设计", mainwindow::Tools},
@@ -72,10 +76,13 @@ MainWindowForm::MainWindowForm(Workspace& workspace) : Form(workspace, kName, pr
     this->workspace().session().secondElapsed();
   });
   sessionConnection_ = workspace.session().changed.connect([this] { followSession(); });
+  historyConnection_ = workspace.history().changed.connect([this] { followHistory(); });
+  followHistory();
 }
 
 MainWindowForm::~MainWindowForm() {
   workspace().session().changed.disconnect(sessionConnection_);
+  workspace().history().changed.disconnect(historyConnection_);
 }
 
 void MainWindowForm::addMenu() {
@@ -109,6 +116,11 @@ void MainWindowForm::addMenu() {
      [this](Control&, const EventArgs&) { workspace().form(AboutForm::kName).show(); });
   on(EventKind::Click, mainwindow::sys,
      [this](Control&, const EventArgs&) { startSystemInformation(host()); });
+  DesignHistory& history = workspace().history();
+  on(EventKind::Click, mainwindow::UNDO,
+     [&history](Control&, const EventArgs&) { history.undo(); });
+  on(EventKind::Click, mainwindow::REDO,
+     [&history](Control&, const EventArgs&) { history.redo(); });
   // printing belongs to the design forms; here it does nothing
   on(EventKind::Click, mainwindow::OVER,
      [&session](Control&, const EventArgs&) { session.endProgram(); });
@@ -153,6 +165,18 @@ void MainWindowForm::followSession() {
     item.setEnabled(used);
   }
   control(mainwindow::SepClose).setVisible(!recent.empty());
+}
+
+// "撤销 修改 圈数Ts(2)": the entries name the step they take back or do
+// again, and are greyed when there is none.
+void MainWindowForm::followHistory() {
+  const DesignHistory& history = workspace().history();
+  Control& undo = control(mainwindow::UNDO);
+  undo.setCaption(history.canUndo() ? "撤销 " + history.undoWhat() : std::string("撤销"));
+  undo.setEnabled(history.canUndo());
+  Control& redo = control(mainwindow::REDO);
+  redo.setCaption(history.canRedo() ? "重做 " + history.redoWhat() : std::string("重做"));
+  redo.setEnabled(history.canRedo());
 }
 
 void MainWindowForm::addStatusBar() {

@@ -2,7 +2,8 @@
 // and the seconds-in-use counter driven by Tim1. A second copy of the program
 // refuses to open it. Its file menu opens and saves the whole design as a
 // project file and lists the recent designs; its caption names the design's
-// file, with "*" while there are unsaved changes.
+// file, with "*" while there are unsaved changes. Its edit menu undoes and
+// redoes the steps of the design.
 #pragma once
 
 #include "model/form.h"
@@ -27,12 +28,14 @@ class MainWindowForm : public Form {
   void newDesign();
   // The caption and the recent-design items follow the design session.
   void followSession();
+  void followHistory();
   void fillStatusPanels();
   void countSecond();
   void showFormIfKnown(const char* name);
 
   bool refused_ = false;
   int sessionConnection_ = 0;
+  int historyConnection_ = 0;
 };
 
 // Opens the main window (creating it on first use) unless its load step

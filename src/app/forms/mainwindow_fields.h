@@ -22,5 +22,8 @@ inline constexpr const char* SAVEAS = "SAVEAS";  // "另存为…": saves the de
 inline constexpr const char* SepRecent = "SepRecent";  // separator line before the recent designs
 inline constexpr const char* SepClose = "SepClose";    // separator line before "关闭"
 inline constexpr const char* RECENT = "RECENT";        // the recently opened designs (array)
+inline constexpr const char* EDIT = "EDIT";            // menu "编辑"
+inline constexpr const char* UNDO = "UNDO";            // "撤销 …": takes back the last step
+inline constexpr const char* REDO = "REDO";            // "重做 …": does the step undone again
 
 }  // namespace corvane::mainwindow

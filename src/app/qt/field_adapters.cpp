@@ -1,6 +1,7 @@
 #include "app/qt/field_adapters.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalBlocker>
@@ -14,6 +15,31 @@
 
 namespace corvane {
 
+namespace {
+
+// A line edit would undo its own text on Ctrl+Z and claim the key; the
+// design's undo (the main window's "编辑" menu) takes back the whole step
+// with its cascade, so the keys pass through to it.
+class PassUndoKeys : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::ShortcutOverride) return QObject::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool undoKey = key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+                         key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y);
+    if (!undoKey) return false;
+    event->ignore();
+    return true;
+  }
+};
+
+void passUndoKeys(QLineEdit* edit) {
+  if (edit) edit->installEventFilter(new PassUndoKeys(edit));
+}
+
+}  // namespace
+
 // ---------------------------------------------------------------- text box
 
 void TextBoxAdapter::create() {
@@ -21,6 +47,7 @@ void TextBoxAdapter::create() {
   edit_ = new QLineEdit(targets().canvas);
   QObject::connect(edit_, &QLineEdit::textEdited, context().owner,
                    [this](const QString& text) { userSetText(text); });
+  passUndoKeys(edit_);
   adopt(edit_);
 }
 
@@ -54,10 +81,12 @@ void ComboBoxAdapter::create() {
   combo_->setInsertPolicy(QComboBox::NoInsert);
   QObject::connect(combo_, &QComboBox::activated, context().owner,
                    [this](int index) { userChoose(index); });
-  if (QLineEdit* edit = combo_->lineEdit())
+  if (QLineEdit* edit = combo_->lineEdit()) {
     QObject::connect(edit, &QLineEdit::textEdited, context().owner, [this](const QString& text) {
       run([typed = typedText(text)](Form& form, Control& list) { form.userSetText(list, typed); });
     });
+    passUndoKeys(edit);
+  }
   adopt(combo_);
 }
 

@@ -75,7 +75,8 @@ void MenuItemAdapter::create() {
 void MenuItemAdapter::giveShortcut(QAction& command) {
   const Control& item = control();
   if (item.shortcut().empty()) return;
-  command.setShortcut(QKeySequence(toQString(item.shortcut()), QKeySequence::PortableText));
+  command.setShortcuts(
+      QKeySequence::listFromString(toQString(item.shortcut()), QKeySequence::PortableText));
   QWidget* window = targets().menuBar->parentWidget();
   if (!targets().canvas || !window) return;
   command.setShortcutContext(Qt::WidgetWithChildrenShortcut);

@@ -1,5 +1,8 @@
 #include "app/script/script_driver.h"
 
+#include "model/design_history.h"
+#include "model/step_label.h"
+
 #include <ostream>
 #include <stdexcept>
 
@@ -107,6 +110,8 @@ bool actsOnForms(Verb verb) {
     case Verb::Show:
     case Verb::Tick:
     case Verb::Catalogue:
+    case Verb::Undo:
+    case Verb::Redo:
       return true;
     default:
       return false;
@@ -178,7 +183,33 @@ bool ScriptDriver::runLine(std::string_view line, int number) {
   return true;
 }
 
+// A user's action on a form: one step of the undo history, the form it
+// reaches included when it comes into being for it.
+static bool isUserStep(Verb verb) {
+  switch (verb) {
+    case Verb::Set:
+    case Verb::Type:
+    case Verb::Enter:
+    case Verb::Key:
+    case Verb::Click:
+    case Verb::DblClick:
+    case Verb::Choose:
+    case Verb::Focus:
+      return true;
+    default:
+      return false;
+  }
+}
+
 void ScriptDriver::execute(const Command& command) {
+  if (isUserStep(command.verb)) {
+    workspace_.runStep({}, [&] { perform(command); });
+    return;
+  }
+  perform(command);
+}
+
+void ScriptDriver::perform(const Command& command) {
   switch (command.verb) {
     case Verb::Set:
       return setText(command);
@@ -197,12 +228,23 @@ void ScriptDriver::execute(const Command& command) {
       return choose(command);
     case Verb::Focus:
       return act(command.address, [](Form& form, Control& c) { form.userFocus(c); });
-    case Verb::Show: {
-      Form& form = formNamed(command.address.form);
-      // a load step that ends the program (a second copy) shows nothing
-      if (!host_.quitRequested()) form.show();
+    case Verb::Show:
+      // showing a form the design then holds is a step of its own
+      workspace_.runStep({}, [&] {
+        Form& form = formNamed(command.address.form);
+        workspace_.history().nameStep({"打开 " + formLabel(form), {}});
+        // a load step that ends the program (a second copy) shows nothing
+        if (!host_.quitRequested()) form.show();
+      });
       return;
-    }
+    case Verb::Undo:
+      for (long long i = 0; i < command.number && workspace_.history().undo(); ++i) {
+      }
+      return;
+    case Verb::Redo:
+      for (long long i = 0; i < command.number && workspace_.history().redo(); ++i) {
+      }
+      return;
     case Verb::Answer:
       host_.queueQuestion(command.word == "yes"  ? Answer::Yes
                           : command.word == "no" ? Answer::No

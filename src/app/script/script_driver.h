@@ -41,6 +41,7 @@ class ScriptDriver {
 
  private:
   void execute(const script::Command& command);
+  void perform(const script::Command& command);
   Form& formNamed(const std::string& name);
   Control& resolve(const script::Address& address);
   void act(const script::Address& address, const std::function<void(Form&, Control&)>& action);

@@ -21,6 +21,7 @@ enum class Shape {
   Date,             // today YYYY-MM-DD
   Time,             // now HH:MM:SS
   Nothing,          // messages
+  OptionalCount,    // undo [N]
   Formula,          // eval ID ARG...
   AddressProperty,  // expect-prop ADDR PROP VALUE
 };
@@ -61,6 +62,8 @@ constexpr std::array kVerbs{
     VerbEntry{"catalogue", Verb::Catalogue, Shape::ValueOnly},
     VerbEntry{"settings", Verb::Settings, Shape::ValueOnly},
     VerbEntry{"language", Verb::Language, Shape::ValueOnly},
+    VerbEntry{"undo", Verb::Undo, Shape::OptionalCount},
+    VerbEntry{"redo", Verb::Redo, Shape::OptionalCount},
 };
 
 constexpr std::array<std::string_view, 8> kProperties{
@@ -363,6 +366,15 @@ void parseShape(Shape shape, Cursor& in, Command& command) {
       return expectEnd(in);
     }
     case Shape::Nothing:
+      return expectEnd(in);
+    case Shape::OptionalCount:
+      in.skipBlanks();
+      if (!in.atEnd()) {
+        command.number = parseInteger(in.word(), "the number of steps");
+        if (command.number < 0 || command.number > kMaxSteps)
+          throw ScriptError("the number of steps must lie between 0 and " +
+                            std::to_string(kMaxSteps));
+      }
       return expectEnd(in);
     case Shape::Formula:
       return parseFormula(in, command);

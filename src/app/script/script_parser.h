@@ -66,6 +66,8 @@ enum class Verb {
   Catalogue,
   Settings,
   Language,
+  Undo,
+  Redo,
 };
 
 struct Command {
@@ -76,7 +78,8 @@ struct Command {
   Value value;
   std::vector<std::string> args;  // eval arguments
   long long number = 1;           // key: the key code; tick: the count;
-                                  // answer: 1 yes, 0 no, 2 cancel
+                                  // answer: 1 yes, 0 no, 2 cancel;
+                                  // undo, redo: the steps
   CalendarDate date;              // today
   ClockTime time;                 // now
 };
@@ -84,6 +87,8 @@ struct Command {
 // Largest count `tick` accepts: a million ticks of a one-second timer are
 // eleven days of use, far beyond any design session.
 inline constexpr long long kMaxTicks = 1000000;
+// Largest count `undo` and `redo` accept; the history holds fewer steps.
+inline constexpr long long kMaxSteps = 1000000;
 
 // The command of one line; nullopt for a blank or comment line.
 std::optional<Command> parseLine(std::string_view line);

@@ -2,7 +2,10 @@
 // texts, and the invariants that must hold after each of them: nothing
 // escapes as an error, no field the program fills shows "nan" or "inf", the
 // row arrays of a form agree with each other and with its row count, and
-// every file saved reopens to the state it holds.
+// every file saved reopens to the state it holds. Undo and redo are among
+// the events: undoing to any step of the history gives back the design as it
+// stood after that step, and redoing gives back the design after the steps
+// redone, every form, row, member and shared value of it.
 //
 // The CTest run is short and fixed; a long run takes its size and seed from
 // the environment: CORVANE_RANDOM_EVENTS=1000000 CORVANE_RANDOM_SEED=7.
@@ -31,6 +34,7 @@
 #include "bom/bom_items.h"
 #include "electrical/design_file.h"
 #include "electrical/frmeledata.h"
+#include "model/design_history.h"
 #include "model/design_session.h"
 #include "model/file_access.h"
 #include "model/project_file.h"
@@ -173,12 +177,14 @@ class RandomEvents {
       }
       std::string problem = checkForms();
       if (problem.empty()) problem = checkSavedFiles(before, lines);
+      if (problem.empty()) problem = checkHistory(lines);
       if (!problem.empty()) return broken(event, problem);
     }
     return {};
   }
 
   int restarts() const { return restarts_; }
+  long undoChecks() const { return undoChecks_; }
   int projectChecks() const { return projectChecks_; }
   int designChecks() const { return designChecks_; }
 
@@ -191,6 +197,9 @@ class RandomEvents {
   void start() {
     run_ = std::make_unique<ProgramRun>();
     touched_.clear();
+    images_.clear();
+    records_ = ~0ull;
+    drifted_ = false;
     static const char* const chain[] = {"today 2026-12-09",
                                         "show MDIForm1",
                                         "click MDIForm1.NEW",
@@ -295,6 +304,7 @@ class RandomEvents {
     if (roll < 0.14)
       return {"show " + run_->workspace.formNames()[pick(run_->workspace.formNames().size())]};
     if (roll < 0.16) return tickEvent();
+    if (roll < 0.24) return historyEvent();
     return controlEvent();
   }
 
@@ -330,6 +340,13 @@ class RandomEvents {
         fs::copy_file(shippedCatalogue_, catalogue_, fs::copy_options::overwrite_existing);
         return {};
     }
+  }
+
+  // Undo or redo one step or several, often past the ends of the history.
+  std::vector<std::string> historyEvent() {
+    const char* verb = chance(0.6) ? "undo" : "redo";
+    if (chance(0.6)) return {verb};
+    return {std::string(verb) + " " + std::to_string(pick(6))};
   }
 
   std::vector<std::string> tickEvent() {
@@ -751,6 +768,71 @@ class RandomEvents {
     }
   }
 
+  // The design after each position of the history, as it stood when the
+  // step was recorded; an undo or redo must give it back. A change that is no
+  // step (a clock tick) leaves the other positions unknown.
+  std::string checkHistory(const std::vector<std::string>& lines) {
+    const DesignHistory& history = run_->workspace.history();
+    const size_t position = history.position();
+    DesignImage now = captureImage(run_->workspace);
+    const bool undoOrRedo =
+        !lines.empty() && (lines[0].rfind("undo", 0) == 0 || lines[0].rfind("redo", 0) == 0);
+    // a change that is no step (a clock tick) is in no step's record: an
+    // undo or redo that recreates the form it changed shows the form as the
+    // step left it, so until the history starts again nothing is compared
+    if (history.size() == 0) drifted_ = false;
+    if (drifted_) {
+      images_.clear();
+      return {};
+    }
+    if (images_.size() < position + 1) images_.resize(position + 1);
+    if (undoOrRedo) {
+      if (images_[position]) {
+        ++undoChecks_;
+        if (!sameImage(now, *images_[position]))
+          return lines[0] + " to step " + std::to_string(position) + " of " +
+                 std::to_string(history.size()) +
+                 " gave another design: " + imageDifferenceText(*images_[position], now);
+      }
+    } else if (history.records() != records_) {
+      images_.resize(position);
+    } else if (images_[position] && !sameImage(now, *images_[position])) {
+      drifted_ = true;
+      images_.clear();
+      return {};
+    }
+    records_ = history.records();
+    if (images_.size() < position + 1) images_.resize(position + 1);
+    images_[position] = std::move(now);
+    return {};
+  }
+
+  // Where two whole images part, in words.
+  static std::string imageDifferenceText(const DesignImage& wanted, const DesignImage& shown) {
+    auto [was, is] = imageDifference(wanted, shown);
+    std::string text;
+    for (const auto& [name, form] : is.forms) {
+      text += " form " + name + (form.exists ? "" : " gone");
+      if (form.caption) text += " caption";
+      if (form.visible) text += " visible";
+      if (form.members) text += " members";
+      for (const auto& [array, rows] : form.rows) text += " rows of " + array;
+      for (const auto& [key, control] : form.controls) {
+        text += " " + key.first + "(" + std::to_string(key.second) +
+                ")=" + corvane::quoted(control.design.text);
+        auto old = was.forms[name].controls.find(key);
+        if (old != was.forms[name].controls.end())
+          text += " not " + corvane::quoted(old->second.design.text);
+      }
+    }
+    for (const auto& [name, form] : was.forms)
+      if (!is.forms.count(name)) text += " form " + name + " missing";
+    if (is.order) text += " order";
+    if (is.active) text += " active " + *is.active + " not " + was.active.value_or("");
+    if (is.shared) text += " shared values";
+    return text;
+  }
+
   std::string broken(long event, const std::string& problem) const {
     std::string text = "event " + std::to_string(event) + ": " + problem + "\nlast commands:\n";
     for (const std::string& line : recent_) text += "  " + line + "\n";
@@ -765,6 +847,10 @@ class RandomEvents {
   std::set<std::string> touched_;
   std::set<std::string> typedWords_;
   std::deque<std::string> recent_;
+  std::vector<std::optional<DesignImage>> images_;
+  unsigned long long records_ = ~0ull;
+  bool drifted_ = false;  // a change outside any step since the history started
+  long undoChecks_ = 0;
   int restarts_ = 0;
   int projectChecks_ = 0;
   int designChecks_ = 0;
@@ -783,9 +869,10 @@ TEST(RandomEvents, EveryInvariantHoldsAfterEveryEvent) {
   EXPECT_EQ(problem, "") << "seed " << seed;
   // the run got somewhere: files were saved and reopened
   EXPECT_GT(run.projectChecks() + run.designChecks(), 0);
+  EXPECT_GT(run.undoChecks(), 0);
   std::cout << events << " events, seed " << seed << ", " << run.restarts() << " restarts, "
             << run.projectChecks() << " project and " << run.designChecks()
-            << " design files reopened\n";
+            << " design files reopened, " << run.undoChecks() << " undos and redos checked\n";
   fs::remove_all(folder);
 }
 

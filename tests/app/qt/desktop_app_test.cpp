@@ -87,7 +87,7 @@ TEST_F(DesktopAppTest, MenuHoldsTheItemsWithTheirCaptions) {
   QStringList top;
   for (QAction* action : bar->actions()) top << action->text();
   // the language menu follows the form's own, in both languages
-  EXPECT_EQ(top, (QStringList{"文件", "工具", "系统信息", "帮助", "语言 / Language"}));
+  EXPECT_EQ(top, (QStringList{"文件", "编辑", "工具", "系统信息", "帮助", "语言 / Language"}));
   QMenu* file = bar->actions().at(0)->menu();
   ASSERT_NE(file, nullptr);
   QStringList items;
@@ -103,6 +103,13 @@ TEST_F(DesktopAppTest, MenuHoldsTheItemsWithTheirCaptions) {
   EXPECT_EQ(items, (QStringList{"新建", "打开", "保存", "另存为…", "打印", "关闭"}));
   EXPECT_EQ(separators, 1);
   EXPECT_EQ(menuAction(bar, "OVER")->text(), "关闭");
+  // nothing to undo yet: greyed, with every key of the entry
+  QAction* undo = menuAction(bar, "UNDO");
+  QAction* redo = menuAction(bar, "REDO");
+  EXPECT_FALSE(undo->isEnabled());
+  EXPECT_EQ(undo->shortcuts(), (QList<QKeySequence>{QKeySequence("Ctrl+Z")}));
+  EXPECT_EQ(redo->shortcuts(),
+            (QList<QKeySequence>{QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
 }
 
 TEST_F(DesktopAppTest, SecondCopyIsRefusedWithoutAMainWindow) {

@@ -96,6 +96,9 @@ TEST(ScriptParser, ReadsTheOtherCommandShapes) {
   Command catalogue = parse("catalogue /home/designer/my bobbins.sqlite");
   EXPECT_EQ(catalogue.verb, Verb::Catalogue);
   EXPECT_EQ(catalogue.value.text, "/home/designer/my bobbins.sqlite");
+  EXPECT_EQ(parse("undo").number, 1);
+  EXPECT_EQ(parse("redo 12").number, 12);
+  EXPECT_EQ(parse("undo 0").verb, Verb::Undo);
 }
 
 struct MalformedLine {
@@ -131,6 +134,9 @@ INSTANTIATE_TEST_SUITE_P(Lines, ScriptParserErrors, ::testing::Values(
     MalformedLine{"tick F.T 1000001", "tick count must lie between 0 and 1000000"},
     MalformedLine{"tick F.T -1", "tick count must lie between 0 and 1000000"},
     MalformedLine{"show F.A", "expected a form name, got an address"},
+    MalformedLine{"undo -1", "the number of steps must lie between 0 and 1000000"},
+    MalformedLine{"redo 2x", "expected a whole number for the number of steps, got \"2x\""},
+    MalformedLine{"undo 1 2", "unexpected text at the end of the line"},
     MalformedLine{"answer maybe", "expected yes, no or cancel, got \"maybe\""},
     MalformedLine{"another-instance cancel", "expected yes or no, got \"cancel\""},
     MalformedLine{"printer laser x", "expected printer pdf PATH, printer record PATH or printer cancel"},
