@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>工作磁通密度的范围，T；最大值空着时取各材质的额定磁通密度</source>
-        <translation>Range of the working flux density, T; an empty maximum takes each grade&apos;s rated flux density</translation>
+        <translation>Range of the working flux density, T; an empty maximum takes each grade's rated flux density</translation>
     </message>
     <message>
         <source>工字</source>
@@ -1990,6 +1990,26 @@
     <message>
         <source>自动设计</source>
         <translation>Automatic design</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>撤销 工况分析</source>
+        <translation>Undo Operating analysis</translation>
+    </message>
+    <message>
+        <source>撤销 帮助</source>
+        <translation>Undo Help</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation>Redo</translation>
     </message>
 </context>
 <context>
