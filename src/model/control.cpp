@@ -1,5 +1,7 @@
 #include "model/control.h"
 
+#include <utility>
+
 #include "model/form.h"
 #include "model/picture.h"
 #include "model/value.h"
@@ -50,21 +52,23 @@ std::string Control::address() const {
   return index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")";
 }
 
-bool Control::storeText(std::string text) {
+bool Control::storeText(std::string text, bool typed) {
   if (text == text_) return false;
+  typedByUser_ = typed;
   text_ = std::move(text);
   notify(Property::Text);
   return true;
 }
 
 bool Control::setText(std::string text) {
+  const bool typed = std::exchange(nextTextTyped_, false);
   bool isList = kind_ == ControlKind::ComboBox || kind_ == ControlKind::ListBox;
   if (isList && (listOnly_ || kind_ == ControlKind::ListBox)) {
     int index = findItem(text);
     if (index < 0) return false;
     return setListIndex(index);
   }
-  if (!storeText(std::move(text))) return false;
+  if (!storeText(std::move(text), typed)) return false;
   if (isList) {
     int index = findItem(text_);
     if (index != listIndex_) {

@@ -105,6 +105,12 @@ class Control {
   // On a list-only combo box the text selects the item of that text (see
   // setListIndex) and an unknown text changes nothing and returns false.
   bool setText(std::string text);
+  // Whether the text stands as the user typed it: a view marks a text that
+  // reads otherwise than it looks only then, never a value the program wrote.
+  bool typedByUser() const { return typedByUser_; }
+  // The next text stored is the user's (Form::userSetText, Form::userType);
+  // any later write by a reaction is the program's again.
+  void markNextTextTyped() { nextTextTyped_ = true; }
   double num() const;     // leading-number read
   double strict() const;  // strict read: RecalcAbort unless the text is a number
 
@@ -201,7 +207,7 @@ class Control {
   // Stores a new value of a plain property and tells the views of it.
   template <class T, class V>
   void change(T& member, V&& value, Property property);
-  bool storeText(std::string text);
+  bool storeText(std::string text, bool typed = false);
 
   Form& form_;
   std::string name_;
@@ -230,6 +236,8 @@ class Control {
   bool locked_ = false;
   bool hasBackColor_ = false;
   bool wholeTextSelected_ = false;
+  bool typedByUser_ = false;
+  bool nextTextTyped_ = false;
   Rgb backColor_;
   Rgb foreColor_;
   std::unique_ptr<Picture> picture_;

@@ -265,7 +265,10 @@ void Form::react(EventKind kind, Control& source, const EventArgs& args) {
 }
 
 void Form::userSetText(Control& control, std::string text) {
-  workspace_.runEvent([&] { control.setText(std::move(text)); });
+  workspace_.runEvent([&] {
+    control.markNextTextTyped();
+    control.setText(std::move(text));
+  });
 }
 
 void Form::userType(Control& control, std::string_view characters) {
@@ -277,6 +280,7 @@ void Form::userType(Control& control, std::string_view characters) {
       keyPressed(control, ch);
       std::string text = control.wholeTextSelected() ? ch : control.text() + ch;
       control.setWholeTextSelected(false);
+      control.markNextTextTyped();
       control.setText(std::move(text));
     });
   }
