@@ -2,6 +2,7 @@
 
 #include "app/forms/about_form.h"
 #include "app/forms/cover_form.h"
+#include "app/forms/help_form.h"
 #include "app/forms/main_window_form.h"
 #include "bobbin/frmbobbin.h"
 #include "bom/frmbomlist.h"
@@ -22,6 +23,7 @@ void registerAllForms(Workspace& workspace) {
   workspace.registerForm<MainWindowForm>(FormRole::Program);
   workspace.registerForm<CoverForm>(FormRole::Program);
   workspace.registerForm<AboutForm>(FormRole::Program);
+  workspace.registerForm<HelpForm>(FormRole::Program);
   workspace.registerForm<Frmeledata>();
   workspace.registerForm<Frmcore>();
   workspace.registerForm<Frmbobbin>();

@@ -14,5 +14,6 @@ inline constexpr const char* kStructure = "Frmjiegou";
 inline constexpr const char* kCost = "FrmBomList";
 inline constexpr const char* kWireTools = "FrmWireTools";
 inline constexpr const char* kOperating = "FrmOperating";
+inline constexpr const char* kHelp = "frmHelp";
 
 }  // namespace corvane::forms

@@ -2,7 +2,9 @@
 // and the seconds-in-use counter driven by Tim1. A second copy of the program
 // refuses to open it. Its file menu opens and saves the whole design as a
 // project file and lists the recent designs; its caption names the design's
-// file, with "*" while there are unsaved changes.
+// file, with "*" while there are unsaved changes. "帮助" (F1) opens the user
+// manual at the chapter of the active form, "关于" the about box, and
+// "文件 → 打印" prints the active form's report.
 #pragma once
 
 #include "model/form.h"
@@ -30,9 +32,15 @@ class MainWindowForm : public Form {
   void fillStatusPanels();
   void countSecond();
   void showFormIfKnown(const char* name);
+  Form* workingForm() const;
+  // "打印" is greyed unless the active form prints a report.
+  void followActiveForm();
+  void printActiveReport();
+  void openHelp();
 
   bool refused_ = false;
   int sessionConnection_ = 0;
+  int activeConnection_ = 0;
 };
 
 // Opens the main window (creating it on first use) unless its load step
