@@ -33,7 +33,8 @@ QString joined(const QString& first, const QString& second) {
 void showFieldHints(QLineEdit& edit, const Control& control, const ShownText& shown) {
   const QString tip = shown(control.toolTip());
   const QString text = edit.text();
-  const bool typed = control.enabled() && !control.locked();
+  // only what the user typed is marked: a value the program wrote is its own
+  const bool typed = control.enabled() && !control.locked() && control.typedByUser();
   const bool cut = edit.fontMetrics().horizontalAdvance(text) > edit.width() - kEditPadding;
   const QString note = typed ? shown(readingNote(control)) : QString();
   QString hint = tip;
