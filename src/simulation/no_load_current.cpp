@@ -47,6 +47,20 @@ std::string curveNoLoadCurrentText(std::string_view grade, const NoLoadInputs& i
   return amperes(std::sqrt(magnetising * magnetising + lossCurrent * lossCurrent));
 }
 
+std::string noLoadCurrentGap(std::string_view grade, const NoLoadInputs& in) {
+  const CoreCurve* curve = curveForGrade(grade);
+  if (!curve) return "铁芯材质“" + std::string(grade) + "”没有磁化曲线，无法计算空载电流";
+  if (isSaturated(grade, in.fluxDensity)) {
+    if (in.primaryResistance == 0) return "铁芯已饱和，且初级没有直流电阻，无法计算空载电流";
+    return "";
+  }
+  if (!bandFor(*curve, inCurveUnit(*curve, in.fluxDensity)))
+    return "工作磁密超出铁芯材质磁化曲线的范围，无法计算空载电流";
+  if (in.primaryTurns == 0 || in.primaryVoltage == 0)
+    return "初级没有匝数或输入电压，无法计算空载电流";
+  return "";
+}
+
 std::string ratedNoLoadCurrentText(double noLoadVoltAmperes, double inputVoltage1,
                                    double inputVoltage2) {
   const double voltage = inputVoltage2 + inputVoltage1;

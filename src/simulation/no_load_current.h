@@ -28,6 +28,10 @@ bool isSaturated(std::string_view grade, double fluxDensity);
 // voltage for the curve, no primary resistance in saturation).
 std::string curveNoLoadCurrentText(std::string_view grade, const NoLoadInputs& in);
 
+// Why curveNoLoadCurrentText gives no current for these inputs, in the
+// designer's words; "" when it gives one.
+std::string noLoadCurrentGap(std::string_view grade, const NoLoadInputs& in);
+
 // The "0.00000" text of I0 (A) from the no-load VA of a rated-power table
 // over the sum of the input voltages; "" when that sum is 0.
 std::string ratedNoLoadCurrentText(double noLoadVoltAmperes, double inputVoltage1,

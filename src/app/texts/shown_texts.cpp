@@ -1,6 +1,7 @@
 #include "app/texts/shown_texts.h"
 
 #include "model/control.h"
+#include "model/empty_field_reason.h"
 #include "model/form.h"
 #include "model/workspace.h"
 
@@ -24,6 +25,7 @@ void askForFormTexts(Workspace& workspace, const Translator& translator) {
     for (const Control* control : form.allControls()) {
       ask(control->caption());
       ask(control->toolTip());
+      ask(emptyFieldReasonOf(*control));
       for (const std::string& item : control->items()) ask(item);
       // a status panel's text is the program's; a field's is a design value
       if (control->kind() == ControlKind::StatusPanel) ask(control->text());
