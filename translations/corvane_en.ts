@@ -3043,6 +3043,42 @@
         <source>铜重：绕组铜线的重量（g）</source>
         <translation>Copper weight: weight of the winding's copper (g)</translation>
     </message>
+    <message>
+        <source>初级没有匝数或输入电压，无法计算空载电流</source>
+        <translation>The primary has no turns or no input voltage: no no-load current can be worked out</translation>
+    </message>
+    <message>
+        <source>尚未计算，点击参数仿真后显示空载电流</source>
+        <translation>Not worked out yet: click Simulate to show the no-load current</translation>
+    </message>
+    <message>
+        <source>工作磁密超出铁芯材质磁化曲线的范围，无法计算空载电流</source>
+        <translation>The working flux density lies off the steel's magnetising curve: no no-load current can be worked out</translation>
+    </message>
+    <message>
+        <source>无法计算空载电流</source>
+        <translation>no no-load current can be worked out</translation>
+    </message>
+    <message>
+        <source>没有磁化曲线</source>
+        <translation>has no magnetising curve</translation>
+    </message>
+    <message>
+        <source>没有输入电压，无法计算空载电流</source>
+        <translation>No input voltage: no no-load current can be worked out</translation>
+    </message>
+    <message>
+        <source>设计不完整：缺少输入电压、N1的匝数</source>
+        <translation>Design incomplete: missing the input voltage, the turns of N1</translation>
+    </message>
+    <message>
+        <source>铁芯已饱和，且初级没有直流电阻，无法计算空载电流</source>
+        <translation>The core is saturated and the primary has no DC resistance: no no-load current can be worked out</translation>
+    </message>
+    <message>
+        <source>铁芯材质</source>
+        <translation>Steel grade</translation>
+    </message>
 </context>
 <context>
     <name>MDIForm1</name>

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace corvane {
 
@@ -14,6 +15,9 @@ class EmptyFieldReasonSource {
   virtual ~EmptyFieldReasonSource() = default;
   // "" where the field is not empty or its emptiness needs no word.
   virtual std::string emptyFieldReason(const Control& field) const = 0;
+  // Every reason the form can give, names and figures in it as samples:
+  // the texts a translation has to give.
+  virtual std::vector<std::string> everyEmptyFieldReason() const = 0;
 };
 
 // What `field`'s form says of it being empty; "" for a form that says nothing.

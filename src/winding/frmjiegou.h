@@ -69,6 +69,7 @@ class Frmjiegou : public Form, public winding::RunRiseSource, public EmptyFieldR
   // An empty no-load current says whether the steel has no magnetising
   // curve, the flux density lies off it, or the design lacks a value.
   std::string emptyFieldReason(const Control& control) const override;
+  std::vector<std::string> everyEmptyFieldReason() const override;
   // --- drawing
   void DrawWindingSection();
 

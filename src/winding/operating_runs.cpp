@@ -42,6 +42,19 @@ void Frmjiegou::Io() {
       simulation::curveNoLoadCurrentText(core(coreform::Cmbnew).text(), noLoadInputs()));
 }
 
+namespace {
+constexpr const char* kNoInputVoltage = "没有输入电压，无法计算空载电流";
+constexpr const char* kNotRunYet = "尚未计算，点击参数仿真后显示空载电流";
+}  // namespace
+
+std::vector<std::string> Frmjiegou::everyEmptyFieldReason() const {
+  std::vector<std::string> reasons = simulation::everyNoLoadCurrentGap("50H700");
+  reasons.push_back(winding::incompleteDesignText({"输入电压", "N1的匝数"}));
+  reasons.push_back(kNoInputVoltage);
+  reasons.push_back(kNotRunYet);
+  return reasons;
+}
+
 std::string Frmjiegou::emptyFieldReason(const Control& field) const {
   if (field.name() != TxtI0 || !field.text().empty()) return {};
   // a view asks: it must not bring up a form the design does not hold
@@ -50,12 +63,12 @@ std::string Frmjiegou::emptyFieldReason(const Control& field) const {
   if (!missing.empty()) return winding::incompleteDesignText(missing);
   if (core(coreform::Text3).num() > 0) {
     if (electrical(eledata::TXTUIN1).num() + electrical::secondInputVoltage(workspace()) == 0)
-      return "没有输入电压，无法计算空载电流";
+      return kNoInputVoltage;
   } else {
     std::string gap = simulation::noLoadCurrentGap(core(coreform::Cmbnew).text(), noLoadInputs());
     if (!gap.empty()) return gap;
   }
-  return "尚未计算，点击参数仿真后显示空载电流";
+  return kNotRunYet;
 }
 
 // A core from a rated-power table brings its no-load VA; any other core's

@@ -22,6 +22,8 @@ void askForFormTexts(Workspace& workspace, const Translator& translator) {
     Form& form = workspace.form(name);
     auto ask = [&](const std::string& text) { translateComposed(translator, name, text); };
     ask(form.caption());
+    if (const auto* reasons = dynamic_cast<const EmptyFieldReasonSource*>(&form))
+      for (const std::string& reason : reasons->everyEmptyFieldReason()) ask(reason);
     for (const Control* control : form.allControls()) {
       ask(control->caption());
       ask(control->toolTip());
