@@ -160,7 +160,16 @@ void Frmcore::standardLaminationChoice() {
   else if (num(coreform::TXTL) <= 0)
     proposeLaminationForSection();
   biaozhuncore();
+  showStandardWindow();
   va();
+}
+
+// The picked lamination's window area Sw, from its c and h; the dimensions
+// just picked stay as they are.
+void Frmcore::showStandardWindow() {
+  keepDimensions_ = true;
+  ScopeExit reset([this] { keepDimensions_ = false; });
+  write(coreform::txtsw, core::windowAreaText(num(coreform::txtc), num(coreform::txth)));
 }
 
 // No length asked for: the smallest standard tongue that carries the section
@@ -213,13 +222,9 @@ void Frmcore::windowCurrentDensity() {
 void Frmcore::stackConfirmation() {
   rebuildCoreName();
   write(coreform::TXTSC, core::confirmedSectionText(num(coreform::TXTa), num(coreform::TxtB)));
-  {
-    // the window follows from c and h here; re-deriving c, h, a and b from it
-    // would replace the stack just confirmed
-    keepDimensions_ = true;
-    ScopeExit reset([this] { keepDimensions_ = false; });
-    write(coreform::txtsw, core::windowAreaText(num(coreform::txtc), num(coreform::txth)));
-  }
+  // the window follows from c and h here; re-deriving c, h, a and b from it
+  // would replace the stack just confirmed
+  showStandardWindow();
   va();
   CDATA();
 }

@@ -231,9 +231,12 @@ void Frmcore::pointFluxReference() {
   shared().gFluxRef.setReference({kName, coreform::TxtBm, -1});
 }
 
-// A core figure Sc·Sw (cm⁴) for the designer's eye; nothing reads it.
+// A core figure Sc·Sw (cm⁴) for the designer's eye; nothing reads it. Empty
+// while the section or the window is not known: "0.000" would be a core of
+// no size.
 void Frmcore::refreshSectionFigure() {
-  write(coreform::TXTSCSW, formatPattern(num(coreform::TXTSC) * num(coreform::txtsw), "0.000"));
+  const double figure = num(coreform::TXTSC) * num(coreform::txtsw);
+  write(coreform::TXTSCSW, figure > 0 ? formatPattern(figure, "0.000") : std::string());
 }
 
 void Frmcore::enableGradeButtons() {

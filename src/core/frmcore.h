@@ -117,6 +117,7 @@ class Frmcore : public Form {
   bool proposeRatedPower(const core::RatedPowerTable& table);
   void laminationOutsideCatalogue();
   void proposeLaminationForSection();
+  void showStandardWindow();
   void openBobbinForm();
 
   // Set while the stack confirmation writes the window it computed from c

@@ -278,6 +278,17 @@ TEST_F(CoreSizingTest, RatedPowerPickOfALaminationOutsideTheCatalogueAsksForItsS
   EXPECT_EQ(text("TXTa"), "");
 }
 
+// Sc·Sw of a core whose section or window is not known is no figure at all.
+TEST_F(CoreSizingTest, SectionFigureStaysEmptyWithoutSectionOrWindow) {
+  EXPECT_EQ(text("TXTSCSW"), "");
+  set("TXTSC", "5");
+  EXPECT_EQ(text("TXTSCSW"), "");
+  set("txtsw", "3");
+  EXPECT_EQ(text("TXTSCSW"), "15.000");
+  set("TXTSC", "");
+  EXPECT_EQ(text("TXTSCSW"), "");
+}
+
 TEST_F(CoreSizingTest, StandardLaminationWithoutSectionSizesItFromThePowerFirst) {
   // "铁芯选型" brought 134.2 W; no Enter in the power field, no length asked for
   set("txtpo", "134.2");
@@ -293,6 +304,8 @@ TEST_F(CoreSizingTest, StandardLaminationWithoutSectionSizesItFromThePowerFirst)
                      {"txth", "47.5"}}));
   EXPECT_NE(text("txtwe"), "0.0g");
   EXPECT_NE(text("TXTVA"), "0.0W");
+  // the picked lamination's window and the figure Sc·Sw show at once
+  EXPECT_TRUE(shows({{"txtsw", "8.313"}, {"TXTSCSW", "71.060"}}));
   // confirming the stack keeps the section the power needs
   enter("TxtB");
   EXPECT_EQ(text("TXTSC"), "8.55");
