@@ -208,6 +208,9 @@ void MainWindowForm::newDesign() {
     designExists = designExists || form->holdsDesign();
   if (designExists && !workspace().session().startNewDesign()) return;
   showFormIfKnown(forms::kElectrical);
+  // a new design starts its history here, on the first start too: undo
+  // never takes back the form it opened
+  workspace().history().clear();
 }
 
 void MainWindowForm::followSession() {

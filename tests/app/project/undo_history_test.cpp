@@ -160,6 +160,7 @@ TEST_F(Undo, TheUnsavedMarkFollowsThePositionInTheHistory) {
 TEST_F(Undo, NewAndOpenedDesignsStartWithoutHistory) {
   ProgramRun run;
   run.click("MDIForm1", "NEW");
+  EXPECT_FALSE(run.workspace.history().canUndo());  // the first new design too
   run.set("Frmeledata", "txtudc", "12", 0);
   ASSERT_TRUE(run.session().saveTo(file("d.cvd")));
   ASSERT_TRUE(run.workspace.history().canUndo());
