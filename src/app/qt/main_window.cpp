@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <algorithm>
 
 #include "app/qt/form_view.h"
@@ -24,6 +25,8 @@ namespace corvane {
 namespace {
 // marks a child window that has had its first place
 constexpr const char* kPlacedProperty = "corvanePlaced";
+// the size the window takes to show its whole form, kept when it is added
+constexpr const char* kWholeSizeProperty = "corvaneWholeSize";
 // windows opened one after another step down this many times, then start over
 constexpr int kCascadeSteps = 8;
 }  // namespace
@@ -129,6 +132,7 @@ QMdiSubWindow* MainWindow::addChild(FormView* view) {
   child->setAttribute(Qt::WA_DeleteOnClose, false);
   child->setWindowTitle(view->windowTitle());
   child->adjustSize();
+  child->setProperty(kWholeSizeProperty, child->size());
   view->onVisibility = [this, child](bool visible) {
     if (!visible) {
       child->hide();
@@ -165,10 +169,25 @@ void MainWindow::placeInside(QMdiSubWindow* child) {
   } else if (area.contains(placed)) {
     return;
   }
-  placed.setSize(placed.size().boundedTo(area.size()));
+  placed.setSize(fittedSize(child, placed.size(), area.size()));
   placed.moveLeft(std::clamp(placed.left(), area.left(), area.right() - placed.width() + 1));
   placed.moveTop(std::clamp(placed.top(), area.top(), area.bottom() - placed.height() + 1));
   child->setGeometry(placed);
+}
+
+// A window cut in one direction scrolls its form in that direction; its scroll
+// bar takes room the other direction gets from the free area, so that a form
+// a little taller than the area shows one scroll bar, not two.
+QSize MainWindow::fittedSize(const QMdiSubWindow* child, QSize size, const QSize& area) const {
+  const QSize whole = child->property(kWholeSizeProperty).toSize();
+  if (whole.isValid() && size.width() <= whole.width() && size.height() <= whole.height()) {
+    const int bar = child->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2;
+    if (whole.height() > area.height() && size.width() >= whole.width())
+      size.setWidth(whole.width() + bar);
+    if (whole.width() > area.width() && size.height() >= whole.height())
+      size.setHeight(whole.height() + bar);
+  }
+  return size.boundedTo(area);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

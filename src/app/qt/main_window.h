@@ -52,6 +52,7 @@ class MainWindow : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  QSize fittedSize(const QMdiSubWindow* child, QSize size, const QSize& area) const;
   void placeInside(QMdiSubWindow* child);
   void keepFrameInside(const QRect& area);
 

@@ -13,6 +13,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSysInfo>
 #include <QTest>
 #include <QTextBrowser>
@@ -277,6 +279,21 @@ TEST_F(DesktopAppTest, PressOnTheEmptyAreaCascadesTheWindows) {
   ASSERT_EQ(children.size(), 2);
   EXPECT_NE(children[0]->pos(), children[1]->pos());
   EXPECT_EQ(std::min(children[0]->pos().x(), children[1]->pos().x()), 0);
+}
+
+// At 1366×768 the electrical form is a little taller than the document area:
+// it scrolls up and down, and the free area beside it keeps its width whole.
+TEST_F(DesktopAppTest, AFormTallerThanTheAreaScrollsOneWayOnly) {
+  DesktopApp& app = start(false);
+  app.mainWindow()->showNormal();
+  app.mainWindow()->resize(1366, 768);
+  menuAction(app.mainWindow()->menuBar(), "NEW")->trigger();
+  QCoreApplication::processEvents();
+  FormView* electrical = app.view("Frmeledata");
+  auto* scroll = electrical->findChild<QScrollArea*>();
+  ASSERT_NE(scroll, nullptr);
+  ASSERT_TRUE(scroll->verticalScrollBar()->isVisible());
+  EXPECT_FALSE(scroll->horizontalScrollBar()->isVisible());
 }
 
 TEST_F(DesktopAppTest, ChildWindowsOpenInsideASmallDocumentAreaAndScroll) {
