@@ -24,7 +24,7 @@ void expectClose(const std::string& word, double expected) {
 class TypicalDesignNetlist : public ::testing::Test {
  protected:
   TypicalDesignNetlist() {
-    program.run(kTypicalDesign);
+    program.run(typicalDesignScript());
     program.exportTo(folder.file("typical.lib"));
     library = fileContents(folder.file("typical.lib"));
     circuit = fileContents(folder.file("typical.cir"));
