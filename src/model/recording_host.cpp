@@ -1,12 +1,14 @@
 #include "model/recording_host.h"
 
+#include <utility>
+
 #include "model/print_surface.h"
 
 namespace corvane {
 
 std::vector<std::string> RecordingHost::takeMessages() {
   std::vector<std::string> texts;
-  for (const Message& message : messages_) texts.push_back(message.text);
+  for (Message& message : messages_) texts.push_back(std::move(message.text));
   messages_.clear();
   return texts;
 }
