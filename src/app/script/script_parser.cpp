@@ -75,8 +75,9 @@ const VerbEntry& entryOf(Verb verb) {
   throw ProgrammingError("a verb without an entry in the verb table");
 }
 
-constexpr std::array<std::string_view, 8> kProperties{
-    "visible", "enabled", "caption", "checked", "listindex", "backcolor", "forecolor", "text"};
+constexpr std::array<std::string_view, 9> kProperties{"visible",   "enabled",   "caption",
+                                                      "checked",   "listindex", "backcolor",
+                                                      "forecolor", "text",      "tooltip"};
 
 bool isBlank(char c) {
   return c == ' ' || c == '\t';
@@ -314,7 +315,7 @@ void parseProperty(Cursor& in, Command& command) {
   if (!known)
     throw ScriptError("unknown property " + quote(command.word) +
                       " (visible, enabled, caption, checked, listindex, backcolor, forecolor, "
-                      "text)");
+                      "text, tooltip)");
   command.value = in.value();
 }
 
