@@ -3,12 +3,12 @@
 #pragma once
 
 #include "app/form_catalog.h"
-#include "bench/design_chain.h"
 #include "core/lamination_catalogue.h"
 #include "model/workspace.h"
 #include "search/search_base.h"
 #include "search/search_space.h"
 #include "support/fake_host.h"
+#include "support/typical_design.h"
 
 namespace corvane::bench {
 
@@ -17,15 +17,9 @@ inline search::SearchBase typicalBase() {
   testing::FakeHost host;
   Workspace ws(host);
   registerAllForms(ws);
-  click(ws.form("MDIForm1"), "NEW");
-  Form& e = ws.form("Frmeledata");
-  set(e, "TXTUIN1", "220");
-  set(e, "txtudc", "12", 0);
-  enter(e, "txtudc", 0);
-  set(e, "txtidc", "2", 0);
-  enter(e, "txtidc", 0);
-  choose(e, "CMBZL", "全桥电容", 0);
-  choose(e, "cmbdio", "硅管", 0);
+  testing::FormDesigner designer(ws);
+  designer.click("MDIForm1", "NEW");
+  testing::typeTypicalRequirements(designer);
   return search::captureBase(ws).value();
 }
 

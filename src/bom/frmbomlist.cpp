@@ -84,14 +84,8 @@ void FrmBomList::load() {
     write(bomform::TxtLeadPrice, kLeadPrice, i);
     write(bomform::TxtWirePrice, kWirePrice, i);
   }
-  leadRowsFromWinding();
-  wireRowsFromWinding(true);
-  // the totals again: a cost that kept its text raised no change
-  leadCosts();
-  leadTotal();
-  wireCosts();
-  wireTotal();
-  copiesAndQuantities();
+  // takes the totals again: a cost that kept its text raised no change
+  takeDesign();
   labourAndPrices();
 }
 

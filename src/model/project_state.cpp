@@ -6,34 +6,12 @@
 
 #include "model/form.h"
 #include "model/host.h"
-#include "model/print_surface.h"
+#include "model/recording_host.h"
 #include "model/workspace.h"
 
 namespace corvane {
 
 namespace {
-
-// The host of a scratch copy: nothing is shown, every question is declined.
-class QuietHost : public Host {
- public:
-  void showMessage(const std::string&, MessageIcon, const std::string&) override {}
-  bool askYesNo(const std::string&, const std::string&) override { return false; }
-  Answer askYesNoCancel(const std::string&, const std::string&) override { return Answer::No; }
-  std::optional<std::string> inputBox(const std::string&, const std::string&,
-                                      const std::string&) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> chooseOpenFile(const std::string&) override { return std::nullopt; }
-  std::optional<std::string> chooseSaveFile(const std::string&) override { return std::nullopt; }
-  std::unique_ptr<PrintSurface> choosePrinter() override { return nullptr; }
-  CalendarDate today() override { return {}; }
-  ClockTime now() override { return {}; }
-  void quit() override {}
-  bool launchSystemInformation() override { return false; }
-  std::vector<std::string> recentDesigns() override { return {}; }
-  void storeRecentDesigns(const std::vector<std::string>&) override {}
-  std::string dataFolder() override { return {}; }
-};
 
 [[noreturn]] void misfit(const std::string& text) {
   throw ProjectFileError(text);
@@ -255,7 +233,7 @@ SkippedParts restoreRecord(Workspace& workspace, const ProjectRecord& record);
 }  // namespace
 
 Outcome<SkippedParts> checkProjectFits(const Workspace& workspace, const ProjectRecord& record) {
-  QuietHost host;
+  RecordingHost host;  // nothing of the scratch copy is shown
   Workspace scratch(host);
   scratch.registerFormsOf(workspace);
   return restoreProject(scratch, record);

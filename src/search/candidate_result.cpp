@@ -20,6 +20,28 @@ std::string runFailure(const std::vector<std::string>& messages, const char* saf
   return messages.back();
 }
 
+// The figure of the result a print step reads, without its unit.
+struct FigureReading {
+  Reading reading;
+  std::string CandidateResult::*figure;
+};
+constexpr FigureReading kFigureReadings[] = {
+    {Reading::CoreWeight, &CandidateResult::coreWeight},
+    {Reading::CopperWeight, &CandidateResult::copperWeight},
+    {Reading::LoadRise, &CandidateResult::loadRise},
+    {Reading::EnclosedRise, &CandidateResult::enclosedRise},
+    {Reading::TotalLoss, &CandidateResult::totalLoss},
+    {Reading::NoLoadRise, &CandidateResult::noLoadRise},
+    {Reading::Cost, &CandidateResult::cost},
+};
+
+// nullptr for a reading that is no figure of the result
+std::string CandidateResult::*figureRead(Reading reading) {
+  for (const FigureReading& entry : kFigureReadings)
+    if (entry.reading == reading) return entry.figure;
+  return nullptr;
+}
+
 }  // namespace
 
 double CandidateResult::loadRiseValue() const {
@@ -70,37 +92,12 @@ void judge(CandidateResult& result, const std::vector<ReplayStep>& steps,
     const std::string text =
         printedAt < result.printed.size() ? result.printed[printedAt] : std::string();
     ++printedAt;
-    switch (step.reading) {
-      case Reading::SlotDepth:
-        depth = Val(text);
-        break;
-      case Reading::RowBuild:
-        builds.push_back(Val(text));
-        break;
-      case Reading::CoreWeight:
-        result.coreWeight = numberPart(text);
-        break;
-      case Reading::CopperWeight:
-        result.copperWeight = numberPart(text);
-        break;
-      case Reading::LoadRise:
-        result.loadRise = numberPart(text);
-        break;
-      case Reading::EnclosedRise:
-        result.enclosedRise = numberPart(text);
-        break;
-      case Reading::TotalLoss:
-        result.totalLoss = numberPart(text);
-        break;
-      case Reading::NoLoadRise:
-        result.noLoadRise = numberPart(text);
-        break;
-      case Reading::Cost:
-        result.cost = numberPart(text);
-        break;
-      case Reading::None:
-        break;
-    }
+    if (step.reading == Reading::SlotDepth)
+      depth = Val(text);
+    else if (step.reading == Reading::RowBuild)
+      builds.push_back(Val(text));
+    else if (std::string CandidateResult::*figure = figureRead(step.reading))
+      result.*figure = numberPart(text);
   }
 
   // the fill of each slot: the builds of its rows over the slot depth

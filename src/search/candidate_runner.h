@@ -5,9 +5,9 @@
 
 #include <functional>
 
+#include "model/recording_host.h"
 #include "model/workspace.h"
 #include "search/candidate_result.h"
-#include "search/quiet_host.h"
 #include "search/search_base.h"
 
 namespace corvane::search {
@@ -34,7 +34,7 @@ class CandidateRunner {
   std::vector<int> slotsOfRows(int bobbin) const;
 
   const SearchBase& base_;
-  QuietHost host_;
+  RecordingHost host_;
   Workspace workspace_;
 };
 

@@ -54,41 +54,34 @@ Outcome<long> whole(const std::string& option, const std::string& text, long low
   return static_cast<long>(*value);
 }
 
+// The comma-separated names of `text`, each looked up by `named`; the first
+// that names nothing fails, saying the option and what a name should be.
+template <class T, class Lookup>
+Outcome<std::vector<T>> namedList(const std::string& text, const char* option, Lookup named,
+                                  const char* expected) {
+  std::vector<T> values;
+  for (const std::string& part : split(text, ',')) {
+    std::optional<T> value = named(part);
+    if (!value) return Failure{std::string(option) + ": \"" + part + "\" " + expected};
+    values.push_back(*value);
+  }
+  return values;
+}
+
+std::optional<int> bobbinNamed(const std::string& text) {
+  for (int i = 0; i < static_cast<int>(std::size(kBobbinWords)); ++i)
+    if (text == kBobbinWords[i]) return i;
+  return std::nullopt;
+}
+
 Outcome<std::vector<double>> laminationList(const std::string& text) {
   if (ascii::upper(text) == "ALL") {
     std::vector<double> all;
     for (const core::StandardEiRow& row : core::standardLaminations()) all.push_back(row.length);
     return all;
   }
-  std::vector<double> laminations;
-  for (const std::string& part : split(text, ',')) {
-    std::optional<double> length = laminationNamed(part);
-    if (!length) return Failure{"--laminations: \"" + part + "\" is not a standard EI lamination"};
-    laminations.push_back(*length);
-  }
-  return laminations;
-}
-
-Outcome<std::vector<int>> gradeList(const std::string& text) {
-  std::vector<int> grades;
-  for (const std::string& part : split(text, ',')) {
-    std::optional<int> grade = gradeNamed(part);
-    if (!grade) return Failure{"--grades: \"" + part + "\" is not a steel grade of the core form"};
-    grades.push_back(*grade);
-  }
-  return grades;
-}
-
-Outcome<std::vector<int>> bobbinList(const std::string& text) {
-  std::vector<int> bobbins;
-  for (const std::string& part : split(text, ',')) {
-    int found = -1;
-    for (int i = 0; i < static_cast<int>(std::size(kBobbinWords)); ++i)
-      if (part == kBobbinWords[i]) found = i;
-    if (found < 0) return Failure{"--bobbins: \"" + part + "\" is not single, double or drawer"};
-    bobbins.push_back(found);
-  }
-  return bobbins;
+  return namedList<double>(text, "--laminations", laminationNamed,
+                           "is not a standard EI lamination");
 }
 
 Outcome<Objective> objective(const std::string& text) {
@@ -96,6 +89,16 @@ Outcome<Objective> objective(const std::string& text) {
   if (text == "loss") return Objective::Loss;
   if (text == "weight") return Objective::Weight;
   return Failure{"--objective: \"" + text + "\" is not cost, loss or weight"};
+}
+
+// A whole number from 1 to `highest`, as a `Number`, into the option's field.
+template <class Number, class Field>
+Outcome<> takeWhole(const std::string& option, const std::string& value, long highest,
+                    Field& into) {
+  Outcome<long> number = whole(option, value, 1, highest);
+  if (!number) return Failure{number.reason()};
+  into = static_cast<Number>(number.value());
+  return {};
 }
 
 // Applies one option with its value to the options read so far.
@@ -110,7 +113,10 @@ Outcome<> apply(SearchOptions& o, const std::string& option, const std::string& 
     o.space.stackRule = option == "--stack" ? StackRule::Millimetres : StackRule::TongueRatio;
     return take(steps(option, value), o.space.stack);
   }
-  if (option == "--grades") return take(gradeList(value), o.grades.emplace());
+  if (option == "--grades")
+    return take(
+        namedList<int>(value, "--grades", gradeNamed, "is not a steel grade of the core form"),
+        o.grades.emplace());
   if (option == "--flux") {
     Outcome<Steps> flux = steps(option, value);
     if (!flux) return Failure{flux.reason()};
@@ -127,31 +133,18 @@ Outcome<> apply(SearchOptions& o, const std::string& option, const std::string& 
     o.space.densityRatio = *ratio;
     return {};
   }
-  if (option == "--bobbins") return take(bobbinList(value), o.space.bobbins);
+  if (option == "--bobbins")
+    return take(namedList<int>(value, "--bobbins", bobbinNamed, "is not single, double or drawer"),
+                o.space.bobbins);
   if (option == "--objective") return take(objective(value), o.space.objective);
-  if (option == "--top") {
-    Outcome<long> top = whole(option, value, 1, kMostCandidates);
-    if (!top) return Failure{top.reason()};
-    o.top = static_cast<size_t>(top.value());
-    return {};
-  }
-  if (option == "--jobs") {
-    Outcome<long> jobs = whole(option, value, 1, kMostJobs);
-    if (!jobs) return Failure{jobs.reason()};
-    o.jobs = static_cast<int>(jobs.value());
-    return {};
-  }
+  if (option == "--top") return takeWhole<size_t>(option, value, kMostCandidates, o.top);
+  if (option == "--jobs") return takeWhole<int>(option, value, kMostJobs, o.jobs);
   if (option == "--csv") {
     if (value.empty()) return Failure{"--csv: the file name is empty"};
     o.csv = value;
     return {};
   }
-  if (option == "--replay") {
-    Outcome<long> id = whole(option, value, 1, kMostCandidates);
-    if (!id) return Failure{id.reason()};
-    o.replay = static_cast<int>(id.value());
-    return {};
-  }
+  if (option == "--replay") return takeWhole<int>(option, value, kMostCandidates, o.replay);
   return Failure{"unknown option " + option};
 }
 

@@ -10,10 +10,10 @@
 #include "electrical/eledata_fields.h"
 #include "model/form_names.h"
 #include "model/project_state.h"
+#include "model/recording_host.h"
 #include "model/shared_values.h"
 #include "model/value.h"
 #include "model/workspace.h"
-#include "search/quiet_host.h"
 #include "simulation/wire_design.h"
 #include "winding/jiegou_fields.h"
 #include "winding/row_evaluation.h"
@@ -42,7 +42,7 @@ class NoCells : public FieldSink {
 
 // The design put back and the core form opened as the replay opens it.
 DesignDuty readDuty(const SearchBase& base, const RegisterForms& registerForms) {
-  QuietHost host(base.today);
+  RecordingHost host(base.today);
   Workspace workspace(host);
   registerForms(workspace);
   DesignDuty duty;

@@ -4,7 +4,7 @@
 #include <numbers>
 
 #include "spice/diode_model.h"
-#include "spice/netlist_text.h"
+#include "spice/netlist_writer.h"
 #include "spice/rectifier_wiring.h"
 
 namespace corvane::spice {
@@ -19,11 +19,9 @@ std::string numbered(const char* prefix, int group) {
   return prefix + std::to_string(group + 1);
 }
 
-class CircuitWriter {
+class CircuitWriter : NetlistWriter {
  public:
-  CircuitWriter(const TransformerDescription& d, const TransformerModel& m,
-                const NetlistNames& names)
-      : d_(d), m_(m), names_(names) {}
+  using NetlistWriter::NetlistWriter;
 
   Outcome<std::string> write() {
     out_.comment(names_.program + ": supply circuit of the transformer " + names_.subcircuit +
@@ -47,7 +45,6 @@ class CircuitWriter {
   }
 
  private:
-  std::string num(double value) { return out_.number(value); }
   bool twoPrimaries() const {
     return d_.windings.size() > 1 && d_.windings[1].role == WindingRole::Primary;
   }
@@ -179,11 +176,6 @@ class CircuitWriter {
     out_.comment("RMS current from the mains, A");
     measure(kMainsCurrentMeasurement, "RMS", "i(VMAINS)");
   }
-
-  const TransformerDescription& d_;
-  const TransformerModel& m_;
-  const NetlistNames& names_;
-  NetlistText out_;
 };
 
 }  // namespace

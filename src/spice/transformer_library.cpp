@@ -1,7 +1,7 @@
 #include "spice/transformer_library.h"
 
 #include "spice/leakage.h"
-#include "spice/netlist_text.h"
+#include "spice/netlist_writer.h"
 
 namespace corvane::spice {
 
@@ -9,11 +9,9 @@ namespace {
 
 constexpr double kMilliPerUnit = 1000;
 
-class LibraryWriter {
+class LibraryWriter : NetlistWriter {
  public:
-  LibraryWriter(const TransformerDescription& d, const TransformerModel& m,
-                const NetlistNames& names)
-      : d_(d), m_(m), names_(names) {}
+  using NetlistWriter::NetlistWriter;
 
   Outcome<std::string> write() {
     header();
@@ -28,8 +26,6 @@ class LibraryWriter {
   }
 
  private:
-  std::string num(double value) { return out_.number(value); }
-
   static std::string joined(const std::vector<std::string>& words) {
     std::string text;
     for (const std::string& word : words) text += (text.empty() ? "" : " ") + word;
@@ -135,11 +131,6 @@ class LibraryWriter {
   static std::string halfMark(const Coil& coil) {
     return coil.half == 1 ? " (1st half)" : " (2nd half)";
   }
-
-  const TransformerDescription& d_;
-  const TransformerModel& m_;
-  const NetlistNames& names_;
-  NetlistText out_;
 };
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "operating/frmoperating.h"
 #include "operating/operating_fields.h"
 #include "support/test_files.h"
+#include "support/typical_design.h"
 #include "winding/jiegou_fields.h"
 
 namespace corvane::testing {
@@ -33,44 +34,12 @@ class OperatingChainTest : public ::testing::Test {
     return dynamic_cast<FrmOperating*>(workspace.existing(FrmOperating::kName));
   }
 
-  void set(const char* formName, const char* name, const char* text, int row = -1) {
-    Form& f = form(formName);
-    f.userSetText(f.control(name, row), text);
-  }
-  void enter(const char* formName, const char* name, int row = -1) {
-    Form& f = form(formName);
-    f.userEnter(f.control(name, row));
-  }
-  void click(const char* formName, const char* name) {
-    Form& f = form(formName);
-    f.userClick(f.control(name));
-  }
-  void choose(const char* formName, const char* name, const char* item, int row = -1) {
-    Control& list = form(formName).control(name, row);
-    form(formName).userChoose(list, list.findItem(item));
-  }
-
   // The typical design up to the winding structure, as a designer types it.
   void typicalStructure() {
     form("Frmeledata").show();
-    set("Frmeledata", "TXTUIN1", "220");
-    set("Frmeledata", "txtudc", "12", 0);
-    enter("Frmeledata", "txtudc", 0);
-    set("Frmeledata", "txtidc", "2", 0);
-    enter("Frmeledata", "txtidc", 0);
-    choose("Frmeledata", "CMBZL", "全桥电容", 0);
-    choose("Frmeledata", "cmbdio", "硅管", 0);
-    click("Frmeledata", "cmdcore");
-    choose("Frmcore", "Cmbnew", "50H800");
-    set("Frmcore", "txtautocore", "47");
-    set("Frmcore", "TxtB", "30");
-    enter("Frmcore", "TxtB");
-    click("Frmcore", "CMDBB");
-    click("Frmbobbin", "OPTG");
-    click("Frmbobbin", "cmdele");
-    click("Frmeledata", "CMDJIEDOU");
+    typeTypicalDesign(designer);
   }
-  void openAnalysis() { click("Frmjiegou", jiegou::CmdOperating); }
+  void openAnalysis() { designer.click("Frmjiegou", jiegou::CmdOperating); }
 
   std::string field(const char* name, int index = -1) {
     return operating()->control(name, index).text();
@@ -81,6 +50,7 @@ class OperatingChainTest : public ::testing::Test {
 
   TestHost host;
   Workspace workspace{host};
+  FormDesigner designer{workspace};
 };
 
 TEST_F(OperatingChainTest, TheTypicalDesignShowsEveryFigureAsWorkedOutByHand) {
@@ -176,8 +146,8 @@ TEST_F(OperatingChainTest, TheTypicalDesignShowsEveryFigureAsWorkedOutByHand) {
 TEST_F(OperatingChainTest, ACoreDrivenIntoSaturationAtHighMainsShowsTheResistorLimitedCurrent) {
   typicalStructure();
   // 1.65 T: within the 50H800 curve at nominal mains, 1.815 T at 110 %
-  set("Frmjiegou", jiegou::TxtBm, "1.65");
-  enter("Frmjiegou", jiegou::TxtBm);
+  designer.set("Frmjiegou", jiegou::TxtBm, "1.65");
+  designer.enter("Frmjiegou", jiegou::TxtBm);
   ASSERT_EQ(form("Frmcore").control("TxtBm").text(), "1.65");
   openAnalysis();
   EXPECT_EQ(field(FluxDensity, 1), "1.650");
@@ -192,29 +162,29 @@ TEST_F(OperatingChainTest, ACoreDrivenIntoSaturationAtHighMainsShowsTheResistorL
 TEST_F(OperatingChainTest, TheFiguresFollowTheDesignAndTheTolerance) {
   typicalStructure();
   openAnalysis();
-  set(FrmOperating::kName, MainsTolerance, "15");
+  designer.set(FrmOperating::kName, MainsTolerance, "15");
   EXPECT_EQ(field(MainsVoltage, 0), "187.0");
   EXPECT_EQ(operating()->control(MainsHeader, 2).caption(), "高压 +15%");
-  set(FrmOperating::kName, MainsTolerance, "abc");
+  designer.set(FrmOperating::kName, MainsTolerance, "abc");
   EXPECT_EQ(field(MainsVoltage, 0), "");
   EXPECT_NE(operating()->control(MainsVoltage, 0).toolTip().find("电网波动没有数值"),
             std::string::npos);
   EXPECT_EQ(field(AverageEfficiency), "59.6");  // no mains column in it
-  set(FrmOperating::kName, MainsTolerance, "10");
+  designer.set(FrmOperating::kName, MainsTolerance, "10");
 
   // a new input voltage on the electrical form shows when the form is opened again
-  set("Frmeledata", "TXTUIN1", "230");
+  designer.set("Frmeledata", "TXTUIN1", "230");
   EXPECT_EQ(field(MainsVoltage, 1), "220.0");
   openAnalysis();
   EXPECT_EQ(field(MainsVoltage, 1), "230.0");
-  set("Frmeledata", "TXTUIN1", "240");
-  click(FrmOperating::kName, CmdCalculate);
+  designer.set("Frmeledata", "TXTUIN1", "240");
+  designer.click(FrmOperating::kName, CmdCalculate);
   EXPECT_EQ(field(MainsVoltage, 1), "240.0");
 }
 
 TEST_F(OperatingChainTest, WithoutAWindingTableTheWindingFiguresStayEmpty) {
   form("Frmeledata").show();
-  set("Frmeledata", "TXTUIN1", "220");
+  designer.set("Frmeledata", "TXTUIN1", "220");
   workspace.form(FrmOperating::kName).show();
   EXPECT_EQ(field(MainsVoltage, 1), "220.0");
   for (const char* name : {NoLoadCurrent, LoadRise, Verdict, NoLoadOutHigh, Losses})
@@ -228,7 +198,7 @@ TEST_F(OperatingChainTest, WithoutAWindingTableTheWindingFiguresStayEmpty) {
 TEST_F(OperatingChainTest, TheReportPrintsTheFiguresOnOnePage) {
   typicalStructure();
   openAnalysis();
-  click(FrmOperating::kName, CmdPrint);
+  designer.click(FrmOperating::kName, CmdPrint);
   ASSERT_TRUE(host.printerAsked);
   EXPECT_TRUE(host.hasPrinted("print 85 15 \"工况分析报告\""));
   EXPECT_TRUE(host.hasPrinted("print 150 67 \"3.2191\""));  // I0 at high mains
@@ -247,7 +217,7 @@ TEST_F(OperatingChainTest, TheFormIsNeitherSavedNorKeptAcrossDesigns) {
   TestFolder folder("operating");
   typicalStructure();
   openAnalysis();
-  set(FrmOperating::kName, MainsTolerance, "20");
+  designer.set(FrmOperating::kName, MainsTolerance, "20");
   for (const FormRecord& saved : captureProject(workspace).forms)
     EXPECT_NE(saved.name, FrmOperating::kName);
   const std::string path = (folder.path() / "d.cvd").string();

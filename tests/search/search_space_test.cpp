@@ -138,18 +138,23 @@ TEST(SearchFields, TheFormsTextsReadIntoTheSpaceOrNameTheFieldThatDoesNot) {
   t.grades = "50a800, rm12";  // any maker's name
   EXPECT_EQ(spaceFromTexts(t, 0).value().grades,
             (std::vector<int>{*gradeNamed("50H800"), *gradeNamed("H12")}));
-  t.grades = "50H801";
-  EXPECT_EQ(spaceFromTexts(t, 0).reason(), "材质“50H801”不是铁芯窗体的矽钢片材质");
-  t.grades = "";
-  t.laminations = "EI48,";
-  EXPECT_EQ(spaceFromTexts(t, 0).reason(), "铁芯规格“”不是标准EI铁芯");
-  t.laminations = "全部";
-  t.stackStep = "x";
-  EXPECT_EQ(spaceFromTexts(t, 0).reason(), "叠厚的步长没有数值");
-  t.stackStep = "0.25";
-  t.densityMin = "0";
-  EXPECT_EQ(spaceFromTexts(t, 0).reason(), "电流密度的最小值必须大于0");
-  t.densityMin = "2";
+
+  // each fault alone, in texts that are otherwise good, names its field
+  struct Refusal {
+    std::string SpaceTexts::*field;
+    const char* text;
+    const char* reason;
+  };
+  for (const Refusal& refusal : {
+           Refusal{&SpaceTexts::grades, "50H801", "材质“50H801”不是铁芯窗体的矽钢片材质"},
+           Refusal{&SpaceTexts::laminations, "EI48,", "铁芯规格“”不是标准EI铁芯"},
+           Refusal{&SpaceTexts::stackStep, "x", "叠厚的步长没有数值"},
+           Refusal{&SpaceTexts::densityMin, "0", "电流密度的最小值必须大于0"},
+       }) {
+    SpaceTexts bad = t;
+    bad.*refusal.field = refusal.text;
+    EXPECT_EQ(spaceFromTexts(bad, 0).reason(), refusal.reason) << refusal.text;
+  }
   t.singleSlot = t.doubleSlot = false;
   EXPECT_EQ(spaceFromTexts(t, 0).reason(), "没有选择骨架类型");
 }

@@ -21,10 +21,19 @@ void expectClose(const std::string& word, double expected) {
   EXPECT_NEAR(number(word), expected, std::fabs(expected) * kRelative) << word;
 }
 
+// An element between two nodes: the nodes as written, the value close to `value`.
+void expectElement(const NetlistLines& lines, const std::string& name, const std::string& nodes,
+                   double value) {
+  const std::vector<std::string>& words = lines.at(name);
+  ASSERT_EQ(words.size(), 4u) << name;
+  EXPECT_EQ(words[1] + " " + words[2], nodes) << name;
+  expectClose(words[3], value);
+}
+
 class TypicalDesignNetlist : public ::testing::Test {
  protected:
   TypicalDesignNetlist() {
-    program.run(kTypicalDesign);
+    program.run(typicalDesignScript());
     program.exportTo(folder.file("typical.lib"));
     library = fileContents(folder.file("typical.lib"));
     circuit = fileContents(folder.file("typical.cir"));
@@ -74,19 +83,11 @@ TEST_F(TypicalDesignNetlist, SubcircuitElementsAreTheHandValues) {
   EXPECT_EQ(netlistLinesInOrder(library).front(), ".subckt typical P1A P1B S1A S1B");
   EXPECT_EQ(netlistLinesInOrder(library).back(), ".ends typical");
   EXPECT_EQ(lines.at("RP1"), (std::vector<std::string>{"RP1", "P1A", "NP1", "104.7332"}));
-  ASSERT_EQ(lines.at("LP1").size(), 4u);
-  EXPECT_EQ(lines.at("LP1")[1] + " " + lines.at("LP1")[2], "NP1 P1B");
-  expectClose(lines.at("LP1")[3], lm);
-  ASSERT_EQ(lines.at("RCORE").size(), 4u);
-  EXPECT_EQ(lines.at("RCORE")[1] + " " + lines.at("RCORE")[2], "P1A P1B");
-  expectClose(lines.at("RCORE")[3], u1 * u1 / pc);  // ≈ 15463 Ω
+  expectElement(lines, "LP1", "NP1 P1B", lm);
+  expectElement(lines, "RCORE", "P1A P1B", u1 * u1 / pc);  // ≈ 15463 Ω
   EXPECT_EQ(lines.at("RS1"), (std::vector<std::string>{"RS1", "S1A", "NS1", "0.5304"}));
-  ASSERT_EQ(lines.at("LS1").size(), 4u);
-  EXPECT_EQ(lines.at("LS1")[1] + " " + lines.at("LS1")[2], "NS1 S1B");
-  expectClose(lines.at("LS1")[3], l2);
-  ASSERT_EQ(lines.at("KP1_S1").size(), 4u);
-  EXPECT_EQ(lines.at("KP1_S1")[1] + " " + lines.at("KP1_S1")[2], "LP1 LS1");
-  expectClose(lines.at("KP1_S1")[3], k);
+  expectElement(lines, "LS1", "NS1 S1B", l2);
+  expectElement(lines, "KP1_S1", "LP1 LS1", k);
   EXPECT_EQ(lines.at(".param"), (std::vector<std::string>{".param", "NP1=1358", "NS1=92"}));
   // and nothing else
   std::set<std::string> names;

@@ -84,7 +84,10 @@ class NgspiceCheck : public ::testing::TestWithParam<bool> {
  protected:
   NgspiceCheck() {
     twoPrimaries = GetParam();
-    program.run(twoPrimaries ? kTwoPrimaryDesign : kTypicalDesign);
+    if (twoPrimaries)
+      program.run(kTwoPrimaryDesign);
+    else
+      program.run(typicalDesignScript());
     library = folder.file("model.lib");
     program.exportTo(library);
     const std::vector<std::string> subckt = netlistLines(fileContents(library)).at(".subckt");

@@ -1,7 +1,6 @@
 // The designs the simulator export is checked on, typed through the forms as
 // a designer does it, by the script driver inside the test: the typical design
-// (220 V in, 12 V / 2 A out of a silicon bridge with a reservoir capacitor, an
-// EI48 × 30 core of 50H800, a one-slot bobbin) and a design with two primaries
+// (support/typical_design.h) and a design with two primaries
 // (220 V and 110 V) and three output groups (a 12 V / 1 A bridge, a 24 V /
 // 0.5 A full-wave centre-tap circuit, both capacitor-input with silicon
 // diodes, and 9 V / 0.5 A AC) on an EI57 × 30 core with a two-slot bobbin.
@@ -12,34 +11,15 @@
 #include <initializer_list>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "app/form_catalog.h"
 #include "app/script/script_driver.h"
 #include "app/script/scripted_host.h"
 #include "model/workspace.h"
+#include "support/typical_design.h"
 
 namespace corvane::testing {
-
-inline constexpr std::initializer_list<const char*> kTypicalDesign = {
-    "today 2026-12-09",
-    "click MDIForm1.NEW",
-    "set Frmeledata.TXTUIN1 220",
-    "set Frmeledata.txtudc(0) 12",
-    "enter Frmeledata.txtudc(0)",
-    "set Frmeledata.txtidc(0) 2",
-    "enter Frmeledata.txtidc(0)",
-    "choose Frmeledata.CMBZL(0) 全桥电容",
-    "choose Frmeledata.cmbdio(0) 硅管",
-    "click Frmeledata.cmdcore",
-    "choose Frmcore.Cmbnew 50H800",
-    "set Frmcore.txtautocore 47",
-    "set Frmcore.TxtB 30",
-    "enter Frmcore.TxtB",
-    "click Frmcore.CMDBB",
-    "click Frmbobbin.OPTG",
-    "click Frmbobbin.cmdele",
-    "click Frmeledata.\"结构仿真\"",
-};
 
 inline constexpr std::initializer_list<const char*> kTwoPrimaryDesign = {
     "today 2026-12-09",
@@ -87,6 +67,9 @@ class ScriptedProgram {
 
   void run(std::initializer_list<const char*> lines) {
     for (const char* line : lines) run(line);
+  }
+  void run(const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) run(line);
   }
   void run(const std::string& line) {
     ASSERT_TRUE(driver.runLine(line, ++lines_)) << line << "\n" << out.str();

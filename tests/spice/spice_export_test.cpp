@@ -20,7 +20,7 @@ namespace fs = std::filesystem;
 
 class SpiceExport : public ::testing::Test {
  protected:
-  SpiceExport() { program.run(kTypicalDesign); }
+  SpiceExport() { program.run(typicalDesignScript()); }
 
   const std::vector<ScriptedHost::Message>& messages() { return program.host.messages(); }
   // The one message the export showed, and that it warned.

@@ -1,18 +1,32 @@
 cmake_minimum_required(VERSION 3.22)
-# Checks that PDF exists and (when pdftotext is installed) that its text
-# holds every entry of the list TEXTS.
-if(NOT EXISTS ${PDF})
-  message(FATAL_ERROR "no PDF at ${PDF}")
-endif()
+# Checks that every file of the list PDF exists and (when pdftotext is
+# installed) that their text, read together, holds every entry of the list
+# TEXTS and none of the list ABSENT. DETAIL, when set, follows the message
+# of a missing file (the run's transcript, say).
+foreach(pdf IN LISTS PDF)
+  if(NOT EXISTS ${pdf})
+    message(FATAL_ERROR "no PDF at ${pdf}\n${DETAIL}")
+  endif()
+endforeach()
 find_program(PDFTOTEXT pdftotext)
 if(NOT PDFTOTEXT)
   message(STATUS "pdftotext is not installed: text not checked")
   return()
 endif()
-execute_process(COMMAND ${PDFTOTEXT} ${PDF} - OUTPUT_VARIABLE text)
+set(text "")
+foreach(pdf IN LISTS PDF)
+  execute_process(COMMAND ${PDFTOTEXT} ${pdf} - OUTPUT_VARIABLE page)
+  string(APPEND text "${page}")
+endforeach()
 foreach(expected IN LISTS TEXTS)
   string(FIND "${text}" "${expected}" at)
   if(at EQUAL -1)
     message(FATAL_ERROR "\"${expected}\" is not in the PDF text:\n${text}")
+  endif()
+endforeach()
+foreach(absent IN LISTS ABSENT)
+  string(FIND "${text}" "${absent}" at)
+  if(NOT at EQUAL -1)
+    message(FATAL_ERROR "\"${absent}\" is still in the PDF text:\n${text}")
   endif()
 endforeach()

@@ -13,6 +13,7 @@
 #include "model/value.h"
 #include "model/workspace.h"
 #include "simulation/no_load_current.h"
+#include "support/typical_design.h"
 #include "winding/frmjiegou.h"
 #include "winding/jiegou_fields.h"
 
@@ -43,36 +44,19 @@ class StructureChainTest : public ::testing::Test {
 
   // 220 V in, 12 V / 2 A out of a bridge with a reservoir capacitor and silicon diodes.
   void typicalSpecification() {
-    Form& e = electrical();
-    e.show();
-    set(e, "TXTUIN1", "220");
-    set(e, "txtudc", "12", 0);
-    enter(e, "txtudc", 0);
-    set(e, "txtidc", "2", 0);
-    enter(e, "txtidc", 0);
-    choose(e, "CMBZL", "全桥电容", 0);
-    choose(e, "cmbdio", "硅管", 0);
+    electrical().show();
+    typeTypicalRequirements(designer);
   }
   // An EI48 × 30 lamination of the given steel, without a rated-power table.
-  void laminationCore(const char* grade) {
-    click(electrical(), "cmdcore");
-    choose(core(), "Cmbnew", grade);
-    set(core(), "txtautocore", "47");
-    set(core(), "TxtB", "30");
-    enter(core(), "TxtB");
-  }
-  void oneSlotBobbinAndStructure() {
-    click(core(), "CMDBB");
-    click(bobbin(), "OPTG");
-    click(bobbin(), "cmdele");
-    click(electrical(), "CMDJIEDOU");
-  }
+  void laminationCore(const char* grade) { chooseTypicalCore(designer, grade); }
+  void oneSlotBobbinAndStructure() { takeOneSlotBobbinToStructure(designer); }
   std::string cell(const char* name, int row = -1) {
     return structure()->control(name, row).text();
   }
 
   TestHost host;
   Workspace workspace{host};
+  FormDesigner designer{workspace};
 };
 
 TEST_F(StructureChainTest, TypicalDesignGoesEndToEnd) {

@@ -95,29 +95,6 @@ std::string oneLine(std::string_view text) {
   return out;
 }
 
-// Commands a user performs on the running program, as opposed to answers
-// queued for later, clock settings and checks of what the forms show.
-bool actsOnForms(Verb verb) {
-  switch (verb) {
-    case Verb::Set:
-    case Verb::Type:
-    case Verb::Enter:
-    case Verb::Key:
-    case Verb::Click:
-    case Verb::DblClick:
-    case Verb::Choose:
-    case Verb::Focus:
-    case Verb::Show:
-    case Verb::Tick:
-    case Verb::Catalogue:
-    case Verb::Undo:
-    case Verb::Redo:
-      return true;
-    default:
-      return false;
-  }
-}
-
 // "1"/"0" for the boolean spellings a check accepts, "" for anything else.
 std::string flagText(std::string_view text) {
   if (text == "1" || text == "true") return "1";
@@ -161,7 +138,7 @@ bool ScriptDriver::runLine(std::string_view line, int number) {
   try {
     std::optional<Command> command = script::parseLine(line);
     if (!command) return true;
-    if (ended_ && actsOnForms(command->verb)) {
+    if (ended_ && script::actsOnForms(command->verb)) {
       note("line " + std::to_string(number) + ": the program has ended; nothing happens");
       return true;
     }
@@ -183,26 +160,8 @@ bool ScriptDriver::runLine(std::string_view line, int number) {
   return true;
 }
 
-// A user's action on a form: one step of the undo history, the form it
-// reaches included when it comes into being for it.
-static bool isUserStep(Verb verb) {
-  switch (verb) {
-    case Verb::Set:
-    case Verb::Type:
-    case Verb::Enter:
-    case Verb::Key:
-    case Verb::Click:
-    case Verb::DblClick:
-    case Verb::Choose:
-    case Verb::Focus:
-      return true;
-    default:
-      return false;
-  }
-}
-
 void ScriptDriver::execute(const Command& command) {
-  if (isUserStep(command.verb)) {
+  if (script::isUserStep(command.verb)) {
     workspace_.runStep({}, [&] { perform(command); });
     return;
   }

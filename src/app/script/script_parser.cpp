@@ -3,6 +3,8 @@
 #include <array>
 #include <charconv>
 
+#include "model/programming_error.h"
+
 namespace corvane::script {
 
 namespace {
@@ -30,41 +32,48 @@ struct VerbEntry {
   std::string_view name;
   Verb verb;
   Shape shape;
+  VerbReach reach;
 };
 
-// verb name, command, layout of its words
+// verb name, command, layout of its words, what it does to the forms
 constexpr std::array kVerbs{
-    VerbEntry{"set", Verb::Set, Shape::AddressValue},
-    VerbEntry{"type", Verb::Type, Shape::AddressValue},
-    VerbEntry{"enter", Verb::Enter, Shape::AddressOnly},
-    VerbEntry{"key", Verb::Key, Shape::AddressNumber},
-    VerbEntry{"click", Verb::Click, Shape::AddressOnly},
-    VerbEntry{"dblclick", Verb::DblClick, Shape::AddressOnly},
-    VerbEntry{"choose", Verb::Choose, Shape::AddressValue},
-    VerbEntry{"focus", Verb::Focus, Shape::AddressOnly},
-    VerbEntry{"show", Verb::Show, Shape::FormName},
-    VerbEntry{"answer", Verb::Answer, Shape::Answer},
-    VerbEntry{"input", Verb::Input, Shape::ValueOnly},
-    VerbEntry{"file", Verb::File, Shape::ValueOnly},
-    VerbEntry{"printer", Verb::Printer, Shape::PrinterAnswer},
-    VerbEntry{"today", Verb::Today, Shape::Date},
-    VerbEntry{"now", Verb::Now, Shape::Time},
-    VerbEntry{"tick", Verb::Tick, Shape::AddressCount},
-    VerbEntry{"print", Verb::Print, Shape::AddressOnly},
-    VerbEntry{"dump", Verb::Dump, Shape::FormName},
-    VerbEntry{"list", Verb::List, Shape::FormName},
-    VerbEntry{"messages", Verb::Messages, Shape::Nothing},
-    VerbEntry{"eval", Verb::Eval, Shape::Formula},
-    VerbEntry{"expect", Verb::Expect, Shape::AddressValue},
-    VerbEntry{"expect-prop", Verb::ExpectProp, Shape::AddressProperty},
-    VerbEntry{"expect-message", Verb::ExpectMessage, Shape::ValueOnly},
-    VerbEntry{"another-instance", Verb::AnotherInstance, Shape::YesNo},
-    VerbEntry{"catalogue", Verb::Catalogue, Shape::ValueOnly},
-    VerbEntry{"settings", Verb::Settings, Shape::ValueOnly},
-    VerbEntry{"language", Verb::Language, Shape::ValueOnly},
-    VerbEntry{"undo", Verb::Undo, Shape::OptionalCount},
-    VerbEntry{"redo", Verb::Redo, Shape::OptionalCount},
+    VerbEntry{"set", Verb::Set, Shape::AddressValue, VerbReach::UserStep},
+    VerbEntry{"type", Verb::Type, Shape::AddressValue, VerbReach::UserStep},
+    VerbEntry{"enter", Verb::Enter, Shape::AddressOnly, VerbReach::UserStep},
+    VerbEntry{"key", Verb::Key, Shape::AddressNumber, VerbReach::UserStep},
+    VerbEntry{"click", Verb::Click, Shape::AddressOnly, VerbReach::UserStep},
+    VerbEntry{"dblclick", Verb::DblClick, Shape::AddressOnly, VerbReach::UserStep},
+    VerbEntry{"choose", Verb::Choose, Shape::AddressValue, VerbReach::UserStep},
+    VerbEntry{"focus", Verb::Focus, Shape::AddressOnly, VerbReach::UserStep},
+    VerbEntry{"show", Verb::Show, Shape::FormName, VerbReach::Forms},
+    VerbEntry{"answer", Verb::Answer, Shape::Answer, VerbReach::Outside},
+    VerbEntry{"input", Verb::Input, Shape::ValueOnly, VerbReach::Outside},
+    VerbEntry{"file", Verb::File, Shape::ValueOnly, VerbReach::Outside},
+    VerbEntry{"printer", Verb::Printer, Shape::PrinterAnswer, VerbReach::Outside},
+    VerbEntry{"today", Verb::Today, Shape::Date, VerbReach::Outside},
+    VerbEntry{"now", Verb::Now, Shape::Time, VerbReach::Outside},
+    VerbEntry{"tick", Verb::Tick, Shape::AddressCount, VerbReach::Forms},
+    VerbEntry{"print", Verb::Print, Shape::AddressOnly, VerbReach::Outside},
+    VerbEntry{"dump", Verb::Dump, Shape::FormName, VerbReach::Outside},
+    VerbEntry{"list", Verb::List, Shape::FormName, VerbReach::Outside},
+    VerbEntry{"messages", Verb::Messages, Shape::Nothing, VerbReach::Outside},
+    VerbEntry{"eval", Verb::Eval, Shape::Formula, VerbReach::Outside},
+    VerbEntry{"expect", Verb::Expect, Shape::AddressValue, VerbReach::Outside},
+    VerbEntry{"expect-prop", Verb::ExpectProp, Shape::AddressProperty, VerbReach::Outside},
+    VerbEntry{"expect-message", Verb::ExpectMessage, Shape::ValueOnly, VerbReach::Outside},
+    VerbEntry{"another-instance", Verb::AnotherInstance, Shape::YesNo, VerbReach::Outside},
+    VerbEntry{"catalogue", Verb::Catalogue, Shape::ValueOnly, VerbReach::Forms},
+    VerbEntry{"settings", Verb::Settings, Shape::ValueOnly, VerbReach::Outside},
+    VerbEntry{"language", Verb::Language, Shape::ValueOnly, VerbReach::Outside},
+    VerbEntry{"undo", Verb::Undo, Shape::OptionalCount, VerbReach::Forms},
+    VerbEntry{"redo", Verb::Redo, Shape::OptionalCount, VerbReach::Forms},
 };
+
+const VerbEntry& entryOf(Verb verb) {
+  for (const VerbEntry& entry : kVerbs)
+    if (entry.verb == verb) return entry;
+  throw ProgrammingError("a verb without an entry in the verb table");
+}
 
 constexpr std::array<std::string_view, 9> kProperties{"visible",   "enabled",   "caption",
                                                       "checked",   "listindex", "backcolor",
@@ -423,6 +432,14 @@ std::string escapeText(std::string_view text) {
     }
   }
   return out;
+}
+
+bool actsOnForms(Verb verb) {
+  return entryOf(verb).reach != VerbReach::Outside;
+}
+
+bool isUserStep(Verb verb) {
+  return entryOf(verb).reach == VerbReach::UserStep;
 }
 
 }  // namespace corvane::script

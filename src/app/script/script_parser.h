@@ -70,6 +70,13 @@ enum class Verb {
   Redo,
 };
 
+// What a verb does to the running program.
+enum class VerbReach {
+  UserStep,  // a user's action on a form: one step of the undo history
+  Forms,     // acts on the forms, but is not a user's edit of one
+  Outside,   // answers queued for later, clock settings, checks of what the forms show
+};
+
 struct Command {
   Verb verb = Verb::Messages;
   Address address;
@@ -92,6 +99,13 @@ inline constexpr long long kMaxSteps = 1000000;
 
 // The command of one line; nullopt for a blank or comment line.
 std::optional<Command> parseLine(std::string_view line);
+
+// Commands a user performs on the running program, as opposed to answers
+// queued for later, clock settings and checks of what the forms show.
+bool actsOnForms(Verb verb);
+// A user's action on a form: one step of the undo history, the form it
+// reaches included when it comes into being for it.
+bool isUserStep(Verb verb);
 
 // A text as `print` shows it between quotes: \" \\ \n (and \r) escaped.
 std::string escapeText(std::string_view text);

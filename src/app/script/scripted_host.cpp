@@ -14,16 +14,12 @@ ScriptedHost::ScriptedHost() {
   std::time_t now = std::time(nullptr);
   std::tm local{};
   localtime_r(&now, &local);
-  today_ = {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
-  now_ = {local.tm_hour, local.tm_min, local.tm_sec};
-}
-
-size_t ScriptedHost::unusedAnswers() const {
-  return questions_.size() + inputs_.size() + files_.size() + printers_.size();
+  setToday({local.tm_year + 1900, local.tm_mon + 1, local.tm_mday});
+  setNow({local.tm_hour, local.tm_min, local.tm_sec});
 }
 
 const ScriptedHost::Message* ScriptedHost::nextUncheckedMessage() const {
-  return checkedMessages_ < messages_.size() ? &messages_[checkedMessages_] : nullptr;
+  return checkedMessages_ < messages().size() ? &messages()[checkedMessages_] : nullptr;
 }
 
 std::vector<std::string> ScriptedHost::takeErrors() {
@@ -32,38 +28,8 @@ std::vector<std::string> ScriptedHost::takeErrors() {
   return taken;
 }
 
-void ScriptedHost::showMessage(const std::string& text, MessageIcon icon,
-                               const std::string& title) {
-  if (!translator_) {
-    messages_.push_back({icon, text, title});
-    return;
-  }
-  messages_.push_back({icon, translateComposed(*translator_, text_contexts::kMessage, text),
-                       translateComposed(*translator_, text_contexts::kMessage, title)});
-}
-
 std::string ScriptedHost::shown(const std::string& text) const {
   return translator_ ? translateComposed(*translator_, text_contexts::kMessage, text) : text;
-}
-
-Answer ScriptedHost::nextAnswer(const std::string& asked) {
-  const std::string question = shown(asked);
-  Answer answer = Answer::No;
-  if (!questions_.empty()) {
-    answer = questions_.front();
-    questions_.pop_front();
-  }
-  const char* word = answer == Answer::Yes ? "yes" : answer == Answer::No ? "no" : "cancel";
-  note("question \"" + question + "\" -> " + word);
-  return answer;
-}
-
-bool ScriptedHost::askYesNo(const std::string& text, const std::string&) {
-  return nextAnswer(text) == Answer::Yes;
-}
-
-Answer ScriptedHost::askYesNoCancel(const std::string& text, const std::string&) {
-  return nextAnswer(text);
 }
 
 void ScriptedHost::useSettingsFile(const std::string& path) {
@@ -84,35 +50,6 @@ void ScriptedHost::storeRecentDesigns(const std::vector<std::string>& paths) {
   for (const std::string& path : paths) text += path + "\n";
   if (Outcome<> written = files::writeReplacing(settingsFile_, text); !written)
     errors_.push_back("cannot write the settings file " + settingsFile_ + ": " + written.reason());
-}
-
-std::optional<std::string> ScriptedHost::inputBox(const std::string& prompt, const std::string&,
-                                                  const std::string&) {
-  std::optional<std::string> answer;
-  if (!inputs_.empty()) {
-    answer = inputs_.front();
-    inputs_.pop_front();
-  }
-  note("input \"" + shown(prompt) + "\" -> " + (answer ? "\"" + *answer + "\"" : "cancel"));
-  return answer;
-}
-
-std::optional<std::string> ScriptedHost::nextFile(const char* chooser, const std::string& filter) {
-  std::optional<std::string> answer;
-  if (!files_.empty()) {
-    answer = files_.front();
-    files_.pop_front();
-  }
-  note(std::string(chooser) + " \"" + filter + "\" -> " + (answer ? *answer : "cancel"));
-  return answer;
-}
-
-std::optional<std::string> ScriptedHost::chooseOpenFile(const std::string& filter) {
-  return nextFile("open", filter);
-}
-
-std::optional<std::string> ScriptedHost::chooseSaveFile(const std::string& filter) {
-  return nextFile("save", filter);
 }
 
 std::unique_ptr<PrintSurface> ScriptedHost::speaking(std::unique_ptr<PrintSurface> page) const {

@@ -97,39 +97,33 @@ INSERT INTO stack VALUES
   ('95', '30'), ('95', '35'), ('95', '40'), ('95', '45'), ('95', '50'), ('95', '60'),
   ('96', '32'), ('96', '35'), ('96', '40'), ('96', '45'), ('96', '50'), ('96', '64');
 
--- Every bobbin of one type: the lamination, its stacks and the type's slots.
+-- Every bobbin of one type: the lamination, its stacks and the dimensions the
+-- types share (A overall, B across, D depth, F along); the slot widths of a
+-- one-slot (C1) and of a two-slot type (C1, C2). SQL names are blind to case:
+-- the columns have names of their own beside the stack b.
 CREATE TEMP VIEW bobbin AS
-  SELECT s.L AS L, s.b AS b, l.a AS a, l.c AS c, l.h AS h, s.rowid AS position
+  SELECT s.L AS L, s.b AS b, s.rowid AS position,
+         printf('%.15g', round(l.h - 0.5, 2)) AS overall,
+         printf('%.15g', round(l.a + 3, 2)) AS across,
+         printf('%.15g', round(l.h - 3, 2)) AS one_slot,
+         printf('%.15g', round((l.h - 4.5) / 2, 2)) AS half_slot,
+         printf('%.15g', round(l.c - 2, 2)) AS depth,
+         printf('%.15g', round(s.b + 3, 2)) AS along
   FROM stack AS s JOIN lamination AS l ON l.L = s.L;
 
 INSERT INTO EIB1
   SELECT '标准骨架', 'EI-' || L || '*' || b, 'GZ-' || L || '-' || b,
-         printf('%.15g', round(h - 0.5, 2)),
-         printf('%.15g', round(a + 3, 2)),
-         printf('%.15g', round(h - 3, 2)),
-         NULL,
-         printf('%.15g', round(c - 2, 2)),
-         printf('%.15g', round(b + 3, 2))
+         overall, across, one_slot, NULL, depth, along
   FROM bobbin ORDER BY position;
 
 INSERT INTO EIB2
   SELECT '标准骨架', 'EI-' || L || '*' || b, 'WZ-' || L || '-' || b,
-         printf('%.15g', round(h - 0.5, 2)),
-         printf('%.15g', round(a + 3, 2)),
-         printf('%.15g', round((h - 4.5) / 2, 2)),
-         printf('%.15g', round((h - 4.5) / 2, 2)),
-         printf('%.15g', round(c - 2, 2)),
-         printf('%.15g', round(b + 3, 2))
+         overall, across, half_slot, half_slot, depth, along
   FROM bobbin ORDER BY position;
 
 INSERT INTO EIB3
   SELECT '标准骨架', 'EI-' || L || '*' || b, 'CT-' || L || '-' || b,
-         printf('%.15g', round(h - 0.5, 2)),
-         printf('%.15g', round(a + 3, 2)),
-         printf('%.15g', round((h - 4.5) / 2, 2)),
-         printf('%.15g', round((h - 4.5) / 2, 2)),
-         printf('%.15g', round(c - 2, 2)),
-         printf('%.15g', round(b + 3, 2))
+         overall, across, half_slot, half_slot, depth, along
   FROM bobbin ORDER BY position;
 
 COMMIT;

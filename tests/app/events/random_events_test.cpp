@@ -42,6 +42,7 @@
 #include "model/workspace.h"
 #include "support/same_controls.h"
 #include "support/test_files.h"
+#include "support/typical_design.h"
 #include "winding/winding_columns.h"
 
 namespace corvane {
@@ -200,30 +201,15 @@ class RandomEvents {
     images_.clear();
     records_ = ~0ull;
     drifted_ = false;
-    static const char* const chain[] = {"today 2026-12-09",
-                                        "show MDIForm1",
-                                        "click MDIForm1.NEW",
-                                        "set Frmeledata.TXTUIN1 220",
-                                        "set Frmeledata.txtudc(0) 12",
-                                        "enter Frmeledata.txtudc(0)",
-                                        "set Frmeledata.txtidc(0) 2",
-                                        "enter Frmeledata.txtidc(0)",
-                                        "choose Frmeledata.CMBZL(0) 全桥电容",
-                                        "choose Frmeledata.cmbdio(0) 硅管",
-                                        "click Frmeledata.cmdcore",
-                                        "choose Frmcore.Cmbnew 50H800",
-                                        "set Frmcore.txtautocore 47",
-                                        "set Frmcore.TxtB 30",
-                                        "enter Frmcore.TxtB",
-                                        "click Frmcore.CMDBB",
-                                        "click Frmbobbin.OPTG",
-                                        "click Frmbobbin.cmdele",
-                                        "click Frmeledata.\"结构仿真\"",
-                                        "click Frmjiegou.\"工况分析\"",
-                                        "click Frmjiegou.\"材料清单\"",
-                                        "click MDIForm1.Tools",
-                                        "click Frmeledata.CmdSearch"};
-    const size_t steps = restarts_ % 2 == 0 ? std::size(chain) : 3;
+    std::vector<std::string> chain = testing::typicalDesignScript();
+    chain.insert(chain.begin() + 1, "show MDIForm1");
+    testing::ScriptDesigner rest;
+    rest.click("Frmjiegou", "\"工况分析\"");
+    rest.click("Frmjiegou", "\"材料清单\"");
+    rest.click("MDIForm1", "Tools");
+    rest.click("Frmeledata", "CmdSearch");
+    chain.insert(chain.end(), rest.lines.begin(), rest.lines.end());
+    const size_t steps = restarts_ % 2 == 0 ? chain.size() : 3;
     for (size_t i = 0; i < steps; ++i) runLine(chain[i]);
   }
 

@@ -96,6 +96,17 @@ class EnglishInterfaceTest : public testing::DesktopAppFixture {
                               .arg(folder, design, QString::fromStdString(view->form()->name())));
   }
 
+  // The design of a script driven in English, every window checked for
+  // Chinese and shot, the shots' names starting with `shots`.
+  DesktopApp& designInEnglish(const char* script, const char* shots) {
+    DesktopApp& app = start(false);
+    EXPECT_TRUE(app.setLanguage(Language::English, false));
+    drive(app, script);
+    expectNoChineseShown(app);
+    saveShots(app, shots);
+    return app;
+  }
+
   void expectNoChineseShown(DesktopApp& app) {
     QStringList found;
     collectChinese(app.mainWindow(), found);
@@ -105,22 +116,13 @@ class EnglishInterfaceTest : public testing::DesktopAppFixture {
 };
 
 TEST_F(EnglishInterfaceTest, EveryWindowOfTheTypicalDesignShowsNoChinese) {
-  DesktopApp& app = start(false);
-  ASSERT_TRUE(app.setLanguage(Language::English, false));
-  drive(app, "typical_design.cvs");
-  expectNoChineseShown(app);
-  saveShots(app, "typical");
+  DesktopApp& app = designInEnglish("typical_design.cvs", "typical");
   EXPECT_EQ(app.mainWindow()->findChild<QLabel*>("St1(6)")->text(), "s");
   app.setLanguage(Language::Chinese, false);
 }
 
 TEST_F(EnglishInterfaceTest, EveryWindowOfTheNineGroupDesignShowsNoChinese) {
-  DesktopApp& app = start(false);
-  ASSERT_TRUE(app.setLanguage(Language::English, false));
-  drive(app, "nine_groups.cvs");
-  expectNoChineseShown(app);
-  saveShots(app, "nine");
-  app.setLanguage(Language::Chinese, false);
+  designInEnglish("nine_groups.cvs", "nine").setLanguage(Language::Chinese, false);
 }
 
 TEST_F(EnglishInterfaceTest, SwitchingLanguageRetitlesOpenWindowsButLeavesEveryValue) {

@@ -15,6 +15,7 @@
 #include "model/form.h"
 #include "model/workspace.h"
 #include "qt_test_support.h"
+#include "support/typical_design.h"
 
 namespace corvane {
 namespace {
@@ -23,43 +24,11 @@ class StructureViewTest : public ::testing::Test {
  protected:
   StructureViewTest() { testing::qtApp(); }
 
-  void act(const char* formName, const char* control, const char* text = nullptr, int row = -1) {
-    Form& form = app->workspace().form(formName);
-    Control& c = form.control(control, row);
-    if (text) form.userSetText(c, text);
-  }
-  void enter(const char* formName, const char* control, int row = -1) {
-    Form& form = app->workspace().form(formName);
-    form.userEnter(form.control(control, row));
-  }
-  void click(const char* formName, const char* control) {
-    Form& form = app->workspace().form(formName);
-    form.userClick(form.control(control));
-  }
-  void choose(const char* formName, const char* control, const char* item, int row = -1) {
-    Form& form = app->workspace().form(formName);
-    Control& list = form.control(control, row);
-    form.userChoose(list, list.findItem(item));
-  }
   // the typical design: 220 V, 12 V / 2 A bridge; EI48 × 30 of 50H800; one-slot bobbin
   void typicalDesign() {
-    click("MDIForm1", "NEW");
-    act("Frmeledata", "TXTUIN1", "220");
-    act("Frmeledata", "txtudc", "12", 0);
-    enter("Frmeledata", "txtudc", 0);
-    act("Frmeledata", "txtidc", "2", 0);
-    enter("Frmeledata", "txtidc", 0);
-    choose("Frmeledata", "CMBZL", "全桥电容", 0);
-    choose("Frmeledata", "cmbdio", "硅管", 0);
-    click("Frmeledata", "cmdcore");
-    choose("Frmcore", "Cmbnew", "50H800");
-    act("Frmcore", "txtautocore", "47");
-    act("Frmcore", "TxtB", "30");
-    enter("Frmcore", "TxtB");
-    click("Frmcore", "CMDBB");
-    click("Frmbobbin", "OPTG");
-    click("Frmbobbin", "cmdele");
-    click("Frmeledata", "CMDJIEDOU");
+    testing::FormDesigner designer(app->workspace());
+    designer.click("MDIForm1", "NEW");
+    testing::typeTypicalDesign(designer);
   }
 
   QTemporaryDir dir;

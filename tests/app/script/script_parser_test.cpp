@@ -101,6 +101,20 @@ TEST(ScriptParser, ReadsTheOtherCommandShapes) {
   EXPECT_EQ(parse("undo 0").verb, Verb::Undo);
 }
 
+// Every verb up to the last one declared has a place in the verb table; a
+// user's step always acts on the forms, so that a line after the program ended
+// never records one.
+TEST(ScriptParser, EveryVerbSaysWhatItDoesToTheForms) {
+  for (int v = 0; v <= static_cast<int>(Verb::Redo); ++v) {
+    auto verb = static_cast<Verb>(v);
+    if (isUserStep(verb)) EXPECT_TRUE(actsOnForms(verb)) << v;
+  }
+  EXPECT_TRUE(isUserStep(Verb::Choose));
+  EXPECT_TRUE(actsOnForms(Verb::Show));
+  EXPECT_FALSE(isUserStep(Verb::Show));
+  EXPECT_FALSE(actsOnForms(Verb::Expect));
+}
+
 struct MalformedLine {
   const char* line;
   const char* error;
