@@ -327,7 +327,10 @@ StepCause clickCause(const Control& control) {
 }  // namespace
 
 void Form::userSetText(Control& control, std::string text) {
-  workspace_.runStep(typingCause(control), [&] { control.setText(std::move(text)); });
+  workspace_.runStep(typingCause(control), [&] {
+    control.markNextTextTyped();
+    control.setText(std::move(text));
+  });
 }
 
 void Form::userType(Control& control, std::string_view characters) {
@@ -340,6 +343,7 @@ void Form::userType(Control& control, std::string_view characters) {
         keyPressed(control, ch);
         std::string text = control.wholeTextSelected() ? ch : control.text() + ch;
         control.setWholeTextSelected(false);
+        control.markNextTextTyped();
         control.setText(std::move(text));
       });
     }

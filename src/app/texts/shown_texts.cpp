@@ -1,6 +1,7 @@
 #include "app/texts/shown_texts.h"
 
 #include "model/control.h"
+#include "model/empty_field_reason.h"
 #include "model/form.h"
 #include "model/workspace.h"
 
@@ -21,9 +22,12 @@ void askForFormTexts(Workspace& workspace, const Translator& translator) {
     Form& form = workspace.form(name);
     auto ask = [&](const std::string& text) { translateComposed(translator, name, text); };
     ask(form.caption());
+    if (const auto* reasons = dynamic_cast<const EmptyFieldReasonSource*>(&form))
+      for (const std::string& reason : reasons->everyEmptyFieldReason()) ask(reason);
     for (const Control* control : form.allControls()) {
       ask(control->caption());
       ask(control->toolTip());
+      ask(emptyFieldReasonOf(*control));
       for (const std::string& item : control->items()) ask(item);
       // a status panel's text is the program's; a field's is a design value
       if (control->kind() == ControlKind::StatusPanel) ask(control->text());
