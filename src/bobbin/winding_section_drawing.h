@@ -19,6 +19,7 @@ struct SectionRow {
   int turnsPerLayer = 0;  // whole part of TXTLN
   double strands = 0;     // wires side by side (TXTQ)
   double diameter = 0;    // bare diameter, mm (TXTWIRE)
+  bool operator==(const SectionRow&) const = default;
 };
 
 struct SectionDrawingInputs {
@@ -30,6 +31,7 @@ struct SectionDrawingInputs {
   bool twoPrimaries = false;
   double layerFactor = 0;  // space factor of the last layout formula call
   std::vector<SectionRow> rows;
+  bool operator==(const SectionDrawingInputs&) const = default;
 };
 
 // Scale factor k of the drawing for the slot widths.

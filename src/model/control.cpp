@@ -38,13 +38,20 @@ Control::Control(Form& form, std::string name, ControlKind kind, int index, Cont
       foreColor_(init.foreColor) {
   if (listIndex_ >= static_cast<int>(items_.size())) listIndex_ = -1;
   if (listIndex_ >= 0) text_ = items_[listIndex_];
-  if (kind_ == ControlKind::PictureBox) picture_ = std::make_unique<Picture>();
+  if (kind_ == ControlKind::PictureBox) createPicture();
+  form_.tickChange(*this);
+}
+
+void Control::createPicture() {
+  picture_ = std::make_unique<Picture>();
+  // a drawing is part of the control's design state: it ticks as a property does
+  picture_->changed.connect([this] { form_.tickChange(*this); });
 }
 
 Control::~Control() = default;
 
 void Control::notify(Property property) {
-  form_.controlChanged(property);
+  form_.controlChanged(*this, property);
   changed.emit(property);
 }
 
@@ -213,7 +220,7 @@ void Control::setInterval(int ms) {
 }
 
 Picture& Control::picture() {
-  if (!picture_) picture_ = std::make_unique<Picture>();
+  if (!picture_) createPicture();
   return *picture_;
 }
 
@@ -245,7 +252,7 @@ ControlInit Control::snapshot() const {
   return init;
 }
 
-ControlDesign Control::design() const {
+ControlDesign Control::designWithoutPicture() const {
   ControlDesign state;
   state.text = text_;
   state.caption = caption_;
@@ -258,7 +265,19 @@ ControlDesign Control::design() const {
   state.hasBackColor = hasBackColor_;
   state.backColor = backColor_;
   state.foreColor = foreColor_;
+  return state;
+}
+
+ControlDesign Control::design() const {
+  ControlDesign state = designWithoutPicture();
   if (picture_) state.picture = {picture_->ops(), picture_->backColor(), picture_->foreColor()};
+  return state;
+}
+
+ControlDesign Control::undrawnDesign() const {
+  if (!picture_ || !picture_->pending()) return design();
+  ControlDesign state = designWithoutPicture();
+  state.picture = {{}, picture_->backColor(), picture_->foreColor(), picture_->pending()};
   return state;
 }
 
@@ -284,7 +303,8 @@ void Control::restoreDesign(const ControlDesign& state) {
   setEnabled(state.enabled);
   setVisible(state.visible);
   if (kind_ == ControlKind::PictureBox)
-    picture().restore(state.picture.ops, state.picture.backColor, state.picture.foreColor);
+    picture().restore(state.picture.ops, state.picture.pending, state.picture.backColor,
+                      state.picture.foreColor);
 }
 
 }  // namespace corvane

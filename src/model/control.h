@@ -194,6 +194,9 @@ class Control {
 
   // --- the design (control_design.h)
   ControlDesign design() const;
+  // The same with a drawing on demand kept as it is, not drawn: what the undo
+  // history keeps of the control.
+  ControlDesign undrawnDesign() const;
   // Puts a design state back as it stands: views hear of every property that
   // changed, but no change, click or choose reaction runs, so nothing is
   // recalculated from it.
@@ -203,6 +206,9 @@ class Control {
   // the array's first row (form.h). Plain until the workspace settles the
   // form's design time.
   const ControlDesign& designTimeState() const { return designTime_; }
+  // The workspace's change tick when this control was created or last
+  // changed a property or its picture (Workspace::nextChangeTick).
+  unsigned long long changeTick() const { return changeTick_; }
 
   Signal<Property> changed;
 
@@ -210,6 +216,8 @@ class Control {
   friend class Form;
   friend class ControlArray;
   void notify(Property property);
+  void createPicture();
+  ControlDesign designWithoutPicture() const;
   // Stores a new value of a plain property and tells the views of it.
   template <class T, class V>
   void change(T& member, V&& value, Property property);
@@ -255,6 +263,7 @@ class Control {
   Rgb foreColor_;
   std::unique_ptr<Picture> picture_;
   ControlDesign designTime_;
+  unsigned long long changeTick_ = 0;
 };
 
 }  // namespace corvane

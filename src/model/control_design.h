@@ -6,6 +6,7 @@
 // an undo step would record and put back, exactly these properties.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -19,7 +20,13 @@ struct PictureState {
   std::vector<DrawOp> ops = {};
   Rgb backColor = colors::kWhite;
   Rgb foreColor = colors::kBlack;
-  bool operator==(const PictureState&) const = default;
+  // A drawing on demand not drawn yet (ops empty then): only the undo
+  // history keeps a picture so; a saved design holds the display list.
+  std::shared_ptr<const DrawingOnDemand> pending = {};
+  bool operator==(const PictureState& other) const {
+    return ops == other.ops && backColor == other.backColor && foreColor == other.foreColor &&
+           sameDrawing(pending, other.pending);
+  }
 };
 
 // The design state of one control. A control that is not a picture box

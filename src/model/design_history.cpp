@@ -4,6 +4,7 @@
 #include <bit>
 #include <cstdint>
 #include <set>
+#include <tuple>
 #include <variant>
 
 #include "model/form.h"
@@ -36,16 +37,21 @@ bool sameShared(const SharedValue& a, const SharedValue& b) {
 }
 
 bool sameShared(const SharedValues& a, const SharedValues& b) {
-  for (const std::string& name : SharedValues::names())
-    if (!sameShared(*a.find(name), *b.find(name))) return false;
+  for (size_t i = 0; i < SharedValues::count(); ++i)
+    if (!sameShared(a.at(i), b.at(i))) return false;
   return sameNumber(a.wireInsulation, b.wireInsulation);
 }
 
-ControlImage imageOf(const Control& control) {
-  return {control.design(), control.toolTip()};
+// A picture's drawing on demand is taken as it stands for the history,
+// drawn for a whole image that is compared with others.
+enum class Drawings { Drawn, AsTheyStand };
+
+ControlImage imageOf(const Control& control, Drawings drawings = Drawings::Drawn) {
+  return {drawings == Drawings::Drawn ? control.design() : control.undrawnDesign(),
+          control.toolTip()};
 }
 
-FormImage wholeImage(const Form& form) {
+FormImage wholeImage(const Form& form, Drawings drawings = Drawings::Drawn) {
   FormImage image;
   image.caption = form.caption();
   image.visible = form.visible();
@@ -55,7 +61,8 @@ FormImage wholeImage(const Form& form) {
   for (const std::string& name : form.names())
     if (const ControlArray* array = form.findArray(name)) image.rows[name] = array->indices();
   for (const Control* control : form.allControls())
-    image.controls.emplace(ControlKey{control->name(), control->index()}, imageOf(*control));
+    image.controls.emplace(ControlKey{control->name(), control->index()},
+                           imageOf(*control, drawings));
   return image;
 }
 
@@ -200,12 +207,14 @@ bool emptyPart(const DesignImage& part) {
   return part.forms.empty() && !part.order && !part.active && !part.shared;
 }
 
-DesignImage captureImage(const Workspace& workspace) {
+namespace {
+
+DesignImage imageOfDesign(const Workspace& workspace, Drawings drawings) {
   DesignImage image;
   std::vector<std::string> order;
   for (const Form* form : workspace.existingForms()) {
     if (!workspace.goesWithDesign(form->name())) continue;
-    image.forms.emplace(form->name(), wholeImage(*form));
+    image.forms.emplace(form->name(), wholeImage(*form, drawings));
     order.push_back(form->name());
   }
   image.order = std::move(order);
@@ -213,8 +222,14 @@ DesignImage captureImage(const Workspace& workspace) {
   const Form* active = workspace.activeForm();
   image.active =
       active && workspace.goesWithDesign(active->name()) ? active->name() : std::string();
-  image.shared = workspace.shared();
+  image.shared = std::make_shared<const SharedValues>(workspace.shared());
   return image;
+}
+
+}  // namespace
+
+DesignImage captureImage(const Workspace& workspace) {
+  return imageOfDesign(workspace, Drawings::Drawn);
 }
 
 bool sameImage(const DesignImage& a, const DesignImage& b) {
@@ -293,8 +308,162 @@ std::size_t DesignHistory::lastStepBytes() const {
   return sizeof(Step) + step.what.size() + imageBytes(step.before) + imageBytes(step.after);
 }
 
+void DesignHistory::catchUp(DesignImage* was, DesignImage* is) {
+  const unsigned long long now = workspace_.changeTicks();
+  if (!looked_) {
+    design_ = imageOfDesign(workspace_, Drawings::AsTheyStand);
+    lookedAt_ = now;
+    looked_ = true;
+    return;
+  }
+  const unsigned long long since = lookedAt_;
+  lookedAt_ = now;
+  std::vector<std::string> order;
+  for (const Form* form : workspace_.existingForms()) {
+    if (!workspace_.goesWithDesign(form->name())) continue;
+    order.push_back(form->name());
+    auto known = design_.forms.find(form->name());
+    if (known != design_.forms.end()) {
+      catchUpForm(*form, known->second, since, was, is);
+      continue;
+    }
+    FormImage whole = wholeImage(*form, Drawings::AsTheyStand);
+    if (was) {
+      was->forms[form->name()].exists = false;
+      is->forms[form->name()] = whole;
+    }
+    design_.forms.emplace(form->name(), std::move(whole));
+  }
+  for (auto known = design_.forms.begin(); known != design_.forms.end();) {
+    if (std::find(order.begin(), order.end(), known->first) != order.end()) {
+      ++known;
+      continue;
+    }
+    if (was) {
+      is->forms[known->first].exists = false;
+      was->forms[known->first] = std::move(known->second);
+    }
+    known = design_.forms.erase(known);
+  }
+  if (*design_.order != order) {
+    if (was) {
+      was->order = design_.order;
+      is->order = order;
+    }
+    design_.order = std::move(order);
+  }
+  const Form* activeForm = workspace_.activeForm();
+  std::string active = activeForm && workspace_.goesWithDesign(activeForm->name())
+                           ? activeForm->name()
+                           : std::string();
+  if (*design_.active != active) {
+    if (was) {
+      was->active = design_.active;
+      is->active = active;
+    }
+    design_.active = std::move(active);
+  }
+  if (!sameShared(*design_.shared, workspace_.shared())) {
+    if (was) was->shared = design_.shared;
+    design_.shared = std::make_shared<const SharedValues>(workspace_.shared());
+    if (was) is->shared = design_.shared;
+  }
+}
+
+// The form as the history knew it brought up to date: the form's own
+// properties and rows are compared every time, its controls only when one
+// ticked since `since`.
+void DesignHistory::catchUpForm(const Form& form, FormImage& known, unsigned long long since,
+                                DesignImage* was, DesignImage* is) {
+  FormImage formWas, formIs;
+  bool differs = false;
+  if (*known.caption != form.caption()) {
+    formWas.caption = std::move(known.caption);
+    formIs.caption = form.caption();
+    known.caption = form.caption();
+    differs = true;
+  }
+  if (*known.visible != form.visible()) {
+    formWas.visible = known.visible;
+    formIs.visible = form.visible();
+    known.visible = form.visible();
+    differs = true;
+  }
+  std::vector<MemberValue> members;
+  members.reserve(form.keptMembers().size());
+  for (const KeptMember& member : form.keptMembers()) members.push_back(member.get());
+  if (!sameMembers(*known.members, members)) {
+    formWas.members = std::move(known.members);
+    formIs.members = members;
+    known.members = std::move(members);
+    differs = true;
+  }
+  // rows come and go only with a tick of the form
+  if (form.changeTick() <= since) {
+    if (differs && was) {
+      was->forms[form.name()] = std::move(formWas);
+      is->forms[form.name()] = std::move(formIs);
+    }
+    return;
+  }
+  std::vector<const ControlArray*> rowsChanged;
+  form.forEachArray([&](const ControlArray& array) {
+    std::vector<int>& rows = known.rows[array.name()];
+    size_t row = 0;
+    bool same = true;
+    array.forEachElement([&](const Control& element) {
+      same = same && row < rows.size() && rows[row] == element.index();
+      ++row;
+    });
+    if (same && row == rows.size()) return;
+    formWas.rows[array.name()] = rows;
+    rows = array.indices();
+    formIs.rows[array.name()] = rows;
+    rowsChanged.push_back(&array);
+    differs = true;
+  });
+  // the controls of rows that went go with them
+  if (!rowsChanged.empty())
+    for (auto control = known.controls.begin(); control != known.controls.end();) {
+      const auto& [name, index] = control->first;
+      const bool gone =
+          index >= 0 &&
+          std::any_of(rowsChanged.begin(), rowsChanged.end(), [&](const ControlArray* array) {
+            return array->name() == name && !array->has(index);
+          });
+      if (!gone) {
+        ++control;
+        continue;
+      }
+      formWas.controls.insert(*control);
+      control = known.controls.erase(control);
+    }
+  form.forEachControl([&](const Control& control) {
+    if (control.changeTick() <= since) return;
+    ControlImage now = imageOf(control, Drawings::AsTheyStand);
+    ControlKey key{control.name(), control.index()};
+    auto old = known.controls.find(key);
+    if (old == known.controls.end()) {
+      formIs.controls.emplace(key, now);
+      known.controls.emplace(std::move(key), std::move(now));
+      differs = true;
+      return;
+    }
+    if (old->second == now) return;
+    formWas.controls.emplace(key, std::move(old->second));
+    formIs.controls.emplace(std::move(key), now);
+    old->second = std::move(now);
+    differs = true;
+  });
+  if (differs && was) {
+    was->forms[form.name()] = std::move(formWas);
+    is->forms[form.name()] = std::move(formIs);
+  }
+}
+
 void DesignHistory::beginStep(const StepCause& cause) {
-  recording_ = Recording{cause, captureImage(workspace_), workspace_.designRevision()};
+  catchUp();
+  recording_ = Recording{cause, workspace_.designRevision()};
 }
 
 void DesignHistory::nameStep(const StepCause& cause) {
@@ -308,12 +477,15 @@ void DesignHistory::endStep() {
   const std::string& into = recording.cause.typingInto;
   const bool continuesTyping = !into.empty() && typing_ && typing_->into == into;
   if (!continuesTyping) typing_.reset();
-  if (!into.empty() && !continuesTyping)
-    typing_ = Typing{into, recording.before, recording.revision};
-  DesignImage after = captureImage(workspace_);
+  if (!into.empty() && !continuesTyping) typing_ = Typing{into, recording.revision};
+  DesignImage was, is;
+  catchUp(&was, &is);
   if (continuesTyping && typing_->recorded) {
-    // the keys typed so far and this one are one step
-    auto [was, is] = imageDifference(typing_->before, after);
+    // the keys typed so far and this one are one step: the design before the
+    // first key is the one now with this key's and the earlier keys' changes
+    // taken back
+    const DesignImage before = overlaid(overlaid(design_, was), steps_.back().before);
+    std::tie(was, is) = imageDifference(before, design_);
     if (emptyPart(is)) {
       // typed back to what the field held: nothing to undo
       steps_.pop_back();
@@ -327,7 +499,6 @@ void DesignHistory::endStep() {
     changed.emit();
     return;
   }
-  auto [was, is] = imageDifference(continuesTyping ? typing_->before : recording.before, after);
   if (emptyPart(is)) {
     // an event whose cascade came back to the same design (a key that
     // changed nothing yet starts the step with the next) may still have
@@ -362,7 +533,8 @@ void DesignHistory::restore(const DesignImage& part, unsigned long long revision
   // a step's restore runs outside any step: what it writes is no step
   recording_.reset();
   typing_.reset();
-  const DesignImage target = overlaid(captureImage(workspace_), part);
+  catchUp();
+  const DesignImage target = overlaid(design_, part);
   workspace_.runQuietly([&] {
     for (Form* form : workspace_.existingForms())
       if (workspace_.goesWithDesign(form->name()) && !target.forms.count(form->name()))

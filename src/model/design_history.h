@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -22,6 +23,7 @@
 
 namespace corvane {
 
+class Form;
 class Workspace;
 
 // What started a step, in words for the "编辑" menu ("修改 圈数Ts(2)"), and
@@ -59,7 +61,9 @@ struct DesignImage {
   std::map<std::string, FormImage> forms;
   std::optional<std::vector<std::string>> order;  // the forms in creation order
   std::optional<std::string> active;              // "" when no form is active
-  std::optional<SharedValues> shared;
+  // held apart and shared: a step that leaves them as they were keeps only
+  // an empty pointer, and one that changes them no copy beside the design's
+  std::shared_ptr<const SharedValues> shared;
 };
 
 // Every form that goes with the design, whole.
@@ -122,18 +126,27 @@ class DesignHistory {
   };
   struct Recording {
     StepCause cause;
-    DesignImage before;
     unsigned long long revision = 0;
   };
   struct Typing {
     std::string into;
-    DesignImage before;  // the design before the first key
-    unsigned long long revision = 0;
-    bool recorded = false;  // the last step is this typing
+    unsigned long long revision = 0;  // the design's revision before the first key
+    bool recorded = false;            // the last step is this typing
   };
   void restore(const DesignImage& part, unsigned long long revision);
+  // Brings `design_` up to the design as it stands, looking only at the forms
+  // and controls that changed since the last look; with `was` and `is`, puts
+  // the parts that changed there, as imageDifference would.
+  void catchUp(DesignImage* was = nullptr, DesignImage* is = nullptr);
+  void catchUpForm(const Form& form, FormImage& known, unsigned long long since, DesignImage* was,
+                   DesignImage* is);
 
   Workspace& workspace_;
+  // The whole design as the history last looked at it, and the workspace's
+  // change tick then: a step compares only what ticked since.
+  DesignImage design_;
+  unsigned long long lookedAt_ = 0;
+  bool looked_ = false;
   std::vector<Step> steps_;
   size_t position_ = 0;
   unsigned long long records_ = 0;

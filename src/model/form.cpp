@@ -90,6 +90,7 @@ void ControlArray::unload(int index) {
   auto it = elements_.find(index);
   if (it == elements_.end()) return;
   form_.rowRemoved(name_, index, it->second.get());
+  form_.tickChange();
   if (index >= 0 && index < kDirectRows) direct_[static_cast<size_t>(index)] = nullptr;
   elements_.erase(it);
 }
@@ -157,7 +158,7 @@ Form::Resolved Form::resolve(std::string_view name) const {
   Resolved found;
   if (auto it = singles_.find(name); it != singles_.end()) found.single = it->second.get();
   if (auto it = arrays_.find(name); it != arrays_.end()) found.array = it->second.get();
-  resolved_.remember(name, found);
+  if (!name.empty()) resolved_.remember(name, found);
   return found;
 }
 
@@ -423,7 +424,16 @@ void Form::rowRemoved(const std::string& array, int index, Control* control) {
   events.emit({FormEventKind::RowRemoved, control, array, index});
 }
 
-void Form::controlChanged(Property property) {
+void Form::tickChange(Control& control) {
+  control.changeTick_ = changeTick_ = workspace_.nextChangeTick();
+}
+
+void Form::tickChange() {
+  changeTick_ = workspace_.nextChangeTick();
+}
+
+void Form::controlChanged(Control& control, Property property) {
+  tickChange(control);
   switch (property) {
     case Property::Text:
     case Property::Caption:

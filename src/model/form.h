@@ -188,6 +188,25 @@ class Form {
   void restoreVisibility(bool visible);
   // The caption the constructor gave the form.
   const std::string& designTimeCaption() const { return designTimeCaption_; }
+  // The workspace's change tick of the last control of this form created,
+  // changed or removed (Workspace::nextChangeTick).
+  unsigned long long changeTick() const { return changeTick_; }
+  // Calls `visit` with every control, arrays row by row, in design order,
+  // and `visitArray` with each array, without building a list.
+  template <class Visit>
+  void forEachControl(Visit visit) const {
+    for (const DesignEntry& entry : design_) {
+      if (entry.single)
+        visit(*entry.single);
+      else
+        entry.array->forEachElement(visit);
+    }
+  }
+  template <class Visit>
+  void forEachArray(Visit visit) const {
+    for (const DesignEntry& entry : design_)
+      if (entry.array) visit(*entry.array);
+  }
 
   // Called by the workspace right after construction, under the event boundary.
   virtual void load() {}
@@ -226,7 +245,11 @@ class Form {
   friend class ControlArray;
   friend class Control;
   friend class Workspace;
-  void controlChanged(Property property);
+  void controlChanged(Control& control, Property property);
+  // Gives the control (or, for a row removed, the form alone) the next
+  // change tick.
+  void tickChange(Control& control);
+  void tickChange();
   void keyPressed(Control& control, std::string_view character);
   void rowAdded(const std::string& array, Control& control);
   void rowRemoved(const std::string& array, int index, Control* control);
@@ -243,6 +266,7 @@ class Form {
   Geometry size_;
   Control* focused_ = nullptr;
   bool holdsDesign_ = true;
+  unsigned long long changeTick_ = 0;
   std::vector<KeptMember> kept_;
   std::vector<std::string> order_;
   // the same in design order, a control or an array each: walking every

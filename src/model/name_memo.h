@@ -13,6 +13,8 @@
 #include <cstring>
 #include <string_view>
 
+#include "model/programming_error.h"
+
 namespace corvane {
 
 template <class T>
@@ -25,12 +27,15 @@ class NameMemo {
   const T* find(std::string_view name) const {
     const Entry& entry = entries_[slot(name.data())];
     if (entry.generation != generation_ || entry.address != name.data() ||
-        entry.size != name.size() || std::memcmp(entry.text, name.data(), name.size()) != 0)
+        entry.size != name.size() || !sameText(entry.text, name.data(), name.size()))
       return nullptr;
     return &entry.value;
   }
 
+  // An empty name names nothing and has no address of its own: its owner
+  // answers it without the memo.
   void remember(std::string_view name, const T& value) {
+    if (name.empty()) throw ProgrammingError("an empty name remembered");
     if (name.size() > kLongestName) return;
     Entry& entry = entries_[slot(name.data())];
     entry.generation = generation_;
@@ -52,6 +57,31 @@ class NameMemo {
     const auto bits = reinterpret_cast<std::uintptr_t>(address);
     return static_cast<size_t>((static_cast<std::uint64_t>(bits) * 0x9E3779B97F4A7C15ull) >>
                                (64 - kSlotBits));
+  }
+
+  template <class Word>
+  static Word load(const char* at) {
+    Word word;
+    std::memcpy(&word, at, sizeof word);
+    return word;
+  }
+  // The `size` bytes at `a` and `b` agree. Word loads that overlap at the
+  // ends cover any size without a byte loop or a call; both texts hold
+  // exactly `size` bytes, so no load reads past either.
+  static bool sameText(const char* a, const char* b, size_t size) {
+    using std::uint16_t, std::uint32_t, std::uint64_t;
+    if (size >= 8) {
+      if (load<uint64_t>(a) != load<uint64_t>(b)) return false;
+      if (size > 16 && load<uint64_t>(a + 8) != load<uint64_t>(b + 8)) return false;
+      return load<uint64_t>(a + size - 8) == load<uint64_t>(b + size - 8);
+    }
+    if (size >= 4)
+      return load<uint32_t>(a) == load<uint32_t>(b) &&
+             load<uint32_t>(a + size - 4) == load<uint32_t>(b + size - 4);
+    if (size >= 2)
+      return load<uint16_t>(a) == load<uint16_t>(b) &&
+             load<uint16_t>(a + size - 2) == load<uint16_t>(b + size - 2);
+    return size == 0 || *a == *b;
   }
 
   struct Entry {

@@ -53,21 +53,42 @@ class FigureRecorder final : public Drawing {
   std::vector<DrawOp>& ops_;
 };
 
+// Figures of a plain function object: the same drawing only as itself.
+class FunctionDrawing final : public DrawingOnDemand {
+ public:
+  explicit FunctionDrawing(Picture::Figures figures) : figures_(std::move(figures)) {}
+  void draw(Drawing& drawing) const override { figures_(drawing); }
+  bool same(const DrawingOnDemand& other) const override { return this == &other; }
+
+ private:
+  Picture::Figures figures_;
+};
+
 }  // namespace
+
+bool sameDrawing(const std::shared_ptr<const DrawingOnDemand>& a,
+                 const std::shared_ptr<const DrawingOnDemand>& b) {
+  if (!a || !b) return !a && !b;
+  return a == b || a->same(*b);
+}
 
 void Picture::build() const {
   if (!pending_) return;
   // taken out first: a drawing that fails is not tried again
-  const Figures figures = std::move(pending_);
+  const std::shared_ptr<const DrawingOnDemand> drawing = std::move(pending_);
   pending_ = nullptr;
   FigureRecorder recorder(ops_);
-  figures(recorder);
+  drawing->draw(recorder);
 }
 
 void Picture::drawOnDemand(Rgb backColor, Figures figures) {
+  drawOnDemand(backColor, std::make_shared<const FunctionDrawing>(std::move(figures)));
+}
+
+void Picture::drawOnDemand(Rgb backColor, std::shared_ptr<const DrawingOnDemand> drawing) {
   backColor_ = backColor;
   ops_.clear();
-  pending_ = std::move(figures);
+  pending_ = std::move(drawing);
   changed.emit();
 }
 
@@ -129,6 +150,23 @@ void Picture::restore(const std::vector<DrawOp>& ops, Rgb backColor, Rgb foreCol
   build();
   if (ops == ops_ && backColor == backColor_ && foreColor == foreColor_) return;
   ops_ = ops;
+  backColor_ = backColor;
+  foreColor_ = foreColor;
+  changed.emit();
+}
+
+void Picture::restore(const std::vector<DrawOp>& ops,
+                      std::shared_ptr<const DrawingOnDemand> pending, Rgb backColor,
+                      Rgb foreColor) {
+  if (!pending) {
+    restore(ops, backColor, foreColor);
+    return;
+  }
+  if (sameDrawing(pending, pending_) && ops_.empty() && backColor == backColor_ &&
+      foreColor == foreColor_)
+    return;
+  ops_ = ops;
+  pending_ = std::move(pending);
   backColor_ = backColor;
   foreColor_ = foreColor;
   changed.emit();

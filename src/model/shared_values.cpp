@@ -1,5 +1,7 @@
 #include "model/shared_values.h"
 
+#include <iterator>
+
 #include "model/control.h"
 #include "model/form.h"
 #include "model/workspace.h"
@@ -98,6 +100,14 @@ SharedValue* SharedValues::find(const std::string& name) {
 
 const SharedValue* SharedValues::find(const std::string& name) const {
   return const_cast<SharedValues*>(this)->find(name);
+}
+
+size_t SharedValues::count() {
+  return std::size(kEntries);
+}
+
+const SharedValue& SharedValues::at(size_t position) const {
+  return this->*kEntries[position].member;
 }
 
 std::vector<std::string> SharedValues::names() {

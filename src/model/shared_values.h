@@ -81,6 +81,9 @@ class SharedValues {
   const SharedValue* find(const std::string& name) const;
   // Every name find knows, in a fixed order.
   static std::vector<std::string> names();
+  // The value of the name at `position` in names(), without a look-up.
+  static size_t count();
+  const SharedValue& at(size_t position) const;
 };
 
 }  // namespace corvane

@@ -103,7 +103,7 @@ Form* Workspace::existing(std::string_view name) const {
     if (Form* const* known = formsByName_.find(name)) return *known;
   auto it = forms_.find(name);
   Form* found = it == forms_.end() ? nullptr : it->second.get();
-  if (remembersForms_) formsByName_.remember(name, found);
+  if (remembersForms_ && !name.empty()) formsByName_.remember(name, found);
   return found;
 }
 

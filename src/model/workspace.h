@@ -136,6 +136,11 @@ class Workspace {
   // change nothing here.
   unsigned long long designRevision() const { return revision_; }
   void noteDesignChange(const Form& form);
+  // A clock of changes of any kind to any control, loads and quiet restores
+  // included: a control created or changed takes the next tick, so the undo
+  // history looks again only at what changed since it last looked.
+  unsigned long long nextChangeTick() { return ++changeTicks_; }
+  unsigned long long changeTicks() const { return changeTicks_; }
   // Runs `action` as one user event: a step of the undo history with every
   // change its cascade makes. Nested in another step it names that step when
   // it has no name yet; inside any other event it is part of that event.
@@ -201,6 +206,7 @@ class Workspace {
   unsigned long long revision_ = 0;
   // the last revision given out: an undone branch's numbers never return
   unsigned long long lastRevision_ = 0;
+  unsigned long long changeTicks_ = 0;
 };
 
 }  // namespace corvane

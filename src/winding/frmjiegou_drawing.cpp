@@ -69,8 +69,7 @@ void Frmjiegou::DrawWindingSection() {
 // The circles are laid out only when a view, a report or a save reads the
 // picture; a recalculation that nobody looks at draws nothing.
 void Frmjiegou::drawSectionOnDemand(SectionDrawingInputs in) {
-  control(Picture1).picture().drawOnDemand(
-      kSectionBackground, [in = std::move(in)](Drawing& d) { drawSectionFigures(d, in); });
+  control(Picture1).picture().drawOnDemand(kSectionBackground, std::move(in), &drawSectionFigures);
 }
 
 void Frmjiegou::withSectionDrawnOnce(const std::function<void()>& recalculation) {

@@ -155,11 +155,21 @@ void outlineFigures(Drawing& picture, double L, double H, double b) {
   if (b > 0) sideView(picture, layout);
 }
 
+// The core's outline dimensions, mm: length, height and stack.
+struct OutlineSize {
+  double L = 0, H = 0, b = 0;
+  bool operator==(const OutlineSize&) const = default;
+};
+
+void drawOutlineOf(Drawing& picture, const OutlineSize& size) {
+  outlineFigures(picture, size.L, size.H, size.b);
+}
+
 }  // namespace
 
 // drawn on the picture's own background when the picture is read
 void drawTransformerOutline(Picture& picture, double L, double H, double b) {
-  picture.drawOnDemand(picture.backColor(), [L, H, b](Drawing& d) { outlineFigures(d, L, H, b); });
+  picture.drawOnDemand(picture.backColor(), OutlineSize{L, H, b}, &drawOutlineOf);
 }
 
 }  // namespace corvane

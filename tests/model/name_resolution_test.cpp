@@ -58,6 +58,11 @@ TEST_F(NameResolutionTest, ABufferReusedForAnotherNameFindsThatName) {
   // a name and its own prefix at the same address are different names
   EXPECT_EQ(form().find(std::string_view(kSource, 3)), nullptr);
   EXPECT_EQ(form().find(kSource), source);
+  // an empty name (a script's or a file's) names nothing, twice
+  for (int i = 0; i < 2; ++i) {
+    EXPECT_EQ(form().find(""), nullptr);
+    EXPECT_EQ(ws.existing(""), nullptr);
+  }
 }
 
 TEST_F(NameResolutionTest, AControlOrReactionAddedAfterAMissIsFound) {
@@ -134,6 +139,23 @@ TEST(NameMemoTest, NamesSharingASlotAndLongNamesResolveAlike) {
   const std::string longName(NameMemo<int>::kLongestName + 1, 'x');
   memo.remember(longName, 1);
   EXPECT_EQ(memo.find(longName), nullptr);
+}
+
+// The same buffer holding a name of the same length that differs in one byte,
+// at every length and every position, is another name; an empty name is none
+// the memo may keep.
+TEST(NameMemoTest, ANameDifferingInAnyOneByteIsAnotherName) {
+  NameMemo<int> memo;
+  for (size_t size = 1; size <= NameMemo<int>::kLongestName; ++size)
+    for (size_t at = 0; at < size; ++at) {
+      std::string buffer(size, 'a');
+      memo.remember(buffer, 1);
+      ASSERT_NE(memo.find(buffer), nullptr) << size;
+      buffer[at] = 'b';
+      EXPECT_EQ(memo.find(buffer), nullptr) << "size " << size << ", byte " << at;
+      memo.clear();
+    }
+  EXPECT_THROW(memo.remember(std::string_view(), 1), ProgrammingError);
 }
 
 }  // namespace

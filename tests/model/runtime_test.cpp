@@ -482,6 +482,52 @@ TEST(PictureTest, AClearedOrRepaintedPictureNeverDrawsWhatWasOnDemand) {
   EXPECT_EQ(drawn, 1);
 }
 
+// The size of a test drawing, and where it counts how often it was drawn.
+struct Box {
+  double width = 0, height = 0;
+  int* drawn = nullptr;
+  bool operator==(const Box&) const = default;
+};
+void drawBox(Drawing& d, const Box& box) {
+  ++*box.drawn;
+  d.line(0, 0, box.width, box.height, colors::kBlue);
+}
+
+// A drawing given again from equal inputs is known to be the same without
+// drawing either; one of other inputs, or of a plain function, is not. A
+// picture put back with its drawing still on demand draws it when read.
+TEST(PictureTest, DrawingsFromEqualInputsAreTheSameUndrawn) {
+  int boxesDrawn = 0;
+  Picture picture;
+  picture.drawOnDemand(colors::kWhite, Box{3, 4, &boxesDrawn}, &drawBox);
+  const auto first = picture.pending();
+  picture.drawOnDemand(colors::kWhite, Box{3, 4, &boxesDrawn}, &drawBox);
+  EXPECT_TRUE(sameDrawing(first, picture.pending()));
+  picture.drawOnDemand(colors::kWhite, Box{3, 5, &boxesDrawn}, &drawBox);
+  EXPECT_FALSE(sameDrawing(first, picture.pending()));
+  EXPECT_FALSE(sameDrawing(first, nullptr));
+  EXPECT_TRUE(sameDrawing(nullptr, nullptr));
+  EXPECT_EQ(boxesDrawn, 0);
+
+  auto plain = [](Drawing& d) { d.line(0, 0, 3, 4, colors::kBlue); };
+  picture.drawOnDemand(colors::kWhite, plain);
+  const auto function = picture.pending();
+  picture.drawOnDemand(colors::kWhite, plain);
+  EXPECT_TRUE(sameDrawing(function, function));
+  EXPECT_FALSE(sameDrawing(function, picture.pending()));
+
+  int notices = 0;
+  picture.changed.connect([&] { ++notices; });
+  picture.restore({}, first, colors::kWhite, colors::kBlack);
+  EXPECT_EQ(notices, 1);
+  picture.restore({}, first, colors::kWhite, colors::kBlack);  // as it stands: no change
+  EXPECT_EQ(notices, 1);
+  EXPECT_EQ(boxesDrawn, 0);
+  EXPECT_EQ(picture.listing(), (std::vector<std::string>{"line 0 0 3 4 0,0,255"}));
+  EXPECT_EQ(boxesDrawn, 1);
+  EXPECT_EQ(picture.pending(), nullptr);
+}
+
 TEST(PictureTest, ADrawingOnDemandThatSetsColoursIsAProgrammingError) {
   Picture picture;
   picture.drawOnDemand(colors::kWhite, [](Drawing& d) { d.setBackColor(colors::kRed); });

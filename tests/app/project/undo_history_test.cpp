@@ -173,6 +173,30 @@ TEST_F(Undo, NewAndOpenedDesignsStartWithoutHistory) {
   EXPECT_FALSE(run.workspace.history().canRedo());
 }
 
+// A step on the winding table redraws the cross-section on demand: the
+// history keeps that drawing as it stands, without drawing it, and undo and
+// redo give the picture back as it was drawn.
+TEST_F(Undo, AStepKeepsTheCrossSectionItRedrawsUndrawn) {
+  ProgramRun run;
+  fullChain(run);
+  const Picture* section = run.form("Frmjiegou").control("Picture1").pictureIfAny();
+  ASSERT_NE(section, nullptr);
+  const DesignImage before = image(run);  // draws it
+  ASSERT_EQ(section->pending(), nullptr);
+  run.set("Frmjiegou", "TXTTURN", "44", 2);
+  run.enter("Frmjiegou", "TXTTURN", 2);
+  EXPECT_NE(section->pending(), nullptr);
+  const DesignImage after = image(run);
+  ASSERT_FALSE(sameImage(before, after));
+  DesignHistory& history = run.workspace.history();
+  ASSERT_TRUE(history.undo());  // the Enter
+  ASSERT_TRUE(history.undo());  // the typing
+  EXPECT_TRUE(sameImage(image(run), before));
+  ASSERT_TRUE(history.redo());
+  ASSERT_TRUE(history.redo());
+  EXPECT_TRUE(sameImage(image(run), after));
+}
+
 // A step keeps what changed: one field typed into the nine-group design
 // holds a small part of what the whole design holds.
 TEST_F(Undo, AStepHoldsWhatChangedNotTheWholeDesign) {
