@@ -1996,20 +1996,48 @@
         <translation>Undo</translation>
     </message>
     <message>
-        <source>撤销 工况分析</source>
-        <translation>Undo Operating analysis</translation>
-    </message>
-    <message>
-        <source>撤销 帮助</source>
-        <translation>Undo Help</translation>
-    </message>
-    <message>
         <source>编辑</source>
         <translation>Edit</translation>
     </message>
     <message>
         <source>重做</source>
         <translation>Redo</translation>
+    </message>
+    <message>
+        <source>修改</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>勾选</source>
+        <translation>Tick</translation>
+    </message>
+    <message>
+        <source>单击</source>
+        <translation>Click</translation>
+    </message>
+    <message>
+        <source>双击</source>
+        <translation>Double-click</translation>
+    </message>
+    <message>
+        <source>取消勾选</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>回车</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>按键</source>
+        <translation>Key in</translation>
+    </message>
+    <message>
+        <source>进入</source>
+        <translation>Go to</translation>
+    </message>
+    <message>
+        <source>选择</source>
+        <translation>Choose</translation>
     </message>
 </context>
 <context>

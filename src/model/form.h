@@ -25,6 +25,7 @@ namespace corvane {
 class Workspace;
 class Host;
 class SharedValues;
+class Translator;
 
 enum class EventKind { Change, Enter, KeyDown, KeyPress, Click, DblClick, Choose, GotFocus, Tick };
 
@@ -198,6 +199,15 @@ class Form {
   // not take back something outside the file (a catalogue file that is gone)
   // says so in its own fields here.
   virtual void restored() {}
+
+  // What the user reads for a control's caption in the language of
+  // `translator`: the caption translated in the form's context. A caption
+  // that names something of another form (the edit menu's step) says so
+  // by its parts.
+  virtual std::string shownCaption(const Control& control, const Translator& translator) const;
+  // Whether the user's doing on the control can be a step of the design that
+  // the edit menu names: undo and redo themselves are none.
+  virtual bool makesSteps(const Control&) const { return true; }
 
  protected:
   Control& addControl(std::string name, ControlKind kind, ControlInit init = {});

@@ -2,6 +2,7 @@
 
 #include "model/control.h"
 #include "model/form.h"
+#include "model/step_label.h"
 #include "model/workspace.h"
 
 namespace corvane {
@@ -22,12 +23,14 @@ void askForFormTexts(Workspace& workspace, const Translator& translator) {
     auto ask = [&](const std::string& text) { translateComposed(translator, name, text); };
     ask(form.caption());
     for (const Control* control : form.allControls()) {
-      ask(control->caption());
+      form.shownCaption(*control, translator);
       ask(control->toolTip());
       for (const std::string& item : control->items()) ask(item);
       // a status panel's text is the program's; a field's is a design value
       if (control->kind() == ControlKind::StatusPanel) ask(control->text());
     }
+    // what the edit menu may call a step on the form
+    for (const StepName& step : possibleStepNames(form)) shownStepText(step, translator);
   }
 }
 

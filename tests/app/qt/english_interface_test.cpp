@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -20,7 +21,9 @@
 #include "app/script/script_driver.h"
 #include "app/script/scripted_host.h"
 #include "desktop_app_fixture.h"
+#include "model/design_history.h"
 #include "model/form.h"
+#include "model/step_label.h"
 #include "model/translator.h"
 
 namespace corvane {
@@ -121,6 +124,36 @@ TEST_F(EnglishInterfaceTest, EveryWindowOfTheNineGroupDesignShowsNoChinese) {
   expectNoChineseShown(app);
   saveShots(app, "nine");
   app.setLanguage(Language::Chinese, false);
+}
+
+TEST_F(EnglishInterfaceTest, EveryStepTheEditMenuCanNameReadsEnglish) {
+  DesktopApp& app = start(false);
+  ASSERT_TRUE(app.setLanguage(Language::English, false));
+  drive(app, "nine_groups.cvs");
+  // every field and command of every form, each verb, and each form's opening
+  QStringList found;
+  size_t names = 0;
+  for (const std::string& name : app.workspace().formNames())
+    for (const StepName& step : possibleStepNames(app.workspace().form(name))) {
+      ++names;
+      const std::string shown = shownStepText(step, interfaceTranslator());
+      if (containsCjk(shown)) found << QString::fromStdString(name + ": " + shown);
+    }
+  EXPECT_GT(names, 1000u);
+  EXPECT_TRUE(found.isEmpty()) << found.size() << " step names in Chinese, first:\n"
+                               << found.mid(0, 25).join('\n').toStdString();
+  // the menu as the user reads it after a step and its undo
+  Form& structure = app.workspace().form("Frmjiegou");
+  structure.userSetText(structure.control("TXTTURN", 2), "31");
+  QAction* undo = app.mainWindow()->findChild<QAction*>("UNDO");
+  QAction* redo = app.mainWindow()->findChild<QAction*>("REDO");
+  ASSERT_NE(undo, nullptr);
+  ASSERT_NE(redo, nullptr);
+  EXPECT_EQ(undo->text(), "Undo Edit Turns Ts(2)");
+  app.workspace().history().undo();
+  EXPECT_EQ(redo->text(), "Redo Edit Turns Ts(2)");
+  app.setLanguage(Language::Chinese, false);
+  EXPECT_EQ(redo->text(), "重做 修改 圈数Ts(2)");
 }
 
 TEST_F(EnglishInterfaceTest, SwitchingLanguageRetitlesOpenWindowsButLeavesEveryValue) {
