@@ -331,6 +331,42 @@
         <source>骨架类型；单击按此列排序，再单击反向</source>
         <translation>Bobbin type; click to sort by this column, click again to reverse</translation>
     </message>
+    <message>
+        <source>元</source>
+        <translation>CNY</translation>
+    </message>
+    <message>
+        <source>剩余约</source>
+        <translation>time left approx.</translation>
+    </message>
+    <message>
+        <source>可行方案</source>
+        <translation>feasible</translation>
+    </message>
+    <message>
+        <source>尚无可行方案</source>
+        <translation>none feasible yet</translation>
+    </message>
+    <message>
+        <source>已停止</source>
+        <translation>Stopped</translation>
+    </message>
+    <message>
+        <source>已完成</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>搜索完成</source>
+        <translation>Search complete</translation>
+    </message>
+    <message>
+        <source>最低成本价</source>
+        <translation>lowest cost price</translation>
+    </message>
+    <message>
+        <source>正在估计剩余时间</source>
+        <translation>estimating the time left</translation>
+    </message>
 </context>
 <context>
     <name>FrmBomList</name>
@@ -953,6 +989,218 @@
         <source>装在适配器外壳内的温升</source>
         <translation>rise enclosed in an adapter case</translation>
     </message>
+    <message>
+        <source>电气规格的输入电压没有数值</source>
+        <translation>The input voltage of the electrical specification has no value</translation>
+    </message>
+    <message>
+        <source>电气规格窗体未打开</source>
+        <translation>The electrical specification form is not open</translation>
+    </message>
+    <message>
+        <source>电网波动没有数值</source>
+        <translation>The mains tolerance has no value</translation>
+    </message>
+    <message>
+        <source>结构仿真的空载电流I0没有数值</source>
+        <translation>The no-load current I0 of the structure simulation has no value</translation>
+    </message>
+    <message>
+        <source>结构仿真窗体未打开，尚无绕组数据</source>
+        <translation>The structure simulation form is not open, there are no winding data yet</translation>
+    </message>
+    <message>
+        <source>绕组N10的冷阻没有数值</source>
+        <translation>Winding N10 has no cold resistance value</translation>
+    </message>
+    <message>
+        <source>绕组N10的圈数没有数值</source>
+        <translation>Winding N10 has no turns value</translation>
+    </message>
+    <message>
+        <source>绕组N10的空载电压没有数值</source>
+        <translation>Winding N10 has no no-load voltage value</translation>
+    </message>
+    <message>
+        <source>绕组N10的铜损没有数值</source>
+        <translation>Winding N10 has no copper loss value</translation>
+    </message>
+    <message>
+        <source>绕组N11的冷阻没有数值</source>
+        <translation>Winding N11 has no cold resistance value</translation>
+    </message>
+    <message>
+        <source>绕组N11的圈数没有数值</source>
+        <translation>Winding N11 has no turns value</translation>
+    </message>
+    <message>
+        <source>绕组N11的空载电压没有数值</source>
+        <translation>Winding N11 has no no-load voltage value</translation>
+    </message>
+    <message>
+        <source>绕组N11的铜损没有数值</source>
+        <translation>Winding N11 has no copper loss value</translation>
+    </message>
+    <message>
+        <source>绕组N1的冷阻没有数值</source>
+        <translation>Winding N1 has no cold resistance value</translation>
+    </message>
+    <message>
+        <source>绕组N1的圈数没有数值</source>
+        <translation>Winding N1 has no turns value</translation>
+    </message>
+    <message>
+        <source>绕组N1的空载电压没有数值</source>
+        <translation>Winding N1 has no no-load voltage value</translation>
+    </message>
+    <message>
+        <source>绕组N1的铜损没有数值</source>
+        <translation>Winding N1 has no copper loss value</translation>
+    </message>
+    <message>
+        <source>绕组N2的冷阻没有数值</source>
+        <translation>Winding N2 has no cold resistance value</translation>
+    </message>
+    <message>
+        <source>绕组N2的圈数没有数值</source>
+        <translation>Winding N2 has no turns value</translation>
+    </message>
+    <message>
+        <source>绕组N2的空载电压没有数值</source>
+        <translation>Winding N2 has no no-load voltage value</translation>
+    </message>
+    <message>
+        <source>绕组N3的冷阻没有数值</source>
+        <translation>Winding N3 has no cold resistance value</translation>
+    </message>
+    <message>
+        <source>绕组N3的圈数没有数值</source>
+        <translation>Winding N3 has no turns value</translation>
+    </message>
+    <message>
+        <source>绕组N3的空载电压没有数值</source>
+        <translation>Winding N3 has no no-load voltage value</translation>
+    </message>
+    <message>
+        <source>绕组N3的铜损没有数值</source>
+        <translation>Winding N3 has no copper loss value</translation>
+    </message>
+    <message>
+        <source>绕组N4的冷阻没有数值</source>
+        <translation>Winding N4 has no cold resistance value</translation>
+    </message>
+    <message>
+        <source>绕组N4的圈数没有数值</source>
+        <translation>Winding N4 has no turns value</translation>
+    </message>
+    <message>
+        <source>绕组N4的空载电压没有数值</source>
+        <translation>Winding N4 has no no-load voltage value</translation>
+    </message>
+    <message>
+        <source>绕组N4的铜损没有数值</source>
+        <translation>Winding N4 has no copper loss value</translation>
+    </message>
+    <message>
+        <source>绕组N5的冷阻没有数值</source>
+        <translation>Winding N5 has no cold resistance value</translation>
+    </message>
+    <message>
+        <source>绕组N5的圈数没有数值</source>
+        <translation>Winding N5 has no turns value</translation>
+    </message>
+    <message>
+        <source>绕组N5的空载电压没有数值</source>
+        <translation>Winding N5 has no no-load voltage value</translation>
+    </message>
+    <message>
+        <source>绕组N5的铜损没有数值</source>
+        <translation>Winding N5 has no copper loss value</translation>
+    </message>
+    <message>
+        <source>绕组N6的冷阻没有数值</source>
+        <translation>Winding N6 has no cold resistance value</translation>
+    </message>
+    <message>
+        <source>绕组N6的圈数没有数值</source>
+        <translation>Winding N6 has no turns value</translation>
+    </message>
+    <message>
+        <source>绕组N6的空载电压没有数值</source>
+        <translation>Winding N6 has no no-load voltage value</translation>
+    </message>
+    <message>
+        <source>绕组N6的铜损没有数值</source>
+        <translation>Winding N6 has no copper loss value</translation>
+    </message>
+    <message>
+        <source>绕组N7的冷阻没有数值</source>
+        <translation>Winding N7 has no cold resistance value</translation>
+    </message>
+    <message>
+        <source>绕组N7的圈数没有数值</source>
+        <translation>Winding N7 has no turns value</translation>
+    </message>
+    <message>
+        <source>绕组N7的空载电压没有数值</source>
+        <translation>Winding N7 has no no-load voltage value</translation>
+    </message>
+    <message>
+        <source>绕组N7的铜损没有数值</source>
+        <translation>Winding N7 has no copper loss value</translation>
+    </message>
+    <message>
+        <source>绕组N8的冷阻没有数值</source>
+        <translation>Winding N8 has no cold resistance value</translation>
+    </message>
+    <message>
+        <source>绕组N8的圈数没有数值</source>
+        <translation>Winding N8 has no turns value</translation>
+    </message>
+    <message>
+        <source>绕组N8的空载电压没有数值</source>
+        <translation>Winding N8 has no no-load voltage value</translation>
+    </message>
+    <message>
+        <source>绕组N8的铜损没有数值</source>
+        <translation>Winding N8 has no copper loss value</translation>
+    </message>
+    <message>
+        <source>绕组N9的冷阻没有数值</source>
+        <translation>Winding N9 has no cold resistance value</translation>
+    </message>
+    <message>
+        <source>绕组N9的圈数没有数值</source>
+        <translation>Winding N9 has no turns value</translation>
+    </message>
+    <message>
+        <source>绕组N9的空载电压没有数值</source>
+        <translation>Winding N9 has no no-load voltage value</translation>
+    </message>
+    <message>
+        <source>绕组N9的铜损没有数值</source>
+        <translation>Winding N9 has no copper loss value</translation>
+    </message>
+    <message>
+        <source>该组没有绕组行：请回到电气规格重新进入结构仿真</source>
+        <translation>This group has no winding row: go back to the electrical specification and open the structure simulation again</translation>
+    </message>
+    <message>
+        <source>铁芯的工作磁密Bm没有数值</source>
+        <translation>The working flux density Bm of the core has no value</translation>
+    </message>
+    <message>
+        <source>铁芯的平均磁路长度Le没有数值</source>
+        <translation>The mean magnetic path length Le of the core has no value</translation>
+    </message>
+    <message>
+        <source>铁芯的铁损Pc没有数值</source>
+        <translation>The iron loss Pc of the core has no value</translation>
+    </message>
+    <message>
+        <source>铁芯窗体未打开</source>
+        <translation>The core form is not open</translation>
+    </message>
 </context>
 <context>
     <name>FrmWireTools</name>
@@ -1505,6 +1753,14 @@
     <message>
         <source>匝</source>
         <translation>turns</translation>
+    </message>
+    <message>
+        <source>所用额定功率表</source>
+        <translation>Rated-power table used</translation>
+    </message>
+    <message>
+        <source>空为未用</source>
+        <translation>empty when none</translation>
     </message>
 </context>
 <context>
@@ -2153,6 +2409,34 @@
     <message>
         <source>此时系统信息不可用</source>
         <translation>System information is not available now</translation>
+    </message>
+    <message>
+        <source>文件超出允许的大小</source>
+        <translation>the file exceeds the allowed size</translation>
+    </message>
+    <message>
+        <source>没有访问权限</source>
+        <translation>access denied</translation>
+    </message>
+    <message>
+        <source>磁盘为只读</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>磁盘空间不足</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>路径中有一段不是文件夹</source>
+        <translation>a part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>这不是普通文件</source>
+        <translation>this is not a regular file</translation>
+    </message>
+    <message>
+        <source>这是一个文件夹</source>
+        <translation>this is a folder</translation>
     </message>
 </context>
 <context>

@@ -186,6 +186,23 @@ std::string translatePhrase(const Translator& translator, std::string_view conte
   return out + parts.after;
 }
 
+constexpr std::string_view kFullStop = "\u3002";  // 。
+
+// The sentences of a text, each with its closing full stop; a full stop
+// inside a quoted name closes none.
+std::vector<std::string> sentences(const std::string& text) {
+  std::vector<std::string> out(1);
+  bool quoted = false;
+  for (const std::string& c : utf8::characters(text)) {
+    if (c == "\u201C") quoted = true;
+    if (c == "\u201D") quoted = false;
+    out.back() += c;
+    if (!quoted && c == kFullStop) out.emplace_back();
+  }
+  if (out.back().empty()) out.pop_back();
+  return out;
+}
+
 }  // namespace
 
 bool holdsValues(std::string_view text) {
@@ -194,14 +211,22 @@ bool holdsValues(std::string_view text) {
   // a figure before or after the words, or a file's path after them
   // ("骨架目录：/usr/share/…")
   if (hasDigit(parts.before) || hasDigit(parts.after) || parts.after.starts_with('/')) return true;
+  const std::vector<Piece> pieces = split(std::string(text));
+  if (pieces.size() < 2) return false;
+  // a figure between marks: "已完成：120/300，可行方案：3"
+  const bool figure = std::any_of(pieces.begin(), pieces.end(), [](const Piece& piece) {
+    return piece.kind == Piece::Kind::Phrase && !containsCjk(piece.text) &&
+           hasDigit(piece.text) && trimmed(piece.text).find(' ') == std::string_view::npos &&
+           std::isdigit(static_cast<unsigned char>(trimmed(piece.text).front()));
+  });
+  if (figure) return true;
   // a figure in brackets after a phrase with its own: "负载温升 62.2℃（封闭 88.0℃）"
   if (text.find("\uFF08") == std::string_view::npos) return false;
-  const std::vector<Piece> pieces = split(std::string(text));
-  return pieces.size() > 1 && std::any_of(pieces.begin(), pieces.end(), [](const Piece& piece) {
-           if (piece.kind != Piece::Kind::Phrase || !containsCjk(piece.text)) return false;
-           const PhraseParts phrase = partsOf(piece.text);
-           return hasDigit(phrase.before) || hasDigit(phrase.after);
-         });
+  return std::any_of(pieces.begin(), pieces.end(), [](const Piece& piece) {
+    if (piece.kind != Piece::Kind::Phrase || !containsCjk(piece.text)) return false;
+    const PhraseParts phrase = partsOf(piece.text);
+    return hasDigit(phrase.before) || hasDigit(phrase.after);
+  });
 }
 
 std::vector<std::string> composedPhrases(const std::string& text) {
@@ -220,6 +245,23 @@ std::string translateComposed(const Translator& translator, std::string_view con
   if (!holdsValues(text)) {
     std::string whole = translator.translate(context, text);
     if (whole != text) return whole;
+  }
+  // several sentences (a field's tip and the reason it is empty): each on its
+  // own, so that a sentence known whole reads as it was translated
+  if (std::vector<std::string> parts = sentences(text); parts.size() > 1) {
+    std::string out;
+    bool translatedAny = false;
+    for (size_t i = 0; i < parts.size(); ++i) {
+      const bool closed = parts[i].ends_with(kFullStop);
+      const std::string sentence =
+          closed ? parts[i].substr(0, parts[i].size() - kFullStop.size()) : parts[i];
+      const std::string shown = translateComposed(translator, context, sentence);
+      translatedAny = translatedAny || shown != sentence;
+      if (!out.empty()) out += ' ';
+      out += shown;
+      if (closed) out += '.';
+    }
+    return translatedAny ? out : text;
   }
   std::string out;
   bool translatedAny = false;

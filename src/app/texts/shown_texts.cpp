@@ -1,9 +1,13 @@
 #include "app/texts/shown_texts.h"
 
 #include "model/control.h"
+#include "model/file_access.h"
 #include "model/form.h"
+#include "model/form_names.h"
 #include "model/step_label.h"
 #include "model/workspace.h"
+#include "operating/frmoperating.h"
+#include "search/search_progress.h"
 
 namespace corvane {
 
@@ -32,6 +36,20 @@ void askForFormTexts(Workspace& workspace, const Translator& translator) {
     // what the edit menu may call a step on the form
     for (const StepName& step : possibleStepNames(form)) shownStepText(step, translator);
   }
+}
+
+}  // namespace corvane
+
+namespace corvane {
+
+void askForGeneratedTexts(Workspace& workspace, const Translator& translator) {
+  auto ask = [&](const char* context, const std::string& text) {
+    translateComposed(translator, context, text);
+  };
+  if (auto* operating = dynamic_cast<FrmOperating*>(&workspace.form(forms::kOperating)))
+    for (const std::string& note : operating->notesShown()) ask(forms::kOperating, note);
+  for (const std::string& progress : search::progressSamples()) ask(forms::kSearch, progress);
+  for (const std::string& reason : files::reasonTexts()) ask(text_contexts::kMessage, reason);
 }
 
 }  // namespace corvane
