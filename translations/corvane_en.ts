@@ -2438,6 +2438,122 @@
         <source>这是一个文件夹</source>
         <translation>this is a folder</translation>
     </message>
+    <message>
+        <source>不是列表中的选项</source>
+        <translation>is not an item of the list</translation>
+    </message>
+    <message>
+        <source>不是整数</source>
+        <translation>is not a whole number</translation>
+    </message>
+    <message>
+        <source>只有 %1 行</source>
+        <translation>only %1 present</translation>
+    </message>
+    <message>
+        <source>含有 GBK 编码中不存在的字节</source>
+        <translation>it holds bytes that do not exist in GBK</translation>
+    </message>
+    <message>
+        <source>含有 GBK 编码无法表示的字符</source>
+        <translation>holds characters GBK cannot represent</translation>
+    </message>
+    <message>
+        <source>含有空字符</source>
+        <translation>it holds null characters</translation>
+    </message>
+    <message>
+        <source>在第 %1 个字节处中断</source>
+        <translation>cut off at byte %1</translation>
+    </message>
+    <message>
+        <source>字段 %1 的内容</source>
+        <translation>the content of field %1</translation>
+    </message>
+    <message>
+        <source>字段 %1 的内容含有换行</source>
+        <translation>the content of field %1 holds a line break</translation>
+    </message>
+    <message>
+        <source>它不是 Corvane 设计文件</source>
+        <translation>it is not a Corvane design file</translation>
+    </message>
+    <message>
+        <source>它不是文本文件</source>
+        <translation>it is not a text file</translation>
+    </message>
+    <message>
+        <source>它由较新的程序写成</source>
+        <translation>it was written by a newer program</translation>
+    </message>
+    <message>
+        <source>应为 %1 或</source>
+        <translation>must be %1 or</translation>
+    </message>
+    <message>
+        <source>文件不完整</source>
+        <translation>the file is incomplete</translation>
+    </message>
+    <message>
+        <source>文件中有超出数的范围的数</source>
+        <translation>the file holds a number out of range</translation>
+    </message>
+    <message>
+        <source>文件含有 %1 组输出</source>
+        <translation>the file holds %1 output groups</translation>
+    </message>
+    <message>
+        <source>文件是空的</source>
+        <translation>the file is empty</translation>
+    </message>
+    <message>
+        <source>文件的格式版本无效</source>
+        <translation>the file format version is invalid</translation>
+    </message>
+    <message>
+        <source>无效</source>
+        <translation>is invalid</translation>
+    </message>
+    <message>
+        <source>最多只能有 %1 组</source>
+        <translation>at most %1 are allowed</translation>
+    </message>
+    <message>
+        <source>本程序只能读取版本 %1 至</source>
+        <translation>this program reads versions %1 to</translation>
+    </message>
+    <message>
+        <source>格式版本</source>
+        <translation>format version</translation>
+    </message>
+    <message>
+        <source>第 %1 行的二极管类型</source>
+        <translation>the diode type on line %1</translation>
+    </message>
+    <message>
+        <source>第 %1 行的整流电路</source>
+        <translation>the rectifier circuit on line %1</translation>
+    </message>
+    <message>
+        <source>第 %1 行的组别数</source>
+        <translation>the group count on line %1</translation>
+    </message>
+    <message>
+        <source>第 %1 行的输入方式</source>
+        <translation>the input arrangement on line %1</translation>
+    </message>
+    <message>
+        <source>第 %1 行的连接方式</source>
+        <translation>the connection on line %1</translation>
+    </message>
+    <message>
+        <source>组输出应有 %1 行</source>
+        <translation>output group(s) need %1 lines</translation>
+    </message>
+    <message>
+        <source>编码有误</source>
+        <translation>encoding is broken</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>

@@ -89,6 +89,28 @@ TEST(ComposedTranslation, FiguresBetweenMarksMakeATextComposedPhraseByPhrase) {
   EXPECT_FALSE(holdsValues("电网电压的波动，%：低压列为额定×(1−波动)"));
 }
 
+TEST(ComposedTranslation, ValuesAmongTheWordsAreAskedForAsPlaceholdersAndPutBack) {
+  Dictionary d;
+  d.entries[{"Message", "第 %1 行的组别数"}] = "the group count on line %1";
+  d.entries[{"Message", "不是整数"}] = "is not a whole number";
+  d.entries[{"Message", "字段 %1 的内容含有换行"}] = "the content of field %1 holds a line break";
+  d.entries[{"Message", "本程序只能读取版本 %1 至"}] = "this program reads versions %1 to";
+  EXPECT_EQ(translateComposed(d, "Message", "第 12 行的组别数“x”不是整数"),
+            "the group count on line 12 “x” is not a whole number");
+  EXPECT_EQ(composedPhrases("第 12 行的组别数“x”不是整数"),
+            (std::vector<std::string>{"第 %1 行的组别数", "不是整数"}));
+  // a Latin word with a figure is a value too; a value at the end stays after
+  EXPECT_EQ(translateComposed(d, "Message", "字段 TXTWN(10) 的内容含有换行"),
+            "the content of field TXTWN(10) holds a line break");
+  EXPECT_EQ(translateComposed(d, "Message", "本程序只能读取版本 1 至 2"),
+            "this program reads versions 1 to 2");
+  // a placeholder text asked for is no value itself: the walk notes it
+  EXPECT_FALSE(holdsValues("第 %1 行的组别数"));
+  EXPECT_TRUE(holdsValues("第 12 行的组别数"));
+  // a figure not set apart by blanks is part of a word
+  EXPECT_FALSE(holdsValues("欧盟2019/1782号条例"));
+}
+
 TEST(ComposedTranslation, AnUnknownTextAndTheChineseInterfaceLeaveTheTextByteForByte) {
   Dictionary none;
   for (const char* text : {"无法打印到“a.pdf”：文件无法创建。", "31.3℃开放式温升", "功率：10.3W",

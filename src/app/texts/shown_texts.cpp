@@ -1,7 +1,8 @@
 #include "app/texts/shown_texts.h"
 
+#include "app/texts/file_reason_samples.h"
+
 #include "model/control.h"
-#include "model/file_access.h"
 #include "model/form.h"
 #include "model/form_names.h"
 #include "model/step_label.h"
@@ -49,7 +50,7 @@ void askForGeneratedTexts(Workspace& workspace, const Translator& translator) {
   if (auto* operating = dynamic_cast<FrmOperating*>(&workspace.form(forms::kOperating)))
     for (const std::string& note : operating->notesShown()) ask(forms::kOperating, note);
   for (const std::string& progress : search::progressSamples()) ask(forms::kSearch, progress);
-  for (const std::string& reason : files::reasonTexts()) ask(text_contexts::kMessage, reason);
+  for (const std::string& reason : fileReasonSamples()) ask(text_contexts::kMessage, reason);
 }
 
 }  // namespace corvane
