@@ -2,6 +2,81 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="zh_CN">
 <context>
+    <name>FrmOperating/words</name>
+    <message>
+        <source>不满足六级能效：平均效率</source>
+        <translation>Fails Level VI: average efficiency</translation>
+    </message>
+    <message>
+        <source>不满足六级能效：平均效率、空载功耗</source>
+        <translation>Fails Level VI: average efficiency, no-load power</translation>
+    </message>
+    <message>
+        <source>不满足六级能效：空载功耗</source>
+        <translation>Fails Level VI: no-load power</translation>
+    </message>
+    <message>
+        <source>严重警告</source>
+        <translation>Serious warning</translation>
+    </message>
+    <message>
+        <source>交流输出</source>
+        <translation>AC output</translation>
+    </message>
+    <message>
+        <source>低压</source>
+        <translation>Low-voltage</translation>
+    </message>
+    <message>
+        <source>全桥电容</source>
+        <translation>Bridge C</translation>
+    </message>
+    <message>
+        <source>全桥电阻</source>
+        <translation>Bridge R</translation>
+    </message>
+    <message>
+        <source>全波电容</source>
+        <translation>Full-wave C</translation>
+    </message>
+    <message>
+        <source>全波电阻</source>
+        <translation>Full-wave R</translation>
+    </message>
+    <message>
+        <source>半波电容</source>
+        <translation>Half-wave C</translation>
+    </message>
+    <message>
+        <source>半波电阻</source>
+        <translation>Half-wave R</translation>
+    </message>
+    <message>
+        <source>基本电压</source>
+        <translation>Basic-voltage</translation>
+    </message>
+    <message>
+        <source>多路输出</source>
+        <translation>Multiple-output</translation>
+    </message>
+    <message>
+        <source>安全</source>
+        <translation>Safe</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>满足六级能效</source>
+        <translation>Meets Level VI</translation>
+    </message>
+    <message>
+        <source>过热</source>
+        <translation>Overheating</translation>
+    </message>
+</context>
+<context>
     <name>FrmSearch</name>
     <message>
         <source>Peak Corvane专家系统 - 自动设计</source>
@@ -436,7 +511,7 @@
     </message>
     <message>
         <source>厚度mm</source>
-        <translation>Thickness mm</translation>
+        <translation>Thick. mm</translation>
     </message>
     <message>
         <source>含浸/烘烤</source>
@@ -448,7 +523,7 @@
     </message>
     <message>
         <source>外屏蔽</source>
-        <translation>Outer shield</translation>
+        <translation>Outer</translation>
     </message>
     <message>
         <source>天/月</source>
@@ -476,7 +551,7 @@
     </message>
     <message>
         <source>平介</source>
-        <translation>Flat washer</translation>
+        <translation>Washer</translation>
     </message>
     <message>
         <source>应用</source>
@@ -492,7 +567,7 @@
     </message>
     <message>
         <source>弹介</source>
-        <translation>Spring washer</translation>
+        <translation>Spring</translation>
     </message>
     <message>
         <source>快巴纸</source>
@@ -512,7 +587,7 @@
     </message>
     <message>
         <source>总长度mm</source>
-        <translation>Total length mm</translation>
+        <translation>Length mm</translation>
     </message>
     <message>
         <source>成 本(元)</source>
@@ -564,11 +639,11 @@
     </message>
     <message>
         <source>月工资(元)</source>
-        <translation>Monthly wage (CNY)</translation>
+        <translation>Wage CNY/mo</translation>
     </message>
     <message>
         <source>桥架</source>
-        <translation>Bridge bracket</translation>
+        <translation>Bridge</translation>
     </message>
     <message>
         <source>毛利率%</source>
@@ -592,7 +667,7 @@
     </message>
     <message>
         <source>磁屏蔽</source>
-        <translation>Magnetic shield</translation>
+        <translation>Magnetic</translation>
     </message>
     <message>
         <source>税前价</source>
@@ -624,7 +699,7 @@
     </message>
     <message>
         <source>绝缘套</source>
-        <translation>Insulating sleeve</translation>
+        <translation>Sleeve</translation>
     </message>
     <message>
         <source>绝缘漆</source>

@@ -258,6 +258,10 @@ void Form::holdsText(std::initializer_list<const char*> names) {
   setContentOf(*this, names, Control::Content::Text);
 }
 
+void Form::holdsWords(std::initializer_list<const char*> names) {
+  setContentOf(*this, names, Control::Content::Words);
+}
+
 void Form::holdsSignedQuantity(std::initializer_list<const char*> names) {
   setContentOf(*this, names, Control::Content::SignedQuantity);
 }

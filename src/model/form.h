@@ -221,6 +221,7 @@ class Form {
   void setSize(int width, int height) { size_ = {0, 0, width, height}; }
   // What the named text boxes hold (every row of an array), for the views.
   void holdsText(std::initializer_list<const char*> names);
+  void holdsWords(std::initializer_list<const char*> names);
   void holdsSignedQuantity(std::initializer_list<const char*> names);
   void holdsRailQuantity(std::initializer_list<const char*> names);
 

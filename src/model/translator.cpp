@@ -111,6 +111,10 @@ std::string_view trimmed(std::string_view text) {
 
 }  // namespace
 
+std::string wordsContext(std::string_view form) {
+  return std::string(form) + "/words";
+}
+
 bool languageFromCode(std::string_view code, Language& language) {
   if (code == "zh") {
     language = Language::Chinese;

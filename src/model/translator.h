@@ -29,6 +29,12 @@ inline constexpr const char* kMessage = "Message";
 inline constexpr const char* kProgram = "Program";
 }  // namespace text_contexts
 
+// The context of the words a form writes into its fields (Control::Content::
+// Words: a verdict, a class): apart from its captions, where the same
+// Chinese may be another thing ("低压" is a low-voltage adapter there and
+// the low-line column's header here).
+std::string wordsContext(std::string_view form);
+
 // The languages the interface speaks, by the code `--lang` and the script's
 // `language` take.
 enum class Language { Chinese, English };

@@ -1,6 +1,7 @@
 #include "operating/frmoperating.h"
 
 #include "core/coreform_fields.h"
+#include "electrical/electrical_tables.h"
 #include "electrical/eledata_fields.h"
 #include "electrical/frmeledata.h"
 #include "electrical/group_conversion.h"
@@ -8,6 +9,7 @@
 #include "model/print_job.h"
 #include "model/value.h"
 #include "model/workspace.h"
+#include "operating/adapter_efficiency.h"
 #include "operating/operating_fields.h"
 #include "operating/operating_figures.h"
 #include "operating/operating_report.h"
@@ -60,7 +62,9 @@ Reading reading(const Control& field, const std::string& what) {
 
 FrmOperating::FrmOperating(Workspace& workspace) : Form(workspace, kName, kCaption) {
   addControls();
-  holdsText({Verdict, GroupName, GroupCircuit, AdapterClass, AdapterVerdict});
+  holdsText({GroupName});
+  // the program's words: shown in the language shown
+  holdsWords({Verdict, GroupCircuit, AdapterClass, AdapterVerdict});
   on(EventKind::Click, CmdCalculate, [this](Control&, const EventArgs&) { calculate(); });
   on(EventKind::Change, MainsTolerance, [this](Control&, const EventArgs&) { calculate(); });
   on(EventKind::Click, CmdPrint, [this](Control&, const EventArgs&) { printReport(); });
@@ -171,6 +175,23 @@ std::vector<std::string> FrmOperating::notesShown() const {
   for (int row = 0; row < kMostWindings; ++row)
     for (const char* what : {kTurns, kColdResistance, kCopperLoss, kNoLoadVoltage})
       notes.push_back(windingWhat("N" + std::to_string(row + 1), what) + kNoNumber);
+  return notes;
+}
+
+std::vector<std::string> FrmOperating::wordsShown() const {
+  std::vector<std::string> notes;
+  // the groups' rectifiers, the verdicts and the adapter's class and level
+  for (const auto& circuit : electrical::kRectifierCircuits) notes.emplace_back(circuit.name);
+  for (winding::Verdict verdict :
+       {winding::Verdict::Safe, winding::Verdict::Overheating, winding::Verdict::Dangerous})
+    notes.push_back(operating::verdictText(verdict));
+  for (const operating::AdapterLimits& limits : operating::kAdapterLimits) {
+    notes.emplace_back(limits.name);
+    for (double efficiency : {0.0, 1.0})
+      for (double noLoadPower : {0.0, 1000.0})
+        notes.push_back(
+            operating::adapterVerdict(limits.adapterClass, 10, efficiency, noLoadPower));
+  }
   return notes;
 }
 

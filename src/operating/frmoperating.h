@@ -40,6 +40,9 @@ class FrmOperating : public Form {
   // Every text a figure's tool tip can say: what the figure is, and each
   // reason it can be empty, for every winding the table can have.
   std::vector<std::string> notesShown() const;
+  // Every word its fields can show: a group's rectifier, a verdict, the
+  // adapter's class and efficiency level.
+  std::vector<std::string> wordsShown() const;
 
  private:
   void addControls();

@@ -33,6 +33,8 @@ void askForFormTexts(Workspace& workspace, const Translator& translator) {
       for (const std::string& item : control->items()) ask(item);
       // a status panel's text is the program's; a field's is a design value
       if (control->kind() == ControlKind::StatusPanel) ask(control->text());
+      if (control->content() == Control::Content::Words)
+        translateComposed(translator, wordsContext(name), control->text());
     }
     // what the edit menu may call a step on the form
     for (const StepName& step : possibleStepNames(form)) shownStepText(step, translator);
@@ -47,8 +49,11 @@ void askForGeneratedTexts(Workspace& workspace, const Translator& translator) {
   auto ask = [&](const char* context, const std::string& text) {
     translateComposed(translator, context, text);
   };
-  if (auto* operating = dynamic_cast<FrmOperating*>(&workspace.form(forms::kOperating)))
+  if (auto* operating = dynamic_cast<FrmOperating*>(&workspace.form(forms::kOperating))) {
     for (const std::string& note : operating->notesShown()) ask(forms::kOperating, note);
+    for (const std::string& word : operating->wordsShown())
+      translateComposed(translator, wordsContext(forms::kOperating), word);
+  }
   for (const std::string& progress : search::progressSamples()) ask(forms::kSearch, progress);
   for (const std::string& reason : fileReasonSamples()) ask(text_contexts::kMessage, reason);
 }
