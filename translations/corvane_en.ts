@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="zh_CN">
 <context>
+    <name>Frmbobbin/words</name>
+    <message>
+        <source>工字型</source>
+        <translation>I-type</translation>
+    </message>
+    <message>
+        <source>抽屉型</source>
+        <translation>Drawer type</translation>
+    </message>
+    <message>
+        <source>王字型</source>
+        <translation>E-type</translation>
+    </message>
+</context>
+<context>
     <name>FrmOperating/words</name>
     <message>
         <source>不满足六级能效：平均效率</source>
@@ -2682,7 +2697,7 @@
     </message>
     <message>
         <source>出售的变压器；单独出售或装入其他设备的变压器不受其约束。平均效率含整流二极管损耗。</source>
-        <translation>sold in a wall-plug adapter; a transformer sold alone or built into other equipment is exempt. The average efficiency includes the rectifier diode losses.</translation>
+        <translation>a transformer sold alone or built into other equipment is exempt. The average efficiency includes the rectifier diode losses.</translation>
     </message>
     <message>
         <source>制作工时</source>
@@ -2838,7 +2853,7 @@
     </message>
     <message>
         <source>注：六级能效（美国能源部六级、欧盟2019/1782号条例）只适用于装在插墙式电源适配器内</source>
-        <translation>Note: Level VI (US DOE Level VI, EU Regulation 2019/1782) applies only to transformers</translation>
+        <translation>Note: Level VI (US DOE Level VI, EU Regulation 2019/1782) applies only to transformers sold in a wall-plug adapter;</translation>
     </message>
     <message>
         <source>满载温升判定</source>

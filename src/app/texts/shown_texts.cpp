@@ -2,6 +2,7 @@
 
 #include "app/texts/file_reason_samples.h"
 
+#include "bobbin/bobbin_types.h"
 #include "model/control.h"
 #include "model/form.h"
 #include "model/form_names.h"
@@ -54,6 +55,8 @@ void askForGeneratedTexts(Workspace& workspace, const Translator& translator) {
     for (const std::string& word : operating->wordsShown())
       translateComposed(translator, wordsContext(forms::kOperating), word);
   }
+  for (const bobbin::BobbinType& type : bobbin::kBobbinTypes)
+    translateComposed(translator, wordsContext(forms::kBobbin), type.typeText);
   for (const std::string& progress : search::progressSamples()) ask(forms::kSearch, progress);
   for (const std::string& reason : fileReasonSamples()) ask(text_contexts::kMessage, reason);
 }

@@ -117,6 +117,29 @@ TEST_F(EnglishInterfaceTest, EveryWindowOfTheTypicalDesignShowsNoChinese) {
   app.setLanguage(Language::Chinese, false);
 }
 
+TEST_F(EnglishInterfaceTest, WordsTheProgramWritesIntoFieldsReadEnglishButStayChineseInTheForm) {
+  DesktopApp& app = start(false);
+  ASSERT_TRUE(app.setLanguage(Language::English, false));
+  drive(app, "typical_design.cvs");
+  auto shownText = [&](const char* formName, const char* name, int row) {
+    FormView* view = app.view(formName);
+    if (!view) return QString("no view of ") + formName;
+    auto* edit = qobject_cast<QLineEdit*>(view->binding().widget(view->form()->control(name, row)));
+    return edit ? edit->text() : QString("no field");
+  };
+  Form& operating = app.workspace().form("FrmOperating");
+  Form& bobbin = app.workspace().form("Frmbobbin");
+  // a verdict, a rectifier, the adapter's class: each in the terms of its own context
+  EXPECT_EQ(shownText("FrmOperating", "Verdict", 1).toStdString(),
+            operating.control("Verdict", 1).text() == "过热" ? "Overheating" : "Safe");
+  EXPECT_EQ(shownText("FrmOperating", "GroupCircuit", 0), "Bridge C");
+  EXPECT_EQ(shownText("FrmOperating", "AdapterClass", -1), "Basic-voltage");
+  EXPECT_EQ(shownText("Frmbobbin", "TxtBTY", -1), "Drawer type");
+  EXPECT_EQ(bobbin.control("TxtBTY").text(), "抽屉型");
+  app.setLanguage(Language::Chinese, false);
+  EXPECT_EQ(shownText("Frmbobbin", "TxtBTY", -1), "抽屉型");
+}
+
 TEST_F(EnglishInterfaceTest, EveryWindowOfTheNineGroupDesignShowsNoChinese) {
   DesktopApp& app = start(false);
   ASSERT_TRUE(app.setLanguage(Language::English, false));
