@@ -2,93 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="zh_CN">
 <context>
-    <name>Frmbobbin/words</name>
+    <name>frmHelp</name>
     <message>
-        <source>工字型</source>
-        <translation>I-type</translation>
+        <source>帮助 - Peak Corvane专家系统</source>
+        <translation>Help - Peak Corvane expert system</translation>
     </message>
     <message>
-        <source>抽屉型</source>
-        <translation>Drawer type</translation>
-    </message>
-    <message>
-        <source>王字型</source>
-        <translation>E-type</translation>
-    </message>
-</context>
-<context>
-    <name>FrmOperating/words</name>
-    <message>
-        <source>不满足六级能效：平均效率</source>
-        <translation>Fails Level VI: average efficiency</translation>
-    </message>
-    <message>
-        <source>不满足六级能效：平均效率、空载功耗</source>
-        <translation>Fails Level VI: average efficiency, no-load power</translation>
-    </message>
-    <message>
-        <source>不满足六级能效：空载功耗</source>
-        <translation>Fails Level VI: no-load power</translation>
-    </message>
-    <message>
-        <source>严重警告</source>
-        <translation>Serious warning</translation>
-    </message>
-    <message>
-        <source>交流输出</source>
-        <translation>AC output</translation>
-    </message>
-    <message>
-        <source>低压</source>
-        <translation>Low-voltage</translation>
-    </message>
-    <message>
-        <source>全桥电容</source>
-        <translation>Bridge C</translation>
-    </message>
-    <message>
-        <source>全桥电阻</source>
-        <translation>Bridge R</translation>
-    </message>
-    <message>
-        <source>全波电容</source>
-        <translation>Full-wave C</translation>
-    </message>
-    <message>
-        <source>全波电阻</source>
-        <translation>Full-wave R</translation>
-    </message>
-    <message>
-        <source>半波电容</source>
-        <translation>Half-wave C</translation>
-    </message>
-    <message>
-        <source>半波电阻</source>
-        <translation>Half-wave R</translation>
-    </message>
-    <message>
-        <source>基本电压</source>
-        <translation>Basic-voltage</translation>
-    </message>
-    <message>
-        <source>多路输出</source>
-        <translation>Multiple-output</translation>
-    </message>
-    <message>
-        <source>安全</source>
-        <translation>Safe</translation>
-    </message>
-    <message>
-        <source>无</source>
-        <translation>None</translation>
-    </message>
-    <message>
-        <source>满足六级能效</source>
-        <translation>Meets Level VI</translation>
-    </message>
-    <message>
-        <source>过热</source>
-        <translation>Overheating</translation>
+        <source>帮助窗口显示的章节</source>
+        <translation>Chapter the help window shows</translation>
     </message>
 </context>
 <context>
@@ -784,6 +705,462 @@
         <source>单价(元</source>
         <translation>Price (CNY</translation>
     </message>
+    <message>
+        <source>其它费用（元）</source>
+        <translation>Other costs (CNY)</translation>
+    </message>
+    <message>
+        <source>包胶带工时（秒），不计入总工时</source>
+        <translation>Taping time (s), not counted in the total time</translation>
+    </message>
+    <message>
+        <source>包胶带速度（层/分）</source>
+        <translation>Taping speed (layers/min)</translation>
+    </message>
+    <message>
+        <source>包装工时（秒）</source>
+        <translation>Packing time (s)</translation>
+    </message>
+    <message>
+        <source>半成品检测工时（秒）</source>
+        <translation>In-process test time (s)</translation>
+    </message>
+    <message>
+        <source>含浸/烘烤工时（秒）</source>
+        <translation>Varnish/bake time (s)</translation>
+    </message>
+    <message>
+        <source>含税销售价（元）</source>
+        <translation>Selling price incl. tax (CNY)</translation>
+    </message>
+    <message>
+        <source>外屏蔽单价（元/kg）</source>
+        <translation>Outer shield unit price (CNY/kg)</translation>
+    </message>
+    <message>
+        <source>外屏蔽厚度（mm）</source>
+        <translation>Outer shield thickness (mm)</translation>
+    </message>
+    <message>
+        <source>外屏蔽宽度（mm）</source>
+        <translation>Outer shield width (mm)</translation>
+    </message>
+    <message>
+        <source>外屏蔽成本（元）</source>
+        <translation>Outer shield cost (CNY)</translation>
+    </message>
+    <message>
+        <source>外屏蔽重量（g）</source>
+        <translation>Outer shield weight (g)</translation>
+    </message>
+    <message>
+        <source>外屏蔽长度（mm）</source>
+        <translation>Outer shield length (mm)</translation>
+    </message>
+    <message>
+        <source>工时放宽率（%）</source>
+        <translation>Time allowance (%)</translation>
+    </message>
+    <message>
+        <source>平介单价（元/PCS）</source>
+        <translation>Flat washer unit price (CNY/pc)</translation>
+    </message>
+    <message>
+        <source>平介成本（元）</source>
+        <translation>Flat washer cost (CNY)</translation>
+    </message>
+    <message>
+        <source>平介用量（PCS）</source>
+        <translation>Flat washers (pcs)</translation>
+    </message>
+    <message>
+        <source>平介规格</source>
+        <translation>Flat washer description</translation>
+    </message>
+    <message>
+        <source>引线单价（元/m）</source>
+        <translation>Lead wire unit price (CNY/m)</translation>
+    </message>
+    <message>
+        <source>引线型号</source>
+        <translation>Lead wire type</translation>
+    </message>
+    <message>
+        <source>引线成本共计（元）</source>
+        <translation>Lead wires, total cost (CNY)</translation>
+    </message>
+    <message>
+        <source>引线规格（AWG）</source>
+        <translation>Lead wire size (AWG)</translation>
+    </message>
+    <message>
+        <source>弹介单价（元/PCS）</source>
+        <translation>Spring washer unit price (CNY/pc)</translation>
+    </message>
+    <message>
+        <source>弹介成本（元）</source>
+        <translation>Spring washer cost (CNY)</translation>
+    </message>
+    <message>
+        <source>弹介用量（PCS）</source>
+        <translation>Spring washers (pcs)</translation>
+    </message>
+    <message>
+        <source>弹介规格</source>
+        <translation>Spring washer description</translation>
+    </message>
+    <message>
+        <source>快巴纸单价（元/PCS）</source>
+        <translation>Fish paper unit price (CNY/pc)</translation>
+    </message>
+    <message>
+        <source>快巴纸成本（元）</source>
+        <translation>Fish paper cost (CNY)</translation>
+    </message>
+    <message>
+        <source>快巴纸用量（PCS）</source>
+        <translation>Fish paper (pcs)</translation>
+    </message>
+    <message>
+        <source>快巴纸规格：厚*宽*长（mm）</source>
+        <translation>Fish paper size: thickness*width*length (mm)</translation>
+    </message>
+    <message>
+        <source>总装配工时（秒）</source>
+        <translation>Final assembly time (s)</translation>
+    </message>
+    <message>
+        <source>成品检测工时（秒）</source>
+        <translation>Final test time (s)</translation>
+    </message>
+    <message>
+        <source>成本价（元）</source>
+        <translation>Cost price (CNY)</translation>
+    </message>
+    <message>
+        <source>插件单价（元/set）</source>
+        <translation>Connector unit price (CNY/set)</translation>
+    </message>
+    <message>
+        <source>插件成本（元）</source>
+        <translation>Connector cost (CNY)</translation>
+    </message>
+    <message>
+        <source>插件用量（set）</source>
+        <translation>Connectors (sets)</translation>
+    </message>
+    <message>
+        <source>插件规格</source>
+        <translation>Connector description</translation>
+    </message>
+    <message>
+        <source>插片速度（片/分）</source>
+        <translation>Lamination stacking speed (pieces/min)</translation>
+    </message>
+    <message>
+        <source>支架单价（元/PCS）</source>
+        <translation>Stand unit price (CNY/pc)</translation>
+    </message>
+    <message>
+        <source>支架用量（PCS）</source>
+        <translation>Stands (pcs)</translation>
+    </message>
+    <message>
+        <source>支架规格</source>
+        <translation>Stand description</translation>
+    </message>
+    <message>
+        <source>月工资（元）</source>
+        <translation>Monthly wage (CNY)</translation>
+    </message>
+    <message>
+        <source>桥架单价（元/PCS）</source>
+        <translation>Bridge bracket unit price (CNY/pc)</translation>
+    </message>
+    <message>
+        <source>桥架或支架的成本（元）</source>
+        <translation>Bridge bracket or stand cost (CNY)</translation>
+    </message>
+    <message>
+        <source>桥架用量（PCS）</source>
+        <translation>Bridge brackets (pcs)</translation>
+    </message>
+    <message>
+        <source>桥架规格</source>
+        <translation>Bridge bracket description</translation>
+    </message>
+    <message>
+        <source>每件的叠片数</source>
+        <translation>Laminations per unit</translation>
+    </message>
+    <message>
+        <source>每件的引线根数</source>
+        <translation>Lead wires per unit</translation>
+    </message>
+    <message>
+        <source>每件的总工时（秒）</source>
+        <translation>Total time per unit (s)</translation>
+    </message>
+    <message>
+        <source>每件的生产工时费（元）</source>
+        <translation>Labour cost per unit (CNY)</translation>
+    </message>
+    <message>
+        <source>每件的胶带层数</source>
+        <translation>Tape layers per unit</translation>
+    </message>
+    <message>
+        <source>每件绕制的总圈数（匝）</source>
+        <translation>Turns wound per unit (turns)</translation>
+    </message>
+    <message>
+        <source>每天工作小时数</source>
+        <translation>Working hours per day</translation>
+    </message>
+    <message>
+        <source>每小时工资（元/小时）</source>
+        <translation>Hourly wage (CNY/h)</translation>
+    </message>
+    <message>
+        <source>每月工作天数</source>
+        <translation>Working days per month</translation>
+    </message>
+    <message>
+        <source>每根引线的长度（mm），每个绕组两根</source>
+        <translation>Length of each lead wire (mm), two per winding</translation>
+    </message>
+    <message>
+        <source>毛利率（%）</source>
+        <translation>Gross margin (%)</translation>
+    </message>
+    <message>
+        <source>漆包线单价（元/kg）</source>
+        <translation>Magnet wire unit price (CNY/kg)</translation>
+    </message>
+    <message>
+        <source>漆包线用量（g）</source>
+        <translation>Magnet wire used (g)</translation>
+    </message>
+    <message>
+        <source>漆包线线型</source>
+        <translation>Magnet wire type</translation>
+    </message>
+    <message>
+        <source>漆包线线径（mm）</source>
+        <translation>Magnet wire diameter (mm)</translation>
+    </message>
+    <message>
+        <source>硅钢片材质描述</source>
+        <translation>Lamination steel description</translation>
+    </message>
+    <message>
+        <source>磁屏蔽单价（元/kg）</source>
+        <translation>Magnetic shield unit price (CNY/kg)</translation>
+    </message>
+    <message>
+        <source>磁屏蔽厚度（mm）</source>
+        <translation>Magnetic shield thickness (mm)</translation>
+    </message>
+    <message>
+        <source>磁屏蔽宽度（mm）</source>
+        <translation>Magnetic shield width (mm)</translation>
+    </message>
+    <message>
+        <source>磁屏蔽成本（元）</source>
+        <translation>Magnetic shield cost (CNY)</translation>
+    </message>
+    <message>
+        <source>磁屏蔽重量（g）</source>
+        <translation>Magnetic shield weight (g)</translation>
+    </message>
+    <message>
+        <source>磁屏蔽长度（mm）</source>
+        <translation>Magnetic shield length (mm)</translation>
+    </message>
+    <message>
+        <source>税前价（元）</source>
+        <translation>Price before tax (CNY)</translation>
+    </message>
+    <message>
+        <source>税率（%）</source>
+        <translation>Tax rate (%)</translation>
+    </message>
+    <message>
+        <source>端子单价（元/set）</source>
+        <translation>Terminal unit price (CNY/set)</translation>
+    </message>
+    <message>
+        <source>端子成本（元）</source>
+        <translation>Terminal cost (CNY)</translation>
+    </message>
+    <message>
+        <source>端子用量（set）</source>
+        <translation>Terminals (sets)</translation>
+    </message>
+    <message>
+        <source>端子规格</source>
+        <translation>Terminal description</translation>
+    </message>
+    <message>
+        <source>第二种快巴纸单价（元/PCS）</source>
+        <translation>Second fish paper unit price (CNY/pc)</translation>
+    </message>
+    <message>
+        <source>第二种快巴纸成本（元）</source>
+        <translation>Second fish paper cost (CNY)</translation>
+    </message>
+    <message>
+        <source>第二种快巴纸用量（PCS）</source>
+        <translation>Second fish paper (pcs)</translation>
+    </message>
+    <message>
+        <source>第二种快巴纸规格：厚*宽*长（mm）</source>
+        <translation>Second fish paper size: thickness*width*length (mm)</translation>
+    </message>
+    <message>
+        <source>结构件成本共计（元）</source>
+        <translation>Hardware, total cost (CNY)</translation>
+    </message>
+    <message>
+        <source>绕线工时（秒）</source>
+        <translation>Winding time (s)</translation>
+    </message>
+    <message>
+        <source>绕线机转速（圈/分）</source>
+        <translation>Winding machine speed (turns/min)</translation>
+    </message>
+    <message>
+        <source>绝缘套单价（元/PCS）</source>
+        <translation>Insulating sleeve unit price (CNY/pc)</translation>
+    </message>
+    <message>
+        <source>绝缘套成本（元）</source>
+        <translation>Insulating sleeve cost (CNY)</translation>
+    </message>
+    <message>
+        <source>绝缘套用量（PCS）</source>
+        <translation>Insulating sleeves (pcs)</translation>
+    </message>
+    <message>
+        <source>绝缘套规格</source>
+        <translation>Insulating sleeve description</translation>
+    </message>
+    <message>
+        <source>绝缘漆单价（元/kg）</source>
+        <translation>Varnish unit price (CNY/kg)</translation>
+    </message>
+    <message>
+        <source>绝缘漆型号</source>
+        <translation>Varnish type</translation>
+    </message>
+    <message>
+        <source>绝缘漆成本（元）</source>
+        <translation>Varnish cost (CNY)</translation>
+    </message>
+    <message>
+        <source>绝缘漆用量（g）</source>
+        <translation>Varnish used (g)</translation>
+    </message>
+    <message>
+        <source>胶带单价（元/mm）</source>
+        <translation>Tape unit price (CNY/mm)</translation>
+    </message>
+    <message>
+        <source>胶带宽度（mm）</source>
+        <translation>Tape width (mm)</translation>
+    </message>
+    <message>
+        <source>胶带总长度（mm）</source>
+        <translation>Total tape length (mm)</translation>
+    </message>
+    <message>
+        <source>胶带成本（元）</source>
+        <translation>Tape cost (CNY)</translation>
+    </message>
+    <message>
+        <source>螺帽单价（元/PCS）</source>
+        <translation>Nut unit price (CNY/pc)</translation>
+    </message>
+    <message>
+        <source>螺帽成本（元）</source>
+        <translation>Nut cost (CNY)</translation>
+    </message>
+    <message>
+        <source>螺帽用量（PCS）</source>
+        <translation>Nuts (pcs)</translation>
+    </message>
+    <message>
+        <source>螺帽规格</source>
+        <translation>Nut description</translation>
+    </message>
+    <message>
+        <source>螺杆单价（元/PCS）</source>
+        <translation>Screw unit price (CNY/pc)</translation>
+    </message>
+    <message>
+        <source>螺杆成本（元）</source>
+        <translation>Screw cost (CNY)</translation>
+    </message>
+    <message>
+        <source>螺杆用量（PCS）</source>
+        <translation>Screws (pcs)</translation>
+    </message>
+    <message>
+        <source>螺杆规格</source>
+        <translation>Screw description</translation>
+    </message>
+    <message>
+        <source>该绕组引线的成本（元）</source>
+        <translation>Lead wire cost of this winding (CNY)</translation>
+    </message>
+    <message>
+        <source>该绕组漆包线的成本（元）</source>
+        <translation>Magnet wire cost of this winding (CNY)</translation>
+    </message>
+    <message>
+        <source>配线工时（秒）</source>
+        <translation>Wiring time (s)</translation>
+    </message>
+    <message>
+        <source>配线速度（根/分）</source>
+        <translation>Wiring speed (leads/min)</translation>
+    </message>
+    <message>
+        <source>铁芯单价（元/kg）</source>
+        <translation>Core unit price (CNY/kg)</translation>
+    </message>
+    <message>
+        <source>铁芯名称：EI-长度L*叠厚b</source>
+        <translation>Core name: EI-length L*stack b</translation>
+    </message>
+    <message>
+        <source>铁芯成本（元）</source>
+        <translation>Core cost (CNY)</translation>
+    </message>
+    <message>
+        <source>铁芯重量（g）</source>
+        <translation>Core weight (g)</translation>
+    </message>
+    <message>
+        <source>铜线成本共计（元）</source>
+        <translation>Copper wire, total cost (CNY)</translation>
+    </message>
+    <message>
+        <source>骨架单价（元/PCS）</source>
+        <translation>Bobbin unit price (CNY/pc)</translation>
+    </message>
+    <message>
+        <source>骨架成本（元）</source>
+        <translation>Bobbin cost (CNY)</translation>
+    </message>
+    <message>
+        <source>骨架用量（PCS）</source>
+        <translation>Bobbins (pcs)</translation>
+    </message>
+    <message>
+        <source>骨架规格</source>
+        <translation>Bobbin description</translation>
+    </message>
 </context>
 <context>
     <name>FrmOperating</name>
@@ -1410,6 +1787,114 @@
         <source>现在是</source>
         <translation>Now</translation>
     </message>
+    <message>
+        <source>Litz线单股线径（mm）</source>
+        <translation>Litz wire strand diameter (mm)</translation>
+    </message>
+    <message>
+        <source>Litz线导体总截面积（mm²）</source>
+        <translation>Litz wire total conductor area (mm²)</translation>
+    </message>
+    <message>
+        <source>Litz线直流电阻（Ω）</source>
+        <translation>Litz wire DC resistance (Ω)</translation>
+    </message>
+    <message>
+        <source>Litz线股数</source>
+        <translation>Litz wire strands</translation>
+    </message>
+    <message>
+        <source>Litz线重量（g）</source>
+        <translation>Litz wire weight (g)</translation>
+    </message>
+    <message>
+        <source>Litz线长度（m）</source>
+        <translation>Litz wire length (m)</translation>
+    </message>
+    <message>
+        <source>交流电阻与直流电阻之比 Rac/Rdc</source>
+        <translation>AC to DC resistance ratio Rac/Rdc</translation>
+    </message>
+    <message>
+        <source>交流电阻（Ω）</source>
+        <translation>AC resistance (Ω)</translation>
+    </message>
+    <message>
+        <source>导体截面积（mm²）</source>
+        <translation>Conductor area (mm²)</translation>
+    </message>
+    <message>
+        <source>导体材料</source>
+        <translation>Conductor material</translation>
+    </message>
+    <message>
+        <source>导线直流电阻（Ω）</source>
+        <translation>Wire DC resistance (Ω)</translation>
+    </message>
+    <message>
+        <source>导线重量（g）</source>
+        <translation>Wire weight (g)</translation>
+    </message>
+    <message>
+        <source>导线长度（m）</source>
+        <translation>Wire length (m)</translation>
+    </message>
+    <message>
+        <source>每米导体电阻（Ω/m）</source>
+        <translation>Conductor resistance per metre (Ω/m)</translation>
+    </message>
+    <message>
+        <source>漆包线裸铜线径（mm）</source>
+        <translation>Magnet wire bare copper diameter (mm)</translation>
+    </message>
+    <message>
+        <source>电流密度（A/mm²）</source>
+        <translation>Current density (A/mm²)</translation>
+    </message>
+    <message>
+        <source>美国线规号（AWG）</source>
+        <translation>American Wire Gauge (AWG)</translation>
+    </message>
+    <message>
+        <source>该电流密度下的允许电流（A）</source>
+        <translation>Allowed current at this current density (A)</translation>
+    </message>
+    <message>
+        <source>该频率下的趋表深度（mm）</source>
+        <translation>Skin depth at this frequency (mm)</translation>
+    </message>
+    <message>
+        <source>趋表效应不显著的最大线径及箔厚（mm）</source>
+        <translation>Largest wire diameter and foil thickness without marked skin effect (mm)</translation>
+    </message>
+    <message>
+        <source>铜箔厚度（mm）</source>
+        <translation>Copper foil thickness (mm)</translation>
+    </message>
+    <message>
+        <source>铜箔宽度（mm）</source>
+        <translation>Copper foil width (mm)</translation>
+    </message>
+    <message>
+        <source>铜箔截面积（mm²）</source>
+        <translation>Copper foil area (mm²)</translation>
+    </message>
+    <message>
+        <source>铜箔直流电阻（Ω）</source>
+        <translation>Copper foil DC resistance (Ω)</translation>
+    </message>
+    <message>
+        <source>铜箔重量（g）</source>
+        <translation>Copper foil weight (g)</translation>
+    </message>
+    <message>
+        <source>铜箔长度（m）</source>
+        <translation>Copper foil length (m)</translation>
+    </message>
+    <message>
+        <source>频率（kHz）</source>
+        <translation>Frequency (kHz)</translation>
+    </message>
 </context>
 <context>
     <name>Frmbobbin</name>
@@ -1612,6 +2097,154 @@
     <message>
         <source>高级应用</source>
         <translation>Advanced</translation>
+    </message>
+    <message>
+        <source>匝数（匝）</source>
+        <translation>Turns</translation>
+    </message>
+    <message>
+        <source>底周长：骨架底面的周长（mm）</source>
+        <translation>Base perimeter: perimeter of the bobbin's base (mm)</translation>
+    </message>
+    <message>
+        <source>底边：骨架底面的一边（mm）</source>
+        <translation>Base side: one side of the bobbin's base (mm)</translation>
+    </message>
+    <message>
+        <source>底边：骨架底面的另一边（mm）</source>
+        <translation>Base side: the other side of the bobbin's base (mm)</translation>
+    </message>
+    <message>
+        <source>快巴纸规格：厚*宽*长（mm）</source>
+        <translation>Fish paper size: thickness*width*length (mm)</translation>
+    </message>
+    <message>
+        <source>所选的骨架类型</source>
+        <translation>Bobbin type chosen</translation>
+    </message>
+    <message>
+        <source>最佳适应电流密度（A/mm²）</source>
+        <translation>Best-fit current density (A/mm²)</translation>
+    </message>
+    <message>
+        <source>槽厚：槽可绕线的深度（mm）</source>
+        <translation>Slot depth: depth the slot can take windings (mm)</translation>
+    </message>
+    <message>
+        <source>槽宽：第一槽可绕线的宽度（mm）</source>
+        <translation>Slot width: winding width of the first slot (mm)</translation>
+    </message>
+    <message>
+        <source>槽宽：第二槽可绕线的宽度（mm）</source>
+        <translation>Slot width: winding width of the second slot (mm)</translation>
+    </message>
+    <message>
+        <source>槽满率（%）</source>
+        <translation>Window fill (%)</translation>
+    </message>
+    <message>
+        <source>测试绕组上测得的电压（V）</source>
+        <translation>Voltage measured on the test winding (V)</translation>
+    </message>
+    <message>
+        <source>测试绕组的匝数（匝）</source>
+        <translation>Turns of the test winding</translation>
+    </message>
+    <message>
+        <source>由测试电压推算的匝数（匝）</source>
+        <translation>Turns worked out from the test voltage</translation>
+    </message>
+    <message>
+        <source>电压（V）</source>
+        <translation>Voltage (V)</translation>
+    </message>
+    <message>
+        <source>电流密度（A/mm²）</source>
+        <translation>Current density (A/mm²)</translation>
+    </message>
+    <message>
+        <source>电流（A）</source>
+        <translation>Current (A)</translation>
+    </message>
+    <message>
+        <source>磁通密度（T）</source>
+        <translation>Flux density (T)</translation>
+    </message>
+    <message>
+        <source>窗口总面积：骨架可绕线的面积（mm²）</source>
+        <translation>Total window area: area of the bobbin that takes windings (mm²)</translation>
+    </message>
+    <message>
+        <source>第二种快巴纸规格：厚*宽*长（mm）</source>
+        <translation>Second fish paper size: thickness*width*length (mm)</translation>
+    </message>
+    <message>
+        <source>线径：裸铜线直径（mm）</source>
+        <translation>Wire diameter: bare copper diameter (mm)</translation>
+    </message>
+    <message>
+        <source>胶带宽度（mm）</source>
+        <translation>Tape width (mm)</translation>
+    </message>
+    <message>
+        <source>要查找的叠厚 b（mm）</source>
+        <translation>Stack b to look up (mm)</translation>
+    </message>
+    <message>
+        <source>要查找的叠片长度 L（mm）</source>
+        <translation>Lamination length L to look up (mm)</translation>
+    </message>
+    <message>
+        <source>输入电压（V）</source>
+        <translation>Input voltage (V)</translation>
+    </message>
+    <message>
+        <source>铁芯名称：EI-长度L*叠厚b</source>
+        <translation>Core name: EI-length L*stack b</translation>
+    </message>
+    <message>
+        <source>频率（Hz）</source>
+        <translation>Frequency (Hz)</translation>
+    </message>
+    <message>
+        <source>骨架供应商</source>
+        <translation>Bobbin supplier</translation>
+    </message>
+    <message>
+        <source>骨架名称</source>
+        <translation>Bobbin name</translation>
+    </message>
+    <message>
+        <source>骨架型号查找，* 代表任意字符</source>
+        <translation>Bobbin part number search, * stands for any characters</translation>
+    </message>
+    <message>
+        <source>骨架型号（料号）</source>
+        <translation>Bobbin part number</translation>
+    </message>
+    <message>
+        <source>骨架尺寸</source>
+        <translation>Bobbin dimensions</translation>
+    </message>
+    <message>
+        <source>骨架尺寸 A（mm）</source>
+        <translation>Bobbin dimension A (mm)</translation>
+    </message>
+    <message>
+        <source>骨架尺寸 B（mm）</source>
+        <translation>Bobbin dimension B (mm)</translation>
+    </message>
+    <message>
+        <source>骨架尺寸 D（mm）</source>
+        <translation>Bobbin dimension D (mm)</translation>
+    </message>
+    <message>
+        <source>骨架尺寸 F（mm）</source>
+        <translation>Bobbin dimension F (mm)</translation>
+    </message>
+    <message>
+        <source>骨架目录：随程序提供的或另选的</source>
+        <translation>Bobbin catalogue: the one supplied with the program or another chosen</translation>
     </message>
 </context>
 <context>
@@ -1845,6 +2478,134 @@
         <translation>turns</translation>
     </message>
     <message>
+        <source>允许温升（K）</source>
+        <translation>Allowed temperature rise (K)</translation>
+    </message>
+    <message>
+        <source>允许磁通密度（T）</source>
+        <translation>Allowed flux density (T)</translation>
+    </message>
+    <message>
+        <source>允许铜损（W）</source>
+        <translation>Allowed copper loss (W)</translation>
+    </message>
+    <message>
+        <source>初级导线的电流密度 J（A/mm²）</source>
+        <translation>Current density J of the primary wire (A/mm²)</translation>
+    </message>
+    <message>
+        <source>功率 Po：按允许电压调整率提高后的输出总功率（W）</source>
+        <translation>Power Po: total output power raised by the allowed regulation (W)</translation>
+    </message>
+    <message>
+        <source>叠厚 b（mm）</source>
+        <translation>Stack b (mm)</translation>
+    </message>
+    <message>
+        <source>叠厚与舌宽之比 b/a</source>
+        <translation>Stack to tongue ratio b/a</translation>
+    </message>
+    <message>
+        <source>叠片长度 L（mm），标准EI片的目录号</source>
+        <translation>Lamination length L (mm), the standard EI catalogue number</translation>
+    </message>
+    <message>
+        <source>叠片高度 H（mm）</source>
+        <translation>Lamination height H (mm)</translation>
+    </message>
+    <message>
+        <source>川崎的硅钢片牌号</source>
+        <translation>Kawasaki steel grade</translation>
+    </message>
+    <message>
+        <source>工作磁通密度 Bm（T）</source>
+        <translation>Working flux density Bm (T)</translation>
+    </message>
+    <message>
+        <source>平均磁路长度 Le（mm）</source>
+        <translation>Mean magnetic path length Le (mm)</translation>
+    </message>
+    <message>
+        <source>新日铁的硅钢片牌号</source>
+        <translation>Nippon Steel grade</translation>
+    </message>
+    <message>
+        <source>时每千克的铁损</source>
+        <translation>iron loss per kilogram at</translation>
+    </message>
+    <message>
+        <source>材质推荐的磁通密度（T）</source>
+        <translation>Flux density recommended for the grade (T)</translation>
+    </message>
+    <message>
+        <source>材质描述：牌号与厚度</source>
+        <translation>Material description: grade and thickness</translation>
+    </message>
+    <message>
+        <source>次级导线的电流密度（A/mm²）</source>
+        <translation>Current density of the secondary wire (A/mm²)</translation>
+    </message>
+    <message>
+        <source>电压调整率（%）</source>
+        <translation>Regulation (%)</translation>
+    </message>
+    <message>
+        <source>电流密度 J（A/mm²）</source>
+        <translation>Current density J (A/mm²)</translation>
+    </message>
+    <message>
+        <source>电源频率 F（Hz）</source>
+        <translation>Mains frequency F (Hz)</translation>
+    </message>
+    <message>
+        <source>的硅钢片牌号</source>
+        <translation>steel grade</translation>
+    </message>
+    <message>
+        <source>硅钢片厚度（mm）</source>
+        <translation>Lamination thickness (mm)</translation>
+    </message>
+    <message>
+        <source>硅钢片比重（g/cm³）</source>
+        <translation>Steel density (g/cm³)</translation>
+    </message>
+    <message>
+        <source>窗口宽 c（mm）</source>
+        <translation>Window width c (mm)</translation>
+    </message>
+    <message>
+        <source>窗口高 h（mm）</source>
+        <translation>Window height h (mm)</translation>
+    </message>
+    <message>
+        <source>窗高与窗宽之比 h/c</source>
+        <translation>Window height to width ratio h/c</translation>
+    </message>
+    <message>
+        <source>舌宽 a（mm）</source>
+        <translation>Tongue a (mm)</translation>
+    </message>
+    <message>
+        <source>铁损 Pc：工作磁通密度下的铁芯损耗（W）</source>
+        <translation>Iron loss Pc: core loss at the working flux density (W)</translation>
+    </message>
+    <message>
+        <source>铁芯截面积 Sc（cm²）</source>
+        <translation>Core section Sc (cm²)</translation>
+    </message>
+    <message>
+        <source>铁芯窗口面积 Sw（cm²）</source>
+        <translation>Core window area Sw (cm²)</translation>
+    </message>
+    <message>
+        <source>铁芯规格：截面积与窗口面积之积 Sc×Sw（cm⁴）</source>
+        <translation>Core size: section times window area Sc×Sw (cm⁴)</translation>
+    </message>
+    <message>
+        <source>铁芯重量 We（g）</source>
+        <translation>Core weight We (g)</translation>
+    </message>
+    <message>
         <source>所用额定功率表</source>
         <translation>Rated-power table used</translation>
     </message>
@@ -2030,6 +2791,106 @@
     <message>
         <source>自动设计</source>
         <translation>Automatic design</translation>
+    </message>
+    <message>
+        <source>交流输入电压（V）：第二组初级</source>
+        <translation>AC input voltage (V): second primary</translation>
+    </message>
+    <message>
+        <source>整流滤波后的直流电压</source>
+        <translation>DC voltage after rectifier and filter</translation>
+    </message>
+    <message>
+        <source>整流电路为</source>
+        <translation>with the rectifier</translation>
+    </message>
+    <message>
+        <source>时为交流电压</source>
+        <translation>gives the AC voltage</translation>
+    </message>
+    <message>
+        <source>时为交流电流</source>
+        <translation>gives the AC current</translation>
+    </message>
+    <message>
+        <source>滤波电容uF</source>
+        <translation>Filter capacitor uF</translation>
+    </message>
+    <message>
+        <source>滤波电容：推荐的电解电容容量范围（uF）</source>
+        <translation>Filter capacitor: recommended electrolytic capacitance range (uF)</translation>
+    </message>
+    <message>
+        <source>空载电压V</source>
+        <translation>No-load voltage V</translation>
+    </message>
+    <message>
+        <source>空载电压：绕组空载时的交流电压，由允许电压调整率算出（V）</source>
+        <translation>No-load voltage: the winding's AC voltage at no load, from the allowed regulation (V)</translation>
+    </message>
+    <message>
+        <source>组别：输出绕组的名称</source>
+        <translation>Group: name of the output winding</translation>
+    </message>
+    <message>
+        <source>绕组AC电压：满载时绕组交流电压的有效值（V），可改写</source>
+        <translation>Winding AC voltage: RMS AC voltage of the winding at full load (V), may be overwritten</translation>
+    </message>
+    <message>
+        <source>绕组AC电流：绕组电流的有效值（A），可改写</source>
+        <translation>Winding AC current: RMS current of the winding (A), may be overwritten</translation>
+    </message>
+    <message>
+        <source>绕组功率：绕组AC电压×AC电流（VA）</source>
+        <translation>Winding power: winding AC voltage × AC current (VA)</translation>
+    </message>
+    <message>
+        <source>绝缘等级</source>
+        <translation>Insulation class</translation>
+    </message>
+    <message>
+        <source>绝缘等级允许的最高温度（℃）</source>
+        <translation>Highest temperature the insulation class allows (℃)</translation>
+    </message>
+    <message>
+        <source>请设定变压器使用时的环境温度（℃）</source>
+        <translation>Set the ambient temperature the transformer works in (℃)</translation>
+    </message>
+    <message>
+        <source>请设定变压器的电压调整率（%）</source>
+        <translation>Set the transformer's regulation (%)</translation>
+    </message>
+    <message>
+        <source>请设定此变压器的允许工作温升（K）</source>
+        <translation>Set this transformer's allowed temperature rise (K)</translation>
+    </message>
+    <message>
+        <source>请输入交流输入电压（V）</source>
+        <translation>Enter the AC input voltage (V)</translation>
+    </message>
+    <message>
+        <source>负载电流</source>
+        <translation>Load current</translation>
+    </message>
+    <message>
+        <source>输入电流A</source>
+        <translation>Input current A</translation>
+    </message>
+    <message>
+        <source>输入电流：初级满载电流，不含空载电流（A）</source>
+        <translation>Input current: primary full-load current, without the no-load current (A)</translation>
+    </message>
+    <message>
+        <source>输出总功率：各组绕组功率之和（W）</source>
+        <translation>Total output power: sum of the windings' power (W)</translation>
+    </message>
+    <message>
+        <source>输出电压V</source>
+        <translation>Output voltage V</translation>
+    </message>
+    <message>
+        <source>输出电流A</source>
+        <translation>Output current A</translation>
     </message>
 </context>
 <context>
@@ -2254,6 +3115,226 @@
         <source>黑/黑</source>
         <translation>Black/black</translation>
     </message>
+    <message>
+        <source>△U：稳态电压与该组要求电压之差（%）</source>
+        <translation>ΔU: difference of the steady voltage from the group's required voltage (%)</translation>
+    </message>
+    <message>
+        <source>产品编号</source>
+        <translation>Product number</translation>
+    </message>
+    <message>
+        <source>冷阻</source>
+        <translation>Cold resistance</translation>
+    </message>
+    <message>
+        <source>初级导线的电流密度（A/mm²）</source>
+        <translation>Current density of the primary wire (A/mm²)</translation>
+    </message>
+    <message>
+        <source>初级电流密度(A/mm²)</source>
+        <translation>Primary current density (A/mm²)</translation>
+    </message>
+    <message>
+        <source>初级空载时的励磁电流</source>
+        <translation>exciting current of the primary at no load</translation>
+    </message>
+    <message>
+        <source>匝长：绕组的平均匝长（mm）</source>
+        <translation>Turn length: mean turn length of the winding (mm)</translation>
+    </message>
+    <message>
+        <source>单击解锁股数列，可改写股数</source>
+        <translation>Click to unlock the strands column and overwrite the strands</translation>
+    </message>
+    <message>
+        <source>单击锁定匝数列；双击解锁，可改写匝数</source>
+        <translation>Click to lock the turns column; double-click to unlock and overwrite the turns</translation>
+    </message>
+    <message>
+        <source>单击锁定线径列；双击解锁，可改写线径</source>
+        <translation>Click to lock the wire column; double-click to unlock and overwrite the diameters</translation>
+    </message>
+    <message>
+        <source>压降：满载电流在热阻上的压降（V）</source>
+        <translation>Voltage drop: drop of the full-load current across the hot resistance (V)</translation>
+    </message>
+    <message>
+        <source>厚度：绕组的径向厚度（mm）</source>
+        <translation>Build: radial thickness of the winding (mm)</translation>
+    </message>
+    <message>
+        <source>圈数：绕组匝数（匝）</source>
+        <translation>Turns: turns of the winding</translation>
+    </message>
+    <message>
+        <source>型号：所用铁芯的名称</source>
+        <translation>Type: name of the core used</translation>
+    </message>
+    <message>
+        <source>客户编号</source>
+        <translation>Customer number</translation>
+    </message>
+    <message>
+        <source>层匝：每层匝数（匝）</source>
+        <translation>Turns/layer: turns per layer</translation>
+    </message>
+    <message>
+        <source>层数：绕组的层数</source>
+        <translation>Layers: layers of the winding</translation>
+    </message>
+    <message>
+        <source>工作B(T)</source>
+        <translation>Working B (T)</translation>
+    </message>
+    <message>
+        <source>工作B：负载运行时铁芯的磁通密度（T）</source>
+        <translation>Working B: flux density of the core on load (T)</translation>
+    </message>
+    <message>
+        <source>开放式温升：敞开安装时的温升（℃）</source>
+        <translation>Open-frame rise: temperature rise mounted in open air (℃)</translation>
+    </message>
+    <message>
+        <source>引出线颜色：起头/结尾</source>
+        <translation>Lead colours: start/finish</translation>
+    </message>
+    <message>
+        <source>总损耗：铜损与铁损之和（W）</source>
+        <translation>Total loss: copper loss plus iron loss (W)</translation>
+    </message>
+    <message>
+        <source>时的直流电阻</source>
+        <translation>DC resistance at</translation>
+    </message>
+    <message>
+        <source>次级导线的电流密度（A/mm²）</source>
+        <translation>Current density of the secondary wire (A/mm²)</translation>
+    </message>
+    <message>
+        <source>次级电流密度(A/mm²)</source>
+        <translation>Secondary current density (A/mm²)</translation>
+    </message>
+    <message>
+        <source>每个绕组外包胶带的层数</source>
+        <translation>Tape layers wrapped over each winding</translation>
+    </message>
+    <message>
+        <source>热阻：工作温度下的直流电阻（mΩ）</source>
+        <translation>Hot resistance: DC resistance at the working temperature (mΩ)</translation>
+    </message>
+    <message>
+        <source>直流负载电压：整流滤波后的输出电压（V）</source>
+        <translation>DC load voltage: output voltage after rectifier and filter (V)</translation>
+    </message>
+    <message>
+        <source>稳态电压：满载时的绕组电压（V）</source>
+        <translation>Steady voltage: winding voltage at full load (V)</translation>
+    </message>
+    <message>
+        <source>空载Bo(T)</source>
+        <translation>No-load Bo (T)</translation>
+    </message>
+    <message>
+        <source>空载Bo：空载时铁芯的磁通密度（T）</source>
+        <translation>No-load Bo: flux density of the core at no load (T)</translation>
+    </message>
+    <message>
+        <source>空载电压：绕组空载时的电压（V）</source>
+        <translation>No-load voltage: voltage of the winding at no load (V)</translation>
+    </message>
+    <message>
+        <source>线径：裸铜线直径（mm）</source>
+        <translation>Wire diameter: bare copper diameter (mm)</translation>
+    </message>
+    <message>
+        <source>组别：绕组名称，N1 起为初级，其后为各输出组</source>
+        <translation>Group: winding name, primaries from N1, then each output group</translation>
+    </message>
+    <message>
+        <source>绕组线型：漆包线的种类</source>
+        <translation>Wire type: kind of magnet wire</translation>
+    </message>
+    <message>
+        <source>股数：并绕的导线股数</source>
+        <translation>Strands: wires wound in parallel</translation>
+    </message>
+    <message>
+        <source>胶带总长度（mm）</source>
+        <translation>Total tape length (mm)</translation>
+    </message>
+    <message>
+        <source>订单号</source>
+        <translation>Order number</translation>
+    </message>
+    <message>
+        <source>设计不完整：缺少N1的匝数、N2的匝数、N2的线径</source>
+        <translation>Design incomplete: missing the turns of N1, the turns of N2, the wire diameter of N2</translation>
+    </message>
+    <message>
+        <source>调整率：空载电压与满载电压之差占空载电压的百分数（%）</source>
+        <translation>Regulation: difference of the no-load and full-load voltage as a share of the no-load voltage (%)</translation>
+    </message>
+    <message>
+        <source>适配器温升：装在适配器外壳内时的温升（℃）</source>
+        <translation>Adapter rise: temperature rise enclosed in an adapter housing (℃)</translation>
+    </message>
+    <message>
+        <source>铁损：铁芯在工作磁通密度下的损耗（W）</source>
+        <translation>Iron loss: core loss at the working flux density (W)</translation>
+    </message>
+    <message>
+        <source>铜总重：各绕组铜线重量之和（kg）</source>
+        <translation>Total copper: sum of the windings' copper weight (kg)</translation>
+    </message>
+    <message>
+        <source>铜损：各绕组满载铜损之和（W）</source>
+        <translation>Copper loss: sum of the windings' full-load copper loss (W)</translation>
+    </message>
+    <message>
+        <source>铜损：绕组满载时的铜损耗（W）</source>
+        <translation>Copper loss: copper loss of the winding at full load (W)</translation>
+    </message>
+    <message>
+        <source>铜重：绕组铜线的重量（g）</source>
+        <translation>Copper weight: weight of the winding's copper (g)</translation>
+    </message>
+    <message>
+        <source>初级没有匝数或输入电压，无法计算空载电流</source>
+        <translation>The primary has no turns or no input voltage: no no-load current can be worked out</translation>
+    </message>
+    <message>
+        <source>尚未计算，点击参数仿真后显示空载电流</source>
+        <translation>Not worked out yet: click Simulate to show the no-load current</translation>
+    </message>
+    <message>
+        <source>工作磁密超出铁芯材质磁化曲线的范围，无法计算空载电流</source>
+        <translation>The working flux density lies off the steel's magnetising curve: no no-load current can be worked out</translation>
+    </message>
+    <message>
+        <source>无法计算空载电流</source>
+        <translation>no no-load current can be worked out</translation>
+    </message>
+    <message>
+        <source>没有磁化曲线</source>
+        <translation>has no magnetising curve</translation>
+    </message>
+    <message>
+        <source>没有输入电压，无法计算空载电流</source>
+        <translation>No input voltage: no no-load current can be worked out</translation>
+    </message>
+    <message>
+        <source>设计不完整：缺少输入电压、N1的匝数</source>
+        <translation>Design incomplete: missing the input voltage, the turns of N1</translation>
+    </message>
+    <message>
+        <source>铁芯已饱和，且初级没有直流电阻，无法计算空载电流</source>
+        <translation>The core is saturated and the primary has no DC resistance: no no-load current can be worked out</translation>
+    </message>
+    <message>
+        <source>铁芯材质</source>
+        <translation>Steel grade</translation>
+    </message>
 </context>
 <context>
     <name>MDIForm1</name>
@@ -2348,6 +3429,10 @@
     <message>
         <source>重做</source>
         <translation>Redo</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>About</translation>
     </message>
     <message>
         <source>修改</source>
@@ -3103,6 +4188,90 @@
         <source>负载温升</source>
         <translation>Load temperature rise</translation>
     </message>
+    <message>
+        <source>单价(元</source>
+        <translation>Unit price (CNY</translation>
+    </message>
+    <message>
+        <source>型号</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>引线型号  规格</source>
+        <translation>Lead type  Size</translation>
+    </message>
+    <message>
+        <source>成本(元)</source>
+        <translation>Cost (CNY)</translation>
+    </message>
+    <message>
+        <source>用量(PCS)</source>
+        <translation>Qty (pcs)</translation>
+    </message>
+    <message>
+        <source>用量(g)</source>
+        <translation>Qty (g)</translation>
+    </message>
+    <message>
+        <source>用量(set)</source>
+        <translation>Qty (sets)</translation>
+    </message>
+    <message>
+        <source>电压调整率(%)</source>
+        <translation>Regulation (%)</translation>
+    </message>
+    <message>
+        <source>直流电阻(Ω)</source>
+        <translation>DC resistance (Ω)</translation>
+    </message>
+    <message>
+        <source>空载电压(V)</source>
+        <translation>No-load voltage (V)</translation>
+    </message>
+    <message>
+        <source>线型  线径(mm)</source>
+        <translation>Type  Diameter (mm)</translation>
+    </message>
+    <message>
+        <source>绕组损耗(W)</source>
+        <translation>Winding loss (W)</translation>
+    </message>
+    <message>
+        <source>胶带宽度(mm)</source>
+        <translation>Tape width (mm)</translation>
+    </message>
+    <message>
+        <source>规格描述</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>负载电压(V)</source>
+        <translation>Load voltage (V)</translation>
+    </message>
+    <message>
+        <source>负载电流(A)</source>
+        <translation>Load current (A)</translation>
+    </message>
+    <message>
+        <source>重量(g)</source>
+        <translation>Weight (g)</translation>
+    </message>
+    <message>
+        <source>铁芯规格  片材</source>
+        <translation>Core  Steel</translation>
+    </message>
+    <message>
+        <source>铜线规格(mm)</source>
+        <translation>Wire size (mm)</translation>
+    </message>
+    <message>
+        <source>长×宽×厚(mm)</source>
+        <translation>L×W×T (mm)</translation>
+    </message>
+    <message>
+        <source>长度(mm)</source>
+        <translation>Length (mm)</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>
@@ -3159,6 +4328,96 @@
     <message>
         <source>所有文件</source>
         <translation>All files</translation>
+    </message>
+</context>
+<context>
+    <name>Frmbobbin/words</name>
+    <message>
+        <source>工字型</source>
+        <translation>I-type</translation>
+    </message>
+    <message>
+        <source>抽屉型</source>
+        <translation>Drawer type</translation>
+    </message>
+    <message>
+        <source>王字型</source>
+        <translation>E-type</translation>
+    </message>
+</context>
+<context>
+    <name>FrmOperating/words</name>
+    <message>
+        <source>不满足六级能效：平均效率</source>
+        <translation>Fails Level VI: average efficiency</translation>
+    </message>
+    <message>
+        <source>不满足六级能效：平均效率、空载功耗</source>
+        <translation>Fails Level VI: average efficiency, no-load power</translation>
+    </message>
+    <message>
+        <source>不满足六级能效：空载功耗</source>
+        <translation>Fails Level VI: no-load power</translation>
+    </message>
+    <message>
+        <source>严重警告</source>
+        <translation>Serious warning</translation>
+    </message>
+    <message>
+        <source>交流输出</source>
+        <translation>AC output</translation>
+    </message>
+    <message>
+        <source>低压</source>
+        <translation>Low-voltage</translation>
+    </message>
+    <message>
+        <source>全桥电容</source>
+        <translation>Bridge C</translation>
+    </message>
+    <message>
+        <source>全桥电阻</source>
+        <translation>Bridge R</translation>
+    </message>
+    <message>
+        <source>全波电容</source>
+        <translation>Full-wave C</translation>
+    </message>
+    <message>
+        <source>全波电阻</source>
+        <translation>Full-wave R</translation>
+    </message>
+    <message>
+        <source>半波电容</source>
+        <translation>Half-wave C</translation>
+    </message>
+    <message>
+        <source>半波电阻</source>
+        <translation>Half-wave R</translation>
+    </message>
+    <message>
+        <source>基本电压</source>
+        <translation>Basic-voltage</translation>
+    </message>
+    <message>
+        <source>多路输出</source>
+        <translation>Multiple-output</translation>
+    </message>
+    <message>
+        <source>安全</source>
+        <translation>Safe</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>满足六级能效</source>
+        <translation>Meets Level VI</translation>
+    </message>
+    <message>
+        <source>过热</source>
+        <translation>Overheating</translation>
     </message>
 </context>
 </TS>

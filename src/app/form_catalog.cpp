@@ -2,6 +2,7 @@
 
 #include "app/forms/about_form.h"
 #include "app/forms/cover_form.h"
+#include "app/forms/help_form.h"
 #include "app/forms/main_window_form.h"
 #include "bobbin/frmbobbin.h"
 #include "bom/frmbomlist.h"
@@ -24,6 +25,7 @@ void registerAllForms(Workspace& workspace, std::shared_ptr<CatalogueShelf> cata
   workspace.registerForm<MainWindowForm>(FormRole::Program);
   workspace.registerForm<CoverForm>(FormRole::Program);
   workspace.registerForm<AboutForm>(FormRole::Program);
+  workspace.registerForm<HelpForm>(FormRole::Program);
   workspace.registerForm<Frmeledata>();
   workspace.registerForm<Frmcore>();
   // the designs of one run share the bobbin catalogues already read

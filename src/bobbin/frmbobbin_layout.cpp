@@ -22,32 +22,33 @@ struct CaptionedField {
   const char* field;
   const char* text;
   int top;
+  const char* tip;
 };
 
-// label, caption, field, design-time text, top (twips in the type frame)
+// label, caption, field, design-time text, top (twips in the type frame), tip
 // clang-format off
 constexpr CaptionedField kSlotFields[] = {
-    {bobbinform::Label4, "槽宽", bobbinform::TXTCK1, "", 660},
-    {bobbinform::Label5, "槽厚", bobbinform::TXTCh, "", 1020},
-    {bobbinform::Label6, "底边", bobbinform::TXTld1, "", 1380},
-    {bobbinform::Label7, "底周长", bobbinform::TXTLD, "", 1740},
-    {bobbinform::Label8, "窗口总面积", bobbinform::TXTBSW, "", 2100},
+    {bobbinform::Label4, "槽宽", bobbinform::TXTCK1, "", 660, "槽宽：第一槽可绕线的宽度（mm）"},
+    {bobbinform::Label5, "槽厚", bobbinform::TXTCh, "", 1020, "槽厚：槽可绕线的深度（mm）"},
+    {bobbinform::Label6, "底边", bobbinform::TXTld1, "", 1380, "底边：骨架底面的一边（mm）"},
+    {bobbinform::Label7, "底周长", bobbinform::TXTLD, "", 1740, "底周长：骨架底面的周长（mm）"},
+    {bobbinform::Label8, "窗口总面积", bobbinform::TXTBSW, "", 2100, "窗口总面积：骨架可绕线的面积（mm²）"},
 };
 // clang-format on
 
-// label, caption, field, design-time text, top (twips in the tool frame)
+// label, caption, field, design-time text, top (twips in the tool frame), tip
 // clang-format off
 constexpr CaptionedField kToolFields[] = {
-    {bobbinform::Label20, "线径", bobbinform::TxtWire, "0.1", 300},
-    {bobbinform::Label21, "匝数", bobbinform::TxtTurn, "", 630},
-    {bobbinform::Label22, "电流", bobbinform::TxtI, "", 960},
-    {bobbinform::Label23, "电流密度", bobbinform::TxtJ, "", 1290},
-    {bobbinform::Label24, "电压", bobbinform::TxtU, "", 1950},
-    {bobbinform::Label25, "磁通密度", bobbinform::TxtB0, "", 2280},
-    {bobbinform::Label28, "输入电压", bobbinform::TxtUin, "", 3930},
-    {bobbinform::Label29, "测试电压", bobbinform::TxtTstU, "", 4260},
-    {bobbinform::Label30, "已知匝数", bobbinform::TxtTstTu, "", 4590},
-    {bobbinform::Label31, "未知匝数", bobbinform::TxtTun, "", 4920},
+    {bobbinform::Label20, "线径", bobbinform::TxtWire, "0.1", 300, "线径：裸铜线直径（mm）"},
+    {bobbinform::Label21, "匝数", bobbinform::TxtTurn, "", 630, "匝数（匝）"},
+    {bobbinform::Label22, "电流", bobbinform::TxtI, "", 960, "电流（A）"},
+    {bobbinform::Label23, "电流密度", bobbinform::TxtJ, "", 1290, "电流密度（A/mm²）"},
+    {bobbinform::Label24, "电压", bobbinform::TxtU, "", 1950, "电压（V）"},
+    {bobbinform::Label25, "磁通密度", bobbinform::TxtB0, "", 2280, "磁通密度（T）"},
+    {bobbinform::Label28, "输入电压", bobbinform::TxtUin, "", 3930, "输入电压（V）"},
+    {bobbinform::Label29, "测试电压", bobbinform::TxtTstU, "", 4260, "测试绕组上测得的电压（V）"},
+    {bobbinform::Label30, "已知匝数", bobbinform::TxtTstTu, "", 4590, "测试绕组的匝数（匝）"},
+    {bobbinform::Label31, "未知匝数", bobbinform::TxtTun, "", 4920, "由测试电压推算的匝数（匝）"},
 };
 // clang-format on
 
@@ -58,13 +59,15 @@ struct StackedField {
   const char* field;
   int left;
   int width;
+  const char* tip;
 };
 
-// label, caption, field, left and width (twips in the search frame)
+// label, caption, field, left and width (twips in the search frame), tip
 constexpr StackedField kSearchFields[] = {
-    {bobbinform::Label9, "规格EI", bobbinform::Text9, 240, 735},
-    {bobbinform::Label10, "叠厚", bobbinform::Text10, 1080, 735},
-    {bobbinform::Label11, "BOBBIN 查找", bobbinform::Text8, 1920, 1455},
+    {bobbinform::Label9, "规格EI", bobbinform::Text9, 240, 735, "要查找的叠片长度 L（mm）"},
+    {bobbinform::Label10, "叠厚", bobbinform::Text10, 1080, 735, "要查找的叠厚 b（mm）"},
+    {bobbinform::Label11, "BOBBIN 查找", bobbinform::Text8, 1920, 1455,
+     "骨架型号查找，* 代表任意字符"},
 };
 
 // One catalogue column's field with its caption to the left.
@@ -76,20 +79,23 @@ struct RecordField {
   int left;
   int width;
   int top;
+  const char* tip;
 };
 
-// label, caption, field, caption left, field left, field width, top (twips in the record view)
+// label, caption, field, caption left, field left, field width, top (twips in the record view), tip
+// clang-format off
 constexpr RecordField kRecordFields[] = {
-    {bobbinform::Label12, "供应商", bobbinform::Text7, 120, 840, 2055, 300},
-    {bobbinform::Label13, "名称", bobbinform::Text5, 3000, 3600, 2775, 300},
-    {bobbinform::Label14, "型号", bobbinform::Text6, 6480, 7080, 2655, 300},
-    {bobbinform::Label15, "A", bobbinform::Text1, 120, 360, 855, 720},
-    {bobbinform::Label16, "B", bobbinform::Text2, 1320, 1560, 855, 720},
-    {bobbinform::Label17, "C1", bobbinform::TxtBbC1, 2520, 2880, 855, 720},
-    {bobbinform::Label18, "C2", bobbinform::TxtBbC2, 3840, 4200, 855, 720},
-    {bobbinform::Label19, "D", bobbinform::Text4, 5160, 5400, 855, 720},
-    {bobbinform::Label26, "F", bobbinform::Text3, 6360, 6600, 855, 720},
+    {bobbinform::Label12, "供应商", bobbinform::Text7, 120, 840, 2055, 300, "骨架供应商"},
+    {bobbinform::Label13, "名称", bobbinform::Text5, 3000, 3600, 2775, 300, "骨架名称"},
+    {bobbinform::Label14, "型号", bobbinform::Text6, 6480, 7080, 2655, 300, "骨架型号（料号）"},
+    {bobbinform::Label15, "A", bobbinform::Text1, 120, 360, 855, 720, "骨架尺寸 A（mm）"},
+    {bobbinform::Label16, "B", bobbinform::Text2, 1320, 1560, 855, 720, "骨架尺寸 B（mm）"},
+    {bobbinform::Label17, "C1", bobbinform::TxtBbC1, 2520, 2880, 855, 720, "骨架尺寸 C1（mm）"},
+    {bobbinform::Label18, "C2", bobbinform::TxtBbC2, 3840, 4200, 855, 720, "骨架尺寸 C2（mm）"},
+    {bobbinform::Label19, "D", bobbinform::Text4, 5160, 5400, 855, 720, "骨架尺寸 D（mm）"},
+    {bobbinform::Label26, "F", bobbinform::Text3, 6360, 6600, 855, 720, "骨架尺寸 F（mm）"},
 };
+// clang-format on
 
 struct NavigationButton {
   const char* name;
@@ -117,11 +123,11 @@ void Frmbobbin::addControls() {
   addControl(bobbinform::Label32, ControlKind::Label,
              captioned("铁芯", {240, 150, 615, layout::kLabelHeight}));
   addControl(bobbinform::txtbname, ControlKind::TextBox,
-             textField("", {840, 120, 1455, layout::kTextHeight}));
+             textField("", {840, 120, 1455, layout::kTextHeight}, "铁芯名称：EI-长度L*叠厚b"));
   addControl(bobbinform::Label33, ControlKind::Label,
              captioned("骨架类型", {2520, 150, 855, layout::kLabelHeight}));
   addControl(bobbinform::TxtBTY, ControlKind::TextBox,
-             textField("", {3360, 120, 1095, layout::kTextHeight}));
+             textField("", {3360, 120, 1095, layout::kTextHeight}, "所选的骨架类型"));
   addTypeFrame();
   addSketch();
   addSearch();
@@ -144,14 +150,16 @@ void Frmbobbin::addTypeFrame() {
     addControl(row.label, ControlKind::Label,
                captioned(row.caption, {240, row.top + 30, 1095, layout::kLabelHeight}, kTypeFrame));
     addControl(row.field, ControlKind::TextBox,
-               textField(row.text, {1440, row.top, 855, layout::kTextHeight}, {}, kTypeFrame));
+               textField(row.text, {1440, row.top, 855, layout::kTextHeight}, row.tip, kTypeFrame));
     // the second slot and the second base side sit beside the first
     if (row.field == std::string_view(bobbinform::TXTCK1))
       addControl(bobbinform::txtCK2, ControlKind::TextBox,
-                 textField("", {2400, row.top, 855, layout::kTextHeight}, {}, kTypeFrame));
+                 textField("", {2400, row.top, 855, layout::kTextHeight},
+                           "槽宽：第二槽可绕线的宽度（mm）", kTypeFrame));
     if (row.field == std::string_view(bobbinform::TXTld1))
       addControl(bobbinform::TXTld2, ControlKind::TextBox,
-                 textField("", {2400, row.top, 855, layout::kTextHeight}, {}, kTypeFrame));
+                 textField("", {2400, row.top, 855, layout::kTextHeight},
+                           "底边：骨架底面的另一边（mm）", kTypeFrame));
   }
   addControl(bobbinform::Label34, ControlKind::Label,
              captioned("骨架功率", {240, 2490, 1095, layout::kLabelHeight}, kTypeFrame));
@@ -161,13 +169,15 @@ void Frmbobbin::addTypeFrame() {
   addControl(bobbinform::Label35, ControlKind::Label,
              captioned("胶带宽度", {3480, 690, 1935, layout::kLabelHeight}, kTypeFrame));
   addControl(bobbinform::TxtTapeW, ControlKind::TextBox,
-             textField("", {3480, 960, 855, layout::kTextHeight}, {}, kTypeFrame));
+             textField("", {3480, 960, 855, layout::kTextHeight}, "胶带宽度（mm）", kTypeFrame));
   addControl(bobbinform::Label36, ControlKind::Label,
              captioned("快把纸规格", {3480, 1410, 1935, layout::kLabelHeight}, kTypeFrame));
   addControl(bobbinform::TxtKB, ControlKind::TextBox,
-             textField("", {3480, 1680, 1935, layout::kTextHeight}, {}, kTypeFrame));
+             textField("", {3480, 1680, 1935, layout::kTextHeight}, "快巴纸规格：厚*宽*长（mm）",
+                       kTypeFrame));
   addControl(bobbinform::TxtKB1, ControlKind::TextBox,
-             textField("", {3480, 2040, 1935, layout::kTextHeight}, {}, kTypeFrame));
+             textField("", {3480, 2040, 1935, layout::kTextHeight},
+                       "第二种快巴纸规格：厚*宽*长（mm）", kTypeFrame));
 }
 
 // The bobbin seen from the side, with its dimensions written around it.
@@ -187,13 +197,14 @@ void Frmbobbin::addSearch() {
     addControl(column.label, ControlKind::Label,
                captioned(column.caption, {column.left, 300, column.width, layout::kLabelHeight},
                          kSearchFrame));
-    addControl(
-        column.field, ControlKind::TextBox,
-        textField("", {column.left, 600, column.width, layout::kTextHeight}, {}, kSearchFrame));
+    addControl(column.field, ControlKind::TextBox,
+               textField("", {column.left, 600, column.width, layout::kTextHeight}, column.tip,
+                         kSearchFrame));
   }
   addControl(bobbinform::Label27, ControlKind::Label,
              captioned("骨架商", {3480, 300, 1935, layout::kLabelHeight}, kSearchFrame));
-  ControlInit supplier = textField("", {3480, 585, 1935, 300}, {}, kSearchFrame);
+  ControlInit supplier =
+      textField("", {3480, 585, 1935, 300}, "骨架目录：随程序提供的或另选的", kSearchFrame);
   supplier.items = {kShippedCatalogueItem, kOtherCatalogueItem};
   supplier.listIndex = 0;  // the shipped catalogue answers until another is chosen
   addControl(bobbinform::Combo1, ControlKind::ComboBox, supplier);
@@ -209,7 +220,7 @@ void Frmbobbin::addRecordView() {
                           layout::kLabelHeight},
                          kRecordFrame));
     ControlInit field = textField("", {column.left, column.top, column.width, layout::kTextHeight},
-                                  {}, kRecordFrame);
+                                  column.tip, kRecordFrame);
     field.locked = true;  // catalogue data: shown, not edited
     addControl(column.field, ControlKind::TextBox, field);
   }
@@ -227,8 +238,9 @@ void Frmbobbin::addWindingTool() {
   for (const CaptionedField& row : kToolFields) {
     addControl(row.label, ControlKind::Label,
                captioned(row.caption, {120, row.top + 30, 1215, layout::kLabelHeight}, kToolFrame));
-    addControl(row.field, ControlKind::TextBox,
-               textField(row.text, {1680, row.top, 1200, layout::kTextHeight}, {}, kToolFrame));
+    addControl(
+        row.field, ControlKind::TextBox,
+        textField(row.text, {1680, row.top, 1200, layout::kTextHeight}, row.tip, kToolFrame));
   }
   ControlInit hz50 = captioned("50Hz", {120, 1650, 735, layout::kLabelHeight}, kToolFrame);
   hz50.group = "frequency";
@@ -237,7 +249,7 @@ void Frmbobbin::addWindingTool() {
   hz60.group = "frequency";
   addControl(bobbinform::Option3, ControlKind::OptionButton, hz60);
   addControl(bobbinform::TxtF, ControlKind::TextBox,
-             textField("", {1680, 1620, 1200, layout::kTextHeight}, {}, kToolFrame));
+             textField("", {1680, 1620, 1200, layout::kTextHeight}, "频率（Hz）", kToolFrame));
 
   addControl(bobbinform::Label37, ControlKind::Label,
              captioned("槽满率%", {120, 2640, 1215, layout::kLabelHeight}, kToolFrame));
@@ -248,13 +260,14 @@ void Frmbobbin::addWindingTool() {
   slider.maximum = 100;
   addControl(bobbinform::Sl, ControlKind::Slider, slider);
   addControl(bobbinform::TxtMcl, ControlKind::TextBox,
-             textField("", {2220, 2910, 660, layout::kTextHeight}, {}, kToolFrame));
+             textField("", {2220, 2910, 660, layout::kTextHeight}, "槽满率（%）", kToolFrame));
   addControl(bobbinform::Label38, ControlKind::Label,
              captioned("最佳适应电流密度", {120, 3270, 2760, layout::kLabelHeight}, kToolFrame));
   addControl(bobbinform::Command1, ControlKind::CommandButton,
              captioned("槽满率", {120, 3540, 1215, 315}, kToolFrame));
   addControl(bobbinform::TxtBestJ, ControlKind::TextBox,
-             textField("", {1680, 3555, 1200, layout::kTextHeight}, {}, kToolFrame));
+             textField("", {1680, 3555, 1200, layout::kTextHeight}, "最佳适应电流密度（A/mm²）",
+                       kToolFrame));
   addControl(bobbinform::Command2, ControlKind::CommandButton,
              captioned("应用", {120, 5280, 1215, 315}, kToolFrame));
   addControl(bobbinform::Command4, ControlKind::CommandButton,

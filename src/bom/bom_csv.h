@@ -1,7 +1,8 @@
 // The bill of materials as a CSV file for purchasing: UTF-8 with a byte-order
 // mark (so spreadsheet programs show the Chinese texts), CR LF line ends, a
 // header line, one line per material item (group, description, quantity,
-// unit price, cost, each the field's text as the form shows it), then the
+// its unit, unit price, the price's unit, cost: the quantity, price and cost
+// as numbers a spreadsheet can sum, the units in their own columns), then the
 // production time, labour and price lines with their value in the last
 // column. A field holding a comma, a quote or a line break is quoted.
 #pragma once

@@ -38,6 +38,130 @@ constexpr ItemColumns kStructuralColumns{{990, 2025, 2610, 3270}, {975, 525, 600
 constexpr ItemColumns kConnectorColumns{{990, 2025, 2610, 3195}, {975, 525, 540, 780}};
 constexpr ItemColumns kFishPaperColumns{{120, 1860, 2760, 3900}, {1680, 840, 1080, 900}};
 
+// The meaning and unit of every field, one text per field (every row of an array).
+struct FieldTip {
+  const char* field;
+  const char* tip;
+};
+// clang-format off
+constexpr FieldTip kFieldTips[] = {
+    {bomform::txtcname, "铁芯名称：EI-长度L*叠厚b"},
+    {bomform::txtcoremt, "硅钢片材质描述"},
+    {bomform::txtwe, "铁芯重量（g）"},
+    {bomform::TxtCorePrice, "铁芯单价（元/kg）"},
+    {bomform::TxtCoreCost, "铁芯成本（元）"},
+    {bomform::TxtFrm, "桥架规格"},
+    {bomform::TxtFrmQ, "桥架用量（PCS）"},
+    {bomform::TxtFrmPrice, "桥架单价（元/PCS）"},
+    {bomform::TxtBase, "支架规格"},
+    {bomform::TxtBaseQ, "支架用量（PCS）"},
+    {bomform::TxtBasePrice, "支架单价（元/PCS）"},
+    {bomform::TxtBaseCost, "桥架或支架的成本（元）"},
+    {bomform::TxtLg, "螺杆规格"},
+    {bomform::TxtLgQ, "螺杆用量（PCS）"},
+    {bomform::TxtLgPrice, "螺杆单价（元/PCS）"},
+    {bomform::TxtLgCost, "螺杆成本（元）"},
+    {bomform::TxtLm, "螺帽规格"},
+    {bomform::TxtLmQ, "螺帽用量（PCS）"},
+    {bomform::TxtLmPrice, "螺帽单价（元/PCS）"},
+    {bomform::TxtLmCost, "螺帽成本（元）"},
+    {bomform::TxtPj, "平介规格"},
+    {bomform::TxtPjQ, "平介用量（PCS）"},
+    {bomform::TxtPjPrice, "平介单价（元/PCS）"},
+    {bomform::TxtPjCost, "平介成本（元）"},
+    {bomform::TxtTj, "弹介规格"},
+    {bomform::TxtTjQ, "弹介用量（PCS）"},
+    {bomform::TxtTjPrice, "弹介单价（元/PCS）"},
+    {bomform::TxtTjCost, "弹介成本（元）"},
+    {bomform::TxtTube, "绝缘套规格"},
+    {bomform::TxtTubeQ, "绝缘套用量（PCS）"},
+    {bomform::TxtTubePrice, "绝缘套单价（元/PCS）"},
+    {bomform::TxtTubeCost, "绝缘套成本（元）"},
+    {bomform::TxtBB, "骨架规格"},
+    {bomform::TxtBBQ, "骨架用量（PCS）"},
+    {bomform::TxtBBPrice, "骨架单价（元/PCS）"},
+    {bomform::TxtBBCost, "骨架成本（元）"},
+    {bomform::TxtJGCost, "结构件成本共计（元）"},
+    {bomform::TxtPbA, "磁屏蔽长度（mm）"},
+    {bomform::TxtPbB, "磁屏蔽宽度（mm）"},
+    {bomform::TxtPbC, "磁屏蔽厚度（mm）"},
+    {bomform::TxtPbWe, "磁屏蔽重量（g）"},
+    {bomform::TxtPbPrice, "磁屏蔽单价（元/kg）"},
+    {bomform::TxtPbCost, "磁屏蔽成本（元）"},
+    {bomform::TxtPbA1, "外屏蔽长度（mm）"},
+    {bomform::TxtPbB1, "外屏蔽宽度（mm）"},
+    {bomform::TxtPbC1, "外屏蔽厚度（mm）"},
+    {bomform::TxtPbWe1, "外屏蔽重量（g）"},
+    {bomform::TxtPbPrice1, "外屏蔽单价（元/kg）"},
+    {bomform::TxtPbCost1, "外屏蔽成本（元）"},
+    {bomform::TxtTp, "端子规格"},
+    {bomform::TxtTpQ, "端子用量（set）"},
+    {bomform::TxtTpPrice, "端子单价（元/set）"},
+    {bomform::TxtTpCost, "端子成本（元）"},
+    {bomform::TxtTPL, "插件规格"},
+    {bomform::TxtTPLQ, "插件用量（set）"},
+    {bomform::TxtTPLPrice, "插件单价（元/set）"},
+    {bomform::TxtTPLCost, "插件成本（元）"},
+    {bomform::TxtKB, "快巴纸规格：厚*宽*长（mm）"},
+    {bomform::TxtKBQ, "快巴纸用量（PCS）"},
+    {bomform::TxtKBPrice, "快巴纸单价（元/PCS）"},
+    {bomform::TxtKBCost, "快巴纸成本（元）"},
+    {bomform::TxtKB1, "第二种快巴纸规格：厚*宽*长（mm）"},
+    {bomform::TxtKB1Q, "第二种快巴纸用量（PCS）"},
+    {bomform::TxtKB1Price, "第二种快巴纸单价（元/PCS）"},
+    {bomform::TxtKB1Cost, "第二种快巴纸成本（元）"},
+    {bomform::TxtLeadWire, "引线型号"},
+    {bomform::TxtLeadSize, "引线规格（AWG）"},
+    {bomform::TxtLeadLeng, "每根引线的长度（mm），每个绕组两根"},
+    {bomform::TxtLeadPrice, "引线单价（元/m）"},
+    {bomform::TxtLeadCost, "该绕组引线的成本（元）"},
+    {bomform::TxtLead, "引线成本共计（元）"},
+    {bomform::TxtWireType, "漆包线线型"},
+    {bomform::TXTWIRE, "漆包线线径（mm）"},
+    {bomform::TXTCUWEIGH, "漆包线用量（g）"},
+    {bomform::TxtWirePrice, "漆包线单价（元/kg）"},
+    {bomform::TxtWireCost, "该绕组漆包线的成本（元）"},
+    {bomform::TxtCuCost, "铜线成本共计（元）"},
+    {bomform::TxtTapeW, "胶带宽度（mm）"},
+    {bomform::TxtTapeLeng, "胶带总长度（mm）"},
+    {bomform::TxtTapePrice, "胶带单价（元/mm）"},
+    {bomform::TxtTapeCost, "胶带成本（元）"},
+    {bomform::TxtVarnish, "绝缘漆型号"},
+    {bomform::TxtVarnishQ, "绝缘漆用量（g）"},
+    {bomform::TxtVarnishPrice, "绝缘漆单价（元/kg）"},
+    {bomform::TxtVarnishCost, "绝缘漆成本（元）"},
+    {bomform::TxtWindZs, "绕线机转速（圈/分）"},
+    {bomform::TxtTN, "每件绕制的总圈数（匝）"},
+    {bomform::TxtWindTime, "绕线工时（秒）"},
+    {bomform::TxtPx, "配线速度（根/分）"},
+    {bomform::TxtPxQ, "每件的引线根数"},
+    {bomform::TxtPxTime, "配线工时（秒）"},
+    {bomform::TxtWindTp, "包胶带速度（层/分）"},
+    {bomform::TxtTapeL, "每件的胶带层数"},
+    {bomform::TxtWindTpTime, "包胶带工时（秒），不计入总工时"},
+    {bomform::TxtZp, "插片速度（片/分）"},
+    {bomform::TxtZpQ, "每件的叠片数"},
+    {bomform::TxtZpTime, "总装配工时（秒）"},
+    {bomform::TxtTestTimeB, "半成品检测工时（秒）"},
+    {bomform::TxtVarnishTime, "含浸/烘烤工时（秒）"},
+    {bomform::TxtTestTime, "成品检测工时（秒）"},
+    {bomform::TxtPakTime, "包装工时（秒）"},
+    {bomform::TxtFk, "工时放宽率（%）"},
+    {bomform::TxtTime, "每件的总工时（秒）"},
+    {bomform::TxtGz, "月工资（元）"},
+    {bomform::TxtTs, "每月工作天数"},
+    {bomform::TxtXs, "每天工作小时数"},
+    {bomform::TxtXsF, "每小时工资（元/小时）"},
+    {bomform::TxtGsF, "每件的生产工时费（元）"},
+    {bomform::TxtOtherCost, "其它费用（元）"},
+    {bomform::TxtMll, "毛利率（%）"},
+    {bomform::Txtsll, "税率（%）"},
+    {bomform::TxtMtCost, "成本价（元）"},
+    {bomform::TxtCost, "税前价（元）"},
+    {bomform::TxtSelsCost, "含税销售价（元）"},
+};
+// clang-format on
+
 }  // namespace
 
 void FrmBomList::addControls() {
@@ -62,6 +186,14 @@ void FrmBomList::addControls() {
     addControl(command[0], ControlKind::CommandButton,
                captioned(command[1], {4440, top, 1380, 495}));
     top += 645;
+  }
+  for (const FieldTip& tip : kFieldTips) {
+    if (ControlArray* rows = findArray(tip.field)) {
+      for (int i = 0; i <= static_cast<int>(rows->count()); ++i)  // arrays may start at 1
+        if (Control* row = rows->at(i)) row->setToolTip(tip.tip);
+    } else if (Control* field = find(tip.field)) {
+      field->setToolTip(tip.tip);
+    }
   }
 }
 

@@ -1,5 +1,7 @@
 #include "bom/production_list.h"
 
+#include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,13 +18,34 @@ constexpr const char* kFont = "黑体";
 constexpr double kTitleSize = 14;
 constexpr double kLineSize = 10;
 constexpr double kLeft = 20;
-constexpr int kItemGap = 2;   // blanks between the items of a line
-constexpr int kValueGap = 4;  // blanks between a label and its value
+constexpr double kRuleLeft = 15, kRuleRight = 195;  // 15 mm margins
+constexpr int kValueGap = 4;                        // blanks between a label and its value
 constexpr Rgb kTitleRule = colors::kRed;
 constexpr Rgb kGroupRule = colors::kBlue;
 
+// The columns of an item line (mm): description, quantity, unit price, cost.
+constexpr double kColumnX[] = {kLeft, 100, 130, 162};
+using Cells = std::array<std::string, std::size(kColumnX)>;
+
+// The column headers of a group, each with its unit.
+struct Headers {
+  const char* description;
+  const char* quantity;
+  const char* price;
+};
+constexpr const char* kCostHeader = "成本(元)";
+constexpr Headers kCoreHeaders{"铁芯规格  片材", "重量(g)", "单价(元/kg)"};
+constexpr Headers kPieceHeaders{"规格描述", "用量(PCS)", "单价(元/PCS)"};
+constexpr Headers kSetHeaders{"规格描述", "用量(set)", "单价(元/set)"};
+constexpr Headers kLeadHeaders{"引线型号  规格", "长度(mm)", "单价(元/m)"};
+constexpr Headers kWireHeaders{"线型  线径(mm)", "用量(g)", "单价(元/kg)"};
+constexpr Headers kTapeHeaders{"胶带宽度(mm)", "长度(mm)", "单价(元/mm)"};
+constexpr Headers kShieldHeaders{"长×宽×厚(mm)", "重量(g)", "单价(元/kg)"};
+constexpr Headers kVarnishHeaders{"型号", "用量(g)", "单价(元/kg)"};
+
 // Writes the list line by line and starts a new page, under the title, when
-// the next text line would run past the page's bottom.
+// the next text line would run past the page's bottom; a group that goes on
+// on the new page repeats its column headers.
 class ListWriter {
  public:
   explicit ListWriter(PrintSurface& page) : page_(page) {}
@@ -44,6 +67,27 @@ class ListWriter {
     page_.print(items);
   }
 
+  // A group's column headers; they come back at the top of a new page until
+  // the group ends.
+  void headers(const Cells& cells) {
+    if (breakPending_ || !fits()) newPage();
+    headers_ = cells;
+    cellsLine(cells);
+  }
+  // A group's title, headers and first item stay on one page.
+  void keepTogether(int lines) {
+    if (!breakPending_ && !fits(lines)) breakPending_ = true;
+  }
+  void endGroup() { headers_.reset(); }
+
+  void cells(const Cells& cells) {
+    if (breakPending_ || !fits()) {
+      newPage();
+      if (headers_) cellsLine(*headers_);
+    }
+    cellsLine(cells);
+  }
+
   // An empty line that does not fit moves the next text to a new page
   // instead of starting one of its own.
   void emptyLine() {
@@ -57,28 +101,34 @@ class ListWriter {
 
   void rule(Rgb color) {
     double y = page_.currentY();
-    page_.line(5, y, 205, y, color);
+    page_.line(kRuleLeft, y, kRuleRight, y, color);
   }
 
  private:
-  bool fits() const { return page_.currentY() + page_.lineHeight() <= kProductionListBottom; }
+  bool fits(int lines = 1) const {
+    return page_.currentY() + lines * page_.lineHeight() <= kProductionListBottom;
+  }
   void newPage() {
     breakPending_ = false;
     page_.newPage();
     title();
   }
+  void cellsLine(const Cells& cells) {
+    const double y = page_.currentY();
+    for (size_t c = 0; c < cells.size(); ++c) page_.printCell(kColumnX[c], y, cells[c]);
+    page_.setCurrentX(0);
+    page_.setCurrentY(y + page_.lineHeight());
+  }
 
   PrintSurface& page_;
   bool breakPending_ = false;
+  std::optional<Cells> headers_;
 };
 
-std::vector<PrintItem> separated(const std::vector<std::string>& texts) {
-  std::vector<PrintItem> items;
-  for (size_t i = 0; i < texts.size(); ++i) {
-    if (i > 0) items.push_back(PrintItem::gap(kItemGap));
-    items.emplace_back(texts[i]);
-  }
-  return items;
+// Two texts of one cell ("2UEW 0.25"), without a stray blank when one is empty.
+std::string joined(const std::string& first, const std::string& second) {
+  if (first.empty() || second.empty()) return first + second;
+  return first + "  " + second;
 }
 
 class ListPrinter {
@@ -88,32 +138,31 @@ class ListPrinter {
   void print() {
     page_.scale(0, 0, 210, 290);
     out_.title();
-    group("铁芯", {{text(bomform::txtcname), text(bomform::txtcoremt), text(bomform::txtwe),
-                    cost(bomform::TxtCoreCost)}});
-    group("骨架", {priced(bom::kBobbin)});
-    group("引线", rows(bom::kLeadArrays, "mm"));
-    group("漆包线", rows(bom::kWireArrays, ""));
-    group("绝缘胶带", {{text(bomform::TxtTapeW), text(bomform::TxtTapeLeng),
-                        text(bomform::TxtTapePrice), cost(bomform::TxtTapeCost)}});
+    group("铁芯", kCoreHeaders,
+          {{joined(text(bomform::txtcname), text(bomform::txtcoremt)), text(bomform::txtwe),
+            text(bomform::TxtCorePrice), text(bomform::TxtCoreCost)}});
+    group("骨架", kPieceHeaders, {priced(bom::kBobbin)});
+    group("引线", kLeadHeaders, rows(bom::kLeadArrays));
+    group("漆包线", kWireHeaders, rows(bom::kWireArrays));
+    group("绝缘胶带", kTapeHeaders,
+          {{text(bomform::TxtTapeW), text(bomform::TxtTapeLeng), text(bomform::TxtTapePrice),
+            text(bomform::TxtTapeCost)}});
     brackets();
-    std::vector<std::vector<std::string>> papers;
-    for (const bom::PricedItem& paper : bom::kFishPapers)
-      papers.push_back(
-          {text(paper.description), with(text(paper.quantity), "PCS"), cost(paper.cost)});
-    group("快巴纸", papers);
-    std::vector<std::vector<std::string>> connectors;
+    std::vector<Cells> papers;
+    for (const bom::PricedItem& paper : bom::kFishPapers) papers.push_back(priced(paper));
+    group("快巴纸", kPieceHeaders, papers);
+    std::vector<Cells> connectors;
     for (const bom::PricedItem& item : bom::kConnectors)
-      if (ticked(item.check))
-        connectors.push_back({text(item.description), with(text(item.quantity), "set"),
-                              text(item.price), cost(item.cost)});
-    group("接插件", connectors);
+      if (ticked(item.check)) connectors.push_back(priced(item));
+    group("接插件", kSetHeaders, connectors);
     for (const bom::Shield& shield : bom::kShields)
       if (ticked(shield.check))
-        group(shield.caption,
+        group(shield.caption, kShieldHeaders,
               {{text(shield.length) + "×" + text(shield.width) + "×" + text(shield.thickness),
-                with(text(shield.weight), "g"), cost(shield.cost)}});
-    group("绝缘漆", {{text(bomform::TxtVarnish), text(bomform::TxtVarnishQ),
-                      text(bomform::TxtVarnishPrice), cost(bomform::TxtVarnishCost)}});
+                text(shield.weight), text(shield.price), text(shield.cost)}});
+    group("绝缘漆", kVarnishHeaders,
+          {{text(bomform::TxtVarnish), text(bomform::TxtVarnishQ), text(bomform::TxtVarnishPrice),
+            text(bomform::TxtVarnishCost)}});
     summary();
     page_.endDoc();
   }
@@ -127,38 +176,41 @@ class ListPrinter {
   std::string cost(const char* name, int row = -1) const { return with(text(name, row), "元"); }
   bool ticked(const char* check) const { return form_.control(check).value() == 1; }
 
-  std::vector<std::string> priced(const bom::PricedItem& item) const {
-    return {text(item.description), text(item.quantity), text(item.price), cost(item.cost)};
+  Cells priced(const bom::PricedItem& item, const std::string& description) const {
+    return {description, text(item.quantity), text(item.price), text(item.cost)};
   }
+  Cells priced(const bom::PricedItem& item) const { return priced(item, text(item.description)); }
 
-  // one line per winding: type, size, quantity (with its unit), price, cost
-  std::vector<std::vector<std::string>> rows(const char* const* arrays,
-                                             const char* quantityUnit) const {
-    std::vector<std::vector<std::string>> lines;
+  // one line per winding: type and size, quantity, price, cost
+  std::vector<Cells> rows(const char* const* arrays) const {
+    std::vector<Cells> lines;
     for (int i = 0; i <= form_.highestRow(); ++i)
-      lines.push_back({text(arrays[0], i), text(arrays[1], i),
-                       with(text(arrays[2], i), quantityUnit), text(arrays[3], i),
-                       cost(arrays[4], i)});
+      lines.push_back({joined(text(arrays[0], i), text(arrays[1], i)), text(arrays[2], i),
+                       text(arrays[3], i), text(arrays[4], i)});
     return lines;
   }
 
-  void group(const std::string& title, const std::vector<std::vector<std::string>>& lines) {
+  // A group without items (no connector ticked) is left out whole.
+  void group(const std::string& title, const Headers& headers, const std::vector<Cells>& lines) {
+    if (lines.empty()) return;
+    out_.keepTogether(3);
     out_.line({title});
-    for (const auto& line : lines) out_.line(separated(line));
+    out_.headers({headers.description, headers.quantity, headers.price, kCostHeader});
+    for (const Cells& line : lines) out_.cells(line);
+    out_.endGroup();
     out_.rule(kGroupRule);
     out_.emptyLine();
   }
 
   void brackets() {
     if (form_.control(bomform::Option1).value() == 1)
-      group(bom::kBracket.caption, {priced(bom::kBracket)});
+      group(bom::kBracket.caption, kPieceHeaders, {priced(bom::kBracket)});
     if (form_.control(bomform::Option2).value() != 1) return;
-    std::vector<std::vector<std::string>> lines{priced(bom::kBase)};
+    std::vector<Cells> lines{priced(bom::kBase)};
     for (const bom::PricedItem& part : bom::kStandParts)
       if (ticked(part.check))
-        lines.push_back(
-            {part.caption, text(part.description), text(part.quantity), cost(part.cost)});
-    group(bom::kBase.caption, lines);
+        lines.push_back(priced(part, joined(part.caption, text(part.description))));
+    group(bom::kBase.caption, kPieceHeaders, lines);
   }
 
   void summary() {

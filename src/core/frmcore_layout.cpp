@@ -18,26 +18,28 @@ struct MaterialColumn {
   const char* text;  // design-time text of the material field below it
   int left;
   int captionWidth;
+  const char* tip;
 };
-// caption, design-time value, left and caption width (twips inside Frm1)
+// caption, design-time value, left and caption width (twips inside Frm1), tip
 constexpr std::array<MaterialColumn, 5> kMaterialColumns{{
-    {"厚度mm", "0.5", 120, 1095},
-    {"比重g/cm3", "7.65", 1200, 1095},
-    {"铁损P1.5/50", "3.6", 2280, 1095},
-    {"磁通密度(T)", "1.6", 3480, 1095},
-    {"描述", "H12-0.5A", 4680, 360},
+    {"厚度mm", "0.5", 120, 1095, "硅钢片厚度（mm）"},
+    {"比重g/cm3", "7.65", 1200, 1095, "硅钢片比重（g/cm³）"},
+    {"铁损P1.5/50", "3.6", 2280, 1095, "铁损 P1.5/50：1.5 T、50 Hz 时每千克的铁损（W/kg）"},
+    {"磁通密度(T)", "1.6", 3480, 1095, "材质推荐的磁通密度（T）"},
+    {"描述", "H12-0.5A", 4680, 360, "材质描述：牌号与厚度"},
 }};
 
 struct GradeList {
   const char* name;
   const char* header;  // the text shown before a grade is picked: the maker
   int left;
+  const char* tip;
 };
-// list, header text, left (twips inside Frm1)
+// list, header text, left (twips inside Frm1), tip
 constexpr std::array<GradeList, 3> kGradeLists{{
-    {coreform::Cmbnew, "新日铁", 120},
-    {coreform::cmbjis, "JISC2552-1975", 1080},
-    {coreform::cmbcq, "川崎", 2040},
+    {coreform::Cmbnew, "新日铁", 120, "新日铁的硅钢片牌号"},
+    {coreform::cmbjis, "JISC2552-1975", 1080, "JIS C2552-1975 的硅钢片牌号"},
+    {coreform::cmbcq, "川崎", 2040, "川崎的硅钢片牌号"},
 }};
 
 struct EntryColumn {
@@ -47,33 +49,38 @@ struct EntryColumn {
   const char* text;
   int left;
   int captionWidth;
+  const char* tip;
 };
-// label, caption, field, design-time text, left and caption width (twips inside Frame1)
+// label, caption, field, design-time text, left and caption width (twips inside Frame1), tip
 constexpr std::array<EntryColumn, 5> kPowerColumns{{
-    {coreform::Label3, "功率Po(W)", coreform::txtpo, "100", 120, 975},
-    {coreform::Label4, "频率F(Hz)", coreform::TxtF, "50", 1140, 975},
-    {coreform::Label5, "工作磁密Bm(T)", coreform::TxtBm, "3", 2160, 1155},
-    {coreform::Label6, "电流密度J(A/mm)", coreform::TxtJ, "5", 3360, 1395},
-    {coreform::Label7, "PRI       Sec", coreform::txtjsec, "5", 4800, 1035},
+    {coreform::Label3, "功率Po(W)", coreform::txtpo, "100", 120, 975,
+     "功率 Po：按允许电压调整率提高后的输出总功率（W）"},
+    {coreform::Label4, "频率F(Hz)", coreform::TxtF, "50", 1140, 975, "电源频率 F（Hz）"},
+    {coreform::Label5, "工作磁密Bm(T)", coreform::TxtBm, "3", 2160, 1155, "工作磁通密度 Bm（T）"},
+    {coreform::Label6, "电流密度J(A/mm)", coreform::TxtJ, "5", 3360, 1395,
+     "初级导线的电流密度 J（A/mm²）"},
+    {coreform::Label7, "PRI       Sec", coreform::txtjsec, "5", 4800, 1035,
+     "次级导线的电流密度（A/mm²）"},
 }};
 
 struct SizeColumn {
   const char* field;
   int left;
   int width;
+  const char* tip;
 };
-// field, left and width (twips inside Frame4), under the one caption line
+// field, left and width (twips inside Frame4), under the one caption line; tip
 constexpr std::array<SizeColumn, 10> kSizeColumns{{
-    {coreform::TXTL, 120, 615},
-    {coreform::TXTw, 780, 555},
-    {coreform::TXTa, 1380, 555},
-    {coreform::TxtB, 1980, 555},
-    {coreform::txtc, 2580, 675},
-    {coreform::txth, 3300, 675},
-    {coreform::txtle, 4080, 1215},
-    {coreform::txtwe, 5400, 1095},
-    {coreform::txtpc, 6600, 855},
-    {coreform::TxtLv, 7560, 735},
+    {coreform::TXTL, 120, 615, "叠片长度 L（mm），标准EI片的目录号"},
+    {coreform::TXTw, 780, 555, "叠片高度 H（mm）"},
+    {coreform::TXTa, 1380, 555, "舌宽 a（mm）"},
+    {coreform::TxtB, 1980, 555, "叠厚 b（mm）"},
+    {coreform::txtc, 2580, 675, "窗口宽 c（mm）"},
+    {coreform::txth, 3300, 675, "窗口高 h（mm）"},
+    {coreform::txtle, 4080, 1215, "平均磁路长度 Le（mm）"},
+    {coreform::txtwe, 5400, 1095, "铁芯重量 We（g）"},
+    {coreform::txtpc, 6600, 855, "铁损 Pc：工作磁通密度下的铁芯损耗（W）"},
+    {coreform::TxtLv, 7560, 735, "线圈平均匝长（mm）"},
 }};
 
 struct ResultField {
@@ -116,18 +123,19 @@ struct ToolRow {
   const char* field;
   const char* text;
   int top;
+  const char* tip;
 };
-// label, caption, field, design-time text, top (caption at left 120, field at 960 inside Fmr)
+// label, caption, field, design-time text, top (caption at left 120, field at 960 inside Fmr), tip
 constexpr std::array<ToolRow, 4> kToolRows{{
-    {coreform::Label10, "允许温升", coreform::TXTTEMP, "55", 240},
-    {coreform::Label12, "允许铜损", coreform::TxtPm, "", 480},
-    {coreform::Label13, "允许磁密", coreform::Text1, "", 720},
-    {coreform::Label11, "电压调整率", coreform::TxtDU, "", 1440},
+    {coreform::Label10, "允许温升", coreform::TXTTEMP, "55", 240, "允许温升（K）"},
+    {coreform::Label12, "允许铜损", coreform::TxtPm, "", 480, "允许铜损（W）"},
+    {coreform::Label13, "允许磁密", coreform::Text1, "", 720, "允许磁通密度（T）"},
+    {coreform::Label11, "电压调整率", coreform::TxtDU, "", 1440, "电压调整率（%）"},
 }};
 
 ControlInit gradeListInit(const GradeList& list) {
   ControlInit init =
-      textField(list.header, {list.left, 360, 915, layout::kListHeight}, {}, coreform::Frm1);
+      textField(list.header, {list.left, 360, 915, layout::kListHeight}, list.tip, coreform::Frm1);
   init.listOnly = false;  // shows the maker's name until a grade is picked
   return init;
 }
@@ -168,8 +176,8 @@ void Frmcore::addMaterialFrame() {
     const MaterialColumn& column = kMaterialColumns[i];
     ControlInit label = captioned(
         column.caption, {column.left, 840, column.captionWidth, kCaptionHeight}, coreform::Frm1);
-    ControlInit value =
-        textField(column.text, {column.left, 1200, 1095, layout::kTextHeight}, {}, coreform::Frm1);
+    ControlInit value = textField(column.text, {column.left, 1200, 1095, layout::kTextHeight},
+                                  column.tip, coreform::Frm1);
     if (i == 0) {
       addArray(coreform::Label2, ControlKind::Label, label);
       addArray(coreform::txtcoremt, ControlKind::TextBox, value);
@@ -187,9 +195,9 @@ void Frmcore::addPowerFrame() {
     addControl(column.label, ControlKind::Label,
                captioned(column.caption, {column.left, 240, column.captionWidth, kCaptionHeight},
                          coreform::Frame1));
-    addControl(
-        column.field, ControlKind::TextBox,
-        textField(column.text, {column.left, 600, 855, layout::kTextHeight}, {}, coreform::Frame1));
+    addControl(column.field, ControlKind::TextBox,
+               textField(column.text, {column.left, 600, 855, layout::kTextHeight}, column.tip,
+                         coreform::Frame1));
   }
 }
 
@@ -200,18 +208,21 @@ void Frmcore::addSectionFrame() {
     const char* caption;
     const char* field;
     int top;
+    const char* tip;
   };
-  // label, caption, field, top (caption at left 120, field at 1560 inside Frame2)
+  // label, caption, field, top (caption at left 120, field at 1560 inside Frame2), tip
   constexpr std::array<Row, 3> kRows{{
-      {coreform::Label14, "铁芯规格ScSw", coreform::TXTSCSW, 300},
-      {coreform::Label15, "铁芯截面积Sc", coreform::TXTSC, 660},
-      {coreform::Label16, "铁芯窗口面积Sw", coreform::txtsw, 1020},
+      {coreform::Label14, "铁芯规格ScSw", coreform::TXTSCSW, 300,
+       "铁芯规格：截面积与窗口面积之积 Sc×Sw（cm⁴）"},
+      {coreform::Label15, "铁芯截面积Sc", coreform::TXTSC, 660, "铁芯截面积 Sc（cm²）"},
+      {coreform::Label16, "铁芯窗口面积Sw", coreform::txtsw, 1020, "铁芯窗口面积 Sw（cm²）"},
   }};
   for (const Row& row : kRows) {
     addControl(row.label, ControlKind::Label,
                captioned(row.caption, {120, row.top + 15, 1395, kCaptionHeight}, coreform::Frame2));
-    addControl(row.field, ControlKind::TextBox,
-               textField("", {1560, row.top, 1455, layout::kTextHeight}, {}, coreform::Frame2));
+    addControl(
+        row.field, ControlKind::TextBox,
+        textField("", {1560, row.top, 1455, layout::kTextHeight}, row.tip, coreform::Frame2));
   }
 }
 
@@ -220,12 +231,14 @@ void Frmcore::addProportionFrame() {
              captioned("自定义铁芯尺寸比", {3600, 3960, 2655, 1455}));
   addControl(coreform::Label8, ControlKind::Label,
              captioned("迭厚/舌宽", {120, 240, 1095, kCaptionHeight}, coreform::Frame3));
-  addControl(coreform::TXTBA, ControlKind::TextBox,
-             textField("1", {120, 510, 975, layout::kTextHeight}, {}, coreform::Frame3));
+  addControl(
+      coreform::TXTBA, ControlKind::TextBox,
+      textField("1", {120, 510, 975, layout::kTextHeight}, "叠厚与舌宽之比 b/a", coreform::Frame3));
   addControl(coreform::Label9, ControlKind::Label,
              captioned("窗高/窗宽", {1320, 240, 1095, kCaptionHeight}, coreform::Frame3));
   addControl(coreform::TXTHC, ControlKind::TextBox,
-             textField("3", {1320, 510, 975, layout::kTextHeight}, {}, coreform::Frame3));
+             textField("3", {1320, 510, 975, layout::kTextHeight}, "窗高与窗宽之比 h/c",
+                       coreform::Frame3));
   addControl(coreform::OptBZ, ControlKind::OptionButton,
              option("标准EI片", {120, 825, 1095, 255}, coreform::Frame3));
   addControl(coreform::OPTFB, ControlKind::OptionButton,
@@ -245,11 +258,9 @@ void Frmcore::addSizeFrame() {
       captioned("长L    高H   舌宽a  迭厚b 窗口宽c  窗口高h  平均磁路长度Le  铁芯重量We   铁损Pc",
                 {120, 270, 8175, kCaptionHeight}, coreform::Frame4));
   for (const SizeColumn& column : kSizeColumns)
-    addControl(
-        column.field, ControlKind::TextBox,
-        textField("", {column.left, 585, column.width, layout::kTextHeight},
-                  column.field == std::string_view(coreform::TxtLv) ? "线圈平均匝长（mm）" : "",
-                  coreform::Frame4));
+    addControl(column.field, ControlKind::TextBox,
+               textField("", {column.left, 585, column.width, layout::kTextHeight}, column.tip,
+                         coreform::Frame4));
 }
 
 void Frmcore::addResultFields() {
@@ -273,8 +284,9 @@ void Frmcore::addParameterTool() {
   for (const ToolRow& row : kToolRows) {
     addControl(row.label, ControlKind::Label,
                captioned(row.caption, {120, row.top, 855, kCaptionHeight}, coreform::Fmr));
-    addControl(row.field, ControlKind::TextBox,
-               textField(row.text, {960, row.top, 855, layout::kTextHeight}, {}, coreform::Fmr));
+    addControl(
+        row.field, ControlKind::TextBox,
+        textField(row.text, {960, row.top, 855, layout::kTextHeight}, row.tip, coreform::Fmr));
   }
   addControl(
       coreform::TxtCu, ControlKind::TextBox,
@@ -284,8 +296,9 @@ void Frmcore::addParameterTool() {
                        coreform::Fmr));
   addControl(coreform::Label20, ControlKind::Label,
              captioned("J", {780, 1800, 180, kCaptionHeight}, coreform::Fmr));
-  addControl(coreform::TxtJb, ControlKind::TextBox,
-             textField("", {960, 1800, 855, layout::kTextHeight}, {}, coreform::Fmr));
+  addControl(
+      coreform::TxtJb, ControlKind::TextBox,
+      textField("", {960, 1800, 855, layout::kTextHeight}, "电流密度 J（A/mm²）", coreform::Fmr));
   addControl(coreform::Command3, ControlKind::CommandButton,
              captioned("应用", {120, 1680, 615, 255}, coreform::Fmr));
   addControl(coreform::Command2, ControlKind::CommandButton,

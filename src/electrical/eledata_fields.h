@@ -16,15 +16,15 @@ inline Control& field(Workspace& workspace, const char* name, int row = -1) {
 }
 
 inline constexpr const char* Label1 = "Label1";    // column caption "组别"
-inline constexpr const char* Label2 = "Label2";    // column caption "输出电压"
-inline constexpr const char* Label3 = "Label3";    // column caption "输出电流"
+inline constexpr const char* Label2 = "Label2";    // column caption "输出电压V"
+inline constexpr const char* Label3 = "Label3";    // column caption "输出电流A"
 inline constexpr const char* Label4 = "Label4";    // column caption "整流电路"
 inline constexpr const char* Label5 = "Label5";    // column caption "二极管类型"
 inline constexpr const char* Label6 = "Label6";    // column caption "绕组AC电压"
 inline constexpr const char* Label7 = "Label7";    // column caption "绕组AC电流"
 inline constexpr const char* Label8 = "Label8";    // column caption "绕组功率"
-inline constexpr const char* Label9 = "Label9";    // column caption "滤波电容"
-inline constexpr const char* Label10 = "Label10";  // column caption "空载电压"
+inline constexpr const char* Label9 = "Label9";    // column caption "滤波电容uF"
+inline constexpr const char* Label10 = "Label10";  // column caption "空载电压V"
 inline constexpr const char* TXTWN = "TXTWN";  // output group label (array, one row per group 0..N)
 // DC output voltage, V (the AC voltage when the circuit is "无")
 inline constexpr const char* txtudc = "txtudc";
@@ -44,7 +44,7 @@ inline constexpr const char* Label11 = "Label11";  // caption "电压"
 inline constexpr const char* TXTUIN1 = "TXTUIN1";  // AC input voltage of primary 1, V
 // AC input voltage of primary 2, V (shown for two primaries only)
 inline constexpr const char* TXTUIN2 = "TXTUIN2";
-inline constexpr const char* Label12 = "Label12";      // caption "输入电流"
+inline constexpr const char* Label12 = "Label12";      // caption "输入电流A"
 inline constexpr const char* TXTIIN = "TXTIIN";        // total primary current, A
 inline constexpr const char* Label13 = "Label13";      // caption "环境温度℃  允许温升℃"
 inline constexpr const char* TXTTEMP20 = "TXTTEMP20";  // ambient temperature, °C

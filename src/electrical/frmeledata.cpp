@@ -182,7 +182,7 @@ void Frmeledata::addEnterChain() {
     currentRow_ = i;
     setFocus(cell(eledata::txtspo, i));
     rectifierConversion();
-    redrawSecondarySchematic();
+    redrawSchematic();
   });
   on(EventKind::Enter, eledata::txtspo,
      [this](Control& c, const EventArgs&) { continueAfterPower(c.index()); });
@@ -223,7 +223,7 @@ void Frmeledata::inputArrangementClicked() {
     secondInput.setText("");
     secondInput.setVisible(false);
   }
-  redrawPrimarySchematic();
+  redrawSchematic();
   rectifierConversion();
 }
 
@@ -231,7 +231,7 @@ void Frmeledata::connectionClicked(int row) {
   currentRow_ = row;
   Control& connection = cell(eledata::ChKSHC, row);
   connection.setCaption(connection.value() == 1 ? "P" : "S");
-  redrawSecondarySchematic();
+  redrawSchematic();
 }
 
 // Enter in txtspo: offer another group, then go on to the next row.
@@ -311,6 +311,7 @@ void Frmeledata::deleteLastGroup() {
   keepCurrentRowInDesign();
   if (n - 1 == 0) control(eledata::CMDWNDEL).setEnabled(false);
   recomputeTotals();
+  redrawSchematic();  // the groups that stay
 }
 
 // ---------------------------------------------------------------- navigation

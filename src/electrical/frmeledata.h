@@ -47,8 +47,9 @@ class Frmeledata : public Form {
   // --- calculations (each runs the change reactions of the fields it writes)
   void rectifierConversion();
   void recomputeTotals();
-  void redrawPrimarySchematic();
-  void redrawSecondarySchematic();
+  // The whole schematic afresh: the primary (one or two) and every group
+  // 0..N, so no group is missing whatever order its values came in.
+  void redrawSchematic();
 
   // --- group rows
   // Creates row `row` of every row array below row `row` - 1: label

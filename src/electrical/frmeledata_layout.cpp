@@ -22,11 +22,11 @@ struct ColumnHeading {
 
 // label name, caption, left and width (twips) of the output-table headings
 constexpr ColumnHeading kHeadings[] = {
-    {eledata::Label1, "组别", 240, 600},         {eledata::Label2, "输出电压", 840, 840},
-    {eledata::Label3, "输出电流", 1680, 960},    {eledata::Label4, "整流电路", 2640, 1080},
+    {eledata::Label1, "组别", 240, 600},         {eledata::Label2, "输出电压V", 840, 840},
+    {eledata::Label3, "输出电流A", 1680, 960},   {eledata::Label4, "整流电路", 2640, 1080},
     {eledata::Label5, "二极管类型", 3720, 1080}, {eledata::Label6, "绕组AC电压", 4800, 1080},
     {eledata::Label7, "绕组AC电流", 5880, 1080}, {eledata::Label8, "绕组功率", 6960, 840},
-    {eledata::Label9, "滤波电容", 8040, 1320},   {eledata::Label10, "空载电压", 9480, 960},
+    {eledata::Label9, "滤波电容uF", 8040, 1320}, {eledata::Label10, "空载电压V", 9480, 960},
 };
 
 }  // namespace
@@ -46,9 +46,13 @@ void Frmeledata::addOutputTable() {
   auto row0 = [](int left, int width, int height = layout::kTextHeight) {
     return Geometry{left, kRowTop, width, height};
   };
-  addArray(eledata::TXTWN, ControlKind::TextBox, textField("W1", row0(120, 735)));
-  addArray(eledata::txtudc, ControlKind::TextBox, textField("", row0(840, 735)));
-  addArray(eledata::txtidc, ControlKind::TextBox, textField("", row0(1560, 975)));
+  addArray(eledata::TXTWN, ControlKind::TextBox,
+           textField("W1", row0(120, 735), "组别：输出绕组的名称"));
+  addArray(eledata::txtudc, ControlKind::TextBox,
+           textField("", row0(840, 735),
+                     "输出电压：整流滤波后的直流电压，整流电路为“无”时为交流电压（V）"));
+  addArray(eledata::txtidc, ControlKind::TextBox,
+           textField("", row0(1560, 975), "输出电流：负载电流，整流电路为“无”时为交流电流（A）"));
 
   ControlInit circuit =
       textField("无", row0(2520, 1215, layout::kListHeight), "请选择适当的整流电路形式");
@@ -57,11 +61,17 @@ void Frmeledata::addOutputTable() {
       textField("无", row0(3720, 1095, layout::kListHeight), "请选择适当的整流二极管");
   addArray(eledata::cmbdio, ControlKind::ComboBox, diode);
 
-  addArray(eledata::txtsuac, ControlKind::TextBox, textField("", row0(4800, 1095)));
-  addArray(eledata::txtsiac, ControlKind::TextBox, textField("", row0(5880, 1095)));
-  addArray(eledata::txtspo, ControlKind::TextBox, textField("", row0(6960, 855)));
-  addArray(eledata::TXTCP, ControlKind::TextBox, textField("", row0(7800, 1575)));
-  addArray(eledata::TXTUNLOAD, ControlKind::TextBox, textField("", row0(9360, 975)));
+  addArray(eledata::txtsuac, ControlKind::TextBox,
+           textField("", row0(4800, 1095), "绕组AC电压：满载时绕组交流电压的有效值（V），可改写"));
+  addArray(eledata::txtsiac, ControlKind::TextBox,
+           textField("", row0(5880, 1095), "绕组AC电流：绕组电流的有效值（A），可改写"));
+  addArray(eledata::txtspo, ControlKind::TextBox,
+           textField("", row0(6960, 855), "绕组功率：绕组AC电压×AC电流（VA）"));
+  addArray(eledata::TXTCP, ControlKind::TextBox,
+           textField("", row0(7800, 1575), "滤波电容：推荐的电解电容容量范围（uF）"));
+  addArray(
+      eledata::TXTUNLOAD, ControlKind::TextBox,
+      textField("", row0(9360, 975), "空载电压：绕组空载时的交流电压，由允许电压调整率算出（V）"));
   addArray(eledata::ChKSHC, ControlKind::CheckBox, captioned("S", row0(10440, 495)));
   // the rows of the groups added later stand one under the other
   for (const char* name : kRowArrays) array(name).setRowPitch(kRowPitch);
@@ -74,39 +84,43 @@ void Frmeledata::addInputBlock() {
              captioned("单组输入", {120, 240, 1215, 255}, kInputFrame));
   addControl(eledata::Label11, ControlKind::Label,
              captioned("电压", {1380, 570, 420, 255}, kInputFrame));
-  addControl(
-      eledata::TXTUIN1, ControlKind::TextBox,
-      textField("220", {1800, 540, 735, layout::kTextHeight}, "请输入交流输入电压", kInputFrame));
+  addControl(eledata::TXTUIN1, ControlKind::TextBox,
+             textField("220", {1800, 540, 735, layout::kTextHeight}, "请输入交流输入电压（V）",
+                       kInputFrame));
   addControl(eledata::TXTUIN2, ControlKind::TextBox,
-             textField("0", {1800, 900, 735, layout::kTextHeight}, "交流输入电压", kInputFrame));
+             textField("0", {1800, 900, 735, layout::kTextHeight}, "交流输入电压（V）：第二组初级",
+                       kInputFrame));
   addControl(eledata::Label12, ControlKind::Label,
-             captioned("输入电流", {2640, 270, 900, 255}, kInputFrame));
+             captioned("输入电流A", {2640, 270, 900, 255}, kInputFrame));
   addControl(eledata::TXTIIN, ControlKind::TextBox,
-             textField("", {2640, 540, 855, layout::kTextHeight}, {}, kInputFrame));
+             textField("", {2640, 540, 855, layout::kTextHeight},
+                       "输入电流：初级满载电流，不含空载电流（A）", kInputFrame));
   addControl(eledata::Label13, ControlKind::Label,
              captioned("环境温度℃  允许温升℃", {3600, 270, 1920, 255}, kInputFrame));
   addControl(eledata::TXTTEMP20, ControlKind::TextBox,
-             textField("25", {3600, 540, 735, layout::kTextHeight}, "请设定变压器使用时的环境温度",
-                       kInputFrame));
+             textField("25", {3600, 540, 735, layout::kTextHeight},
+                       "请设定变压器使用时的环境温度（℃）", kInputFrame));
   addControl(eledata::TXTTEMPD, ControlKind::TextBox,
-             textField("45", {4560, 540, 735, layout::kTextHeight}, "请设定此变压器的允许工作温升",
-                       kInputFrame));
+             textField("45", {4560, 540, 735, layout::kTextHeight},
+                       "请设定此变压器的允许工作温升（K）", kInputFrame));
   addControl(eledata::Label14, ControlKind::Label,
              captioned("允许电压调整率%", {5580, 270, 1560, 255}, kInputFrame));
   addControl(eledata::TXTLUD, ControlKind::TextBox,
-             textField("15", {5580, 540, 735, layout::kTextHeight}, "请设定变压器的电压调整率",
+             textField("15", {5580, 540, 735, layout::kTextHeight}, "请设定变压器的电压调整率（%）",
                        kInputFrame));
   addControl(eledata::Combo1, ControlKind::ComboBox,
-             textField("Class B", {2640, 900, 1215, layout::kListHeight}, {}, kInputFrame));
+             textField("Class B", {2640, 900, 1215, layout::kListHeight}, "绝缘等级", kInputFrame));
   addControl(eledata::Text13, ControlKind::TextBox,
-             textField("", {3960, 915, 735, layout::kTextHeight}, {}, kInputFrame));
+             textField("", {3960, 915, 735, layout::kTextHeight}, "绝缘等级允许的最高温度（℃）",
+                       kInputFrame));
 }
 
 void Frmeledata::addCommandsAndMenu() {
   addControl(eledata::Label15, ControlKind::Label,
              captioned("输出总功率", {8400, 6630, 1215, 255}));
   addControl(eledata::txtpo, ControlKind::TextBox,
-             textField("100", {9720, 6600, 1215, layout::kTextHeight}));
+             textField("100", {9720, 6600, 1215, layout::kTextHeight},
+                       "输出总功率：各组绕组功率之和（W）"));
   ControlInit counter = textField("", {8400, 7440, 495, layout::kTextHeight});
   counter.visible = false;  // bookkeeping of the rows, not an entry field
   addControl(eledata::txtzb, ControlKind::TextBox, counter);

@@ -15,8 +15,10 @@ constexpr double kTitleSize = 14;
 constexpr double kBodySize = 12;
 constexpr int kSeparator = 3;
 constexpr double kSmallestSize = 8;  // points: a group line is never printed smaller
-constexpr double kGroupLeft = 10;    // mm
-constexpr double kRuleRight = 205;   // mm: the rules' right end
+// mm: the rules and the group lines keep a 15 mm margin on either side
+constexpr double kGroupLeft = 15;
+constexpr double kRuleLeft = 15;
+constexpr double kRuleRight = 195;
 // the schematic's place on the page (mm)
 constexpr double kPictureLeft = 90, kPictureTop = 40, kPictureWidth = 50, kPictureHeight = 100;
 
@@ -27,7 +29,7 @@ void emptyLine(PrintSurface& page) {
 // a rule across the page at the current print line
 void rule(PrintSurface& page) {
   double y = page.currentY();
-  page.line(5, y, kRuleRight, y, colors::kBlack);
+  page.line(kRuleLeft, y, kRuleRight, y, colors::kBlack);
 }
 
 void printAt(PrintSurface& page, double x, const std::vector<PrintItem>& items) {

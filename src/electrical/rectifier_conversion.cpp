@@ -50,6 +50,7 @@ void Frmeledata::rectifierConversion() {
   if (auto range = electrical::capacitorRangeText(outputVoltage, outputCurrent, frequency))
     cell(eledata::TXTCP, r).setText(*range);
 
+  redrawSchematic();
   if (control(eledata::TXTUIN1).num() <= 0) return;
   recomputeTotals();
 }
@@ -83,19 +84,19 @@ void Frmeledata::refreshAllNoLoadVoltages() {
   for (int i = 0; i <= n; ++i) refreshNoLoadVoltage(i);
 }
 
-void Frmeledata::redrawPrimarySchematic() {
+void Frmeledata::redrawSchematic() {
   Picture& picture = schematic();
+  picture.clear();
   drawPrimaryWinding(picture, picture.backColor(), control(eledata::Chkp).value() == 1);
-}
-
-void Frmeledata::redrawSecondarySchematic() {
-  Picture& picture = schematic();
-  const int r = currentRow_;
-  SecondaryCoil coil;
-  coil.row = r;
-  coil.parallel = cell(eledata::ChKSHC, r).value() == 1;
-  coil.label = cell(eledata::TXTWN, r).text();
-  drawSecondaryCoil(picture, picture.backColor(), coil);
+  const int n = highestGroup();
+  for (int i = 0; i <= n; ++i) {
+    if (!array(eledata::TXTWN).has(i)) break;
+    SecondaryCoil coil;
+    coil.row = i;
+    coil.parallel = cell(eledata::ChKSHC, i).value() == 1;
+    coil.label = cell(eledata::TXTWN, i).text();
+    drawSecondaryCoil(picture, picture.backColor(), coil);
+  }
 }
 
 }  // namespace corvane

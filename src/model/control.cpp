@@ -1,5 +1,7 @@
 #include "model/control.h"
 
+#include <utility>
+
 #include "model/form.h"
 #include "model/picture.h"
 #include "model/value.h"
@@ -50,8 +52,9 @@ std::string Control::address() const {
   return index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")";
 }
 
-bool Control::storeText(std::string_view text) {
+bool Control::storeText(std::string_view text, bool typed) {
   if (text == text_) return false;
+  typedByUser_ = typed;
   text_.assign(text);
   numberRead_ = false;
   notify(Property::Text);
@@ -59,13 +62,14 @@ bool Control::storeText(std::string_view text) {
 }
 
 bool Control::setText(std::string_view text) {
+  const bool typed = std::exchange(nextTextTyped_, false);
   bool isList = kind_ == ControlKind::ComboBox || kind_ == ControlKind::ListBox;
   if (isList && (listOnly_ || kind_ == ControlKind::ListBox)) {
     int index = findItem(text);
     if (index < 0) return false;
     return setListIndex(index);
   }
-  if (!storeText(text)) return false;
+  if (!storeText(text, typed)) return false;
   if (isList) {
     int index = findItem(text_);
     if (index != listIndex_) {

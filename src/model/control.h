@@ -109,6 +109,12 @@ class Control {
   // setListIndex) and an unknown text changes nothing and returns false.
   // A text equal to the one shown costs only the comparison.
   bool setText(std::string_view text);
+  // Whether the text stands as the user typed it: a view marks a text that
+  // reads otherwise than it looks only then, never a value the program wrote.
+  bool typedByUser() const { return typedByUser_; }
+  // The next text stored is the user's (Form::userSetText, Form::userType);
+  // any later write by a reaction is the program's again.
+  void markNextTextTyped() { nextTextTyped_ = true; }
   double num() const;     // leading-number read
   double strict() const;  // strict read: RecalcAbort unless the text is a number
 
@@ -209,7 +215,7 @@ class Control {
   // Stores a new value of a plain property and tells the views of it.
   template <class T, class V>
   void change(T& member, V&& value, Property property);
-  bool storeText(std::string_view text);
+  bool storeText(std::string_view text, bool typed = false);
   // What the leading-number read sees: the text displayText() gives, without
   // copying it where it is a stored text.
   std::string_view readableText(std::string& scratch) const;
@@ -245,6 +251,8 @@ class Control {
   bool locked_ = false;
   bool hasBackColor_ = false;
   bool wholeTextSelected_ = false;
+  bool typedByUser_ = false;
+  bool nextTextTyped_ = false;
   Rgb backColor_;
   Rgb foreColor_;
   std::unique_ptr<Picture> picture_;

@@ -336,7 +336,10 @@ std::string Form::shownCaption(const Control& control, const Translator& transla
 }
 
 void Form::userSetText(Control& control, std::string text) {
-  workspace_.runStep(typingCause(control), [&] { control.setText(std::move(text)); });
+  workspace_.runStep(typingCause(control), [&] {
+    control.markNextTextTyped();
+    control.setText(std::move(text));
+  });
 }
 
 void Form::userType(Control& control, std::string_view characters) {
@@ -349,6 +352,7 @@ void Form::userType(Control& control, std::string_view characters) {
         keyPressed(control, ch);
         std::string text = control.wholeTextSelected() ? ch : control.text() + ch;
         control.setWholeTextSelected(false);
+        control.markNextTextTyped();
         control.setText(std::move(text));
       });
     }

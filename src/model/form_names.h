@@ -15,5 +15,6 @@ inline constexpr const char* kCost = "FrmBomList";
 inline constexpr const char* kWireTools = "FrmWireTools";
 inline constexpr const char* kOperating = "FrmOperating";
 inline constexpr const char* kSearch = "FrmSearch";
+inline constexpr const char* kHelp = "frmHelp";
 
 }  // namespace corvane::forms

@@ -357,6 +357,14 @@ bool startsWithNumber(std::string_view text) {
   return numberPrefixLength(text, skipBlanks(text)) > 0;
 }
 
+NumberAndRest splitLeadingNumber(std::string_view text) {
+  size_t pos = 0;
+  while (pos < text.size() && isBlank(text[pos])) ++pos;
+  size_t length = numberPrefixLength(text, pos);
+  if (length == 0) return {{}, text.substr(pos)};
+  return {text.substr(pos, length), text.substr(pos + length)};
+}
+
 bool isWholeNumber(std::string_view text) {
   const size_t pos = skipBlanks(text);
   size_t length = numberPrefixLength(text, pos);

@@ -60,6 +60,15 @@ double Val(std::string_view text);
 // ("35.5W", "-2"), so the leading-number read takes its value from the text.
 bool startsWithNumber(std::string_view text);
 
+// The number the leading-number read takes, as written ("495.4" of
+// " 495.4g"), and what follows it; the number is empty when the text does not
+// begin with one ("abc" gives "" and "abc").
+struct NumberAndRest {
+  std::string_view number;
+  std::string_view rest;
+};
+NumberAndRest splitLeadingNumber(std::string_view text);
+
 // True when the whole text (blanks around it allowed) is one decimal number.
 bool isWholeNumber(std::string_view text);
 

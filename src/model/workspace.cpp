@@ -183,16 +183,21 @@ void Workspace::close(std::string_view name) {
 void Workspace::activate(Form& form) {
   if (active_ == &form) return;
   active_ = &form;
+  activeChanged.emit();
   if (quiet()) return;
   runEvent([&] { form.activated(); });
 }
 
 void Workspace::restoreActive(Form* form) {
+  if (active_ == form) return;
   active_ = form;
+  activeChanged.emit();
 }
 
 void Workspace::deactivate(const Form& form) {
-  if (active_ == &form) active_ = nullptr;
+  if (active_ != &form) return;
+  active_ = nullptr;
+  activeChanged.emit();
 }
 
 void Workspace::runEvent(const std::function<void()>& action) {

@@ -110,6 +110,8 @@ class Workspace {
   // The active window: the form shown or picked last. Activating a form that
   // is not yet active runs its activation step as an event of its own.
   Form* activeForm() const { return active_; }
+  // The active window changed (a form shown or picked, or the active one gone).
+  Signal<> activeChanged;
   void activate(Form& form);
   void deactivate(const Form& form);
   // Makes a form the active window as a saved design had it, without its

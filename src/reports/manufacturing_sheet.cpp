@@ -38,8 +38,13 @@ constexpr double kWindingSectionY = 35, kWindingHeaderY = 40;
 constexpr double kCoreSectionY = 110, kCoreLineY = 117;
 constexpr double kBobbinSectionY = 122, kBobbinLineY = 130;
 constexpr double kElectricalSectionY = 137, kElectricalHeaderY = 145;
-constexpr double kPictureCaptionY = 205, kPictureY = 210, kPictureHeight = 60;
-constexpr double kRiseX = 20, kLoadRiseY = 270, kNoLoadRiseY = 280;
+constexpr double kPictureCaptionY = 205, kPictureY = 210, kPictureHeight = 52;
+// the outline and the structure drawing side by side inside the 15 mm margins
+constexpr double kOutlineX = 15, kOutlineWidth = 82;  // the outline keeps its 95 : 60 proportion
+constexpr double kStructureX = 110, kStructureWidth = 85;
+// the load rise, the no-load rise below it, the date beside the load rise
+constexpr double kRiseRuleY = 263, kRiseX = 20, kLoadRiseY = 265, kNoLoadRiseY = 270;
+constexpr double kDateX = 150;
 
 struct Column {
   double x;
@@ -47,19 +52,26 @@ struct Column {
   const char* field;  // the winding form's row array shown in the column
 };
 
-// x (mm), header, winding-form field of the cell
+// x (mm), header, winding-form field of the cell; the lead terminal column
+// (x 65) is the lead's type and colours, printed apart from these
 constexpr Column kWindingColumns[] = {
-    {15, "绕组", jiegou::TXTWN},       {30, "引线型号", jiegou::CmBleadtype},
-    {50, "引线颜色", jiegou::CMBCLR},  {70, "引线端子", jiegou::CMBLINK},
-    {90, "铜线类型", jiegou::CMBTYPE}, {110, "铜线规格", jiegou::TXTWIRE},
-    {130, "铜线股数", jiegou::TXTQ},   {150, "匝数", jiegou::TXTTURN},
+    {15, "绕组", jiegou::TXTWN},
+    {27, "引线型号", jiegou::CmBleadtype},
+    {46, "引线颜色", jiegou::CMBCLR},
+    {95, "铜线类型", jiegou::CMBTYPE},
+    {113, "铜线规格(mm)", jiegou::TXTWIRE},
+    {140, "铜线股数", jiegou::TXTQ},
+    {158, "匝数", jiegou::TXTTURN},
     {170, "每层匝数", jiegou::TXTLN},
 };
+constexpr double kTerminalX = 65;
+constexpr const char* kTerminalHeader = "引线端子";
 
 // x (mm) and header of the electrical table; the cells are derived per column
-constexpr double kElectricalX[] = {15, 30, 50, 70, 90, 110, 130, 175};
-constexpr const char* kElectricalHeaders[] = {"绕组",     "空载电压", "负载电压",   "负载电流",
-                                              "直流电阻", "绕组损耗", "电压调整率", "铜重(g)"};
+constexpr double kElectricalX[] = {15, 24, 49, 74, 99, 124, 149, 179};
+constexpr const char* kElectricalHeaders[] = {"绕组",          "空载电压(V)", "负载电压(V)",
+                                              "负载电流(A)",   "直流电阻(Ω)", "绕组损耗(W)",
+                                              "电压调整率(%)", "铜重(g)"};
 
 class SheetPrinter {
  public:
@@ -72,12 +84,12 @@ class SheetPrinter {
     section(15, kWindingSectionY, "1.绕线顺序表");
     windingTable(0);
     corePart();
-    electricalSection("4电气参数");
+    electricalSection("4.电气参数");
     electricalTable(0);
     pictures();
-    page_.line(kRuleLeft, 275, kRuleRight, 275);
+    page_.line(kRuleLeft, kRiseRuleY, kRuleRight, kRiseRuleY);
     rises();
-    page_.printAt(130, 280, {shortDateText(ws_.host().today())});
+    page_.printAt(kDateX, kLoadRiseY, {shortDateText(ws_.host().today())});
     continuationPages();
     page_.endDoc();
   }
@@ -130,12 +142,14 @@ class SheetPrinter {
   void windingTable(int first) {
     for (const Column& column : kWindingColumns)
       page_.printAt(column.x, kWindingHeaderY, {column.header});
+    page_.printAt(kTerminalX, kWindingHeaderY, {kTerminalHeader});
     ruleBelow();
     int last = std::min(rows_, first + kWindingRowsPerPage);
     for (int i = first; i < last; ++i) {
       double y = kWindingHeaderY + kRowPitch * (i - first + 1);
       for (const Column& column : kWindingColumns)
         page_.printCell(column.x, y, text(column.field, i));
+      page_.printCell(kTerminalX, y, terminalCell(i));
     }
     if (last > first) {
       page_.setCurrentY(kWindingHeaderY + kRowPitch * (last - first) + page_.lineHeight());
@@ -151,18 +165,43 @@ class SheetPrinter {
       return bobbinform::field(ws_, name).text();
     };
     page_.printAt(15, kCoreSectionY, {"2.铁芯规格"});
-    double noLoadMilliamps = 1000 * jiegou::field(ws_, jiegou::TxtI0).num();
-    page_.printAt(15, kCoreLineY,
-                  {core(coreform::txtcname), PrintItem::gap(3), core(coreform::txtcoremt, 4),
-                   PrintItem::gap(3), core(coreform::txtcoremt, 0), PrintItem::gap(3),
-                   core(coreform::txtwe), PrintItem::gap(6), "空载电流Io：", PrintItem::gap(3),
-                   generalFormat(noLoadMilliamps) + "mA"});
+    page_.printAt(
+        15, kCoreLineY,
+        {core(coreform::txtcname), PrintItem::gap(3), core(coreform::txtcoremt, 4),
+         PrintItem::gap(3), core(coreform::txtcoremt, 0), PrintItem::gap(3), core(coreform::txtwe),
+         PrintItem::gap(6), "空载电流Io：", PrintItem::gap(3), noLoadCurrentText()});
     ruleBelow();
-    page_.printAt(15, kBobbinSectionY, {"3 骨架"});
+    page_.printAt(15, kBobbinSectionY, {"3.骨架"});
     page_.printAt(
         15, kBobbinLineY,
         {core(coreform::txtcname), PrintItem::gap(3), bobbin(bobbinform::TxtBTY), PrintItem::gap(3),
          bobbin(bobbinform::Text6), PrintItem::gap(3), bobbin(bobbinform::Text7)});
+  }
+
+  // The no-load current in mA; nothing where the structure form could not
+  // work it out (a grade without a magnetising curve leaves it empty).
+  std::string noLoadCurrentText() const {
+    const std::string& current = text(jiegou::TxtI0);
+    if (!startsWithNumber(current)) return {};
+    return generalFormat(1000 * Val(current)) + "mA";
+  }
+
+  // The lead at the winding's terminals: its wire type and its start/finish colours.
+  std::string terminalCell(int row) const {
+    const std::string& type = text(jiegou::CmBleadtype, row);
+    const std::string& colours = text(jiegou::CMBCLR, row);
+    if (type.empty() || colours.empty()) return type + colours;
+    return type + " " + colours;
+  }
+
+  // A primary's voltage is the mains it is wound for (the electrical form's
+  // first or second input voltage); an output's is its DC load voltage.
+  std::string loadVoltageCell(int row) const {
+    Form& electrical = ws_.form(kElectricalForm);
+    const bool twoPrimaries = electrical.control(eledata::Chkp).value() == 1;
+    if (row == 0) return eledata::field(ws_, eledata::TXTUIN1).text();
+    if (twoPrimaries && row == 1) return eledata::field(ws_, eledata::TXTUIN2).text();
+    return text(jiegou::CMBLINK, row);
   }
 
   void electricalSection(const char* caption) { section(15, kElectricalSectionY, caption); }
@@ -185,27 +224,31 @@ class SheetPrinter {
   void electricalTable(int first) {
     for (size_t c = 0; c < std::size(kElectricalX); ++c)
       page_.printAt(kElectricalX[c], kElectricalHeaderY, {kElectricalHeaders[c]});
+    ruleBelow();
     int last = std::min(rows_, first + kElectricalRowsPerPage);
     for (int i = first; i < last; ++i) {
       double y = kElectricalHeaderY + kRowPitch * (i - first + 1);
-      const std::string cells[] = {text(jiegou::TXTWN, i),   text(jiegou::TxtUnV, i),
-                                   text(jiegou::CMBLINK, i), loadCurrentCell(ws_, i),
-                                   resistanceCell(i),        text(jiegou::TXTPCU, i),
-                                   regulationCell(i)};
+      const std::string cells[] = {text(jiegou::TXTWN, i), text(jiegou::TxtUnV, i),
+                                   loadVoltageCell(i),     loadCurrentCell(ws_, i),
+                                   resistanceCell(i),      text(jiegou::TXTPCU, i),
+                                   regulationCell(i),      text(jiegou::TXTCUWEIGH, i)};
       for (size_t c = 0; c < std::size(cells); ++c) page_.printCell(kElectricalX[c], y, cells[c]);
-      page_.line(kRuleLeft, y, kRuleRight, y);  // along the top edge of the row's text
-      page_.printCell(kElectricalX[7], y, text(jiegou::TXTCUWEIGH, i));
+    }
+    // the rule goes below the last row's text, never through it
+    if (last > first) {
+      page_.setCurrentY(kElectricalHeaderY + kRowPitch * (last - first) + page_.lineHeight());
+      ruleBelow();
     }
   }
 
   void pictures() {
-    page_.printAt(110, kPictureCaptionY, {"6.结构示意图"});
-    page_.printAt(15, kPictureCaptionY, {"5.外形示意图"});
+    page_.printAt(kStructureX, kPictureCaptionY, {"6.结构示意图"});
+    page_.printAt(kOutlineX, kPictureCaptionY, {"5.外形示意图"});
     Form& winding = ws_.form(kWindingForm);
-    page_.paintPicture(winding.control(jiegou::Img).picture(), jiegou::Img, 15, kPictureY, 95,
-                       kPictureHeight);
-    page_.paintPicture(winding.control(jiegou::Picture1).picture(), jiegou::Picture1, 110,
-                       kPictureY, 100, kPictureHeight);
+    page_.paintPicture(winding.control(jiegou::Img).picture(), jiegou::Img, kOutlineX, kPictureY,
+                       kOutlineWidth, kPictureHeight);
+    page_.paintPicture(winding.control(jiegou::Picture1).picture(), jiegou::Picture1, kStructureX,
+                       kPictureY, kStructureWidth, kPictureHeight);
   }
 
   // rows that did not fit: each further page repeats the title and the header
@@ -222,7 +265,7 @@ class SheetPrinter {
         windingTable(windingFirst);
       }
       if (electricalFirst < rows_) {
-        electricalSection("4电气参数（续）");
+        electricalSection("4.电气参数（续）");
         electricalTable(electricalFirst);
       }
     }

@@ -20,6 +20,12 @@ double inCurveUnit(const CoreCurve& curve, double fluxDensity) {
   return Val(generalFormat(fluxDensity * kGaussPerTesla));
 }
 
+// why no current can be given, around the grade's name where it has none
+constexpr const char* kNoCurve[] = {"铁芯材质“", "”没有磁化曲线，无法计算空载电流"};
+constexpr const char* kSaturatedNoResistance = "铁芯已饱和，且初级没有直流电阻，无法计算空载电流";
+constexpr const char* kOffTheCurve = "工作磁密超出铁芯材质磁化曲线的范围，无法计算空载电流";
+constexpr const char* kNoTurnsOrVoltage = "初级没有匝数或输入电压，无法计算空载电流";
+
 std::string amperes(double current) {
   return formatFixed(checkedFinite(current), 4);
 }
@@ -45,6 +51,21 @@ std::string curveNoLoadCurrentText(std::string_view grade, const NoLoadInputs& i
   const double magnetising = kCmPerMm * in.pathLength * band->h / in.primaryTurns;
   const double lossCurrent = in.ironLoss / in.primaryVoltage;
   return amperes(std::sqrt(magnetising * magnetising + lossCurrent * lossCurrent));
+}
+
+std::string noLoadCurrentGap(std::string_view grade, const NoLoadInputs& in) {
+  const CoreCurve* curve = curveForGrade(grade);
+  if (!curve) return kNoCurve[0] + std::string(grade) + kNoCurve[1];
+  if (isSaturated(grade, in.fluxDensity))
+    return in.primaryResistance == 0 ? kSaturatedNoResistance : "";
+  if (!bandFor(*curve, inCurveUnit(*curve, in.fluxDensity))) return kOffTheCurve;
+  if (in.primaryTurns == 0 || in.primaryVoltage == 0) return kNoTurnsOrVoltage;
+  return "";
+}
+
+std::vector<std::string> everyNoLoadCurrentGap(std::string_view sampleGrade) {
+  return {kNoCurve[0] + std::string(sampleGrade) + kNoCurve[1], kSaturatedNoResistance,
+          kOffTheCurve, kNoTurnsOrVoltage};
 }
 
 std::string ratedNoLoadCurrentText(double noLoadVoltAmperes, double inputVoltage1,

@@ -7,6 +7,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace corvane::simulation {
 
@@ -27,6 +28,13 @@ bool isSaturated(std::string_view grade, double fluxDensity);
 // curve, or when a quotient would have no divisor (no primary turns or
 // voltage for the curve, no primary resistance in saturation).
 std::string curveNoLoadCurrentText(std::string_view grade, const NoLoadInputs& in);
+
+// Why curveNoLoadCurrentText gives no current for these inputs, in the
+// designer's words; "" when it gives one.
+std::string noLoadCurrentGap(std::string_view grade, const NoLoadInputs& in);
+// Every reason noLoadCurrentGap can give, a grade without a curve named
+// `sampleGrade`: the texts a translation has to give.
+std::vector<std::string> everyNoLoadCurrentGap(std::string_view sampleGrade);
 
 // The "0.00000" text of I0 (A) from the no-load VA of a rated-power table
 // over the sum of the input voltages; "" when that sum is 0.

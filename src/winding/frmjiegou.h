@@ -15,9 +15,11 @@
 #include <vector>
 
 #include "bobbin/winding_section_drawing.h"
+#include "model/empty_field_reason.h"
 #include "model/field_links.h"
 #include "model/form.h"
 #include "model/form_names.h"
+#include "simulation/no_load_current.h"
 #include "winding/jiegou_fields.h"
 #include "winding/run_rises.h"
 #include "winding/slot_arrangement.h"
@@ -28,7 +30,7 @@ namespace winding {
 struct RowInputs;
 }
 
-class Frmjiegou : public Form, public winding::RunRiseSource {
+class Frmjiegou : public Form, public winding::RunRiseSource, public EmptyFieldReasonSource {
  public:
   static constexpr const char* kName = forms::kStructure;
   // What the electrical form's "结构仿真" sets here: the highest row index.
@@ -54,6 +56,7 @@ class Frmjiegou : public Form, public winding::RunRiseSource {
   // --- design pass and no-load current
   void FANGZHEN();
   void Io();
+  simulation::NoLoadInputs noLoadInputs() const;
   void determineNoLoadCurrent();  // rated-power table or the steel's curve
   // --- operating runs
   void LoadRun();
@@ -63,6 +66,10 @@ class Frmjiegou : public Form, public winding::RunRiseSource {
   // What the table lacks for a run, in the designer's words; empty when complete.
   std::vector<std::string> missingForRuns() const;
   winding::RunRises lastRunRises() const override { return rises_; }
+  // An empty no-load current says whether the steel has no magnetising
+  // curve, the flux density lies off it, or the design lacks a value.
+  std::string emptyFieldReason(const Control& control) const override;
+  std::vector<std::string> everyEmptyFieldReason() const override;
   // --- drawing
   void DrawWindingSection();
 

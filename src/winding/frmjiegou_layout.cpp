@@ -1,7 +1,9 @@
 // Design-time controls of the winding-structure form: the header, the winding
 // table's row 0 with its column headers, the summary panel, the commands, the
 // menu and the two pictures. Positions in twips.
+#include <iterator>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/control_init.h"
@@ -30,8 +32,8 @@ Geometry columnPlace(int left, int width, int top, int height) {
 constexpr int kColumnHeaderTop = 1380;
 // the summary panel below the table, beside the pictures: two columns
 constexpr int kSummaryLeft = 11520;
-constexpr int kSummaryColumnWidth = 2880;
-constexpr int kSummaryCaptionWidth = 1560;
+constexpr int kSummaryColumnWidth = 3120;
+constexpr int kSummaryCaptionWidth = 1860;  // room for a caption with its unit
 constexpr int kSummaryFieldWidth = 1155;
 constexpr int kSummaryTop = 5160;
 constexpr int kSummaryPitch = 330;
@@ -52,14 +54,15 @@ struct HeaderField {
   int labelLeft;
   int left;
   int width;
+  const char* tip;
 };
 
-// label, caption, field, design-time text, caption left, field left, width
+// label, caption, field, design-time text, caption left, field left, width, tip
 constexpr HeaderField kHeaderFields[] = {
-    {Label1, "订单ID:", TXTID, "20080701", 120, 840, 1215},
-    {Label2, "客户ID:", TXTCUS, "111111", 2280, 3000, 1095},
-    {Label3, "型号:", TXTNAME, "", 4320, 4920, 1455},
-    {Label4, "产品ID:", TXTPROID, "000000000000", 6600, 7320, 1695},
+    {Label1, "订单ID:", TXTID, "20080701", 120, 840, 1215, "订单号"},
+    {Label2, "客户ID:", TXTCUS, "111111", 2280, 3000, 1095, "客户编号"},
+    {Label3, "型号:", TXTNAME, "", 4320, 4920, 1455, "型号：所用铁芯的名称"},
+    {Label4, "产品ID:", TXTPROID, "000000000000", 6600, 7320, 1695, "产品编号"},
 };
 
 // One summary field under its caption line, in the order of the panel.
@@ -68,17 +71,65 @@ struct SummaryField {
   const char* caption;
   const char* field;
   bool enabled;
+  const char* tip;
 };
 
-// label, caption, field, accepts input
+// label, caption, field, accepts input, tip
 constexpr SummaryField kSummaryFields[] = {
-    {Label11, "铜损(W)", txtpcuz, true},    {Label12, "铁损(W)", TXTPCZ, true},
-    {Label13, "总损耗(W)", txtpLOST, true}, {Label14, "铜总重KG", TxtCuWt, true},
-    {Label15, "空载电流I0", TxtI0, true},   {Label16, "开放式温升△℃", TXTTEMP, true},
-    {Label17, "适配器温升△℃", Tp2, true},   {Label18, "空载Bo", TxtBm, true},
-    {Label19, "工作B", TxtB, true},         {Label20, "初级电流密度", TxtJ, true},
-    {Label21, "次级电流密度", TxtJs, true},
+    {Label11, "铜损(W)", txtpcuz, true, "铜损：各绕组满载铜损之和（W）"},
+    {Label12, "铁损(W)", TXTPCZ, true, "铁损：铁芯在工作磁通密度下的损耗（W）"},
+    {Label13, "总损耗(W)", txtpLOST, true, "总损耗：铜损与铁损之和（W）"},
+    {Label14, "铜总重KG", TxtCuWt, true, "铜总重：各绕组铜线重量之和（kg）"},
+    {Label15, "空载电流I0(A)", TxtI0, true, "空载电流 I0：初级空载时的励磁电流（A）"},
+    {Label16, "开放式温升△℃", TXTTEMP, true, "开放式温升：敞开安装时的温升（℃）"},
+    {Label17, "适配器温升△℃", Tp2, true, "适配器温升：装在适配器外壳内时的温升（℃）"},
+    {Label18, "空载Bo(T)", TxtBm, true, "空载Bo：空载时铁芯的磁通密度（T）"},
+    {Label19, "工作B(T)", TxtB, true, "工作B：负载运行时铁芯的磁通密度（T）"},
+    {Label20, "初级电流密度(A/mm²)", TxtJ, true, "初级导线的电流密度（A/mm²）"},
+    {Label21, "次级电流密度(A/mm²)", TxtJs, true, "次级导线的电流密度（A/mm²）"},
 };
+
+// The meaning and unit of each column of the winding table, one text per column.
+struct ColumnTip {
+  const char* column;
+  const char* tip;
+};
+constexpr ColumnTip kColumnTips[] = {
+    {TXTWN, "组别：绕组名称，N1 起为初级，其后为各输出组"},
+    {CmBleadtype, "引出线型号"},
+    {CMBCLR, "引出线颜色：起头/结尾"},
+    {CMBTYPE, "绕组线型：漆包线的种类"},
+    {TXTTURN, "圈数：绕组匝数（匝）"},
+    {TXTWIRE, "线径：裸铜线直径（mm）"},
+    {TXTQ, "股数：并绕的导线股数"},
+    {TXTLN, "层匝：每层匝数（匝）"},
+    {TXTL, "层数：绕组的层数"},
+    {TXTHT, "厚度：绕组的径向厚度（mm）"},
+    {txtlt, "匝长：绕组的平均匝长（mm）"},
+    {TXTCUWEIGH, "铜重：绕组铜线的重量（g）"},
+    {TXTDCR20, "冷阻：20℃时的直流电阻（mΩ）"},
+    {TXTDCRHOT, "热阻：工作温度下的直流电阻（mΩ）"},
+    {TXTUD, "压降：满载电流在热阻上的压降（V）"},
+    {TXTULOADE, "稳态电压：满载时的绕组电压（V）"},
+    {TxtUnV, "空载电压：绕组空载时的电压（V）"},
+    {TXTPCU, "铜损：绕组满载时的铜损耗（W）"},
+    {txtlud, "△U：稳态电压与该组要求电压之差（%）"},
+    {CMBLINK, "直流负载电压：整流滤波后的输出电压（V）"},
+    {TxtDU, "调整率：空载电压与满载电压之差占空载电压的百分数（%）"},
+};
+
+// The headers a click locks and a double-click unlocks (or a click unlocks).
+constexpr ColumnTip kHeaderTips[] = {
+    {TXTTURN, "单击锁定匝数列；双击解锁，可改写匝数"},
+    {TXTWIRE, "单击锁定线径列；双击解锁，可改写线径"},
+    {TXTQ, "单击解锁股数列，可改写股数"},
+};
+
+const char* tipOf(const ColumnTip* begin, const ColumnTip* end, std::string_view column) {
+  for (const ColumnTip* t = begin; t != end; ++t)
+    if (column == t->column) return t->tip;
+  return "";
+}
 
 struct Button {
   const char* name;
@@ -117,7 +168,7 @@ void Frmjiegou::addHeader() {
                captioned(f.caption, {f.labelLeft, kHeaderTop + 15, f.left - f.labelLeft,
                                      layout::kLabelHeight}));
     addControl(f.field, ControlKind::TextBox,
-               textField(f.text, {f.left, kHeaderTop, f.width, layout::kTextHeight}));
+               textField(f.text, {f.left, kHeaderTop, f.width, layout::kTextHeight}, f.tip));
   }
   addControl(Lbldate, ControlKind::Label,
              captioned("", {9240, kHeaderTop + 15, 1455, layout::kLabelHeight}));
@@ -136,14 +187,16 @@ void Frmjiegou::addTable() {
       int width = 0;
       for (int s = 0; s < column.headerSpan; ++s)
         width = columns[c + s].left + columns[c + s].width - column.left;
-      addControl(columnHead(column.name), ControlKind::Label,
-                 captioned(column.header, columnPlace(column.left, width, kColumnHeaderTop,
-                                                      layout::kLabelHeight)));
+      ControlInit head = captioned(
+          column.header, columnPlace(column.left, width, kColumnHeaderTop, layout::kLabelHeight));
+      head.toolTip = tipOf(std::begin(kHeaderTips), std::end(kHeaderTips), column.name);
+      addControl(columnHead(column.name), ControlKind::Label, head);
     }
   }
   for (const winding::WindingColumn& column : columns) {
     ControlInit init;
     init.text = column.text;
+    init.toolTip = tipOf(std::begin(kColumnTips), std::end(kColumnTips), column.name);
     init.enabled = column.enabled;
     init.backColor = column.back;
     init.hasBackColor = column.kind == CellKind::Text;
@@ -169,7 +222,7 @@ void Frmjiegou::addSummary() {
     caption.top += 15;
     addControl(f.label, ControlKind::Label, captioned(f.caption, caption));
     ControlInit init =
-        textField("", place(kSummaryFieldWidth, layout::kTextHeight, kSummaryCaptionWidth));
+        textField("", place(kSummaryFieldWidth, layout::kTextHeight, kSummaryCaptionWidth), f.tip);
     init.enabled = f.enabled;
     addControl(f.field, ControlKind::TextBox, init);
     ++slot;
@@ -183,9 +236,10 @@ void Frmjiegou::addSummary() {
   layers.items = itemsOf(winding::kTapeLayers);
   layers.listIndex = 2;  // "3"
   layers.geometry = place(735, layout::kListHeight);
+  layers.toolTip = "每个绕组外包胶带的层数";
   addControl(CmbTapeL, ControlKind::ComboBox, layers);
   addControl(TxtTapeLeng, ControlKind::TextBox,
-             textField("", place(1335, layout::kTextHeight, 900)));
+             textField("", place(1335, layout::kTextHeight, 900), "胶带总长度（mm）"));
 }
 
 void Frmjiegou::addCommandsAndPictures() {

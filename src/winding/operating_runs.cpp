@@ -4,6 +4,7 @@
 #include "core/coreform_fields.h"
 #include "electrical/eledata_fields.h"
 #include "electrical/input_voltages.h"
+#include "model/form_names.h"
 #include "model/host.h"
 #include "model/picture.h"
 #include "model/value.h"
@@ -25,7 +26,7 @@ constexpr const char* kDangerMessage = "严重警告！该设计方案可能引�
 constexpr double kSaturatedFlux = 2;
 }  // namespace
 
-void Frmjiegou::Io() {
+simulation::NoLoadInputs Frmjiegou::noLoadInputs() const {
   simulation::NoLoadInputs in;
   in.fluxDensity = core(coreform::TxtBm).num();
   in.pathLength = core(coreform::txtle).num();
@@ -33,7 +34,41 @@ void Frmjiegou::Io() {
   in.primaryVoltage = electrical(eledata::TXTUIN1).num();
   in.primaryTurns = cell(TXTTURN, 0).num();
   in.primaryResistance = cell(TXTDCR20, 0).num();
-  control(TxtI0).setText(simulation::curveNoLoadCurrentText(core(coreform::Cmbnew).text(), in));
+  return in;
+}
+
+void Frmjiegou::Io() {
+  control(TxtI0).setText(
+      simulation::curveNoLoadCurrentText(core(coreform::Cmbnew).text(), noLoadInputs()));
+}
+
+namespace {
+constexpr const char* kNoInputVoltage = "没有输入电压，无法计算空载电流";
+constexpr const char* kNotRunYet = "尚未计算，点击参数仿真后显示空载电流";
+}  // namespace
+
+std::vector<std::string> Frmjiegou::everyEmptyFieldReason() const {
+  std::vector<std::string> reasons = simulation::everyNoLoadCurrentGap("50H700");
+  reasons.push_back(winding::incompleteDesignText({"输入电压", "N1的匝数"}));
+  reasons.push_back(kNoInputVoltage);
+  reasons.push_back(kNotRunYet);
+  return reasons;
+}
+
+std::string Frmjiegou::emptyFieldReason(const Control& field) const {
+  if (field.name() != TxtI0 || !field.text().empty()) return {};
+  // a view asks: it must not bring up a form the design does not hold
+  if (!workspace().existing(forms::kElectrical) || !workspace().existing(forms::kCore)) return {};
+  const std::vector<std::string> missing = missingForRuns();
+  if (!missing.empty()) return winding::incompleteDesignText(missing);
+  if (core(coreform::Text3).num() > 0) {
+    if (electrical(eledata::TXTUIN1).num() + electrical::secondInputVoltage(workspace()) == 0)
+      return kNoInputVoltage;
+  } else {
+    std::string gap = simulation::noLoadCurrentGap(core(coreform::Cmbnew).text(), noLoadInputs());
+    if (!gap.empty()) return gap;
+  }
+  return kNotRunYet;
 }
 
 // A core from a rated-power table brings its no-load VA; any other core's

@@ -46,41 +46,43 @@ struct FieldLayout {
   const char* caption;
   const char* text;  // design-time text
   int column, row;
-  bool list;  // a drop-down list instead of a text box
+  bool list;        // a drop-down list instead of a text box
+  const char* tip;  // meaning and unit
 };
 
-// frame, caption control, field, caption, design-time text, column, row, drop-down
+// frame, caption control, field, caption, design-time text, column, row, drop-down, tip
 constexpr std::array<FieldLayout, 27> kFields{{
-    {Frame1, Label1, TxtWireD, "线径mm ф", "", 0, 0, false},
-    {Frame1, Label2, CmbWire, "线材", "", 0, 1, true},
-    {Frame1, Label3, TxtWireLeng, "长度L(M)", "1", 0, 2, false},
-    {Frame1, Label4, TxtAwg, "AWG", "", 0, 3, false},
-    {Frame1, Label5, TxtJ, "电流密度A/mm2", "", 0, 4, false},
-    {Frame1, Label6, TxtWireS, "截面积S(mm2)", "", 1, 0, false},
-    {Frame1, Label7, TxtWireOM, "导体电阻Ω.M", "", 1, 1, false},
-    {Frame1, Label8, TxtWireWeig, "重量We(g)", "", 1, 2, false},
-    {Frame1, Label9, TxtWireDCR, "电阻R(Ω)", "", 1, 3, false},
-    {Frame1, Label10, TxtI, "允许电流A", "", 1, 4, false},
+    {Frame1, Label1, TxtWireD, "线径mm ф", "", 0, 0, false, "漆包线裸铜线径（mm）"},
+    {Frame1, Label2, CmbWire, "线材", "", 0, 1, true, "导体材料"},
+    {Frame1, Label3, TxtWireLeng, "长度L(M)", "1", 0, 2, false, "导线长度（m）"},
+    {Frame1, Label4, TxtAwg, "AWG", "", 0, 3, false, "美国线规号（AWG）"},
+    {Frame1, Label5, TxtJ, "电流密度A/mm2", "", 0, 4, false, "电流密度（A/mm²）"},
+    {Frame1, Label6, TxtWireS, "截面积S(mm2)", "", 1, 0, false, "导体截面积（mm²）"},
+    {Frame1, Label7, TxtWireOM, "导体电阻Ω.M", "", 1, 1, false, "每米导体电阻（Ω/m）"},
+    {Frame1, Label8, TxtWireWeig, "重量We(g)", "", 1, 2, false, "导线重量（g）"},
+    {Frame1, Label9, TxtWireDCR, "电阻R(Ω)", "", 1, 3, false, "导线直流电阻（Ω）"},
+    {Frame1, Label10, TxtI, "允许电流A", "", 1, 4, false, "该电流密度下的允许电流（A）"},
 
-    {Frame4, Label11, TxtF, "频率KHz", "", 0, 0, false},
-    {Frame4, Label12, TxtHfT, "趋表深度mm", "", 0, 1, false},
-    {Frame4, Label13, TxtHftMax, "最大线径及厚度", "", 0, 2, false},
-    {Frame4, Label14, TxtRac, "Rac", "", 0, 3, false},
-    {Frame4, Label15, TxtR, "交流电阻R(Ω)", "", 0, 4, false},
+    {Frame4, Label11, TxtF, "频率KHz", "", 0, 0, false, "频率（kHz）"},
+    {Frame4, Label12, TxtHfT, "趋表深度mm", "", 0, 1, false, "该频率下的趋表深度（mm）"},
+    {Frame4, Label13, TxtHftMax, "最大线径及厚度", "", 0, 2, false,
+     "趋表效应不显著的最大线径及箔厚（mm）"},
+    {Frame4, Label14, TxtRac, "Rac", "", 0, 3, false, "交流电阻与直流电阻之比 Rac/Rdc"},
+    {Frame4, Label15, TxtR, "交流电阻R(Ω)", "", 0, 4, false, "交流电阻（Ω）"},
 
-    {Frame2, Label16, TxtLitzD, "单股线径mm", "", 0, 0, false},
-    {Frame2, Label17, TxtLitzP, "股数 P", "", 0, 1, false},
-    {Frame2, Label18, TxtLitzLeng, "长度L(M)", "1", 0, 2, false},
-    {Frame2, Label19, TxtLitzS, "截面积S(mm2)", "", 1, 0, false},
-    {Frame2, Label20, TxtLitzDCR, "电阻R(Ω)", "", 1, 1, false},
-    {Frame2, Label21, TxtLitzWeig, "重量We(g)", "", 1, 2, false},
+    {Frame2, Label16, TxtLitzD, "单股线径mm", "", 0, 0, false, "Litz线单股线径（mm）"},
+    {Frame2, Label17, TxtLitzP, "股数 P", "", 0, 1, false, "Litz线股数"},
+    {Frame2, Label18, TxtLitzLeng, "长度L(M)", "1", 0, 2, false, "Litz线长度（m）"},
+    {Frame2, Label19, TxtLitzS, "截面积S(mm2)", "", 1, 0, false, "Litz线导体总截面积（mm²）"},
+    {Frame2, Label20, TxtLitzDCR, "电阻R(Ω)", "", 1, 1, false, "Litz线直流电阻（Ω）"},
+    {Frame2, Label21, TxtLitzWeig, "重量We(g)", "", 1, 2, false, "Litz线重量（g）"},
 
-    {Frame3, Label22, TxtFoilTh, "厚度(mm)", "", 0, 0, false},
-    {Frame3, Label23, TxtFoilWd, "宽度(mm)", "", 0, 1, false},
-    {Frame3, Label24, TxtFoilLeng, "长度L(M)", "1", 0, 2, false},
-    {Frame3, Label25, TxtFoilS, "截面积S(mm2)", "", 1, 0, false},
-    {Frame3, Label26, TxtFoilDCR, "电阻R(Ω)", "", 1, 1, false},
-    {Frame3, Label27, TxtFoilWeig, "重量We(g)", "", 1, 2, false},
+    {Frame3, Label22, TxtFoilTh, "厚度(mm)", "", 0, 0, false, "铜箔厚度（mm）"},
+    {Frame3, Label23, TxtFoilWd, "宽度(mm)", "", 0, 1, false, "铜箔宽度（mm）"},
+    {Frame3, Label24, TxtFoilLeng, "长度L(M)", "1", 0, 2, false, "铜箔长度（m）"},
+    {Frame3, Label25, TxtFoilS, "截面积S(mm2)", "", 1, 0, false, "铜箔截面积（mm²）"},
+    {Frame3, Label26, TxtFoilDCR, "电阻R(Ω)", "", 1, 1, false, "铜箔直流电阻（Ω）"},
+    {Frame3, Label27, TxtFoilWeig, "重量We(g)", "", 1, 2, false, "铜箔重量（g）"},
 }};
 
 struct ButtonLayout {
@@ -130,7 +132,7 @@ void FrmWireTools::addControls() {
     const Geometry place{left + frame.labelWidth + kLabelGap, top, frame.fieldWidth,
                          field.list ? kListHeight : kFieldHeight};
     addControl(field.name, field.list ? ControlKind::ComboBox : ControlKind::TextBox,
-               textField(field.text, place, {}, field.frame));
+               textField(field.text, place, field.tip, field.frame));
   }
   addClockAndButtons();
 }

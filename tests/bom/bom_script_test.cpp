@@ -92,7 +92,7 @@ TEST_F(BomScript, ReportsAndTheCsvFileGoWhereTheScriptSays) {
   std::vector<std::string> sheet = readLines(path("sheet.rec"));
   ASSERT_FALSE(sheet.empty());
   EXPECT_EQ(sheet[3], "print 90 15 \"变压器制作参数表\"");
-  EXPECT_NE(std::find(sheet.begin(), sheet.end(), "print 130 280 \"2024/5/20\""), sheet.end());
+  EXPECT_NE(std::find(sheet.begin(), sheet.end(), "print 150 265 \"2024/5/20\""), sheet.end());
   std::vector<std::string> list = readLines(path("list.rec"));
   ASSERT_FALSE(list.empty());
   EXPECT_EQ(list[3], "print 90 15 \"材料清单及成本核算\"");

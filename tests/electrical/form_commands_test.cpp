@@ -95,7 +95,16 @@ TEST_F(ElectricalTest, DeleteRemovesTheLastGroupAfterTheInputBox) {
   EXPECT_EQ(host.inputDefaults.back(), "3");  // the 1-based number of the group removed
   EXPECT_EQ(text("txtzb"), "1");
   EXPECT_FALSE(form().array("txtudc").has(2));
-  EXPECT_FALSE(form().schematic().hasDrawing());
+  // the schematic shows the groups that stay, and no longer the one that went
+  const auto afterDelete = form().schematic().listing();
+  auto drawn = [&](const std::string& label) {
+    return std::any_of(afterDelete.begin(), afterDelete.end(), [&](const std::string& line) {
+      return line.find("\"" + label + "\" 0,0,255") != std::string::npos;
+    });
+  };
+  EXPECT_TRUE(drawn("W1"));
+  EXPECT_TRUE(drawn("W2"));
+  EXPECT_FALSE(drawn("W3"));
   EXPECT_EQ(text("txtpo"), "75.8W");
   EXPECT_EQ(text("TXTIIN"), "0.344");
   EXPECT_TRUE(field("CMDWNDEL").enabled());
@@ -177,12 +186,47 @@ TEST_F(ElectricalTest, SecondaryCoilIsDrawnAtItsGroupOffsetAndMirroredForParalle
   EXPECT_TRUE(mirrored);
 }
 
+// The primary's turns are red half circles: four for one primary, three each for two.
+size_t primaryTurns(const Picture& schematic) {
+  const auto listing = schematic.listing();
+  return std::count_if(listing.begin(), listing.end(), [](const std::string& line) {
+    return line.rfind("arc 5 ", 0) == 0 && line.ends_with("255,0,0");
+  });
+}
+
 TEST_F(ElectricalTest, PrimaryFigureFollowsTheInputArrangement) {
   click("Chkp");
-  size_t two = form().schematic().ops().size();
   EXPECT_TRUE(form().schematic().hasDrawing());
+  EXPECT_EQ(primaryTurns(form().schematic()), 6u);
   click("Chkp");
-  EXPECT_GT(form().schematic().ops().size(), two);
+  EXPECT_EQ(primaryTurns(form().schematic()), 4u);
+}
+
+// The schematic shows every group however its values came in: a single
+// output typed without the Enter chain, and six groups of which the last
+// was typed before the earlier ones were touched again.
+TEST_F(ElectricalTest, SchematicDrawsEveryGroupAndThePrimaries) {
+  set("TXTUIN1", "220");
+  set("txtudc", 0, "12");
+  set("txtidc", 0, "2");
+  auto labels = [&] {
+    std::vector<std::string> found;
+    for (const std::string& line : form().schematic().listing())
+      if (line.rfind("text ", 0) == 0 && line.ends_with("0,0,255"))
+        found.push_back(line.substr(line.find('"')));
+    return found;
+  };
+  EXPECT_EQ(labels(), (std::vector<std::string>{"\"W1\" 0,0,255"}));
+  EXPECT_EQ(primaryTurns(form().schematic()), 4u);
+
+  for (int row = 0; row < 5; ++row) typeGroupAndContinue(row, "5", "1", "无", "无", true);
+  set("txtudc", 5, "24");
+  set("txtidc", 0, "3");  // an earlier group changed last: the conversion works on row 0
+  click("Chkp");
+  const auto six = labels();
+  ASSERT_EQ(six.size(), 6u);
+  EXPECT_EQ(six.back(), "\"W6\" 0,0,255");
+  EXPECT_EQ(primaryTurns(form().schematic()), 6u);  // both primaries
 }
 
 TEST_F(ElectricalTest, CoreSelectionRaisesThePowerByTheRegulation) {

@@ -29,17 +29,16 @@ TEST_F(PrintoutTest, TypicalDesignPrintsTheExampleGroupLine) {
   EXPECT_TRUE(printedLine("print 80 15 \"变压器设计规格书\""));
   EXPECT_TRUE(printedLine("print 90 25 \"电气示意图\""));
   EXPECT_TRUE(printedLine("print 90 140 \"变压器设计要求\""));
-  EXPECT_EQ(countStarting("print 10 "), 1u);
+  EXPECT_EQ(countStarting("print 15 "), 1u);
   auto group = std::find_if(host.printed.begin(), host.printed.end(),
-                            [](const std::string& l) { return l.rfind("print 10 ", 0) == 0; });
+                            [](const std::string& l) { return l.rfind("print 15 ", 0) == 0; });
   std::string items = group->substr(group->find('"'));
   EXPECT_EQ(items,
             "\"W1\" gap 3 \"电压:12V @ 2A\" gap 3 \"全桥电容\" gap 3 \"功率：40.3W\" gap 3 "
             "\"电解电容：5307uF-13269uF\" gap 3 \"空载电压：14.878V\"");
   EXPECT_EQ(host.printed.back(), "enddoc");
-  // the schematic was drawn by the Enter in the AC current
   EXPECT_TRUE(printedLine("picture PICSHC 90 40 50 100"));
-  EXPECT_EQ(countStarting("line 5 "), 5u);
+  EXPECT_EQ(countStarting("line 15 "), 5u);
 }
 
 TEST_F(PrintoutTest, InputLinePowerAndDateFollowTheFields) {
@@ -49,7 +48,7 @@ TEST_F(PrintoutTest, InputLinePowerAndDateFollowTheFields) {
   click("Chkp");
   click("Chkp");  // back to one primary: there is no second voltage to print
   printTable();
-  EXPECT_EQ(countStarting("print 10 "), 3u);
+  EXPECT_EQ(countStarting("print 15 "), 3u);
   auto find = [&](const std::string& needle) {
     return std::any_of(host.printed.begin(), host.printed.end(),
                        [&](const std::string& l) { return l.find(needle) != std::string::npos; });
@@ -68,6 +67,12 @@ TEST_F(PrintoutTest, TwoPrimariesPrintBothVoltages) {
   click("Chkp");
   set("TXTUIN2", "110");
   printTable();
+  // the printed schematic holds both primaries and the group
+  EXPECT_TRUE(printedLine("picture PICSHC 90 40 50 100"));
+  size_t primaryTurns = 0;
+  for (const std::string& line : form().schematic().listing())
+    primaryTurns += line.rfind("arc 5 ", 0) == 0 && line.ends_with("255,0,0");
+  EXPECT_EQ(primaryTurns, 6u);
   EXPECT_TRUE(std::any_of(host.printed.begin(), host.printed.end(), [](const std::string& l) {
     return l.ends_with("\"交流输入电压:\" gap 3 \"220V\" gap 3 \"110V\"");
   }));
@@ -118,6 +123,7 @@ TEST_F(PrintoutTest, RulesPassBetweenTextLinesAndLongLinesFitThePage) {
 
 TEST_F(PrintoutTest, EmptySchematicPrintsNoPicture) {
   set("txtudc", 0, "12");
+  click("CMDWNDEL");  // deleting the only group clears the picture
   ASSERT_FALSE(form().schematic().hasDrawing());
   printTable();
   EXPECT_EQ(countStarting("picture"), 0u);

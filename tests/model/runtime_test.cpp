@@ -129,6 +129,28 @@ TEST_F(RuntimeTest, FormIsCreatedOnFirstUseWithDefaultsAndLoadsOnce) {
   EXPECT_THROW(ws.form("frmNobody"), ProgrammingError);
 }
 
+// Only the text the user typed counts as typed: what a reaction writes into
+// another field, or back over the typed text, is the program's; a typed text
+// that does not change the field, or an unknown item of a list, marks nothing.
+TEST_F(RuntimeTest, ATextIsTheUsersOnlyAsTypedUntilTheProgramWritesOverIt) {
+  form().userSetText(field("Input"), "4");
+  EXPECT_TRUE(field("Input").typedByUser());
+  EXPECT_FALSE(field("Double").typedByUser());  // the reaction's "8"
+  form().userType(field("Divisor"), "5");
+  EXPECT_TRUE(field("Divisor").typedByUser());
+  EXPECT_FALSE(field("Quotient").typedByUser());
+  field("Input").setText("6");
+  EXPECT_FALSE(field("Input").typedByUser());
+  form().userSetText(field("Input"), "6");  // the same text: still the program's
+  EXPECT_FALSE(field("Input").typedByUser());
+  form().userSetText(field("Kind"), "锗管");  // not an item: no mark is left behind
+  field("Kind").setText("硅管");
+  EXPECT_FALSE(field("Kind").typedByUser());
+  // a reaction that rewrites the very field typed into: the result is the program's
+  form().userSetText(field("PingA"), "1");
+  EXPECT_FALSE(field("PingA").typedByUser());
+}
+
 TEST_F(RuntimeTest, ChangeReactionRunsOnlyOnARealChange) {
   form().log.clear();
   EXPECT_FALSE(field("Input").setText("0"));

@@ -74,6 +74,22 @@ TEST(LeadingNumberRead, HugeTextsReadWithoutFailing) {
   EXPECT_EQ(Val(std::string(5000, ' ') + "42"), 42);
 }
 
+TEST(LeadingNumberRead, SplitsTheNumberFromWhatFollowsIt) {
+  const NumberAndRest weight = splitLeadingNumber(" 495.4g");
+  EXPECT_EQ(weight.number, "495.4");
+  EXPECT_EQ(weight.rest, "g");
+  EXPECT_EQ(splitLeadingNumber("4Pcs").rest, "Pcs");
+  EXPECT_EQ(splitLeadingNumber("-1.5e3 V").number, "-1.5e3");
+  EXPECT_EQ(splitLeadingNumber("1e").number, "1");  // an exponent without digits is the unit's
+  EXPECT_EQ(splitLeadingNumber("1e").rest, "e");
+  EXPECT_EQ(splitLeadingNumber(".").number, "");
+  EXPECT_EQ(splitLeadingNumber("abc").rest, "abc");
+  EXPECT_EQ(splitLeadingNumber("").number, "");
+  // the number is the one Val reads
+  for (const char* text : {"12abc", " -0.5 W", "１２", "+3", "3.", ".5x"})
+    EXPECT_EQ(Val(splitLeadingNumber(text).number), Val(text)) << text;
+}
+
 TEST(StrictRead, AcceptsOnlyAWholeNumber) {
   EXPECT_EQ(strictNumber(" 12.5 "), 12.5);
   EXPECT_THROW(strictNumber(""), RecalcAbort);

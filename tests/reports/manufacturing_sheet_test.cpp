@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <sstream>
 
 #include "model/shared_values.h"
 #include "support/design_fixture.h"
@@ -32,38 +34,73 @@ const std::vector<std::string> kTypicalSheet{
     "font 黑体 12",
     "print 15 35 \"1.绕线顺序表\"",
     "line 15 39.6566666666667 190 39.6566666666667 0,0,0",
-    "print 15 40 \"绕组\"", "print 30 40 \"引线型号\"", "print 50 40 \"引线颜色\"",
-    "print 70 40 \"引线端子\"", "print 90 40 \"铜线类型\"", "print 110 40 \"铜线规格\"",
-    "print 130 40 \"铜线股数\"", "print 150 40 \"匝数\"", "print 170 40 \"每层匝数\"",
+    "print 15 40 \"绕组\"",
+    "print 27 40 \"引线型号\"",
+    "print 46 40 \"引线颜色\"",
+    "print 95 40 \"铜线类型\"",
+    "print 113 40 \"铜线规格(mm)\"",
+    "print 140 40 \"铜线股数\"",
+    "print 158 40 \"匝数\"",
+    "print 170 40 \"每层匝数\"",
+    "print 65 40 \"引线端子\"",
     "line 15 44.6566666666667 190 44.6566666666667 0,0,0",
-    "print 15 45 \"N1\"", "print 30 45 \"UL1015\"", "print 50 45 \"红/红\"", "print 90 45 \"2UEW\"",
-    "print 110 45 \"0.25\"", "print 130 45 \"1\"", "print 150 45 \"1180\"", "print 170 45 \"95\"",
-    "print 15 50 \"N2\"", "print 30 50 \"UL1015\"", "print 50 50 \"红/红\"", "print 70 50 \"12.45\"",
-    "print 90 50 \"2UEW\"", "print 110 50 \"0.8\"", "print 130 50 \"1\"", "print 150 50 \"75\"",
+    "print 15 45 \"N1\"",
+    "print 27 45 \"UL1015\"",
+    "print 46 45 \"红/红\"",
+    "print 95 45 \"2UEW\"",
+    "print 113 45 \"0.25\"",
+    "print 140 45 \"1\"",
+    "print 158 45 \"1180\"",
+    "print 170 45 \"95\"",
+    "print 65 45 \"UL1015 红/红\"",
+    "print 15 50 \"N2\"",
+    "print 27 50 \"UL1015\"",
+    "print 46 50 \"红/红\"",
+    "print 95 50 \"2UEW\"",
+    "print 113 50 \"0.8\"",
+    "print 140 50 \"1\"",
+    "print 158 50 \"75\"",
     "print 170 50 \"23\"",
+    "print 65 50 \"UL1015 红/红\"",
     "line 15 54.6566666666667 190 54.6566666666667 0,0,0",
     "print 15 110 \"2.铁芯规格\"",
     "print 15 117 \"EI-48*30\" gap 3 \"H12-0.5A\" gap 3 \"0.5\" gap 3 \"345.6g\" gap 6 \"空载电流Io：\" gap 3 \"45.6mA\"",
     "line 15 121.656666666667 190 121.656666666667 0,0,0",
-    "print 15 122 \"3 骨架\"",
+    "print 15 122 \"3.骨架\"",
     "print 15 130 \"EI-48*30\" gap 3 \"抽屉型\" gap 3 \"CT-48-30\" gap 3 \"标准骨架\"",
-    "print 15 137 \"4电气参数\"",
+    "print 15 137 \"4.电气参数\"",
     "line 15 141.656666666667 190 141.656666666667 0,0,0",
-    "print 15 145 \"绕组\"", "print 30 145 \"空载电压\"", "print 50 145 \"负载电压\"",
-    "print 70 145 \"负载电流\"", "print 90 145 \"直流电阻\"", "print 110 145 \"绕组损耗\"",
-    "print 130 145 \"电压调整率\"", "print 175 145 \"铜重(g)\"",
-    "print 15 150 \"N1\"", "print 70 150 \"0.183\"", "print 90 150 \"41.301\"",
-    "print 110 150 \"1.625\"", "line 15 150 190 150 0,0,0", "print 175 150 \"51.332\"",
-    "print 15 155 \"N2\"", "print 30 155 \"14.88\"", "print 50 155 \"12.45\"",
-    "print 70 155 \"2.00\"", "print 90 155 \"0.316\"", "print 110 155 \"4.046\"",
-    "print 130 155 \"13.3%\"", "line 15 155 190 155 0,0,0", "print 175 155 \"15.105\"",
+    "print 15 145 \"绕组\"",
+    "print 24 145 \"空载电压(V)\"",
+    "print 49 145 \"负载电压(V)\"",
+    "print 74 145 \"负载电流(A)\"",
+    "print 99 145 \"直流电阻(Ω)\"",
+    "print 124 145 \"绕组损耗(W)\"",
+    "print 149 145 \"电压调整率(%)\"",
+    "print 179 145 \"铜重(g)\"",
+    "line 15 149.656666666667 190 149.656666666667 0,0,0",
+    "print 15 150 \"N1\"",
+    "print 49 150 \"220\"",
+    "print 74 150 \"0.183\"",
+    "print 99 150 \"41.301\"",
+    "print 124 150 \"1.625\"",
+    "print 179 150 \"51.332\"",
+    "print 15 155 \"N2\"",
+    "print 24 155 \"14.88\"",
+    "print 49 155 \"12.45\"",
+    "print 74 155 \"2.00\"",
+    "print 99 155 \"0.316\"",
+    "print 124 155 \"4.046\"",
+    "print 149 155 \"13.3%\"",
+    "print 179 155 \"15.105\"",
+    "line 15 159.656666666667 190 159.656666666667 0,0,0",
     "print 110 205 \"6.结构示意图\"",
     "print 15 205 \"5.外形示意图\"",
-    "picture Img 15 210 95 60",
-    "picture Picture1 110 210 100 60",
-    "line 15 275 190 275 0,0,0",
-    "print 20 270 \"负载温升 38.2℃（封闭 54.0℃）\"",
-    "print 130 280 \"2024/3/9\"",
+    "picture Img 15 210 82 52",
+    "picture Picture1 110 210 85 52",
+    "line 15 263 190 263 0,0,0",
+    "print 20 265 \"负载温升 38.2℃（封闭 54.0℃）\"",
+    "print 150 265 \"2024/3/9\"",
     "enddoc",
 };
 // clang-format on
@@ -83,15 +120,76 @@ TEST_F(ManufacturingSheetTest, TypicalDesignPrintsEveryPositionLineByLine) {
 TEST_F(ManufacturingSheetTest, RisesArePrintedEachUnderItsOwnRun) {
   structure().rises = {"38.2℃", "54.0℃", "21.7℃"};
   print();
-  EXPECT_TRUE(host.hasPrinted("print 20 270 \"负载温升 38.2℃（封闭 54.0℃）\""));
-  EXPECT_TRUE(host.hasPrinted("print 20 280 \"空载温升 21.7℃\""));
+  EXPECT_TRUE(host.hasPrinted("print 20 265 \"负载温升 38.2℃（封闭 54.0℃）\""));
+  EXPECT_TRUE(host.hasPrinted("print 20 270 \"空载温升 21.7℃\""));
   structure().rises = {"", "", "21.7℃"};
   print();
-  EXPECT_EQ(host.countPrinted("print 20 270"), 0u);
-  EXPECT_TRUE(host.hasPrinted("print 20 280 \"空载温升 21.7℃\""));
+  EXPECT_EQ(host.countPrinted("print 20 265"), 0u);
+  EXPECT_TRUE(host.hasPrinted("print 20 270 \"空载温升 21.7℃\""));
   structure().rises = {};
   print();
   EXPECT_EQ(host.countPrinted("print 20 2"), 0u);
+}
+
+// The primaries print the mains they are wound for, the lead terminal
+// column the leads, and a no-load current that could not be worked out
+// prints no made-up "0mA".
+TEST_F(ManufacturingSheetTest, PrimaryVoltagesLeadsAndAnEmptyNoLoadCurrent) {
+  electrical().userClick(electrical().control("Chkp"));
+  electrical().userSetText(electrical().control("TXTUIN2"), "110");
+  setRow(1, {{"CmBleadtype", "UL1007"}, {"CMBCLR", "黑/黑"}});
+  structure().control("TxtI0").setText("");
+  print();
+  EXPECT_TRUE(printed("print 49 150 \"220\""));
+  EXPECT_TRUE(printed("print 49 155 \"110\""));
+  EXPECT_TRUE(printed("print 65 50 \"UL1007 黑/黑\""));
+  EXPECT_FALSE(printed("print 65 50 \"12.45\""));  // never the load voltage
+  auto core = std::find_if(host.printed.begin(), host.printed.end(),
+                           [](const std::string& l) { return l.rfind("print 15 117 ", 0) == 0; });
+  ASSERT_NE(core, host.printed.end());
+  EXPECT_TRUE(core->ends_with("\"空载电流Io：\" gap 3 \"\"")) << *core;
+}
+
+// Every rule, text and picture keeps 15 mm from the sheet's edges, and no
+// rule runs through a line of text, with fourteen rows over two pages.
+TEST_F(ManufacturingSheetTest, EveryMarkKeepsTheMarginsAndNoRuleCrossesText) {
+  resize(13);
+  print();
+  const double lineHeight = 12 * 25.4 / 72;
+  std::vector<double> textTops, rules;
+  for (const std::string& line : host.printed) {
+    std::istringstream in(line);
+    std::string verb;
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    in >> verb;
+    if (verb == "picture") {
+      std::string name;
+      in >> name;
+    }
+    in >> x1 >> y1 >> x2 >> y2;
+    if (verb == "newpage") {
+      textTops.clear();
+      rules.clear();
+    } else if (verb == "line") {
+      EXPECT_GE(std::min(x1, x2), 15) << line;
+      EXPECT_LE(std::max(x1, x2), 195) << line;
+      EXPECT_LE(std::max(y1, y2), 275) << line;
+      rules.push_back(y1);
+    } else if (verb == "picture") {
+      EXPECT_GE(x1, 15) << line;
+      EXPECT_LE(x1 + x2, 195) << line;
+      EXPECT_LE(y1 + y2, 275) << line;
+    } else if (verb == "print" && line.find('"') != std::string::npos) {
+      EXPECT_GE(x1, 15) << line;
+      EXPECT_GE(y1, 15) << line;
+      EXPECT_LE(y1 + lineHeight, 275 + 1e-9) << line;
+      textTops.push_back(y1);
+    }
+    for (double rule : rules)
+      for (double top : textTops)
+        EXPECT_FALSE(rule > top + 1e-9 && rule < top + lineHeight - 1e-9)
+            << "rule at " << rule << " through the text at " << top;
+  }
 }
 
 TEST_F(ManufacturingSheetTest, EachSecondaryConvertsWithItsOwnGroupsCurrentFactor) {
@@ -125,8 +223,8 @@ TEST_F(ManufacturingSheetTest, CellsThatCannotBeDerivedPrintNothing) {
   print();
   // row 1: no load current, no resistance, no regulation of a 0 V winding
   EXPECT_EQ(printedFrom("print 15 155 \"N2\"", 4),
-            (std::vector<std::string>{"print 15 155 \"N2\"", "print 30 155 \"0\"",
-                                      "print 50 155 \"12.45\"", "print 110 155 \"-1\""}));
+            (std::vector<std::string>{"print 15 155 \"N2\"", "print 24 155 \"0\"",
+                                      "print 49 155 \"12.45\"", "print 124 155 \"-1\""}));
   EXPECT_EQ(host.printed.back(), "enddoc");
 }
 
@@ -151,7 +249,7 @@ TEST_F(ManufacturingSheetTest, TwelfthRowGoesOnASecondPageUnderTheElectricalHead
       "print 90 15 \"变压器制作参数表\"",
       "print 0 20.4327777777778",
       "font 黑体 12",
-      "print 15 137 \"4电气参数（续）\"",
+      "print 15 137 \"4.电气参数（续）\"",
       "line 15 141.656666666667 190 141.656666666667 0,0,0",
       "print 15 145 \"绕组\"",
   };
@@ -171,7 +269,7 @@ TEST_F(ManufacturingSheetTest, FourteenRowsContinueBothTables) {
   std::vector<std::string> second = printedFrom("newpage", 200);
   for (const char* line :
        {"print 15 35 \"1.绕线顺序表（续）\"", "print 15 40 \"绕组\"", "print 15 45 \"N14\"",
-        "print 15 137 \"4电气参数（续）\"", "print 15 150 \"N12\"", "print 15 160 \"N14\""})
+        "print 15 137 \"4.电气参数（续）\"", "print 15 150 \"N12\"", "print 15 160 \"N14\""})
     EXPECT_NE(std::find(second.begin(), second.end(), line), second.end()) << line;
   EXPECT_EQ(std::count(second.begin(), second.end(), "print 15 45 \"N1\""), 0);
 }

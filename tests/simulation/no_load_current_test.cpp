@@ -71,6 +71,28 @@ TEST(NoLoadCurrent, QuotientsWithoutADivisorGiveNoCurrent) {
   EXPECT_EQ(curveNoLoadCurrentText("50H700", example()), "");
 }
 
+// An empty current always says why, and a current never comes with a reason:
+// over every grade named, flux densities across and past each curve, and
+// designs lacking turns, voltage or resistance.
+TEST(NoLoadCurrent, EveryEmptyCurrentAndOnlyAnEmptyOneHasAReason) {
+  for (const char* grade : {"50H800", "50H600", "H14", "Z11", "Z10", "50H700", ""}) {
+    for (int step = 0; step <= 250; ++step) {
+      for (int lack = 0; lack < 4; ++lack) {
+        NoLoadInputs in = example();
+        in.fluxDensity = step * 0.01;
+        if (lack == 1) in.primaryTurns = 0;
+        if (lack == 2) in.primaryVoltage = 0;
+        if (lack == 3) in.primaryResistance = 0;
+        const bool empty = curveNoLoadCurrentText(grade, in).empty();
+        EXPECT_EQ(noLoadCurrentGap(grade, in).empty(), !empty)
+            << grade << " at " << in.fluxDensity << " T, lacking " << lack;
+      }
+    }
+  }
+  EXPECT_EQ(noLoadCurrentGap("50H700", example()),
+            "铁芯材质“50H700”没有磁化曲线，无法计算空载电流");
+}
+
 TEST(NoLoadCurrent, RatedTableSharesItsVoltAmperesOverTheInputs) {
   EXPECT_EQ(ratedNoLoadCurrentText(22.4, 220, 0), "0.10182");
   EXPECT_EQ(ratedNoLoadCurrentText(22.4, 110, 110), "0.10182");

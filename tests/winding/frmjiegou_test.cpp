@@ -392,6 +392,7 @@ TEST_F(RunTest, RatedTableCoreBringsItsNoLoadVoltAmperes) {
   setElectrical("TXTUIN1", "0");
   click(Command1);
   EXPECT_EQ(text(TxtI0), "");  // no input voltage to share it over
+  EXPECT_EQ(form().emptyFieldReason(form().control(TxtI0)), "设计不完整：缺少输入电压、N1的匝数");
 }
 
 // With no primary voltage the table has no primary turns; a run then names
@@ -420,6 +421,7 @@ TEST_F(RunTest, ARunOnAnIncompleteDesignNamesWhatIsMissingAndGivesNoVerdict) {
   click(Command1);
   EXPECT_EQ(host.messageTexts(), (std::vector<std::string>{warning}));
   EXPECT_EQ(text(TxtI0), "");
+  EXPECT_EQ(form().emptyFieldReason(form().control(TxtI0)), warning);  // its tip says so too
 }
 
 TEST_F(RunTest, EveryMissingTurnsAndWireIsNamedInTableOrder) {
@@ -460,12 +462,18 @@ TEST_F(RunTest, EachRunKeepsItsOwnRiseUntilTheTableChanges) {
   EXPECT_EQ(form().lastRunRises().noLoad, "");
 }
 
-TEST_F(RunTest, AGradeWithoutACurveLeavesNoStaleCurrent) {
+// An empty no-load current says why in its tip (a steel without a
+// magnetising curve); a current shown has no such word.
+TEST_F(RunTest, AGradeWithoutACurveLeavesNoStaleCurrentAndSaysWhy) {
+  const Control& current = form().control(TxtI0);
   click(Command1);
   EXPECT_FALSE(text(TxtI0).empty());
+  EXPECT_EQ(form().emptyFieldReason(current), "");
+  EXPECT_EQ(form().emptyFieldReason(form().control(TXTTEMP)), "");  // only the current
   setCore("Cmbnew", "50H700");
   click(Command1);
   EXPECT_EQ(text(TxtI0), "");
+  EXPECT_EQ(form().emptyFieldReason(current), "铁芯材质“50H700”没有磁化曲线，无法计算空载电流");
 }
 
 // ---------------------------------------------------------------- drawing

@@ -6,8 +6,13 @@
 
 #include "app/forms/about_form.h"
 #include "app/forms/cover_form.h"
+#include "app/forms/help_form.h"
 #include "app/forms/mainwindow_fields.h"
 #include "app/forms/product.h"
+#include "bobbin/bobbinform_fields.h"
+#include "bom/bomform_fields.h"
+#include "core/coreform_fields.h"
+#include "electrical/eledata_fields.h"
 #include "model/design_history.h"
 #include "model/design_session.h"
 #include "model/host.h"
@@ -16,6 +21,9 @@
 #include "model/translator.h"
 #include "model/value.h"
 #include "model/workspace.h"
+#include "operating/operating_fields.h"
+#include "winding/jiegou_fields.h"
+#include "wiretools/wiretoolsform_fields.h"
 
 namespace corvane {
 
@@ -51,7 +59,28 @@ constexpr MenuRow kMenu[] = {
     {mainwindow::ToolsSearch, "自动设计", mainwindow::Tools},
     {mainwindow::sys, "系统信息", ""},
     {mainwindow::HELP, "帮助", "", keys::kHelp},
+    {mainwindow::ABOUT, "关于", ""},
 };
+
+// The command of each form that prints its report, which "文件 → 打印" runs
+// while that form is the active window.
+struct FormReport {
+  const char* form;
+  const char* command;
+};
+constexpr FormReport kReports[] = {
+    {forms::kElectrical, eledata::PRINT},         {forms::kCore, coreform::PRINT},
+    {forms::kBobbin, bobbinform::PRINT},          {forms::kStructure, jiegou::Pr},
+    {forms::kOperating, operatingform::CmdPrint}, {forms::kCost, bomform::Command14},
+    {forms::kWireTools, wiretoolsform::P},
+};
+
+const char* reportCommandOf(const Form* form) {
+  if (!form) return nullptr;
+  for (const FormReport& report : kReports)
+    if (form->name() == report.form) return report.command;
+  return nullptr;
+}
 // the recent designs sit between the two separators
 constexpr const char* kRecentAfter = mainwindow::SepRecent;
 constexpr const char* kRecentItems = mainwindow::RECENT;
@@ -84,11 +113,44 @@ MainWindowForm::MainWindowForm(Workspace& workspace) : Form(workspace, kName, pr
   sessionConnection_ = workspace.session().changed.connect([this] { followSession(); });
   historyConnection_ = workspace.history().changed.connect([this] { followHistory(); });
   followHistory();
+  activeConnection_ = workspace.activeChanged.connect([this] { followActiveForm(); });
+  followActiveForm();
 }
 
 MainWindowForm::~MainWindowForm() {
   workspace().session().changed.disconnect(sessionConnection_);
   workspace().history().changed.disconnect(historyConnection_);
+  workspace().activeChanged.disconnect(activeConnection_);
+}
+
+// The active design form, if any: the help window and the about box are not
+// where the designer works.
+Form* MainWindowForm::workingForm() const {
+  Form* active = workspace().activeForm();
+  if (!active || active == this || active->name() == HelpForm::kName ||
+      active->name() == AboutForm::kName)
+    return nullptr;
+  return active;
+}
+
+void MainWindowForm::followActiveForm() {
+  control(mainwindow::PRINT).setEnabled(reportCommandOf(workingForm()) != nullptr);
+}
+
+// "打印" runs the active form's own print command, as its button or menu would.
+void MainWindowForm::printActiveReport() {
+  Form* form = workingForm();
+  const char* command = reportCommandOf(form);
+  if (!command) return;
+  form->userClick(form->control(command));
+}
+
+void MainWindowForm::openHelp() {
+  if (!workspace().knowsForm(HelpForm::kName)) return;
+  Form* form = workingForm();
+  const std::string chapterOf = form ? form->name() : std::string();
+  auto* help = dynamic_cast<HelpForm*>(&workspace().form(HelpForm::kName));
+  if (help) help->openChapterOf(chapterOf);
 }
 
 void MainWindowForm::addMenu() {
@@ -118,8 +180,11 @@ void MainWindowForm::addMenu() {
   on(EventKind::Click, mainwindow::ToolsWire, wireTools);
   on(EventKind::Click, mainwindow::ToolsSearch,
      [this](Control&, const EventArgs&) { showFormIfKnown(forms::kSearch); });
-  on(EventKind::Click, mainwindow::HELP,
+  on(EventKind::Click, mainwindow::HELP, [this](Control&, const EventArgs&) { openHelp(); });
+  on(EventKind::Click, mainwindow::ABOUT,
      [this](Control&, const EventArgs&) { workspace().form(AboutForm::kName).show(); });
+  on(EventKind::Click, mainwindow::PRINT,
+     [this](Control&, const EventArgs&) { printActiveReport(); });
   on(EventKind::Click, mainwindow::sys,
      [this](Control&, const EventArgs&) { startSystemInformation(host()); });
   DesignHistory& history = workspace().history();
@@ -127,7 +192,6 @@ void MainWindowForm::addMenu() {
      [&history](Control&, const EventArgs&) { history.undo(); });
   on(EventKind::Click, mainwindow::REDO,
      [&history](Control&, const EventArgs&) { history.redo(); });
-  // printing belongs to the design forms; here it does nothing
   on(EventKind::Click, mainwindow::OVER,
      [&session](Control&, const EventArgs&) { session.endProgram(); });
 }

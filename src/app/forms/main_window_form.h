@@ -3,7 +3,9 @@
 // refuses to open it. Its file menu opens and saves the whole design as a
 // project file and lists the recent designs; its caption names the design's
 // file, with "*" while there are unsaved changes. Its edit menu undoes and
-// redoes the steps of the design.
+// redoes the steps of the design. "帮助" (F1) opens the user manual at the
+// chapter of the active form, "关于" the about box, and "文件 → 打印" prints
+// the active form's report.
 #pragma once
 
 #include "model/form.h"
@@ -35,10 +37,16 @@ class MainWindowForm : public Form {
   void fillStatusPanels();
   void countSecond();
   void showFormIfKnown(const char* name);
+  Form* workingForm() const;
+  // "打印" is greyed unless the active form prints a report.
+  void followActiveForm();
+  void printActiveReport();
+  void openHelp();
 
   bool refused_ = false;
   int sessionConnection_ = 0;
   int historyConnection_ = 0;
+  int activeConnection_ = 0;
 };
 
 // Opens the main window (creating it on first use) unless its load step

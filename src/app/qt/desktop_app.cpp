@@ -7,12 +7,14 @@
 
 #include "app/form_catalog.h"
 #include "app/forms/cover_form.h"
+#include "app/forms/help_form.h"
 #include "app/forms/main_window_form.h"
 #include "app/forms/product.h"
 #include "app/qt/cover_window.h"
 #include "app/qt/file_hand_off.h"
 #include "app/qt/form_view.h"
 #include "app/qt/guarded_event.h"
+#include "app/qt/help_window.h"
 #include "app/qt/main_window.h"
 #include "app/qt/outside_file.h"
 #include "app/qt/qt_host.h"
@@ -42,6 +44,7 @@ DesktopApp::~DesktopApp() {
   for (auto& entry : children_)
     if (entry.second) entry.second->detach();
   cover_.reset();
+  help_.reset();
   main_.reset();
 }
 
@@ -148,6 +151,11 @@ void DesktopApp::formCreated(Form& form) {
     cover_ = makeCoverWindow(form);
     return;
   }
+  // the manual reads beside the forms, in a window of its own
+  if (form.name() == HelpForm::kName) {
+    help_ = std::make_unique<HelpWindow>(form);
+    return;
+  }
   // every view is a child window of the main window, owned by it; a form
   // made before the main window gets its window when the main window comes
   if (!main_) {
@@ -169,6 +177,12 @@ void DesktopApp::formClosed(const std::string& name) {
     cover_->detach();
     cover_->hide();
     cover_.release()->deleteLater();
+    return;
+  }
+  if (name == HelpForm::kName && help_) {
+    help_->detach();
+    help_->hide();
+    help_.release()->deleteLater();
     return;
   }
   std::erase(waitingForMainWindow_, name);

@@ -24,6 +24,7 @@ namespace corvane {
 
 class FileHandOffServer;
 class FormView;
+class HelpWindow;
 class MainWindow;
 class QtHost;
 
@@ -37,6 +38,8 @@ class DesktopApp {
   Workspace& workspace() { return workspace_; }
   MainWindow* mainWindow() const { return main_.get(); }
   FormView* cover() const { return cover_.get(); }
+  // The help window, once the help form exists.
+  HelpWindow* helpWindow() const { return help_.get(); }
   // The window of a design form, nullptr when it has none.
   FormView* view(const std::string& formName) const;
 
@@ -85,6 +88,7 @@ class DesktopApp {
   Workspace workspace_;
   std::unique_ptr<MainWindow> main_;
   std::unique_ptr<FormView> cover_;
+  std::unique_ptr<HelpWindow> help_;
   // the child windows, owned by the main window's MDI area
   std::map<std::string, QPointer<FormView>> children_;
   std::vector<std::string> waitingForMainWindow_;  // forms made before the main window

@@ -10,6 +10,7 @@
 
 #include "app/qt/qt_convert.h"
 #include "model/control.h"
+#include "model/empty_field_reason.h"
 #include "model/field_reading.h"
 
 namespace corvane {
@@ -33,11 +34,15 @@ QString joined(const QString& first, const QString& second) {
 void showFieldHints(QLineEdit& edit, const Control& control, const ShownText& shown) {
   const QString tip = shown(control.toolTip());
   const QString text = edit.text();
-  const bool typed = control.enabled() && !control.locked();
+  // only what the user typed is marked: a value the program wrote is its own
+  const bool typed = control.enabled() && !control.locked() && control.typedByUser();
   const bool cut = edit.fontMetrics().horizontalAdvance(text) > edit.width() - kEditPadding;
   const QString note = typed ? shown(readingNote(control)) : QString();
   QString hint = tip;
-  if (!note.isEmpty())
+  const std::string emptyReason = emptyFieldReasonOf(control);
+  if (!emptyReason.empty())
+    hint = joined(tip, shown(emptyReason));
+  else if (!note.isEmpty())
     hint = joined(QStringLiteral("“") + text + QStringLiteral("”") + note, tip);
   else if (cut)
     hint = joined(text, tip);

@@ -1,9 +1,9 @@
 // What a field shows beyond its text, so every field can be read: the tool
 // tip of a field says what it holds, how a typed text is read where it is
 // not read as it shows (a red frame points it out), and the whole text where
-// the field is too narrow for it; a drop-down opens wide enough for its
-// longest item; a caption wider than its box takes the free room beside it.
-// Views only: nothing here changes a design value.
+// the field is too narrow for it, and why a result stands empty; a drop-down opens wide enough for
+// its longest item; a caption wider than its box takes the free room beside it. Views only: nothing
+// here changes a design value.
 #pragma once
 
 #include <QString>

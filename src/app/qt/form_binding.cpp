@@ -264,6 +264,10 @@ bool FormBinding::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::FocusIn:
       onFocusIn(*adapter, watched);
       return false;
+    case QEvent::ToolTip:
+      // a tip that tells why a result is empty follows the design as it is now
+      adapter->apply(Property::ToolTip);
+      return false;
     case QEvent::FocusOut:
       if (QStatusBar* bar = statusBarOf(watched)) bar->clearMessage();
       showBeginningLater(adapter->lineEdit());
@@ -291,6 +295,8 @@ void FormBinding::onFocusIn(ControlAdapter& adapter, QObject* watched) {
   if (QLineEdit* edit = adapter.lineEdit())
     QTimer::singleShot(0, edit, [edit] { edit->selectAll(); });
   // what the field holds, in the window's status bar while it has the focus
+  // (the last line of its tip: why it is empty, where it is)
+  adapter.apply(Property::ToolTip);
   if (auto* widget = qobject_cast<QWidget*>(watched); widget && !widget->toolTip().isEmpty())
     if (QStatusBar* bar = statusBarOf(watched))
       bar->showMessage(widget->toolTip().section(QLatin1Char('\n'), -1));

@@ -145,8 +145,9 @@ QMdiSubWindow* MainWindow::addChild(FormView* view) {
 }
 
 // A window opened for the first time goes below and right of the last one
-// opened (a cascade from the top left); a window larger than the document
-// area is shrunk to it, its form scrolling inside. A window already placed
+// opened (a cascade from the top left), unless the step would cut it; a
+// window larger than the document area is shrunk to it, its form scrolling
+// inside. A window already placed
 // keeps its place unless part of it is outside the area.
 void MainWindow::placeInside(QMdiSubWindow* child) {
   const QRect area = mdi_->viewport()->rect();
@@ -157,6 +158,10 @@ void MainWindow::placeInside(QMdiSubWindow* child) {
     const int step = cascadeStep_++ % kCascadeSteps;
     const int offset = step * QFontMetrics(child->font()).height() * 3 / 2;
     placed.moveTopLeft(area.topLeft() + QPoint(offset, offset));
+    // a window the cascade step would cut starts at the area's edge instead:
+    // the free area is used before the form scrolls
+    if (placed.width() > area.width() - offset) placed.moveLeft(area.left());
+    if (placed.height() > area.height() - offset) placed.moveTop(area.top());
   } else if (area.contains(placed)) {
     return;
   }

@@ -584,6 +584,7 @@ void ScriptDriver::expectProperty(const Command& command) {
     if (property == "backcolor") actual = control.backColor().text();
     if (property == "forecolor") actual = control.foreColor().text();
     if (property == "text") actual = control.text();
+    if (property == "tooltip") actual = control.toolTip();
     if (property == "backcolor" || property == "forecolor") expected = withoutBlanks(expected);
   }
   check(actual == expected, command.address.written + " " + property, actual, expected);

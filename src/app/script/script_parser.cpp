@@ -66,8 +66,9 @@ constexpr std::array kVerbs{
     VerbEntry{"redo", Verb::Redo, Shape::OptionalCount},
 };
 
-constexpr std::array<std::string_view, 8> kProperties{
-    "visible", "enabled", "caption", "checked", "listindex", "backcolor", "forecolor", "text"};
+constexpr std::array<std::string_view, 9> kProperties{"visible",   "enabled",   "caption",
+                                                      "checked",   "listindex", "backcolor",
+                                                      "forecolor", "text",      "tooltip"};
 
 bool isBlank(char c) {
   return c == ' ' || c == '\t';
@@ -305,7 +306,7 @@ void parseProperty(Cursor& in, Command& command) {
   if (!known)
     throw ScriptError("unknown property " + quote(command.word) +
                       " (visible, enabled, caption, checked, listindex, backcolor, forecolor, "
-                      "text)");
+                      "text, tooltip)");
   command.value = in.value();
 }
 

@@ -1,9 +1,9 @@
 #include "app/texts/shown_texts.h"
 
 #include "app/texts/file_reason_samples.h"
-
 #include "bobbin/bobbin_types.h"
 #include "model/control.h"
+#include "model/empty_field_reason.h"
 #include "model/form.h"
 #include "model/form_names.h"
 #include "model/step_label.h"
@@ -28,9 +28,12 @@ void askForFormTexts(Workspace& workspace, const Translator& translator) {
     Form& form = workspace.form(name);
     auto ask = [&](const std::string& text) { translateComposed(translator, name, text); };
     ask(form.caption());
+    if (const auto* reasons = dynamic_cast<const EmptyFieldReasonSource*>(&form))
+      for (const std::string& reason : reasons->everyEmptyFieldReason()) ask(reason);
     for (const Control* control : form.allControls()) {
       form.shownCaption(*control, translator);
       ask(control->toolTip());
+      ask(emptyFieldReasonOf(*control));
       for (const std::string& item : control->items()) ask(item);
       // a status panel's text is the program's; a field's is a design value
       if (control->kind() == ControlKind::StatusPanel) ask(control->text());
@@ -41,10 +44,6 @@ void askForFormTexts(Workspace& workspace, const Translator& translator) {
     for (const StepName& step : possibleStepNames(form)) shownStepText(step, translator);
   }
 }
-
-}  // namespace corvane
-
-namespace corvane {
 
 void askForGeneratedTexts(Workspace& workspace, const Translator& translator) {
   auto ask = [&](const char* context, const std::string& text) {

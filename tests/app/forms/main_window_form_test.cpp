@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "app/forms/about_form.h"
+#include "app/forms/cover_form.h"
+#include "app/forms/help_form.h"
 #include "app/forms/main_window_form.h"
+#include "app/forms/product.h"
 #include "model/workspace.h"
 #include "support/fake_host.h"
 
@@ -12,6 +15,17 @@ namespace {
 class PlainForm : public Form {
  public:
   PlainForm(Workspace& ws, std::string name) : Form(ws, std::move(name), "plain") {}
+};
+
+// A stand-in for a form that prints a report through its command `command`.
+class PrintingForm : public Form {
+ public:
+  PrintingForm(Workspace& ws, std::string name, const char* command)
+      : Form(ws, std::move(name), "printing") {
+    addControl(command, ControlKind::MenuItem, {.caption = "打印"});
+    on(EventKind::Click, command, [this](Control&, const EventArgs&) { ++prints; });
+  }
+  int prints = 0;
 };
 
 class MainWindowFormTest : public ::testing::Test {
@@ -33,7 +47,7 @@ class MainWindowFormTest : public ::testing::Test {
 
 TEST_F(MainWindowFormTest, LoadFillsTheSixPanelsAndLeavesTheCounterEmpty) {
   EXPECT_EQ(main().array("St1").indices(), (std::vector<int>{1, 2, 3, 4, 5, 6}));
-  EXPECT_EQ(panel(1).text(), "欢迎使用Peak Corvane专家系统V1.0.0.73");
+  EXPECT_EQ(panel(1).text(), "欢迎使用Peak Corvane专家系统V0.0.73");
   EXPECT_FALSE(panel(2).text().empty());
   EXPECT_EQ(panel(3).text(), "2024/3/9");  // the fake host's date
   EXPECT_EQ(panel(4).text(), "您已操作：");
@@ -64,6 +78,7 @@ TEST_F(MainWindowFormTest, MenuItemsCarryTheirCaptionsAndSubmenu) {
       {"FILe", "文件", ""}, {"NEW", "新建", "FILe"}, {"OPEN", "打开", "FILe"},
       {"SAVE", "保存", "FILe"}, {"PRINT", "打印", "FILe"}, {"OVER", "关闭", "FILe"},
       {"Tools", "工具", ""}, {"sys", "系统信息", ""}, {"HELP", "帮助", ""},
+      {"ABOUT", "关于", ""},
   };
   // clang-format on
   for (const Item& item : items) {
@@ -115,8 +130,8 @@ TEST_F(MainWindowFormTest, NewAndToolsShowTheirFormsWhenTheProgramHasThem) {
   EXPECT_TRUE(ws.existing("FrmWireTools")->visible());
 }
 
-TEST_F(MainWindowFormTest, HelpShowsTheAboutBoxAndOkHidesIt) {
-  main().userClick(main().control("HELP"));
+TEST_F(MainWindowFormTest, AboutShowsTheAboutBoxAndOkHidesIt) {
+  main().userClick(main().control("ABOUT"));
   Form& about = ws.form(AboutForm::kName);
   EXPECT_TRUE(about.visible());
   EXPECT_EQ(about.control("lblVersion").caption(), "版本V0.0.73");
@@ -124,6 +139,71 @@ TEST_F(MainWindowFormTest, HelpShowsTheAboutBoxAndOkHidesIt) {
   EXPECT_EQ(about.control("cmdSysInfo").caption(), "系统信息(&S)...");
   about.userClick(about.control("cmdOK"));
   EXPECT_FALSE(about.visible());
+}
+
+// F1 opens the manual at the chapter of the form the designer works in; the
+// main window alone, the help window or the about box open the overview.
+TEST_F(MainWindowFormTest, HelpOpensTheManualAtTheActiveFormsChapter) {
+  ws.registerForm(HelpForm::kName, [](Workspace& w) { return std::make_unique<HelpForm>(w); });
+  registerPlain("Frmcore");
+  showMainWindow(ws);
+  main().userClick(main().control("HELP"));
+  Form& help = ws.form(HelpForm::kName);
+  EXPECT_TRUE(help.visible());
+  EXPECT_EQ(help.control("TxtChapter").text(), "start");
+  ws.form("Frmcore").show();
+  main().userClick(main().control("HELP"));
+  EXPECT_EQ(help.control("TxtChapter").text(), "core");
+  EXPECT_EQ(ws.activeForm(), &help);
+  main().userClick(main().control("HELP"));  // from the help window itself
+  EXPECT_EQ(help.control("TxtChapter").text(), "start");
+  EXPECT_EQ(helpChapterOf("Frmjiegou"), "structure");
+  EXPECT_EQ(helpChapterOf("nothing"), "start");
+}
+
+// "文件 → 打印" runs the print command of the active form, and is greyed
+// while the active window has no report.
+TEST_F(MainWindowFormTest, PrintFollowsTheActiveForm) {
+  ws.registerForm("Frmeledata", [](Workspace& w) {
+    return std::make_unique<PrintingForm>(w, "Frmeledata", "PRINT");
+  });
+  ws.registerForm("FrmBomList", [](Workspace& w) {
+    return std::make_unique<PrintingForm>(w, "FrmBomList", "Command14");
+  });
+  registerPlain("frmOther");
+  showMainWindow(ws);
+  Control& print = main().control("PRINT");
+  EXPECT_FALSE(print.enabled());
+  main().userClick(print);  // greyed: nothing happens
+
+  auto& electrical = ws.form<PrintingForm>("Frmeledata");
+  electrical.show();
+  EXPECT_TRUE(print.enabled());
+  main().userClick(print);
+  EXPECT_EQ(electrical.prints, 1);
+
+  auto& cost = ws.form<PrintingForm>("FrmBomList");
+  cost.show();
+  main().userClick(print);
+  EXPECT_EQ(cost.prints, 1);
+  EXPECT_EQ(electrical.prints, 1);
+
+  ws.form("frmOther").show();
+  EXPECT_FALSE(print.enabled());
+  ws.form(AboutForm::kName).show();
+  EXPECT_FALSE(print.enabled());
+}
+
+// The cover, the about box and the status bar show the one version.
+TEST_F(MainWindowFormTest, OneVersionOnTheCoverTheAboutBoxAndTheStatusBar) {
+  ws.registerForm(CoverForm::kName, [](Workspace& w) { return std::make_unique<CoverForm>(w); });
+  const std::string version = std::string("V") + product::kVersion;
+  EXPECT_TRUE(panel(1).text().ends_with(version)) << panel(1).text();
+  EXPECT_TRUE(ws.form(AboutForm::kName).control("lblVersion").caption().ends_with(version));
+  bool onCover = false;
+  for (Control* control : ws.form(CoverForm::kName).allControls())
+    onCover = onCover || control->caption().ends_with(version);
+  EXPECT_TRUE(onCover);
 }
 
 TEST_F(MainWindowFormTest, SystemInformationSaysWhenNoToolIsInstalled) {

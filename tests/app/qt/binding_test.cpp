@@ -315,10 +315,31 @@ TEST_F(BindingTest, FieldReadAsZeroIsFramedAndItsTipSaysHow) {
   EXPECT_TRUE(widget<QLineEdit>("txtC")->styleSheet().isEmpty());
 }
 
+TEST_F(BindingTest, OnlyWhatTheUserTypedIsFramed) {
+  auto* b = widget<QLineEdit>("txtB");
+  // the reaction of txtA writes "abc!" into txtB: read as 0, but the program's
+  QTest::keyClicks(widget<QLineEdit>("txtA"), "abc");
+  EXPECT_FALSE(widget<QLineEdit>("txtA")->styleSheet().isEmpty());
+  EXPECT_EQ(form->control("txtB").text(), "abc!");
+  EXPECT_TRUE(b->styleSheet().isEmpty());
+  EXPECT_FALSE(b->toolTip().contains("读作 0"));
+  // the same text typed by the user is framed; a program write over it is not
+  QTest::keyClicks(b, "x");
+  EXPECT_FALSE(b->styleSheet().isEmpty());
+  form->control("txtB").setText("abc");
+  EXPECT_TRUE(b->styleSheet().isEmpty());
+  // typing the text the field already shows leaves it the program's
+  form->userSetText(form->control("txtB"), "abc");
+  EXPECT_TRUE(b->styleSheet().isEmpty());
+  // a long number the program wrote is its own result, never a warning
+  form->control("txtIn").setText(std::string(200, '8'));
+  EXPECT_TRUE(widget<QLineEdit>("txtIn")->styleSheet().isEmpty());
+}
+
 TEST_F(BindingTest, TextTooLongForItsFieldIsInTheTip) {
   auto* row = widget<QLineEdit>("txtIn");
   const std::string longText(200, '8');
-  form->control("txtIn").setText(longText);
+  form->userSetText(form->control("txtIn"), longText);
   EXPECT_TRUE(row->toolTip().contains(QString::fromStdString(longText)));
   EXPECT_FALSE(row->styleSheet().isEmpty());
   EXPECT_EQ(row->cursorPosition(), 0);  // the beginning shows, not the end

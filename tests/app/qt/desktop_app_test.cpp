@@ -15,11 +15,14 @@
 #include <QScreen>
 #include <QSysInfo>
 #include <QTest>
+#include <QTextBrowser>
+#include <QTextDocument>
 #include <QTimer>
 #include <cstdlib>
 
 #include "app/qt/desktop_app.h"
 #include "app/qt/form_view.h"
+#include "app/qt/help_window.h"
 #include "app/qt/main_window.h"
 #include "desktop_app_fixture.h"
 #include "model/form.h"
@@ -56,7 +59,7 @@ TEST_F(DesktopAppTest, MainWindowComesUpWithItsSixPanels) {
   EXPECT_TRUE(main->isVisible());
   EXPECT_TRUE(main->windowTitle().startsWith("Peak Corvane专家系统"));
   const char* texts[] = {
-      "欢迎使用Peak Corvane专家系统V1.0.0.73", nullptr, nullptr, "您已操作：", "", "秒"};
+      "欢迎使用Peak Corvane专家系统V0.0.73", nullptr, nullptr, "您已操作：", "", "秒"};
   for (int i = 1; i <= 6; ++i) {
     auto* panel = main->findChild<QLabel*>(QString("St1(%1)").arg(i));
     ASSERT_NE(panel, nullptr) << i;
@@ -87,7 +90,8 @@ TEST_F(DesktopAppTest, MenuHoldsTheItemsWithTheirCaptions) {
   QStringList top;
   for (QAction* action : bar->actions()) top << action->text();
   // the language menu follows the form's own, in both languages
-  EXPECT_EQ(top, (QStringList{"文件", "编辑", "工具", "系统信息", "帮助", "语言 / Language"}));
+  EXPECT_EQ(top,
+            (QStringList{"文件", "编辑", "工具", "系统信息", "帮助", "关于", "语言 / Language"}));
   QMenu* file = bar->actions().at(0)->menu();
   ASSERT_NE(file, nullptr);
   QStringList items;
@@ -189,7 +193,7 @@ TEST_F(DesktopAppTest, NewOpensTheElectricalFormAsAChildWindow) {
   auto* voltage = view->canvas()->findChild<QLineEdit*>("TXTUIN1");
   ASSERT_NE(voltage, nullptr);
   EXPECT_EQ(voltage->text(), "220");
-  EXPECT_EQ(voltage->toolTip(), "请输入交流输入电压");
+  EXPECT_EQ(voltage->toolTip(), "请输入交流输入电压（V）");  // meaning and unit
 
   // the form's own reactions reach the widgets: two primaries and back
   auto* arrangement = view->canvas()->findChild<QCheckBox*>("Chkp");
@@ -206,9 +210,32 @@ TEST_F(DesktopAppTest, NewOpensTheElectricalFormAsAChildWindow) {
   saveShot(app.mainWindow(), "main-with-electrical");
 }
 
+// "帮助" (F1) shows the manual installed with the program in a window of its
+// own, at the chapter of the form in front; closing the window hides the form.
+TEST_F(DesktopAppTest, HelpShowsTheManualAtTheChapterOfTheFormInFront) {
+  DesktopApp& app = start(false);
+  QMenuBar* bar = app.mainWindow()->menuBar();
+  EXPECT_FALSE(menuAction(bar, "PRINT")->isEnabled());  // nothing to print yet
+  menuAction(bar, "HELP")->trigger();
+  HelpWindow* help = app.helpWindow();
+  ASSERT_NE(help, nullptr);
+  EXPECT_TRUE(help->isVisible());
+  EXPECT_TRUE(help->browser()->toPlainText().contains("用户手册"))
+      << help->browser()->toPlainText().left(200).toStdString();
+  EXPECT_EQ(help->browser()->source().fragment(), "start");
+
+  menuAction(bar, "NEW")->trigger();
+  EXPECT_TRUE(menuAction(bar, "PRINT")->isEnabled());  // the parameter table
+  menuAction(bar, "HELP")->trigger();
+  EXPECT_EQ(help->browser()->source().fragment(), "electrical");
+  EXPECT_FALSE(help->browser()->document()->isEmpty());
+  help->close();
+  EXPECT_FALSE(app.workspace().form("frmHelp").visible());
+}
+
 TEST_F(DesktopAppTest, ClosedFormTakesItsWindowAlong) {
   DesktopApp& app = start(false);
-  menuAction(app.mainWindow()->menuBar(), "HELP")->trigger();
+  menuAction(app.mainWindow()->menuBar(), "ABOUT")->trigger();
   FormView* about = app.view("frmAbout");
   ASSERT_NE(about, nullptr);
   QPointer<QWidget> window = about->parentWidget();
@@ -226,21 +253,21 @@ TEST_F(DesktopAppTest, ClosedFormTakesItsWindowAlong) {
 
 TEST_F(DesktopAppTest, ClosingAChildWindowOnlyHidesItsForm) {
   DesktopApp& app = start(false);
-  menuAction(app.mainWindow()->menuBar(), "HELP")->trigger();
+  menuAction(app.mainWindow()->menuBar(), "ABOUT")->trigger();
   FormView* about = app.view("frmAbout");
   about->parentWidget()->close();
   flushDeletes();
   ASSERT_EQ(app.view("frmAbout"), about);
   EXPECT_FALSE(about->parentWidget()->isVisible());
   EXPECT_FALSE(about->form()->visible());
-  menuAction(app.mainWindow()->menuBar(), "HELP")->trigger();
+  menuAction(app.mainWindow()->menuBar(), "ABOUT")->trigger();
   EXPECT_TRUE(about->parentWidget()->isVisible());
 }
 
 TEST_F(DesktopAppTest, PressOnTheEmptyAreaCascadesTheWindows) {
   DesktopApp& app = start(false);
   app.mainWindow()->resize(1100, 850);
-  menuAction(app.mainWindow()->menuBar(), "HELP")->trigger();
+  menuAction(app.mainWindow()->menuBar(), "ABOUT")->trigger();
   menuAction(app.mainWindow()->menuBar(), "NEW")->trigger();
   QMdiArea* area = app.mainWindow()->mdiArea();
   for (QMdiSubWindow* child : visibleChildren(app)) child->move(300, 300);
@@ -259,7 +286,7 @@ TEST_F(DesktopAppTest, ChildWindowsOpenInsideASmallDocumentAreaAndScroll) {
   QMdiArea* area = app.mainWindow()->mdiArea();
   menuAction(app.mainWindow()->menuBar(), "NEW")->trigger();
   menuAction(app.mainWindow()->menuBar(), "ToolsWire")->trigger();
-  menuAction(app.mainWindow()->menuBar(), "HELP")->trigger();
+  menuAction(app.mainWindow()->menuBar(), "ABOUT")->trigger();
   QList<QMdiSubWindow*> children = visibleChildren(app);
   ASSERT_EQ(children.size(), 3);
   for (QMdiSubWindow* child : children)
@@ -278,12 +305,27 @@ TEST_F(DesktopAppTest, ChildWindowsOpenInsideASmallDocumentAreaAndScroll) {
   saveShot(app.mainWindow(), "small-area");
 }
 
+// A form taller than the room below its cascade place starts at the top of
+// the document area and takes its whole height before it scrolls.
+TEST_F(DesktopAppTest, AWindowTheCascadeWouldCutUsesTheWholeArea) {
+  DesktopApp& app = start(false);
+  app.mainWindow()->showNormal();
+  app.mainWindow()->resize(1024, 700);
+  QMdiArea* area = app.mainWindow()->mdiArea();
+  menuAction(app.mainWindow()->menuBar(), "Tools")->trigger();  // the first cascade place
+  menuAction(app.mainWindow()->menuBar(), "NEW")->trigger();
+  QWidget* electrical = app.view("Frmeledata")->parentWidget();
+  ASSERT_GT(app.view("Frmeledata")->preferredSize().height(), area->viewport()->height());
+  EXPECT_EQ(electrical->y(), 0);
+  EXPECT_EQ(electrical->height(), area->viewport()->height());
+}
+
 TEST_F(DesktopAppTest, ToolsMenuBringsAnOpenFormToTheFront) {
   DesktopApp& app = start(false);
   QMdiArea* area = app.mainWindow()->mdiArea();
   menuAction(app.mainWindow()->menuBar(), "ToolsWire")->trigger();
   QWidget* tools = app.view("FrmWireTools")->parentWidget();
-  menuAction(app.mainWindow()->menuBar(), "HELP")->trigger();
+  menuAction(app.mainWindow()->menuBar(), "ABOUT")->trigger();
   ASSERT_NE(area->activeSubWindow(), tools);
   menuAction(app.mainWindow()->menuBar(), "ToolsWire")->trigger();
   EXPECT_EQ(area->activeSubWindow(), tools);

@@ -151,7 +151,7 @@ INSTANTIATE_TEST_SUITE_P(Lines, ScriptParserErrors, ::testing::Values(
     MalformedLine{"eval", "eval needs a formula ID"},
     MalformedLine{"eval F5 \"2UEW\"x", "expected a blank after the closing quote"},
     MalformedLine{"expect-prop F.A", "expected a property after the address"},
-    MalformedLine{"expect-prop F.A colour 1", "unknown property \"colour\" (visible, enabled, caption, checked, listindex, backcolor, forecolor, text)"}));
+    MalformedLine{"expect-prop F.A colour 1", "unknown property \"colour\" (visible, enabled, caption, checked, listindex, backcolor, forecolor, text, tooltip)"}));
 // clang-format on
 
 TEST(ScriptParser, EscapesTextForPrinting) {

@@ -1,0 +1,31 @@
+// The help window frmHelp: the user manual, opened at the chapter of the
+// form the designer was working in. The model holds only which chapter is
+// shown; the desktop program shows the manual's HTML, installed with the
+// program, in a window of its own.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "model/form.h"
+#include "model/form_names.h"
+
+namespace corvane {
+
+class HelpForm : public Form {
+ public:
+  static constexpr const char* kName = forms::kHelp;
+  explicit HelpForm(Workspace& workspace);
+
+  // Shows the manual at the chapter of the named form (the chain's overview
+  // for a form without a chapter of its own) and brings the window to the front.
+  void openChapterOf(std::string_view formName);
+};
+
+// The manual's chapter (anchor) of a form; "start" for the others.
+std::string_view helpChapterOf(std::string_view formName);
+
+// The manual's file name inside its installed folder.
+inline constexpr const char* kManualFile = "index.html";
+
+}  // namespace corvane

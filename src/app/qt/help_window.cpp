@@ -1,0 +1,113 @@
+#include "app/qt/help_window.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+#include "app/forms/help_fields.h"
+#include "app/forms/help_form.h"
+#include "app/qt/guarded_event.h"
+#include "app/qt/qt_convert.h"
+#include "model/workspace.h"
+
+#ifndef CORVANE_DATA_DIR
+#error "CORVANE_DATA_DIR names the installed data folder"
+#endif
+#ifndef CORVANE_DATA_DIR_FROM_BIN
+#error "CORVANE_DATA_DIR_FROM_BIN names the data folder relative to the executables' folder"
+#endif
+
+namespace corvane {
+
+namespace {
+
+constexpr const char* kManualFolder = "manual";
+// pixels: room for the manual's text beside its screenshots
+constexpr int kWidth = 900, kHeight = 640;
+
+}  // namespace
+
+std::string manualPath() {
+  std::vector<std::filesystem::path> paths;
+  std::error_code failed;
+  const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", failed);
+  if (!failed) {
+    paths.push_back(exe.parent_path() / kManualFolder / kManualFile);
+    paths.push_back((exe.parent_path() / CORVANE_DATA_DIR_FROM_BIN / kManualFolder / kManualFile)
+                        .lexically_normal());
+  }
+  paths.push_back(std::filesystem::path(CORVANE_DATA_DIR) / kManualFolder / kManualFile);
+  for (const std::filesystem::path& path : paths)
+    if (std::filesystem::is_regular_file(path, failed)) return path.string();
+  return paths.front().string();
+}
+
+HelpWindow::HelpWindow(Form& help) : form_(&help) {
+  setWindowTitle(toQString(help.caption()));
+  setObjectName(QString::fromUtf8(help.name().c_str()));
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  browser_ = new QTextBrowser(this);
+  browser_->setOpenExternalLinks(false);
+  layout->addWidget(browser_);
+  resize(kWidth, kHeight);
+  eventsId_ = help.events.connect([this](const FormEvent& event) {
+    switch (event.kind) {
+      case FormEventKind::Shown:
+      case FormEventKind::Raised:
+        showChapter();
+        show();
+        raise();
+        activateWindow();
+        break;
+      case FormEventKind::Hidden:
+        hide();
+        break;
+      default:
+        break;
+    }
+  });
+  if (help.visible()) {
+    showChapter();
+    show();
+  }
+}
+
+HelpWindow::~HelpWindow() {
+  detach();
+}
+
+void HelpWindow::detach() {
+  if (!form_) return;
+  form_->events.disconnect(eventsId_);
+  form_ = nullptr;
+}
+
+// A missing manual says where it was looked for, instead of an empty window.
+void HelpWindow::showChapter() {
+  if (!form_ || !browser_) return;
+  const QString path = QString::fromStdString(manualPath());
+  if (!QFileInfo::exists(path)) {
+    browser_->setPlainText(QStringLiteral("找不到用户手册“%1”。").arg(path));
+    return;
+  }
+  QUrl url = QUrl::fromLocalFile(path);
+  url.setFragment(toQString(form_->control(help::TxtChapter).text()));
+  browser_->setSource(url);
+  browser_->scrollToAnchor(url.fragment());
+}
+
+void HelpWindow::closeEvent(QCloseEvent* event) {
+  if (form_) {
+    Form* form = form_;
+    runGuardedEvent(form->workspace(), [form] { form->hide(); });
+  }
+  event->accept();
+}
+
+}  // namespace corvane
