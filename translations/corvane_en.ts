@@ -342,6 +342,42 @@
         <source>骨架类型；单击按此列排序，再单击反向</source>
         <translation>Bobbin type; click to sort by this column, click again to reverse</translation>
     </message>
+    <message>
+        <source>元</source>
+        <translation>CNY</translation>
+    </message>
+    <message>
+        <source>剩余约</source>
+        <translation>time left approx.</translation>
+    </message>
+    <message>
+        <source>可行方案</source>
+        <translation>feasible</translation>
+    </message>
+    <message>
+        <source>尚无可行方案</source>
+        <translation>none feasible yet</translation>
+    </message>
+    <message>
+        <source>已停止</source>
+        <translation>Stopped</translation>
+    </message>
+    <message>
+        <source>已完成</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>搜索完成</source>
+        <translation>Search complete</translation>
+    </message>
+    <message>
+        <source>最低成本价</source>
+        <translation>lowest cost price</translation>
+    </message>
+    <message>
+        <source>正在估计剩余时间</source>
+        <translation>estimating the time left</translation>
+    </message>
 </context>
 <context>
     <name>FrmBomList</name>
@@ -411,7 +447,7 @@
     </message>
     <message>
         <source>厚度mm</source>
-        <translation>Thickness mm</translation>
+        <translation>Thick. mm</translation>
     </message>
     <message>
         <source>含浸/烘烤</source>
@@ -423,7 +459,7 @@
     </message>
     <message>
         <source>外屏蔽</source>
-        <translation>Outer shield</translation>
+        <translation>Outer</translation>
     </message>
     <message>
         <source>天/月</source>
@@ -451,7 +487,7 @@
     </message>
     <message>
         <source>平介</source>
-        <translation>Flat washer</translation>
+        <translation>Washer</translation>
     </message>
     <message>
         <source>应用</source>
@@ -467,7 +503,7 @@
     </message>
     <message>
         <source>弹介</source>
-        <translation>Spring washer</translation>
+        <translation>Spring</translation>
     </message>
     <message>
         <source>快巴纸</source>
@@ -487,7 +523,7 @@
     </message>
     <message>
         <source>总长度mm</source>
-        <translation>Total length mm</translation>
+        <translation>Length mm</translation>
     </message>
     <message>
         <source>成 本(元)</source>
@@ -539,11 +575,11 @@
     </message>
     <message>
         <source>月工资(元)</source>
-        <translation>Monthly wage (CNY)</translation>
+        <translation>Wage CNY/mo</translation>
     </message>
     <message>
         <source>桥架</source>
-        <translation>Bridge bracket</translation>
+        <translation>Bridge</translation>
     </message>
     <message>
         <source>毛利率%</source>
@@ -567,7 +603,7 @@
     </message>
     <message>
         <source>磁屏蔽</source>
-        <translation>Magnetic shield</translation>
+        <translation>Magnetic</translation>
     </message>
     <message>
         <source>税前价</source>
@@ -599,7 +635,7 @@
     </message>
     <message>
         <source>绝缘套</source>
-        <translation>Insulating sleeve</translation>
+        <translation>Sleeve</translation>
     </message>
     <message>
         <source>绝缘漆</source>
@@ -1419,6 +1455,218 @@
     <message>
         <source>装在适配器外壳内的温升</source>
         <translation>rise enclosed in an adapter case</translation>
+    </message>
+    <message>
+        <source>电气规格的输入电压没有数值</source>
+        <translation>The input voltage of the electrical specification has no value</translation>
+    </message>
+    <message>
+        <source>电气规格窗体未打开</source>
+        <translation>The electrical specification form is not open</translation>
+    </message>
+    <message>
+        <source>电网波动没有数值</source>
+        <translation>The mains tolerance has no value</translation>
+    </message>
+    <message>
+        <source>结构仿真的空载电流I0没有数值</source>
+        <translation>The no-load current I0 of the structure simulation has no value</translation>
+    </message>
+    <message>
+        <source>结构仿真窗体未打开，尚无绕组数据</source>
+        <translation>The structure simulation form is not open, there are no winding data yet</translation>
+    </message>
+    <message>
+        <source>绕组N10的冷阻没有数值</source>
+        <translation>Winding N10 has no cold resistance value</translation>
+    </message>
+    <message>
+        <source>绕组N10的圈数没有数值</source>
+        <translation>Winding N10 has no turns value</translation>
+    </message>
+    <message>
+        <source>绕组N10的空载电压没有数值</source>
+        <translation>Winding N10 has no no-load voltage value</translation>
+    </message>
+    <message>
+        <source>绕组N10的铜损没有数值</source>
+        <translation>Winding N10 has no copper loss value</translation>
+    </message>
+    <message>
+        <source>绕组N11的冷阻没有数值</source>
+        <translation>Winding N11 has no cold resistance value</translation>
+    </message>
+    <message>
+        <source>绕组N11的圈数没有数值</source>
+        <translation>Winding N11 has no turns value</translation>
+    </message>
+    <message>
+        <source>绕组N11的空载电压没有数值</source>
+        <translation>Winding N11 has no no-load voltage value</translation>
+    </message>
+    <message>
+        <source>绕组N11的铜损没有数值</source>
+        <translation>Winding N11 has no copper loss value</translation>
+    </message>
+    <message>
+        <source>绕组N1的冷阻没有数值</source>
+        <translation>Winding N1 has no cold resistance value</translation>
+    </message>
+    <message>
+        <source>绕组N1的圈数没有数值</source>
+        <translation>Winding N1 has no turns value</translation>
+    </message>
+    <message>
+        <source>绕组N1的空载电压没有数值</source>
+        <translation>Winding N1 has no no-load voltage value</translation>
+    </message>
+    <message>
+        <source>绕组N1的铜损没有数值</source>
+        <translation>Winding N1 has no copper loss value</translation>
+    </message>
+    <message>
+        <source>绕组N2的冷阻没有数值</source>
+        <translation>Winding N2 has no cold resistance value</translation>
+    </message>
+    <message>
+        <source>绕组N2的圈数没有数值</source>
+        <translation>Winding N2 has no turns value</translation>
+    </message>
+    <message>
+        <source>绕组N2的空载电压没有数值</source>
+        <translation>Winding N2 has no no-load voltage value</translation>
+    </message>
+    <message>
+        <source>绕组N3的冷阻没有数值</source>
+        <translation>Winding N3 has no cold resistance value</translation>
+    </message>
+    <message>
+        <source>绕组N3的圈数没有数值</source>
+        <translation>Winding N3 has no turns value</translation>
+    </message>
+    <message>
+        <source>绕组N3的空载电压没有数值</source>
+        <translation>Winding N3 has no no-load voltage value</translation>
+    </message>
+    <message>
+        <source>绕组N3的铜损没有数值</source>
+        <translation>Winding N3 has no copper loss value</translation>
+    </message>
+    <message>
+        <source>绕组N4的冷阻没有数值</source>
+        <translation>Winding N4 has no cold resistance value</translation>
+    </message>
+    <message>
+        <source>绕组N4的圈数没有数值</source>
+        <translation>Winding N4 has no turns value</translation>
+    </message>
+    <message>
+        <source>绕组N4的空载电压没有数值</source>
+        <translation>Winding N4 has no no-load voltage value</translation>
+    </message>
+    <message>
+        <source>绕组N4的铜损没有数值</source>
+        <translation>Winding N4 has no copper loss value</translation>
+    </message>
+    <message>
+        <source>绕组N5的冷阻没有数值</source>
+        <translation>Winding N5 has no cold resistance value</translation>
+    </message>
+    <message>
+        <source>绕组N5的圈数没有数值</source>
+        <translation>Winding N5 has no turns value</translation>
+    </message>
+    <message>
+        <source>绕组N5的空载电压没有数值</source>
+        <translation>Winding N5 has no no-load voltage value</translation>
+    </message>
+    <message>
+        <source>绕组N5的铜损没有数值</source>
+        <translation>Winding N5 has no copper loss value</translation>
+    </message>
+    <message>
+        <source>绕组N6的冷阻没有数值</source>
+        <translation>Winding N6 has no cold resistance value</translation>
+    </message>
+    <message>
+        <source>绕组N6的圈数没有数值</source>
+        <translation>Winding N6 has no turns value</translation>
+    </message>
+    <message>
+        <source>绕组N6的空载电压没有数值</source>
+        <translation>Winding N6 has no no-load voltage value</translation>
+    </message>
+    <message>
+        <source>绕组N6的铜损没有数值</source>
+        <translation>Winding N6 has no copper loss value</translation>
+    </message>
+    <message>
+        <source>绕组N7的冷阻没有数值</source>
+        <translation>Winding N7 has no cold resistance value</translation>
+    </message>
+    <message>
+        <source>绕组N7的圈数没有数值</source>
+        <translation>Winding N7 has no turns value</translation>
+    </message>
+    <message>
+        <source>绕组N7的空载电压没有数值</source>
+        <translation>Winding N7 has no no-load voltage value</translation>
+    </message>
+    <message>
+        <source>绕组N7的铜损没有数值</source>
+        <translation>Winding N7 has no copper loss value</translation>
+    </message>
+    <message>
+        <source>绕组N8的冷阻没有数值</source>
+        <translation>Winding N8 has no cold resistance value</translation>
+    </message>
+    <message>
+        <source>绕组N8的圈数没有数值</source>
+        <translation>Winding N8 has no turns value</translation>
+    </message>
+    <message>
+        <source>绕组N8的空载电压没有数值</source>
+        <translation>Winding N8 has no no-load voltage value</translation>
+    </message>
+    <message>
+        <source>绕组N8的铜损没有数值</source>
+        <translation>Winding N8 has no copper loss value</translation>
+    </message>
+    <message>
+        <source>绕组N9的冷阻没有数值</source>
+        <translation>Winding N9 has no cold resistance value</translation>
+    </message>
+    <message>
+        <source>绕组N9的圈数没有数值</source>
+        <translation>Winding N9 has no turns value</translation>
+    </message>
+    <message>
+        <source>绕组N9的空载电压没有数值</source>
+        <translation>Winding N9 has no no-load voltage value</translation>
+    </message>
+    <message>
+        <source>绕组N9的铜损没有数值</source>
+        <translation>Winding N9 has no copper loss value</translation>
+    </message>
+    <message>
+        <source>该组没有绕组行：请回到电气规格重新进入结构仿真</source>
+        <translation>This group has no winding row: go back to the electrical specification and open the structure simulation again</translation>
+    </message>
+    <message>
+        <source>铁芯的工作磁密Bm没有数值</source>
+        <translation>The working flux density Bm of the core has no value</translation>
+    </message>
+    <message>
+        <source>铁芯的平均磁路长度Le没有数值</source>
+        <translation>The mean magnetic path length Le of the core has no value</translation>
+    </message>
+    <message>
+        <source>铁芯的铁损Pc没有数值</source>
+        <translation>The iron loss Pc of the core has no value</translation>
+    </message>
+    <message>
+        <source>铁芯窗体未打开</source>
+        <translation>The core form is not open</translation>
     </message>
 </context>
 <context>
@@ -2357,6 +2605,14 @@
         <source>铁芯重量 We（g）</source>
         <translation>Core weight We (g)</translation>
     </message>
+    <message>
+        <source>所用额定功率表</source>
+        <translation>Rated-power table used</translation>
+    </message>
+    <message>
+        <source>空为未用</source>
+        <translation>empty when none</translation>
+    </message>
 </context>
 <context>
     <name>Frmeledata</name>
@@ -3167,14 +3423,6 @@
         <translation>Undo</translation>
     </message>
     <message>
-        <source>撤销 工况分析</source>
-        <translation>Undo Operating analysis</translation>
-    </message>
-    <message>
-        <source>撤销 帮助</source>
-        <translation>Undo Help</translation>
-    </message>
-    <message>
         <source>编辑</source>
         <translation>Edit</translation>
     </message>
@@ -3185,6 +3433,42 @@
     <message>
         <source>关于</source>
         <translation>About</translation>
+    </message>
+    <message>
+        <source>修改</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>勾选</source>
+        <translation>Tick</translation>
+    </message>
+    <message>
+        <source>单击</source>
+        <translation>Click</translation>
+    </message>
+    <message>
+        <source>双击</source>
+        <translation>Double-click</translation>
+    </message>
+    <message>
+        <source>取消勾选</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>回车</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>按键</source>
+        <translation>Key in</translation>
+    </message>
+    <message>
+        <source>进入</source>
+        <translation>Go to</translation>
+    </message>
+    <message>
+        <source>选择</source>
+        <translation>Choose</translation>
     </message>
 </context>
 <context>
@@ -3301,6 +3585,150 @@
         <source>此时系统信息不可用</source>
         <translation>System information is not available now</translation>
     </message>
+    <message>
+        <source>文件超出允许的大小</source>
+        <translation>the file exceeds the allowed size</translation>
+    </message>
+    <message>
+        <source>没有访问权限</source>
+        <translation>access denied</translation>
+    </message>
+    <message>
+        <source>磁盘为只读</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>磁盘空间不足</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>路径中有一段不是文件夹</source>
+        <translation>a part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>这不是普通文件</source>
+        <translation>this is not a regular file</translation>
+    </message>
+    <message>
+        <source>这是一个文件夹</source>
+        <translation>this is a folder</translation>
+    </message>
+    <message>
+        <source>不是列表中的选项</source>
+        <translation>is not an item of the list</translation>
+    </message>
+    <message>
+        <source>不是整数</source>
+        <translation>is not a whole number</translation>
+    </message>
+    <message>
+        <source>只有 %1 行</source>
+        <translation>only %1 present</translation>
+    </message>
+    <message>
+        <source>含有 GBK 编码中不存在的字节</source>
+        <translation>it holds bytes that do not exist in GBK</translation>
+    </message>
+    <message>
+        <source>含有 GBK 编码无法表示的字符</source>
+        <translation>holds characters GBK cannot represent</translation>
+    </message>
+    <message>
+        <source>含有空字符</source>
+        <translation>it holds null characters</translation>
+    </message>
+    <message>
+        <source>在第 %1 个字节处中断</source>
+        <translation>cut off at byte %1</translation>
+    </message>
+    <message>
+        <source>字段 %1 的内容</source>
+        <translation>the content of field %1</translation>
+    </message>
+    <message>
+        <source>字段 %1 的内容含有换行</source>
+        <translation>the content of field %1 holds a line break</translation>
+    </message>
+    <message>
+        <source>它不是 Corvane 设计文件</source>
+        <translation>it is not a Corvane design file</translation>
+    </message>
+    <message>
+        <source>它不是文本文件</source>
+        <translation>it is not a text file</translation>
+    </message>
+    <message>
+        <source>它由较新的程序写成</source>
+        <translation>it was written by a newer program</translation>
+    </message>
+    <message>
+        <source>应为 %1 或</source>
+        <translation>must be %1 or</translation>
+    </message>
+    <message>
+        <source>文件不完整</source>
+        <translation>the file is incomplete</translation>
+    </message>
+    <message>
+        <source>文件中有超出数的范围的数</source>
+        <translation>the file holds a number out of range</translation>
+    </message>
+    <message>
+        <source>文件含有 %1 组输出</source>
+        <translation>the file holds %1 output groups</translation>
+    </message>
+    <message>
+        <source>文件是空的</source>
+        <translation>the file is empty</translation>
+    </message>
+    <message>
+        <source>文件的格式版本无效</source>
+        <translation>the file format version is invalid</translation>
+    </message>
+    <message>
+        <source>无效</source>
+        <translation>is invalid</translation>
+    </message>
+    <message>
+        <source>最多只能有 %1 组</source>
+        <translation>at most %1 are allowed</translation>
+    </message>
+    <message>
+        <source>本程序只能读取版本 %1 至</source>
+        <translation>this program reads versions %1 to</translation>
+    </message>
+    <message>
+        <source>格式版本</source>
+        <translation>format version</translation>
+    </message>
+    <message>
+        <source>第 %1 行的二极管类型</source>
+        <translation>the diode type on line %1</translation>
+    </message>
+    <message>
+        <source>第 %1 行的整流电路</source>
+        <translation>the rectifier circuit on line %1</translation>
+    </message>
+    <message>
+        <source>第 %1 行的组别数</source>
+        <translation>the group count on line %1</translation>
+    </message>
+    <message>
+        <source>第 %1 行的输入方式</source>
+        <translation>the input arrangement on line %1</translation>
+    </message>
+    <message>
+        <source>第 %1 行的连接方式</source>
+        <translation>the connection on line %1</translation>
+    </message>
+    <message>
+        <source>组输出应有 %1 行</source>
+        <translation>output group(s) need %1 lines</translation>
+    </message>
+    <message>
+        <source>编码有误</source>
+        <translation>encoding is broken</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>
@@ -3354,7 +3782,7 @@
     </message>
     <message>
         <source>出售的变压器；单独出售或装入其他设备的变压器不受其约束。平均效率含整流二极管损耗。</source>
-        <translation>sold in a wall-plug adapter; a transformer sold alone or built into other equipment is exempt. The average efficiency includes the rectifier diode losses.</translation>
+        <translation>a transformer sold alone or built into other equipment is exempt. The average efficiency includes the rectifier diode losses.</translation>
     </message>
     <message>
         <source>制作工时</source>
@@ -3510,7 +3938,7 @@
     </message>
     <message>
         <source>注：六级能效（美国能源部六级、欧盟2019/1782号条例）只适用于装在插墙式电源适配器内</source>
-        <translation>Note: Level VI (US DOE Level VI, EU Regulation 2019/1782) applies only to transformers</translation>
+        <translation>Note: Level VI (US DOE Level VI, EU Regulation 2019/1782) applies only to transformers sold in a wall-plug adapter;</translation>
     </message>
     <message>
         <source>满载温升判定</source>
@@ -3900,6 +4328,96 @@
     <message>
         <source>所有文件</source>
         <translation>All files</translation>
+    </message>
+</context>
+<context>
+    <name>Frmbobbin/words</name>
+    <message>
+        <source>工字型</source>
+        <translation>I-type</translation>
+    </message>
+    <message>
+        <source>抽屉型</source>
+        <translation>Drawer type</translation>
+    </message>
+    <message>
+        <source>王字型</source>
+        <translation>E-type</translation>
+    </message>
+</context>
+<context>
+    <name>FrmOperating/words</name>
+    <message>
+        <source>不满足六级能效：平均效率</source>
+        <translation>Fails Level VI: average efficiency</translation>
+    </message>
+    <message>
+        <source>不满足六级能效：平均效率、空载功耗</source>
+        <translation>Fails Level VI: average efficiency, no-load power</translation>
+    </message>
+    <message>
+        <source>不满足六级能效：空载功耗</source>
+        <translation>Fails Level VI: no-load power</translation>
+    </message>
+    <message>
+        <source>严重警告</source>
+        <translation>Serious warning</translation>
+    </message>
+    <message>
+        <source>交流输出</source>
+        <translation>AC output</translation>
+    </message>
+    <message>
+        <source>低压</source>
+        <translation>Low-voltage</translation>
+    </message>
+    <message>
+        <source>全桥电容</source>
+        <translation>Bridge C</translation>
+    </message>
+    <message>
+        <source>全桥电阻</source>
+        <translation>Bridge R</translation>
+    </message>
+    <message>
+        <source>全波电容</source>
+        <translation>Full-wave C</translation>
+    </message>
+    <message>
+        <source>全波电阻</source>
+        <translation>Full-wave R</translation>
+    </message>
+    <message>
+        <source>半波电容</source>
+        <translation>Half-wave C</translation>
+    </message>
+    <message>
+        <source>半波电阻</source>
+        <translation>Half-wave R</translation>
+    </message>
+    <message>
+        <source>基本电压</source>
+        <translation>Basic-voltage</translation>
+    </message>
+    <message>
+        <source>多路输出</source>
+        <translation>Multiple-output</translation>
+    </message>
+    <message>
+        <source>安全</source>
+        <translation>Safe</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>满足六级能效</source>
+        <translation>Meets Level VI</translation>
+    </message>
+    <message>
+        <source>过热</source>
+        <translation>Overheating</translation>
     </message>
 </context>
 </TS>

@@ -23,8 +23,10 @@ Frmbobbin::Frmbobbin(Workspace& workspace, CatalogueSource source)
   addControls();
   addReactions();
   addToolReactions();
-  holdsText({bobbinform::txtbname, bobbinform::TxtBTY, bobbinform::TxtKB, bobbinform::TxtKB1,
-             bobbinform::Text5, bobbinform::Text6, bobbinform::Text7, bobbinform::Text8});
+  holdsText({bobbinform::txtbname, bobbinform::TxtKB, bobbinform::TxtKB1, bobbinform::Text5,
+             bobbinform::Text6, bobbinform::Text7, bobbinform::Text8});
+  // the type the chosen option writes: shown in the language shown
+  holdsWords({bobbinform::TxtBTY});
   keepCatalogueState();
 }
 

@@ -295,17 +295,26 @@ std::size_t imageBytes(const DesignImage& image) {
 DesignHistory::DesignHistory(Workspace& workspace) : workspace_(workspace) {}
 
 std::string DesignHistory::undoWhat() const {
-  return canUndo() ? steps_[position_ - 1].what : std::string();
+  return canUndo() ? stepText(steps_[position_ - 1].name) : std::string();
+}
+
+const StepName* DesignHistory::undoName() const {
+  return canUndo() ? &steps_[position_ - 1].name : nullptr;
+}
+
+const StepName* DesignHistory::redoName() const {
+  return canRedo() ? &steps_[position_].name : nullptr;
 }
 
 std::string DesignHistory::redoWhat() const {
-  return canRedo() ? steps_[position_].what : std::string();
+  return canRedo() ? stepText(steps_[position_].name) : std::string();
 }
 
 std::size_t DesignHistory::lastStepBytes() const {
   if (steps_.empty()) return 0;
   const Step& step = steps_.back();
-  return sizeof(Step) + step.what.size() + imageBytes(step.before) + imageBytes(step.after);
+  return sizeof(Step) + step.name.verb.size() + step.name.context.size() + step.name.label.size() +
+         imageBytes(step.before) + imageBytes(step.after);
 }
 
 void DesignHistory::catchUp(DesignImage* was, DesignImage* is) {
@@ -467,7 +476,7 @@ void DesignHistory::beginStep(const StepCause& cause) {
 }
 
 void DesignHistory::nameStep(const StepCause& cause) {
-  if (recording_ && recording_->cause.what.empty()) recording_->cause = cause;
+  if (recording_ && recording_->cause.name.empty()) recording_->cause = cause;
 }
 
 void DesignHistory::endStep() {
@@ -492,7 +501,7 @@ void DesignHistory::endStep() {
       --position_;
       typing_->recorded = false;
     } else {
-      steps_.back() = {recording.cause.what, std::move(was), std::move(is), typing_->revision,
+      steps_.back() = {recording.cause.name, std::move(was), std::move(is), typing_->revision,
                        workspace_.designRevision()};
     }
     ++records_;
@@ -511,7 +520,7 @@ void DesignHistory::endStep() {
   }
   if (typing_) typing_->recorded = true;
   steps_.resize(position_);
-  steps_.push_back({recording.cause.what.empty() ? std::string("编辑") : recording.cause.what,
+  steps_.push_back({recording.cause.name.empty() ? anyEditStep() : recording.cause.name,
                     std::move(was), std::move(is), recording.revision,
                     workspace_.designRevision()});
   position_ = steps_.size();

@@ -20,16 +20,17 @@
 #include "model/kept_member.h"
 #include "model/shared_values.h"
 #include "model/signal.h"
+#include "model/step_label.h"
 
 namespace corvane {
 
 class Form;
 class Workspace;
 
-// What started a step, in words for the "编辑" menu ("修改 圈数Ts(2)"), and
+// What started a step, named for the "编辑" menu ("修改 圈数Ts(2)"), and
 // the field being typed into: keys typed into one field in a row are one step.
 struct StepCause {
-  std::string what;
+  StepName name;
   // "form.control(index)" of a field typed into; "" for any other event
   std::string typingInto;
 };
@@ -88,6 +89,10 @@ class DesignHistory {
   // What the next undo or redo takes back or does again; "" when nothing.
   std::string undoWhat() const;
   std::string redoWhat() const;
+  // The same by their parts, for the language the menu is shown in; nullptr
+  // when nothing.
+  const StepName* undoName() const;
+  const StepName* redoName() const;
   size_t position() const { return position_; }
   size_t size() const { return steps_.size(); }
   // Grows whenever a step is recorded, merged with the typing before it, or
@@ -118,7 +123,7 @@ class DesignHistory {
 
  private:
   struct Step {
-    std::string what;
+    StepName name;
     DesignImage before;
     DesignImage after;
     unsigned long long revisionBefore = 0;

@@ -7,7 +7,8 @@ namespace corvane {
 
 std::string readingNote(const Control& control) {
   if (control.kind() != ControlKind::TextBox) return "";
-  if (control.content() == Control::Content::Text) return "";
+  if (control.content() == Control::Content::Text || control.content() == Control::Content::Words)
+    return "";
   const std::string& text = control.text();
   if (text.find_first_not_of(" \t") == std::string::npos) return "";
   if (!startsWithNumber(text)) return "不以数字开头，读作 0";

@@ -13,29 +13,55 @@ namespace fs = std::filesystem;
 // As many links as the system itself follows before it gives up (ELOOP).
 constexpr int kMostLinkHops = 40;
 
+constexpr const char* kIsFolder = "这是一个文件夹";
+constexpr const char* kNotPlainFile = "这不是普通文件";
+
 std::error_code lastError() {
   return std::error_code(errno != 0 ? errno : EIO, std::generic_category());
 }
 
 }  // namespace
 
+namespace {
+
+struct ErrorReason {
+  std::errc error;
+  const char* reason;
+};
+
+// the system's errors a user can mend, in the user's words
+constexpr ErrorReason kReasons[] = {
+    {std::errc::no_such_file_or_directory, "文件或文件夹不存在"},
+    {std::errc::permission_denied, "没有访问权限"},
+    {std::errc::operation_not_permitted, "没有访问权限"},
+    {std::errc::no_space_on_device, "磁盘空间不足"},
+    {std::errc::read_only_file_system, "磁盘为只读"},
+    {std::errc::is_a_directory, kIsFolder},
+    {std::errc::not_a_directory, "路径中有一段不是文件夹"},
+    {std::errc::file_too_large, "文件超出允许的大小"},
+};
+
+}  // namespace
+
 std::string reasonText(const std::error_code& error) {
-  if (error == std::errc::no_such_file_or_directory) return "文件或文件夹不存在";
-  if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted)
-    return "没有访问权限";
-  if (error == std::errc::no_space_on_device) return "磁盘空间不足";
-  if (error == std::errc::read_only_file_system) return "磁盘为只读";
-  if (error == std::errc::is_a_directory) return "这是一个文件夹";
-  if (error == std::errc::not_a_directory) return "路径中有一段不是文件夹";
-  if (error == std::errc::file_too_large) return "文件超出允许的大小";
+  for (const ErrorReason& known : kReasons)
+    if (error == known.error) return known.reason;
   return error.message();
+}
+
+std::vector<std::string> reasonTexts() {
+  std::vector<std::string> reasons;
+  for (const ErrorReason& known : kReasons) reasons.emplace_back(known.reason);
+  reasons.emplace_back(kIsFolder);
+  reasons.emplace_back(kNotPlainFile);
+  return reasons;
 }
 
 Outcome<std::string> readWhole(const std::string& path, std::size_t largest,
                                const std::string& tooLarge) {
   std::error_code error;
   if (fs::is_directory(path, error)) {
-    return Failure{"这是一个文件夹"};
+    return Failure{kIsFolder};
   }
   errno = 0;
   std::ifstream in(path, std::ios::binary);
@@ -72,11 +98,11 @@ Outcome<fs::path> writableTarget(const std::string& path) {
   }
   const fs::file_status status = fs::status(target, error);
   if (fs::is_directory(status)) {
-    return Failure{"这是一个文件夹"};
+    return Failure{kIsFolder};
   }
   // A device, pipe or socket is never replaced by a file of ours.
   if (fs::exists(status) && !fs::is_regular_file(status)) {
-    return Failure{"这不是普通文件"};
+    return Failure{kNotPlainFile};
   }
   return target;
 }

@@ -14,6 +14,9 @@ namespace corvane::files {
 
 // The reason for a failed file operation, in Chinese, for a message.
 std::string reasonText(const std::error_code& error);
+// Every reason the reads and writes here give in their own words (the
+// system's message for an error they do not know).
+std::vector<std::string> reasonTexts();
 
 // The whole file, or the reason it cannot be read; a file of more than
 // `largest` bytes is refused with the reason `tooLarge`.

@@ -8,6 +8,7 @@
 #include "model/programming_error.h"
 #include "model/scope_exit.h"
 #include "model/step_label.h"
+#include "model/translator.h"
 #include "model/utf8.h"
 #include "model/value.h"
 #include "model/workspace.h"
@@ -258,6 +259,10 @@ void Form::holdsText(std::initializer_list<const char*> names) {
   setContentOf(*this, names, Control::Content::Text);
 }
 
+void Form::holdsWords(std::initializer_list<const char*> names) {
+  setContentOf(*this, names, Control::Content::Words);
+}
+
 void Form::holdsSignedQuantity(std::initializer_list<const char*> names) {
   setContentOf(*this, names, Control::Content::SignedQuantity);
 }
@@ -301,11 +306,12 @@ namespace {
 
 // How the "编辑" menu names a step: what the user did, and to what.
 StepCause typingCause(const Control& control) {
-  return {"修改 " + fieldLabel(control), control.form().name() + "." + control.address()};
+  return {fieldStepName(control, step_verbs::kType),
+          control.form().name() + "." + control.address()};
 }
 
 StepCause cause(const char* verb, const Control& control) {
-  return {std::string(verb) + " " + fieldLabel(control), {}};
+  return {fieldStepName(control, verb), {}};
 }
 
 // A click: a command says its caption, a check box that it is ticked or
@@ -313,18 +319,22 @@ StepCause cause(const char* verb, const Control& control) {
 StepCause clickCause(const Control& control) {
   switch (control.kind()) {
     case ControlKind::CheckBox:
-      return cause(control.value() == 1 ? "取消勾选" : "勾选", control);
+      return cause(control.value() == 1 ? step_verbs::kClear : step_verbs::kTick, control);
     case ControlKind::OptionButton:
-      return cause("选择", control);
+      return cause(step_verbs::kChoose, control);
     case ControlKind::CommandButton:
     case ControlKind::MenuItem:
-      return {fieldLabel(control), {}};
+      return cause("", control);
     default:
-      return cause("单击", control);
+      return cause(step_verbs::kClick, control);
   }
 }
 
 }  // namespace
+
+std::string Form::shownCaption(const Control& control, const Translator& translator) const {
+  return translateComposed(translator, name(), control.caption());
+}
 
 void Form::userSetText(Control& control, std::string text) {
   workspace_.runStep(typingCause(control), [&] {
@@ -361,7 +371,7 @@ void Form::userKeyPress(Control& control, std::string_view character) {
 }
 
 void Form::userKey(Control& control, int keyCode) {
-  workspace_.runStep(cause(keyCode == 13 ? "回车" : "按键", control), [&] {
+  workspace_.runStep(cause(keyCode == 13 ? step_verbs::kEnter : step_verbs::kKey, control), [&] {
     EventArgs args;
     args.keyCode = keyCode;
     react(EventKind::KeyDown, control, args);
@@ -385,11 +395,12 @@ void Form::userClick(Control& control) {
 }
 
 void Form::userDblClick(Control& control) {
-  workspace_.runStep(cause("双击", control), [&] { react(EventKind::DblClick, control); });
+  workspace_.runStep(cause(step_verbs::kDoubleClick, control),
+                     [&] { react(EventKind::DblClick, control); });
 }
 
 void Form::userChoose(Control& control, int index) {
-  workspace_.runStep(cause("选择", control), [&] {
+  workspace_.runStep(cause(step_verbs::kChoose, control), [&] {
     // choosing the item already shown still reports the choice
     if (!control.setListIndex(index) && index == control.listIndex())
       react(EventKind::Choose, control);
@@ -397,7 +408,7 @@ void Form::userChoose(Control& control, int index) {
 }
 
 void Form::userFocus(Control& control) {
-  workspace_.runStep(cause("进入", control), [&] { setFocus(control); });
+  workspace_.runStep(cause(step_verbs::kFocus, control), [&] { setFocus(control); });
 }
 
 // a tick is the clock's doing, not the user's: what it writes is no change

@@ -25,6 +25,7 @@ namespace corvane {
 class Workspace;
 class Host;
 class SharedValues;
+class Translator;
 
 enum class EventKind { Change, Enter, KeyDown, KeyPress, Click, DblClick, Choose, GotFocus, Tick };
 
@@ -218,6 +219,15 @@ class Form {
   // says so in its own fields here.
   virtual void restored() {}
 
+  // What the user reads for a control's caption in the language of
+  // `translator`: the caption translated in the form's context. A caption
+  // that names something of another form (the edit menu's step) says so
+  // by its parts.
+  virtual std::string shownCaption(const Control& control, const Translator& translator) const;
+  // Whether the user's doing on the control can be a step of the design that
+  // the edit menu names: undo and redo themselves are none.
+  virtual bool makesSteps(const Control&) const { return true; }
+
  protected:
   Control& addControl(std::string name, ControlKind kind, ControlInit init = {});
   // Creates the array with its first element (index 0, or 1 for the 1-based
@@ -230,6 +240,7 @@ class Form {
   void setSize(int width, int height) { size_ = {0, 0, width, height}; }
   // What the named text boxes hold (every row of an array), for the views.
   void holdsText(std::initializer_list<const char*> names);
+  void holdsWords(std::initializer_list<const char*> names);
   void holdsSignedQuantity(std::initializer_list<const char*> names);
   void holdsRailQuantity(std::initializer_list<const char*> names);
 

@@ -2,15 +2,23 @@
 
 #include <climits>
 #include <cstdlib>
+#include <iterator>
 
 #include "model/form.h"
+#include "model/form_names.h"
+#include "model/translator.h"
 
 namespace corvane {
 
 namespace {
 
-// "保存(&S)" and "&File" read as "保存" and "File"; a line break as a blank.
-std::string withoutAccessKey(const std::string& caption) {
+using namespace step_verbs;
+constexpr const char* kVerbs[] = {kType,  kEnter,       kKey,   kTick, kClear, kChoose,
+                                  kClick, kDoubleClick, kFocus, kOpen, kEdit};
+
+// "保存(&S)" and "&File" read as "保存" and "File"; a line break as a blank;
+// a label's closing colon goes.
+std::string cleanLabel(const std::string& caption) {
   std::string out;
   for (size_t i = 0; i < caption.size(); ++i) {
     if (caption.compare(i, 2, "(&") == 0 && i + 3 < caption.size() && caption[i + 3] == ')') {
@@ -20,7 +28,13 @@ std::string withoutAccessKey(const std::string& caption) {
     if (caption[i] == '&') continue;
     out += caption[i] == '\n' || caption[i] == '\r' ? ' ' : caption[i];
   }
-  while (!out.empty() && out.back() == ' ') out.pop_back();
+  auto trim = [&out] {
+    while (!out.empty() && out.back() == ' ') out.pop_back();
+  };
+  trim();
+  if (!out.empty() && out.back() == ':') out.pop_back();
+  if (out.size() >= 3 && out.compare(out.size() - 3, 3, "：") == 0) out.resize(out.size() - 3);
+  trim();
   return out;
 }
 
@@ -60,22 +74,63 @@ const Control* namingLabel(const Control& field) {
   return left ? left : above;
 }
 
-}  // namespace
-
-std::string fieldLabel(const Control& control) {
-  // a command names itself; a field, by its label, names its row too
-  if (std::string name = withoutAccessKey(control.caption()); !name.empty()) return name;
-  std::string name;
-  if (const Control* label = namingLabel(control)) name = withoutAccessKey(label->caption());
-  if (!name.empty() && name.back() == ':') name.pop_back();
-  if (name.size() >= 3 && name.compare(name.size() - 3, 3, "：") == 0) name.resize(name.size() - 3);
-  if (name.empty()) return control.address();
-  if (control.inArray()) name += "(" + std::to_string(control.index()) + ")";
-  return name;
+// The name with its verb and label each given by `verb` and `label`.
+template <class Verb, class Label>
+std::string composed(const StepName& name, Verb verb, Label label) {
+  std::string out = name.verb.empty() ? std::string() : verb(name.verb);
+  std::string what = name.context.empty() ? name.label : cleanLabel(label(name));
+  if (!what.empty() && name.row >= 0) what += "(" + std::to_string(name.row) + ")";
+  if (!out.empty() && !what.empty()) out += ' ';
+  return out + what;
 }
 
-std::string formLabel(const Form& form) {
-  return form.caption().empty() ? form.name() : form.caption();
+}  // namespace
+
+std::span<const char* const> stepVerbs() {
+  return kVerbs;
+}
+
+StepName anyEditStep() {
+  return {kEdit, "", "", -1};
+}
+
+StepName fieldStepName(const Control& control, const char* verb) {
+  const std::string& form = control.form().name();
+  // a command names itself; a field, by its label, names its row too
+  if (!cleanLabel(control.caption()).empty()) return {verb, form, control.caption(), -1};
+  if (const Control* label = namingLabel(control); label && !cleanLabel(label->caption()).empty())
+    return {verb, form, label->caption(), control.inArray() ? control.index() : -1};
+  return {verb, "", control.address(), -1};
+}
+
+StepName formStepName(const Form& form) {
+  return {kOpen, form.name(), form.caption().empty() ? form.name() : form.caption(), -1};
+}
+
+std::vector<StepName> possibleStepNames(const Form& form) {
+  std::vector<StepName> names{formStepName(form), anyEditStep()};
+  for (const Control* control : form.allControls()) {
+    if (!form.makesSteps(*control)) continue;
+    names.push_back(fieldStepName(*control, ""));
+    for (const char* verb : kVerbs)
+      if (verb != kOpen && verb != kEdit) names.push_back(fieldStepName(*control, verb));
+  }
+  return names;
+}
+
+std::string stepText(const StepName& name) {
+  return composed(
+      name, [](const std::string& verb) { return verb; },
+      [](const StepName& n) { return n.label; });
+}
+
+std::string shownStepText(const StepName& name, const Translator& translator) {
+  return composed(
+      name,
+      [&](const std::string& verb) {
+        return translateComposed(translator, forms::kMainWindow, verb);
+      },
+      [&](const StepName& n) { return translateComposed(translator, n.context, n.label); });
 }
 
 }  // namespace corvane

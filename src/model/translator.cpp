@@ -111,6 +111,10 @@ std::string_view trimmed(std::string_view text) {
 
 }  // namespace
 
+std::string wordsContext(std::string_view form) {
+  return std::string(form) + "/words";
+}
+
 bool languageFromCode(std::string_view code, Language& language) {
   if (code == "zh") {
     language = Language::Chinese;
@@ -169,14 +173,55 @@ bool startsWord(std::string_view text) {
   return !text.empty() && std::isalnum(static_cast<unsigned char>(text.front()));
 }
 
+bool isBlank(char c) {
+  return c == ' ';
+}
+
+// A phrase's middle with each value set apart by blanks, a Latin word with a
+// figure in it ("第 3 行的组别数", "字段 TXTWN(0) 的内容"), standing as %1,
+// %2, … ("第 %1 行的组别数"), and the values in order. No value, no change.
+std::string withPlaceholders(const std::string& middle, std::vector<std::string>* numbers) {
+  std::string out;
+  int count = 0;
+  for (size_t i = 0; i < middle.size();) {
+    size_t end = i;
+    if (i > 0 && isBlank(middle[i - 1]))
+      while (end < middle.size() && !isBlank(middle[end]) &&
+             static_cast<unsigned char>(middle[end]) < 0x80)
+        ++end;
+    const std::string_view word = std::string_view(middle).substr(i, end - i);
+    if (end > i && end < middle.size() && isBlank(middle[end]) && hasDigit(word)) {
+      if (numbers) numbers->emplace_back(word);
+      out += "%" + std::to_string(++count);
+      i = end;
+    } else {
+      out += middle[i++];
+    }
+  }
+  return out;
+}
+
+// The translation of a phrase's middle with numbers in it put back.
+std::string withNumbers(std::string text, const std::vector<std::string>& numbers) {
+  for (size_t n = numbers.size(); n > 0; --n) {
+    const std::string mark = "%" + std::to_string(n);
+    for (size_t at = text.find(mark); at != std::string::npos; at = text.find(mark, at))
+      text.replace(at, mark.size(), numbers[n - 1]);
+  }
+  return text;
+}
+
 // One phrase as the user reads it; the same phrase when it has no translation.
 std::string translatePhrase(const Translator& translator, std::string_view context,
                             const std::string& phrase) {
   if (!containsCjk(phrase)) return phrase;
   if (!holdsValues(phrase)) return translator.translate(context, phrase);
   PhraseParts parts = partsOf(phrase);
-  std::string middle = translator.translate(context, parts.middle);
-  if (middle == parts.middle) return phrase;
+  std::vector<std::string> numbers;
+  const std::string asked = withPlaceholders(parts.middle, &numbers);
+  std::string middle = translator.translate(context, asked);
+  if (middle == asked) return phrase;
+  middle = withNumbers(std::move(middle), numbers);
   // a number and an English word stand a blank apart: "31.3℃ open-frame rise"
   std::string out = parts.before;
   if (!out.empty() && out.back() != ' ' && startsWord(middle) && !middle.starts_with(' '))
@@ -184,6 +229,23 @@ std::string translatePhrase(const Translator& translator, std::string_view conte
   out += middle;
   if (!parts.after.empty() && startsWord(parts.after) && !middle.ends_with(' ')) out += ' ';
   return out + parts.after;
+}
+
+constexpr std::string_view kFullStop = "\u3002";  // 。
+
+// The sentences of a text, each with its closing full stop; a full stop
+// inside a quoted name closes none.
+std::vector<std::string> sentences(const std::string& text) {
+  std::vector<std::string> out(1);
+  bool quoted = false;
+  for (const std::string& c : utf8::characters(text)) {
+    if (c == "\u201C") quoted = true;
+    if (c == "\u201D") quoted = false;
+    out.back() += c;
+    if (!quoted && c == kFullStop) out.emplace_back();
+  }
+  if (out.back().empty()) out.pop_back();
+  return out;
 }
 
 }  // namespace
@@ -194,14 +256,24 @@ bool holdsValues(std::string_view text) {
   // a figure before or after the words, or a file's path after them
   // ("骨架目录：/usr/share/…")
   if (hasDigit(parts.before) || hasDigit(parts.after) || parts.after.starts_with('/')) return true;
+  // a number set apart by blanks among the words: "文件含有 12 组输出"
+  if (withPlaceholders(parts.middle, nullptr) != parts.middle) return true;
+  const std::vector<Piece> pieces = split(std::string(text));
+  if (pieces.size() < 2) return false;
+  // a figure between marks: "已完成：120/300，可行方案：3"
+  const bool figure = std::any_of(pieces.begin(), pieces.end(), [](const Piece& piece) {
+    return piece.kind == Piece::Kind::Phrase && !containsCjk(piece.text) && hasDigit(piece.text) &&
+           trimmed(piece.text).find(' ') == std::string_view::npos &&
+           std::isdigit(static_cast<unsigned char>(trimmed(piece.text).front()));
+  });
+  if (figure) return true;
   // a figure in brackets after a phrase with its own: "负载温升 62.2℃（封闭 88.0℃）"
   if (text.find("\uFF08") == std::string_view::npos) return false;
-  const std::vector<Piece> pieces = split(std::string(text));
-  return pieces.size() > 1 && std::any_of(pieces.begin(), pieces.end(), [](const Piece& piece) {
-           if (piece.kind != Piece::Kind::Phrase || !containsCjk(piece.text)) return false;
-           const PhraseParts phrase = partsOf(piece.text);
-           return hasDigit(phrase.before) || hasDigit(phrase.after);
-         });
+  return std::any_of(pieces.begin(), pieces.end(), [](const Piece& piece) {
+    if (piece.kind != Piece::Kind::Phrase || !containsCjk(piece.text)) return false;
+    const PhraseParts phrase = partsOf(piece.text);
+    return hasDigit(phrase.before) || hasDigit(phrase.after);
+  });
 }
 
 std::vector<std::string> composedPhrases(const std::string& text) {
@@ -209,7 +281,8 @@ std::vector<std::string> composedPhrases(const std::string& text) {
   for (const Piece& piece : split(text)) {
     std::string phrase(trimmed(piece.text));
     if (piece.kind != Piece::Kind::Phrase || !containsCjk(phrase)) continue;
-    phrases.push_back(holdsValues(phrase) ? partsOf(phrase).middle : phrase);
+    phrases.push_back(holdsValues(phrase) ? withPlaceholders(partsOf(phrase).middle, nullptr)
+                                          : phrase);
   }
   return phrases;
 }
@@ -220,6 +293,23 @@ std::string translateComposed(const Translator& translator, std::string_view con
   if (!holdsValues(text)) {
     std::string whole = translator.translate(context, text);
     if (whole != text) return whole;
+  }
+  // several sentences (a field's tip and the reason it is empty): each on its
+  // own, so that a sentence known whole reads as it was translated
+  if (std::vector<std::string> parts = sentences(text); parts.size() > 1) {
+    std::string out;
+    bool translatedAny = false;
+    for (size_t i = 0; i < parts.size(); ++i) {
+      const bool closed = parts[i].ends_with(kFullStop);
+      const std::string sentence =
+          closed ? parts[i].substr(0, parts[i].size() - kFullStop.size()) : parts[i];
+      const std::string shown = translateComposed(translator, context, sentence);
+      translatedAny = translatedAny || shown != sentence;
+      if (!out.empty()) out += ' ';
+      out += shown;
+      if (closed) out += '.';
+    }
+    return translatedAny ? out : text;
   }
   std::string out;
   bool translatedAny = false;

@@ -29,6 +29,12 @@ inline constexpr const char* kMessage = "Message";
 inline constexpr const char* kProgram = "Program";
 }  // namespace text_contexts
 
+// The context of the words a form writes into its fields (Control::Content::
+// Words: a verdict, a class): apart from its captions, where the same
+// Chinese may be another thing ("低压" is a low-voltage adapter there and
+// the low-line column's header here).
+std::string wordsContext(std::string_view form);
+
 // The languages the interface speaks, by the code `--lang` and the script's
 // `language` take.
 enum class Language { Chinese, English };
@@ -38,10 +44,13 @@ const char* languageCode(Language language);
 
 // A text composed of fixed phrases, names and values ("无法打印到“F”：文件无法
 // 创建。", "31.3℃开放式温升"): the whole text when the translator knows it;
-// otherwise every phrase between names and sentence marks on its own, the
-// quoted names as they are, and a phrase that begins or ends with a value
-// by its Chinese middle, the value as it is. A text none of whose phrases
-// has a translation stays exactly as it is.
+// otherwise each sentence on its own, and in a sentence not known whole every
+// phrase between names and sentence marks on its own, the quoted names as
+// they are, and a phrase that begins or ends with a value by its Chinese
+// middle, the value as it is. A number set apart by blanks inside the middle
+// is asked for as %1, %2, … ("第 %1 行的组别数") and put back into the
+// translation. A text none of whose phrases has a translation stays exactly
+// as it is.
 std::string translateComposed(const Translator& translator, std::string_view context,
                               const std::string& text);
 

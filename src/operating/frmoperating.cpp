@@ -1,6 +1,7 @@
 #include "operating/frmoperating.h"
 
 #include "core/coreform_fields.h"
+#include "electrical/electrical_tables.h"
 #include "electrical/eledata_fields.h"
 #include "electrical/frmeledata.h"
 #include "electrical/group_conversion.h"
@@ -8,6 +9,7 @@
 #include "model/print_job.h"
 #include "model/value.h"
 #include "model/workspace.h"
+#include "operating/adapter_efficiency.h"
 #include "operating/operating_fields.h"
 #include "operating/operating_figures.h"
 #include "operating/operating_report.h"
@@ -30,9 +32,29 @@ constexpr const char* kNoStructure = "结构仿真窗体未打开，尚无绕组
 
 constexpr const char* kMainsHeaders[] = {"低压", "额定", "高压"};
 
+// what a winding row's field holds, after the winding's name
+constexpr const char* kTurns = "的圈数";
+constexpr const char* kColdResistance = "的冷阻";
+constexpr const char* kCopperLoss = "的铜损";
+constexpr const char* kNoLoadVoltage = "的空载电压";
+constexpr const char* kNoNumber = "没有数值";
+constexpr const char* kNoNoLoadCurrent = "结构仿真的空载电流I0没有数值";
+constexpr const char* kNoRow = "该组没有绕组行：请回到电气规格重新进入结构仿真";
+// the fields of other forms read outside the winding table
+constexpr const char* kTolerance = "电网波动";
+constexpr const char* kInputVoltage = "电气规格的输入电压";
+constexpr const char* kFluxDensity = "铁芯的工作磁密Bm";
+constexpr const char* kIronLoss = "铁芯的铁损Pc";
+constexpr const char* kPathLength = "铁芯的平均磁路长度Le";
+
+// "绕组N3": a winding of the table by the name its row shows
+std::string windingWhat(const std::string& name, const char* what) {
+  return "绕组" + name + what;
+}
+
 // The number a field shows, or why it shows none.
 Reading reading(const Control& field, const std::string& what) {
-  if (!startsWithNumber(field.text())) return Reading::none(what + "没有数值");
+  if (!startsWithNumber(field.text())) return Reading::none(what + kNoNumber);
   return Reading::of(field.num());
 }
 
@@ -40,7 +62,9 @@ Reading reading(const Control& field, const std::string& what) {
 
 FrmOperating::FrmOperating(Workspace& workspace) : Form(workspace, kName, kCaption) {
   addControls();
-  holdsText({Verdict, GroupName, GroupCircuit, AdapterClass, AdapterVerdict});
+  holdsText({GroupName});
+  // the program's words: shown in the language shown
+  holdsWords({Verdict, GroupCircuit, AdapterClass, AdapterVerdict});
   on(EventKind::Click, CmdCalculate, [this](Control&, const EventArgs&) { calculate(); });
   on(EventKind::Change, MainsTolerance, [this](Control&, const EventArgs&) { calculate(); });
   on(EventKind::Click, CmdPrint, [this](Control&, const EventArgs&) { printReport(); });
@@ -64,16 +88,15 @@ void FrmOperating::activated() {
 
 DesignReading FrmOperating::readDesign() const {
   DesignReading d;
-  d.tolerance = reading(control(MainsTolerance), "电网波动");
+  d.tolerance = reading(control(MainsTolerance), kTolerance);
   const Form* electrical = workspace().existing(forms::kElectrical);
   const Form* core = workspace().existing(forms::kCore);
-  d.primaryVoltage = electrical
-                         ? reading(electrical->control(eledata::TXTUIN1), "电气规格的输入电压")
-                         : Reading::none(kNoElectrical);
+  d.primaryVoltage = electrical ? reading(electrical->control(eledata::TXTUIN1), kInputVoltage)
+                                : Reading::none(kNoElectrical);
   if (core) {
-    d.fluxDensity = reading(core->control(coreform::TxtBm), "铁芯的工作磁密Bm");
-    d.ironLoss = reading(core->control(coreform::txtpc), "铁芯的铁损Pc");
-    d.pathLength = reading(core->control(coreform::txtle), "铁芯的平均磁路长度Le");
+    d.fluxDensity = reading(core->control(coreform::TxtBm), kFluxDensity);
+    d.ironLoss = reading(core->control(coreform::txtpc), kIronLoss);
+    d.pathLength = reading(core->control(coreform::txtle), kPathLength);
     d.grade = core->control(coreform::Cmbnew).text();
     d.ratedFluxDensity = core->control(coreform::txtcoremt, 3).num();
     d.coilSurface = core->control(coreform::TxtFM).num();
@@ -110,17 +133,19 @@ void FrmOperating::readStructure(DesignReading& d) const {
     return;
   }
   const int last = structure->highestRow();
-  auto label = [&](int row) { return "绕组" + structure->cell(jiegou::TXTWN, row).text(); };
-  d.primaryTurns = reading(structure->cell(jiegou::TXTTURN, 0), label(0) + "的圈数");
-  d.primaryResistance = reading(structure->cell(jiegou::TXTDCR20, 0), label(0) + "的冷阻");
+  auto label = [&](int row, const char* what) {
+    return windingWhat(structure->cell(jiegou::TXTWN, row).text(), what);
+  };
+  d.primaryTurns = reading(structure->cell(jiegou::TXTTURN, 0), label(0, kTurns));
+  d.primaryResistance = reading(structure->cell(jiegou::TXTDCR20, 0), label(0, kColdResistance));
   const std::string& current = structure->control(jiegou::TxtI0).text();
-  d.noLoadCurrent = startsWithNumber(current) ? Figure::shown(current)
-                                              : Figure::empty("结构仿真的空载电流I0没有数值");
+  d.noLoadCurrent =
+      startsWithNumber(current) ? Figure::shown(current) : Figure::empty(kNoNoLoadCurrent);
   // the full-load copper loss of every winding, totalled as the load run does
   double copper = 0;
   d.copperLoss = Reading::of(0);
   for (int row = 0; row <= last; ++row) {
-    const Reading loss = reading(structure->cell(jiegou::TXTPCU, row), label(row) + "的铜损");
+    const Reading loss = reading(structure->cell(jiegou::TXTPCU, row), label(row, kCopperLoss));
     if (!loss.value) {
       d.copperLoss = loss;
       break;
@@ -133,9 +158,41 @@ void FrmOperating::readStructure(DesignReading& d) const {
   for (size_t g = 0; g < d.groups.size(); ++g) {
     const int row = static_cast<int>(g) + primaries;
     d.groups[g].windingVoltage =
-        row <= last ? reading(structure->cell(jiegou::TxtUnV, row), label(row) + "的空载电压")
-                    : Reading::none("该组没有绕组行：请回到电气规格重新进入结构仿真");
+        row <= last ? reading(structure->cell(jiegou::TxtUnV, row), label(row, kNoLoadVoltage))
+                    : Reading::none(kNoRow);
   }
+}
+
+std::vector<std::string> FrmOperating::notesShown() const {
+  std::vector<std::string> notes;
+  for (const auto& tip : tips_) notes.push_back(tip.second);
+  for (const char* note : {kNoElectrical, kNoCore, kNoStructure, kNoNoLoadCurrent, kNoRow})
+    notes.emplace_back(note);
+  for (const char* what : {kTolerance, kInputVoltage, kFluxDensity, kIronLoss, kPathLength})
+    notes.push_back(what + std::string(kNoNumber));
+  // the table's rows are named N1, N2, …: two primaries and every group
+  constexpr int kMostWindings = 2 + Frmeledata::kHighestGroup + 1;
+  for (int row = 0; row < kMostWindings; ++row)
+    for (const char* what : {kTurns, kColdResistance, kCopperLoss, kNoLoadVoltage})
+      notes.push_back(windingWhat("N" + std::to_string(row + 1), what) + kNoNumber);
+  return notes;
+}
+
+std::vector<std::string> FrmOperating::wordsShown() const {
+  std::vector<std::string> notes;
+  // the groups' rectifiers, the verdicts and the adapter's class and level
+  for (const auto& circuit : electrical::kRectifierCircuits) notes.emplace_back(circuit.name);
+  for (winding::Verdict verdict :
+       {winding::Verdict::Safe, winding::Verdict::Overheating, winding::Verdict::Dangerous})
+    notes.push_back(operating::verdictText(verdict));
+  for (const operating::AdapterLimits& limits : operating::kAdapterLimits) {
+    notes.emplace_back(limits.name);
+    for (double efficiency : {0.0, 1.0})
+      for (double noLoadPower : {0.0, 1000.0})
+        notes.push_back(
+            operating::adapterVerdict(limits.adapterClass, 10, efficiency, noLoadPower));
+  }
+  return notes;
 }
 
 // ---------------------------------------------------------------- showing

@@ -10,6 +10,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "model/form.h"
 #include "model/form_names.h"
@@ -35,6 +36,13 @@ class FrmOperating : public Form {
   void calculate();
   // "打印": the one-page report "工况分析报告".
   void printReport();
+
+  // Every text a figure's tool tip can say: what the figure is, and each
+  // reason it can be empty, for every winding the table can have.
+  std::vector<std::string> notesShown() const;
+  // Every word its fields can show: a group's rectifier, a verdict, the
+  // adapter's class and efficiency level.
+  std::vector<std::string> wordsShown() const;
 
  private:
   void addControls();

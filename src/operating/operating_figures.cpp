@@ -48,18 +48,6 @@ void fill(std::array<Figure, N>& figures, const Figure& figure) {
   figures.fill(figure);
 }
 
-std::string verdictText(winding::Verdict verdict) {
-  switch (verdict) {
-    case winding::Verdict::Dangerous:
-      return "严重警告";
-    case winding::Verdict::Overheating:
-      return "过热";
-    case winding::Verdict::Safe:
-      break;
-  }
-  return "安全";
-}
-
 std::vector<GroupRating> ratingsOf(const std::vector<GroupReading>& groups) {
   std::vector<GroupRating> ratings;
   for (const GroupReading& g : groups)
@@ -259,6 +247,18 @@ OperatingFigures operatingFigures(const DesignReading& design) {
   OperatingFigures figures;
   Analysis(design, figures).run();
   return figures;
+}
+
+std::string verdictText(winding::Verdict verdict) {
+  switch (verdict) {
+    case winding::Verdict::Dangerous:
+      return "严重警告";
+    case winding::Verdict::Overheating:
+      return "过热";
+    case winding::Verdict::Safe:
+      break;
+  }
+  return "安全";
 }
 
 }  // namespace corvane::operating

@@ -15,6 +15,7 @@
 #include "model/color.h"
 #include "operating/mains_columns.h"
 #include "operating/part_load_efficiency.h"
+#include "winding/operating_point.h"
 
 namespace corvane::operating {
 
@@ -93,5 +94,8 @@ struct OperatingFigures {
 };
 
 OperatingFigures operatingFigures(const DesignReading& design);
+
+// The full-load rise verdict as the form shows it: "安全", "过热", "严重警告".
+std::string verdictText(winding::Verdict verdict);
 
 }  // namespace corvane::operating

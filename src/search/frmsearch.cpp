@@ -17,6 +17,7 @@
 #include "search/search_csv.h"
 #include "search/search_fields.h"
 #include "search/search_plot.h"
+#include "search/search_progress.h"
 #include "search/search_run.h"
 #include "search/search_table.h"
 #include "search/skip_rule.h"
@@ -33,15 +34,6 @@ constexpr const char* kChangedSinceSearch =
     "设计在这次搜索之后已经改动。采用这一行会放回搜索时的设计，放弃之后的改动。是否采用？";
 constexpr Rgb kSelectedRow{204, 228, 255};
 constexpr Rgb kCell{240, 240, 240};
-
-// "1:05" for 65 s; hours when it takes that long.
-std::string duration(double seconds) {
-  const long total = std::lround(std::max(0.0, seconds));
-  const long hours = total / 3600, minutes = total / 60 % 60, rest = total % 60;
-  std::string text = hours > 0 ? std::to_string(hours) + ":" : "";
-  text += (hours > 0 && minutes < 10 ? "0" : "") + std::to_string(minutes) + ":";
-  return text + (rest < 10 ? "0" : "") + std::to_string(rest);
-}
 
 // Two records hold the same design when their forms, shared values and
 // layout allowance agree; which windows show and which is active do not count.
@@ -310,31 +302,26 @@ void FrmSearch::showProgress() {
   Control& bar = control(PrgSearch);
   if (!run_) {
     bar.setText("0");
-    bar.setCaption("尚未搜索");
+    bar.setCaption(search::notSearchedText());
     return;
   }
-  const size_t done = run_->done(), total = run_->total();
-  const long percent = total == 0 ? 100 : static_cast<long>(done * 100 / total);
+  search::SearchProgress progress;
+  progress.state = running()  ? search::SearchState::Running
+                   : stopped_ ? search::SearchState::Stopped
+                              : search::SearchState::Finished;
+  progress.done = run_->done();
+  progress.total = run_->total();
+  const long percent =
+      progress.total == 0 ? 100 : static_cast<long>(progress.done * 100 / progress.total);
   bar.setText(std::to_string(percent));
-  std::optional<double> cheapest;
-  size_t feasible = 0;
   for (const CandidateResult& result : results_) {
     if (!result.feasible) continue;
-    ++feasible;
-    if (!cheapest || result.costValue() < *cheapest) cheapest = result.costValue();
+    ++progress.feasible;
+    if (!progress.cheapest || result.costValue() < *progress.cheapest)
+      progress.cheapest = result.costValue();
   }
-  // phrases and figures apart, so that the English interface can say them
-  std::string text = (running()  ? "已完成："
-                      : stopped_ ? "已停止："
-                                 : "搜索完成：") +
-                     std::to_string(done) + "/" + std::to_string(total) + "，可行方案：" +
-                     std::to_string(feasible);
-  text += cheapest ? "，最低成本价：" + formatFixed(*cheapest, 2) + " 元" : "，尚无可行方案";
-  if (running()) {
-    std::optional<double> left = run_->secondsLeft();
-    text += left ? "，剩余约 " + duration(*left) : "，正在估计剩余时间";
-  }
-  bar.setCaption(text);
+  if (running()) progress.secondsLeft = run_->secondsLeft();
+  bar.setCaption(search::progressText(progress));
 }
 
 // ---------------------------------------------------------------- the table

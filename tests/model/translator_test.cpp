@@ -51,6 +51,66 @@ TEST(ComposedTranslation, NamesAndValuesStayAndThePhrasesAroundThemAreTranslated
   EXPECT_EQ(translateComposed(d, "Report", "1.绕线顺序表"), "1. Winding order");
 }
 
+TEST(ComposedTranslation, SentencesKnownWholeReadAsTranslatedBesideOneAnother) {
+  Dictionary d;
+  d.entries[{"FrmOperating", "空载电流，A：按磁化曲线计算"}] = "No-load current, A, from the curve";
+  d.entries[{"FrmOperating", "绕组N3的铜损没有数值"}] = "Winding N3 has no copper loss value";
+  // a field's tip and the reason it is empty, each known on its own
+  EXPECT_EQ(
+      translateComposed(d, "FrmOperating", "空载电流，A：按磁化曲线计算。绕组N3的铜损没有数值"),
+      "No-load current, A, from the curve. Winding N3 has no copper loss value");
+  EXPECT_EQ(translateComposed(d, "FrmOperating", "绕组N3的铜损没有数值。"),
+            "Winding N3 has no copper loss value.");
+  // a full stop inside a quoted name ends no sentence
+  d.entries[{"Message", "无法打开设计文件"}] = "Cannot open the design file";
+  d.entries[{"Message", "文件是空的"}] = "the file is empty";
+  EXPECT_EQ(translateComposed(d, "Message", "无法打开设计文件“a。b.cvd”：文件是空的。"),
+            "Cannot open the design file “a。b.cvd”: the file is empty.");
+  // a sentence nobody knows stays as it is beside one that is known
+  EXPECT_EQ(translateComposed(d, "FrmOperating", "绕组N3的铜损没有数值。未知的话"),
+            "Winding N3 has no copper loss value. 未知的话");
+}
+
+TEST(ComposedTranslation, FiguresBetweenMarksMakeATextComposedPhraseByPhrase) {
+  Dictionary d;
+  d.entries[{"FrmSearch", "已完成"}] = "Done";
+  d.entries[{"FrmSearch", "可行方案"}] = "feasible";
+  d.entries[{"FrmSearch", "最低成本价"}] = "lowest cost price";
+  d.entries[{"FrmSearch", "元"}] = "CNY";
+  d.entries[{"FrmSearch", "剩余约"}] = "time left approx.";
+  const std::string progress = "已完成：120/300，可行方案：3，最低成本价：12.30 元，剩余约 1:02:05";
+  EXPECT_TRUE(holdsValues(progress));
+  EXPECT_EQ(translateComposed(d, "FrmSearch", progress),
+            "Done: 120/300, feasible: 3, lowest cost price: 12.30 CNY, time left approx. 1:02:05");
+  EXPECT_EQ(composedPhrases(progress),
+            (std::vector<std::string>{"已完成", "可行方案", "最低成本价", "元", "剩余约"}));
+  // a figure inside a phrase is part of its words: such a text is one text
+  EXPECT_FALSE(holdsValues("绕组N3的铜损没有数值"));
+  EXPECT_FALSE(holdsValues("电网电压的波动，%：低压列为额定×(1−波动)"));
+}
+
+TEST(ComposedTranslation, ValuesAmongTheWordsAreAskedForAsPlaceholdersAndPutBack) {
+  Dictionary d;
+  d.entries[{"Message", "第 %1 行的组别数"}] = "the group count on line %1";
+  d.entries[{"Message", "不是整数"}] = "is not a whole number";
+  d.entries[{"Message", "字段 %1 的内容含有换行"}] = "the content of field %1 holds a line break";
+  d.entries[{"Message", "本程序只能读取版本 %1 至"}] = "this program reads versions %1 to";
+  EXPECT_EQ(translateComposed(d, "Message", "第 12 行的组别数“x”不是整数"),
+            "the group count on line 12 “x” is not a whole number");
+  EXPECT_EQ(composedPhrases("第 12 行的组别数“x”不是整数"),
+            (std::vector<std::string>{"第 %1 行的组别数", "不是整数"}));
+  // a Latin word with a figure is a value too; a value at the end stays after
+  EXPECT_EQ(translateComposed(d, "Message", "字段 TXTWN(10) 的内容含有换行"),
+            "the content of field TXTWN(10) holds a line break");
+  EXPECT_EQ(translateComposed(d, "Message", "本程序只能读取版本 1 至 2"),
+            "this program reads versions 1 to 2");
+  // a placeholder text asked for is no value itself: the walk notes it
+  EXPECT_FALSE(holdsValues("第 %1 行的组别数"));
+  EXPECT_TRUE(holdsValues("第 12 行的组别数"));
+  // a figure not set apart by blanks is part of a word
+  EXPECT_FALSE(holdsValues("欧盟2019/1782号条例"));
+}
+
 TEST(ComposedTranslation, AnUnknownTextAndTheChineseInterfaceLeaveTheTextByteForByte) {
   Dictionary none;
   for (const char* text : {"无法打印到“a.pdf”：文件无法创建。", "31.3℃开放式温升", "功率：10.3W",

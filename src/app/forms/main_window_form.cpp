@@ -17,6 +17,8 @@
 #include "model/design_session.h"
 #include "model/host.h"
 #include "model/standard_keys.h"
+#include "model/step_label.h"
+#include "model/translator.h"
 #include "model/value.h"
 #include "model/workspace.h"
 #include "operating/operating_fields.h"
@@ -26,6 +28,10 @@
 namespace corvane {
 
 namespace {
+
+// the edit menu's entries, before the step they name
+constexpr const char* kUndo = "撤销";
+constexpr const char* kRedo = "重做";
 
 // Menu of the main window: item name, caption, the item whose submenu holds
 // it, its standard key ("" for none).
@@ -46,8 +52,8 @@ constexpr MenuRow kMenu[] = {
     {mainwindow::SepClose, "-", mainwindow::FILe},
     {mainwindow::OVER, "关闭", mainwindow::FILe},
     {mainwindow::EDIT, "编辑", ""},
-    {mainwindow::UNDO, "撤销", mainwindow::EDIT, keys::kUndo},
-    {mainwindow::REDO, "重做", mainwindow::EDIT, keys::kRedo},
+    {mainwindow::UNDO, kUndo, mainwindow::EDIT, keys::kUndo},
+    {mainwindow::REDO, kRedo, mainwindow::EDIT, keys::kRedo},
     {mainwindow::Tools, "工具", ""},
     {mainwindow::ToolsWire, "导线工具", mainwindow::Tools},
     {mainwindow::ToolsSearch, "自动设计", mainwindow::Tools},
@@ -239,11 +245,27 @@ void MainWindowForm::followSession() {
 void MainWindowForm::followHistory() {
   const DesignHistory& history = workspace().history();
   Control& undo = control(mainwindow::UNDO);
-  undo.setCaption(history.canUndo() ? "撤销 " + history.undoWhat() : std::string("撤销"));
+  undo.setCaption(history.canUndo() ? kUndo + std::string(" ") + history.undoWhat() : kUndo);
   undo.setEnabled(history.canUndo());
   Control& redo = control(mainwindow::REDO);
-  redo.setCaption(history.canRedo() ? "重做 " + history.redoWhat() : std::string("重做"));
+  redo.setCaption(history.canRedo() ? kRedo + std::string(" ") + history.redoWhat() : kRedo);
   redo.setEnabled(history.canRedo());
+}
+
+std::string MainWindowForm::shownCaption(const Control& control,
+                                         const Translator& translator) const {
+  const bool undo = &control == find(mainwindow::UNDO);
+  if (!undo && &control != find(mainwindow::REDO)) return Form::shownCaption(control, translator);
+  const DesignHistory& history = workspace().history();
+  const StepName* step = undo ? history.undoName() : history.redoName();
+  std::string entry = translateComposed(translator, name(), undo ? kUndo : kRedo);
+  // the step's name by its parts: the field's label is a text of its own form
+  if (step) entry += " " + shownStepText(*step, translator);
+  return entry;
+}
+
+bool MainWindowForm::makesSteps(const Control& control) const {
+  return &control != find(mainwindow::UNDO) && &control != find(mainwindow::REDO);
 }
 
 void MainWindowForm::addStatusBar() {

@@ -22,6 +22,9 @@ class MainWindowForm : public Form {
   void load() override;
   // True when the load step found another copy running and ended the program.
   bool refused() const { return refused_; }
+  // The edit menu's entries name their step in the language shown.
+  std::string shownCaption(const Control& control, const Translator& translator) const override;
+  bool makesSteps(const Control& control) const override;
 
  private:
   void addMenu();

@@ -20,7 +20,7 @@ void ButtonAdapter::adoptButton(QAbstractButton* button) {
 
 void ButtonAdapter::showCaption() {
   QSignalBlocker block(button_);
-  button_->setText(shown(control().caption()));
+  button_->setText(shownCaption());
 }
 
 void ButtonAdapter::placed() {

@@ -70,6 +70,11 @@ QString ControlAdapter::shown(const std::string& text) const {
   return toQString(translateComposed(*context_.translator, context_.textContext, text));
 }
 
+QString ControlAdapter::shownCaption() const {
+  if (!context_.translator) return toQString(control_.caption());
+  return toQString(control_.form().shownCaption(control_, *context_.translator));
+}
+
 QStringList ControlAdapter::shownItems() const {
   QStringList items;
   for (const std::string& item : control_.items()) items << shown(item);

@@ -115,6 +115,8 @@ class ControlAdapter {
   bool run(const UserAction& action) { return context_.dispatch(control_, action); }
   // A text of the form as the user reads it in the language shown.
   QString shown(const std::string& text) const;
+  // The control's caption so, as its form says it (form.h).
+  QString shownCaption() const;
   // A list's items so.
   QStringList shownItems() const;
   // The user's doing the kinds share, through the form's entry points.

@@ -33,7 +33,7 @@ void LabelAdapter::placed() {
 
 void LabelAdapter::showCaption() {
   QSignalBlocker block(label_);
-  label_->setText(shown(control().caption()));
+  label_->setText(shownCaption());
   label_->setWordWrap(twipsToPixels(control().geometry().height) >=
                       2 * label_->fontMetrics().height());
 }
@@ -51,7 +51,7 @@ void FrameAdapter::create() {
 
 void FrameAdapter::showCaption() {
   QSignalBlocker block(frame_);
-  frame_->setTitle(shown(control().caption()));
+  frame_->setTitle(shownCaption());
 }
 
 // ---------------------------------------------------------------- picture

@@ -11,6 +11,7 @@
 #include "app/qt/field_hints.h"
 #include "app/qt/qt_convert.h"
 #include "model/form.h"
+#include "model/translator.h"
 #include "model/value.h"
 
 namespace corvane {
@@ -52,11 +53,16 @@ void TextBoxAdapter::create() {
 }
 
 bool TextBoxAdapter::holdsName() const {
-  return control().content() == Control::Content::Text;
+  return control().content() == Control::Content::Text ||
+         control().content() == Control::Content::Words;
 }
 
 void TextBoxAdapter::showText() {
-  QString text = toQString(control().text());
+  const bool words = control().content() == Control::Content::Words && context().translator;
+  QString text =
+      toQString(words ? translateComposed(*context().translator,
+                                          wordsContext(context().textContext), control().text())
+                      : control().text());
   QSignalBlocker block(edit_);
   if (edit_->text() == text) return;  // an equal text keeps the cursor
   edit_->setText(text);

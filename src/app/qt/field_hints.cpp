@@ -49,7 +49,8 @@ void showFieldHints(QLineEdit& edit, const Control& control, const ShownText& sh
   if (edit.toolTip() != hint) edit.setToolTip(hint);
   // a number longer than its field may hide a wrong digit; a name or a
   // description longer than its field is nothing to warn of, its tip shows it
-  const bool number = control.content() != Control::Content::Text;
+  const bool number =
+      control.content() != Control::Content::Text && control.content() != Control::Content::Words;
   const bool warn = !note.isEmpty() || (typed && cut && number);
   const QString frame = warn ? QString::fromUtf8(kWarningFrame) : QString();
   if (edit.styleSheet() != frame) edit.setStyleSheet(frame);

@@ -52,7 +52,7 @@ void MenuItemAdapter::create() {
   QMenu* parentMenu = nullptr;
   if (auto parent = context().menus.find(item.menuParent()); parent != context().menus.end())
     parentMenu = parent->second;
-  QString caption = shown(item.caption());
+  QString caption = shownCaption();
   if (hasItems()) {
     menu_ = parentMenu ? parentMenu->addMenu(caption) : bar->addMenu(caption);
     menu_->setObjectName(toQString(item.address()));
@@ -84,7 +84,7 @@ void MenuItemAdapter::giveShortcut(QAction& command) {
 }
 
 void MenuItemAdapter::showCaption() {
-  QString caption = shown(control().caption());
+  QString caption = shownCaption();
   if (menu_) menu_->setTitle(caption);
   if (action_ && !action_->isSeparator()) action_->setText(caption);
 }
@@ -101,8 +101,8 @@ void MenuItemAdapter::apply(Property property) {
 
 void MenuItemAdapter::applyAll() {
   if (!action_) return;
-  if (menu_) menu_->setTitle(shown(control().caption()));
-  if (!action_->isSeparator()) action_->setText(shown(control().caption()));
+  if (menu_) menu_->setTitle(shownCaption());
+  if (!action_->isSeparator()) action_->setText(shownCaption());
   action_->setEnabled(control().enabled());
   action_->setVisible(control().visible());
 }

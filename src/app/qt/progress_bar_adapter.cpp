@@ -27,8 +27,8 @@ void ProgressBarAdapter::showText() {
 
 void ProgressBarAdapter::showCaption() {
   if (!bar_) return;
-  // the caption as it stands: a per cent sign in it is no placeholder
-  QString words = toQString(control().caption());
+  // a per cent sign in the caption is no placeholder
+  QString words = shownCaption();
   bar_->setFormat(words.isEmpty() ? QStringLiteral("%p%") : words.replace('%', "%%"));
 }
 

@@ -191,7 +191,7 @@ void ScriptDriver::perform(const Command& command) {
       // showing a form the design then holds is a step of its own
       workspace_.runStep({}, [&] {
         Form& form = formNamed(command.address.form);
-        workspace_.history().nameStep({"打开 " + formLabel(form), {}});
+        workspace_.history().nameStep({formStepName(form), {}});
         // a load step that ends the program (a second copy) shows nothing
         if (!host_.quitRequested()) form.show();
       });

@@ -54,6 +54,7 @@ bool noteScript(const char* path, NotingTranslator& noted) {
     }
   }
   askForFormTexts(workspace, noted);
+  if (!path) askForGeneratedTexts(workspace, noted);
   return true;
 }
 

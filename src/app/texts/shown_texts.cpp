@@ -1,9 +1,15 @@
 #include "app/texts/shown_texts.h"
 
+#include "app/texts/file_reason_samples.h"
+#include "bobbin/bobbin_types.h"
 #include "model/control.h"
 #include "model/empty_field_reason.h"
 #include "model/form.h"
+#include "model/form_names.h"
+#include "model/step_label.h"
 #include "model/workspace.h"
+#include "operating/frmoperating.h"
+#include "search/search_progress.h"
 
 namespace corvane {
 
@@ -25,14 +31,33 @@ void askForFormTexts(Workspace& workspace, const Translator& translator) {
     if (const auto* reasons = dynamic_cast<const EmptyFieldReasonSource*>(&form))
       for (const std::string& reason : reasons->everyEmptyFieldReason()) ask(reason);
     for (const Control* control : form.allControls()) {
-      ask(control->caption());
+      form.shownCaption(*control, translator);
       ask(control->toolTip());
       ask(emptyFieldReasonOf(*control));
       for (const std::string& item : control->items()) ask(item);
       // a status panel's text is the program's; a field's is a design value
       if (control->kind() == ControlKind::StatusPanel) ask(control->text());
+      if (control->content() == Control::Content::Words)
+        translateComposed(translator, wordsContext(name), control->text());
     }
+    // what the edit menu may call a step on the form
+    for (const StepName& step : possibleStepNames(form)) shownStepText(step, translator);
   }
+}
+
+void askForGeneratedTexts(Workspace& workspace, const Translator& translator) {
+  auto ask = [&](const char* context, const std::string& text) {
+    translateComposed(translator, context, text);
+  };
+  if (auto* operating = dynamic_cast<FrmOperating*>(&workspace.form(forms::kOperating))) {
+    for (const std::string& note : operating->notesShown()) ask(forms::kOperating, note);
+    for (const std::string& word : operating->wordsShown())
+      translateComposed(translator, wordsContext(forms::kOperating), word);
+  }
+  for (const bobbin::BobbinType& type : bobbin::kBobbinTypes)
+    translateComposed(translator, wordsContext(forms::kBobbin), type.typeText);
+  for (const std::string& progress : search::progressSamples()) ask(forms::kSearch, progress);
+  for (const std::string& reason : fileReasonSamples()) ask(text_contexts::kMessage, reason);
 }
 
 }  // namespace corvane

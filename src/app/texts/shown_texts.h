@@ -36,4 +36,9 @@ class NotingTranslator final : public Translator {
 // as the views ask for them (creates every form the workspace knows).
 void askForFormTexts(Workspace& workspace, const Translator& translator);
 
+// Asks for the texts no walk of the forms meets in one design: the
+// operating form's notes for every winding row, the search form's progress
+// in each state, the reasons a file cannot be read or written.
+void askForGeneratedTexts(Workspace& workspace, const Translator& translator);
+
 }  // namespace corvane

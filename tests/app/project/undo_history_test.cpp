@@ -4,7 +4,11 @@
 // unsaved-changes mark follows the position in the history.
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "model/design_history.h"
+#include "model/step_label.h"
+#include "model/translator.h"
 #include "project_fixture.h"
 
 namespace corvane::testing {
@@ -108,6 +112,72 @@ TEST_F(Undo, MenuNamesTheStepAndIsGreyedWithNothingToDo) {
   Form& core = run.form("Frmcore");
   core.userChoose(core.control("Cmbnew"), 0);
   EXPECT_EQ(menu(run, "UNDO").rfind("撤销 选择 ", 0), 0u) << menu(run, "UNDO");
+}
+
+// A few English texts, by context.
+class Dictionary : public Translator {
+ public:
+  std::map<std::pair<std::string, std::string>, std::string> entries;
+  std::string translate(std::string_view context, const std::string& source) const override {
+    auto it = entries.find({std::string(context), source});
+    return it == entries.end() ? source : it->second;
+  }
+};
+
+std::string shownMenu(ProgramRun& run, const char* item, const Translator& translator) {
+  const Form& main = run.form("MDIForm1");
+  return main.shownCaption(main.control(item), translator);
+}
+
+TEST_F(Undo, MenuSaysTheStepInTheLanguageShownWithTheFieldsOwnLabel) {
+  ProgramRun run;
+  fullChain(run);
+  Dictionary english;
+  english.entries = {{{"MDIForm1", "撤销"}, "Undo"},
+                     {{"MDIForm1", "重做"}, "Redo"},
+                     {{"MDIForm1", "修改"}, "Edit"},
+                     {{"MDIForm1", "勾选"}, "Tick"},
+                     // a label's access key and closing colon go in English too
+                     {{"Frmjiegou", "圈数Ts"}, "&Turns Ts:"},
+                     {{"Frmjiegou", "上一步"}, "Back"}};
+  run.set("Frmjiegou", "TXTTURN", "31", 2);
+  EXPECT_EQ(shownMenu(run, "UNDO", english), "Undo Edit Turns Ts(2)");
+  // the program's own text stays as it was
+  EXPECT_EQ(menu(run, "UNDO"), "撤销 修改 圈数Ts(2)");
+  run.workspace.history().undo();
+  EXPECT_EQ(shownMenu(run, "REDO", english), "Redo Edit Turns Ts(2)");
+  // a command names itself by its caption in its form's language
+  run.click("Frmjiegou", "Command2");
+  EXPECT_EQ(shownMenu(run, "UNDO", english), "Undo Back");
+  EXPECT_EQ(shownMenu(run, "REDO", english), "Redo");
+  // the same label may read otherwise on another form: each is looked up in its own
+  english.entries[{"Frmeledata", "圈数Ts"}] = "wrong form";
+  run.workspace.history().undo();
+  EXPECT_EQ(shownMenu(run, "REDO", english), "Redo Back");
+  while (run.workspace.history().undo()) {
+  }
+  EXPECT_EQ(shownMenu(run, "UNDO", english), "Undo");
+}
+
+TEST_F(Undo, EveryStepNameOfEveryFormIsItsFieldsLabelOrAddress) {
+  ProgramRun run;
+  fullChain(run);
+  for (const std::string& name : run.workspace.formNames()) {
+    const Form& form = run.form(name.c_str());
+    for (const StepName& step : possibleStepNames(form)) {
+      const std::string text = stepText(step);
+      EXPECT_FALSE(text.empty()) << name;
+      // a name is never a label with its colon or access key
+      EXPECT_EQ(text.find('&'), std::string::npos) << text;
+      EXPECT_FALSE(text.ends_with("：") || text.ends_with(":")) << text;
+      // a label is a text of the form it names a field of; an address is no text
+      if (!step.context.empty()) {
+        EXPECT_EQ(step.context, name) << text;
+      } else if (!step.label.empty()) {
+        EXPECT_FALSE(containsCjk(step.label)) << text;
+      }
+    }
+  }
 }
 
 TEST_F(Undo, TypingIntoOneFieldIsOneStepUntilTheFocusLeaves) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -20,7 +21,9 @@
 #include "app/script/script_driver.h"
 #include "app/script/scripted_host.h"
 #include "desktop_app_fixture.h"
+#include "model/design_history.h"
 #include "model/form.h"
+#include "model/step_label.h"
 #include "model/translator.h"
 
 namespace corvane {
@@ -121,8 +124,61 @@ TEST_F(EnglishInterfaceTest, EveryWindowOfTheTypicalDesignShowsNoChinese) {
   app.setLanguage(Language::Chinese, false);
 }
 
+TEST_F(EnglishInterfaceTest, WordsTheProgramWritesIntoFieldsReadEnglishButStayChineseInTheForm) {
+  DesktopApp& app = start(false);
+  ASSERT_TRUE(app.setLanguage(Language::English, false));
+  drive(app, "typical_design.cvs");
+  auto shownText = [&](const char* formName, const char* name, int row) {
+    FormView* view = app.view(formName);
+    if (!view) return QString("no view of ") + formName;
+    auto* edit = qobject_cast<QLineEdit*>(view->binding().widget(view->form()->control(name, row)));
+    return edit ? edit->text() : QString("no field");
+  };
+  Form& operating = app.workspace().form("FrmOperating");
+  Form& bobbin = app.workspace().form("Frmbobbin");
+  // a verdict, a rectifier, the adapter's class: each in the terms of its own context
+  EXPECT_EQ(shownText("FrmOperating", "Verdict", 1).toStdString(),
+            operating.control("Verdict", 1).text() == "过热" ? "Overheating" : "Safe");
+  EXPECT_EQ(shownText("FrmOperating", "GroupCircuit", 0), "Bridge C");
+  EXPECT_EQ(shownText("FrmOperating", "AdapterClass", -1), "Basic-voltage");
+  EXPECT_EQ(shownText("Frmbobbin", "TxtBTY", -1), "Drawer type");
+  EXPECT_EQ(bobbin.control("TxtBTY").text(), "抽屉型");
+  app.setLanguage(Language::Chinese, false);
+  EXPECT_EQ(shownText("Frmbobbin", "TxtBTY", -1), "抽屉型");
+}
+
 TEST_F(EnglishInterfaceTest, EveryWindowOfTheNineGroupDesignShowsNoChinese) {
   designInEnglish("nine_groups.cvs", "nine").setLanguage(Language::Chinese, false);
+}
+
+TEST_F(EnglishInterfaceTest, EveryStepTheEditMenuCanNameReadsEnglish) {
+  DesktopApp& app = start(false);
+  ASSERT_TRUE(app.setLanguage(Language::English, false));
+  drive(app, "nine_groups.cvs");
+  // every field and command of every form, each verb, and each form's opening
+  QStringList found;
+  size_t names = 0;
+  for (const std::string& name : app.workspace().formNames())
+    for (const StepName& step : possibleStepNames(app.workspace().form(name))) {
+      ++names;
+      const std::string shown = shownStepText(step, interfaceTranslator());
+      if (containsCjk(shown)) found << QString::fromStdString(name + ": " + shown);
+    }
+  EXPECT_GT(names, 1000u);
+  EXPECT_TRUE(found.isEmpty()) << found.size() << " step names in Chinese, first:\n"
+                               << found.mid(0, 25).join('\n').toStdString();
+  // the menu as the user reads it after a step and its undo
+  Form& structure = app.workspace().form("Frmjiegou");
+  structure.userSetText(structure.control("TXTTURN", 2), "31");
+  QAction* undo = app.mainWindow()->findChild<QAction*>("UNDO");
+  QAction* redo = app.mainWindow()->findChild<QAction*>("REDO");
+  ASSERT_NE(undo, nullptr);
+  ASSERT_NE(redo, nullptr);
+  EXPECT_EQ(undo->text(), "Undo Edit Turns Ts(2)");
+  app.workspace().history().undo();
+  EXPECT_EQ(redo->text(), "Redo Edit Turns Ts(2)");
+  app.setLanguage(Language::Chinese, false);
+  EXPECT_EQ(redo->text(), "重做 修改 圈数Ts(2)");
 }
 
 TEST_F(EnglishInterfaceTest, SwitchingLanguageRetitlesOpenWindowsButLeavesEveryValue) {
