@@ -169,7 +169,10 @@ void MainWindow::placeInside(QMdiSubWindow* child) {
   } else if (area.contains(placed)) {
     return;
   }
-  placed.setSize(fittedSize(child, placed.size(), area.size()));
+  // fitted afresh from the whole form, so a window cut by a smaller area
+  // grows back as the area grows
+  const QSize whole = child->property(kWholeSizeProperty).toSize();
+  placed.setSize(fittedSize(child, whole.isValid() ? whole : placed.size(), area.size()));
   placed.moveLeft(std::clamp(placed.left(), area.left(), area.right() - placed.width() + 1));
   placed.moveTop(std::clamp(placed.top(), area.top(), area.bottom() - placed.height() + 1));
   child->setGeometry(placed);
