@@ -2886,11 +2886,19 @@
     </message>
     <message>
         <source>输出电压V</source>
-        <translation>Output voltage V</translation>
+        <translation>Vout (V)</translation>
     </message>
     <message>
         <source>输出电流A</source>
-        <translation>Output current A</translation>
+        <translation>Iout (A)</translation>
+    </message>
+    <message>
+        <source>输出电压：整流滤波后的直流电压，没有整流电路时为交流电压（V）</source>
+        <translation>Output voltage: DC voltage after the rectifier and filter; the AC voltage where there is no rectifier (V)</translation>
+    </message>
+    <message>
+        <source>输出电流：负载电流，没有整流电路时为交流电流（A）</source>
+        <translation>Output current: load current; the AC current where there is no rectifier (A)</translation>
     </message>
 </context>
 <context>

@@ -50,9 +50,9 @@ void Frmeledata::addOutputTable() {
            textField("W1", row0(120, 735), "组别：输出绕组的名称"));
   addArray(eledata::txtudc, ControlKind::TextBox,
            textField("", row0(840, 735),
-                     "输出电压：整流滤波后的直流电压，整流电路为“无”时为交流电压（V）"));
+                     "输出电压：整流滤波后的直流电压，没有整流电路时为交流电压（V）"));
   addArray(eledata::txtidc, ControlKind::TextBox,
-           textField("", row0(1560, 975), "输出电流：负载电流，整流电路为“无”时为交流电流（A）"));
+           textField("", row0(1560, 975), "输出电流：负载电流，没有整流电路时为交流电流（A）"));
 
   ControlInit circuit =
       textField("无", row0(2520, 1215, layout::kListHeight), "请选择适当的整流电路形式");
