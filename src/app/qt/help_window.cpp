@@ -5,22 +5,13 @@
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
-#include <filesystem>
-#include <system_error>
-#include <vector>
 
 #include "app/forms/help_fields.h"
 #include "app/forms/help_form.h"
 #include "app/qt/guarded_event.h"
 #include "app/qt/qt_convert.h"
+#include "bobbin/catalogue/bobbin_catalogue.h"
 #include "model/workspace.h"
-
-#ifndef CORVANE_DATA_DIR
-#error "CORVANE_DATA_DIR names the installed data folder"
-#endif
-#ifndef CORVANE_DATA_DIR_FROM_BIN
-#error "CORVANE_DATA_DIR_FROM_BIN names the data folder relative to the executables' folder"
-#endif
 
 namespace corvane {
 
@@ -33,18 +24,7 @@ constexpr int kWidth = 900, kHeight = 640;
 }  // namespace
 
 std::string manualPath() {
-  std::vector<std::filesystem::path> paths;
-  std::error_code failed;
-  const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", failed);
-  if (!failed) {
-    paths.push_back(exe.parent_path() / kManualFolder / kManualFile);
-    paths.push_back((exe.parent_path() / CORVANE_DATA_DIR_FROM_BIN / kManualFolder / kManualFile)
-                        .lexically_normal());
-  }
-  paths.push_back(std::filesystem::path(CORVANE_DATA_DIR) / kManualFolder / kManualFile);
-  for (const std::filesystem::path& path : paths)
-    if (std::filesystem::is_regular_file(path, failed)) return path.string();
-  return paths.front().string();
+  return installedDataFile(std::string(kManualFolder) + "/" + kManualFile);
 }
 
 HelpWindow::HelpWindow(Form& help) : form_(&help) {

@@ -59,5 +59,8 @@ Outcome<std::unique_ptr<BobbinCatalogue>> openBobbinCatalogue(const std::string&
 // The shipped catalogue: beside the executable, else in the installed data
 // folder. The first candidate's path when neither exists.
 std::string defaultBobbinCataloguePath();
+// A file the program ships as data (`relative` to its data folder), looked for
+// where defaultBobbinCataloguePath looks; the first place when it is nowhere.
+std::string installedDataFile(const std::string& relative);
 
 }  // namespace corvane

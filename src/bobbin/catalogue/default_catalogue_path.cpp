@@ -22,23 +22,26 @@ constexpr const char* kCatalogueFileName = "bobbins.sqlite";
 // moved anywhere), then the data folder of the tree the executable was
 // installed into (an install under another prefix than the configured one),
 // then the configured data folder.
-std::vector<std::filesystem::path> candidates() {
+std::vector<std::filesystem::path> candidates(const std::filesystem::path& relative) {
   std::vector<std::filesystem::path> paths;
   std::error_code failed;
   const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", failed);
   if (!failed) {
-    paths.push_back(exe.parent_path() / kCatalogueFileName);
-    paths.push_back(
-        (exe.parent_path() / CORVANE_DATA_DIR_FROM_BIN / kCatalogueFileName).lexically_normal());
+    paths.push_back(exe.parent_path() / relative);
+    paths.push_back((exe.parent_path() / CORVANE_DATA_DIR_FROM_BIN / relative).lexically_normal());
   }
-  paths.push_back(std::filesystem::path(CORVANE_DATA_DIR) / kCatalogueFileName);
+  paths.push_back(std::filesystem::path(CORVANE_DATA_DIR) / relative);
   return paths;
 }
 
 }  // namespace
 
 std::string defaultBobbinCataloguePath() {
-  const std::vector<std::filesystem::path> paths = candidates();
+  return installedDataFile(kCatalogueFileName);
+}
+
+std::string installedDataFile(const std::string& relative) {
+  const std::vector<std::filesystem::path> paths = candidates(relative);
   for (const std::filesystem::path& path : paths) {
     std::error_code failed;
     if (std::filesystem::is_regular_file(path, failed)) return path.string();
