@@ -159,7 +159,7 @@ QString QtHost::defaultSuffix(const QString& entry) {
 
 std::optional<std::string> QtHost::chooseOpenFile(const std::string& filter) {
   QString path =
-      QFileDialog::getOpenFileName(dialogParent(), QString(), QString(), qtFilter(filter));
+      QFileDialog::getOpenFileName(dialogParent(), QString(), dialogFolder(), qtFilter(filter));
   if (path.isEmpty()) return std::nullopt;
   return toStd(path);
 }
@@ -167,7 +167,7 @@ std::optional<std::string> QtHost::chooseOpenFile(const std::string& filter) {
 // A name typed without extension gets the chosen entry's ("test1" is saved
 // as "test1.CVN"), so that the Open dialog's filter shows the file again.
 std::optional<std::string> QtHost::chooseSaveFile(const std::string& filter) {
-  QFileDialog dialog(dialogParent());
+  QFileDialog dialog(dialogParent(), QString(), dialogFolder());
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setNameFilter(qtFilter(filter));
@@ -251,6 +251,14 @@ void QtHost::storeRecentDesigns(const std::vector<std::string>& paths) {
   for (const std::string& path : paths) list << toQString(path);
   std::unique_ptr<QSettings> settings = openSettings();
   settings->setValue(QString::fromUtf8(kRecentKey), list);
+}
+
+QString QtHost::dialogFolder() {
+  for (const std::string& path : recentDesigns()) {
+    const QFileInfo design(toQString(path));
+    if (design.dir().exists()) return design.absolutePath();
+  }
+  return {};
 }
 
 std::optional<Language> QtHost::storedLanguage() const {

@@ -48,6 +48,10 @@ class QtHost : public Host {
   bool runsWorkInBackground() const override { return true; }
 
   std::vector<std::string> recentDesigns() override;
+  // Where the file dialogs start: the folder of the most recent design that
+  // still has one, so that opening, saving and exporting stay beside the
+  // designer's work; empty (the working folder) before the first design.
+  QString dialogFolder();
   void storeRecentDesigns(const std::vector<std::string>& paths) override;
   // The interface language the user chose last; none before the first choice.
   std::optional<Language> storedLanguage() const;

@@ -144,6 +144,25 @@ TEST_F(DialogTest, CancelledSaveChoosesNothing) {
   EXPECT_FALSE(host.chooseSaveFile(kDesignFileFilter).has_value());
 }
 
+// The dialogs start beside the designer's work: the folder of the most
+// recent design whose folder still exists, the working folder before any.
+TEST_F(DialogTest, SaveDialogStartsInTheFolderOfTheLastDesign) {
+  host.setSettingsFile(dir.filePath("settings.ini"));
+  EXPECT_TRUE(host.dialogFolder().isEmpty());
+  QDir(dir.path()).mkdir("designs");
+  const QString kept = QDir(dir.path()).filePath("designs");
+  host.storeRecentDesigns(
+      {dir.filePath("gone/a.cvd").toStdString(), QDir(kept).filePath("b.cvd").toStdString()});
+  EXPECT_EQ(host.dialogFolder(), kept);
+  QString shownIn;
+  whenShown<QFileDialog>([&shownIn](QFileDialog& dialog) {
+    shownIn = dialog.directory().absolutePath();
+    dialog.reject();
+  });
+  EXPECT_FALSE(host.chooseSaveFile(kDesignFileFilter).has_value());
+  EXPECT_EQ(shownIn, kept);
+}
+
 TEST_F(DialogTest, MessageBoxIsWideEnoughForItsTitle) {
   const std::string title = "Peak Corvane专家系统 - 基本参数设置与设计";
   int width = 0;
