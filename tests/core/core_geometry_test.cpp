@@ -4,18 +4,16 @@
 
 #include "core/core_geometry.h"
 #include "model/value.h"
+#include "support/case_table.h"
 #include "support/recording_sink.h"
 
 namespace corvane::core {
 namespace {
 
 TEST(CoreGeometry, EfficiencyFollowsThePowerBands) {
-  EXPECT_EQ(sizingEfficiency(10), 0.7);
-  EXPECT_EQ(sizingEfficiency(10.5), 0.8);
-  EXPECT_EQ(sizingEfficiency(100), 0.85);
-  EXPECT_EQ(sizingEfficiency(100.1), 0.9);
-  EXPECT_EQ(sizingEfficiency(5000), 0.97);
-  EXPECT_EQ(sizingEfficiency(-3), 0.7);
+  testing::expectEachNumber(
+      sizingEfficiency,
+      {{10, 0.7}, {10.5, 0.8}, {100, 0.85}, {100.1, 0.9}, {5000, 0.97}, {-3, 0.7}});
   // a band's limit belongs to it, and a higher power never sizes with a lower efficiency
   double previous = 0;
   for (double p = 0; p <= 2000; p += 0.5) {

@@ -10,6 +10,7 @@
 #include "model/shared_values.h"
 #include "model/value.h"
 #include "model/workspace.h"
+#include "support/case_table.h"
 #include "support/fake_host.h"
 #include "support/recording_sink.h"
 #include "winding/jiegou_fields.h"
@@ -79,12 +80,9 @@ TEST(RowEvaluation, WindingOverAnotherStartsOnItsBuild) {
 }
 
 TEST(RowEvaluation, LayersRoundUpOnlyWhenATenthIsLeft) {
-  EXPECT_EQ(roundedUpLayers("2.6"), "3");
-  EXPECT_EQ(roundedUpLayers("2.9"), "3");
-  EXPECT_EQ(roundedUpLayers("4.1"), "5");
-  EXPECT_EQ(roundedUpLayers("4.0"), "4.0");
-  EXPECT_EQ(roundedUpLayers("0.1"), "1");
-  EXPECT_EQ(roundedUpLayers(""), "");
+  testing::expectEachText(
+      roundedUpLayers,
+      {{"2.6", "3"}, {"2.9", "3"}, {"4.1", "5"}, {"4.0", "4.0"}, {"0.1", "1"}, {"", ""}});
 }
 
 TEST(RowEvaluation, ThinWireBedsLooserThanThickWire) {
@@ -117,11 +115,11 @@ TEST(RowEvaluation, EveryWireTypeBuildsLikeOneTheFormulasKnow) {
     EXPECT_TRUE(layout == "2UEW" || layout == "1UEW" || layout == "TRIPLE" || layout == "CU.FOIL")
         << type;
   }
-  EXPECT_EQ(layoutWireType("1PEW"), "1UEW");
-  EXPECT_EQ(layoutWireType("2eiw"), "2UEW");
-  EXPECT_EQ(layoutWireType("Triple"), "TRIPLE");
-  EXPECT_EQ(layoutWireType("LITZ"), "2UEW");
-  EXPECT_EQ(layoutWireType("绞线"), "2UEW");
+  testing::expectEachText(layoutWireType, {{"1PEW", "1UEW"},
+                                           {"2eiw", "2UEW"},
+                                           {"Triple", "TRIPLE"},
+                                           {"LITZ", "2UEW"},
+                                           {"绞线", "2UEW"}});
 }
 
 // A row's layout depends on its own wire type only, never on the row
