@@ -12,7 +12,7 @@ namespace corvane {
 
 namespace {
 
-constexpr int kCaptionHeight = 255;
+constexpr int kCaptionHeight = layout::kLabelHeight;
 
 struct MaterialColumn {
   const char* caption;
