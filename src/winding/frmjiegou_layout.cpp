@@ -139,10 +139,7 @@ void Frmjiegou::addControls() {
 }
 
 void Frmjiegou::addHeader() {
-  ControlInit title = captioned("结构参数与仿真报告", {5400, 60, 4800, 420});
-  title.fontSize = 14;
-  title.fontBold = true;
-  addControl(LblTitle, ControlKind::Label, title);
+  addControl(LblTitle, ControlKind::Label, titled("结构参数与仿真报告", {5400, 60, 4800, 420}, 14));
   for (const PlacedRow& f : kHeaderFields) addCaptionedField(f.names, f.at(0, 15));
   addControl(Lbldate, ControlKind::Label,
              captioned("", {9240, kHeaderTop + 15, 1455, layout::kLabelHeight}));
