@@ -29,11 +29,7 @@ TEST(CoreGeometry, SectionForPowerNeedsFrequencyFluxAndDensity) {
 }
 
 TEST(CoreGeometry, ProportionsGiveTheDimensionsReadBackAsWritten) {
-  ProportionInputs in;
-  in.section = 7.593;
-  in.window = 10;
-  in.stackOverTongue = 1;
-  in.heightOverWidth = 3;
+  ProportionInputs in{.section = 7.593, .window = 10, .stackOverTongue = 1, .heightOverWidth = 3};
   testing::RecordingSink out;
   proportionedCore(in, out);
   const std::vector<std::pair<std::string, std::string>> written{
@@ -57,16 +53,15 @@ TEST(CoreGeometry, ProportionsGiveTheDimensionsReadBackAsWritten) {
 }
 
 TEST(CoreGeometry, IronLossByGradeAndFinish) {
-  CoreLossInputs in;
-  in.length = 48;
-  in.height = 40;
-  in.windowWidth = 8;
-  in.windowHeight = 24;
-  in.section = 4.56;
-  in.density = 7.65;
-  in.specificLoss = 3.6;
-  in.fluxDensity = 1.5;
-  in.grade = "H12";
+  CoreLossInputs in{.length = 48,
+                    .height = 40,
+                    .windowWidth = 8,
+                    .windowHeight = 24,
+                    .section = 4.56,
+                    .density = 7.65,
+                    .specificLoss = 3.6,
+                    .fluxDensity = 1.5,
+                    .grade = "H12"};
   auto losses = [&in] {
     testing::RecordingSink out;
     coreLosses(in, out);

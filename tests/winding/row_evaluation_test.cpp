@@ -30,18 +30,17 @@ class Recorder : public testing::RecordingSink {
 // The primary of the worked example: a 20 mm slot on an 80 mm base, 25 °C
 // ambient and 45 K rise, 100 turns of 0.5 mm 2UEW at 0.45 A from 220 V.
 RowInputs workedPrimary() {
-  RowInputs in;
-  in.role = RowRole::FirstPrimary;
-  in.turns = "100";
-  in.wire = "0.5";
-  in.wireType = "2UEW";
-  in.strands = "1";
-  in.slotWidth = 20;
-  in.basePerimeter = 80;
-  in.ambient = 25;
-  in.allowedRise = 45;
-  in.current = 0.45;
-  in.inputVoltage = 220;
+  RowInputs in{.role = RowRole::FirstPrimary,
+               .turns = "100",
+               .wire = "0.5",
+               .wireType = "2UEW",
+               .strands = "1",
+               .slotWidth = 20,
+               .basePerimeter = 80,
+               .ambient = 25,
+               .allowedRise = 45,
+               .current = 0.45,
+               .inputVoltage = 220};
   return in;
 }
 
