@@ -163,6 +163,13 @@ constexpr FieldTip kFieldTips[] = {
 };
 // clang-format on
 
+// The total below a frame's material rows: its caption under the fourth
+// column, the sum under the fifth (the cost).
+CaptionedPlace totalBelowRows(const int* lefts, const int* widths) {
+  const int top = 540 + FrmBomList::kDesignRows * kRowPitch + 60;
+  return besideField(lefts[3], widths[3], lefts[4], widths[4], top, 15);
+}
+
 }  // namespace
 
 void FrmBomList::addControls() {
@@ -382,11 +389,8 @@ void FrmBomList::addLeadFrame() {
                captioned(headers[c], {lefts[c], 270, widths[c], kLabelHeight}, frame));
   constexpr const char* texts[] = {"", "", "200", "", ""};
   addRowArrays(frame, bom::kLeadArrays, lefts, widths, texts, 540);
-  int totalTop = 540 + kDesignRows * kRowPitch + 60;
-  addControl(bomform::Label21, ControlKind::Label,
-             captioned("共计成本", {lefts[3], totalTop + 15, widths[3], kLabelHeight}, frame));
-  addControl(bomform::TxtLead, ControlKind::TextBox,
-             textField("", {lefts[4], totalTop, widths[4], kTextHeight}, {}, frame));
+  addCaptionedField({bomform::Label21, "共计成本", bomform::TxtLead, "", ""},
+                    totalBelowRows(lefts, widths), frame);
 }
 
 void FrmBomList::addWireFrame() {
@@ -399,11 +403,8 @@ void FrmBomList::addWireFrame() {
   constexpr int widths[] = {795, 660, 780, 1200, 870};
   constexpr const char* texts[] = {"", "", "", "", ""};
   addRowArrays(frame, bom::kWireArrays, lefts, widths, texts, 540);
-  int totalTop = 540 + kDesignRows * kRowPitch + 60;
-  addControl(bomform::Label23, ControlKind::Label,
-             captioned("铜线成本", {lefts[3], totalTop + 15, widths[3], kLabelHeight}, frame));
-  addControl(bomform::TxtCuCost, ControlKind::TextBox,
-             textField("", {lefts[4], totalTop, widths[4], kTextHeight}, {}, frame));
+  addCaptionedField({bomform::Label23, "铜线成本", bomform::TxtCuCost, "", ""},
+                    totalBelowRows(lefts, widths), frame);
 }
 
 void FrmBomList::addTapeAndVarnishFrames() {
