@@ -3,6 +3,7 @@
 #include "bobbin/bobbin_types.h"
 #include "bobbin/bobbinform_fields.h"
 #include "bobbin/frmbobbin.h"
+#include "model/captioned_field.h"
 #include "model/control_init.h"
 #include "model/standard_keys.h"
 
@@ -15,85 +16,66 @@ constexpr const char* kSearchFrame = bobbinform::Frame2;
 constexpr const char* kRecordFrame = bobbinform::Data1;
 constexpr const char* kToolFrame = bobbinform::Fm;
 
-// One caption with the field to its right.
-struct CaptionedField {
-  const char* label;
-  const char* caption;
-  const char* field;
-  const char* text;
-  int top;
-  const char* tip;
-};
-
-// label, caption, field, design-time text, top (twips in the type frame), tip
+// label, caption, field, design-time text, tip; top (twips in the type frame)
 // clang-format off
-constexpr CaptionedField kSlotFields[] = {
-    {bobbinform::Label4, "槽宽", bobbinform::TXTCK1, "", 660, "槽宽：第一槽可绕线的宽度（mm）"},
-    {bobbinform::Label5, "槽厚", bobbinform::TXTCh, "", 1020, "槽厚：槽可绕线的深度（mm）"},
-    {bobbinform::Label6, "底边", bobbinform::TXTld1, "", 1380, "底边：骨架底面的一边（mm）"},
-    {bobbinform::Label7, "底周长", bobbinform::TXTLD, "", 1740, "底周长：骨架底面的周长（mm）"},
-    {bobbinform::Label8, "窗口总面积", bobbinform::TXTBSW, "", 2100, "窗口总面积：骨架可绕线的面积（mm²）"},
+constexpr ColumnRow kSlotFields[] = {
+    {{bobbinform::Label4, "槽宽", bobbinform::TXTCK1, "", "槽宽：第一槽可绕线的宽度（mm）"}, 660},
+    {{bobbinform::Label5, "槽厚", bobbinform::TXTCh, "", "槽厚：槽可绕线的深度（mm）"}, 1020},
+    {{bobbinform::Label6, "底边", bobbinform::TXTld1, "", "底边：骨架底面的一边（mm）"}, 1380},
+    {{bobbinform::Label7, "底周长", bobbinform::TXTLD, "", "底周长：骨架底面的周长（mm）"}, 1740},
+    {{bobbinform::Label8, "窗口总面积", bobbinform::TXTBSW, "", "窗口总面积：骨架可绕线的面积（mm²）"}, 2100},
 };
 // clang-format on
 
-// label, caption, field, design-time text, top (twips in the tool frame), tip
+// label, caption, field, design-time text, tip; top (twips in the tool frame)
 // clang-format off
-constexpr CaptionedField kToolFields[] = {
-    {bobbinform::Label20, "线径", bobbinform::TxtWire, "0.1", 300, "线径：裸铜线直径（mm）"},
-    {bobbinform::Label21, "匝数", bobbinform::TxtTurn, "", 630, "匝数（匝）"},
-    {bobbinform::Label22, "电流", bobbinform::TxtI, "", 960, "电流（A）"},
-    {bobbinform::Label23, "电流密度", bobbinform::TxtJ, "", 1290, "电流密度（A/mm²）"},
-    {bobbinform::Label24, "电压", bobbinform::TxtU, "", 1950, "电压（V）"},
-    {bobbinform::Label25, "磁通密度", bobbinform::TxtB0, "", 2280, "磁通密度（T）"},
-    {bobbinform::Label28, "输入电压", bobbinform::TxtUin, "", 3930, "输入电压（V）"},
-    {bobbinform::Label29, "测试电压", bobbinform::TxtTstU, "", 4260, "测试绕组上测得的电压（V）"},
-    {bobbinform::Label30, "已知匝数", bobbinform::TxtTstTu, "", 4590, "测试绕组的匝数（匝）"},
-    {bobbinform::Label31, "未知匝数", bobbinform::TxtTun, "", 4920, "由测试电压推算的匝数（匝）"},
+constexpr ColumnRow kToolFields[] = {
+    {{bobbinform::Label20, "线径", bobbinform::TxtWire, "0.1", "线径：裸铜线直径（mm）"}, 300},
+    {{bobbinform::Label21, "匝数", bobbinform::TxtTurn, "", "匝数（匝）"}, 630},
+    {{bobbinform::Label22, "电流", bobbinform::TxtI, "", "电流（A）"}, 960},
+    {{bobbinform::Label23, "电流密度", bobbinform::TxtJ, "", "电流密度（A/mm²）"}, 1290},
+    {{bobbinform::Label24, "电压", bobbinform::TxtU, "", "电压（V）"}, 1950},
+    {{bobbinform::Label25, "磁通密度", bobbinform::TxtB0, "", "磁通密度（T）"}, 2280},
+    {{bobbinform::Label28, "输入电压", bobbinform::TxtUin, "", "输入电压（V）"}, 3930},
+    {{bobbinform::Label29, "测试电压", bobbinform::TxtTstU, "", "测试绕组上测得的电压（V）"}, 4260},
+    {{bobbinform::Label30, "已知匝数", bobbinform::TxtTstTu, "", "测试绕组的匝数（匝）"}, 4590},
+    {{bobbinform::Label31, "未知匝数", bobbinform::TxtTun, "", "由测试电压推算的匝数（匝）"}, 4920},
 };
 // clang-format on
+
+// the captions of the slot fields at 240, their fields at 1440; of the tool's at 120 and 1680
+constexpr CaptionedColumn kSlotColumn{240, 1095, 1440, 855, 30};
+constexpr CaptionedColumn kToolColumn{120, 1215, 1680, 1200, 30};
 
 // One caption above its field.
 struct StackedField {
-  const char* label;
-  const char* caption;
-  const char* field;
+  CaptionedField names;
   int left;
   int width;
-  const char* tip;
 };
 
-// label, caption, field, left and width (twips in the search frame), tip
+// label, caption, field, design-time text, tip; left and width (twips in the search frame)
 constexpr StackedField kSearchFields[] = {
-    {bobbinform::Label9, "规格EI", bobbinform::Text9, 240, 735, "要查找的叠片长度 L（mm）"},
-    {bobbinform::Label10, "叠厚", bobbinform::Text10, 1080, 735, "要查找的叠厚 b（mm）"},
-    {bobbinform::Label11, "BOBBIN 查找", bobbinform::Text8, 1920, 1455,
-     "骨架型号查找，* 代表任意字符"},
+    {{bobbinform::Label9, "规格EI", bobbinform::Text9, "", "要查找的叠片长度 L（mm）"}, 240, 735},
+    {{bobbinform::Label10, "叠厚", bobbinform::Text10, "", "要查找的叠厚 b（mm）"}, 1080, 735},
+    {{bobbinform::Label11, "BOBBIN 查找", bobbinform::Text8, "", "骨架型号查找，* 代表任意字符"},
+     1920,
+     1455},
 };
 
-// One catalogue column's field with its caption to the left.
-struct RecordField {
-  const char* label;
-  const char* caption;
-  const char* field;
-  int labelLeft;
-  int left;
-  int width;
-  int top;
-  const char* tip;
-};
-
-// label, caption, field, caption left, field left, field width, top (twips in the record view), tip
+// label, caption, field, design-time text, tip; caption left, field left, field width, top
+// (twips in the record view)
 // clang-format off
-constexpr RecordField kRecordFields[] = {
-    {bobbinform::Label12, "供应商", bobbinform::Text7, 120, 840, 2055, 300, "骨架供应商"},
-    {bobbinform::Label13, "名称", bobbinform::Text5, 3000, 3600, 2775, 300, "骨架名称"},
-    {bobbinform::Label14, "型号", bobbinform::Text6, 6480, 7080, 2655, 300, "骨架型号（料号）"},
-    {bobbinform::Label15, "A", bobbinform::Text1, 120, 360, 855, 720, "骨架尺寸 A（mm）"},
-    {bobbinform::Label16, "B", bobbinform::Text2, 1320, 1560, 855, 720, "骨架尺寸 B（mm）"},
-    {bobbinform::Label17, "C1", bobbinform::TxtBbC1, 2520, 2880, 855, 720, "骨架尺寸 C1（mm）"},
-    {bobbinform::Label18, "C2", bobbinform::TxtBbC2, 3840, 4200, 855, 720, "骨架尺寸 C2（mm）"},
-    {bobbinform::Label19, "D", bobbinform::Text4, 5160, 5400, 855, 720, "骨架尺寸 D（mm）"},
-    {bobbinform::Label26, "F", bobbinform::Text3, 6360, 6600, 855, 720, "骨架尺寸 F（mm）"},
+constexpr PlacedRow kRecordFields[] = {
+    {{bobbinform::Label12, "供应商", bobbinform::Text7, "", "骨架供应商"}, 120, 840, 2055, 300},
+    {{bobbinform::Label13, "名称", bobbinform::Text5, "", "骨架名称"}, 3000, 3600, 2775, 300},
+    {{bobbinform::Label14, "型号", bobbinform::Text6, "", "骨架型号（料号）"}, 6480, 7080, 2655, 300},
+    {{bobbinform::Label15, "A", bobbinform::Text1, "", "骨架尺寸 A（mm）"}, 120, 360, 855, 720},
+    {{bobbinform::Label16, "B", bobbinform::Text2, "", "骨架尺寸 B（mm）"}, 1320, 1560, 855, 720},
+    {{bobbinform::Label17, "C1", bobbinform::TxtBbC1, "", "骨架尺寸 C1（mm）"}, 2520, 2880, 855, 720},
+    {{bobbinform::Label18, "C2", bobbinform::TxtBbC2, "", "骨架尺寸 C2（mm）"}, 3840, 4200, 855, 720},
+    {{bobbinform::Label19, "D", bobbinform::Text4, "", "骨架尺寸 D（mm）"}, 5160, 5400, 855, 720},
+    {{bobbinform::Label26, "F", bobbinform::Text3, "", "骨架尺寸 F（mm）"}, 6360, 6600, 855, 720},
 };
 // clang-format on
 
@@ -146,17 +128,14 @@ void Frmbobbin::addTypeFrame() {
     addControl(type.option, ControlKind::OptionButton, option);
     left += 960;
   }
-  for (const CaptionedField& row : kSlotFields) {
-    addControl(row.label, ControlKind::Label,
-               captioned(row.caption, {240, row.top + 30, 1095, layout::kLabelHeight}, kTypeFrame));
-    addControl(row.field, ControlKind::TextBox,
-               textField(row.text, {1440, row.top, 855, layout::kTextHeight}, row.tip, kTypeFrame));
+  for (const ColumnRow& row : kSlotFields) {
+    addCaptionedField(row.names, kSlotColumn.at(row.top), kTypeFrame);
     // the second slot and the second base side sit beside the first
-    if (row.field == std::string_view(bobbinform::TXTCK1))
+    if (row.names.field == std::string_view(bobbinform::TXTCK1))
       addControl(bobbinform::txtCK2, ControlKind::TextBox,
                  textField("", {2400, row.top, 855, layout::kTextHeight},
                            "槽宽：第二槽可绕线的宽度（mm）", kTypeFrame));
-    if (row.field == std::string_view(bobbinform::TXTld1))
+    if (row.names.field == std::string_view(bobbinform::TXTld1))
       addControl(bobbinform::TXTld2, ControlKind::TextBox,
                  textField("", {2400, row.top, 855, layout::kTextHeight},
                            "底边：骨架底面的另一边（mm）", kTypeFrame));
@@ -193,14 +172,9 @@ void Frmbobbin::addSketch() {
 
 void Frmbobbin::addSearch() {
   addControl(kSearchFrame, ControlKind::Frame, captioned("骨架查找", {240, 3600, 5535, 1095}));
-  for (const StackedField& column : kSearchFields) {
-    addControl(column.label, ControlKind::Label,
-               captioned(column.caption, {column.left, 300, column.width, layout::kLabelHeight},
-                         kSearchFrame));
-    addControl(column.field, ControlKind::TextBox,
-               textField("", {column.left, 600, column.width, layout::kTextHeight}, column.tip,
-                         kSearchFrame));
-  }
+  for (const StackedField& column : kSearchFields)
+    addCaptionedField(column.names, aboveField(column.left, 300, column.width, 600, column.width),
+                      kSearchFrame);
   addControl(bobbinform::Label27, ControlKind::Label,
              captioned("骨架商", {3480, 300, 1935, layout::kLabelHeight}, kSearchFrame));
   ControlInit supplier =
@@ -213,16 +187,12 @@ void Frmbobbin::addSearch() {
 void Frmbobbin::addRecordView() {
   addControl(kRecordFrame, ControlKind::Frame,
              captioned("系统推荐最佳骨架商", {240, 4800, 9900, 1695}));
-  for (const RecordField& column : kRecordFields) {
-    addControl(column.label, ControlKind::Label,
-               captioned(column.caption,
-                         {column.labelLeft, column.top + 30, column.left - column.labelLeft - 60,
-                          layout::kLabelHeight},
-                         kRecordFrame));
-    ControlInit field = textField("", {column.left, column.top, column.width, layout::kTextHeight},
-                                  column.tip, kRecordFrame);
+  for (const PlacedRow& column : kRecordFields) {
+    const CaptionedPlace at = column.at(60, 30);
+    addControl(column.names.label, ControlKind::Label, captionOf(column.names, at, kRecordFrame));
+    ControlInit field = fieldOf(column.names, at, kRecordFrame);
     field.locked = true;  // catalogue data: shown, not edited
-    addControl(column.field, ControlKind::TextBox, field);
+    addControl(column.names.field, ControlKind::TextBox, field);
   }
   for (const NavigationButton& button : kNavigation)
     addControl(button.name, ControlKind::CommandButton,
@@ -235,13 +205,7 @@ void Frmbobbin::addRecordView() {
 void Frmbobbin::addWindingTool() {
   addControl(kToolFrame, ControlKind::Frame,
              hiddenWhenDesigned(captioned("高级应用", {10260, 480, 3000, 5700})));
-  for (const CaptionedField& row : kToolFields) {
-    addControl(row.label, ControlKind::Label,
-               captioned(row.caption, {120, row.top + 30, 1215, layout::kLabelHeight}, kToolFrame));
-    addControl(
-        row.field, ControlKind::TextBox,
-        textField(row.text, {1680, row.top, 1200, layout::kTextHeight}, row.tip, kToolFrame));
-  }
+  addCaptionedColumn(kToolFields, kToolColumn, kToolFrame);
   ControlInit hz50 = captioned("50Hz", {120, 1650, 735, layout::kLabelHeight}, kToolFrame);
   hz50.group = "frequency";
   addControl(bobbinform::Option2, ControlKind::OptionButton, hz50);

@@ -5,14 +5,15 @@
 #include "bom/bom_items.h"
 #include "bom/bomform_fields.h"
 #include "bom/frmbomlist.h"
+#include "model/captioned_field.h"
 #include "model/control_init.h"
 
 namespace corvane {
 
 namespace {
 
-constexpr int kTextHeight = 270;
-constexpr int kLabelHeight = 255;
+using layout::kLabelHeight;
+using layout::kTextHeight;
 constexpr int kButtonHeight = 285;
 constexpr int kRowPitch = 285;   // the material rows
 constexpr int kItemPitch = 300;  // rows of the item groups
@@ -161,6 +162,13 @@ constexpr FieldTip kFieldTips[] = {
     {bomform::TxtSelsCost, "含税销售价（元）"},
 };
 // clang-format on
+
+// The total below a frame's material rows: its caption under the fourth
+// column, the sum under the fifth (the cost).
+CaptionedPlace totalBelowRows(const int* lefts, const int* widths) {
+  const int top = 540 + FrmBomList::kDesignRows * kRowPitch + 60;
+  return besideField(lefts[3], widths[3], lefts[4], widths[4], top, 15);
+}
 
 }  // namespace
 
@@ -381,11 +389,8 @@ void FrmBomList::addLeadFrame() {
                captioned(headers[c], {lefts[c], 270, widths[c], kLabelHeight}, frame));
   constexpr const char* texts[] = {"", "", "200", "", ""};
   addRowArrays(frame, bom::kLeadArrays, lefts, widths, texts, 540);
-  int totalTop = 540 + kDesignRows * kRowPitch + 60;
-  addControl(bomform::Label21, ControlKind::Label,
-             captioned("共计成本", {lefts[3], totalTop + 15, widths[3], kLabelHeight}, frame));
-  addControl(bomform::TxtLead, ControlKind::TextBox,
-             textField("", {lefts[4], totalTop, widths[4], kTextHeight}, {}, frame));
+  addCaptionedField({bomform::Label21, "共计成本", bomform::TxtLead, "", ""},
+                    totalBelowRows(lefts, widths), frame);
 }
 
 void FrmBomList::addWireFrame() {
@@ -398,11 +403,8 @@ void FrmBomList::addWireFrame() {
   constexpr int widths[] = {795, 660, 780, 1200, 870};
   constexpr const char* texts[] = {"", "", "", "", ""};
   addRowArrays(frame, bom::kWireArrays, lefts, widths, texts, 540);
-  int totalTop = 540 + kDesignRows * kRowPitch + 60;
-  addControl(bomform::Label23, ControlKind::Label,
-             captioned("铜线成本", {lefts[3], totalTop + 15, widths[3], kLabelHeight}, frame));
-  addControl(bomform::TxtCuCost, ControlKind::TextBox,
-             textField("", {lefts[4], totalTop, widths[4], kTextHeight}, {}, frame));
+  addCaptionedField({bomform::Label23, "铜线成本", bomform::TxtCuCost, "", ""},
+                    totalBelowRows(lefts, widths), frame);
 }
 
 void FrmBomList::addTapeAndVarnishFrames() {
@@ -513,19 +515,15 @@ void FrmBomList::addTimeFrame() {
 void FrmBomList::addRateAndPriceFrames() {
   constexpr const char* rate = bomform::Frame11;
   addControl(rate, ControlKind::Frame, captioned("人工费", {11100, 5760, 4080, 1290}));
-  constexpr const char* rateHeaders[] = {"月工资(元)", "天/月", "小时/天", "元/小时"};
-  constexpr const char* rateLabels[] = {bomform::Label32, bomform::Label33, bomform::Label34,
-                                        bomform::Label35};
-  constexpr const char* rateFields[] = {bomform::TxtGz, bomform::TxtTs, bomform::TxtXs,
-                                        bomform::TxtXsF};
-  constexpr const char* rateTexts[] = {"1500", "26", "8", "7.21"};
-  for (int c = 0; c < 4; ++c) {
-    int column = 120 + c * 960;
-    addControl(rateLabels[c], ControlKind::Label,
-               captioned(rateHeaders[c], {column, 270, 930, kLabelHeight}, rate));
-    addControl(rateFields[c], ControlKind::TextBox,
-               textField(rateTexts[c], {column, 540, 900, kTextHeight}, {}, rate));
-  }
+  // label, caption, field, design-time text; one column each, 960 apart
+  constexpr CaptionedField rates[] = {
+      {bomform::Label32, "月工资(元)", bomform::TxtGz, "1500", ""},
+      {bomform::Label33, "天/月", bomform::TxtTs, "26", ""},
+      {bomform::Label34, "小时/天", bomform::TxtXs, "8", ""},
+      {bomform::Label35, "元/小时", bomform::TxtXsF, "7.21", ""},
+  };
+  for (int c = 0; c < 4; ++c)
+    addCaptionedField(rates[c], aboveField(120 + c * 960, 270, 930, 540, 900), rate);
   addControl(bomform::Command11, ControlKind::CommandButton,
              captioned("生产工时费", {120, 870, 1200, kButtonHeight}, rate));
   addControl(bomform::TxtGsF, ControlKind::TextBox,
@@ -535,27 +533,21 @@ void FrmBomList::addRateAndPriceFrames() {
 
   constexpr const char* price = bomform::Frame12;
   addControl(price, ControlKind::Frame, captioned("价格", {11100, 7110, 4080, 1530}));
+  // a caption over each field, two rows of three
   struct Priced {
-    const char* label;
-    const char* caption;
-    const char* field;
-    const char* text;
+    CaptionedField names;
     int left, top;
   };
   constexpr Priced fields[] = {
-      {bomform::Label37, "其它费用", bomform::TxtOtherCost, "1", 120, 270},
-      {bomform::Label38, "毛利率%", bomform::TxtMll, "35", 1440, 270},
-      {bomform::Label39, "税率%", bomform::Txtsll, "17", 2760, 270},
-      {bomform::Label40, "成本价", bomform::TxtMtCost, "", 120, 870},
-      {bomform::Label41, "税前价", bomform::TxtCost, "0", 1440, 870},
-      {bomform::Label42, "含税销售价", bomform::TxtSelsCost, "0", 2760, 870},
+      {{bomform::Label37, "其它费用", bomform::TxtOtherCost, "1", ""}, 120, 270},
+      {{bomform::Label38, "毛利率%", bomform::TxtMll, "35", ""}, 1440, 270},
+      {{bomform::Label39, "税率%", bomform::Txtsll, "17", ""}, 2760, 270},
+      {{bomform::Label40, "成本价", bomform::TxtMtCost, "", ""}, 120, 870},
+      {{bomform::Label41, "税前价", bomform::TxtCost, "0", ""}, 1440, 870},
+      {{bomform::Label42, "含税销售价", bomform::TxtSelsCost, "0", ""}, 2760, 870},
   };
-  for (const Priced& f : fields) {
-    addControl(f.label, ControlKind::Label,
-               captioned(f.caption, {f.left, f.top, 1200, kLabelHeight}, price));
-    addControl(f.field, ControlKind::TextBox,
-               textField(f.text, {f.left, f.top + 270, 1200, kTextHeight}, {}, price));
-  }
+  for (const Priced& f : fields)
+    addCaptionedField(f.names, aboveField(f.left, f.top, 1200, f.top + 270, 1200), price);
 }
 
 }  // namespace corvane

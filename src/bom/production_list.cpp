@@ -9,14 +9,12 @@
 #include "bom/bomform_fields.h"
 #include "bom/frmbomlist.h"
 #include "model/print_surface.h"
+#include "model/report_type.h"
 
 namespace corvane {
 
 namespace {
 
-constexpr const char* kFont = "黑体";
-constexpr double kTitleSize = 14;
-constexpr double kLineSize = 10;
 constexpr double kLeft = 20;
 constexpr double kRuleLeft = 15, kRuleRight = 195;  // 15 mm margins
 constexpr int kValueGap = 4;                        // blanks between a label and its value
@@ -51,13 +49,12 @@ class ListWriter {
   explicit ListWriter(PrintSurface& page) : page_(page) {}
 
   void title() {
-    page_.setFontName(kFont);
-    page_.setFontSize(kTitleSize);
+    report::setTitleType(page_);
     page_.setCurrentX(90);
     page_.setCurrentY(15);
     page_.print({"材料清单及成本核算"});
     rule(kTitleRule);
-    page_.setFontSize(kLineSize);
+    page_.setFontSize(report::kDenseBodySize);
     page_.print({});
   }
 

@@ -33,7 +33,7 @@ struct ProportionInputs {
   double stackOverTongue = 0;  // b / a
   double heightOverWidth = 0;  // h / c
   // the cells as they stand, for the dimensions not rewritten
-  std::string tongue, windowWidth, windowHeight;
+  std::string tongue = {}, windowWidth = {}, windowHeight = {};
 };
 void proportionedCore(const ProportionInputs& in, FieldSink& out);
 

@@ -4,6 +4,7 @@
 
 #include "core/coreform_fields.h"
 #include "core/frmcore.h"
+#include "model/captioned_field.h"
 #include "model/control_init.h"
 #include "model/standard_keys.h"
 
@@ -11,7 +12,7 @@ namespace corvane {
 
 namespace {
 
-constexpr int kCaptionHeight = 255;
+constexpr int kCaptionHeight = layout::kLabelHeight;
 
 struct MaterialColumn {
   const char* caption;
@@ -42,26 +43,22 @@ constexpr std::array<GradeList, 3> kGradeLists{{
     {coreform::cmbcq, "川崎", 2040, "川崎的硅钢片牌号"},
 }};
 
+// A caption above its field.
 struct EntryColumn {
-  const char* label;
-  const char* caption;
-  const char* field;
-  const char* text;
+  CaptionedField names;
   int left;
   int captionWidth;
-  const char* tip;
 };
-// label, caption, field, design-time text, left and caption width (twips inside Frame1), tip
+// label, caption, field, design-time text, tip; left and caption width (twips inside Frame1)
+// clang-format off
 constexpr std::array<EntryColumn, 5> kPowerColumns{{
-    {coreform::Label3, "功率Po(W)", coreform::txtpo, "100", 120, 975,
-     "功率 Po：按允许电压调整率提高后的输出总功率（W）"},
-    {coreform::Label4, "频率F(Hz)", coreform::TxtF, "50", 1140, 975, "电源频率 F（Hz）"},
-    {coreform::Label5, "工作磁密Bm(T)", coreform::TxtBm, "3", 2160, 1155, "工作磁通密度 Bm（T）"},
-    {coreform::Label6, "电流密度J(A/mm)", coreform::TxtJ, "5", 3360, 1395,
-     "初级导线的电流密度 J（A/mm²）"},
-    {coreform::Label7, "PRI       Sec", coreform::txtjsec, "5", 4800, 1035,
-     "次级导线的电流密度（A/mm²）"},
+    {{coreform::Label3, "功率Po(W)", coreform::txtpo, "100", "功率 Po：按允许电压调整率提高后的输出总功率（W）"}, 120, 975},
+    {{coreform::Label4, "频率F(Hz)", coreform::TxtF, "50", "电源频率 F（Hz）"}, 1140, 975},
+    {{coreform::Label5, "工作磁密Bm(T)", coreform::TxtBm, "3", "工作磁通密度 Bm（T）"}, 2160, 1155},
+    {{coreform::Label6, "电流密度J(A/mm)", coreform::TxtJ, "5", "初级导线的电流密度 J（A/mm²）"}, 3360, 1395},
+    {{coreform::Label7, "PRI       Sec", coreform::txtjsec, "5", "次级导线的电流密度（A/mm²）"}, 4800, 1035},
 }};
+// clang-format on
 
 struct SizeColumn {
   const char* field;
@@ -117,21 +114,15 @@ constexpr std::array<GradeButton, 3> kGradeButtons{{
     {coreform::Command6, "50H800", 5640},
 }};
 
-struct ToolRow {
-  const char* label;
-  const char* caption;
-  const char* field;
-  const char* text;
-  int top;
-  const char* tip;
-};
-// label, caption, field, design-time text, top (caption at left 120, field at 960 inside Fmr), tip
-constexpr std::array<ToolRow, 4> kToolRows{{
-    {coreform::Label10, "允许温升", coreform::TXTTEMP, "55", 240, "允许温升（K）"},
-    {coreform::Label12, "允许铜损", coreform::TxtPm, "", 480, "允许铜损（W）"},
-    {coreform::Label13, "允许磁密", coreform::Text1, "", 720, "允许磁通密度（T）"},
-    {coreform::Label11, "电压调整率", coreform::TxtDU, "", 1440, "电压调整率（%）"},
+// label, caption, field, design-time text, tip; top (inside Fmr)
+constexpr std::array<ColumnRow, 4> kToolRows{{
+    {{coreform::Label10, "允许温升", coreform::TXTTEMP, "55", "允许温升（K）"}, 240},
+    {{coreform::Label12, "允许铜损", coreform::TxtPm, "", "允许铜损（W）"}, 480},
+    {{coreform::Label13, "允许磁密", coreform::Text1, "", "允许磁通密度（T）"}, 720},
+    {{coreform::Label11, "电压调整率", coreform::TxtDU, "", "电压调整率（%）"}, 1440},
 }};
+// captions at left 120, level with their fields at 960
+constexpr CaptionedColumn kToolColumn{120, 855, 960, 855, 0};
 
 ControlInit gradeListInit(const GradeList& list) {
   ControlInit init =
@@ -191,39 +182,23 @@ void Frmcore::addMaterialFrame() {
 void Frmcore::addPowerFrame() {
   addControl(coreform::Frame1, ControlKind::Frame,
              captioned("功率铁芯规格设计", {360, 2760, 5895, 1095}));
-  for (const EntryColumn& column : kPowerColumns) {
-    addControl(column.label, ControlKind::Label,
-               captioned(column.caption, {column.left, 240, column.captionWidth, kCaptionHeight},
-                         coreform::Frame1));
-    addControl(column.field, ControlKind::TextBox,
-               textField(column.text, {column.left, 600, 855, layout::kTextHeight}, column.tip,
-                         coreform::Frame1));
-  }
+  for (const EntryColumn& column : kPowerColumns)
+    addCaptionedField(column.names, aboveField(column.left, 240, column.captionWidth, 600, 855),
+                      coreform::Frame1);
 }
 
 void Frmcore::addSectionFrame() {
   addControl(coreform::Frame2, ControlKind::Frame, captioned("铁芯参数1", {360, 3960, 3135, 1455}));
-  struct Row {
-    const char* label;
-    const char* caption;
-    const char* field;
-    int top;
-    const char* tip;
-  };
-  // label, caption, field, top (caption at left 120, field at 1560 inside Frame2), tip
-  constexpr std::array<Row, 3> kRows{{
-      {coreform::Label14, "铁芯规格ScSw", coreform::TXTSCSW, 300,
-       "铁芯规格：截面积与窗口面积之积 Sc×Sw（cm⁴）"},
-      {coreform::Label15, "铁芯截面积Sc", coreform::TXTSC, 660, "铁芯截面积 Sc（cm²）"},
-      {coreform::Label16, "铁芯窗口面积Sw", coreform::txtsw, 1020, "铁芯窗口面积 Sw（cm²）"},
+  // label, caption, field, design-time text, tip; top
+  constexpr std::array<ColumnRow, 3> kRows{{
+      {{coreform::Label14, "铁芯规格ScSw", coreform::TXTSCSW, "",
+        "铁芯规格：截面积与窗口面积之积 Sc×Sw（cm⁴）"},
+       300},
+      {{coreform::Label15, "铁芯截面积Sc", coreform::TXTSC, "", "铁芯截面积 Sc（cm²）"}, 660},
+      {{coreform::Label16, "铁芯窗口面积Sw", coreform::txtsw, "", "铁芯窗口面积 Sw（cm²）"}, 1020},
   }};
-  for (const Row& row : kRows) {
-    addControl(row.label, ControlKind::Label,
-               captioned(row.caption, {120, row.top + 15, 1395, kCaptionHeight}, coreform::Frame2));
-    addControl(
-        row.field, ControlKind::TextBox,
-        textField("", {1560, row.top, 1455, layout::kTextHeight}, row.tip, coreform::Frame2));
-  }
+  // captions at left 120, fields at 1560 inside Frame2
+  addCaptionedColumn(kRows, {120, 1395, 1560, 1455, 15}, coreform::Frame2);
 }
 
 void Frmcore::addProportionFrame() {
@@ -281,13 +256,7 @@ void Frmcore::addParameterTool() {
   ControlInit frame = captioned("电磁参量确定工具", {11640, 4440, 1935, 2295});
   frame.visible = false;  // the menu "高级" shows it
   addControl(coreform::Fmr, ControlKind::Frame, frame);
-  for (const ToolRow& row : kToolRows) {
-    addControl(row.label, ControlKind::Label,
-               captioned(row.caption, {120, row.top, 855, kCaptionHeight}, coreform::Fmr));
-    addControl(
-        row.field, ControlKind::TextBox,
-        textField(row.text, {960, row.top, 855, layout::kTextHeight}, row.tip, coreform::Fmr));
-  }
+  addCaptionedColumn(kToolRows, kToolColumn, coreform::Fmr);
   addControl(
       coreform::TxtCu, ControlKind::TextBox,
       textField("", {120, 1080, 795, layout::kTextHeight}, "线圈铜重估算（kg）", coreform::Fmr));

@@ -23,10 +23,16 @@ class DesignFileError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-struct GroupTextField {
-  const char* array;
-  std::string OutputGroupRecord::*member;
+// A field of the form (a group's: its control array) and the record member
+// its text line is read into.
+template <class Record>
+struct TextField {
+  const char* name;
+  std::string Record::*member;
 };
+using GroupTextField = TextField<OutputGroupRecord>;
+using InputTextField = TextField<InputRecord>;
+
 // the ten text lines of a group, in file order; the connection line follows
 constexpr GroupTextField kGroupTexts[] = {
     {eledata::TXTWN, &OutputGroupRecord::label},
@@ -41,10 +47,6 @@ constexpr GroupTextField kGroupTexts[] = {
     {eledata::TXTUNLOAD, &OutputGroupRecord::noLoadVoltage},
 };
 
-struct InputTextField {
-  const char* name;
-  std::string InputRecord::*member;
-};
 // the seven text lines after the input-arrangement line, in file order
 constexpr InputTextField kInputTexts[] = {
     {eledata::TXTUIN1, &InputRecord::inputVoltage1},
@@ -197,7 +199,7 @@ std::string encodeRecord(const DesignRecordFile& design) {
   for (size_t i = 0; i < design.groups.size(); ++i) {
     const OutputGroupRecord& group = design.groups[i];
     for (const GroupTextField& field : kGroupTexts)
-      put(std::string(field.array) + "(" + std::to_string(i) + ")", group.*field.member);
+      put(std::string(field.name) + "(" + std::to_string(i) + ")", group.*field.member);
     putFlag(group.connection);
   }
   putFlag(design.input.arrangement);
@@ -218,7 +220,7 @@ DesignRecordFile captureDesign(const Frmeledata& form) {
   for (int i = 0; i <= highest && form.array(eledata::txtudc).has(i); ++i) {
     OutputGroupRecord group;
     for (const GroupTextField& field : kGroupTexts)
-      group.*field.member = form.cell(field.array, i).text();
+      group.*field.member = form.cell(field.name, i).text();
     group.connection = form.cell(eledata::ChKSHC, i).value() == 1 ? 1 : 0;
     design.groups.push_back(std::move(group));
   }
@@ -240,7 +242,7 @@ void applyDesign(Frmeledata& form, const DesignRecordFile& design) {
   for (int i = 0; i <= highest; ++i) {
     const OutputGroupRecord& group = design.groups[i];
     for (const GroupTextField& field : kGroupTexts)
-      workspace.runEvent([&] { form.cell(field.array, i).setText(group.*field.member); });
+      workspace.runEvent([&] { form.cell(field.name, i).setText(group.*field.member); });
     workspace.runEvent([&] { form.cell(eledata::ChKSHC, i).setValue(group.connection); });
   }
   workspace.runEvent([&] { form.control(eledata::Chkp).setValue(design.input.arrangement); });

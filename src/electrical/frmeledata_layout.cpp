@@ -2,6 +2,7 @@
 // kinds, texts, tips and positions in twips.
 #include "electrical/eledata_fields.h"
 #include "electrical/frmeledata.h"
+#include "model/captioned_field.h"
 #include "model/control_init.h"
 #include "model/standard_keys.h"
 
@@ -82,32 +83,24 @@ void Frmeledata::addInputBlock() {
   // positions inside the frame are relative to its top-left corner
   addControl(eledata::Chkp, ControlKind::CheckBox,
              captioned("单组输入", {120, 240, 1215, 255}, kInputFrame));
-  addControl(eledata::Label11, ControlKind::Label,
-             captioned("电压", {1380, 570, 420, 255}, kInputFrame));
-  addControl(eledata::TXTUIN1, ControlKind::TextBox,
-             textField("220", {1800, 540, 735, layout::kTextHeight}, "请输入交流输入电压（V）",
-                       kInputFrame));
+  addCaptionedField({eledata::Label11, "电压", eledata::TXTUIN1, "220", "请输入交流输入电压（V）"},
+                    besideField(1380, 420, 1800, 735, 540, 30), kInputFrame);
   addControl(eledata::TXTUIN2, ControlKind::TextBox,
              textField("0", {1800, 900, 735, layout::kTextHeight}, "交流输入电压（V）：第二组初级",
                        kInputFrame));
-  addControl(eledata::Label12, ControlKind::Label,
-             captioned("输入电流A", {2640, 270, 900, 255}, kInputFrame));
-  addControl(eledata::TXTIIN, ControlKind::TextBox,
-             textField("", {2640, 540, 855, layout::kTextHeight},
-                       "输入电流：初级满载电流，不含空载电流（A）", kInputFrame));
-  addControl(eledata::Label13, ControlKind::Label,
-             captioned("环境温度℃  允许温升℃", {3600, 270, 1920, 255}, kInputFrame));
-  addControl(eledata::TXTTEMP20, ControlKind::TextBox,
-             textField("25", {3600, 540, 735, layout::kTextHeight},
-                       "请设定变压器使用时的环境温度（℃）", kInputFrame));
+  addCaptionedField({eledata::Label12, "输入电流A", eledata::TXTIIN, "",
+                     "输入电流：初级满载电流，不含空载电流（A）"},
+                    aboveField(2640, 270, 900, 540, 855), kInputFrame);
+  // one caption over the ambient and the rise
+  addCaptionedField({eledata::Label13, "环境温度℃  允许温升℃", eledata::TXTTEMP20, "25",
+                     "请设定变压器使用时的环境温度（℃）"},
+                    aboveField(3600, 270, 1920, 540, 735), kInputFrame);
   addControl(eledata::TXTTEMPD, ControlKind::TextBox,
              textField("45", {4560, 540, 735, layout::kTextHeight},
                        "请设定此变压器的允许工作温升（K）", kInputFrame));
-  addControl(eledata::Label14, ControlKind::Label,
-             captioned("允许电压调整率%", {5580, 270, 1560, 255}, kInputFrame));
-  addControl(eledata::TXTLUD, ControlKind::TextBox,
-             textField("15", {5580, 540, 735, layout::kTextHeight}, "请设定变压器的电压调整率（%）",
-                       kInputFrame));
+  addCaptionedField(
+      {eledata::Label14, "允许电压调整率%", eledata::TXTLUD, "15", "请设定变压器的电压调整率（%）"},
+      aboveField(5580, 270, 1560, 540, 735), kInputFrame);
   addControl(eledata::Combo1, ControlKind::ComboBox,
              textField("Class B", {2640, 900, 1215, layout::kListHeight}, "绝缘等级", kInputFrame));
   addControl(eledata::Text13, ControlKind::TextBox,
@@ -116,11 +109,9 @@ void Frmeledata::addInputBlock() {
 }
 
 void Frmeledata::addCommandsAndMenu() {
-  addControl(eledata::Label15, ControlKind::Label,
-             captioned("输出总功率", {8400, 6630, 1215, 255}));
-  addControl(eledata::txtpo, ControlKind::TextBox,
-             textField("100", {9720, 6600, 1215, layout::kTextHeight},
-                       "输出总功率：各组绕组功率之和（W）"));
+  addCaptionedField(
+      {eledata::Label15, "输出总功率", eledata::txtpo, "100", "输出总功率：各组绕组功率之和（W）"},
+      besideField(8400, 1215, 9720, 1215, 6600, 30));
   ControlInit counter = textField("", {8400, 7440, 495, layout::kTextHeight});
   counter.visible = false;  // bookkeeping of the rows, not an entry field
   addControl(eledata::txtzb, ControlKind::TextBox, counter);

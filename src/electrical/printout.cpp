@@ -5,14 +5,12 @@
 #include "model/host.h"
 #include "model/picture.h"
 #include "model/print_job.h"
+#include "model/report_type.h"
 #include "model/value.h"
 
 namespace corvane {
 
 namespace {
-constexpr const char* kFont = "黑体";
-constexpr double kTitleSize = 14;
-constexpr double kBodySize = 12;
 constexpr int kSeparator = 3;
 constexpr double kSmallestSize = 8;  // points: a group line is never printed smaller
 // mm: the rules and the group lines keep a 15 mm margin on either side
@@ -78,13 +76,12 @@ std::vector<PrintItem> groupLineItems(const Frmeledata& form, int row) {
 
 void printParameterTableOn(const Frmeledata& form, PrintSurface& page) {
   page.scale(0, 0, 210, 290);
-  page.setFontName(kFont);
-  page.setFontSize(kTitleSize);
+  report::setTitleType(page);
   page.setCurrentX(80);
   page.setCurrentY(15);
   page.print({"变压器设计规格书"});
 
-  page.setFontSize(kBodySize);
+  page.setFontSize(report::kBodySize);
   page.setCurrentX(90);
   page.setCurrentY(20);
   emptyLine(page);

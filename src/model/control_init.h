@@ -36,6 +36,15 @@ inline ControlInit captioned(std::string caption, Geometry geometry, std::string
   return init;
 }
 
+// A caption in a size of its own (points), bold: a title. A size of 0 keeps
+// the form's font.
+inline ControlInit titled(std::string caption, Geometry geometry, double fontSize) {
+  ControlInit init = captioned(std::move(caption), geometry);
+  init.fontSize = fontSize;
+  init.fontBold = fontSize > 0;
+  return init;
+}
+
 // A menu item; `parent` names the item whose submenu holds it, `shortcut`
 // the standard key that chooses it ("Ctrl+P").
 inline ControlInit menuItem(std::string caption, std::string parent = {},

@@ -4,6 +4,7 @@
 #include <iterator>
 #include <utility>
 
+#include "model/captioned_field.h"
 #include "model/design_history.h"
 #include "model/programming_error.h"
 #include "model/scope_exit.h"
@@ -141,6 +142,17 @@ Control& Form::addControl(std::string name, ControlKind kind, ControlInit init) 
   singles_.emplace(std::move(name), std::move(control));
   resolved_.clear();
   return ref;
+}
+
+Control& Form::addCaptionedField(const CaptionedField& row, const CaptionedPlace& at,
+                                 const std::string& container) {
+  addControl(row.label, ControlKind::Label, captionOf(row, at, container));
+  return addControl(row.field, ControlKind::TextBox, fieldOf(row, at, container));
+}
+
+void Form::addCaptionedColumn(std::span<const ColumnRow> rows, const CaptionedColumn& column,
+                              const std::string& container) {
+  for (const ColumnRow& row : rows) addCaptionedField(row.names, column.at(row.top), container);
 }
 
 ControlArray& Form::addArray(std::string name, ControlKind kind, ControlInit init, int firstIndex) {

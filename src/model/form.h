@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -23,6 +24,10 @@
 namespace corvane {
 
 class Workspace;
+struct CaptionedField;
+struct CaptionedPlace;
+struct CaptionedColumn;
+struct ColumnRow;
 class Host;
 class SharedValues;
 class Translator;
@@ -234,6 +239,12 @@ class Form {
   // arrays such as status-bar panels).
   ControlArray& addArray(std::string name, ControlKind kind, ControlInit init = {},
                          int firstIndex = 0);
+  // A caption and the entry field it names, at `at` inside `container`; the field.
+  Control& addCaptionedField(const CaptionedField& row, const CaptionedPlace& at,
+                             const std::string& container = {});
+  // Each row of a column of captioned fields.
+  void addCaptionedColumn(std::span<const ColumnRow> rows, const CaptionedColumn& column,
+                          const std::string& container = {});
   void on(EventKind kind, std::string name, Reaction reaction);
   // The same reaction for several controls.
   void on(EventKind kind, std::initializer_list<const char*> names, const Reaction& reaction);

@@ -4,6 +4,7 @@
 // frame's top-left corner).
 #include <string>
 
+#include "model/captioned_field.h"
 #include "model/control_init.h"
 #include "operating/frmoperating.h"
 #include "operating/mains_columns.h"
@@ -36,24 +37,18 @@ constexpr int kMainsFrameHeight = kFirstRowTop + kMainsRowCount * kMainsPitch + 
 constexpr int kMainsColumnPitch = 1335;
 constexpr int kMainsFieldWidth = 1215;
 
-struct FigureRow {
-  const char* label;
-  const char* caption;
-  const char* field;
-  const char* tip;
-};
-
-// label, caption, field array, tool tip, one row per quantity
-constexpr FigureRow kMainsRows[kMainsRowCount] = {
-    {LblMainsVoltage, "电网电压(V)", MainsVoltage, "该电网电压下的初级输入电压，V"},
-    {LblFluxDensity, "磁通密度Bm(T)", FluxDensity,
+// label, caption, field array, design-time text, tool tip, one row per quantity
+constexpr CaptionedField kMainsRows[kMainsRowCount] = {
+    {LblMainsVoltage, "电网电压(V)", MainsVoltage, "", "该电网电压下的初级输入电压，V"},
+    {LblFluxDensity, "磁通密度Bm(T)", FluxDensity, "",
      "空载磁通密度，T，随电网电压成正比；底色同结构仿真的空载Bo"},
-    {LblIronLoss, "铁损(W)", IronLoss, "铁损，W，随磁通密度的平方变化"},
-    {LblNoLoadCurrent, "空载电流I0(A)", NoLoadCurrent,
+    {LblIronLoss, "铁损(W)", IronLoss, "", "铁损，W，随磁通密度的平方变化"},
+    {LblNoLoadCurrent, "空载电流I0(A)", NoLoadCurrent, "",
      "空载电流，A：额定列取结构仿真的I0，其余按矽钢片磁化曲线计算"},
-    {LblLoadRise, "开放式温升(℃)", LoadRise, "满载时的开放式温升，K（铁损随电网电压变化）"},
-    {LblEnclosedRise, "适配器温升(℃)", EnclosedRise, "装在适配器外壳内的温升，K（开放式×1.414）"},
-    {LblVerdict, "满载温升判定", Verdict, "满载温升相对允许温升的判定：安全、过热或严重警告"},
+    {LblLoadRise, "开放式温升(℃)", LoadRise, "", "满载时的开放式温升，K（铁损随电网电压变化）"},
+    {LblEnclosedRise, "适配器温升(℃)", EnclosedRise, "",
+     "装在适配器外壳内的温升，K（开放式×1.414）"},
+    {LblVerdict, "满载温升判定", Verdict, "", "满载温升相对允许温升的判定：安全、过热或严重警告"},
 };
 
 constexpr const char* kMainsHeaders[] = {"低压", "额定", "高压"};
@@ -86,11 +81,11 @@ constexpr int kLoadColumnPitch = 1200;
 constexpr int kLoadFieldWidth = 1080;
 constexpr const char* kLoadHeaders[] = {"25%", "50%", "75%", "100%"};
 
-// label, caption, field array, tool tip
-constexpr FigureRow kLoadRows[] = {
-    {LblOutputPower, "输出功率(W)", OutputPower, "该负载率下的输出功率，W（铭牌功率×负载率）"},
-    {LblLosses, "损耗(W)", Losses, "铁损、铜损（随负载率平方）与整流二极管损耗之和，W"},
-    {LblEfficiency, "效率(%)", Efficiency, "输出功率占输入功率的百分数，%"},
+// label, caption, field array, design-time text, tool tip
+constexpr CaptionedField kLoadRows[] = {
+    {LblOutputPower, "输出功率(W)", OutputPower, "", "该负载率下的输出功率，W（铭牌功率×负载率）"},
+    {LblLosses, "损耗(W)", Losses, "", "铁损、铜损（随负载率平方）与整流二极管损耗之和，W"},
+    {LblEfficiency, "效率(%)", Efficiency, "", "输出功率占输入功率的百分数，%"},
 };
 
 // --- the adapter level: a caption and its field, in two columns
@@ -100,30 +95,29 @@ constexpr int kSecondCaptionWidth = 1560;
 constexpr int kSecondFieldLeft = 4680;
 
 struct AdapterField {
-  const char* label;
-  const char* caption;
-  const char* field;
+  CaptionedField names;
   int row;
   bool secondColumn;
   int width;
-  const char* tip;
 };
 
-// label, caption, field, row, in the second column, field width, tool tip
+// label, caption, field, design-time text, tool tip; row, in the second column, field width
+// clang-format off
 constexpr AdapterField kAdapterFields[] = {
-    {LblAverage, "平均效率(%)", AverageEfficiency, 0, false, 1080,
-     "25%、50%、75%和100%负载时效率的平均值，%"},
-    {LblRequiredEfficiency, "要求不低于(%)", RequiredEfficiency, 0, true, 1080,
-     "该类别和铭牌功率下六级能效要求的最低平均效率，%"},
-    {LblNoLoadPower, "空载输入功率(W)", NoLoadInputPower, 1, false, 1080,
-     "空载时的输入功率，W：铁损加空载电流在初级冷阻上的损耗"},
-    {LblRequiredNoLoad, "要求不高于(W)", RequiredNoLoadPower, 1, true, 1080,
-     "该类别和铭牌功率下六级能效允许的最大空载功耗，W"},
-    {LblAdapterClass, "适配器类别", AdapterClass, 2, false, 1080,
-     "外部电源类别：基本电压、低压、交流输出或多路输出"},
-    {LblAdapterVerdict, "能效判定", AdapterVerdict, 3, false, 4560,
-     "平均效率和空载功耗是否满足六级能效要求"},
+    {{LblAverage, "平均效率(%)", AverageEfficiency, "", "25%、50%、75%和100%负载时效率的平均值，%"}, 0, false, 1080},
+    {{LblRequiredEfficiency, "要求不低于(%)", RequiredEfficiency, "", "该类别和铭牌功率下六级能效要求的最低平均效率，%"}, 0, true, 1080},
+    {{LblNoLoadPower, "空载输入功率(W)", NoLoadInputPower, "", "空载时的输入功率，W：铁损加空载电流在初级冷阻上的损耗"}, 1, false, 1080},
+    {{LblRequiredNoLoad, "要求不高于(W)", RequiredNoLoadPower, "", "该类别和铭牌功率下六级能效允许的最大空载功耗，W"}, 1, true, 1080},
+    {{LblAdapterClass, "适配器类别", AdapterClass, "", "外部电源类别：基本电压、低压、交流输出或多路输出"}, 2, false, 1080},
+    {{LblAdapterVerdict, "能效判定", AdapterVerdict, "", "平均效率和空载功耗是否满足六级能效要求"}, 3, false, 4560},
 };
+// clang-format on
+
+// The caption of a row of figures, at the frame's caption column.
+ControlInit rowCaption(const CaptionedField& row, int top, const char* frame) {
+  return captioned(row.caption, {kCaptionLeft, top + 15, kCaptionWidth, layout::kLabelHeight},
+                   frame);
+}
 
 int loadFrameHeight() {
   return kFirstRowTop + static_cast<int>(std::size(kLoadRows)) * kMainsPitch + 90;
@@ -174,11 +168,9 @@ void FrmOperating::addMainsColumns() {
       array(MainsHeader).load(k, header);
   }
   for (int r = 0; r < kMainsRowCount; ++r) {
-    const FigureRow& row = kMainsRows[r];
+    const CaptionedField& row = kMainsRows[r];
     const int top = kFirstRowTop + r * kMainsPitch;
-    addControl(row.label, ControlKind::Label,
-               captioned(row.caption, {kCaptionLeft, top + 15, kCaptionWidth, layout::kLabelHeight},
-                         kMainsFrame));
+    addControl(row.label, ControlKind::Label, rowCaption(row, top, kMainsFrame));
     for (int k = 0; k < operating::kMainsColumns; ++k)
       addFigure(
           row.field, k,
@@ -218,11 +210,9 @@ void FrmOperating::addPartLoad() {
       array(LoadHeader).load(static_cast<int>(j), header);
   }
   for (int r = 0; r < rows; ++r) {
-    const FigureRow& row = kLoadRows[r];
+    const CaptionedField& row = kLoadRows[r];
     const int top = kFirstRowTop + r * kMainsPitch;
-    addControl(row.label, ControlKind::Label,
-               captioned(row.caption, {kCaptionLeft, top + 15, kCaptionWidth, layout::kLabelHeight},
-                         kLoadFrame));
+    addControl(row.label, ControlKind::Label, rowCaption(row, top, kLoadFrame));
     for (size_t j = 0; j < operating::kLoadPoints; ++j)
       addFigure(row.field, static_cast<int>(j),
                 {kFirstColumnLeft + static_cast<int>(j) * kLoadColumnPitch, top, kLoadFieldWidth,
@@ -237,14 +227,13 @@ void FrmOperating::addAdapterLevel() {
              captioned("六级能效（外部电源）",
                        {6240, kFrameTop + loadFrameHeight() + kFrameGap, 6840, kNoteTop + 600}));
   for (const AdapterField& f : kAdapterFields) {
-    const int top = kHeaderTop + f.row * kAdapterPitch;
-    const int captionLeft = f.secondColumn ? kSecondCaptionLeft : kCaptionLeft;
-    const int captionWidth = f.secondColumn ? kSecondCaptionWidth : kCaptionWidth;
-    const int fieldLeft = f.secondColumn ? kSecondFieldLeft : kFirstColumnLeft;
-    addControl(f.label, ControlKind::Label,
-               captioned(f.caption, {captionLeft, top + 15, captionWidth, layout::kLabelHeight},
-                         kAdapterFrame));
-    addFigure(f.field, -1, {fieldLeft, top, f.width, layout::kTextHeight}, f.tip, kAdapterFrame);
+    const CaptionedPlace at =
+        f.secondColumn ? besideField(kSecondCaptionLeft, kSecondCaptionWidth, kSecondFieldLeft,
+                                     f.width, kHeaderTop + f.row * kAdapterPitch, 15)
+                       : besideField(kCaptionLeft, kCaptionWidth, kFirstColumnLeft, f.width,
+                                     kHeaderTop + f.row * kAdapterPitch, 15);
+    addControl(f.names.label, ControlKind::Label, captionOf(f.names, at, kAdapterFrame));
+    addFigure(f.names.field, -1, at.field, f.names.tip, kAdapterFrame);
   }
   addControl(
       AdapterNote, ControlKind::Label,

@@ -5,6 +5,7 @@
 
 #include "model/host.h"
 #include "model/print_surface.h"
+#include "model/report_type.h"
 #include "operating/frmoperating.h"
 #include "operating/mains_columns.h"
 #include "operating/operating_fields.h"
@@ -16,9 +17,6 @@ using namespace operatingform;
 
 namespace {
 
-constexpr const char* kFont = "黑体";
-constexpr double kTitleSize = 14;
-constexpr double kBodySize = 10;
 constexpr double kRuleLeft = 15, kRuleRight = 195;
 constexpr double kCaptionX = 20;
 constexpr double kRowPitch = 6;  // mm between table rows
@@ -79,10 +77,9 @@ class ReportPrinter {
 
   void print() {
     page_.scale(0, 0, 210, 290);
-    page_.setFontName(kFont);
-    page_.setFontSize(kTitleSize);
+    report::setTitleType(page_);
     page_.printAt(85, 15, {"工况分析报告"});
-    page_.setFontSize(kBodySize);
+    page_.setFontSize(report::kDenseBodySize);
     page_.printAt(kCaptionX, 25, {"电网波动 ±" + text(MainsTolerance) + "%"});
     page_.printAt(150, 25, {shortDateText(form_.host().today())});
     mainsTable();

@@ -15,6 +15,7 @@
 #include "model/picture.h"
 #include "model/print_job.h"
 #include "model/print_surface.h"
+#include "model/report_type.h"
 #include "model/value.h"
 #include "model/workspace.h"
 #include "winding/jiegou_fields.h"
@@ -27,9 +28,6 @@ namespace {
 constexpr const char* kWindingForm = forms::kStructure;
 constexpr const char* kElectricalForm = forms::kElectrical;
 
-constexpr const char* kFont = "黑体";
-constexpr double kTitleSize = 14;
-constexpr double kBodySize = 12;
 constexpr double kRuleLeft = 15, kRuleRight = 190;
 constexpr double kRowPitch = 5;  // mm between table rows
 
@@ -131,11 +129,10 @@ class SheetPrinter {
   }
 
   void title() {
-    page_.setFontName(kFont);
-    page_.setFontSize(kTitleSize);
+    report::setTitleType(page_);
     page_.printAt(90, 15, {"变压器制作参数表"});
     page_.print({});
-    page_.setFontSize(kBodySize);
+    page_.setFontSize(report::kBodySize);
   }
 
   // rows [first, first + capacity) of the winding order table

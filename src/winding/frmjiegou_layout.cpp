@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/captioned_field.h"
 #include "model/control_init.h"
 #include "model/standard_keys.h"
 #include "winding/frmjiegou.h"
@@ -45,48 +46,27 @@ constexpr int kButtonGap = 120;
 // the simulator export: a fourth column beside the first row, wide enough for its caption
 constexpr int kExportButtonWidth = 1695;
 
-// One header field: caption on the left, the field to its right.
-struct HeaderField {
-  const char* label;
-  const char* caption;
-  const char* field;
-  const char* text;
-  int labelLeft;
-  int left;
-  int width;
-  const char* tip;
+// label, caption, field, design-time text, tip; caption left, field left, width, top
+constexpr PlacedRow kHeaderFields[] = {
+    {{Label1, "订单ID:", TXTID, "20080701", "订单号"}, 120, 840, 1215, kHeaderTop},
+    {{Label2, "客户ID:", TXTCUS, "111111", "客户编号"}, 2280, 3000, 1095, kHeaderTop},
+    {{Label3, "型号:", TXTNAME, "", "型号：所用铁芯的名称"}, 4320, 4920, 1455, kHeaderTop},
+    {{Label4, "产品ID:", TXTPROID, "000000000000", "产品编号"}, 6600, 7320, 1695, kHeaderTop},
 };
 
-// label, caption, field, design-time text, caption left, field left, width, tip
-constexpr HeaderField kHeaderFields[] = {
-    {Label1, "订单ID:", TXTID, "20080701", 120, 840, 1215, "订单号"},
-    {Label2, "客户ID:", TXTCUS, "111111", 2280, 3000, 1095, "客户编号"},
-    {Label3, "型号:", TXTNAME, "", 4320, 4920, 1455, "型号：所用铁芯的名称"},
-    {Label4, "产品ID:", TXTPROID, "000000000000", 6600, 7320, 1695, "产品编号"},
-};
-
-// One summary field under its caption line, in the order of the panel.
-struct SummaryField {
-  const char* label;
-  const char* caption;
-  const char* field;
-  bool enabled;
-  const char* tip;
-};
-
-// label, caption, field, accepts input, tip
-constexpr SummaryField kSummaryFields[] = {
-    {Label11, "铜损(W)", txtpcuz, true, "铜损：各绕组满载铜损之和（W）"},
-    {Label12, "铁损(W)", TXTPCZ, true, "铁损：铁芯在工作磁通密度下的损耗（W）"},
-    {Label13, "总损耗(W)", txtpLOST, true, "总损耗：铜损与铁损之和（W）"},
-    {Label14, "铜总重KG", TxtCuWt, true, "铜总重：各绕组铜线重量之和（kg）"},
-    {Label15, "空载电流I0(A)", TxtI0, true, "空载电流 I0：初级空载时的励磁电流（A）"},
-    {Label16, "开放式温升△℃", TXTTEMP, true, "开放式温升：敞开安装时的温升（℃）"},
-    {Label17, "适配器温升△℃", Tp2, true, "适配器温升：装在适配器外壳内时的温升（℃）"},
-    {Label18, "空载Bo(T)", TxtBm, true, "空载Bo：空载时铁芯的磁通密度（T）"},
-    {Label19, "工作B(T)", TxtB, true, "工作B：负载运行时铁芯的磁通密度（T）"},
-    {Label20, "初级电流密度(A/mm²)", TxtJ, true, "初级导线的电流密度（A/mm²）"},
-    {Label21, "次级电流密度(A/mm²)", TxtJs, true, "次级导线的电流密度（A/mm²）"},
+// The summary fields in the order of the panel: label, caption, field, design-time text, tip
+constexpr CaptionedField kSummaryFields[] = {
+    {Label11, "铜损(W)", txtpcuz, "", "铜损：各绕组满载铜损之和（W）"},
+    {Label12, "铁损(W)", TXTPCZ, "", "铁损：铁芯在工作磁通密度下的损耗（W）"},
+    {Label13, "总损耗(W)", txtpLOST, "", "总损耗：铜损与铁损之和（W）"},
+    {Label14, "铜总重KG", TxtCuWt, "", "铜总重：各绕组铜线重量之和（kg）"},
+    {Label15, "空载电流I0(A)", TxtI0, "", "空载电流 I0：初级空载时的励磁电流（A）"},
+    {Label16, "开放式温升△℃", TXTTEMP, "", "开放式温升：敞开安装时的温升（℃）"},
+    {Label17, "适配器温升△℃", Tp2, "", "适配器温升：装在适配器外壳内时的温升（℃）"},
+    {Label18, "空载Bo(T)", TxtBm, "", "空载Bo：空载时铁芯的磁通密度（T）"},
+    {Label19, "工作B(T)", TxtB, "", "工作B：负载运行时铁芯的磁通密度（T）"},
+    {Label20, "初级电流密度(A/mm²)", TxtJ, "", "初级导线的电流密度（A/mm²）"},
+    {Label21, "次级电流密度(A/mm²)", TxtJs, "", "次级导线的电流密度（A/mm²）"},
 };
 
 // The meaning and unit of each column of the winding table, one text per column.
@@ -159,17 +139,8 @@ void Frmjiegou::addControls() {
 }
 
 void Frmjiegou::addHeader() {
-  ControlInit title = captioned("结构参数与仿真报告", {5400, 60, 4800, 420});
-  title.fontSize = 14;
-  title.fontBold = true;
-  addControl(LblTitle, ControlKind::Label, title);
-  for (const HeaderField& f : kHeaderFields) {
-    addControl(f.label, ControlKind::Label,
-               captioned(f.caption, {f.labelLeft, kHeaderTop + 15, f.left - f.labelLeft,
-                                     layout::kLabelHeight}));
-    addControl(f.field, ControlKind::TextBox,
-               textField(f.text, {f.left, kHeaderTop, f.width, layout::kTextHeight}, f.tip));
-  }
+  addControl(LblTitle, ControlKind::Label, titled("结构参数与仿真报告", {5400, 60, 4800, 420}, 14));
+  for (const PlacedRow& f : kHeaderFields) addCaptionedField(f.names, f.at(0, 15));
   addControl(Lbldate, ControlKind::Label,
              captioned("", {9240, kHeaderTop + 15, 1455, layout::kLabelHeight}));
   // the highest row index: kept by the program, not shown
@@ -217,14 +188,10 @@ void Frmjiegou::addSummary() {
     return Geometry{kSummaryLeft + column * kSummaryColumnWidth + offset,
                     kSummaryTop + row * kSummaryPitch, width, height};
   };
-  for (const SummaryField& f : kSummaryFields) {
-    Geometry caption = place(kSummaryCaptionWidth, layout::kLabelHeight);
-    caption.top += 15;
-    addControl(f.label, ControlKind::Label, captioned(f.caption, caption));
-    ControlInit init =
-        textField("", place(kSummaryFieldWidth, layout::kTextHeight, kSummaryCaptionWidth), f.tip);
-    init.enabled = f.enabled;
-    addControl(f.field, ControlKind::TextBox, init);
+  for (const CaptionedField& f : kSummaryFields) {
+    const Geometry at = place(kSummaryCaptionWidth, layout::kLabelHeight);
+    addCaptionedField(f, besideField(at.left, kSummaryCaptionWidth, at.left + kSummaryCaptionWidth,
+                                     kSummaryFieldWidth, at.top, 15));
     ++slot;
   }
   // one caption over the tape layers and the tape length beside them

@@ -59,16 +59,16 @@ double dcLoadVoltage(const RectifierSide& rectifier, double acVoltage);
 struct RowInputs {
   RowRole role = RowRole::FirstPrimary;
   // steps that only some runs take
-  std::optional<TurnsFromVoltage> turnsFromVoltage;  // step 1: design the turns
-  bool layTurnsPerLayer = true;                      // false: keep the turns per layer shown
-  std::optional<NoLoadVoltage> noLoadVoltage;        // step 14
+  std::optional<TurnsFromVoltage> turnsFromVoltage = {};  // step 1: design the turns
+  bool layTurnsPerLayer = true;                           // false: keep the turns per layer shown
+  std::optional<NoLoadVoltage> noLoadVoltage = {};        // step 14
 
   // the row's cells as they stand before the run
-  std::string turns;          // TXTTURN
-  std::string turnsPerLayer;  // TXTLN
-  std::string wire;           // TXTWIRE: bare diameter
-  std::string wireType;       // CMBTYPE
-  std::string strands;        // TXTQ
+  std::string turns = {};          // TXTTURN
+  std::string turnsPerLayer = {};  // TXTLN
+  std::string wire = {};           // TXTWIRE: bare diameter
+  std::string wireType = {};       // CMBTYPE
+  std::string strands = {};        // TXTQ
 
   double slotWidth = 0;      // width of the slot the row is wound in
   double buildBelow = 0;     // build of the rows beneath it in that slot
@@ -81,7 +81,7 @@ struct RowInputs {
   double referenceLoadVoltage = 0;
   double referenceTurns = 0;
   double specifiedVoltage = 0;
-  RectifierSide rectifier;
+  RectifierSide rectifier = {};
 };
 
 // Runs the row's steps, writing each result as it is computed; returns the

@@ -31,14 +31,13 @@ TEST(WindowFigures, PowerTheWindowCarries) {
 }
 
 TEST(WindowFigures, ToolWritesTurnsDensityAndFluxInOrder) {
-  ToolInputs in;
-  in.windowArea = 126;
-  in.fillPercent = 40;
-  in.wireDiameter = 0.1;
-  in.current = 0.2;
-  in.volts = 220;
-  in.frequency = 50;
-  in.section = 4;
+  ToolInputs in{.windowArea = 126,
+                .fillPercent = 40,
+                .wireDiameter = 0.1,
+                .current = 0.2,
+                .volts = 220,
+                .frequency = 50,
+                .section = 4};
   testing::RecordingSink out;
   toolFigures(in, out);
   EXPECT_EQ(out.order(), (std::vector<std::string>{"TxtTurn", "TxtJ", "TxtB0"}));

@@ -1,3 +1,4 @@
+
 #include "bom/bom_csv.h"
 
 #include <gtest/gtest.h>
@@ -6,6 +7,7 @@
 #include <fstream>
 
 #include "model/value.h"
+#include "support/case_table.h"
 #include "support/design_fixture.h"
 #include "support/file_size_limit.h"
 #include "support/test_files.h"
@@ -52,12 +54,12 @@ std::vector<std::vector<std::string>> readCsv(const std::string& text) {
 }
 
 TEST(CsvField, QuotesOnlyFieldsThatNeedIt) {
-  EXPECT_EQ(csvField("EI-48*30"), "EI-48*30");
-  EXPECT_EQ(csvField("UL1015 24AWG"), "UL1015 24AWG");
-  EXPECT_EQ(csvField("M5, 镀锌"), "\"M5, 镀锌\"");
-  EXPECT_EQ(csvField("3/8\" 螺杆"), "\"3/8\"\" 螺杆\"");
-  EXPECT_EQ(csvField("两行\n文字"), "\"两行\n文字\"");
-  EXPECT_EQ(csvField(""), "");
+  testing::expectEachText(csvField, {{"EI-48*30", "EI-48*30"},
+                                     {"UL1015 24AWG", "UL1015 24AWG"},
+                                     {"M5, 镀锌", "\"M5, 镀锌\""},
+                                     {"3/8\" 螺杆", "\"3/8\"\" 螺杆\""},
+                                     {"两行\n文字", "\"两行\n文字\""},
+                                     {"", ""}});
 }
 
 class BomCsvTest : public DesignTest {

@@ -4,18 +4,16 @@
 
 #include "core/core_geometry.h"
 #include "model/value.h"
+#include "support/case_table.h"
 #include "support/recording_sink.h"
 
 namespace corvane::core {
 namespace {
 
 TEST(CoreGeometry, EfficiencyFollowsThePowerBands) {
-  EXPECT_EQ(sizingEfficiency(10), 0.7);
-  EXPECT_EQ(sizingEfficiency(10.5), 0.8);
-  EXPECT_EQ(sizingEfficiency(100), 0.85);
-  EXPECT_EQ(sizingEfficiency(100.1), 0.9);
-  EXPECT_EQ(sizingEfficiency(5000), 0.97);
-  EXPECT_EQ(sizingEfficiency(-3), 0.7);
+  testing::expectEachNumber(
+      sizingEfficiency,
+      {{10, 0.7}, {10.5, 0.8}, {100, 0.85}, {100.1, 0.9}, {5000, 0.97}, {-3, 0.7}});
   // a band's limit belongs to it, and a higher power never sizes with a lower efficiency
   double previous = 0;
   for (double p = 0; p <= 2000; p += 0.5) {
@@ -31,11 +29,7 @@ TEST(CoreGeometry, SectionForPowerNeedsFrequencyFluxAndDensity) {
 }
 
 TEST(CoreGeometry, ProportionsGiveTheDimensionsReadBackAsWritten) {
-  ProportionInputs in;
-  in.section = 7.593;
-  in.window = 10;
-  in.stackOverTongue = 1;
-  in.heightOverWidth = 3;
+  ProportionInputs in{.section = 7.593, .window = 10, .stackOverTongue = 1, .heightOverWidth = 3};
   testing::RecordingSink out;
   proportionedCore(in, out);
   const std::vector<std::pair<std::string, std::string>> written{
@@ -59,16 +53,15 @@ TEST(CoreGeometry, ProportionsGiveTheDimensionsReadBackAsWritten) {
 }
 
 TEST(CoreGeometry, IronLossByGradeAndFinish) {
-  CoreLossInputs in;
-  in.length = 48;
-  in.height = 40;
-  in.windowWidth = 8;
-  in.windowHeight = 24;
-  in.section = 4.56;
-  in.density = 7.65;
-  in.specificLoss = 3.6;
-  in.fluxDensity = 1.5;
-  in.grade = "H12";
+  CoreLossInputs in{.length = 48,
+                    .height = 40,
+                    .windowWidth = 8,
+                    .windowHeight = 24,
+                    .section = 4.56,
+                    .density = 7.65,
+                    .specificLoss = 3.6,
+                    .fluxDensity = 1.5,
+                    .grade = "H12"};
   auto losses = [&in] {
     testing::RecordingSink out;
     coreLosses(in, out);

@@ -6,6 +6,8 @@
 #include <limits>
 #include <string>
 
+#include "support/case_table.h"
+
 namespace corvane {
 namespace {
 
@@ -180,17 +182,17 @@ TEST(NonFiniteResults, AreArithmeticErrors) {
 }
 
 TEST(TiesToEven, RoundsTurnsToTheEvenNeighbour) {
-  EXPECT_EQ(roundHalfEven(660.5), 660);
-  EXPECT_EQ(roundHalfEven(661.5), 662);
-  EXPECT_EQ(roundHalfEven(2.5), 2);
-  EXPECT_EQ(roundHalfEven(3.5), 4);
-  EXPECT_EQ(roundHalfEven(0.5), 0);
-  EXPECT_EQ(roundHalfEven(1.5), 2);
-  EXPECT_EQ(roundHalfEven(-2.5), -2);
-  EXPECT_EQ(roundHalfEven(660.66), 661);
-  EXPECT_EQ(roundHalfEven(0.49), 0);
-  EXPECT_EQ(roundHalfEven(0.51), 1);
-  EXPECT_EQ(roundHalfEven(0.04), 0);
+  testing::expectEachNumber(roundHalfEven, {{660.5, 660},
+                                            {661.5, 662},
+                                            {2.5, 2},
+                                            {3.5, 4},
+                                            {0.5, 0},
+                                            {1.5, 2},
+                                            {-2.5, -2},
+                                            {660.66, 661},
+                                            {0.49, 0},
+                                            {0.51, 1},
+                                            {0.04, 0}});
   EXPECT_FALSE(std::signbit(roundHalfEven(-0.2)));
 }
 

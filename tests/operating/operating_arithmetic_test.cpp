@@ -10,6 +10,7 @@
 #include "operating/mains_columns.h"
 #include "operating/no_load_outputs.h"
 #include "operating/part_load_efficiency.h"
+#include "support/case_table.h"
 
 namespace corvane::operating {
 namespace {
@@ -54,12 +55,8 @@ TEST(NoLoadOutput, DiodesThatNeverConductGiveNoVoltageAndUnknownPartsNone) {
 }
 
 TEST(CapacitorRating, TheSmallestStandardRatingNotBelowTheVoltage) {
-  EXPECT_EQ(capacitorRating(0), 6.3);
-  EXPECT_EQ(capacitorRating(6.3), 6.3);
-  EXPECT_EQ(capacitorRating(6.31), 10);
-  EXPECT_EQ(capacitorRating(25), 25);
-  EXPECT_EQ(capacitorRating(25.01), 35);
-  EXPECT_EQ(capacitorRating(450), 450);
+  testing::expectEachNumber(capacitorRating,
+                            {{0, 6.3}, {6.3, 6.3}, {6.31, 10}, {25, 25}, {25.01, 35}, {450, 450}});
   EXPECT_FALSE(capacitorRating(450.01));
 }
 

@@ -4,22 +4,23 @@
 
 #include <gtest/gtest.h>
 
+#include "support/case_table.h"
 #include "winding/run_verdicts.h"
 
 namespace corvane::search {
 namespace {
 
 TEST(CandidateFigures, TheNumberPartLeavesTheUnitBehind) {
-  EXPECT_EQ(numberPart("83.5℃"), "83.5");
-  EXPECT_EQ(numberPart("12.344W"), "12.344");
-  EXPECT_EQ(numberPart(" 345.6g"), "345.6");
-  EXPECT_EQ(numberPart("-0.5"), "-0.5");
-  EXPECT_EQ(numberPart("1E-05W"), "1E-05");
-  EXPECT_EQ(numberPart("2E"), "2");  // an exponent needs its digits
-  EXPECT_EQ(numberPart(".5"), ".5");
-  EXPECT_EQ(numberPart(""), "");
-  EXPECT_EQ(numberPart("℃"), "");
-  EXPECT_EQ(numberPart("-."), "");
+  testing::expectEachText(numberPart, {{"83.5℃", "83.5"},
+                                       {"12.344W", "12.344"},
+                                       {" 345.6g", "345.6"},
+                                       {"-0.5", "-0.5"},
+                                       {"1E-05W", "1E-05"},
+                                       {"2E", "2"},  // an exponent needs its digits
+                                       {".5", ".5"},
+                                       {"", ""},
+                                       {"℃", ""},
+                                       {"-.", ""}});
 }
 
 // What a replay of a one-primary, one-secondary design prints, in order.

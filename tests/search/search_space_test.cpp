@@ -79,12 +79,11 @@ TEST(SearchCandidates, NumbersRunInWalkOrderAndAgreeWithTheCount) {
 }
 
 TEST(SearchCandidates, TextsKeepTheDigitsTheStepAsksFor) {
-  Candidate c;
-  c.lamination = 76.2;
-  c.stack = 22.5;
-  c.flux = 1.025;
-  c.density = 2.5;
-  c.secondaryDensity = 2.5 * 1.1;
+  Candidate c{.lamination = 76.2,
+              .stack = 22.5,
+              .flux = 1.025,
+              .density = 2.5,
+              .secondaryDensity = 2.5 * 1.1};
   EXPECT_EQ(c.laminationText(), "76.2");
   EXPECT_EQ(c.stackText(), "22.5");
   EXPECT_EQ(c.fluxText(), "1.025");

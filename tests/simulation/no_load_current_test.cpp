@@ -12,13 +12,12 @@ namespace {
 
 // 50H800 at 1.5 T, a 100 mm path, 600 turns, 3 W of iron loss from 220 V.
 NoLoadInputs example() {
-  NoLoadInputs in;
-  in.fluxDensity = 1.5;
-  in.pathLength = 100;
-  in.ironLoss = 3;
-  in.primaryVoltage = 220;
-  in.primaryTurns = 600;
-  in.primaryResistance = 778;
+  NoLoadInputs in{.fluxDensity = 1.5,
+                  .pathLength = 100,
+                  .ironLoss = 3,
+                  .primaryVoltage = 220,
+                  .primaryTurns = 600,
+                  .primaryResistance = 778};
   return in;
 }
 

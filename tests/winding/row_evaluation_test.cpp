@@ -10,6 +10,7 @@
 #include "model/shared_values.h"
 #include "model/value.h"
 #include "model/workspace.h"
+#include "support/case_table.h"
 #include "support/fake_host.h"
 #include "support/recording_sink.h"
 #include "winding/jiegou_fields.h"
@@ -29,18 +30,17 @@ class Recorder : public testing::RecordingSink {
 // The primary of the worked example: a 20 mm slot on an 80 mm base, 25 °C
 // ambient and 45 K rise, 100 turns of 0.5 mm 2UEW at 0.45 A from 220 V.
 RowInputs workedPrimary() {
-  RowInputs in;
-  in.role = RowRole::FirstPrimary;
-  in.turns = "100";
-  in.wire = "0.5";
-  in.wireType = "2UEW";
-  in.strands = "1";
-  in.slotWidth = 20;
-  in.basePerimeter = 80;
-  in.ambient = 25;
-  in.allowedRise = 45;
-  in.current = 0.45;
-  in.inputVoltage = 220;
+  RowInputs in{.role = RowRole::FirstPrimary,
+               .turns = "100",
+               .wire = "0.5",
+               .wireType = "2UEW",
+               .strands = "1",
+               .slotWidth = 20,
+               .basePerimeter = 80,
+               .ambient = 25,
+               .allowedRise = 45,
+               .current = 0.45,
+               .inputVoltage = 220};
   return in;
 }
 
@@ -79,12 +79,9 @@ TEST(RowEvaluation, WindingOverAnotherStartsOnItsBuild) {
 }
 
 TEST(RowEvaluation, LayersRoundUpOnlyWhenATenthIsLeft) {
-  EXPECT_EQ(roundedUpLayers("2.6"), "3");
-  EXPECT_EQ(roundedUpLayers("2.9"), "3");
-  EXPECT_EQ(roundedUpLayers("4.1"), "5");
-  EXPECT_EQ(roundedUpLayers("4.0"), "4.0");
-  EXPECT_EQ(roundedUpLayers("0.1"), "1");
-  EXPECT_EQ(roundedUpLayers(""), "");
+  testing::expectEachText(
+      roundedUpLayers,
+      {{"2.6", "3"}, {"2.9", "3"}, {"4.1", "5"}, {"4.0", "4.0"}, {"0.1", "1"}, {"", ""}});
 }
 
 TEST(RowEvaluation, ThinWireBedsLooserThanThickWire) {
@@ -117,11 +114,11 @@ TEST(RowEvaluation, EveryWireTypeBuildsLikeOneTheFormulasKnow) {
     EXPECT_TRUE(layout == "2UEW" || layout == "1UEW" || layout == "TRIPLE" || layout == "CU.FOIL")
         << type;
   }
-  EXPECT_EQ(layoutWireType("1PEW"), "1UEW");
-  EXPECT_EQ(layoutWireType("2eiw"), "2UEW");
-  EXPECT_EQ(layoutWireType("Triple"), "TRIPLE");
-  EXPECT_EQ(layoutWireType("LITZ"), "2UEW");
-  EXPECT_EQ(layoutWireType("绞线"), "2UEW");
+  testing::expectEachText(layoutWireType, {{"1PEW", "1UEW"},
+                                           {"2eiw", "2UEW"},
+                                           {"Triple", "TRIPLE"},
+                                           {"LITZ", "2UEW"},
+                                           {"绞线", "2UEW"}});
 }
 
 // A row's layout depends on its own wire type only, never on the row
@@ -145,25 +142,28 @@ TEST(RowEvaluation, NoRowReusesTheAllowanceOfAnother) {
   EXPECT_EQ(layOut("2UEW", "1PEW"), layOut("2UEW", "1UEW"));
 }
 
-TEST(RowEvaluation, EmptyWireStopsAtTheConductorAreaAfterTheLayout) {
+// The cells a run wrote before its arithmetic stopped; the run must stop.
+std::map<std::string, std::string> cellsBeforeTheStop(const RowInputs& in) {
   SharedValues shared;
   Recorder out;
+  EXPECT_THROW(evaluateRow(shared, in, out), RecalcAbort);
+  return out.cells;
+}
+
+TEST(RowEvaluation, EmptyWireStopsAtTheConductorAreaAfterTheLayout) {
   RowInputs in = workedPrimary();
   in.wire = "";
-  EXPECT_THROW(evaluateRow(shared, in, out), RecalcAbort);
+  std::map<std::string, std::string> cells = cellsBeforeTheStop(in);
   // the layout cells were written, nothing from the conductor on
-  EXPECT_EQ(out.cells.count(jiegou::txtlt), 1u);
-  EXPECT_EQ(out.cells.count(jiegou::TXTCUWEIGH), 0u);
-  EXPECT_EQ(out.cells[jiegou::TXTLN], "");
+  EXPECT_EQ(cells.count(jiegou::txtlt), 1u);
+  EXPECT_EQ(cells.count(jiegou::TXTCUWEIGH), 0u);
+  EXPECT_EQ(cells[jiegou::TXTLN], "");
 }
 
 TEST(RowEvaluation, ZeroStrandsStopsAtTheTurnsPerLayer) {
-  SharedValues shared;
-  Recorder out;
   RowInputs in = workedPrimary();
   in.strands = "0";
-  EXPECT_THROW(evaluateRow(shared, in, out), RecalcAbort);
-  EXPECT_TRUE(out.cells.empty());
+  EXPECT_TRUE(cellsBeforeTheStop(in).empty());
 }
 
 TEST(RowEvaluation, SecondaryRefersToRowZeroAndConvertsWithItsOwnRectifier) {

@@ -2,6 +2,7 @@
 
 #include "app/forms/about_fields.h"
 #include "app/forms/product.h"
+#include "model/control_init.h"
 #include "model/host.h"
 
 namespace corvane {
@@ -10,22 +11,25 @@ namespace {
 
 constexpr const char* kNoSystemInformation = "此时系统信息不可用";
 
-// Controls of the about box: name, kind, caption, left, top, width, height
-// (twips), font size (points, 0 for the form's).
+// Controls of the about box: name, kind, caption, place (twips), font size
+// (points, 0 for the form's).
 struct AboutRow {
   const char* name;
   ControlKind kind;
   const char* caption;
-  int left, top, width, height;
+  Geometry geometry;
   double fontSize;
 };
 constexpr AboutRow kControls[] = {
-    {about::lblTitle, ControlKind::Label, product::kTitle, 360, 200, 4800, 420, 14},
-    {about::lblVersion, ControlKind::Label, product::kVersionLine, 360, 700, 4800, 300, 0},
-    {about::lblDescription, ControlKind::Label, "EI型工频电源变压器设计助手", 360, 1020, 4800, 300,
+    {about::lblTitle, ControlKind::Label, product::kTitle, {360, 200, 4800, 420}, 14},
+    {about::lblVersion, ControlKind::Label, product::kVersionLine, {360, 700, 4800, 300}, 0},
+    {about::lblDescription,
+     ControlKind::Label,
+     "EI型工频电源变压器设计助手",
+     {360, 1020, 4800, 300},
      0},
-    {about::cmdOK, ControlKind::CommandButton, "确定", 4080, 1560, 1260, 375, 0},
-    {about::cmdSysInfo, ControlKind::CommandButton, "系统信息(&S)...", 4080, 2040, 1260, 375, 0},
+    {about::cmdOK, ControlKind::CommandButton, "确定", {4080, 1560, 1260, 375}, 0},
+    {about::cmdSysInfo, ControlKind::CommandButton, "系统信息(&S)...", {4080, 2040, 1260, 375}, 0},
 };
 
 }  // namespace
@@ -33,14 +37,8 @@ constexpr AboutRow kControls[] = {
 AboutForm::AboutForm(Workspace& workspace)
     : Form(workspace, kName, std::string("关于 ") + product::kTitle) {
   setSize(5700, 2700);
-  for (const AboutRow& row : kControls) {
-    ControlInit init;
-    init.caption = row.caption;
-    init.geometry = {row.left, row.top, row.width, row.height};
-    init.fontSize = row.fontSize;
-    init.fontBold = row.fontSize > 0;
-    addControl(row.name, row.kind, init);
-  }
+  for (const AboutRow& row : kControls)
+    addControl(row.name, row.kind, titled(row.caption, row.geometry, row.fontSize));
   on(EventKind::Click, about::cmdOK, [this](Control&, const EventArgs&) { hide(); });
   on(EventKind::Click, about::cmdSysInfo,
      [this](Control&, const EventArgs&) { startSystemInformation(host()); });

@@ -6,6 +6,7 @@
 #include "app/forms/main_window_form.h"
 #include "app/forms/product.h"
 #include "model/color.h"
+#include "model/control_init.h"
 #include "model/picture.h"
 #include "model/workspace.h"
 
@@ -74,11 +75,8 @@ CoverForm::CoverForm(Workspace& workspace, ColourPicker pickColour)
 void CoverForm::addLabels() {
   ControlArray* credits = nullptr;
   for (const LabelRow& row : kLabels) {
-    ControlInit init;
-    init.caption = row.caption;
-    init.geometry = pixels(row.left, row.top, row.width, row.height);
-    init.fontSize = row.fontSize;
-    init.fontBold = row.fontSize > 0;
+    ControlInit init =
+        titled(row.caption, pixels(row.left, row.top, row.width, row.height), row.fontSize);
     init.foreColor = row.fore;
     if (row.index < 0)
       addControl(row.name, ControlKind::Label, init);

@@ -7,18 +7,19 @@
 #include <string>
 
 #include "bobbin/catalogue/sqlite_database.h"
+#include "support/case_table.h"
 
 namespace corvane {
 namespace {
 
 TEST(LikePattern, EscapesLikeWildcardsAndTurnsStarsIntoPercent) {
-  EXPECT_EQ(likePatternFor("EI-48*30"), "EI-48%30%");
-  EXPECT_EQ(likePatternFor("  EI-48*30 \t"), "EI-48%30%");
-  EXPECT_EQ(likePatternFor("50%_x\\y"), "50\\%\\_x\\\\y%");
-  EXPECT_EQ(likePatternFor("a**b***"), "a%b%");
-  EXPECT_EQ(likePatternFor("\\*"), "\\\\%");
-  EXPECT_EQ(likePatternFor(""), "%");
-  EXPECT_EQ(likePatternFor("'\";--"), "'\";--%");
+  testing::expectEachText(likePatternFor, {{"EI-48*30", "EI-48%30%"},
+                                           {"  EI-48*30 \t", "EI-48%30%"},
+                                           {"50%_x\\y", "50\\%\\_x\\\\y%"},
+                                           {"a**b***", "a%b%"},
+                                           {"\\*", "\\\\%"},
+                                           {"", "%"},
+                                           {"'\";--", "'\";--%"}});
 }
 
 struct MatchCase {
