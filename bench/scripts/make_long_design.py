@@ -55,10 +55,7 @@ def design():
             out("answer yes")
         out(f"enter Frmeledata.txtspo({g})")
     out("click Frmeledata.cmdcore")
-    out("choose Frmcore.Cmbnew 50H800")
-    out("click Frmcore.OPTB")
-    out("set Frmcore.txtautocore 66")
-    set_and_enter("Frmcore.TxtB", "44")
+    standard_lamination("50H800", "44")
     out("click Frmcore.CMDBB")
     out("click Frmbobbin.Option1")
     out("click Frmbobbin.cmdele")
@@ -86,12 +83,17 @@ def electrical(r):
     out(f"print Frmeledata.TXTIIN")
 
 
-def core(r):
-    out("click Frmeledata.cmdcore")
-    out(f"choose Frmcore.Cmbnew {GRADES[r % len(GRADES)]}")
+def standard_lamination(grade, stack):
+    """The grade, the standard EI-66 lamination and the stack (mm)."""
+    out(f"choose Frmcore.Cmbnew {grade}")
     out("click Frmcore.OPTB")
     out("set Frmcore.txtautocore 66")
-    set_and_enter("Frmcore.TxtB", STACKS[r % len(STACKS)])
+    set_and_enter("Frmcore.TxtB", stack)
+
+
+def core(r):
+    out("click Frmeledata.cmdcore")
+    standard_lamination(GRADES[r % len(GRADES)], STACKS[r % len(STACKS)])
     out("print Frmcore.TxtBm")
     out("print Frmcore.TxtTurnPri")
     out("click Frmcore.CMDBB")
