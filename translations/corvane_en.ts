@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="zh_CN">
 <context>
+    <name>FrmSearch/words</name>
+    <message>
+        <source>不可行</source>
+        <translation>Infeasible</translation>
+    </message>
+    <message>
+        <source>可行</source>
+        <translation>Feasible</translation>
+    </message>
+    <message>
+        <source>尚无结果</source>
+        <translation>No results yet</translation>
+    </message>
+    <message>
+        <source>帕累托前沿</source>
+        <translation>Pareto front</translation>
+    </message>
+    <message>
+        <source>成本价(元)</source>
+        <translation>Cost price (CNY)</translation>
+    </message>
+    <message>
+        <source>负载温升(℃)</source>
+        <translation>Load rise (℃)</translation>
+    </message>
+</context>
+<context>
     <name>frmHelp</name>
     <message>
         <source>帮助 - Peak Corvane专家系统</source>
@@ -377,6 +404,142 @@
     <message>
         <source>正在估计剩余时间</source>
         <translation>estimating the time left</translation>
+    </message>
+    <message>
+        <source>不是标准EI铁芯</source>
+        <translation>is not a standard EI lamination</translation>
+    </message>
+    <message>
+        <source>不是铁芯窗体的矽钢片材质</source>
+        <translation>is not a steel grade of the core form</translation>
+    </message>
+    <message>
+        <source>候选方案超过200000个，请缩小搜索范围</source>
+        <translation>More than 200000 candidates; narrow the search space</translation>
+    </message>
+    <message>
+        <source>叠厚取值太多</source>
+        <translation>The stack range has too many values</translation>
+    </message>
+    <message>
+        <source>叠厚的最大值没有数值</source>
+        <translation>The stack maximum has no value</translation>
+    </message>
+    <message>
+        <source>叠厚的最小值大于最大值</source>
+        <translation>The stack minimum exceeds its maximum</translation>
+    </message>
+    <message>
+        <source>叠厚的最小值必须大于</source>
+        <translation>The stack minimum must be greater than</translation>
+    </message>
+    <message>
+        <source>叠厚的最小值没有数值</source>
+        <translation>The stack minimum has no value</translation>
+    </message>
+    <message>
+        <source>叠厚的步长必须大于</source>
+        <translation>The stack step must be greater than</translation>
+    </message>
+    <message>
+        <source>叠厚的步长没有数值</source>
+        <translation>The stack step has no value</translation>
+    </message>
+    <message>
+        <source>叠厚范围不是数</source>
+        <translation>The stack range is not a number</translation>
+    </message>
+    <message>
+        <source>搜索范围中没有候选方案</source>
+        <translation>The search space holds no candidate</translation>
+    </message>
+    <message>
+        <source>次级/初级电流密度比必须大于</source>
+        <translation>The secondary/primary current density ratio must be greater than</translation>
+    </message>
+    <message>
+        <source>次级/初级电流密度比没有数值</source>
+        <translation>The secondary/primary current density ratio has no value</translation>
+    </message>
+    <message>
+        <source>次级电流密度比必须大于</source>
+        <translation>The secondary current density ratio must be greater than</translation>
+    </message>
+    <message>
+        <source>没有选择矽钢片材质</source>
+        <translation>No steel grade chosen</translation>
+    </message>
+    <message>
+        <source>没有选择铁芯规格</source>
+        <translation>No lamination chosen</translation>
+    </message>
+    <message>
+        <source>没有选择骨架类型</source>
+        <translation>No bobbin type chosen</translation>
+    </message>
+    <message>
+        <source>电流密度取值太多</source>
+        <translation>The current density range has too many values</translation>
+    </message>
+    <message>
+        <source>电流密度的最大值没有数值</source>
+        <translation>The current density maximum has no value</translation>
+    </message>
+    <message>
+        <source>电流密度的最小值大于最大值</source>
+        <translation>The current density minimum exceeds its maximum</translation>
+    </message>
+    <message>
+        <source>电流密度的最小值必须大于</source>
+        <translation>The current density minimum must be greater than</translation>
+    </message>
+    <message>
+        <source>电流密度的最小值没有数值</source>
+        <translation>The current density minimum has no value</translation>
+    </message>
+    <message>
+        <source>电流密度的步长必须大于</source>
+        <translation>The current density step must be greater than</translation>
+    </message>
+    <message>
+        <source>电流密度的步长没有数值</source>
+        <translation>The current density step has no value</translation>
+    </message>
+    <message>
+        <source>电流密度范围不是数</source>
+        <translation>The current density range is not a number</translation>
+    </message>
+    <message>
+        <source>磁通密度取值太多</source>
+        <translation>The flux density range has too many values</translation>
+    </message>
+    <message>
+        <source>磁通密度的最大值没有数值</source>
+        <translation>The flux density maximum has no value</translation>
+    </message>
+    <message>
+        <source>磁通密度的最小值大于最大值</source>
+        <translation>The flux density minimum exceeds its maximum</translation>
+    </message>
+    <message>
+        <source>磁通密度的最小值必须大于</source>
+        <translation>The flux density minimum must be greater than</translation>
+    </message>
+    <message>
+        <source>磁通密度的最小值没有数值</source>
+        <translation>The flux density minimum has no value</translation>
+    </message>
+    <message>
+        <source>磁通密度的步长必须大于</source>
+        <translation>The flux density step must be greater than</translation>
+    </message>
+    <message>
+        <source>磁通密度的步长没有数值</source>
+        <translation>The flux density step has no value</translation>
+    </message>
+    <message>
+        <source>磁通密度范围不是数</source>
+        <translation>The flux density range is not a number</translation>
     </message>
 </context>
 <context>
@@ -2246,6 +2409,122 @@
         <source>骨架目录：随程序提供的或另选的</source>
         <translation>Bobbin catalogue: the one supplied with the program or another chosen</translation>
     </message>
+    <message>
+        <source>不是可读的 Access 数据库</source>
+        <translation>not a readable Access database</translation>
+    </message>
+    <message>
+        <source>不是数据库文件</source>
+        <translation>not a database file</translation>
+    </message>
+    <message>
+        <source>内存不足</source>
+        <translation>out of memory</translation>
+    </message>
+    <message>
+        <source>数据库出错</source>
+        <translation>database error</translation>
+    </message>
+    <message>
+        <source>数据库文件已损坏</source>
+        <translation>the database file is damaged</translation>
+    </message>
+    <message>
+        <source>文件可能已损坏</source>
+        <translation>the file may be damaged</translation>
+    </message>
+    <message>
+        <source>文件正被其他程序锁定</source>
+        <translation>the file is locked by another program</translation>
+    </message>
+    <message>
+        <source>无法启动读取进程</source>
+        <translation>cannot start the reading process</translation>
+    </message>
+    <message>
+        <source>无法打开文件</source>
+        <translation>the file cannot be opened</translation>
+    </message>
+    <message>
+        <source>无法读取表 %1 的列</source>
+        <translation>cannot read the columns of table %1</translation>
+    </message>
+    <message>
+        <source>无法读取骨架目录</source>
+        <translation>Cannot read the bobbin catalogue</translation>
+    </message>
+    <message>
+        <source>既不是 SQLite 也不是 Access 数据库</source>
+        <translation>it is neither a SQLite nor an Access database</translation>
+    </message>
+    <message>
+        <source>缺少表</source>
+        <translation>missing table</translation>
+    </message>
+    <message>
+        <source>缺少骨架表</source>
+        <translation>missing bobbin table</translation>
+    </message>
+    <message>
+        <source>表 %1 缺少列</source>
+        <translation>table %1 lacks the column</translation>
+    </message>
+    <message>
+        <source>读取所需的内存超出限度</source>
+        <translation>reading needed more memory than allowed</translation>
+    </message>
+    <message>
+        <source>读取文件时出错</source>
+        <translation>an error occurred reading the file</translation>
+    </message>
+    <message>
+        <source>读取时出错</source>
+        <translation>an error occurred while reading</translation>
+    </message>
+    <message>
+        <source>读取超时</source>
+        <translation>reading timed out</translation>
+    </message>
+    <message>
+        <source>这是一个文件夹</source>
+        <translation>this is a folder</translation>
+    </message>
+    <message>
+        <source>骨架表缺少列</source>
+        <translation>a bobbin table lacks the column</translation>
+    </message>
+    <message>
+        <source>骨架表缺少列 A</source>
+        <translation>a bobbin table lacks the column A</translation>
+    </message>
+    <message>
+        <source>骨架表缺少列 B</source>
+        <translation>a bobbin table lacks the column B</translation>
+    </message>
+    <message>
+        <source>骨架表缺少列 D</source>
+        <translation>a bobbin table lacks the column D</translation>
+    </message>
+    <message>
+        <source>骨架表缺少列 F</source>
+        <translation>a bobbin table lacks the column F</translation>
+    </message>
+    <message>
+        <source>骨架表缺少列 SUP</source>
+        <translation>a bobbin table lacks the column SUP</translation>
+    </message>
+    <message>
+        <source>骨架表缺少列 partno</source>
+        <translation>a bobbin table lacks the column partno</translation>
+    </message>
+    <message>
+        <source>骨架表缺少列 specification</source>
+        <translation>a bobbin table lacks the column specification</translation>
+    </message>
+    <message>
+        <source>仍使用</source>
+        <translation>still using</translation>
+    </message>
 </context>
 <context>
     <name>Frmcore</name>
@@ -3736,6 +4015,634 @@
     <message>
         <source>编码有误</source>
         <translation>encoding is broken</translation>
+    </message>
+    <message>
+        <source>JSON 对象</source>
+        <translation>JSON object</translation>
+    </message>
+    <message>
+        <source>JSON 数组</source>
+        <translation>JSON array</translation>
+    </message>
+    <message>
+        <source>true/false 或文本表</source>
+        <translation>true/false or a table of texts</translation>
+    </message>
+    <message>
+        <source>不在文件的窗体之中</source>
+        <translation>is not among the file's forms</translation>
+    </message>
+    <message>
+        <source>不是已知的绘图操作</source>
+        <translation>is no known drawing operation</translation>
+    </message>
+    <message>
+        <source>不是标准EI铁芯</source>
+        <translation>is not a standard EI lamination</translation>
+    </message>
+    <message>
+        <source>不是铁芯窗体的矽钢片材质</source>
+        <translation>is not a steel grade of the core form</translation>
+    </message>
+    <message>
+        <source>与</source>
+        <translation>and</translation>
+    </message>
+    <message>
+        <source>中有未知的项</source>
+        <translation>holds an unknown key</translation>
+    </message>
+    <message>
+        <source>之间的漏感不小于励磁电感</source>
+        <translation>: the leakage inductance between them is not below the magnetising inductance</translation>
+    </message>
+    <message>
+        <source>以下内容已忽略</source>
+        <translation>The following was ignored</translation>
+    </message>
+    <message>
+        <source>共享值</source>
+        <translation>shared value</translation>
+    </message>
+    <message>
+        <source>出现了两次</source>
+        <translation>appears twice</translation>
+    </message>
+    <message>
+        <source>厚度或匝长不是正数</source>
+        <translation>thickness or mean turn length is not positive</translation>
+    </message>
+    <message>
+        <source>叠厚的最小值必须大于</source>
+        <translation>The stack minimum must be greater than</translation>
+    </message>
+    <message>
+        <source>叠厚的步长必须大于</source>
+        <translation>The stack step must be greater than</translation>
+    </message>
+    <message>
+        <source>只能是数</source>
+        <translation>can only be one of a number</translation>
+    </message>
+    <message>
+        <source>在本程序中不存在</source>
+        <translation>does not exist in this program</translation>
+    </message>
+    <message>
+        <source>应为一组键值</source>
+        <translation>must be a set of keys and values</translation>
+    </message>
+    <message>
+        <source>应为列表</source>
+        <translation>must be a list</translation>
+    </message>
+    <message>
+        <source>应为数</source>
+        <translation>must be a number</translation>
+    </message>
+    <message>
+        <source>应为文本</source>
+        <translation>must be text</translation>
+    </message>
+    <message>
+        <source>应在 %1 与 %2 之间</source>
+        <translation>must lie between %1 and %2</translation>
+    </message>
+    <message>
+        <source>引用的窗体</source>
+        <translation>refers to the form</translation>
+    </message>
+    <message>
+        <source>搜索范围有误</source>
+        <translation>Search space error</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：候选方案超过200000个，请缩小搜索范围</source>
+        <translation>Search space error: more than 200000 candidates; narrow the search space</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：叠厚取值太多</source>
+        <translation>Search space error: the stack range has too many values</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：叠厚的最大值没有数值</source>
+        <translation>Search space error: the stack maximum has no value</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：叠厚的最小值大于最大值</source>
+        <translation>Search space error: the stack minimum exceeds its maximum</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：叠厚的最小值没有数值</source>
+        <translation>Search space error: the stack minimum has no value</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：叠厚的步长没有数值</source>
+        <translation>Search space error: the stack step has no value</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：叠厚范围不是数</source>
+        <translation>Search space error: the stack range is not a number</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：搜索范围中没有候选方案</source>
+        <translation>Search space error: the search space holds no candidate</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：次级/初级电流密度比没有数值</source>
+        <translation>Search space error: the secondary/primary current density ratio has no value</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：没有选择矽钢片材质</source>
+        <translation>Search space error: no steel grade chosen</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：没有选择铁芯规格</source>
+        <translation>Search space error: no lamination chosen</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：没有选择骨架类型</source>
+        <translation>Search space error: no bobbin type chosen</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：电流密度取值太多</source>
+        <translation>Search space error: the current density range has too many values</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：电流密度的最大值没有数值</source>
+        <translation>Search space error: the current density maximum has no value</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：电流密度的最小值大于最大值</source>
+        <translation>Search space error: the current density minimum exceeds its maximum</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：电流密度的最小值没有数值</source>
+        <translation>Search space error: the current density minimum has no value</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：电流密度的步长没有数值</source>
+        <translation>Search space error: the current density step has no value</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：电流密度范围不是数</source>
+        <translation>Search space error: the current density range is not a number</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：磁通密度取值太多</source>
+        <translation>Search space error: the flux density range has too many values</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：磁通密度的最大值没有数值</source>
+        <translation>Search space error: the flux density maximum has no value</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：磁通密度的最小值大于最大值</source>
+        <translation>Search space error: the flux density minimum exceeds its maximum</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：磁通密度的最小值没有数值</source>
+        <translation>Search space error: the flux density minimum has no value</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：磁通密度的步长没有数值</source>
+        <translation>Search space error: the flux density step has no value</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：磁通密度范围不是数</source>
+        <translation>Search space error: the flux density range is not a number</translation>
+    </message>
+    <message>
+        <source>文件中有未知的项</source>
+        <translation>the file holds an unknown key</translation>
+    </message>
+    <message>
+        <source>文件的 activeForm 应为文本</source>
+        <translation>the file's activeForm must be text</translation>
+    </message>
+    <message>
+        <source>文件的 forms 应为列表</source>
+        <translation>the file's forms must be a list</translation>
+    </message>
+    <message>
+        <source>文件的 recovery 中有未知的项</source>
+        <translation>the file's recovery holds an unknown key</translation>
+    </message>
+    <message>
+        <source>文件的 recovery 应为一组键值</source>
+        <translation>the file's recovery must be a set of keys and values</translation>
+    </message>
+    <message>
+        <source>文件的 recovery 的 file 应为文本</source>
+        <translation>the file's recovery: file must be text</translation>
+    </message>
+    <message>
+        <source>文件的 recovery 缺少</source>
+        <translation>the file's recovery lacks</translation>
+    </message>
+    <message>
+        <source>文件的 shared 应为一组键值</source>
+        <translation>the file's shared must be a set of keys and values</translation>
+    </message>
+    <message>
+        <source>文件缺少</source>
+        <translation>the file lacks</translation>
+    </message>
+    <message>
+        <source>文本</source>
+        <translation>text</translation>
+    </message>
+    <message>
+        <source>文本或引用之一</source>
+        <translation>text or a reference</translation>
+    </message>
+    <message>
+        <source>无法导出SPICE模型</source>
+        <translation>Cannot export the SPICE model</translation>
+    </message>
+    <message>
+        <source>无法导出SPICE模型：初级电压U1或频率f不是正数。</source>
+        <translation>Cannot export the SPICE model: the primary voltage U1 or the frequency f is not positive.</translation>
+    </message>
+    <message>
+        <source>无法导出SPICE模型：未选择骨架形式，绕组在骨架中的位置不定。</source>
+        <translation>Cannot export the SPICE model: no bobbin type is chosen, so the places of the windings in the bobbin are unknown.</translation>
+    </message>
+    <message>
+        <source>无法导出SPICE模型：模型的数值超出范围。</source>
+        <translation>Cannot export the SPICE model: a value of the model is out of range.</translation>
+    </message>
+    <message>
+        <source>无法导出SPICE模型：没有空载电流I0，请先运行参数仿真。</source>
+        <translation>Cannot export the SPICE model: there is no no-load current I0; run the parameter simulation first.</translation>
+    </message>
+    <message>
+        <source>无法导出SPICE模型：空载电流I0不大于铁损电流Pc/U1，求不出励磁电流和励磁电感。</source>
+        <translation>Cannot export the SPICE model: the no-load current I0 is not above the iron-loss current Pc/U1, so the magnetising current and inductance cannot be found.</translation>
+    </message>
+    <message>
+        <source>无法导出SPICE模型：绕组之间的耦合系数互相矛盾（耦合矩阵不正定）。</source>
+        <translation>Cannot export the SPICE model: the coupling coefficients between the windings contradict each other (the coupling matrix is not positive definite).</translation>
+    </message>
+    <message>
+        <source>无法导出SPICE模型：骨架槽宽或铁芯窗口宽度不是正数。</source>
+        <translation>Cannot export the SPICE model: the bobbin slot width or the core window width is not positive.</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>is unknown</translation>
+    </message>
+    <message>
+        <source>材质</source>
+        <translation>grade</translation>
+    </message>
+    <message>
+        <source>次级/初级电流密度比必须大于</source>
+        <translation>The secondary/primary current density ratio must be greater than</translation>
+    </message>
+    <message>
+        <source>次级电流密度比必须大于</source>
+        <translation>The secondary current density ratio must be greater than</translation>
+    </message>
+    <message>
+        <source>没有对应的输出组</source>
+        <translation>has no output group</translation>
+    </message>
+    <message>
+        <source>没有成员</source>
+        <translation>has no member</translation>
+    </message>
+    <message>
+        <source>活动窗体</source>
+        <translation>the active form</translation>
+    </message>
+    <message>
+        <source>热阻</source>
+        <translation>hot resistance</translation>
+    </message>
+    <message>
+        <source>电流密度的最小值必须大于</source>
+        <translation>The current density minimum must be greater than</translation>
+    </message>
+    <message>
+        <source>电流密度的步长必须大于</source>
+        <translation>The current density step must be greater than</translation>
+    </message>
+    <message>
+        <source>的 backColor 应为颜色 [红, 绿, 蓝]</source>
+        <translation>'s backColor must be a colour [red, green, blue]</translation>
+    </message>
+    <message>
+        <source>的 backColor 应在 %1 与 %2 之间</source>
+        <translation>'s backColor must lie between %1 and %2</translation>
+    </message>
+    <message>
+        <source>的 caption 应为文本</source>
+        <translation>'s caption must be text</translation>
+    </message>
+    <message>
+        <source>的 controls 应为列表</source>
+        <translation>'s controls must be a list</translation>
+    </message>
+    <message>
+        <source>的 enabled 应为 true 或 false</source>
+        <translation>'s enabled must be true or false</translation>
+    </message>
+    <message>
+        <source>的 field 应为文本</source>
+        <translation>'s field must be text</translation>
+    </message>
+    <message>
+        <source>的 foreColor 应为颜色 [红, 绿, 蓝]</source>
+        <translation>'s foreColor must be a colour [red, green, blue]</translation>
+    </message>
+    <message>
+        <source>的 form 应为文本</source>
+        <translation>'s form must be text</translation>
+    </message>
+    <message>
+        <source>的 geometry 应为 [左, 上, 宽, 高]</source>
+        <translation>'s geometry must be [left, top, width, height]</translation>
+    </message>
+    <message>
+        <source>的 geometry 应为整数</source>
+        <translation>'s geometry must be whole numbers</translation>
+    </message>
+    <message>
+        <source>的 interval 应在 %1 与 %2 之间</source>
+        <translation>'s interval must lie between %1 and %2</translation>
+    </message>
+    <message>
+        <source>的 items 应为列表</source>
+        <translation>'s items must be a list</translation>
+    </message>
+    <message>
+        <source>的 items 的列表项应为文本</source>
+        <translation>'s items: a list item must be text</translation>
+    </message>
+    <message>
+        <source>的 listIndex 应为整数</source>
+        <translation>'s listIndex must be a whole number</translation>
+    </message>
+    <message>
+        <source>的 listIndex 应在 %1 与 %2 之间</source>
+        <translation>'s listIndex must lie between %1 and %2</translation>
+    </message>
+    <message>
+        <source>的 locked 应为 true 或 false</source>
+        <translation>'s locked must be true or false</translation>
+    </message>
+    <message>
+        <source>的 members 应为一组键值</source>
+        <translation>'s members must be a set of keys and values</translation>
+    </message>
+    <message>
+        <source>的 ownBackColor 应为 true 或 false</source>
+        <translation>'s ownBackColor must be true or false</translation>
+    </message>
+    <message>
+        <source>的 picture 中有未知的项</source>
+        <translation>'s picture holds an unknown key</translation>
+    </message>
+    <message>
+        <source>的 picture 应为一组键值</source>
+        <translation>'s picture must be a set of keys and values</translation>
+    </message>
+    <message>
+        <source>的 picture 的 backColor 应为颜色 [红, 绿, 蓝]</source>
+        <translation>'s picture: backColor must be a colour [red, green, blue]</translation>
+    </message>
+    <message>
+        <source>的 picture 的 foreColor 应为颜色 [红, 绿, 蓝]</source>
+        <translation>'s picture: foreColor must be a colour [red, green, blue]</translation>
+    </message>
+    <message>
+        <source>的 picture 的 ops 应为列表</source>
+        <translation>'s picture: ops must be a list</translation>
+    </message>
+    <message>
+        <source>的 picture 的第 %1 个绘图操作应为数</source>
+        <translation>'s picture: drawing operation %1 must be a number</translation>
+    </message>
+    <message>
+        <source>的 picture 的第 %1 个绘图操作应为绘图操作 [名称</source>
+        <translation>'s picture: drawing operation %1 must be a drawing operation [name</translation>
+    </message>
+    <message>
+        <source>的 picture 的第 %1 个绘图操作应有 %2 项</source>
+        <translation>'s picture: drawing operation %1 must have %2 items</translation>
+    </message>
+    <message>
+        <source>的 picture 的第 %1 个绘图操作的名称</source>
+        <translation>'s picture: drawing operation %1 has the name</translation>
+    </message>
+    <message>
+        <source>的 picture 的第 %1 个绘图操作的名称应为文本</source>
+        <translation>'s picture: the name of drawing operation %1 must be text</translation>
+    </message>
+    <message>
+        <source>的 picture 的第 %1 个绘图操作的文字应为文本</source>
+        <translation>'s picture: the text of drawing operation %1 must be text</translation>
+    </message>
+    <message>
+        <source>的 picture 的第 %1 个绘图操作的颜色应为颜色 [红, 绿, 蓝</source>
+        <translation>'s picture: the colour of drawing operation %1 must be a colour [red, green, blue</translation>
+    </message>
+    <message>
+        <source>的 picture 缺少</source>
+        <translation>'s picture lacks</translation>
+    </message>
+    <message>
+        <source>的 row 应在 %1 与 %2 之间</source>
+        <translation>'s row must lie between %1 and %2</translation>
+    </message>
+    <message>
+        <source>的 rows 中有空的数组名</source>
+        <translation>'s rows hold an empty array name</translation>
+    </message>
+    <message>
+        <source>的 rows 应为一组键值</source>
+        <translation>'s rows must be a set of keys and values</translation>
+    </message>
+    <message>
+        <source>的 rows 的数组</source>
+        <translation>'s rows: the array</translation>
+    </message>
+    <message>
+        <source>的 text 应为文本</source>
+        <translation>'s text must be text</translation>
+    </message>
+    <message>
+        <source>的 toolTip 应为文本</source>
+        <translation>'s toolTip must be text</translation>
+    </message>
+    <message>
+        <source>的 value 应为整数</source>
+        <translation>'s value must be a whole number</translation>
+    </message>
+    <message>
+        <source>的 value 应在 %1 与 %2 之间</source>
+        <translation>'s value must lie between %1 and %2</translation>
+    </message>
+    <message>
+        <source>的 visible 应为 true 或 false</source>
+        <translation>'s visible must be true or false</translation>
+    </message>
+    <message>
+        <source>的一行应为列表</source>
+        <translation>'s row must be a list</translation>
+    </message>
+    <message>
+        <source>的一行的列表项应为文本</source>
+        <translation>'s row: a list item must be text</translation>
+    </message>
+    <message>
+        <source>的值类型或范围不对</source>
+        <translation>'s value has the wrong type or range</translation>
+    </message>
+    <message>
+        <source>的匝数</source>
+        <translation>'s turns</translation>
+    </message>
+    <message>
+        <source>的成员</source>
+        <translation>'s member</translation>
+    </message>
+    <message>
+        <source>的控件</source>
+        <translation>'s control</translation>
+    </message>
+    <message>
+        <source>的整流电路</source>
+        <translation>'s rectifier circuit</translation>
+    </message>
+    <message>
+        <source>的第 %1 个控件应为一组键值</source>
+        <translation>'s control %1 must be a set of keys and values</translation>
+    </message>
+    <message>
+        <source>的第 %1 个控件的 index 应为整数</source>
+        <translation>'s control %1: index must be a whole number</translation>
+    </message>
+    <message>
+        <source>的第 %1 个控件的 index 应在 %2 与 %3 之间</source>
+        <translation>'s control %1: index must lie between %2 and %3</translation>
+    </message>
+    <message>
+        <source>的第 %1 个控件的 name 应为文本</source>
+        <translation>'s control %1: name must be text</translation>
+    </message>
+    <message>
+        <source>的第 %1 个控件的 name 是空的</source>
+        <translation>'s control %1: name is empty</translation>
+    </message>
+    <message>
+        <source>的第 %1 个控件缺少</source>
+        <translation>'s control %1 lacks</translation>
+    </message>
+    <message>
+        <source>的行 %1 出现了两次</source>
+        <translation>'s row %1 appears twice</translation>
+    </message>
+    <message>
+        <source>的行号应为整数</source>
+        <translation>'s row number must be a whole number</translation>
+    </message>
+    <message>
+        <source>的行号应在 %1 与 %2 之间</source>
+        <translation>'s row number must lie between %1 and %2</translation>
+    </message>
+    <message>
+        <source>的饱和点</source>
+        <translation>'s saturation point</translation>
+    </message>
+    <message>
+        <source>磁通密度Bm %1 T 超过钢材</source>
+        <translation>the flux density Bm %1 T exceeds steel</translation>
+    </message>
+    <message>
+        <source>磁通密度的最小值必须大于</source>
+        <translation>The flux density minimum must be greater than</translation>
+    </message>
+    <message>
+        <source>磁通密度的步长必须大于</source>
+        <translation>The flux density step must be greater than</translation>
+    </message>
+    <message>
+        <source>窗体</source>
+        <translation>form</translation>
+    </message>
+    <message>
+        <source>第 %1 个窗体应为一组键值</source>
+        <translation>form %1 must be a set of keys and values</translation>
+    </message>
+    <message>
+        <source>第 %1 个窗体的 name 应为文本</source>
+        <translation>form %1's name must be text</translation>
+    </message>
+    <message>
+        <source>第 %1 个窗体缺少</source>
+        <translation>form %1 lacks</translation>
+    </message>
+    <message>
+        <source>线性模型不成立</source>
+        <translation>the linear model does not hold</translation>
+    </message>
+    <message>
+        <source>绕组</source>
+        <translation>winding</translation>
+    </message>
+    <message>
+        <source>缺少</source>
+        <translation>lacks</translation>
+    </message>
+    <message>
+        <source>而有</source>
+        <translation>but has</translation>
+    </message>
+    <message>
+        <source>请先运行参数仿真</source>
+        <translation>run the parameter simulation first</translation>
+    </message>
+    <message>
+        <source>输出组</source>
+        <translation>output group</translation>
+    </message>
+    <message>
+        <source>铁芯已饱和</source>
+        <translation>the core saturates</translation>
+    </message>
+    <message>
+        <source>铁芯规格</source>
+        <translation>lamination</translation>
+    </message>
+    <message>
+        <source>不在数组的行之中</source>
+        <translation>is not among the array's rows</translation>
+    </message>
+    <message>
+        <source>不是图片框</source>
+        <translation>is not a picture box</translation>
+    </message>
+    <message>
+        <source>不是控件数组</source>
+        <translation>is not a control array</translation>
+    </message>
+    <message>
+        <source>不能有行 rows</source>
+        <translation>so it cannot have rows</translation>
+    </message>
+    <message>
+        <source>不能有行号 index</source>
+        <translation>so it cannot have an index</translation>
+    </message>
+    <message>
+        <source>是控件数组</source>
+        <translation>is a control array</translation>
+    </message>
+    <message>
+        <source>缺少行号 index</source>
+        <translation>but has no index</translation>
     </message>
 </context>
 <context>

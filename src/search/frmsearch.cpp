@@ -51,6 +51,8 @@ FrmSearch::FrmSearch(Workspace& workspace, search::RegisterForms registerForms)
     : Form(workspace, kName, kCaption), registerForms_(std::move(registerForms)) {
   addControls();
   holdsText({TxtLaminations, TxtGrades});
+  // the plot's axis titles and legend
+  holdsWords({PicPlot});
   addReactions();
 }
 

@@ -10,6 +10,7 @@
 #include "app/qt/qt_convert.h"
 #include "model/form.h"
 #include "model/picture.h"
+#include "model/translator.h"
 
 namespace corvane {
 
@@ -63,6 +64,16 @@ void PictureBoxAdapter::create() {
     if (widget) widget->update();
   });
   adopt(picture_);
+}
+
+// the words are shown again whenever the language shown may have changed
+void PictureBoxAdapter::showCaption() {
+  if (control().content() != Control::Content::Words || !context().translator) return;
+  const Translator* translator = context().translator;
+  picture_->showTextsAs(
+      [translator, words = wordsContext(context().textContext)](const std::string& text) {
+        return translateComposed(*translator, words, text);
+      });
 }
 
 void PictureBoxAdapter::forget() {

@@ -1,14 +1,17 @@
 #include "app/texts/shown_texts.h"
 
 #include "app/texts/file_reason_samples.h"
+#include "app/texts/reason_samples.h"
 #include "bobbin/bobbin_types.h"
 #include "model/control.h"
 #include "model/empty_field_reason.h"
 #include "model/form.h"
 #include "model/form_names.h"
+#include "model/picture.h"
 #include "model/step_label.h"
 #include "model/workspace.h"
 #include "operating/frmoperating.h"
+#include "search/search_plot.h"
 #include "search/search_progress.h"
 
 namespace corvane {
@@ -23,6 +26,57 @@ std::string NotingTranslator::translate(std::string_view context, const std::str
   return "[" + source + "]";
 }
 
+namespace {
+
+// The texts drawn on a picture whose words are the program's own.
+void askForPictureWords(const Picture& picture, const std::string& context,
+                        const Translator& translator) {
+  for (const DrawOp& op : picture.ops())
+    if (op.kind == DrawOp::Kind::Text) translateComposed(translator, context, op.text);
+}
+
+// The search form's plot before any result and with one of each kind.
+void askForSearchPlotWords(const Translator& translator) {
+  const std::string context = wordsContext(forms::kSearch);
+  Picture empty;
+  search::drawSearchPlot(empty, {}, {}, nullptr);
+  askForPictureWords(empty, context, translator);
+  std::vector<search::CandidateResult> results(2);
+  results[0].feasible = true;
+  results[0].cost = "12.50";
+  results[0].loadRise = "45.0";
+  results[1].cost = "9.80";
+  results[1].loadRise = "75.0";
+  Picture drawn;
+  search::drawSearchPlot(drawn, results, {&results[0]}, &results[0]);
+  askForPictureWords(drawn, context, translator);
+}
+
+}  // namespace
+
+void NotingTranslator::quotedAsIs(std::string_view context, const std::string& name) const {
+  if (!containsCjk(name)) return;
+  auto it = quoted_.find(context);
+  if (it == quoted_.end())
+    it = quoted_.emplace(std::string(context), std::set<std::string>{}).first;
+  it->second.insert(name);
+}
+
+std::vector<std::string> quotedOwnTexts(const NotingTranslator& noted) {
+  std::set<std::string> own;
+  for (const auto& entry : noted.texts()) own.insert(entry.second.begin(), entry.second.end());
+  std::vector<std::string> found;
+  constexpr std::string_view kOpen = "\u201C", kClose = "\u201D";
+  for (const auto& [context, names] : noted.quoted())
+    for (const std::string& name : names) {
+      std::string inner = name;
+      if (inner.starts_with(kOpen)) inner.erase(0, kOpen.size());
+      if (inner.ends_with(kClose)) inner.erase(inner.size() - kClose.size());
+      if (own.count(inner)) found.push_back(context + ": " + name);
+    }
+  return found;
+}
+
 void askForFormTexts(Workspace& workspace, const Translator& translator) {
   for (const std::string& name : workspace.formNames()) {
     Form& form = workspace.form(name);
@@ -30,15 +84,18 @@ void askForFormTexts(Workspace& workspace, const Translator& translator) {
     ask(form.caption());
     if (const auto* reasons = dynamic_cast<const EmptyFieldReasonSource*>(&form))
       for (const std::string& reason : reasons->everyEmptyFieldReason()) ask(reason);
-    for (const Control* control : form.allControls()) {
+    for (Control* control : form.allControls()) {
       form.shownCaption(*control, translator);
       ask(control->toolTip());
       ask(emptyFieldReasonOf(*control));
       for (const std::string& item : control->items()) ask(item);
       // a status panel's text is the program's; a field's is a design value
       if (control->kind() == ControlKind::StatusPanel) ask(control->text());
-      if (control->content() == Control::Content::Words)
+      if (control->content() == Control::Content::Words) {
         translateComposed(translator, wordsContext(name), control->text());
+        if (control->kind() == ControlKind::PictureBox)
+          askForPictureWords(control->picture(), wordsContext(name), translator);
+      }
     }
     // what the edit menu may call a step on the form
     for (const StepName& step : possibleStepNames(form)) shownStepText(step, translator);
@@ -56,8 +113,20 @@ void askForGeneratedTexts(Workspace& workspace, const Translator& translator) {
   }
   for (const bobbin::BobbinType& type : bobbin::kBobbinTypes)
     translateComposed(translator, wordsContext(forms::kBobbin), type.typeText);
+  askForSearchPlotWords(translator);
   for (const std::string& progress : search::progressSamples()) ask(forms::kSearch, progress);
   for (const std::string& reason : fileReasonSamples()) ask(text_contexts::kMessage, reason);
+  for (const std::string& reason : projectFitSamples(workspace))
+    ask(text_contexts::kMessage, reason);
+  for (const std::string& reason : catalogueReasonSamples()) {
+    ask(forms::kBobbin, reason);
+    ask(forms::kBobbin, reason + "；仍使用 /usr/share/corvane/bobbins.db");
+  }
+  for (const std::string& reason : spiceReasonSamples()) ask(text_contexts::kMessage, reason);
+  for (const std::string& reason : searchReasonSamples()) {
+    ask(forms::kSearch, reason);
+    ask(text_contexts::kMessage, "搜索范围有误：" + reason);
+  }
 }
 
 }  // namespace corvane
