@@ -27,6 +27,22 @@
         <source>负载温升(℃)</source>
         <translation>Load rise (℃)</translation>
     </message>
+    <message>
+        <source>全部</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>工字</source>
+        <translation>I-type</translation>
+    </message>
+    <message>
+        <source>抽屉式</source>
+        <translation>Drawer type</translation>
+    </message>
+    <message>
+        <source>王字</source>
+        <translation>E-type</translation>
+    </message>
 </context>
 <context>
     <name>frmHelp</name>
@@ -355,7 +371,7 @@
     </message>
     <message>
         <source>铜重(kg)</source>
-        <translation>Copper weight (kg)</translation>
+        <translation>Cu weight (kg)</translation>
     </message>
     <message>
         <source>骨架</source>
@@ -3101,7 +3117,7 @@
     </message>
     <message>
         <source>空载电压V</source>
-        <translation>No-load voltage V</translation>
+        <translation>No-load V</translation>
     </message>
     <message>
         <source>空载电压：绕组空载时的交流电压，由允许电压调整率算出（V）</source>
@@ -3216,7 +3232,7 @@
     </message>
     <message>
         <source>厚度mm</source>
-        <translation>Thickness mm</translation>
+        <translation>Build mm</translation>
     </message>
     <message>
         <source>参数仿真</source>
@@ -3300,7 +3316,7 @@
     </message>
     <message>
         <source>稳态电压V</source>
-        <translation>Steady voltage V</translation>
+        <translation>Load V</translation>
     </message>
     <message>
         <source>空载Bo</source>
@@ -3308,7 +3324,7 @@
     </message>
     <message>
         <source>空载电压V</source>
-        <translation>No-load voltage V</translation>
+        <translation>No-load V</translation>
     </message>
     <message>
         <source>空载电流</source>
@@ -3388,7 +3404,7 @@
     </message>
     <message>
         <source>铜损W</source>
-        <translation>Copper loss W</translation>
+        <translation>Cu loss W</translation>
     </message>
     <message>
         <source>铜重g</source>
@@ -3420,7 +3436,7 @@
     </message>
     <message>
         <source>初级电流密度(A/mm²)</source>
-        <translation>Primary current density (A/mm²)</translation>
+        <translation>Primary J (A/mm²)</translation>
     </message>
     <message>
         <source>初级空载时的励磁电流</source>
@@ -3500,7 +3516,7 @@
     </message>
     <message>
         <source>次级电流密度(A/mm²)</source>
-        <translation>Secondary current density (A/mm²)</translation>
+        <translation>Secondary J (A/mm²)</translation>
     </message>
     <message>
         <source>每个绕组外包胶带的层数</source>
@@ -4643,6 +4659,38 @@
     <message>
         <source>缺少行号 index</source>
         <translation>but has no index</translation>
+    </message>
+    <message>
+        <source>Peak Corvane专家系统 - 工况分析</source>
+        <translation>Peak Corvane expert system - Operating analysis</translation>
+    </message>
+    <message>
+        <source>Peak Corvane专家系统 - 自动设计</source>
+        <translation>Peak Corvane expert system - Automatic design</translation>
+    </message>
+    <message>
+        <source>Peak Corvane专家系统 - 铁芯设计与选型</source>
+        <translation>Peak Corvane expert system - Core design and selection</translation>
+    </message>
+    <message>
+        <source>Peak Corvane专家系统 - 骨架设置与选型</source>
+        <translation>Peak Corvane expert system - Bobbin setup and selection</translation>
+    </message>
+    <message>
+        <source>Peak Corvane专家系统 欢迎使用</source>
+        <translation>Peak Corvane expert system - Welcome</translation>
+    </message>
+    <message>
+        <source>关于 Peak Corvane专家系统</source>
+        <translation>About Peak Corvane expert system</translation>
+    </message>
+    <message>
+        <source>导线换算程序</source>
+        <translation>Wire conversion tools</translation>
+    </message>
+    <message>
+        <source>帮助 - Peak Corvane专家系统</source>
+        <translation>Help - Peak Corvane expert system</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,7 @@
 #include "model/step_label.h"
 #include "model/workspace.h"
 #include "operating/frmoperating.h"
+#include "search/replay.h"
 #include "search/search_plot.h"
 #include "search/search_progress.h"
 
@@ -111,9 +112,14 @@ void askForGeneratedTexts(Workspace& workspace, const Translator& translator) {
     for (const std::string& word : operating->wordsShown())
       translateComposed(translator, wordsContext(forms::kOperating), word);
   }
+  // a form's message box takes the form's caption for its title
+  for (const std::string& name : workspace.formNames())
+    ask(text_contexts::kMessage, workspace.form(name).caption());
   for (const bobbin::BobbinType& type : bobbin::kBobbinTypes)
     translateComposed(translator, wordsContext(forms::kBobbin), type.typeText);
   askForSearchPlotWords(translator);
+  for (int bobbin : {search::kSingleSlot, search::kDoubleSlot, search::kDrawer})
+    translateComposed(translator, wordsContext(forms::kSearch), search::bobbinCaption(bobbin));
   for (const std::string& progress : search::progressSamples()) ask(forms::kSearch, progress);
   for (const std::string& reason : fileReasonSamples()) ask(text_contexts::kMessage, reason);
   for (const std::string& reason : projectFitSamples(workspace))
