@@ -2151,7 +2151,7 @@
     </message>
     <message>
         <source>抽屉式</source>
-        <translation>Drawer type</translation>
+        <translation>Drawer</translation>
     </message>
     <message>
         <source>文件</source>
@@ -2614,7 +2614,7 @@
     </message>
     <message>
         <source>描述</source>
-        <translation>Description</translation>
+        <translation>Desc.</translation>
     </message>
     <message>
         <source>文件</source>
@@ -2642,7 +2642,7 @@
     </message>
     <message>
         <source>电流密度J(A/mm)</source>
-        <translation>Current density J (A/mm²)</translation>
+        <translation>J (A/mm²)</translation>
     </message>
     <message>
         <source>电磁参量确定工具</source>
@@ -2650,7 +2650,7 @@
     </message>
     <message>
         <source>白片</source>
-        <translation>White lamination</translation>
+        <translation>White</translation>
     </message>
     <message>
         <source>磁通密度(T)</source>
@@ -2742,7 +2742,7 @@
     </message>
     <message>
         <source>非标EI片</source>
-        <translation>Non-standard EI</translation>
+        <translation>Non-std EI</translation>
     </message>
     <message>
         <source>频率F(Hz)</source>
@@ -2762,7 +2762,7 @@
     </message>
     <message>
         <source>黑片</source>
-        <translation>Black lamination</translation>
+        <translation>Black</translation>
     </message>
     <message>
         <source>初级匝数</source>
@@ -4691,6 +4691,10 @@
     <message>
         <source>帮助 - Peak Corvane专家系统</source>
         <translation>Help - Peak Corvane expert system</translation>
+    </message>
+    <message>
+        <source>找不到用户手册</source>
+        <translation>The user manual cannot be found:</translation>
     </message>
 </context>
 <context>

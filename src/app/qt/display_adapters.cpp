@@ -29,6 +29,7 @@ void LabelAdapter::create() {
 }
 
 void LabelAdapter::placed() {
+  placed_ = true;
   if (label_) fitCaption(*label_);
 }
 
@@ -37,6 +38,8 @@ void LabelAdapter::showCaption() {
   label_->setText(shownCaption());
   label_->setWordWrap(twipsToPixels(control().geometry().height) >=
                       2 * label_->fontMetrics().height());
+  // a caption the form writes as the design changes ("槽厚 9mm")
+  if (placed_) fitCaption(*label_);
 }
 
 // ---------------------------------------------------------------- frame

@@ -34,6 +34,7 @@ class LabelAdapter : public ClickTargetAdapter {
 
  private:
   QPointer<QLabel> label_;
+  bool placed_ = false;  // a caption written afterwards is fitted at once
 };
 
 // The caption sits on the frame's top line, so the rows placed just below

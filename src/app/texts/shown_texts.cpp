@@ -1,5 +1,6 @@
 #include "app/texts/shown_texts.h"
 
+#include "app/forms/help_form.h"
 #include "app/texts/file_reason_samples.h"
 #include "app/texts/reason_samples.h"
 #include "bobbin/bobbin_types.h"
@@ -112,6 +113,7 @@ void askForGeneratedTexts(Workspace& workspace, const Translator& translator) {
     for (const std::string& word : operating->wordsShown())
       translateComposed(translator, wordsContext(forms::kOperating), word);
   }
+  ask(text_contexts::kMessage, missingManualText("/usr/share/corvane/manual/index.html"));
   // a form's message box takes the form's caption for its title
   for (const std::string& name : workspace.formNames())
     ask(text_contexts::kMessage, workspace.form(name).caption());

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -204,6 +205,21 @@ TEST_F(EnglishInterfaceTest, SwitchingLanguageRetitlesOpenWindowsButLeavesEveryV
   app.setLanguage(Language::Chinese, false);
   EXPECT_EQ(rectifier->currentText(), QString::fromStdString(design));
   EXPECT_TRUE(app.mainWindow()->windowTitle().startsWith("Peak Corvane专家系统"));
+}
+
+// The help window stands apart from the main window: it is titled in the
+// language shown, and titled again when the language changes.
+TEST_F(EnglishInterfaceTest, TheHelpWindowIsTitledInTheLanguageShown) {
+  DesktopApp& app = start(false);
+  ASSERT_TRUE(app.setLanguage(Language::English, false));
+  app.workspace().form("frmHelp").show();
+  QWidget* help = nullptr;
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (window->objectName() == "frmHelp") help = window;
+  ASSERT_NE(help, nullptr);
+  EXPECT_EQ(help->windowTitle(), "Help - Peak Corvane expert system");
+  app.setLanguage(Language::Chinese, false);
+  EXPECT_EQ(help->windowTitle(), "帮助 - Peak Corvane专家系统");
 }
 
 TEST_F(EnglishInterfaceTest, TheChoiceIsRememberedAndTheCommandLineOverridesItForOneRun) {
