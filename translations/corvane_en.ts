@@ -5296,6 +5296,18 @@
         <source>所有文件</source>
         <translation>All files</translation>
     </message>
+    <message>
+        <source>Corvane设计文件</source>
+        <translation>Corvane design file</translation>
+    </message>
+    <message>
+        <source>SPICE模型</source>
+        <translation>SPICE model</translation>
+    </message>
+    <message>
+        <source>骨架目录</source>
+        <translation>Bobbin catalogue</translation>
+    </message>
 </context>
 <context>
     <name>Frmbobbin/words</name>

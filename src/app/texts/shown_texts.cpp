@@ -1,20 +1,28 @@
 #include "app/texts/shown_texts.h"
 
+#include <algorithm>
+
 #include "app/forms/help_form.h"
 #include "app/texts/file_reason_samples.h"
 #include "app/texts/reason_samples.h"
 #include "bobbin/bobbin_types.h"
+#include "bobbin/frmbobbin.h"
+#include "bom/frmbomlist.h"
+#include "electrical/design_file.h"
 #include "model/control.h"
 #include "model/empty_field_reason.h"
 #include "model/form.h"
 #include "model/form_names.h"
 #include "model/picture.h"
+#include "model/project_file.h"
 #include "model/step_label.h"
 #include "model/workspace.h"
 #include "operating/frmoperating.h"
+#include "search/frmsearch.h"
 #include "search/replay.h"
 #include "search/search_plot.h"
 #include "search/search_progress.h"
+#include "spice/spice_export.h"
 
 namespace corvane {
 
@@ -35,6 +43,22 @@ void askForPictureWords(const Picture& picture, const std::string& context,
                         const Translator& translator) {
   for (const DrawOp& op : picture.ops())
     if (op.kind == DrawOp::Kind::Text) translateComposed(translator, context, op.text);
+}
+
+// The labels of a file dialog's filter ("Corvane设计文件(*.cvd)|*.cvd|…"),
+// without their patterns, as the desktop host asks for them.
+std::vector<std::string> filterLabels(std::string_view filter) {
+  std::vector<std::string> labels;
+  for (size_t start = 0, entry = 0; start <= filter.size(); ++entry) {
+    const size_t end = std::min(filter.find('|', start), filter.size());
+    std::string part(filter.substr(start, end - start));
+    start = end + 1;
+    if (entry % 2 == 1) continue;  // the patterns
+    if (part.ends_with(')') && part.find('(') != std::string::npos) part.resize(part.rfind('('));
+    while (!part.empty() && part.back() == ' ') part.pop_back();
+    labels.push_back(part);
+  }
+  return labels;
 }
 
 // The search form's plot before any result and with one of each kind.
@@ -114,6 +138,10 @@ void askForGeneratedTexts(Workspace& workspace, const Translator& translator) {
       translateComposed(translator, wordsContext(forms::kOperating), word);
   }
   ask(text_contexts::kMessage, missingManualText("/usr/share/corvane/manual/index.html"));
+  for (const char* filter :
+       {kProjectFileFilter, kDesignFileFilter, spice::kSpiceFilter, Frmbobbin::kCatalogueFilter,
+        FrmSearch::kCsvFilter, FrmBomList::kCsvFilter})
+    for (const std::string& label : filterLabels(filter)) ask(text_contexts::kProgram, label);
   // a form's message box takes the form's caption for its title
   for (const std::string& name : workspace.formNames())
     ask(text_contexts::kMessage, workspace.form(name).caption());

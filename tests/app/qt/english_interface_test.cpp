@@ -19,11 +19,14 @@
 #include "app/qt/form_view.h"
 #include "app/qt/interface_language.h"
 #include "app/qt/main_window.h"
+#include "app/qt/qt_host.h"
 #include "app/script/script_driver.h"
 #include "app/script/scripted_host.h"
+#include "bobbin/frmbobbin.h"
 #include "desktop_app_fixture.h"
 #include "model/design_history.h"
 #include "model/form.h"
+#include "model/project_file.h"
 #include "model/step_label.h"
 #include "model/translator.h"
 
@@ -220,6 +223,14 @@ TEST_F(EnglishInterfaceTest, TheHelpWindowIsTitledInTheLanguageShown) {
   EXPECT_EQ(help->windowTitle(), "Help - Peak Corvane expert system");
   app.setLanguage(Language::Chinese, false);
   EXPECT_EQ(help->windowTitle(), "帮助 - Peak Corvane专家系统");
+}
+
+// A file dialog's filters name their files in the language shown.
+TEST_F(EnglishInterfaceTest, FileDialogFiltersReadEnglish) {
+  start(false).setLanguage(Language::English, false);
+  EXPECT_EQ(QtHost::qtFilter(kProjectFileFilter), "Corvane design file (*.cvd);;All files (*)");
+  EXPECT_EQ(QtHost::qtFilter(Frmbobbin::kCatalogueFilter),
+            "Bobbin catalogue (*.sqlite *.db *.mdb);;All files (*)");
 }
 
 TEST_F(EnglishInterfaceTest, TheChoiceIsRememberedAndTheCommandLineOverridesItForOneRun) {
