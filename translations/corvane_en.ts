@@ -3296,7 +3296,7 @@
     </message>
     <message>
         <source>棕/棕</source>
-        <translation>Brown/brown</translation>
+        <translation>BN/BN</translation>
     </message>
     <message>
         <source>次级电流密度</source>
@@ -3308,7 +3308,7 @@
     </message>
     <message>
         <source>白/白</source>
-        <translation>White/white</translation>
+        <translation>WH/WH</translation>
     </message>
     <message>
         <source>直流负载电压  调整率</source>
@@ -3336,11 +3336,11 @@
     </message>
     <message>
         <source>紫/紫</source>
-        <translation>Violet/violet</translation>
+        <translation>VT/VT</translation>
     </message>
     <message>
         <source>红/红</source>
-        <translation>Red/red</translation>
+        <translation>RD/RD</translation>
     </message>
     <message>
         <source>线径mm</source>
@@ -3364,7 +3364,7 @@
     </message>
     <message>
         <source>绿/绿</source>
-        <translation>Green/green</translation>
+        <translation>GN/GN</translation>
     </message>
     <message>
         <source>股数P</source>
@@ -3376,7 +3376,7 @@
     </message>
     <message>
         <source>蓝/蓝</source>
-        <translation>Blue/blue</translation>
+        <translation>BU/BU</translation>
     </message>
     <message>
         <source>订单ID:</source>
@@ -3412,11 +3412,11 @@
     </message>
     <message>
         <source>黄/黄</source>
-        <translation>Yellow/yellow</translation>
+        <translation>YE/YE</translation>
     </message>
     <message>
         <source>黑/黑</source>
-        <translation>Black/black</translation>
+        <translation>BK/BK</translation>
     </message>
     <message>
         <source>△U：稳态电压与该组要求电压之差（%）</source>
@@ -4749,7 +4749,7 @@
     </message>
     <message>
         <source>出售的变压器；单独出售或装入其他设备的变压器不受其约束。平均效率含整流二极管损耗。</source>
-        <translation>a transformer sold alone or built into other equipment is exempt. The average efficiency includes the rectifier diode losses.</translation>
+        <translation>one sold alone or built into other equipment is exempt. Average efficiency includes diode losses.</translation>
     </message>
     <message>
         <source>制作工时</source>
@@ -4897,7 +4897,7 @@
     </message>
     <message>
         <source>每层匝数</source>
-        <translation>Turns/layer</translation>
+        <translation>T/layer</translation>
     </message>
     <message>
         <source>毛利率</source>
@@ -4993,7 +4993,7 @@
     </message>
     <message>
         <source>红/红</source>
-        <translation>Red/red</translation>
+        <translation>RD/RD</translation>
     </message>
     <message>
         <source>组别</source>
@@ -5109,7 +5109,7 @@
     </message>
     <message>
         <source>铜重(g)</source>
-        <translation>Cu weight (g)</translation>
+        <translation>Cu g</translation>
     </message>
     <message>
         <source>频率</source>
@@ -5157,7 +5157,7 @@
     </message>
     <message>
         <source>单价(元</source>
-        <translation>Unit price (CNY</translation>
+        <translation>Price (CNY</translation>
     </message>
     <message>
         <source>型号</source>
@@ -5185,15 +5185,15 @@
     </message>
     <message>
         <source>电压调整率(%)</source>
-        <translation>Regulation (%)</translation>
+        <translation>Reg. %</translation>
     </message>
     <message>
         <source>直流电阻(Ω)</source>
-        <translation>DC resistance (Ω)</translation>
+        <translation>DCR (Ω)</translation>
     </message>
     <message>
         <source>空载电压(V)</source>
-        <translation>No-load voltage (V)</translation>
+        <translation>No-load V</translation>
     </message>
     <message>
         <source>线型  线径(mm)</source>
@@ -5201,7 +5201,7 @@
     </message>
     <message>
         <source>绕组损耗(W)</source>
-        <translation>Winding loss (W)</translation>
+        <translation>Cu loss W</translation>
     </message>
     <message>
         <source>胶带宽度(mm)</source>
@@ -5213,11 +5213,11 @@
     </message>
     <message>
         <source>负载电压(V)</source>
-        <translation>Load voltage (V)</translation>
+        <translation>Load V</translation>
     </message>
     <message>
         <source>负载电流(A)</source>
-        <translation>Load current (A)</translation>
+        <translation>Load A</translation>
     </message>
     <message>
         <source>重量(g)</source>
@@ -5229,7 +5229,7 @@
     </message>
     <message>
         <source>铜线规格(mm)</source>
-        <translation>Wire size (mm)</translation>
+        <translation>Dia. (mm)</translation>
     </message>
     <message>
         <source>长×宽×厚(mm)</source>
@@ -5238,6 +5238,82 @@
     <message>
         <source>长度(mm)</source>
         <translation>Length (mm)</translation>
+    </message>
+    <message>
+        <source>其他骨架目录…</source>
+        <translation>Other bobbin catalogue…</translation>
+    </message>
+    <message>
+        <source>半波电阻</source>
+        <translation>Half-wave R</translation>
+    </message>
+    <message>
+        <source>工字型</source>
+        <translation>I-type</translation>
+    </message>
+    <message>
+        <source>成本最低</source>
+        <translation>Lowest cost</translation>
+    </message>
+    <message>
+        <source>损耗最低</source>
+        <translation>Lowest loss</translation>
+    </message>
+    <message>
+        <source>棕/棕</source>
+        <translation>BN/BN</translation>
+    </message>
+    <message>
+        <source>王字型</source>
+        <translation>E-type</translation>
+    </message>
+    <message>
+        <source>白/白</source>
+        <translation>WH/WH</translation>
+    </message>
+    <message>
+        <source>硅管</source>
+        <translation>Silicon</translation>
+    </message>
+    <message>
+        <source>紫/紫</source>
+        <translation>VT/VT</translation>
+    </message>
+    <message>
+        <source>绿/绿</source>
+        <translation>GN/GN</translation>
+    </message>
+    <message>
+        <source>蓝/蓝</source>
+        <translation>BU/BU</translation>
+    </message>
+    <message>
+        <source>重量最低</source>
+        <translation>Lowest weight</translation>
+    </message>
+    <message>
+        <source>铜包铝线</source>
+        <translation>Copper-clad aluminium</translation>
+    </message>
+    <message>
+        <source>铜线</source>
+        <translation>Copper wire</translation>
+    </message>
+    <message>
+        <source>铝线</source>
+        <translation>Aluminium wire</translation>
+    </message>
+    <message>
+        <source>锗管</source>
+        <translation>Germanium</translation>
+    </message>
+    <message>
+        <source>黄/黄</source>
+        <translation>YE/YE</translation>
+    </message>
+    <message>
+        <source>黑/黑</source>
+        <translation>BK/BK</translation>
     </message>
 </context>
 <context>

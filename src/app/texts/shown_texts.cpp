@@ -145,8 +145,14 @@ void askForGeneratedTexts(Workspace& workspace, const Translator& translator) {
   // a form's message box takes the form's caption for its title
   for (const std::string& name : workspace.formNames())
     ask(text_contexts::kMessage, workspace.form(name).caption());
-  for (const bobbin::BobbinType& type : bobbin::kBobbinTypes)
+  for (const bobbin::BobbinType& type : bobbin::kBobbinTypes) {
     translateComposed(translator, wordsContext(forms::kBobbin), type.typeText);
+    ask(text_contexts::kReport, type.typeText);
+  }
+  // whichever item of a list is chosen, a report may print it
+  for (const std::string& name : workspace.formNames())
+    for (const Control* control : workspace.form(name).allControls())
+      for (const std::string& item : control->items()) ask(text_contexts::kReport, item);
   askForSearchPlotWords(translator);
   for (int bobbin : {search::kSingleSlot, search::kDoubleSlot, search::kDrawer})
     translateComposed(translator, wordsContext(forms::kSearch), search::bobbinCaption(bobbin));
