@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="zh_CN">
 <context>
+    <name>FrmSearch/words</name>
+    <message>
+        <source>不可行</source>
+        <translation>Infeasible</translation>
+    </message>
+    <message>
+        <source>可行</source>
+        <translation>Feasible</translation>
+    </message>
+    <message>
+        <source>尚无结果</source>
+        <translation>No results yet</translation>
+    </message>
+    <message>
+        <source>帕累托前沿</source>
+        <translation>Pareto front</translation>
+    </message>
+    <message>
+        <source>成本价(元)</source>
+        <translation>Cost price (CNY)</translation>
+    </message>
+    <message>
+        <source>负载温升(℃)</source>
+        <translation>Load rise (℃)</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>工字</source>
+        <translation>I-type</translation>
+    </message>
+    <message>
+        <source>抽屉式</source>
+        <translation>Drawer type</translation>
+    </message>
+    <message>
+        <source>王字</source>
+        <translation>E-type</translation>
+    </message>
+</context>
+<context>
     <name>frmHelp</name>
     <message>
         <source>帮助 - Peak Corvane专家系统</source>
@@ -328,7 +371,7 @@
     </message>
     <message>
         <source>铜重(kg)</source>
-        <translation>Copper weight (kg)</translation>
+        <translation>Cu weight (kg)</translation>
     </message>
     <message>
         <source>骨架</source>
@@ -377,6 +420,142 @@
     <message>
         <source>正在估计剩余时间</source>
         <translation>estimating the time left</translation>
+    </message>
+    <message>
+        <source>不是标准EI铁芯</source>
+        <translation>is not a standard EI lamination</translation>
+    </message>
+    <message>
+        <source>不是铁芯窗体的矽钢片材质</source>
+        <translation>is not a steel grade of the core form</translation>
+    </message>
+    <message>
+        <source>候选方案超过200000个，请缩小搜索范围</source>
+        <translation>More than 200000 candidates; narrow the search space</translation>
+    </message>
+    <message>
+        <source>叠厚取值太多</source>
+        <translation>The stack range has too many values</translation>
+    </message>
+    <message>
+        <source>叠厚的最大值没有数值</source>
+        <translation>The stack maximum has no value</translation>
+    </message>
+    <message>
+        <source>叠厚的最小值大于最大值</source>
+        <translation>The stack minimum exceeds its maximum</translation>
+    </message>
+    <message>
+        <source>叠厚的最小值必须大于</source>
+        <translation>The stack minimum must be greater than</translation>
+    </message>
+    <message>
+        <source>叠厚的最小值没有数值</source>
+        <translation>The stack minimum has no value</translation>
+    </message>
+    <message>
+        <source>叠厚的步长必须大于</source>
+        <translation>The stack step must be greater than</translation>
+    </message>
+    <message>
+        <source>叠厚的步长没有数值</source>
+        <translation>The stack step has no value</translation>
+    </message>
+    <message>
+        <source>叠厚范围不是数</source>
+        <translation>The stack range is not a number</translation>
+    </message>
+    <message>
+        <source>搜索范围中没有候选方案</source>
+        <translation>The search space holds no candidate</translation>
+    </message>
+    <message>
+        <source>次级/初级电流密度比必须大于</source>
+        <translation>The secondary/primary current density ratio must be greater than</translation>
+    </message>
+    <message>
+        <source>次级/初级电流密度比没有数值</source>
+        <translation>The secondary/primary current density ratio has no value</translation>
+    </message>
+    <message>
+        <source>次级电流密度比必须大于</source>
+        <translation>The secondary current density ratio must be greater than</translation>
+    </message>
+    <message>
+        <source>没有选择矽钢片材质</source>
+        <translation>No steel grade chosen</translation>
+    </message>
+    <message>
+        <source>没有选择铁芯规格</source>
+        <translation>No lamination chosen</translation>
+    </message>
+    <message>
+        <source>没有选择骨架类型</source>
+        <translation>No bobbin type chosen</translation>
+    </message>
+    <message>
+        <source>电流密度取值太多</source>
+        <translation>The current density range has too many values</translation>
+    </message>
+    <message>
+        <source>电流密度的最大值没有数值</source>
+        <translation>The current density maximum has no value</translation>
+    </message>
+    <message>
+        <source>电流密度的最小值大于最大值</source>
+        <translation>The current density minimum exceeds its maximum</translation>
+    </message>
+    <message>
+        <source>电流密度的最小值必须大于</source>
+        <translation>The current density minimum must be greater than</translation>
+    </message>
+    <message>
+        <source>电流密度的最小值没有数值</source>
+        <translation>The current density minimum has no value</translation>
+    </message>
+    <message>
+        <source>电流密度的步长必须大于</source>
+        <translation>The current density step must be greater than</translation>
+    </message>
+    <message>
+        <source>电流密度的步长没有数值</source>
+        <translation>The current density step has no value</translation>
+    </message>
+    <message>
+        <source>电流密度范围不是数</source>
+        <translation>The current density range is not a number</translation>
+    </message>
+    <message>
+        <source>磁通密度取值太多</source>
+        <translation>The flux density range has too many values</translation>
+    </message>
+    <message>
+        <source>磁通密度的最大值没有数值</source>
+        <translation>The flux density maximum has no value</translation>
+    </message>
+    <message>
+        <source>磁通密度的最小值大于最大值</source>
+        <translation>The flux density minimum exceeds its maximum</translation>
+    </message>
+    <message>
+        <source>磁通密度的最小值必须大于</source>
+        <translation>The flux density minimum must be greater than</translation>
+    </message>
+    <message>
+        <source>磁通密度的最小值没有数值</source>
+        <translation>The flux density minimum has no value</translation>
+    </message>
+    <message>
+        <source>磁通密度的步长必须大于</source>
+        <translation>The flux density step must be greater than</translation>
+    </message>
+    <message>
+        <source>磁通密度的步长没有数值</source>
+        <translation>The flux density step has no value</translation>
+    </message>
+    <message>
+        <source>磁通密度范围不是数</source>
+        <translation>The flux density range is not a number</translation>
     </message>
 </context>
 <context>
@@ -1972,7 +2151,7 @@
     </message>
     <message>
         <source>抽屉式</source>
-        <translation>Drawer type</translation>
+        <translation>Drawer</translation>
     </message>
     <message>
         <source>文件</source>
@@ -2246,6 +2425,122 @@
         <source>骨架目录：随程序提供的或另选的</source>
         <translation>Bobbin catalogue: the one supplied with the program or another chosen</translation>
     </message>
+    <message>
+        <source>不是可读的 Access 数据库</source>
+        <translation>not a readable Access database</translation>
+    </message>
+    <message>
+        <source>不是数据库文件</source>
+        <translation>not a database file</translation>
+    </message>
+    <message>
+        <source>内存不足</source>
+        <translation>out of memory</translation>
+    </message>
+    <message>
+        <source>数据库出错</source>
+        <translation>database error</translation>
+    </message>
+    <message>
+        <source>数据库文件已损坏</source>
+        <translation>the database file is damaged</translation>
+    </message>
+    <message>
+        <source>文件可能已损坏</source>
+        <translation>the file may be damaged</translation>
+    </message>
+    <message>
+        <source>文件正被其他程序锁定</source>
+        <translation>the file is locked by another program</translation>
+    </message>
+    <message>
+        <source>无法启动读取进程</source>
+        <translation>cannot start the reading process</translation>
+    </message>
+    <message>
+        <source>无法打开文件</source>
+        <translation>the file cannot be opened</translation>
+    </message>
+    <message>
+        <source>无法读取表 %1 的列</source>
+        <translation>cannot read the columns of table %1</translation>
+    </message>
+    <message>
+        <source>无法读取骨架目录</source>
+        <translation>Cannot read the bobbin catalogue</translation>
+    </message>
+    <message>
+        <source>既不是 SQLite 也不是 Access 数据库</source>
+        <translation>it is neither a SQLite nor an Access database</translation>
+    </message>
+    <message>
+        <source>缺少表</source>
+        <translation>missing table</translation>
+    </message>
+    <message>
+        <source>缺少骨架表</source>
+        <translation>missing bobbin table</translation>
+    </message>
+    <message>
+        <source>表 %1 缺少列</source>
+        <translation>table %1 lacks the column</translation>
+    </message>
+    <message>
+        <source>读取所需的内存超出限度</source>
+        <translation>reading needed more memory than allowed</translation>
+    </message>
+    <message>
+        <source>读取文件时出错</source>
+        <translation>an error occurred reading the file</translation>
+    </message>
+    <message>
+        <source>读取时出错</source>
+        <translation>an error occurred while reading</translation>
+    </message>
+    <message>
+        <source>读取超时</source>
+        <translation>reading timed out</translation>
+    </message>
+    <message>
+        <source>这是一个文件夹</source>
+        <translation>this is a folder</translation>
+    </message>
+    <message>
+        <source>骨架表缺少列</source>
+        <translation>a bobbin table lacks the column</translation>
+    </message>
+    <message>
+        <source>骨架表缺少列 A</source>
+        <translation>a bobbin table lacks the column A</translation>
+    </message>
+    <message>
+        <source>骨架表缺少列 B</source>
+        <translation>a bobbin table lacks the column B</translation>
+    </message>
+    <message>
+        <source>骨架表缺少列 D</source>
+        <translation>a bobbin table lacks the column D</translation>
+    </message>
+    <message>
+        <source>骨架表缺少列 F</source>
+        <translation>a bobbin table lacks the column F</translation>
+    </message>
+    <message>
+        <source>骨架表缺少列 SUP</source>
+        <translation>a bobbin table lacks the column SUP</translation>
+    </message>
+    <message>
+        <source>骨架表缺少列 partno</source>
+        <translation>a bobbin table lacks the column partno</translation>
+    </message>
+    <message>
+        <source>骨架表缺少列 specification</source>
+        <translation>a bobbin table lacks the column specification</translation>
+    </message>
+    <message>
+        <source>仍使用</source>
+        <translation>still using</translation>
+    </message>
 </context>
 <context>
     <name>Frmcore</name>
@@ -2319,7 +2614,7 @@
     </message>
     <message>
         <source>描述</source>
-        <translation>Description</translation>
+        <translation>Desc.</translation>
     </message>
     <message>
         <source>文件</source>
@@ -2347,7 +2642,7 @@
     </message>
     <message>
         <source>电流密度J(A/mm)</source>
-        <translation>Current density J (A/mm²)</translation>
+        <translation>J (A/mm²)</translation>
     </message>
     <message>
         <source>电磁参量确定工具</source>
@@ -2355,7 +2650,7 @@
     </message>
     <message>
         <source>白片</source>
-        <translation>White lamination</translation>
+        <translation>White</translation>
     </message>
     <message>
         <source>磁通密度(T)</source>
@@ -2447,7 +2742,7 @@
     </message>
     <message>
         <source>非标EI片</source>
-        <translation>Non-standard EI</translation>
+        <translation>Non-std EI</translation>
     </message>
     <message>
         <source>频率F(Hz)</source>
@@ -2467,7 +2762,7 @@
     </message>
     <message>
         <source>黑片</source>
-        <translation>Black lamination</translation>
+        <translation>Black</translation>
     </message>
     <message>
         <source>初级匝数</source>
@@ -2822,7 +3117,7 @@
     </message>
     <message>
         <source>空载电压V</source>
-        <translation>No-load voltage V</translation>
+        <translation>No-load V</translation>
     </message>
     <message>
         <source>空载电压：绕组空载时的交流电压，由允许电压调整率算出（V）</source>
@@ -2937,7 +3232,7 @@
     </message>
     <message>
         <source>厚度mm</source>
-        <translation>Thickness mm</translation>
+        <translation>Build mm</translation>
     </message>
     <message>
         <source>参数仿真</source>
@@ -3001,7 +3296,7 @@
     </message>
     <message>
         <source>棕/棕</source>
-        <translation>Brown/brown</translation>
+        <translation>BN/BN</translation>
     </message>
     <message>
         <source>次级电流密度</source>
@@ -3013,7 +3308,7 @@
     </message>
     <message>
         <source>白/白</source>
-        <translation>White/white</translation>
+        <translation>WH/WH</translation>
     </message>
     <message>
         <source>直流负载电压  调整率</source>
@@ -3021,7 +3316,7 @@
     </message>
     <message>
         <source>稳态电压V</source>
-        <translation>Steady voltage V</translation>
+        <translation>Load V</translation>
     </message>
     <message>
         <source>空载Bo</source>
@@ -3029,7 +3324,7 @@
     </message>
     <message>
         <source>空载电压V</source>
-        <translation>No-load voltage V</translation>
+        <translation>No-load V</translation>
     </message>
     <message>
         <source>空载电流</source>
@@ -3041,11 +3336,11 @@
     </message>
     <message>
         <source>紫/紫</source>
-        <translation>Violet/violet</translation>
+        <translation>VT/VT</translation>
     </message>
     <message>
         <source>红/红</source>
-        <translation>Red/red</translation>
+        <translation>RD/RD</translation>
     </message>
     <message>
         <source>线径mm</source>
@@ -3069,7 +3364,7 @@
     </message>
     <message>
         <source>绿/绿</source>
-        <translation>Green/green</translation>
+        <translation>GN/GN</translation>
     </message>
     <message>
         <source>股数P</source>
@@ -3081,7 +3376,7 @@
     </message>
     <message>
         <source>蓝/蓝</source>
-        <translation>Blue/blue</translation>
+        <translation>BU/BU</translation>
     </message>
     <message>
         <source>订单ID:</source>
@@ -3109,7 +3404,7 @@
     </message>
     <message>
         <source>铜损W</source>
-        <translation>Copper loss W</translation>
+        <translation>Cu loss W</translation>
     </message>
     <message>
         <source>铜重g</source>
@@ -3117,11 +3412,11 @@
     </message>
     <message>
         <source>黄/黄</source>
-        <translation>Yellow/yellow</translation>
+        <translation>YE/YE</translation>
     </message>
     <message>
         <source>黑/黑</source>
-        <translation>Black/black</translation>
+        <translation>BK/BK</translation>
     </message>
     <message>
         <source>△U：稳态电压与该组要求电压之差（%）</source>
@@ -3141,7 +3436,7 @@
     </message>
     <message>
         <source>初级电流密度(A/mm²)</source>
-        <translation>Primary current density (A/mm²)</translation>
+        <translation>Primary J (A/mm²)</translation>
     </message>
     <message>
         <source>初级空载时的励磁电流</source>
@@ -3221,7 +3516,7 @@
     </message>
     <message>
         <source>次级电流密度(A/mm²)</source>
-        <translation>Secondary current density (A/mm²)</translation>
+        <translation>Secondary J (A/mm²)</translation>
     </message>
     <message>
         <source>每个绕组外包胶带的层数</source>
@@ -3737,6 +4032,670 @@
         <source>编码有误</source>
         <translation>encoding is broken</translation>
     </message>
+    <message>
+        <source>JSON 对象</source>
+        <translation>JSON object</translation>
+    </message>
+    <message>
+        <source>JSON 数组</source>
+        <translation>JSON array</translation>
+    </message>
+    <message>
+        <source>true/false 或文本表</source>
+        <translation>true/false or a table of texts</translation>
+    </message>
+    <message>
+        <source>不在文件的窗体之中</source>
+        <translation>is not among the file's forms</translation>
+    </message>
+    <message>
+        <source>不是已知的绘图操作</source>
+        <translation>is no known drawing operation</translation>
+    </message>
+    <message>
+        <source>不是标准EI铁芯</source>
+        <translation>is not a standard EI lamination</translation>
+    </message>
+    <message>
+        <source>不是铁芯窗体的矽钢片材质</source>
+        <translation>is not a steel grade of the core form</translation>
+    </message>
+    <message>
+        <source>与</source>
+        <translation>and</translation>
+    </message>
+    <message>
+        <source>中有未知的项</source>
+        <translation>holds an unknown key</translation>
+    </message>
+    <message>
+        <source>之间的漏感不小于励磁电感</source>
+        <translation>: the leakage inductance between them is not below the magnetising inductance</translation>
+    </message>
+    <message>
+        <source>以下内容已忽略</source>
+        <translation>The following was ignored</translation>
+    </message>
+    <message>
+        <source>共享值</source>
+        <translation>shared value</translation>
+    </message>
+    <message>
+        <source>出现了两次</source>
+        <translation>appears twice</translation>
+    </message>
+    <message>
+        <source>厚度或匝长不是正数</source>
+        <translation>thickness or mean turn length is not positive</translation>
+    </message>
+    <message>
+        <source>叠厚的最小值必须大于</source>
+        <translation>The stack minimum must be greater than</translation>
+    </message>
+    <message>
+        <source>叠厚的步长必须大于</source>
+        <translation>The stack step must be greater than</translation>
+    </message>
+    <message>
+        <source>只能是数</source>
+        <translation>can only be one of a number</translation>
+    </message>
+    <message>
+        <source>在本程序中不存在</source>
+        <translation>does not exist in this program</translation>
+    </message>
+    <message>
+        <source>应为一组键值</source>
+        <translation>must be a set of keys and values</translation>
+    </message>
+    <message>
+        <source>应为列表</source>
+        <translation>must be a list</translation>
+    </message>
+    <message>
+        <source>应为数</source>
+        <translation>must be a number</translation>
+    </message>
+    <message>
+        <source>应为文本</source>
+        <translation>must be text</translation>
+    </message>
+    <message>
+        <source>应在 %1 与 %2 之间</source>
+        <translation>must lie between %1 and %2</translation>
+    </message>
+    <message>
+        <source>引用的窗体</source>
+        <translation>refers to the form</translation>
+    </message>
+    <message>
+        <source>搜索范围有误</source>
+        <translation>Search space error</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：候选方案超过200000个，请缩小搜索范围</source>
+        <translation>Search space error: more than 200000 candidates; narrow the search space</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：叠厚取值太多</source>
+        <translation>Search space error: the stack range has too many values</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：叠厚的最大值没有数值</source>
+        <translation>Search space error: the stack maximum has no value</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：叠厚的最小值大于最大值</source>
+        <translation>Search space error: the stack minimum exceeds its maximum</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：叠厚的最小值没有数值</source>
+        <translation>Search space error: the stack minimum has no value</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：叠厚的步长没有数值</source>
+        <translation>Search space error: the stack step has no value</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：叠厚范围不是数</source>
+        <translation>Search space error: the stack range is not a number</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：搜索范围中没有候选方案</source>
+        <translation>Search space error: the search space holds no candidate</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：次级/初级电流密度比没有数值</source>
+        <translation>Search space error: the secondary/primary current density ratio has no value</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：没有选择矽钢片材质</source>
+        <translation>Search space error: no steel grade chosen</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：没有选择铁芯规格</source>
+        <translation>Search space error: no lamination chosen</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：没有选择骨架类型</source>
+        <translation>Search space error: no bobbin type chosen</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：电流密度取值太多</source>
+        <translation>Search space error: the current density range has too many values</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：电流密度的最大值没有数值</source>
+        <translation>Search space error: the current density maximum has no value</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：电流密度的最小值大于最大值</source>
+        <translation>Search space error: the current density minimum exceeds its maximum</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：电流密度的最小值没有数值</source>
+        <translation>Search space error: the current density minimum has no value</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：电流密度的步长没有数值</source>
+        <translation>Search space error: the current density step has no value</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：电流密度范围不是数</source>
+        <translation>Search space error: the current density range is not a number</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：磁通密度取值太多</source>
+        <translation>Search space error: the flux density range has too many values</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：磁通密度的最大值没有数值</source>
+        <translation>Search space error: the flux density maximum has no value</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：磁通密度的最小值大于最大值</source>
+        <translation>Search space error: the flux density minimum exceeds its maximum</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：磁通密度的最小值没有数值</source>
+        <translation>Search space error: the flux density minimum has no value</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：磁通密度的步长没有数值</source>
+        <translation>Search space error: the flux density step has no value</translation>
+    </message>
+    <message>
+        <source>搜索范围有误：磁通密度范围不是数</source>
+        <translation>Search space error: the flux density range is not a number</translation>
+    </message>
+    <message>
+        <source>文件中有未知的项</source>
+        <translation>the file holds an unknown key</translation>
+    </message>
+    <message>
+        <source>文件的 activeForm 应为文本</source>
+        <translation>the file's activeForm must be text</translation>
+    </message>
+    <message>
+        <source>文件的 forms 应为列表</source>
+        <translation>the file's forms must be a list</translation>
+    </message>
+    <message>
+        <source>文件的 recovery 中有未知的项</source>
+        <translation>the file's recovery holds an unknown key</translation>
+    </message>
+    <message>
+        <source>文件的 recovery 应为一组键值</source>
+        <translation>the file's recovery must be a set of keys and values</translation>
+    </message>
+    <message>
+        <source>文件的 recovery 的 file 应为文本</source>
+        <translation>the file's recovery: file must be text</translation>
+    </message>
+    <message>
+        <source>文件的 recovery 缺少</source>
+        <translation>the file's recovery lacks</translation>
+    </message>
+    <message>
+        <source>文件的 shared 应为一组键值</source>
+        <translation>the file's shared must be a set of keys and values</translation>
+    </message>
+    <message>
+        <source>文件缺少</source>
+        <translation>the file lacks</translation>
+    </message>
+    <message>
+        <source>文本</source>
+        <translation>text</translation>
+    </message>
+    <message>
+        <source>文本或引用之一</source>
+        <translation>text or a reference</translation>
+    </message>
+    <message>
+        <source>无法导出SPICE模型</source>
+        <translation>Cannot export the SPICE model</translation>
+    </message>
+    <message>
+        <source>无法导出SPICE模型：初级电压U1或频率f不是正数。</source>
+        <translation>Cannot export the SPICE model: the primary voltage U1 or the frequency f is not positive.</translation>
+    </message>
+    <message>
+        <source>无法导出SPICE模型：未选择骨架形式，绕组在骨架中的位置不定。</source>
+        <translation>Cannot export the SPICE model: no bobbin type is chosen, so the places of the windings in the bobbin are unknown.</translation>
+    </message>
+    <message>
+        <source>无法导出SPICE模型：模型的数值超出范围。</source>
+        <translation>Cannot export the SPICE model: a value of the model is out of range.</translation>
+    </message>
+    <message>
+        <source>无法导出SPICE模型：没有空载电流I0，请先运行参数仿真。</source>
+        <translation>Cannot export the SPICE model: there is no no-load current I0; run the parameter simulation first.</translation>
+    </message>
+    <message>
+        <source>无法导出SPICE模型：空载电流I0不大于铁损电流Pc/U1，求不出励磁电流和励磁电感。</source>
+        <translation>Cannot export the SPICE model: the no-load current I0 is not above the iron-loss current Pc/U1, so the magnetising current and inductance cannot be found.</translation>
+    </message>
+    <message>
+        <source>无法导出SPICE模型：绕组之间的耦合系数互相矛盾（耦合矩阵不正定）。</source>
+        <translation>Cannot export the SPICE model: the coupling coefficients between the windings contradict each other (the coupling matrix is not positive definite).</translation>
+    </message>
+    <message>
+        <source>无法导出SPICE模型：骨架槽宽或铁芯窗口宽度不是正数。</source>
+        <translation>Cannot export the SPICE model: the bobbin slot width or the core window width is not positive.</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>is unknown</translation>
+    </message>
+    <message>
+        <source>材质</source>
+        <translation>grade</translation>
+    </message>
+    <message>
+        <source>次级/初级电流密度比必须大于</source>
+        <translation>The secondary/primary current density ratio must be greater than</translation>
+    </message>
+    <message>
+        <source>次级电流密度比必须大于</source>
+        <translation>The secondary current density ratio must be greater than</translation>
+    </message>
+    <message>
+        <source>没有对应的输出组</source>
+        <translation>has no output group</translation>
+    </message>
+    <message>
+        <source>没有成员</source>
+        <translation>has no member</translation>
+    </message>
+    <message>
+        <source>活动窗体</source>
+        <translation>the active form</translation>
+    </message>
+    <message>
+        <source>热阻</source>
+        <translation>hot resistance</translation>
+    </message>
+    <message>
+        <source>电流密度的最小值必须大于</source>
+        <translation>The current density minimum must be greater than</translation>
+    </message>
+    <message>
+        <source>电流密度的步长必须大于</source>
+        <translation>The current density step must be greater than</translation>
+    </message>
+    <message>
+        <source>的 backColor 应为颜色 [红, 绿, 蓝]</source>
+        <translation>'s backColor must be a colour [red, green, blue]</translation>
+    </message>
+    <message>
+        <source>的 backColor 应在 %1 与 %2 之间</source>
+        <translation>'s backColor must lie between %1 and %2</translation>
+    </message>
+    <message>
+        <source>的 caption 应为文本</source>
+        <translation>'s caption must be text</translation>
+    </message>
+    <message>
+        <source>的 controls 应为列表</source>
+        <translation>'s controls must be a list</translation>
+    </message>
+    <message>
+        <source>的 enabled 应为 true 或 false</source>
+        <translation>'s enabled must be true or false</translation>
+    </message>
+    <message>
+        <source>的 field 应为文本</source>
+        <translation>'s field must be text</translation>
+    </message>
+    <message>
+        <source>的 foreColor 应为颜色 [红, 绿, 蓝]</source>
+        <translation>'s foreColor must be a colour [red, green, blue]</translation>
+    </message>
+    <message>
+        <source>的 form 应为文本</source>
+        <translation>'s form must be text</translation>
+    </message>
+    <message>
+        <source>的 geometry 应为 [左, 上, 宽, 高]</source>
+        <translation>'s geometry must be [left, top, width, height]</translation>
+    </message>
+    <message>
+        <source>的 geometry 应为整数</source>
+        <translation>'s geometry must be whole numbers</translation>
+    </message>
+    <message>
+        <source>的 interval 应在 %1 与 %2 之间</source>
+        <translation>'s interval must lie between %1 and %2</translation>
+    </message>
+    <message>
+        <source>的 items 应为列表</source>
+        <translation>'s items must be a list</translation>
+    </message>
+    <message>
+        <source>的 items 的列表项应为文本</source>
+        <translation>'s items: a list item must be text</translation>
+    </message>
+    <message>
+        <source>的 listIndex 应为整数</source>
+        <translation>'s listIndex must be a whole number</translation>
+    </message>
+    <message>
+        <source>的 listIndex 应在 %1 与 %2 之间</source>
+        <translation>'s listIndex must lie between %1 and %2</translation>
+    </message>
+    <message>
+        <source>的 locked 应为 true 或 false</source>
+        <translation>'s locked must be true or false</translation>
+    </message>
+    <message>
+        <source>的 members 应为一组键值</source>
+        <translation>'s members must be a set of keys and values</translation>
+    </message>
+    <message>
+        <source>的 ownBackColor 应为 true 或 false</source>
+        <translation>'s ownBackColor must be true or false</translation>
+    </message>
+    <message>
+        <source>的 picture 中有未知的项</source>
+        <translation>'s picture holds an unknown key</translation>
+    </message>
+    <message>
+        <source>的 picture 应为一组键值</source>
+        <translation>'s picture must be a set of keys and values</translation>
+    </message>
+    <message>
+        <source>的 picture 的 backColor 应为颜色 [红, 绿, 蓝]</source>
+        <translation>'s picture: backColor must be a colour [red, green, blue]</translation>
+    </message>
+    <message>
+        <source>的 picture 的 foreColor 应为颜色 [红, 绿, 蓝]</source>
+        <translation>'s picture: foreColor must be a colour [red, green, blue]</translation>
+    </message>
+    <message>
+        <source>的 picture 的 ops 应为列表</source>
+        <translation>'s picture: ops must be a list</translation>
+    </message>
+    <message>
+        <source>的 picture 的第 %1 个绘图操作应为数</source>
+        <translation>'s picture: drawing operation %1 must be a number</translation>
+    </message>
+    <message>
+        <source>的 picture 的第 %1 个绘图操作应为绘图操作 [名称</source>
+        <translation>'s picture: drawing operation %1 must be a drawing operation [name</translation>
+    </message>
+    <message>
+        <source>的 picture 的第 %1 个绘图操作应有 %2 项</source>
+        <translation>'s picture: drawing operation %1 must have %2 items</translation>
+    </message>
+    <message>
+        <source>的 picture 的第 %1 个绘图操作的名称</source>
+        <translation>'s picture: drawing operation %1 has the name</translation>
+    </message>
+    <message>
+        <source>的 picture 的第 %1 个绘图操作的名称应为文本</source>
+        <translation>'s picture: the name of drawing operation %1 must be text</translation>
+    </message>
+    <message>
+        <source>的 picture 的第 %1 个绘图操作的文字应为文本</source>
+        <translation>'s picture: the text of drawing operation %1 must be text</translation>
+    </message>
+    <message>
+        <source>的 picture 的第 %1 个绘图操作的颜色应为颜色 [红, 绿, 蓝</source>
+        <translation>'s picture: the colour of drawing operation %1 must be a colour [red, green, blue</translation>
+    </message>
+    <message>
+        <source>的 picture 缺少</source>
+        <translation>'s picture lacks</translation>
+    </message>
+    <message>
+        <source>的 row 应在 %1 与 %2 之间</source>
+        <translation>'s row must lie between %1 and %2</translation>
+    </message>
+    <message>
+        <source>的 rows 中有空的数组名</source>
+        <translation>'s rows hold an empty array name</translation>
+    </message>
+    <message>
+        <source>的 rows 应为一组键值</source>
+        <translation>'s rows must be a set of keys and values</translation>
+    </message>
+    <message>
+        <source>的 rows 的数组</source>
+        <translation>'s rows: the array</translation>
+    </message>
+    <message>
+        <source>的 text 应为文本</source>
+        <translation>'s text must be text</translation>
+    </message>
+    <message>
+        <source>的 toolTip 应为文本</source>
+        <translation>'s toolTip must be text</translation>
+    </message>
+    <message>
+        <source>的 value 应为整数</source>
+        <translation>'s value must be a whole number</translation>
+    </message>
+    <message>
+        <source>的 value 应在 %1 与 %2 之间</source>
+        <translation>'s value must lie between %1 and %2</translation>
+    </message>
+    <message>
+        <source>的 visible 应为 true 或 false</source>
+        <translation>'s visible must be true or false</translation>
+    </message>
+    <message>
+        <source>的一行应为列表</source>
+        <translation>'s row must be a list</translation>
+    </message>
+    <message>
+        <source>的一行的列表项应为文本</source>
+        <translation>'s row: a list item must be text</translation>
+    </message>
+    <message>
+        <source>的值类型或范围不对</source>
+        <translation>'s value has the wrong type or range</translation>
+    </message>
+    <message>
+        <source>的匝数</source>
+        <translation>'s turns</translation>
+    </message>
+    <message>
+        <source>的成员</source>
+        <translation>'s member</translation>
+    </message>
+    <message>
+        <source>的控件</source>
+        <translation>'s control</translation>
+    </message>
+    <message>
+        <source>的整流电路</source>
+        <translation>'s rectifier circuit</translation>
+    </message>
+    <message>
+        <source>的第 %1 个控件应为一组键值</source>
+        <translation>'s control %1 must be a set of keys and values</translation>
+    </message>
+    <message>
+        <source>的第 %1 个控件的 index 应为整数</source>
+        <translation>'s control %1: index must be a whole number</translation>
+    </message>
+    <message>
+        <source>的第 %1 个控件的 index 应在 %2 与 %3 之间</source>
+        <translation>'s control %1: index must lie between %2 and %3</translation>
+    </message>
+    <message>
+        <source>的第 %1 个控件的 name 应为文本</source>
+        <translation>'s control %1: name must be text</translation>
+    </message>
+    <message>
+        <source>的第 %1 个控件的 name 是空的</source>
+        <translation>'s control %1: name is empty</translation>
+    </message>
+    <message>
+        <source>的第 %1 个控件缺少</source>
+        <translation>'s control %1 lacks</translation>
+    </message>
+    <message>
+        <source>的行 %1 出现了两次</source>
+        <translation>'s row %1 appears twice</translation>
+    </message>
+    <message>
+        <source>的行号应为整数</source>
+        <translation>'s row number must be a whole number</translation>
+    </message>
+    <message>
+        <source>的行号应在 %1 与 %2 之间</source>
+        <translation>'s row number must lie between %1 and %2</translation>
+    </message>
+    <message>
+        <source>的饱和点</source>
+        <translation>'s saturation point</translation>
+    </message>
+    <message>
+        <source>磁通密度Bm %1 T 超过钢材</source>
+        <translation>the flux density Bm %1 T exceeds steel</translation>
+    </message>
+    <message>
+        <source>磁通密度的最小值必须大于</source>
+        <translation>The flux density minimum must be greater than</translation>
+    </message>
+    <message>
+        <source>磁通密度的步长必须大于</source>
+        <translation>The flux density step must be greater than</translation>
+    </message>
+    <message>
+        <source>窗体</source>
+        <translation>form</translation>
+    </message>
+    <message>
+        <source>第 %1 个窗体应为一组键值</source>
+        <translation>form %1 must be a set of keys and values</translation>
+    </message>
+    <message>
+        <source>第 %1 个窗体的 name 应为文本</source>
+        <translation>form %1's name must be text</translation>
+    </message>
+    <message>
+        <source>第 %1 个窗体缺少</source>
+        <translation>form %1 lacks</translation>
+    </message>
+    <message>
+        <source>线性模型不成立</source>
+        <translation>the linear model does not hold</translation>
+    </message>
+    <message>
+        <source>绕组</source>
+        <translation>winding</translation>
+    </message>
+    <message>
+        <source>缺少</source>
+        <translation>lacks</translation>
+    </message>
+    <message>
+        <source>而有</source>
+        <translation>but has</translation>
+    </message>
+    <message>
+        <source>请先运行参数仿真</source>
+        <translation>run the parameter simulation first</translation>
+    </message>
+    <message>
+        <source>输出组</source>
+        <translation>output group</translation>
+    </message>
+    <message>
+        <source>铁芯已饱和</source>
+        <translation>the core saturates</translation>
+    </message>
+    <message>
+        <source>铁芯规格</source>
+        <translation>lamination</translation>
+    </message>
+    <message>
+        <source>不在数组的行之中</source>
+        <translation>is not among the array's rows</translation>
+    </message>
+    <message>
+        <source>不是图片框</source>
+        <translation>is not a picture box</translation>
+    </message>
+    <message>
+        <source>不是控件数组</source>
+        <translation>is not a control array</translation>
+    </message>
+    <message>
+        <source>不能有行 rows</source>
+        <translation>so it cannot have rows</translation>
+    </message>
+    <message>
+        <source>不能有行号 index</source>
+        <translation>so it cannot have an index</translation>
+    </message>
+    <message>
+        <source>是控件数组</source>
+        <translation>is a control array</translation>
+    </message>
+    <message>
+        <source>缺少行号 index</source>
+        <translation>but has no index</translation>
+    </message>
+    <message>
+        <source>Peak Corvane专家系统 - 工况分析</source>
+        <translation>Peak Corvane expert system - Operating analysis</translation>
+    </message>
+    <message>
+        <source>Peak Corvane专家系统 - 自动设计</source>
+        <translation>Peak Corvane expert system - Automatic design</translation>
+    </message>
+    <message>
+        <source>Peak Corvane专家系统 - 铁芯设计与选型</source>
+        <translation>Peak Corvane expert system - Core design and selection</translation>
+    </message>
+    <message>
+        <source>Peak Corvane专家系统 - 骨架设置与选型</source>
+        <translation>Peak Corvane expert system - Bobbin setup and selection</translation>
+    </message>
+    <message>
+        <source>Peak Corvane专家系统 欢迎使用</source>
+        <translation>Peak Corvane expert system - Welcome</translation>
+    </message>
+    <message>
+        <source>关于 Peak Corvane专家系统</source>
+        <translation>About Peak Corvane expert system</translation>
+    </message>
+    <message>
+        <source>导线换算程序</source>
+        <translation>Wire conversion tools</translation>
+    </message>
+    <message>
+        <source>帮助 - Peak Corvane专家系统</source>
+        <translation>Help - Peak Corvane expert system</translation>
+    </message>
+    <message>
+        <source>找不到用户手册</source>
+        <translation>The user manual cannot be found:</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>
@@ -3790,7 +4749,7 @@
     </message>
     <message>
         <source>出售的变压器；单独出售或装入其他设备的变压器不受其约束。平均效率含整流二极管损耗。</source>
-        <translation>a transformer sold alone or built into other equipment is exempt. The average efficiency includes the rectifier diode losses.</translation>
+        <translation>one sold alone or built into other equipment is exempt. Average efficiency includes diode losses.</translation>
     </message>
     <message>
         <source>制作工时</source>
@@ -3938,7 +4897,7 @@
     </message>
     <message>
         <source>每层匝数</source>
-        <translation>Turns/layer</translation>
+        <translation>T/layer</translation>
     </message>
     <message>
         <source>毛利率</source>
@@ -4034,7 +4993,7 @@
     </message>
     <message>
         <source>红/红</source>
-        <translation>Red/red</translation>
+        <translation>RD/RD</translation>
     </message>
     <message>
         <source>组别</source>
@@ -4150,7 +5109,7 @@
     </message>
     <message>
         <source>铜重(g)</source>
-        <translation>Cu weight (g)</translation>
+        <translation>Cu g</translation>
     </message>
     <message>
         <source>频率</source>
@@ -4198,7 +5157,7 @@
     </message>
     <message>
         <source>单价(元</source>
-        <translation>Unit price (CNY</translation>
+        <translation>Price (CNY</translation>
     </message>
     <message>
         <source>型号</source>
@@ -4226,15 +5185,15 @@
     </message>
     <message>
         <source>电压调整率(%)</source>
-        <translation>Regulation (%)</translation>
+        <translation>Reg. %</translation>
     </message>
     <message>
         <source>直流电阻(Ω)</source>
-        <translation>DC resistance (Ω)</translation>
+        <translation>DCR (Ω)</translation>
     </message>
     <message>
         <source>空载电压(V)</source>
-        <translation>No-load voltage (V)</translation>
+        <translation>No-load V</translation>
     </message>
     <message>
         <source>线型  线径(mm)</source>
@@ -4242,7 +5201,7 @@
     </message>
     <message>
         <source>绕组损耗(W)</source>
-        <translation>Winding loss (W)</translation>
+        <translation>Cu loss W</translation>
     </message>
     <message>
         <source>胶带宽度(mm)</source>
@@ -4254,11 +5213,11 @@
     </message>
     <message>
         <source>负载电压(V)</source>
-        <translation>Load voltage (V)</translation>
+        <translation>Load V</translation>
     </message>
     <message>
         <source>负载电流(A)</source>
-        <translation>Load current (A)</translation>
+        <translation>Load A</translation>
     </message>
     <message>
         <source>重量(g)</source>
@@ -4270,7 +5229,7 @@
     </message>
     <message>
         <source>铜线规格(mm)</source>
-        <translation>Wire size (mm)</translation>
+        <translation>Dia. (mm)</translation>
     </message>
     <message>
         <source>长×宽×厚(mm)</source>
@@ -4279,6 +5238,82 @@
     <message>
         <source>长度(mm)</source>
         <translation>Length (mm)</translation>
+    </message>
+    <message>
+        <source>其他骨架目录…</source>
+        <translation>Other bobbin catalogue…</translation>
+    </message>
+    <message>
+        <source>半波电阻</source>
+        <translation>Half-wave R</translation>
+    </message>
+    <message>
+        <source>工字型</source>
+        <translation>I-type</translation>
+    </message>
+    <message>
+        <source>成本最低</source>
+        <translation>Lowest cost</translation>
+    </message>
+    <message>
+        <source>损耗最低</source>
+        <translation>Lowest loss</translation>
+    </message>
+    <message>
+        <source>棕/棕</source>
+        <translation>BN/BN</translation>
+    </message>
+    <message>
+        <source>王字型</source>
+        <translation>E-type</translation>
+    </message>
+    <message>
+        <source>白/白</source>
+        <translation>WH/WH</translation>
+    </message>
+    <message>
+        <source>硅管</source>
+        <translation>Silicon</translation>
+    </message>
+    <message>
+        <source>紫/紫</source>
+        <translation>VT/VT</translation>
+    </message>
+    <message>
+        <source>绿/绿</source>
+        <translation>GN/GN</translation>
+    </message>
+    <message>
+        <source>蓝/蓝</source>
+        <translation>BU/BU</translation>
+    </message>
+    <message>
+        <source>重量最低</source>
+        <translation>Lowest weight</translation>
+    </message>
+    <message>
+        <source>铜包铝线</source>
+        <translation>Copper-clad aluminium</translation>
+    </message>
+    <message>
+        <source>铜线</source>
+        <translation>Copper wire</translation>
+    </message>
+    <message>
+        <source>铝线</source>
+        <translation>Aluminium wire</translation>
+    </message>
+    <message>
+        <source>锗管</source>
+        <translation>Germanium</translation>
+    </message>
+    <message>
+        <source>黄/黄</source>
+        <translation>YE/YE</translation>
+    </message>
+    <message>
+        <source>黑/黑</source>
+        <translation>BK/BK</translation>
     </message>
 </context>
 <context>
@@ -4336,6 +5371,18 @@
     <message>
         <source>所有文件</source>
         <translation>All files</translation>
+    </message>
+    <message>
+        <source>Corvane设计文件</source>
+        <translation>Corvane design file</translation>
+    </message>
+    <message>
+        <source>SPICE模型</source>
+        <translation>SPICE model</translation>
+    </message>
+    <message>
+        <source>骨架目录</source>
+        <translation>Bobbin catalogue</translation>
     </message>
 </context>
 <context>

@@ -152,8 +152,9 @@ class Control {
   // whose sign marks a negative rail, designed for its magnitude (an output
   // voltage or current); views use them to point out a typed text that is
   // read as something else.
-  // A text the program writes in words (a verdict, a list item it copies)
-  // is shown in the language shown, as a caption is.
+  // A text the program writes in words (a verdict, a list item it copies,
+  // a plot's axis titles and legend) is shown in the language shown, as a
+  // caption is.
   enum class Content { Quantity, SignedQuantity, RailQuantity, Text, Words };
   Content content() const { return content_; }
   void setContent(Content content) { content_ = content; }

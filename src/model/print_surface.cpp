@@ -50,7 +50,8 @@ std::vector<PrintItem> PrintSurface::shown(const std::vector<PrintItem>& items) 
   if (translator_)
     for (PrintItem& item : translated)
       if (item.kind == PrintItem::Kind::Text)
-        item.text = translateComposed(*translator_, text_contexts::kReport, item.text);
+        item.text = translateComposed(
+            *translator_, item.context.empty() ? text_contexts::kReport : item.context, item.text);
   return translated;
 }
 
@@ -93,8 +94,12 @@ void PrintSurface::printAt(double x, double y, const std::vector<PrintItem>& ite
   print(items);
 }
 
-void PrintSurface::printCell(double x, double y, const std::string& text) {
-  if (!text.empty()) printAt(x, y, {text});
+void PrintSurface::printCell(double x, double y, const std::string& text,
+                             const std::string& context) {
+  if (text.empty()) return;
+  PrintItem cell(text);
+  cell.context = context;
+  printAt(x, y, {cell});
 }
 
 void PrintSurface::line(double x1, double y1, double x2, double y2, Rgb color) {

@@ -25,6 +25,9 @@ struct PrintItem {
   Kind kind = Kind::Text;
   std::string text;
   int count = 0;  // Gap: width in average character widths of the current font
+  // Text: where a translation looks the text up; "" for the reports' own
+  // texts, a form's words context for the words it wrote into a field
+  std::string context;
 
   PrintItem(std::string t) : text(std::move(t)) {}  // NOLINT: items read like Print's list
   PrintItem(const char* t) : text(t) {}             // NOLINT
@@ -60,8 +63,9 @@ class PrintSurface {
   // The same from (x, y).
   void printAt(double x, double y, const std::vector<PrintItem>& items);
   // One cell of a printed table at (x, y): an empty text prints nothing, as
-  // a form's field left empty shows nothing.
-  void printCell(double x, double y, const std::string& text);
+  // a form's field left empty shows nothing. A field that holds the form's
+  // words gives their context (wordsContext), so they read as on screen.
+  void printCell(double x, double y, const std::string& text, const std::string& context = "");
   void line(double x1, double y1, double x2, double y2, Rgb color = colors::kBlack);
   void paintPicture(const Picture& picture, const std::string& name, double x, double y,
                     double width, double height);

@@ -254,8 +254,9 @@ bool holdsValues(std::string_view text) {
   if (text.find("\u201C") != std::string_view::npos) return true;
   const PhraseParts parts = partsOf(std::string(text));
   // a figure before or after the words, or a file's path after them
-  // ("骨架目录：/usr/share/…")
-  if (hasDigit(parts.before) || hasDigit(parts.after) || parts.after.starts_with('/')) return true;
+  // ("骨架目录：/usr/share/…", "仍使用 /usr/share/…")
+  if (hasDigit(parts.before) || hasDigit(parts.after) || trimmed(parts.after).starts_with('/'))
+    return true;
   // a number set apart by blanks among the words: "文件含有 12 组输出"
   if (withPlaceholders(parts.middle, nullptr) != parts.middle) return true;
   const std::vector<Piece> pieces = split(std::string(text));
@@ -320,6 +321,7 @@ std::string translateComposed(const Translator& translator, std::string_view con
   for (const Piece& piece : split(text)) {
     switch (piece.kind) {
       case Piece::Kind::Name:
+        translator.quotedAsIs(context, piece.text);
         separate();
         out += piece.text;
         break;
@@ -331,7 +333,9 @@ std::string translateComposed(const Translator& translator, std::string_view con
         std::string shown = translatePhrase(translator, context, phrase);
         translatedAny = translatedAny || shown != phrase;
         if (shown.empty()) break;
-        separate();
+        // a phrase that goes on a name with a possessive or a colon
+        // ("'s caption must be text") keeps to it
+        if (!shown.starts_with('\'') && !shown.starts_with(':')) separate();
         out += shown;
         break;
       }

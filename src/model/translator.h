@@ -17,6 +17,14 @@ class Translator {
   // What the user reads for `source` in `context`: the source itself when
   // the language shown is Chinese or the text has no translation.
   virtual std::string translate(std::string_view context, const std::string& source) const = 0;
+  // Told of each quoted name (“…”, the marks included) a composed text
+  // shows as it is: a value such as a file or a designation. The list of
+  // the program's texts uses it to find a quoted text of the program's own,
+  // which English would show in Chinese.
+  virtual void quotedAsIs(std::string_view context, const std::string& name) const {
+    (void)context;
+    (void)name;
+  }
 };
 
 // The contexts of the texts that belong to no form.

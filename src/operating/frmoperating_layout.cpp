@@ -108,7 +108,7 @@ constexpr AdapterField kAdapterFields[] = {
     {{LblRequiredEfficiency, "要求不低于(%)", RequiredEfficiency, "", "该类别和铭牌功率下六级能效要求的最低平均效率，%"}, 0, true, 1080},
     {{LblNoLoadPower, "空载输入功率(W)", NoLoadInputPower, "", "空载时的输入功率，W：铁损加空载电流在初级冷阻上的损耗"}, 1, false, 1080},
     {{LblRequiredNoLoad, "要求不高于(W)", RequiredNoLoadPower, "", "该类别和铭牌功率下六级能效允许的最大空载功耗，W"}, 1, true, 1080},
-    {{LblAdapterClass, "适配器类别", AdapterClass, "", "外部电源类别：基本电压、低压、交流输出或多路输出"}, 2, false, 1080},
+    {{LblAdapterClass, "适配器类别", AdapterClass, "", "外部电源类别：基本电压、低压、交流输出或多路输出"}, 2, false, 1800},
     {{LblAdapterVerdict, "能效判定", AdapterVerdict, "", "平均效率和空载功耗是否满足六级能效要求"}, 3, false, 4560},
 };
 // clang-format on

@@ -6,6 +6,7 @@
 #include "model/host.h"
 #include "model/print_surface.h"
 #include "model/report_type.h"
+#include "model/translator.h"
 #include "operating/frmoperating.h"
 #include "operating/mains_columns.h"
 #include "operating/operating_fields.h"
@@ -93,6 +94,13 @@ class ReportPrinter {
   const std::string& text(const char* name, int index = -1) const {
     return form_.control(name, index).text();
   }
+  // A field's text as a table cell; the words the form wrote read as the
+  // form shows them ("低压" is a low-voltage adapter there, not low line).
+  void cell(double x, double y, const char* name, int index = -1) {
+    const Control& field = form_.control(name, index);
+    const bool words = field.content() == Control::Content::Words;
+    page_.printCell(x, y, field.text(), words ? wordsContext(form_.name()) : "");
+  }
   const std::string& caption(const char* name, int index = -1) const {
     return form_.control(name, index).caption();
   }
@@ -111,8 +119,7 @@ class ReportPrinter {
     for (const Row& row : kMainsRows) {
       y += kRowPitch;
       page_.printAt(kCaptionX, y, {caption(row.label)});
-      for (int k = 0; k < operating::kMainsColumns; ++k)
-        page_.printCell(kMainsX[k], y, text(row.field, k));
+      for (int k = 0; k < operating::kMainsColumns; ++k) cell(kMainsX[k], y, row.field, k);
     }
   }
 
@@ -125,8 +132,7 @@ class ReportPrinter {
     for (int g = 0; g < FrmOperating::kGroupRows; ++g) {
       if (!form_.control(GroupName, g).visible()) continue;
       y += kRowPitch;
-      for (const GroupColumn& column : kGroupColumns)
-        page_.printCell(column.x, y, text(column.field, g));
+      for (const GroupColumn& column : kGroupColumns) cell(column.x, y, column.field, g);
     }
   }
 
@@ -141,7 +147,7 @@ class ReportPrinter {
       y += kRowPitch;
       page_.printAt(kCaptionX, y, {caption(row.label)});
       for (size_t j = 0; j < operating::kLoadPoints; ++j)
-        page_.printCell(kLoadX[j], y, text(row.field, static_cast<int>(j)));
+        cell(kLoadX[j], y, row.field, static_cast<int>(j));
     }
   }
 
@@ -151,10 +157,10 @@ class ReportPrinter {
     for (const LevelLine& line : kLevelLines) {
       y += kRowPitch + 1;
       page_.printAt(kCaptionX, y, {caption(line.label)});
-      page_.printCell(kMainsX[0], y, text(line.field));
+      cell(kMainsX[0], y, line.field);
       if (*line.limitLabel) {
         page_.printAt(kMainsX[1], y, {caption(line.limitLabel)});
-        page_.printCell(kMainsX[2], y, text(line.limit));
+        cell(kMainsX[2], y, line.limit);
       }
     }
     y += 2 * kRowPitch;

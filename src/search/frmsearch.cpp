@@ -10,6 +10,7 @@
 #include "model/host.h"
 #include "model/picture.h"
 #include "model/project_state.h"
+#include "model/translator.h"
 #include "model/value.h"
 #include "model/workspace.h"
 #include "search/ranking.h"
@@ -32,6 +33,9 @@ namespace {
 constexpr const char* kCaption = "Peak Corvane专家系统 - 自动设计";
 constexpr const char* kChangedSinceSearch =
     "设计在这次搜索之后已经改动。采用这一行会放回搜索时的设计，放弃之后的改动。是否采用？";
+// the marks after the header of the column the table is sorted by
+constexpr std::string_view kAscendingMark = "▲";
+constexpr std::string_view kDescendingMark = "▼";
 constexpr Rgb kSelectedRow{204, 228, 255};
 constexpr Rgb kCell{240, 240, 240};
 
@@ -50,7 +54,10 @@ bool sameDesign(ProjectRecord a, ProjectRecord b) {
 FrmSearch::FrmSearch(Workspace& workspace, search::RegisterForms registerForms)
     : Form(workspace, kName, kCaption), registerForms_(std::move(registerForms)) {
   addControls();
-  holdsText({TxtLaminations, TxtGrades});
+  holdsText({TxtGrades});
+  // the word for every lamination, the bobbin type of each row, and the
+  // plot's axis titles and legend
+  holdsWords({TxtLaminations, TblBobbin, PicPlot});
   addReactions();
 }
 
@@ -285,9 +292,20 @@ void FrmSearch::showTable() {
   }
   for (size_t c = 0; c < columns.size(); ++c) {
     std::string header = columns[c].header;
-    if (static_cast<int>(c) == sortColumn_) header += sortAscending_ ? "▲" : "▼";
+    if (static_cast<int>(c) == sortColumn_)
+      header += sortAscending_ ? kAscendingMark : kDescendingMark;
     control(TblHead, static_cast<int>(c)).setCaption(header);
   }
+}
+
+std::string FrmSearch::shownCaption(const Control& control, const Translator& translator) const {
+  std::string header = control.caption();
+  for (std::string_view mark : {kAscendingMark, kDescendingMark})
+    if (control.name() == TblHead && header.ends_with(mark)) {
+      header.resize(header.size() - mark.size());
+      return translateComposed(translator, name(), header) + std::string(mark);
+    }
+  return Form::shownCaption(control, translator);
 }
 
 void FrmSearch::drawPlot() {

@@ -44,6 +44,9 @@ class FrmSearch : public Form {
   ~FrmSearch() override;
   void load() override;
   void activated() override;
+  // A column's header with the mark of its sort order: the header
+  // translated, the mark after it.
+  std::string shownCaption(const Control& control, const Translator& translator) const override;
 
   // --- commands
   void start();  // 开始搜索

@@ -92,15 +92,16 @@ void drawSearchPlot(Drawing& d, const std::vector<CandidateResult>& results,
   }
   d.line(kLeft, kBottom, kRight, kBottom, kAxis);
   d.line(kLeft, kTop, kLeft, kBottom, kAxis);
-  d.text(kRight - 110, kBottom + 36, "成本价(元)", kAxis);
+  // the titles and the legend with room for their English words
+  d.text(kRight - 170, kBottom + 36, "成本价(元)", kAxis);
   d.text(8, 6, "负载温升(℃)", kAxis);
   d.filledBox(300, 12, 308, 20, kFeasible);
   d.text(314, 6, "可行", kAxis);
-  d.filledBox(380, 12, 388, 20, kInfeasible);
-  d.text(394, 6, "不可行", kAxis);
+  d.filledBox(430, 12, 438, 20, kInfeasible);
+  d.text(444, 6, "不可行", kAxis);
   for (double offset : {-kFrontHalfWidth, 0.0, kFrontHalfWidth})
-    d.line(470, 16 + offset, 500, 16 + offset, kFront);
-  d.text(506, 6, "帕累托前沿", kAxis);
+    d.line(580, 16 + offset, 610, 16 + offset, kFront);
+  d.text(616, 6, "帕累托前沿", kAxis);
   if (costs.empty()) {
     d.text(kLeft + 20, kTop + 20, "尚无结果", kAxis);
     return;

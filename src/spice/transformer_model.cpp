@@ -19,11 +19,13 @@ bool positive(double value) {
 }
 
 // The reasons a design has no model; each completes "无法导出SPICE模型：…。".
+// A name of the design stands quoted, so the words around it read the same
+// whatever the name.
 std::string saturatedReason(const TransformerDescription& d) {
-  return "铁芯已饱和：磁通密度Bm " + generalFormat(d.fluxDensity) + " T 超过钢材" + d.grade +
-         "的饱和点，线性模型不成立";
+  return "铁芯已饱和：磁通密度Bm " + generalFormat(d.fluxDensity) + " T 超过钢材“" + d.grade +
+         "”的饱和点，线性模型不成立";
 }
-constexpr const char* kNoNoLoadCurrent = "没有空载电流I0，请先运行“参数仿真”";
+constexpr const char* kNoNoLoadCurrent = "没有空载电流I0，请先运行参数仿真";
 constexpr const char* kNoMagnetisingCurrent =
     "空载电流I0不大于铁损电流Pc/U1，求不出励磁电流和励磁电感";
 constexpr const char* kNoSupply = "初级电压U1或频率f不是正数";
@@ -33,10 +35,10 @@ constexpr const char* kOutOfRange = kValueOutOfRange;
 constexpr const char* kContradictoryCouplings = "绕组之间的耦合系数互相矛盾（耦合矩阵不正定）";
 
 std::string windingReason(const WindingDescription& w) {
-  return "绕组" + w.label + "的匝数、热阻、厚度或匝长不是正数（请先运行“参数仿真”）";
+  return "绕组“" + w.label + "”的匝数、热阻、厚度或匝长不是正数（请先运行参数仿真）";
 }
 std::string leakageReason(const WindingDescription& a, const WindingDescription& b) {
-  return "绕组" + a.label + "与" + b.label + "之间的漏感不小于励磁电感";
+  return "绕组“" + a.label + "”与“" + b.label + "”之间的漏感不小于励磁电感";
 }
 
 // The coils of the windings, named and pinned, with their turns and resistance.
@@ -66,6 +68,11 @@ void addCoils(const TransformerDescription& d, TransformerModel& m) {
 }
 
 }  // namespace
+
+std::vector<std::string> fixedModelReasons() {
+  return {kNoNoLoadCurrent, kNoMagnetisingCurrent,  kNoSupply, kNoSlot, kNoSlotWidth,
+          kOutOfRange,      kContradictoryCouplings};
+}
 
 bool isCentreTapped(const TransformerDescription& design, const WindingDescription& winding) {
   if (winding.role != WindingRole::Secondary || winding.group < 0 ||
@@ -119,10 +126,10 @@ Outcome<TransformerModel> buildTransformerModel(const TransformerDescription& d)
       return Failure{windingReason(w)};
     if (w.role == WindingRole::Secondary) {
       if (w.group < 0 || w.group >= static_cast<int>(d.groups.size()))
-        return Failure{"绕组" + w.label + "没有对应的输出组"};
+        return Failure{"绕组“" + w.label + "”没有对应的输出组"};
       const OutputGroupDescription& g = d.groups[static_cast<std::size_t>(w.group)];
       if (!findRectifierWiring(g.circuit))
-        return Failure{"输出组" + g.label + "的整流电路“" + g.circuit + "”未知"};
+        return Failure{"输出组“" + g.label + "”的整流电路“" + g.circuit + "”未知"};
     }
     if (!positive(w.slot == 2 ? d.slotWidth2 : d.slotWidth1)) return Failure{kNoSlotWidth};
     sideBySide = sideBySide || w.slot != d.windings.front().slot;

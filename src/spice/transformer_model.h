@@ -71,6 +71,10 @@ struct TransformerModel {
 // each other, a value beyond range.
 Outcome<TransformerModel> buildTransformerModel(const TransformerDescription& design);
 
+// The reasons buildTransformerModel gives that name nothing of the design,
+// for the list of texts the interface translates.
+std::vector<std::string> fixedModelReasons();
+
 // True when the symmetric matrix is positive definite (Cholesky): coupling
 // coefficients a simulator can use together.
 bool isPositiveDefinite(std::vector<std::vector<double>> matrix);

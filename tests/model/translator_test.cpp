@@ -109,6 +109,27 @@ TEST(ComposedTranslation, ValuesAmongTheWordsAreAskedForAsPlaceholdersAndPutBack
   EXPECT_TRUE(holdsValues("第 12 行的组别数"));
   // a figure not set apart by blanks is part of a word
   EXPECT_FALSE(holdsValues("欧盟2019/1782号条例"));
+  // a path after the words, set apart or not, is a value: the words are looked up alone
+  EXPECT_TRUE(holdsValues("仍使用 /usr/share/corvane/bobbins.db"));
+  EXPECT_EQ(composedPhrases("仍使用 /home/a/b.db"), (std::vector<std::string>{"仍使用"}));
+}
+
+// A name followed by a possessive or a colon keeps to it; the translator is
+// told of every name shown as it is, for the walk's check of quoted items.
+TEST(ComposedTranslation, APhraseGoingOnANameKeepsToItAndTheNamesAreTold) {
+  class Noting : public Dictionary {
+   public:
+    void quotedAsIs(std::string_view, const std::string& name) const override {
+      names.push_back(name);
+    }
+    mutable std::vector<std::string> names;
+  } d;
+  d.entries[{"Message", "窗体"}] = "form";
+  d.entries[{"Message", "的控件"}] = "'s control";
+  d.entries[{"Message", "的 caption 应为文本"}] = "'s caption must be text";
+  EXPECT_EQ(translateComposed(d, "Message", "窗体“F”的控件“C”的 caption 应为文本"),
+            "form “F”'s control “C”'s caption must be text");
+  EXPECT_EQ(d.names, (std::vector<std::string>{"“F”", "“C”"}));
 }
 
 TEST(ComposedTranslation, AnUnknownTextAndTheChineseInterfaceLeaveTheTextByteForByte) {

@@ -13,10 +13,13 @@
 #include "app/form_catalog.h"
 #include "model/design_session.h"
 #include "model/project_state.h"
+#include "model/translator.h"
 #include "model/value.h"
 #include "model/workspace.h"
 #include "operating/frmoperating.h"
 #include "operating/operating_fields.h"
+#include "operating/operating_report.h"
+#include "reports/recording_printer.h"
 #include "support/test_files.h"
 #include "support/typical_design.h"
 #include "winding/jiegou_fields.h"
@@ -209,6 +212,33 @@ TEST_F(OperatingChainTest, TheReportPrintsTheFiguresOnOnePage) {
   for (const std::string& line : host.printed)
     notes += line.find("插墙式电源适配器") != std::string::npos;
   EXPECT_EQ(notes, 1u);
+}
+
+// In English the low-line column and a low-voltage adapter, both "低压" in
+// Chinese, print as what each is: the adapter's class is the form's word.
+TEST_F(OperatingChainTest, TheReportPrintsTheAdaptersClassAsTheFormsWordNotAsTheColumn) {
+  class TwoMeanings : public Translator {
+   public:
+    std::string translate(std::string_view context, const std::string& source) const override {
+      if (source != "低压") return source;
+      return context == wordsContext(FrmOperating::kName) ? "Low-voltage" : "Low line";
+    }
+  };
+  typicalStructure();
+  openAnalysis();
+  operating()->control(AdapterClass).setText("低压");
+  TwoMeanings english;
+  RecordingPrinter page;
+  page.translateWith(&english);
+  printOperatingReport(*operating(), page);
+  auto printed = [&page](const std::string& text) {
+    for (const std::string& line : page.lines())
+      if (line.find("\"" + text) != std::string::npos) return true;
+    return false;
+  };
+  EXPECT_TRUE(printed("Low line"));       // the column of the low mains, with its tolerance
+  EXPECT_TRUE(printed("Low-voltage\""));  // the class
+  EXPECT_FALSE(printed("低压\""));
 }
 
 // The figures are worked out, never saved: a new design or an opened one

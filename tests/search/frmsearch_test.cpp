@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "app/form_catalog.h"
+#include "model/translator.h"
 #include "model/workspace.h"
 #include "search/search_csv.h"
 #include "search/search_fields.h"
@@ -88,6 +89,25 @@ TEST_F(FrmSearchTest, TheSearchRunsBesideTheProgramAndTheTimerBringsItsResults) 
   EXPECT_FALSE(search().control(CmdStop).enabled());
   EXPECT_TRUE(search().control(FrmSpace).enabled());
   EXPECT_TRUE(search().control(PicPlot).picture().hasDrawing());
+}
+
+// The header of the column sorted by carries its mark: in English the header
+// is translated and the mark stays after it.
+TEST_F(FrmSearchTest, TheSortedColumnsHeaderReadsTranslatedWithItsMark) {
+  class OneWord : public Translator {
+   public:
+    std::string translate(std::string_view, const std::string& source) const override {
+      return source == "骨架" ? "Bobbin" : source;
+    }
+  } english;
+  typicalDesign();
+  Control& header = search().control(TblHead, 7);
+  search().userClick(header);
+  ASSERT_EQ(header.caption(), "骨架▲");
+  EXPECT_EQ(search().shownCaption(header, english), "Bobbin▲");
+  search().userClick(header);
+  EXPECT_EQ(search().shownCaption(header, english), "Bobbin▼");
+  EXPECT_EQ(search().shownCaption(search().control(TblHead, 6), english), "J(A/mm²)");
 }
 
 TEST_F(FrmSearchTest, StopKeepsTheResultsSoFar) {

@@ -98,7 +98,7 @@ TEST_F(SpiceExport, ASaturatedDesignExportsNothing) {
   program.run("set Frmcore.TxtBm 1.75");
   program.exportTo(folder.file("t.lib"));
   EXPECT_EQ(onlyWarning(),
-            "无法导出SPICE模型：铁芯已饱和：磁通密度Bm 1.75 T 超过钢材50H800的饱和点，"
+            "无法导出SPICE模型：铁芯已饱和：磁通密度Bm 1.75 T 超过钢材“50H800”的饱和点，"
             "线性模型不成立。");
   EXPECT_TRUE(filesInFolder().empty());
 }
@@ -106,7 +106,7 @@ TEST_F(SpiceExport, ASaturatedDesignExportsNothing) {
 TEST_F(SpiceExport, ADesignWithoutNoLoadCurrentExportsNothing) {
   program.run("set Frmjiegou.TxtI0 \"\"");
   program.exportTo(folder.file("t.lib"));
-  EXPECT_EQ(onlyWarning(), "无法导出SPICE模型：没有空载电流I0，请先运行“参数仿真”。");
+  EXPECT_EQ(onlyWarning(), "无法导出SPICE模型：没有空载电流I0，请先运行参数仿真。");
   EXPECT_TRUE(filesInFolder().empty());
 }
 

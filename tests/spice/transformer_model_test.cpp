@@ -85,12 +85,12 @@ TEST(TransformerModel, RefusesWhatTheLinearModelCannotHold) {
       {"no no-load current", [](auto& d) { d.noLoadCurrent = 0; }, "没有空载电流I0"},
       // I0 no larger than the iron-loss current leaves no magnetising current
       {"I0 = Pc/U1", [](auto& d) { d.noLoadCurrent = 0.01; }, "空载电流I0不大于铁损电流"},
-      {"winding without turns", [](auto& d) { d.windings[1].turns = 0; }, "绕组N2的匝数"},
+      {"winding without turns", [](auto& d) { d.windings[1].turns = 0; }, "绕组“N2”的匝数"},
       {"no bobbin type", [](auto& d) { d.slotChosen = false; }, "未选择骨架形式"},
       {"no slot width", [](auto& d) { d.slotWidth1 = 0; }, "骨架槽宽"},
       // a tiny Lm: 100 A of magnetising current
-      {"leakage beyond Lm", [](auto& d) { d.noLoadCurrent = 100; }, "绕组N1与N2之间的漏感"},
-      {"unknown rectifier", [](auto& d) { d.groups[0].circuit = "倍压"; }, "输出组W1的整流电路"},
+      {"leakage beyond Lm", [](auto& d) { d.noLoadCurrent = 100; }, "绕组“N1”与“N2”之间的漏感"},
+      {"unknown rectifier", [](auto& d) { d.groups[0].circuit = "倍压"; }, "输出组“W1”的整流电路"},
   };
   for (const Case& c : cases) {
     spice::TransformerDescription d = plainDesign();

@@ -43,4 +43,8 @@ void HelpForm::openChapterOf(std::string_view formName) {
   show();
 }
 
+std::string missingManualText(const std::string& path) {
+  return "找不到用户手册“" + path + "”。";
+}
+
 }  // namespace corvane

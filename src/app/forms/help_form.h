@@ -28,4 +28,7 @@ std::string_view helpChapterOf(std::string_view formName);
 // The manual's file name inside its installed folder.
 inline constexpr const char* kManualFile = "index.html";
 
+// What the help window shows when the manual is not where it was looked for.
+std::string missingManualText(const std::string& path);
+
 }  // namespace corvane

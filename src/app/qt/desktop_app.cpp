@@ -127,6 +127,7 @@ void DesktopApp::retranslateWindows() {
     main_->showLanguage(language_.current());
   }
   if (cover_) cover_->binding().retranslate();
+  if (help_) help_->retranslate();
   for (auto& entry : children_)
     if (entry.second) entry.second->binding().retranslate();
 }

@@ -10,6 +10,7 @@
 #include "app/qt/qt_convert.h"
 #include "model/form.h"
 #include "model/picture.h"
+#include "model/translator.h"
 
 namespace corvane {
 
@@ -28,6 +29,7 @@ void LabelAdapter::create() {
 }
 
 void LabelAdapter::placed() {
+  placed_ = true;
   if (label_) fitCaption(*label_);
 }
 
@@ -36,6 +38,8 @@ void LabelAdapter::showCaption() {
   label_->setText(shownCaption());
   label_->setWordWrap(twipsToPixels(control().geometry().height) >=
                       2 * label_->fontMetrics().height());
+  // a caption the form writes as the design changes ("槽厚 9mm")
+  if (placed_) fitCaption(*label_);
 }
 
 // ---------------------------------------------------------------- frame
@@ -63,6 +67,16 @@ void PictureBoxAdapter::create() {
     if (widget) widget->update();
   });
   adopt(picture_);
+}
+
+// the words are shown again whenever the language shown may have changed
+void PictureBoxAdapter::showCaption() {
+  if (control().content() != Control::Content::Words || !context().translator) return;
+  const Translator* translator = context().translator;
+  picture_->showTextsAs(
+      [translator, words = wordsContext(context().textContext)](const std::string& text) {
+        return translateComposed(*translator, words, text);
+      });
 }
 
 void PictureBoxAdapter::forget() {

@@ -34,6 +34,7 @@ class LabelAdapter : public ClickTargetAdapter {
 
  private:
   QPointer<QLabel> label_;
+  bool placed_ = false;  // a caption written afterwards is fitted at once
 };
 
 // The caption sits on the frame's top line, so the rows placed just below
@@ -50,12 +51,16 @@ class FrameAdapter : public ClickTargetAdapter {
   QPointer<QGroupBox> frame_;
 };
 
-// Paints the control's display list again whenever it changes.
+// Paints the control's display list again whenever it changes; a picture
+// that holds the program's words paints them in the language shown.
 class PictureBoxAdapter : public ClickTargetAdapter {
  public:
   using ClickTargetAdapter::ClickTargetAdapter;
   void create() override;
   void forget() override;
+
+ protected:
+  void showCaption() override;
 
  private:
   QPointer<PictureWidget> picture_;

@@ -23,6 +23,9 @@ constexpr int kEditPadding = 8;
 constexpr int kListPadding = 32;
 constexpr const char* kWarningFrame = "QLineEdit { border: 2px solid #d00000; }";
 
+// Shrinks the widget's face in half points until `text` fits `room` pixels.
+void shrinkToFit(QWidget& widget, const QString& text, int room);
+
 QString joined(const QString& first, const QString& second) {
   if (first.isEmpty()) return second;
   if (second.isEmpty()) return first;
@@ -62,6 +65,8 @@ void showListHints(QComboBox& combo, const Control& control, const ShownText& sh
     widest = std::max(widest, combo.fontMetrics().horizontalAdvance(combo.itemText(i)));
   combo.view()->setMinimumWidth(std::max(widest + kListPadding, combo.width()));
   const QString text = combo.currentText();
+  // an item longer than the list's field (an English one) shrinks a little first
+  if (!text.isEmpty()) shrinkToFit(combo, text, combo.width() - kListPadding);
   const bool cut = combo.fontMetrics().horizontalAdvance(text) > combo.width() - kListPadding;
   const QString tip = shown(control.toolTip());
   const QString hint = cut ? joined(text, tip) : tip;
@@ -75,7 +80,6 @@ constexpr const char* kDesignFontProperty = "corvaneDesignFont";
 // how far a caption's face may shrink to fit its box
 constexpr double kSmallestFontShare = 0.75;
 
-// Shrinks the widget's face in half points until `text` fits `room` pixels.
 void shrinkToFit(QWidget& widget, const QString& text, int room) {
   const QVariant kept = widget.property(kDesignFontProperty);
   if (kept.isValid())

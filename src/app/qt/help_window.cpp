@@ -9,8 +9,10 @@
 #include "app/forms/help_fields.h"
 #include "app/forms/help_form.h"
 #include "app/qt/guarded_event.h"
+#include "app/qt/interface_language.h"
 #include "app/qt/qt_convert.h"
 #include "bobbin/catalogue/bobbin_catalogue.h"
+#include "model/translator.h"
 #include "model/workspace.h"
 
 namespace corvane {
@@ -28,7 +30,7 @@ std::string manualPath() {
 }
 
 HelpWindow::HelpWindow(Form& help) : form_(&help) {
-  setWindowTitle(toQString(help.caption()));
+  retranslate();
   setObjectName(QString::fromUtf8(help.name().c_str()));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -62,6 +64,13 @@ HelpWindow::~HelpWindow() {
   detach();
 }
 
+void HelpWindow::retranslate() {
+  if (!form_) return;
+  setWindowTitle(
+      toQString(translateComposed(interfaceTranslator(), form_->name(), form_->caption())));
+  if (browser_ && isVisible()) showChapter();
+}
+
 void HelpWindow::detach() {
   if (!form_) return;
   form_->events.disconnect(eventsId_);
@@ -73,7 +82,8 @@ void HelpWindow::showChapter() {
   if (!form_ || !browser_) return;
   const QString path = QString::fromStdString(manualPath());
   if (!QFileInfo::exists(path)) {
-    browser_->setPlainText(QStringLiteral("找不到用户手册“%1”。").arg(path));
+    browser_->setPlainText(toQString(translateComposed(
+        interfaceTranslator(), text_contexts::kMessage, missingManualText(path.toStdString()))));
     return;
   }
   QUrl url = QUrl::fromLocalFile(path);

@@ -19,6 +19,8 @@ class HelpWindow : public QWidget {
   ~HelpWindow() override;
   // The help form goes away: nothing of it is touched afterwards.
   void detach();
+  // Titles the window, and says a missing manual, in the language shown.
+  void retranslate();
   QTextBrowser* browser() const { return browser_; }
 
  protected:

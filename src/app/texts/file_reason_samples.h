@@ -8,8 +8,15 @@
 
 namespace corvane {
 
+class Workspace;
+
 // Each reason as a message shows it, after a quoted file name ("“F”：…。"),
 // so that it is split into phrases as the message is.
 std::vector<std::string> fileReasonSamples();
+
+// The reasons a project file that reads does not fit the program's forms,
+// and the message of the parts an open skips, each as a message shows it;
+// the workspace is not touched.
+std::vector<std::string> projectFitSamples(const Workspace& workspace);
 
 }  // namespace corvane

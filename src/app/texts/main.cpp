@@ -107,7 +107,10 @@ int main(int argc, char** argv) {
     }
     return 0;
   }
-  const std::vector<std::string> problems = translationProblems(noted.texts(), messages.value());
+  std::vector<std::string> problems = translationProblems(noted.texts(), messages.value());
+  // a quoted text of the program's own stays Chinese in English
+  for (const std::string& quoted : quotedOwnTexts(noted))
+    problems.push_back("quotes the program's own text as a value: " + quoted);
   for (const std::string& problem : problems) std::cout << problem << "\n";
   size_t count = 0;
   for (const auto& entry : noted.texts()) count += entry.second.size();

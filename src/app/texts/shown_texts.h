@@ -10,6 +10,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/translator.h"
 
@@ -26,11 +27,21 @@ using ShownTexts = std::map<std::string, std::set<std::string>, std::less<>>;
 class NotingTranslator final : public Translator {
  public:
   std::string translate(std::string_view context, const std::string& source) const override;
+  void quotedAsIs(std::string_view context, const std::string& name) const override;
   const ShownTexts& texts() const { return texts_; }
+  // The quoted names shown as they are, by context.
+  const ShownTexts& quoted() const { return quoted_; }
 
  private:
   mutable ShownTexts texts_;
+  mutable ShownTexts quoted_;
 };
+
+// The quoted names that are texts of the program's own, a list item or a
+// caption the program translates elsewhere (“无”, “参数仿真”), as
+// "context: “name”" lines: English would show them in Chinese. A quoted
+// design value (a file, a label typed, a catalogue designation) is none.
+std::vector<std::string> quotedOwnTexts(const NotingTranslator& noted);
 
 // Asks `translator` for every text every form of the workspace shows now,
 // as the views ask for them (creates every form the workspace knows).

@@ -29,6 +29,18 @@ int columnNumber(MdbTableDef* table, std::string_view name) {
   return 0;
 }
 
+constexpr const char* kNotAccess = "不是可读的 Access 数据库";
+
+std::string missingTable(std::string_view table) {
+  return "缺少表 " + std::string(table);
+}
+std::string unreadableColumns(std::string_view table) {
+  return "无法读取表 " + std::string(table) + " 的列";
+}
+std::string missingColumn(std::string_view table, std::string_view column) {
+  return "表 " + std::string(table) + " 缺少列 " + std::string(column);
+}
+
 // A bound value's length, kept within its buffer whatever the file says.
 size_t boundLength(int length) {
   if (length <= 0) return 0;
@@ -47,8 +59,8 @@ struct MdbFile::Handle {
   TablePtr table(std::string_view name) {
     std::string wanted(name);
     TablePtr table(mdb_read_table_by_name(mdb.get(), wanted.data(), MDB_TABLE));
-    if (!table) throw MdbError("缺少表 " + wanted);
-    if (!mdb_read_columns(table.get())) throw MdbError("无法读取表 " + wanted + " 的列");
+    if (!table) throw MdbError(missingTable(wanted));
+    if (!mdb_read_columns(table.get())) throw MdbError(unreadableColumns(wanted));
     return table;
   }
 
@@ -57,8 +69,7 @@ struct MdbFile::Handle {
     std::vector<int> numbers;
     for (const std::string_view column : columns) {
       const int number = columnNumber(table, column);
-      if (number == 0)
-        throw MdbError("表 " + std::string(tableName) + " 缺少列 " + std::string(column));
+      if (number == 0) throw MdbError(missingColumn(tableName, column));
       numbers.push_back(number);
     }
     return numbers;
@@ -67,13 +78,17 @@ struct MdbFile::Handle {
 
 MdbFile::MdbFile(const std::string& path) : handle_(std::make_unique<Handle>()) {
   handle_->mdb.reset(mdb_open(path.c_str(), MDB_NOFLAGS));
-  if (!handle_->mdb) throw MdbError("不是可读的 Access 数据库");
+  if (!handle_->mdb) throw MdbError(kNotAccess);
   // The catalogue of objects sits in the system table MSysObjects; a file that
   // only starts like an Access database fails here.
-  if (!mdb_read_catalog(handle_->mdb.get(), MDB_TABLE)) throw MdbError("不是可读的 Access 数据库");
+  if (!mdb_read_catalog(handle_->mdb.get(), MDB_TABLE)) throw MdbError(kNotAccess);
 }
 
 MdbFile::~MdbFile() = default;
+
+std::vector<std::string> mdbReasonsAbout(std::string_view table, std::string_view column) {
+  return {kNotAccess, missingTable(table), unreadableColumns(table), missingColumn(table, column)};
+}
 
 void MdbFile::requireColumns(std::string_view table, const std::vector<std::string_view>& columns) {
   TablePtr definition = handle_->table(table);

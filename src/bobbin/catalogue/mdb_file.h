@@ -39,4 +39,8 @@ class MdbFile {
   std::unique_ptr<Handle> handle_;
 };
 
+// Every reason MdbFile gives, about `table` and its `column`, for the list
+// of texts the interface translates.
+std::vector<std::string> mdbReasonsAbout(std::string_view table, std::string_view column);
+
 }  // namespace corvane

@@ -16,6 +16,32 @@ namespace corvane {
 
 namespace {
 
+struct SqliteReason {
+  int code;  // SQLite's primary result code
+  const char* reason;
+};
+
+// SQLite's failures in words for the designer, by result code.
+constexpr SqliteReason kSqliteReasons[] = {
+    {SQLITE_NOTADB, "不是数据库文件"},
+    {SQLITE_CORRUPT, "数据库文件已损坏"},
+    {SQLITE_CANTOPEN, "无法打开文件"},
+    {SQLITE_IOERR, "读取文件时出错"},
+    {SQLITE_BUSY, "文件正被其他程序锁定"},
+    {SQLITE_LOCKED, "文件正被其他程序锁定"},
+    {SQLITE_NOMEM, "内存不足"},
+};
+
+std::string missingTable(const std::string& table) {
+  return "缺少骨架表 " + table;
+}
+std::string missingColumn(const std::string& column) {
+  return "骨架表缺少列 " + column;
+}
+std::string otherFailure(const std::string& message) {
+  return "数据库出错（" + message + "）";
+}
+
 // SQLite's reason for a failure, in words for the designer.
 std::string reasonOf(const sqlite::SqliteError& error) {
   const std::string message = error.what();
@@ -23,26 +49,11 @@ std::string reasonOf(const sqlite::SqliteError& error) {
     if (message.rfind(prefix, 0) != 0) return std::nullopt;
     return message.substr(prefix.size());
   };
-  switch (error.code()) {
-    case SQLITE_NOTADB:
-      return "不是数据库文件";
-    case SQLITE_CORRUPT:
-      return "数据库文件已损坏";
-    case SQLITE_CANTOPEN:
-      return "无法打开文件";
-    case SQLITE_IOERR:
-      return "读取文件时出错";
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED:
-      return "文件正被其他程序锁定";
-    case SQLITE_NOMEM:
-      return "内存不足";
-    default:
-      break;
-  }
-  if (auto table = after("no such table: ")) return "缺少骨架表 " + *table;
-  if (auto column = after("no such column: ")) return "骨架表缺少列 " + *column;
-  return "数据库出错（" + message + "）";
+  for (const SqliteReason& known : kSqliteReasons)
+    if (error.code() == known.code) return known.reason;
+  if (auto table = after("no such table: ")) return missingTable(*table);
+  if (auto column = after("no such column: ")) return missingColumn(*column);
+  return otherFailure(message);
 }
 
 // Every row of one table, the designation index searches them. NULL
@@ -107,6 +118,16 @@ class SqliteBobbinCatalogue final : public BobbinCatalogue {
 };
 
 }  // namespace
+
+std::vector<std::string> sqliteCatalogueReasons() {
+  std::vector<std::string> reasons;
+  for (const SqliteReason& known : kSqliteReasons) reasons.push_back(known.reason);
+  for (std::string_view table : kBobbinTables) reasons.push_back(missingTable(std::string(table)));
+  for (std::string_view column : kBobbinColumns)
+    reasons.push_back(missingColumn(std::string(column)));
+  reasons.push_back(otherFailure("disk I/O error"));
+  return reasons;
+}
 
 Outcome<std::unique_ptr<BobbinCatalogue>> openSqliteBobbinCatalogue(const std::string& path) {
   try {

@@ -19,6 +19,13 @@ constexpr char kReason = 'R';
 // How often the parent looks at the child's size while it waits.
 constexpr int kPollMs = 20;
 
+// the reasons of a read that did not come to an end
+constexpr const char* kReadFailed = "读取时出错";
+constexpr const char* kNoChild = "无法启动读取进程";
+constexpr const char* kTooMuchMemory = "读取所需的内存超出限度，文件可能已损坏";
+constexpr const char* kTooLong = "读取超时，文件可能已损坏";
+constexpr const char* kChildDied = "读取时出错，文件可能已损坏";
+
 bool writeAll(int fd, const std::string& bytes) {
   size_t done = 0;
   while (done < bytes.size()) {
@@ -46,7 +53,7 @@ std::size_t residentBytes(pid_t pid) {
   } catch (const std::runtime_error& error) {
     answer = kReason + std::string(error.what());
   } catch (...) {
-    answer = kReason + std::string("读取时出错");
+    answer = kReason + std::string(kReadFailed);
   }
   // _exit: the parent's exit handlers and buffers are not the child's to run
   ::_exit(writeAll(fd, answer) ? 0 : 1);
@@ -60,15 +67,19 @@ void stop(pid_t child) {
 
 }  // namespace
 
+std::vector<std::string> watchedReadReasons() {
+  return {kReadFailed, kNoChild, kTooMuchMemory, kTooLong, kChildDied};
+}
+
 Outcome<std::string> readInWatchedChild(const std::function<std::string()>& produce,
                                         const ChildLimits& limits) {
   int pipe[2];
-  if (::pipe(pipe) != 0) return Failure{"无法启动读取进程"};
+  if (::pipe(pipe) != 0) return Failure{kNoChild};
   const pid_t child = ::fork();
   if (child < 0) {
     ::close(pipe[0]);
     ::close(pipe[1]);
-    return Failure{"无法启动读取进程"};
+    return Failure{kNoChild};
   }
   if (child == 0) {
     ::close(pipe[0]);
@@ -93,19 +104,19 @@ Outcome<std::string> readInWatchedChild(const std::function<std::string()>& prod
       }
       if (n == 0) break;  // the child closed its end: done or dead
       if (errno != EINTR) {
-        failure = "读取时出错";
+        failure = kReadFailed;
         break;
       }
     } else if (polled < 0 && errno != EINTR) {
-      failure = "读取时出错";
+      failure = kReadFailed;
       break;
     }
     if (residentBytes(child) > startSize + limits.memoryBytes) {
-      failure = "读取所需的内存超出限度，文件可能已损坏";
+      failure = kTooMuchMemory;
       break;
     }
     if (std::chrono::steady_clock::now() > deadline) {
-      failure = "读取超时，文件可能已损坏";
+      failure = kTooLong;
       break;
     }
   }
@@ -117,8 +128,7 @@ Outcome<std::string> readInWatchedChild(const std::function<std::string()>& prod
   int status = 0;
   while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
   }
-  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || answer.empty())
-    return Failure{"读取时出错，文件可能已损坏"};
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || answer.empty()) return Failure{kChildDied};
   if (answer.front() == kReason) return Failure{answer.substr(1)};
   return answer.substr(1);
 }

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "model/outcome.h"
 
@@ -24,5 +25,9 @@ struct ChildLimits {
 // std::runtime_error comes back as the failure's reason.
 Outcome<std::string> readInWatchedChild(const std::function<std::string()>& produce,
                                         const ChildLimits& limits = {});
+
+// Every reason readInWatchedChild gives of its own (the child's are the
+// reader's), for the list of texts the interface translates.
+std::vector<std::string> watchedReadReasons();
 
 }  // namespace corvane

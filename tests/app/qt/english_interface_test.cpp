@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -18,11 +19,14 @@
 #include "app/qt/form_view.h"
 #include "app/qt/interface_language.h"
 #include "app/qt/main_window.h"
+#include "app/qt/qt_host.h"
 #include "app/script/script_driver.h"
 #include "app/script/scripted_host.h"
+#include "bobbin/frmbobbin.h"
 #include "desktop_app_fixture.h"
 #include "model/design_history.h"
 #include "model/form.h"
+#include "model/project_file.h"
 #include "model/step_label.h"
 #include "model/translator.h"
 
@@ -204,6 +208,29 @@ TEST_F(EnglishInterfaceTest, SwitchingLanguageRetitlesOpenWindowsButLeavesEveryV
   app.setLanguage(Language::Chinese, false);
   EXPECT_EQ(rectifier->currentText(), QString::fromStdString(design));
   EXPECT_TRUE(app.mainWindow()->windowTitle().startsWith("Peak Corvane专家系统"));
+}
+
+// The help window stands apart from the main window: it is titled in the
+// language shown, and titled again when the language changes.
+TEST_F(EnglishInterfaceTest, TheHelpWindowIsTitledInTheLanguageShown) {
+  DesktopApp& app = start(false);
+  ASSERT_TRUE(app.setLanguage(Language::English, false));
+  app.workspace().form("frmHelp").show();
+  QWidget* help = nullptr;
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (window->objectName() == "frmHelp") help = window;
+  ASSERT_NE(help, nullptr);
+  EXPECT_EQ(help->windowTitle(), "Help - Peak Corvane expert system");
+  app.setLanguage(Language::Chinese, false);
+  EXPECT_EQ(help->windowTitle(), "帮助 - Peak Corvane专家系统");
+}
+
+// A file dialog's filters name their files in the language shown.
+TEST_F(EnglishInterfaceTest, FileDialogFiltersReadEnglish) {
+  start(false).setLanguage(Language::English, false);
+  EXPECT_EQ(QtHost::qtFilter(kProjectFileFilter), "Corvane design file (*.cvd);;All files (*)");
+  EXPECT_EQ(QtHost::qtFilter(Frmbobbin::kCatalogueFilter),
+            "Bobbin catalogue (*.sqlite *.db *.mdb);;All files (*)");
 }
 
 TEST_F(EnglishInterfaceTest, TheChoiceIsRememberedAndTheCommandLineOverridesItForOneRun) {
