@@ -229,7 +229,7 @@ void Workspace::restoreRevision(unsigned long long revision) {
 
 void Workspace::runStep(const StepCause& cause, const std::function<void()>& action) {
   if (stepping_) history_->nameStep(cause);
-  if (stepping_ || eventDepth_ > 0 || quietDepth_ > 0 || untrackedDepth_ > 0) {
+  if (!keepsHistory_ || stepping_ || eventDepth_ > 0 || quietDepth_ > 0 || untrackedDepth_ > 0) {
     runEvent(action);
     return;
   }

@@ -164,6 +164,9 @@ class Workspace {
   DesignSession& session() { return *session_; }
   // The undo history of the design.
   DesignHistory& history() { return *history_; }
+  // A workspace nobody undoes on (a search candidate's): user events run
+  // without recording steps, a quarter of every candidate's work.
+  void keepNoHistory() { keepsHistory_ = false; }
 
   Signal<Form&> formCreated;
   Signal<const std::string&> formClosed;
@@ -203,6 +206,7 @@ class Workspace {
   int quietDepth_ = 0;
   int building_ = 0;  // form constructors running
   bool stepping_ = false;
+  bool keepsHistory_ = true;
   unsigned long long revision_ = 0;
   // the last revision given out: an undone branch's numbers never return
   unsigned long long lastRevision_ = 0;

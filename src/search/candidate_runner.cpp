@@ -34,6 +34,7 @@ constexpr PassCell kSecondaryCells[] = {
 
 CandidateRunner::CandidateRunner(const SearchBase& base, const RegisterForms& registerForms)
     : base_(base), host_(base.today), workspace_(host_) {
+  workspace_.keepNoHistory();
   registerForms(workspace_);
 }
 

@@ -44,6 +44,7 @@ class NoCells : public FieldSink {
 DesignDuty readDuty(const SearchBase& base, const RegisterForms& registerForms) {
   RecordingHost host(base.today);
   Workspace workspace(host);
+  workspace.keepNoHistory();
   registerForms(workspace);
   DesignDuty duty;
   if (!restoreProject(workspace, base.record)) return duty;

@@ -177,11 +177,6 @@ TEST_F(ProductionListTest, StandListsItsBaseAndTheTickedParts) {
   bomSet("TxtTpPrice", "0.15");
   printList();
   EXPECT_FALSE(printedText("桥架"));
-  auto has = [&](const std::string& items) {
-    return std::any_of(host.printed.begin(), host.printed.end(), [&](const std::string& line) {
-      return line.find(items) != std::string::npos;
-    });
-  };
   // each item a row of cells: description, quantity, price, cost
   auto row = [&](const std::string& description) {
     std::vector<std::string> cells;

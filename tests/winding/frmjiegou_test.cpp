@@ -454,8 +454,11 @@ TEST_F(RunTest, EachRunKeepsItsOwnRiseUntilTheTableChanges) {
   EXPECT_EQ(both.noLoad, text(TXTTEMP));
   EXPECT_NE(both.noLoad, both.load);
   // kept with the design by name
-  for (const KeptMember& member : form().keptMembers())
-    if (member.name == "noLoadRise") EXPECT_TRUE(member.set(MemberValue(std::string("9.9℃"))));
+  for (const KeptMember& member : form().keptMembers()) {
+    if (member.name == "noLoadRise") {
+      EXPECT_TRUE(member.set(MemberValue(std::string("9.9℃"))));
+    }
+  }
   EXPECT_EQ(form().lastRunRises().noLoad, "9.9℃");
   click(Command1);
   EXPECT_EQ(form().lastRunRises().load, "");
