@@ -111,6 +111,7 @@ void Frmjiegou::WNADD() {
           init.enabled = c.enabled;
           init.listOnly = c.kind != winding::CellKind::Display;
         }
+      init.toolTip = above.toolTip();
       init.geometry = above.geometry();
       init.geometry.top += winding::kRowPitch;
       init.hasBackColor = above.hasBackColor();

@@ -40,6 +40,10 @@ TEST_F(StructureTest, NewRowsAreCopiesOfRowZeroFiveMillimetresApart) {
     EXPECT_EQ(fourth.left, top.left) << c.name;
     EXPECT_EQ(fourth.width, top.width) << c.name;
     EXPECT_EQ(cell(c.name, 3).enabled(), c.enabled) << c.name;
+    // a new row says what its cells hold as the first rows do, and as the
+    // row a reopened design lays out from the form's design does
+    EXPECT_FALSE(cell(c.name, 3).toolTip().empty()) << c.name;
+    EXPECT_EQ(cell(c.name, 3).toolTip(), cell(c.name, 0).toolTip()) << c.name;
   }
   EXPECT_EQ(text(TXTQ, 3), "1");
   EXPECT_EQ(text(CMBTYPE, 3), "2UEW");
