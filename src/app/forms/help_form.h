@@ -9,6 +9,7 @@
 
 #include "model/form.h"
 #include "model/form_names.h"
+#include "model/translator.h"
 
 namespace corvane {
 
@@ -25,8 +26,15 @@ class HelpForm : public Form {
 // The manual's chapter (anchor) of a form; "start" for the others.
 std::string_view helpChapterOf(std::string_view formName);
 
-// The manual's file name inside its installed folder.
+// The manual's file names inside its installed folder: the Chinese manual,
+// and the English one with the same chapters under the same anchors.
 inline constexpr const char* kManualFile = "index.html";
+inline constexpr const char* kEnglishManualFile = "index_en.html";
+
+// The manual in the language the interface shows.
+constexpr const char* manualFileIn(Language language) {
+  return language == Language::English ? kEnglishManualFile : kManualFile;
+}
 
 // What the help window shows when the manual is not where it was looked for.
 std::string missingManualText(const std::string& path);

@@ -127,7 +127,7 @@ void DesktopApp::retranslateWindows() {
     main_->showLanguage(language_.current());
   }
   if (cover_) cover_->binding().retranslate();
-  if (help_) help_->retranslate();
+  if (help_) help_->retranslate(language_.current());
   for (auto& entry : children_)
     if (entry.second) entry.second->binding().retranslate();
 }
@@ -154,7 +154,7 @@ void DesktopApp::formCreated(Form& form) {
   }
   // the manual reads beside the forms, in a window of its own
   if (form.name() == HelpForm::kName) {
-    help_ = std::make_unique<HelpWindow>(form);
+    help_ = std::make_unique<HelpWindow>(form, language_.current());
     return;
   }
   // every view is a child window of the main window, owned by it; a form

@@ -25,12 +25,12 @@ constexpr int kWidth = 900, kHeight = 640;
 
 }  // namespace
 
-std::string manualPath() {
-  return installedDataFile(std::string(kManualFolder) + "/" + kManualFile);
+std::string manualPath(Language language) {
+  return installedDataFile(std::string(kManualFolder) + "/" + manualFileIn(language));
 }
 
-HelpWindow::HelpWindow(Form& help) : form_(&help) {
-  retranslate();
+HelpWindow::HelpWindow(Form& help, Language language) : form_(&help), language_(language) {
+  retranslate(language);
   setObjectName(QString::fromUtf8(help.name().c_str()));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -64,7 +64,8 @@ HelpWindow::~HelpWindow() {
   detach();
 }
 
-void HelpWindow::retranslate() {
+void HelpWindow::retranslate(Language language) {
+  language_ = language;
   if (!form_) return;
   setWindowTitle(
       toQString(translateComposed(interfaceTranslator(), form_->name(), form_->caption())));
@@ -80,7 +81,7 @@ void HelpWindow::detach() {
 // A missing manual says where it was looked for, instead of an empty window.
 void HelpWindow::showChapter() {
   if (!form_ || !browser_) return;
-  const QString path = QString::fromStdString(manualPath());
+  const QString path = QString::fromStdString(manualPath(language_));
   if (!QFileInfo::exists(path)) {
     browser_->setPlainText(toQString(translateComposed(
         interfaceTranslator(), text_contexts::kMessage, missingManualText(path.toStdString()))));

@@ -9,18 +9,21 @@
 #include <QWidget>
 #include <string>
 
+#include "model/translator.h"
+
 namespace corvane {
 
 class Form;
 
 class HelpWindow : public QWidget {
  public:
-  explicit HelpWindow(Form& help);
+  HelpWindow(Form& help, Language language);
   ~HelpWindow() override;
   // The help form goes away: nothing of it is touched afterwards.
   void detach();
-  // Titles the window, and says a missing manual, in the language shown.
-  void retranslate();
+  // Titles the window, and shows the manual or says it is missing, in the
+  // language shown.
+  void retranslate(Language language);
   QTextBrowser* browser() const { return browser_; }
 
  protected:
@@ -30,13 +33,15 @@ class HelpWindow : public QWidget {
   void showChapter();
 
   Form* form_;
+  Language language_;
   int eventsId_ = 0;
   QPointer<QTextBrowser> browser_;
 };
 
 // The manual's main file: beside the program (a build tree), in the data
 // folder of the tree the program was installed into, or in the configured
-// data folder; the first that exists, else the first place.
-std::string manualPath();
+// data folder; the first that exists, else the first place. The English
+// manual for the English interface.
+std::string manualPath(Language language);
 
 }  // namespace corvane

@@ -14,9 +14,13 @@
 #include <QMenuBar>
 #include <cstdlib>
 #include <fstream>
+#include <regex>
+#include <set>
 #include <sstream>
 
+#include "app/forms/help_form.h"
 #include "app/qt/form_view.h"
+#include "app/qt/help_window.h"
 #include "app/qt/interface_language.h"
 #include "app/qt/main_window.h"
 #include "app/qt/qt_host.h"
@@ -211,18 +215,67 @@ TEST_F(EnglishInterfaceTest, SwitchingLanguageRetitlesOpenWindowsButLeavesEveryV
 }
 
 // The help window stands apart from the main window: it is titled in the
-// language shown, and titled again when the language changes.
+// language shown, and titled again when the language changes. It shows the
+// manual in the language shown, at the chapter of the form in front, and
+// the other manual at the same chapter when the language changes.
 TEST_F(EnglishInterfaceTest, TheHelpWindowIsTitledInTheLanguageShown) {
   DesktopApp& app = start(false);
   ASSERT_TRUE(app.setLanguage(Language::English, false));
-  app.workspace().form("frmHelp").show();
-  QWidget* help = nullptr;
-  for (QWidget* window : QApplication::topLevelWidgets())
-    if (window->objectName() == "frmHelp") help = window;
+  QMenuBar* bar = app.mainWindow()->menuBar();
+  bar->findChild<QAction*>("NEW")->trigger();
+  bar->findChild<QAction*>("HELP")->trigger();
+  HelpWindow* help = app.helpWindow();
   ASSERT_NE(help, nullptr);
   EXPECT_EQ(help->windowTitle(), "Help - Peak Corvane expert system");
+  EXPECT_EQ(help->browser()->source().fileName(), "index_en.html");
+  EXPECT_EQ(help->browser()->source().fragment(), "electrical");
+  const QString english = help->browser()->toPlainText();
+  EXPECT_TRUE(english.contains("User manual")) << english.left(200).toStdString();
+  EXPECT_FALSE(english.contains("用户手册"));
+
   app.setLanguage(Language::Chinese, false);
   EXPECT_EQ(help->windowTitle(), "帮助 - Peak Corvane专家系统");
+  EXPECT_EQ(help->browser()->source().fileName(), "index.html");
+  EXPECT_EQ(help->browser()->source().fragment(), "electrical");
+  EXPECT_TRUE(help->browser()->toPlainText().contains("用户手册"));
+
+  // a window opened in Chinese turns English with the interface
+  app.setLanguage(Language::English, false);
+  EXPECT_EQ(help->browser()->source().fileName(), "index_en.html");
+  EXPECT_EQ(help->browser()->source().fragment(), "electrical");
+}
+
+// The ids and in-page links of one manual file.
+std::set<std::string> manualAnchors(const std::string& file, const char* pattern) {
+  std::ifstream in(std::string(CORVANE_SOURCE_DIR) + "/docs/manual/" + file);
+  EXPECT_TRUE(in) << file;
+  std::stringstream text;
+  text << in.rdbuf();
+  const std::string html = text.str();
+  std::set<std::string> anchors;
+  const std::regex anchor(pattern);
+  for (auto it = std::sregex_iterator(html.begin(), html.end(), anchor);
+       it != std::sregex_iterator(); ++it)
+    anchors.insert((*it)[1]);
+  return anchors;
+}
+
+// The help window jumps to a chapter by its anchor in whichever manual it
+// shows: the English manual has every anchor of the Chinese one, each link
+// of either lands on an anchor, and every form's chapter is there.
+TEST(ManualTest, TheEnglishManualHasEveryChapterOfTheChineseOne) {
+  const char* ids = R"re(\bid="([^"]+)")re";
+  const char* links = R"re(href="#([^"]+)")re";
+  const std::set<std::string> chinese = manualAnchors(kManualFile, ids);
+  const std::set<std::string> english = manualAnchors(kEnglishManualFile, ids);
+  EXPECT_GE(chinese.size(), 10u);
+  EXPECT_EQ(english, chinese);
+  for (const char* file : {kManualFile, kEnglishManualFile})
+    for (const std::string& link : manualAnchors(file, links))
+      EXPECT_TRUE(chinese.count(link)) << file << " links to #" << link;
+  for (const char* form : {forms::kElectrical, forms::kCore, forms::kBobbin, forms::kStructure,
+                           forms::kOperating, forms::kCost, forms::kWireTools, forms::kAbout})
+    EXPECT_TRUE(english.count(std::string(helpChapterOf(form)))) << form;
 }
 
 // A file dialog's filters name their files in the language shown.
