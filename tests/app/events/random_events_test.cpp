@@ -8,7 +8,9 @@
 // redone, every form, row, member and shared value of it.
 //
 // The CTest run is short and fixed; a long run takes its size and seed from
-// the environment: CORVANE_RANDOM_EVENTS=1000000 CORVANE_RANDOM_SEED=7.
+// the environment: CORVANE_RANDOM_EVENTS=1000000 CORVANE_RANDOM_SEED=7, and
+// CORVANE_RANDOM_PROGRESS=10000 says on stderr every so many events how far
+// it got (a sanitizer run takes hours).
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -19,6 +21,7 @@
 #include <deque>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <map>
 #include <memory>
 #include <random>
@@ -158,8 +161,11 @@ class RandomEvents {
 
   // Runs `count` events; the first broken invariant ends the run with a
   // description of it and the events that led there.
-  std::string run(long count) {
+  std::string run(long count, long progressEvery = 0) {
     for (long event = 1; event <= count; ++event) {
+      if (progressEvery > 0 && event % progressEvery == 0)
+        std::cerr << "event " << event << " of " << count << ", " << undoChecks_
+                  << " undos and redos checked" << std::endl;
       if (run_->driver.ended()) {
         ++restarts_;
         start();
@@ -851,7 +857,7 @@ TEST(RandomEvents, EveryInvariantHoldsAfterEveryEvent) {
   fs::create_directories(folder);
 
   RandomEvents run(seed, folder);
-  const std::string problem = run.run(events);
+  const std::string problem = run.run(events, environmentNumber("CORVANE_RANDOM_PROGRESS", 0));
   EXPECT_EQ(problem, "") << "seed " << seed;
   // the run got somewhere: files were saved and reopened
   EXPECT_GT(run.projectChecks() + run.designChecks(), 0);
