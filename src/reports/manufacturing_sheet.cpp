@@ -51,18 +51,21 @@ struct Column {
 };
 
 // x (mm), header, winding-form field of the cell; the lead terminal column
-// (x 65) is the lead's type and colours, printed apart from these
+// is the lead's type and colours, printed apart from these. Each column
+// starts 1.5 mm or more after the widest text before it: a four-character
+// Chinese header is 17 mm, "铜线规格(mm)" 26.5 mm, an English terminal
+// cell "UL1015 RD/RD" 29.5 mm, "Turns" 10.5 mm.
 constexpr Column kWindingColumns[] = {
     {15, "绕组", jiegou::TXTWN},
-    {27, "引线型号", jiegou::CmBleadtype},
-    {46, "引线颜色", jiegou::CMBCLR},
-    {95, "铜线类型", jiegou::CMBTYPE},
-    {113, "铜线规格(mm)", jiegou::TXTWIRE},
-    {140, "铜线股数", jiegou::TXTQ},
-    {158, "匝数", jiegou::TXTTURN},
-    {170, "每层匝数", jiegou::TXTLN},
+    {25, "引线型号", jiegou::CmBleadtype},
+    {43.5, "引线颜色", jiegou::CMBCLR},
+    {94, "铜线类型", jiegou::CMBTYPE},
+    {112.5, "铜线规格(mm)", jiegou::TXTWIRE},
+    {141, "铜线股数", jiegou::TXTQ},
+    {160, "匝数", jiegou::TXTTURN},
+    {172, "每层匝数", jiegou::TXTLN},
 };
-constexpr double kTerminalX = 65;
+constexpr double kTerminalX = 62;
 constexpr const char* kTerminalHeader = "引线端子";
 
 // x (mm) and header of the electrical table; the cells are derived per column

@@ -33,3 +33,19 @@ set(PDF ${FOLDER}/en/parameters.pdf ${FOLDER}/en/sheet.pdf ${FOLDER}/en/list.pdf
 set(ABSENT ${CHINESE})
 set(DETAIL "${transcript_en}")
 include(${CMAKE_CURRENT_LIST_DIR}/../../support/check_pdf_text.cmake)
+# English colour codes are wider than the Chinese colours: the sheet's lead
+# terminal cell ("UL1015 RD/RD") must still end clear of the wire type
+# beside it, 6 pt (2 mm) at least, not the width of a space.
+if(PDFTOTEXT)
+  execute_process(COMMAND ${PDFTOTEXT} -bbox ${FOLDER}/en/sheet.pdf - OUTPUT_VARIABLE boxes)
+  string(REGEX MATCH
+    "xMax=\"([0-9]+)[.0-9]*\" yMax=\"[.0-9]+\">RD/RD</word>[ \n]*<word xMin=\"([0-9]+)[.0-9]*\"[^>]*>2UEW</word>"
+    pair "${boxes}")
+  if(NOT pair)
+    message(FATAL_ERROR "the English sheet has no lead terminal cell beside a wire type:\n${boxes}")
+  endif()
+  math(EXPR gap "${CMAKE_MATCH_2} - ${CMAKE_MATCH_1}")
+  if(gap LESS 6)
+    message(FATAL_ERROR "the English lead terminal cell ends ${gap} pt before the wire type")
+  endif()
+endif()
