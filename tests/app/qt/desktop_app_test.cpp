@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QImage>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +19,7 @@
 #include <QScrollBar>
 #include <QSysInfo>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QTimer>
@@ -233,6 +236,39 @@ TEST_F(DesktopAppTest, HelpShowsTheManualAtTheChapterOfTheFormInFront) {
   EXPECT_FALSE(help->browser()->document()->isEmpty());
   help->close();
   EXPECT_FALSE(app.workspace().form("frmHelp").visible());
+}
+
+// Every screenshot of the manual, in either language, is found, fits the
+// help window's width, and stands on a line of its own as tall as itself: a
+// screenshot inline after its chapter's heading made the heading's line as
+// tall as the picture (a window of blank under every heading), and a line
+// height on the whole page added half a picture more.
+TEST_F(DesktopAppTest, TheManualsScreenshotsFitTheWindowWithTheirTextRightBelow) {
+  DesktopApp& app = start(false);
+  for (Language language : {Language::Chinese, Language::English}) {
+    app.setLanguage(language, false);
+    menuAction(app.mainWindow()->menuBar(), "HELP")->trigger();
+    HelpWindow* help = app.helpWindow();
+    ASSERT_NE(help, nullptr);
+    QTextDocument* manual = help->browser()->document();
+    int pictures = 0;
+    for (QTextBlock block = manual->begin(); block.isValid(); block = block.next())
+      for (auto part = block.begin(); !part.atEnd(); ++part) {
+        const QTextImageFormat picture = part.fragment().charFormat().toImageFormat();
+        if (!picture.isValid()) continue;
+        ++pictures;
+        const QVariant image = manual->resource(QTextDocument::ImageResource, picture.name());
+        EXPECT_TRUE(image.isValid()) << picture.name().toStdString();
+        EXPECT_LE(picture.width(), help->browser()->viewport()->width());
+        const QSizeF shown =
+            image.value<QImage>().size().scaled(picture.width(), 1e6, Qt::KeepAspectRatio);
+        const QRectF box = manual->documentLayout()->blockBoundingRect(block);
+        EXPECT_LT(box.height(), 1.1 * shown.height()) << picture.name().toStdString();
+      }
+    EXPECT_EQ(pictures, 7);
+    help->close();
+  }
+  app.setLanguage(Language::Chinese, false);
 }
 
 TEST_F(DesktopAppTest, ClosedFormTakesItsWindowAlong) {
