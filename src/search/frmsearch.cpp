@@ -154,7 +154,7 @@ void FrmSearch::showCount() {
   else if (!count)
     label.setCaption(count.reason());
   else
-    label.setCaption("候选方案数：" + std::to_string(count.value()));
+    label.setCaption(kCountCaption + std::to_string(count.value()));
 }
 
 bool FrmSearch::running() const {

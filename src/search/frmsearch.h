@@ -39,6 +39,8 @@ class FrmSearch : public Form {
   // the least time between two redraws of the table and the plot while the
   // search runs
   static constexpr std::chrono::milliseconds kRefreshInterval{1000};
+  // what LblCount says before the number of candidates the space holds
+  static constexpr const char* kCountCaption = "候选方案数：";
 
   FrmSearch(Workspace& workspace, search::RegisterForms registerForms);
   ~FrmSearch() override;

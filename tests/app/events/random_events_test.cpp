@@ -22,6 +22,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <limits>
 #include <map>
 #include <memory>
 #include <random>
@@ -43,6 +44,8 @@
 #include "model/project_file.h"
 #include "model/project_state.h"
 #include "model/workspace.h"
+#include "search/frmsearch.h"
+#include "search/search_fields.h"
 #include "support/same_controls.h"
 #include "support/test_files.h"
 #include "support/typical_design.h"
@@ -404,13 +407,16 @@ class RandomEvents {
     }
   }
 
-  // A search of the whole default space takes minutes: one of more than a
-  // few candidates is narrowed to ten first, whatever the fields held.
+  // A search of the whole default space takes minutes: one the count label
+  // does not show to be of a few candidates is narrowed to ten first,
+  // whatever the fields held (a label that says why the space is wrong may
+  // be stale: the fields can be changed without a look at them).
   static std::vector<std::string> searchStart(const Form& form, const std::string& address) {
-    const std::string count = form.control("LblCount").caption();
-    const std::string prefix = "候选方案 ";
-    const long candidates =
-        count.rfind(prefix, 0) == 0 ? std::strtol(count.c_str() + prefix.size(), nullptr, 10) : 0;
+    const std::string count = form.control(searchform::LblCount).caption();
+    const std::string prefix = FrmSearch::kCountCaption;
+    const long candidates = count.rfind(prefix, 0) == 0
+                                ? std::strtol(count.c_str() + prefix.size(), nullptr, 10)
+                                : std::numeric_limits<long>::max();
     if (candidates <= 12) return {"click " + address};
     return {"set FrmSearch.TxtLaminations EI64",
             "set FrmSearch.TxtGrades H12",
