@@ -14,6 +14,7 @@
 #include "model/picture.h"
 #include "model/shared_values.h"
 #include "model/workspace.h"
+#include "support/field_texts.h"
 #include "support/stand_in_form.h"
 #include "winding/frmjiegou.h"
 
@@ -130,6 +131,10 @@ class StructureTest : public ::testing::Test {
   }
 
   std::string text(const char* name, int row = -1) { return form().control(name, row).text(); }
+  // The cells of one row a calculation fills, named by column.
+  ::testing::AssertionResult rowShows(int row, FieldTexts expected) {
+    return fieldsShow(expected, [&](const char* name) { return text(name, row); });
+  }
   Control& cell(const char* name, int row) { return form().cell(name, row); }
   void type(const char* name, int row, const std::string& value) {
     form().userSetText(cell(name, row), value);
