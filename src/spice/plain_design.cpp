@@ -24,10 +24,12 @@ TransformerDescription plainDesign() {
 
 void addSecondary(TransformerDescription& d, double turns, double thickness,
                   const std::string& circuit, int slot) {
-  d.groups.push_back({.label = "W" + std::to_string(d.groups.size() + 1),
-                      .circuit = circuit,
-                      .outputVoltage = 12,
-                      .outputCurrent = 1});
+  OutputGroupDescription g;
+  g.label = "W" + std::to_string(d.groups.size() + 1);
+  g.circuit = circuit;
+  g.outputVoltage = 12;
+  g.outputCurrent = 1;
+  d.groups.push_back(g);
   WindingDescription w{.label = "N" + std::to_string(d.windings.size() + 1),
                        .role = WindingRole::Secondary,
                        .group = static_cast<int>(d.groups.size()) - 1,
