@@ -224,36 +224,8 @@ Picture& Control::picture() {
   return *picture_;
 }
 
-ControlInit Control::snapshot() const {
-  ControlInit init;
-  init.text = text_;
-  init.caption = caption_;
-  init.toolTip = toolTip_;
-  init.geometry = geometry_;
-  init.container = container_;
-  init.items = items_;
-  init.listIndex = listIndex_;
-  init.value = value_;
-  init.interval = interval_;
-  init.minimum = minimum_;
-  init.maximum = maximum_;
-  init.visible = visible_;
-  init.enabled = enabled_;
-  init.listOnly = listOnly_;
-  init.locked = locked_;
-  init.hasBackColor = hasBackColor_;
-  init.backColor = backColor_;
-  init.foreColor = foreColor_;
-  init.group = group_;
-  init.menuParent = menuParent_;
-  init.shortcut = shortcut_;
-  init.fontSize = fontSize_;
-  init.fontBold = fontBold_;
-  return init;
-}
-
-ControlDesign Control::designWithoutPicture() const {
-  ControlDesign state;
+template <class State>
+void Control::copyDesignProperties(State& state) const {
   state.text = text_;
   state.caption = caption_;
   state.items = items_;
@@ -265,6 +237,30 @@ ControlDesign Control::designWithoutPicture() const {
   state.hasBackColor = hasBackColor_;
   state.backColor = backColor_;
   state.foreColor = foreColor_;
+}
+
+ControlInit Control::snapshot() const {
+  ControlInit init;
+  copyDesignProperties(init);
+  // and the layout, which comes with the form
+  init.toolTip = toolTip_;
+  init.geometry = geometry_;
+  init.container = container_;
+  init.interval = interval_;
+  init.minimum = minimum_;
+  init.maximum = maximum_;
+  init.listOnly = listOnly_;
+  init.group = group_;
+  init.menuParent = menuParent_;
+  init.shortcut = shortcut_;
+  init.fontSize = fontSize_;
+  init.fontBold = fontBold_;
+  return init;
+}
+
+ControlDesign Control::designWithoutPicture() const {
+  ControlDesign state;
+  copyDesignProperties(state);
   return state;
 }
 

@@ -221,6 +221,10 @@ class Control {
   void notify(Property property);
   void createPicture();
   ControlDesign designWithoutPicture() const;
+  // Copies the properties a design keeps (control_design.h) into a state
+  // that names them alike: a ControlDesign, or the ControlInit of a snapshot.
+  template <class State>
+  void copyDesignProperties(State& state) const;
   // Stores a new value of a plain property and tells the views of it.
   template <class T, class V>
   void change(T& member, V&& value, Property property);

@@ -39,34 +39,37 @@ constexpr int kTableTop = 4320;
 constexpr int kTableLeft = 120;
 constexpr int kCellPitch = 270;
 
+using Text = std::string search::SpaceTexts::*;
+
 struct RangeRow {
   const char* caption;
   const char* min;
   const char* max;
   const char* step;
-  const char* texts[3];
+  Text texts[3];
   const char* tip;
 };
 
-// caption, the three fields, their design-time texts, what they are
+// caption, the three fields, where their design-time texts stand, what they are
 constexpr RangeRow kRanges[] = {
     {"叠厚",
      TxtStackMin,
      TxtStackMax,
      TxtStackStep,
-     {"1", "2", "0.25"},
+     {&search::SpaceTexts::stackMin, &search::SpaceTexts::stackMax, &search::SpaceTexts::stackStep},
      "叠厚b的范围：按舌宽a的倍数（取整到mm）或直接按mm"},
     {"磁通密度Bm(T)",
      TxtFluxMin,
      TxtFluxMax,
      TxtFluxStep,
-     {"1.00", "", "0.05"},
+     {&search::SpaceTexts::fluxMin, &search::SpaceTexts::fluxMax, &search::SpaceTexts::fluxStep},
      "工作磁通密度的范围，T；最大值空着时取各材质的额定磁通密度"},
     {"电流密度J(A/mm²)",
      TxtJMin,
      TxtJMax,
      TxtJStep,
-     {"2", "5", "0.5"},
+     {&search::SpaceTexts::densityMin, &search::SpaceTexts::densityMax,
+      &search::SpaceTexts::densityStep},
      "初级电流密度的范围，A/mm²；次级电流密度按下面的比例"},
 };
 
@@ -92,16 +95,17 @@ void FrmSearch::addSpaceFrame() {
         name, ControlKind::Label,
         captioned(text, {kCaptionLeft, top + 15, kCaptionWidth, layout::kLabelHeight}, FrmSpace));
   };
-  auto field = [this](const char* name, const char* text, Geometry at, const char* tip) {
+  auto field = [this](const char* name, const std::string& text, Geometry at, const char* tip) {
     addControl(name, ControlKind::TextBox, textField(text, at, tip, FrmSpace));
   };
+  const search::SpaceTexts first;
   int top = 330;
   caption("LblLaminations", "铁芯规格", top);
-  field(TxtLaminations, search::kEveryLamination, {kFieldLeft, top, 5640, layout::kTextHeight},
+  field(TxtLaminations, first.laminations, {kFieldLeft, top, 5640, layout::kTextHeight},
         "要试的标准EI铁芯：全部，或用逗号分开的规格，如 EI48,EI57,EI66");
   top += kRowPitch;
   caption("LblGrades", "材质", top);
-  field(TxtGrades, "", {kFieldLeft, top, 5640, layout::kTextHeight},
+  field(TxtGrades, first.grades, {kFieldLeft, top, 5640, layout::kTextHeight},
         "要试的矽钢片材质，用逗号分开，如 50H800,H12；空着时取铁芯窗体所选的材质");
   top += kRowPitch;
   const char* headers[] = {"最小", "最大", "步长"};
@@ -116,7 +120,7 @@ void FrmSearch::addSpaceFrame() {
     caption((std::string("Lbl") + range.min).c_str(), range.caption, top);
     const char* names[] = {range.min, range.max, range.step};
     for (int k = 0; k < 3; ++k)
-      field(names[k], range.texts[k],
+      field(names[k], first.*range.texts[k],
             {kFieldLeft + k * kRangePitch, top, kRangeWidth, layout::kTextHeight}, range.tip);
     top += kRowPitch;
   }
@@ -135,16 +139,23 @@ void FrmSearch::addSpaceFrame() {
   addControl("LblJRatio", ControlKind::Label,
              captioned("次级/初级", {unitLeft, top - kRowPitch + 15, 900, layout::kLabelHeight},
                        FrmSpace));
-  field(TxtJRatio, "1", {unitLeft + 960, top - kRowPitch, 660, layout::kTextHeight},
+  field(TxtJRatio, first.densityRatio, {unitLeft + 960, top - kRowPitch, 660, layout::kTextHeight},
         "次级电流密度与初级电流密度之比");
 
   caption("LblBobbins", "骨架", top);
-  const char* bobbins[][2] = {{ChkSingle, "工字"}, {ChkDouble, "王字"}, {ChkDrawer, "抽屉式"}};
+  struct Bobbin {
+    const char* name;
+    const char* caption;
+    bool search::SpaceTexts::*chosen;
+  };
+  const Bobbin bobbins[] = {{ChkSingle, "工字", &search::SpaceTexts::singleSlot},
+                            {ChkDouble, "王字", &search::SpaceTexts::doubleSlot},
+                            {ChkDrawer, "抽屉式", &search::SpaceTexts::drawer}};
   for (int k = 0; k < 3; ++k) {
-    ControlInit box = captioned(bobbins[k][1],
+    ControlInit box = captioned(bobbins[k].caption,
                                 {kFieldLeft + k * 1200, top, 1140, layout::kLabelHeight}, FrmSpace);
-    box.value = k < 2 ? 1 : 0;
-    addControl(bobbins[k][0], ControlKind::CheckBox, box);
+    box.value = first.*bobbins[k].chosen ? 1 : 0;
+    addControl(bobbins[k].name, ControlKind::CheckBox, box);
   }
   top += kRowPitch;
   caption("LblObjective", "目标", top);

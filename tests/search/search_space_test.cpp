@@ -112,17 +112,10 @@ TEST(SearchCandidates, SpacesNoSearchShouldTakeOnAreRefused) {
 }
 
 TEST(SearchFields, TheFormsTextsReadIntoTheSpaceOrNameTheFieldThatDoesNot) {
+  // the texts as the form shows them at first: stack 1 to 2 a by 0.25, Bm from
+  // 1.00 T by 0.05, J 2 to 5 A/mm² by 0.5, every bobbin but the drawer
   SpaceTexts t;
   t.laminations = "EI48， ei-57 ,76.2";
-  t.grades = "";
-  t.stackMin = "1";
-  t.stackMax = "2";
-  t.stackStep = "0.25";
-  t.fluxMin = "1.00";
-  t.fluxStep = "0.05";
-  t.densityMin = "2";
-  t.densityMax = "5";
-  t.densityStep = "0.5";
   t.densityRatio = "1.2";
   const int z10 = *gradeNamed("Z10");
   SearchSpace space = spaceFromTexts(t, z10).value();

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "description_builder.h"
+#include "spice/plain_design.h"
 
 namespace corvane::testing {
 namespace {
@@ -16,7 +16,7 @@ using spice::LeakageChannel;
 // layers of 0.06 mm over each winding: between the primary and the outer
 // secondary lie the middle secondary and two sets of tape.
 TEST(LeakageChannel, ConcentricGapHoldsTheTapeAndTheWindingsBetween) {
-  spice::TransformerDescription d = plainDesign();
+  spice::TransformerDescription d = spice::plainDesign();
   addSecondary(d, 60, 1);
   addSecondary(d, 90, 1.5);
   for (const auto& [one, other] : {std::pair{0, 2}, std::pair{2, 0}}) {
@@ -35,7 +35,7 @@ TEST(LeakageChannel, ConcentricGapHoldsTheTapeAndTheWindingsBetween) {
 // crosses the 8 mm window, the ampere-turns grow along the slot widths, and
 // the divider of 1.5 mm lies between.
 TEST(LeakageChannel, SideBySideSlotsUseTheSlotWidthsTheDividerAndTheWindow) {
-  spice::TransformerDescription d = plainDesign();
+  spice::TransformerDescription d = spice::plainDesign();
   addSecondary(d, 60, 1, "全桥电容", 2);
   const LeakageChannel c = channelBetween(d, d.windings[0], d.windings[1]);
   EXPECT_DOUBLE_EQ(c.build1, 20);

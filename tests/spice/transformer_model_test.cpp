@@ -7,8 +7,8 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "description_builder.h"
 #include "spice/netlist_text.h"
+#include "spice/plain_design.h"
 
 namespace corvane::testing {
 namespace {
@@ -33,7 +33,7 @@ double couplingOf(const TransformerModel& m, const std::string& a, const std::st
 // shows U1 Ni/N1: its mutual inductance with primary 1, k1i √(L1 Li), is Lm
 // Ni/N1 whatever its leakage, in either slot.
 TEST(TransformerModel, NoLoadFiguresAreTheDesigns) {
-  spice::TransformerDescription d = plainDesign();
+  spice::TransformerDescription d = spice::plainDesign();
   addSecondary(d, 60, 1);                   // over the primary
   addSecondary(d, 90, 1.5, "全桥电容", 2);  // in the other slot
   addSecondary(d, 40, 0.8, "全桥电容", 2);
@@ -60,7 +60,7 @@ TEST(TransformerModel, NoLoadFiguresAreTheDesigns) {
 // turns and resistance, in series through the tap pin, each coupled to
 // primary 1 like the whole winding.
 TEST(TransformerModel, FullWaveWindingIsTwoHalvesAroundItsCentreTap) {
-  spice::TransformerDescription d = plainDesign();
+  spice::TransformerDescription d = spice::plainDesign();
   addSecondary(d, 101, 2, "全波电容");
   Outcome<TransformerModel> m = buildTransformerModel(d);
   ASSERT_TRUE(m) << m.reason();
@@ -93,7 +93,7 @@ TEST(TransformerModel, RefusesWhatTheLinearModelCannotHold) {
       {"unknown rectifier", [](auto& d) { d.groups[0].circuit = "倍压"; }, "输出组“W1”的整流电路"},
   };
   for (const Case& c : cases) {
-    spice::TransformerDescription d = plainDesign();
+    spice::TransformerDescription d = spice::plainDesign();
     addSecondary(d, 60, 1);
     c.change(d);
     Outcome<TransformerModel> m = buildTransformerModel(d);
@@ -118,7 +118,7 @@ TEST(TransformerModel, OverflowIsRefusedNotWritten) {
       },
   };
   for (Change change : changes) {
-    spice::TransformerDescription d = plainDesign();
+    spice::TransformerDescription d = spice::plainDesign();
     addSecondary(d, 60, 1);
     change(d);
     Outcome<TransformerModel> m = buildTransformerModel(d);

@@ -20,26 +20,12 @@
 #include "model/picture.h"
 #include "model/workspace.h"
 #include "reports/manufacturing_sheet.h"
+#include "stand_in_form.h"
 #include "winding/frmjiegou.h"
 #include "winding/outline_drawing.h"
 #include "winding/run_rises.h"
 
 namespace corvane::testing {
-
-// A form that stands in for one of the program's: plain text boxes holding
-// what the real form would have left there.
-class StandInForm : public Form {
- public:
-  using Form::Form;
-
- protected:
-  // name, text
-  using FieldText = std::pair<const char*, const char*>;
-  void addTextFields(std::initializer_list<FieldText> fields) {
-    for (const auto& [name, text] : fields)
-      addControl(name, ControlKind::TextBox, textField(text, {}));
-  }
-};
 
 class CoreStandIn : public StandInForm {
  public:
@@ -62,9 +48,7 @@ class CoreStandIn : public StandInForm {
         {"TxtTurnPri", ""},
         {"txtautocore", ""},
     });
-    const char* material[] = {"0.5", "7.65", "3.6", "1.6", "H12-0.5A"};
-    addArray("txtcoremt", ControlKind::TextBox, textField(material[0], {}));
-    for (int i = 1; i < 5; ++i) array("txtcoremt").load(i, textField(material[i], {}));
+    addTextArray("txtcoremt", {"0.5", "7.65", "3.6", "1.6", "H12-0.5A"});
   }
 };
 

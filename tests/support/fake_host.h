@@ -22,13 +22,10 @@ struct ShownMessage {
   MessageIcon icon;
 };
 
-class FakeHost : public Host {
+class FakeHost : public QueuedDialogs<Host> {
  public:
-  // answers, consumed in order
-  std::deque<bool> questions;
-  std::deque<Answer> threeWayAnswers;  // Yes/No/Cancel questions
+  // answers to input boxes, consumed in order
   std::deque<std::optional<std::string>> inputs;
-  std::deque<std::optional<std::string>> files;
   // what the printer dialog hands out; none means the dialog was cancelled
   std::function<std::unique_ptr<PrintSurface>()> printerFactory;
   bool printerAvailable = true;
@@ -41,9 +38,7 @@ class FakeHost : public Host {
 
   // what happened
   std::vector<ShownMessage> messages;
-  std::vector<std::string> questionsAsked;
   std::vector<std::string> inputDefaults;
-  std::vector<std::string> filtersSeen;
   bool printerAsked = false;
   int quits = 0;
   int launches = 0;
@@ -57,26 +52,10 @@ class FakeHost : public Host {
   void showMessage(const std::string& text, MessageIcon icon, const std::string&) override {
     messages.push_back({text, icon});
   }
-  bool askYesNo(const std::string& text, const std::string&) override {
-    questionsAsked.push_back(text);
-    return takeAnswer(questions, false);
-  }
-  Answer askYesNoCancel(const std::string& text, const std::string&) override {
-    questionsAsked.push_back(text);
-    return takeAnswer(threeWayAnswers, Answer::No);
-  }
   std::optional<std::string> inputBox(const std::string&, const std::string&,
                                       const std::string& defaultText) override {
     inputDefaults.push_back(defaultText);
     return takeAnswer(inputs, std::optional<std::string>());
-  }
-  std::optional<std::string> chooseOpenFile(const std::string& filter) override {
-    filtersSeen.push_back(filter);
-    return takeAnswer(files, std::optional<std::string>());
-  }
-  std::optional<std::string> chooseSaveFile(const std::string& filter) override {
-    filtersSeen.push_back(filter);
-    return takeAnswer(files, std::optional<std::string>());
   }
   std::unique_ptr<PrintSurface> choosePrinter() override {
     printerAsked = true;

@@ -107,16 +107,16 @@ class WorkedTable : public StructureTest {
 
 TEST_F(WorkedTable, WireEnterLaysOutEveryRow) {
   enter(TXTWIRE, 1);
-  EXPECT_EQ(text(TXTLN, 0), "38");
-  EXPECT_EQ(text(TXTL, 0), "3");
-  EXPECT_EQ(text(TXTHT, 0), "1.7");
-  EXPECT_EQ(text(txtlt, 0), "85.3");
-  EXPECT_EQ(text(TXTCUWEIGH, 0), "14.982");
-  EXPECT_EQ(text(TXTDCR20, 0), "778.0");
-  EXPECT_EQ(text(TXTDCRHOT, 0), "931.0");
-  EXPECT_EQ(text(TXTUD, 0), "0.42");
-  EXPECT_EQ(text(TXTULOADE, 0), "219.58");
-  EXPECT_EQ(text(TXTPCU, 0), "0.189");
+  EXPECT_TRUE(rowShows(0, {{TXTLN, "38"},
+                           {TXTL, "3"},
+                           {TXTHT, "1.7"},
+                           {txtlt, "85.3"},
+                           {TXTCUWEIGH, "14.982"},
+                           {TXTDCR20, "778.0"},
+                           {TXTDCRHOT, "931.0"},
+                           {TXTUD, "0.42"},
+                           {TXTULOADE, "219.58"},
+                           {TXTPCU, "0.189"}}));
   // the secondary winds over the primary in the one slot
   const double build = Val(text(TXTHT, 1));
   EXPECT_EQ(text(txtlt, 1), formatFixed(80 + 3.14 * (2 * 1.7 + build), 1));

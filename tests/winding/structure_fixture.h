@@ -14,20 +14,21 @@
 #include "model/picture.h"
 #include "model/shared_values.h"
 #include "model/workspace.h"
+#include "support/field_texts.h"
+#include "support/stand_in_form.h"
 #include "winding/frmjiegou.h"
 
 namespace corvane::testing {
 
-class StandInElectrical : public Form {
+class StandInElectrical : public StandInForm {
  public:
-  explicit StandInElectrical(Workspace& ws) : Form(ws, "Frmeledata", "electrical") {
-    for (auto [name, text] : {std::pair{"TXTUIN1", "220"},
-                              {"TXTUIN2", ""},
-                              {"TXTIIN", "0.45"},
-                              {"TXTTEMP20", "25"},
-                              {"TXTTEMPD", "45"},
-                              {"txtzb", "0"}})
-      addControl(name, ControlKind::TextBox, textField(text, {}));
+  explicit StandInElectrical(Workspace& ws) : StandInForm(ws, "Frmeledata", "electrical") {
+    addTextFields({{"TXTUIN1", "220"},
+                   {"TXTUIN2", ""},
+                   {"TXTIIN", "0.45"},
+                   {"TXTTEMP20", "25"},
+                   {"TXTTEMPD", "45"},
+                   {"txtzb", "0"}});
     addControl("Chkp", ControlKind::CheckBox);
     for (const char* name : {"txtsuac", "txtsiac", "TXTUNLOAD", "CMBZL", "cmbdio"}) {
       ControlInit init;
@@ -39,42 +40,38 @@ class StandInElectrical : public Form {
   }
 };
 
-class StandInCore : public Form {
+class StandInCore : public StandInForm {
  public:
-  explicit StandInCore(Workspace& ws) : Form(ws, "Frmcore", "core") {
-    for (auto [name, text] : {std::pair{"TxtF", "50"},
-                              {"TxtBm", "1.5"},
-                              {"TXTSC", "10cm^2"},
-                              {"TxtJ", "2.5"},
-                              {"txtjsec", "2.5"},
-                              {"txtpc", "3.00W"},
-                              {"txtle", "100"},
-                              {"TxtFM", "50"},
-                              {"TxtFc", "50"},
-                              {"Text3", ""},
-                              {"TxtVa0", ""},
-                              {"Cmbnew", "50H800"},
-                              {"txtcname", "EI-48*30"},
-                              {"TXTL", "48"},
-                              {"TXTw", "40"},
-                              {"TxtB", "30"},
-                              {"txtwe", "300.0g"}})
-      addControl(name, ControlKind::TextBox, textField(text, {}));
-    addArray("txtcoremt", ControlKind::TextBox, textField("0.50", {}));
-    const char* material[] = {"7.85", "8", "1.6", "50H800-0.50A"};
-    for (int i = 1; i <= 4; ++i) array("txtcoremt").load(i, textField(material[i - 1], {}));
+  explicit StandInCore(Workspace& ws) : StandInForm(ws, "Frmcore", "core") {
+    addTextFields({{"TxtF", "50"},
+                   {"TxtBm", "1.5"},
+                   {"TXTSC", "10cm^2"},
+                   {"TxtJ", "2.5"},
+                   {"txtjsec", "2.5"},
+                   {"txtpc", "3.00W"},
+                   {"txtle", "100"},
+                   {"TxtFM", "50"},
+                   {"TxtFc", "50"},
+                   {"Text3", ""},
+                   {"TxtVa0", ""},
+                   {"Cmbnew", "50H800"},
+                   {"txtcname", "EI-48*30"},
+                   {"TXTL", "48"},
+                   {"TXTw", "40"},
+                   {"TxtB", "30"},
+                   {"txtwe", "300.0g"}});
+    addTextArray("txtcoremt", {"0.50", "7.85", "8", "1.6", "50H800-0.50A"});
   }
 };
 
-class StandInBobbin : public Form {
+class StandInBobbin : public StandInForm {
  public:
-  explicit StandInBobbin(Workspace& ws) : Form(ws, "Frmbobbin", "bobbin") {
-    for (auto [name, text] : {std::pair{"TXTCK1", "20"},
-                              {"txtCK2", ""},
-                              {"TXTCh", "6"},
-                              {"TXTLD", "80"},
-                              {"txtbname", "EI-48*30"}})
-      addControl(name, ControlKind::TextBox, textField(text, {}));
+  explicit StandInBobbin(Workspace& ws) : StandInForm(ws, "Frmbobbin", "bobbin") {
+    addTextFields({{"TXTCK1", "20"},
+                   {"txtCK2", ""},
+                   {"TXTCh", "6"},
+                   {"TXTLD", "80"},
+                   {"txtbname", "EI-48*30"}});
     ControlInit one;
     one.value = 1;
     addControl("OPTG", ControlKind::OptionButton, one);
@@ -134,6 +131,10 @@ class StructureTest : public ::testing::Test {
   }
 
   std::string text(const char* name, int row = -1) { return form().control(name, row).text(); }
+  // The cells of one row a calculation fills, named by column.
+  ::testing::AssertionResult rowShows(int row, FieldTexts expected) {
+    return fieldsShow(expected, [&](const char* name) { return text(name, row); });
+  }
   Control& cell(const char* name, int row) { return form().cell(name, row); }
   void type(const char* name, int row, const std::string& value) {
     form().userSetText(cell(name, row), value);

@@ -11,27 +11,11 @@ namespace {
 using search::SearchSpace;
 using search::SpaceTexts;
 
-// The fields as the form shows them at first, which read.
-SpaceTexts readableTexts() {
-  SpaceTexts t;
-  t.laminations = search::kEveryLamination;
-  t.stackMin = "1";
-  t.stackMax = "2";
-  t.stackStep = "0.25";
-  t.fluxMin = "1.00";
-  t.fluxStep = "0.05";
-  t.densityMin = "2";
-  t.densityMax = "5";
-  t.densityStep = "0.5";
-  t.densityRatio = "1";
-  return t;
-}
-
 // One field after another without a number, below zero or past its maximum.
 std::vector<SpaceTexts> unreadableTexts() {
   std::vector<SpaceTexts> samples;
   auto with = [&samples](auto change) {
-    SpaceTexts t = readableTexts();
+    SpaceTexts t;  // as the form shows it at first, which reads
     change(t);
     samples.push_back(t);
   };

@@ -1,4 +1,5 @@
 #include "app/texts/reason_samples.h"
+#include "spice/plain_design.h"
 #include "spice/transformer_description.h"
 #include "spice/transformer_model.h"
 
@@ -7,39 +8,12 @@ namespace corvane {
 namespace {
 
 using spice::TransformerDescription;
-using spice::WindingDescription;
 
-// A design the model takes: a 220 V primary of 1000 turns and one 12 V
-// secondary over it.
+// A design the model takes: the plain design with one 12 V secondary over
+// its primary.
 TransformerDescription modelledDesign() {
-  TransformerDescription d;
-  d.grade = "50H800";
-  d.fluxDensity = 1.5;
-  d.inputVoltage1 = 220;
-  d.frequency = 50;
-  d.noLoadCurrent = 0.05;
-  d.ironLoss = 2.2;
-  d.slotWidth1 = 20;
-  d.windowWidth = 8;
-  WindingDescription primary;
-  primary.label = "N1";
-  primary.turns = 1000;
-  primary.hotResistance = 50000;
-  primary.thickness = 2;
-  primary.meanTurnLength = 100;
-  d.windings.push_back(primary);
-  spice::OutputGroupDescription group;
-  group.label = "W1";
-  group.circuit = "全桥电容";
-  d.groups.push_back(group);
-  WindingDescription secondary = primary;
-  secondary.label = "N2";
-  secondary.role = spice::WindingRole::Secondary;
-  secondary.group = 0;
-  secondary.turns = 60;
-  secondary.hotResistance = 500;
-  secondary.position = 1;
-  d.windings.push_back(secondary);
+  TransformerDescription d = spice::plainDesign();
+  spice::addSecondary(d, 60, 1);
   return d;
 }
 

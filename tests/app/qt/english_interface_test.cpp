@@ -61,7 +61,7 @@ class EnglishInterfaceTest : public testing::DesktopAppFixture {
                           line.find("MDIForm1.sys") != std::string::npos;
       if (prints || leaves) continue;
       // the program's own host asks the questions
-      if (line == "answer yes") host.yesNo.push_back(true);
+      if (line == "answer yes") host.questions.push_back(true);
       ASSERT_TRUE(driver.runLine(line, number)) << transcript.str();
     }
   }

@@ -73,13 +73,13 @@ TEST_F(ProjectWindowTest, TheCloseButtonAsksAndCancelKeepsTheProgram) {
   newDesign(app, "12");
   EXPECT_EQ(title(app), "Peak Corvane专家系统 - 未命名设计*");
 
-  recording->threeWay = {Answer::Cancel};
+  recording->threeWayAnswers = {Answer::Cancel};
   app.mainWindow()->close();
   EXPECT_TRUE(app.mainWindow()->isVisible());
   EXPECT_FALSE(recording->quitRequested());
-  EXPECT_EQ(recording->questions, std::vector<std::string>{DesignSession::kUnsavedQuestion});
+  EXPECT_EQ(recording->questionsAsked, std::vector<std::string>{DesignSession::kUnsavedQuestion});
 
-  recording->threeWay = {Answer::Yes};
+  recording->threeWayAnswers = {Answer::Yes};
   recording->files = {file("d.cvd")};
   app.mainWindow()->close();
   EXPECT_TRUE(recording->quitRequested());
@@ -122,7 +122,7 @@ TEST_F(ProjectWindowTest, AReopenedDesignShowsItsWindowsAsSaved) {
   EXPECT_EQ(recent->text().toStdString(), "1 " + file("d.cvd"));
   recent->trigger();
   settle();
-  EXPECT_TRUE(recording->questions.empty());
+  EXPECT_TRUE(recording->questionsAsked.empty());
   if (const char* folder = std::getenv("CORVANE_SHOT_DIR")) {
     app.mainWindow()->resize(1366, 768);
     menu->popup(app.mainWindow()->mapToGlobal(QPoint(0, 20)));
@@ -172,18 +172,18 @@ TEST_F(ProjectWindowTest, ADesignLeftByAnAbnormalEndIsOfferedBack) {
   }  // gone without "关闭": the recovery copy stays behind
 
   auto recording = host();
-  recording->yesNo = {true};
+  recording->questions = {true};
   DesktopApp app(*recording);
   app.start(false);
   settle();
-  EXPECT_EQ(recording->questions, std::vector<std::string>{DesignSession::kRecoveryQuestion});
+  EXPECT_EQ(recording->questionsAsked, std::vector<std::string>{DesignSession::kRecoveryQuestion});
   ASSERT_NE(app.view("Frmeledata"), nullptr);
   EXPECT_TRUE(app.view("Frmeledata")->parentWidget()->isVisible());
   EXPECT_EQ(field(app, "Frmeledata", "txtudc(0)")->text(), "24");
   EXPECT_EQ(title(app), "Peak Corvane专家系统 - 未命名设计*");
 
   // a normal end takes the copy away: the next start asks nothing
-  recording->threeWay = {Answer::No};
+  recording->threeWayAnswers = {Answer::No};
   app.mainWindow()->close();
   EXPECT_FALSE(std::filesystem::exists(app.workspace().session().recoveryPath()));
 }

@@ -9,8 +9,6 @@
 #include <QFileInfo>
 #include <QString>
 #include <QTemporaryDir>
-#include <deque>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,9 +22,9 @@ QApplication& qtApp();
 // After a test that asked the program to quit: dialogs run their loop again.
 void clearQuitRequest();
 
-class RecordingQtHost : public QtHost {
+class RecordingQtHost : public QueuedDialogs<QtHost> {
  public:
-  explicit RecordingQtHost(const QString& lockFile) : QtHost(lockFile) {
+  explicit RecordingQtHost(const QString& lockFile) : QueuedDialogs<QtHost>(lockFile) {
     const QString folder = QFileInfo(lockFile).absolutePath();
     setSettingsFile(folder + "/settings.ini");
     setDataFolder(folder + "/data");
@@ -34,26 +32,8 @@ class RecordingQtHost : public QtHost {
   void showMessage(const std::string& text, MessageIcon, const std::string&) override {
     messages.push_back(text);
   }
-  bool askYesNo(const std::string& text, const std::string&) override {
-    questions.push_back(text);
-    return takeAnswer(yesNo, false);
-  }
-  Answer askYesNoCancel(const std::string& text, const std::string&) override {
-    questions.push_back(text);
-    return takeAnswer(threeWay, Answer::No);
-  }
-  std::optional<std::string> chooseOpenFile(const std::string&) override {
-    return takeAnswer(files, std::optional<std::string>());
-  }
-  std::optional<std::string> chooseSaveFile(const std::string&) override {
-    return takeAnswer(files, std::optional<std::string>());
-  }
 
   std::vector<std::string> messages;
-  std::vector<std::string> questions;
-  std::deque<bool> yesNo;
-  std::deque<Answer> threeWay;
-  std::deque<std::optional<std::string>> files;
 };
 
 }  // namespace corvane::testing
