@@ -107,7 +107,9 @@ TEST(ScriptParser, ReadsTheOtherCommandShapes) {
 TEST(ScriptParser, EveryVerbSaysWhatItDoesToTheForms) {
   for (int v = 0; v <= static_cast<int>(Verb::Redo); ++v) {
     auto verb = static_cast<Verb>(v);
-    if (isUserStep(verb)) EXPECT_TRUE(actsOnForms(verb)) << v;
+    if (isUserStep(verb)) {
+      EXPECT_TRUE(actsOnForms(verb)) << v;
+    }
   }
   EXPECT_TRUE(isUserStep(Verb::Choose));
   EXPECT_TRUE(actsOnForms(Verb::Show));
