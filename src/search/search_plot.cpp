@@ -38,16 +38,30 @@ Range rangeOf(const std::vector<double>& values) {
   if (values.empty()) return {};
   auto [low, high] = std::minmax_element(values.begin(), values.end());
   double a = *low, b = *high;
-  if (b - a < 1e-9) {
-    a -= 1;
-    b += 1;
+  // a range of no width is widened by a step its own size can tell apart
+  // from nothing: ±1 near zero, a millionth of the value for a huge one
+  const double size = std::max(std::abs(a), std::abs(b));
+  if (b - a < 1e-9 * std::max(1.0, size)) {
+    const double widening = std::max(1.0, size * 1e-6);
+    a -= widening;
+    b += widening;
   }
   const double step = axisStep(b - a, kMarks);
   return {std::floor(a / step) * step, std::ceil(b / step) * step};
 }
 
 bool plotted(const CandidateResult& result) {
-  return !result.skipped && startsWithNumber(result.cost) && startsWithNumber(result.loadRise);
+  return !result.skipped && startsWithNumber(result.cost) && startsWithNumber(result.loadRise) &&
+         std::isfinite(result.costValue()) && std::isfinite(result.loadRiseValue());
+}
+
+// How many steps the marks take from the low end to the high one: a range of
+// whole steps, counted so that no rounding of a sum can leave the loop
+// running (a step below the resolution of a huge value adds nothing to it).
+int stepsAcross(const Range& range, double step) {
+  constexpr int kMostSteps = 4 * kMarks;
+  const double steps = std::round((range.high - range.low) / step);
+  return steps >= 0 && steps <= kMostSteps ? static_cast<int>(steps) : 0;
 }
 
 }  // namespace
@@ -82,11 +96,13 @@ void drawSearchPlot(Drawing& d, const std::vector<CandidateResult>& results,
 
   // the grid and its marks
   const double xStep = axisStep(x.high - x.low, kMarks), yStep = axisStep(y.high - y.low, kMarks);
-  for (double v = x.low; v <= x.high + xStep / 2; v += xStep) {
+  double v = x.low;
+  for (int k = 0; k <= stepsAcross(x, xStep); ++k, v += xStep) {
     d.line(px(v), kTop, px(v), kBottom, kGrid);
     d.text(px(v) - 15, kBottom + 8, generalFormat(roundHalfAway(v, 6)), kAxis);
   }
-  for (double v = y.low; v <= y.high + yStep / 2; v += yStep) {
+  v = y.low;
+  for (int k = 0; k <= stepsAcross(y, yStep); ++k, v += yStep) {
     d.line(kLeft, py(v), kRight, py(v), kGrid);
     d.text(8, py(v) - 10, generalFormat(roundHalfAway(v, 6)), kAxis);
   }

@@ -127,6 +127,27 @@ TEST(SearchPlot, ASingleValueStillFindsItsPlace) {
   }
 }
 
+// Figures typed with a run of zeros too many, or beyond what a number holds:
+// the plot still ends with a few marks and every dot inside it (a step below
+// the resolution of 4e299 once kept the marks' loop running for ever).
+TEST(SearchPlot, HugeFiguresStillGiveAFewMarks) {
+  const std::string huge = "4" + std::string(299, '0');
+  for (const std::vector<CandidateResult>& results :
+       {std::vector<CandidateResult>{run(1, huge.c_str(), "57.5", true)},
+        std::vector<CandidateResult>{run(1, "17.10", huge.c_str(), true),
+                                     run(2, "17.10", "1e-320", false)},
+        std::vector<CandidateResult>{run(1, "4e299", "57.5", true),
+                                     run(2, "4.00000001e299", "57.5", true)},
+        std::vector<CandidateResult>{run(1, "17.10", "57.5", true),
+                                     run(2, "1e999", "57.5", true)}}) {
+    RecordingDrawing d;
+    drawSearchPlot(d, results, paretoFront(ranked(results, Objective::Cost)), nullptr);
+    EXPECT_LE(d.lines.size(), 60u);
+    for (const Box& dot : dots(d)) EXPECT_TRUE(inside(d, dot.x, dot.y));
+    for (const Segment& s : d.lines) EXPECT_TRUE(inside(d, s.x1, s.y1) && inside(d, s.x2, s.y2));
+  }
+}
+
 TEST(SearchPlot, NothingRunSaysSoAndMarksNothing) {
   CandidateResult skipped = run(1, "", "", false);
   skipped.skipped = true;
