@@ -75,9 +75,15 @@ void Frmbobbin::keepCatalogueState() {
       },
       [this](const MemberValue& value) {
         return withText(value, [this](const std::string& path) {
+          // none: a catalogue of the user's in use goes (undo of its choice);
+          // the shipped one is the member before's to keep or drop
+          if (path.empty()) {
+            if (catalogue_ && catalogue_->path() != source_.defaultPath) catalogue_.reset();
+            return true;
+          }
           // a file that is gone leaves the form without a catalogue, as a
           // file that cannot be read does, and the status line says so
-          if (!path.empty()) reopenCatalogue(path);
+          reopenCatalogue(path);
           return true;
         });
       });

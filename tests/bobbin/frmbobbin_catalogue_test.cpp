@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "bobbin_fixture.h"
+#include "model/design_history.h"
 
 namespace corvane::testing {
 namespace {
@@ -180,6 +181,23 @@ TEST_F(UserCatalogueTest, OpenedBeforeAnyLookUpItReplacesTheShippedOne) {
   click("OPTG");
   EXPECT_EQ(text("Text6"), "OWN-1");
   for (const std::string& path : catalogues.opened) EXPECT_EQ(path, kOwn);
+}
+
+// Undo of the file's choice gives back the catalogue in use before it, none
+// included: a shipped catalogue that could not be read is not replaced by
+// the user's file staying in use.
+TEST_F(UserCatalogueTest, UndoOfTheChoiceGivesBackNoCatalogueWhereThereWasNone) {
+  catalogues.files.erase(kShipped);
+  click("OPTG");
+  ASSERT_EQ(form().catalogue(), nullptr);
+  host.files.push_back(kOwn);
+  chooseSupplier(Frmbobbin::kOtherCatalogueItem);
+  ASSERT_NE(form().catalogue(), nullptr);
+  ASSERT_TRUE(workspace.history().undo());
+  EXPECT_EQ(form().catalogue(), nullptr);
+  ASSERT_TRUE(workspace.history().redo());
+  ASSERT_NE(form().catalogue(), nullptr);
+  EXPECT_EQ(form().catalogue()->path(), kOwn);
 }
 
 }  // namespace

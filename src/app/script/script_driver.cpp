@@ -405,14 +405,21 @@ void ScriptDriver::queueFile(const Command& command) {
 void ScriptDriver::useCatalogue(const Command& command) {
   const std::string& path = command.value.text;
   if (path.empty()) throw ScriptError("catalogue needs a path");
-  auto* bobbin = dynamic_cast<Frmbobbin*>(&formNamed(Frmbobbin::kName));
-  if (!bobbin) throw ScriptError("Frmbobbin reads no catalogue in this run");
   if (!environment_.fileAnswers) {
     note("line " + std::to_string(line_) + ": catalogue " + quote(path) +
          " is not read in this run");
     return;
   }
-  workspace_.runEvent([&] { bobbin->openUserCatalogue(path); });
+  // the same step as choosing the file from the supplier list, the bobbin
+  // form's opening included, so undo and redo take the catalogue back and
+  // bring it again
+  workspace_.runStep({}, [&] {
+    auto* bobbin = dynamic_cast<Frmbobbin*>(&formNamed(Frmbobbin::kName));
+    if (!bobbin) throw ScriptError("Frmbobbin reads no catalogue in this run");
+    workspace_.history().nameStep(
+        {fieldStepName(bobbin->control(bobbinform::Combo1), step_verbs::kChoose), {}});
+    bobbin->openUserCatalogue(path);
+  });
 }
 
 // The user's settings (the recent designs) from now on live in that file.

@@ -409,6 +409,40 @@ TEST_F(ScratchDir, CatalogueCommandPointsTheBobbinFormAtAnotherFile) {
   EXPECT_EQ(r.status, 0);
 }
 
+// Choosing a catalogue is a step of the design: undo goes back to the shipped
+// catalogue (or to none, before any look-up) and redo to the chosen file, as
+// the status line and the saved design say.
+TEST_F(ScratchDir, ACatalogueChosenIsOneStepThatUndoTakesBack) {
+  const std::string own = path("own.sqlite");
+  std::filesystem::copy_file(defaultBobbinCataloguePath(), own);
+  const auto contents = [](const std::string& file) {
+    std::ifstream in(file);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  };
+  for (const char* before : {"", "click Frmbobbin.OPTG\n"}) {
+    const std::string undone = path("undone.cvd"), redone = path("redone.cvd");
+    Outcome r =
+        run(std::string("show Frmbobbin\n") + before + "print Frmbobbin.LblStatus\n" +
+            "catalogue " + own + "\nprint MDIForm1.UNDO\nundo\n" +
+            "print Frmbobbin.LblStatus\nfile " + undone + "\nclick MDIForm1.SAVEAS\n" +
+            "redo\nprint Frmbobbin.LblStatus\nfile " + redone + "\nclick MDIForm1.SAVEAS\n");
+    ASSERT_EQ(r.status, 0) << r.out;
+    std::istringstream lines(r.out);
+    std::string first, menu, afterUndo, afterRedo;
+    std::getline(lines, first);
+    std::getline(lines, menu);
+    std::getline(lines, afterUndo);
+    std::getline(lines, afterRedo);
+    EXPECT_EQ(menu, "MDIForm1.UNDO = \"撤销 选择 骨架商\"") << before;
+    EXPECT_EQ(afterUndo, first) << before;
+    EXPECT_EQ(afterRedo, "Frmbobbin.LblStatus = \"骨架目录：" + own + "\"") << before;
+    EXPECT_EQ(contents(undone).find(own), std::string::npos) << before;
+    EXPECT_NE(contents(redone).find(own), std::string::npos) << before;
+    std::filesystem::remove(undone);
+    std::filesystem::remove(redone);
+  }
+}
+
 TEST_F(ScratchDir, UnreadableCatalogueIsNamedInTheStatusLineAndTheRunGoesOn) {
   std::string broken = path("broken.sqlite");
   std::ofstream(broken) << "not a catalogue";
