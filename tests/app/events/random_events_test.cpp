@@ -813,7 +813,14 @@ class RandomEvents {
       text += " form " + name + (form.exists ? "" : " gone");
       if (form.caption) text += " caption";
       if (form.visible) text += " visible";
-      if (form.members) text += " members";
+      if (form.members) {
+        text += " members";
+        const auto& wantedMembers = was.forms[name].members;
+        for (size_t m = 0; wantedMembers && m < form.members->size(); ++m)
+          if (m >= wantedMembers->size() || (*form.members)[m] != (*wantedMembers)[m])
+            text += " #" + std::to_string(m) + "=" + memberText((*form.members)[m]) +
+                    (m < wantedMembers->size() ? " not " + memberText((*wantedMembers)[m]) : "");
+      }
       for (const auto& [array, rows] : form.rows) text += " rows of " + array;
       for (const auto& [key, control] : form.controls) {
         text += " " + key.first + "(" + std::to_string(key.second) +
