@@ -220,6 +220,9 @@ class RandomEvents {
     chain.insert(chain.end(), rest.lines.begin(), rest.lines.end());
     const size_t steps = restarts_ % 2 == 0 ? chain.size() : 3;
     for (size_t i = 0; i < steps; ++i) runLine(chain[i]);
+    // the design as the start left it, so a change outside any step in the
+    // first event (a timer's tick) is seen as one
+    checkHistory({});
   }
 
   void runLine(const std::string& line) {
@@ -785,6 +788,12 @@ class RandomEvents {
     }
     if (images_.size() < position + 1) images_.resize(position + 1);
     if (undoOrRedo) {
+      if (images_[position] && catalogueFileChanged(*images_[position])) {
+        // the outside world moved: undo cannot bring back a file gone since
+        drifted_ = true;
+        images_.clear();
+        return {};
+      }
       if (images_[position]) {
         ++undoChecks_;
         if (!sameImage(now, *images_[position]))
@@ -803,6 +812,24 @@ class RandomEvents {
     if (images_.size() < position + 1) images_.resize(position + 1);
     images_[position] = std::move(now);
     return {};
+  }
+
+  // The bobbin form of an image names a catalogue of the user's that is gone
+  // now, or says a catalogue could not be read (that file may be back): undo
+  // and redo reopen what the step names, and say so where it fails.
+  bool catalogueFileChanged(const DesignImage& wanted) const {
+    const Form* bobbin = run_->workspace.existing("Frmbobbin");
+    auto form = wanted.forms.find("Frmbobbin");
+    if (!bobbin || form == wanted.forms.end() || !form->second.members) return false;
+    const std::vector<MemberValue>& members = *form->second.members;
+    const std::vector<KeptMember>& kept = bobbin->keptMembers();
+    for (size_t m = 0; m < kept.size() && m < members.size(); ++m)
+      if (const auto* path = std::get_if<std::string>(&members[m]);
+          path && kept[m].name == "userCatalogue" && !path->empty() && !fs::exists(*path))
+        return true;
+    auto status = form->second.controls.find({"LblStatus", -1});
+    return status != form->second.controls.end() &&
+           status->second.design.caption.rfind("无法读取骨架目录", 0) == 0;
   }
 
   // Where two whole images part, in words.
