@@ -75,8 +75,8 @@ void Frmbobbin::keepCatalogueState() {
       },
       [this](const MemberValue& value) {
         return withText(value, [this](const std::string& path) {
-          // none: a catalogue of the user's in use goes (undo of its choice);
-          // the shipped one is the member before's to keep or drop
+          // none: a file of the user's in use goes (the undo of its choice);
+          // the shipped catalogue is the "shippedCatalogue" member's, set before
           if (path.empty()) {
             if (catalogue_ && catalogue_->path() != source_.defaultPath) catalogue_.reset();
             return true;
