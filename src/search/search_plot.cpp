@@ -55,13 +55,17 @@ bool plotted(const CandidateResult& result) {
          std::isfinite(result.costValue()) && std::isfinite(result.loadRiseValue());
 }
 
-// How many steps the marks take from the low end to the high one: a range of
-// whole steps, counted so that no rounding of a sum can leave the loop
-// running (a step below the resolution of a huge value adds nothing to it).
-int stepsAcross(const Range& range, double step) {
+// The marks from the low end to the high one in whole steps, counted so that
+// no rounding of a sum can leave the loop running (a step below the
+// resolution of a huge value adds nothing to it).
+std::vector<double> marksAcross(const Range& range, double step) {
   constexpr int kMostSteps = 4 * kMarks;
   const double steps = std::round((range.high - range.low) / step);
-  return steps >= 0 && steps <= kMostSteps ? static_cast<int>(steps) : 0;
+  const int count = steps >= 0 && steps <= kMostSteps ? static_cast<int>(steps) : 0;
+  std::vector<double> marks;
+  double v = range.low;
+  for (int k = 0; k <= count; ++k, v += step) marks.push_back(v);
+  return marks;
 }
 
 }  // namespace
@@ -96,13 +100,11 @@ void drawSearchPlot(Drawing& d, const std::vector<CandidateResult>& results,
 
   // the grid and its marks
   const double xStep = axisStep(x.high - x.low, kMarks), yStep = axisStep(y.high - y.low, kMarks);
-  double v = x.low;
-  for (int k = 0; k <= stepsAcross(x, xStep); ++k, v += xStep) {
+  for (double v : marksAcross(x, xStep)) {
     d.line(px(v), kTop, px(v), kBottom, kGrid);
     d.text(px(v) - 15, kBottom + 8, generalFormat(roundHalfAway(v, 6)), kAxis);
   }
-  v = y.low;
-  for (int k = 0; k <= stepsAcross(y, yStep); ++k, v += yStep) {
+  for (double v : marksAcross(y, yStep)) {
     d.line(kLeft, py(v), kRight, py(v), kGrid);
     d.text(8, py(v) - 10, generalFormat(roundHalfAway(v, 6)), kAxis);
   }

@@ -616,12 +616,17 @@ class RandomEvents {
     return {};
   }
 
+  // The bobbin form's member naming a catalogue file of the user's, and how
+  // its status line begins where a catalogue could not be read.
+  static constexpr const char* kUserCatalogue = "userCatalogue";
+  inline static const std::string kUnreadableCatalogue = "无法读取骨架目录";
+
   // The bobbin form's own catalogue file named by the record, gone since.
   static bool catalogueGone(const ProjectRecord& saved) {
     for (const FormRecord& form : saved.forms)
       for (const MemberRecord& member : form.members)
         if (const auto* text = std::get_if<std::string>(&member.value);
-            text && member.name == "userCatalogue" && !text->empty())
+            text && member.name == kUserCatalogue && !text->empty())
           return !fs::exists(*text);
     return false;
   }
@@ -641,7 +646,7 @@ class RandomEvents {
     if (!shown || !kept || !catalogueGone(saved)) return {};
     std::string path;
     for (const MemberRecord& member : kept->members)
-      if (member.name == "userCatalogue") path = std::get<std::string>(member.value);
+      if (member.name == kUserCatalogue) path = std::get<std::string>(member.value);
     const auto statusOf = [](auto& form) -> decltype(&form.controls.front()) {
       for (auto& control : form.controls)
         if (control.name == "LblStatus") return &control;
@@ -650,7 +655,7 @@ class RandomEvents {
     ControlRecord* status = statusOf(*shown);
     const ControlRecord* keptStatus = statusOf(*kept);
     const std::string caption = status ? status->changes.values().caption : "";
-    if (caption.rfind("无法读取骨架目录“" + path + "”", 0) != 0)
+    if (caption.rfind(kUnreadableCatalogue + "“" + path + "”", 0) != 0)
       return "a design whose catalogue is gone says " + corvane::quoted(caption);
     // the status line as saved: the saved difference, or none
     if (keptStatus)
@@ -825,11 +830,11 @@ class RandomEvents {
     const std::vector<KeptMember>& kept = bobbin->keptMembers();
     for (size_t m = 0; m < kept.size() && m < members.size(); ++m)
       if (const auto* path = std::get_if<std::string>(&members[m]);
-          path && kept[m].name == "userCatalogue" && !path->empty() && !fs::exists(*path))
+          path && kept[m].name == kUserCatalogue && !path->empty() && !fs::exists(*path))
         return true;
     auto status = form->second.controls.find({"LblStatus", -1});
     return status != form->second.controls.end() &&
-           status->second.design.caption.rfind("无法读取骨架目录", 0) == 0;
+           status->second.design.caption.rfind(kUnreadableCatalogue, 0) == 0;
   }
 
   // Where two whole images part, in words.

@@ -415,10 +415,6 @@ TEST_F(ScratchDir, CatalogueCommandPointsTheBobbinFormAtAnotherFile) {
 TEST_F(ScratchDir, ACatalogueChosenIsOneStepThatUndoTakesBack) {
   const std::string own = path("own.sqlite");
   std::filesystem::copy_file(defaultBobbinCataloguePath(), own);
-  const auto contents = [](const std::string& file) {
-    std::ifstream in(file);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  };
   for (const char* before : {"", "click Frmbobbin.OPTG\n"}) {
     const std::string undone = path("undone.cvd"), redone = path("redone.cvd");
     Outcome r =
@@ -436,8 +432,8 @@ TEST_F(ScratchDir, ACatalogueChosenIsOneStepThatUndoTakesBack) {
     EXPECT_EQ(menu, "MDIForm1.UNDO = \"撤销 选择 骨架商\"") << before;
     EXPECT_EQ(afterUndo, first) << before;
     EXPECT_EQ(afterRedo, "Frmbobbin.LblStatus = \"骨架目录：" + own + "\"") << before;
-    EXPECT_EQ(contents(undone).find(own), std::string::npos) << before;
-    EXPECT_NE(contents(redone).find(own), std::string::npos) << before;
+    EXPECT_EQ(testing::fileContents(undone).find(own), std::string::npos) << before;
+    EXPECT_NE(testing::fileContents(redone).find(own), std::string::npos) << before;
     std::filesystem::remove(undone);
     std::filesystem::remove(redone);
   }
